@@ -1,0 +1,251 @@
+#include "PulseContext.h"
+
+#include <QLoggingCategory>
+
+#include <pulse/pulseaudio.h>
+
+Q_LOGGING_CATEGORY(lcPulse, "com.tolvaran.app.Pulse")
+
+namespace tolvaran {
+
+namespace {
+
+template<typename Info> struct QueryResult
+{
+    explicit QueryResult(pa_threaded_mainloop* loop)
+        : mainloop(loop)
+    {
+    }
+
+    pa_threaded_mainloop* mainloop;
+    QList<Info> items;
+};
+
+PulseContext::SourceInfo toSourceInfo(const pa_source_info& info)
+{
+    PulseContext::SourceInfo source;
+    source.name = QString::fromUtf8(info.name);
+    source.description = QString::fromUtf8(info.description ? info.description : info.name);
+    source.isMonitor = info.monitor_of_sink != PA_INVALID_INDEX;
+    source.isRunning = info.state == PA_SOURCE_RUNNING;
+    source.sampleRate = info.sample_spec.rate;
+    source.channels = info.sample_spec.channels;
+    return source;
+}
+
+void onSourceInfo(pa_context*, const pa_source_info* info, int eol, void* userdata)
+{
+    auto* result = static_cast<QueryResult<PulseContext::SourceInfo>*>(userdata);
+    if (eol == 0 && info)
+        result->items.append(toSourceInfo(*info));
+    else
+        pa_threaded_mainloop_signal(result->mainloop, 0);
+}
+
+void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* userdata)
+{
+    auto* result = static_cast<QueryResult<PulseContext::SinkInfo>*>(userdata);
+    if (eol == 0 && info) {
+        result->items.append(
+            { QString::fromUtf8(info->name), QString::fromUtf8(info->description ? info->description : info->name),
+                QString::fromUtf8(info->monitor_source_name) });
+    } else {
+        pa_threaded_mainloop_signal(result->mainloop, 0);
+    }
+}
+
+void onServerInfo(pa_context*, const pa_server_info* info, void* userdata)
+{
+    auto* result = static_cast<QueryResult<PulseContext::ServerInfo>*>(userdata);
+    if (info) {
+        result->items.append({ QString::fromUtf8(info->default_sink_name ? info->default_sink_name : ""),
+            QString::fromUtf8(info->default_source_name ? info->default_source_name : "") });
+    }
+    pa_threaded_mainloop_signal(result->mainloop, 0);
+}
+
+struct ConnectWait
+{
+    explicit ConnectWait(pa_threaded_mainloop* loop)
+        : mainloop(loop)
+    {
+    }
+
+    pa_threaded_mainloop* mainloop;
+    bool timedOut = false;
+};
+
+void onConnectTimeout(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* userdata)
+{
+    auto* wait = static_cast<ConnectWait*>(userdata);
+    wait->timedOut = true;
+    pa_threaded_mainloop_signal(wait->mainloop, 0);
+}
+
+} // namespace
+
+PulseContext::Lock::Lock(const PulseContext& pulse)
+    : m_mainloop(pulse.mainloop())
+{
+    pa_threaded_mainloop_lock(m_mainloop);
+}
+
+PulseContext::Lock::~Lock()
+{
+    pa_threaded_mainloop_unlock(m_mainloop);
+}
+
+void PulseContext::MainloopDeleter::operator()(pa_threaded_mainloop* mainloop) const
+{
+    pa_threaded_mainloop_stop(mainloop);
+    pa_threaded_mainloop_free(mainloop);
+}
+
+void PulseContext::ContextDeleter::operator()(pa_context* context) const
+{
+    pa_context_set_state_callback(context, nullptr, nullptr);
+    pa_context_disconnect(context);
+    pa_context_unref(context);
+}
+
+std::unique_ptr<PulseContext> PulseContext::connect(const QString& clientName, std::chrono::milliseconds timeout,
+    QString* errorText, const std::optional<QString>& server)
+{
+    const auto fail = [errorText](const QString& reason) {
+        if (errorText)
+            *errorText = reason;
+        return nullptr;
+    };
+
+    std::unique_ptr<PulseContext> pulse(new PulseContext);
+    pulse->m_mainloop.reset(pa_threaded_mainloop_new());
+    if (!pulse->m_mainloop)
+        return fail(QStringLiteral("Cannot create the sound server event loop"));
+    pulse->m_context.reset(
+        pa_context_new(pa_threaded_mainloop_get_api(pulse->mainloop()), clientName.toUtf8().constData()));
+    if (!pulse->m_context)
+        return fail(QStringLiteral("Cannot create a sound server context"));
+    pa_context_set_state_callback(pulse->context(), &PulseContext::onStateChanged, pulse.get());
+
+    const QByteArray serverAddress = server ? server->toUtf8() : QByteArray();
+    if (pa_context_connect(
+            pulse->context(), server ? serverAddress.constData() : nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr)
+        < 0) {
+        return fail(QStringLiteral("No sound server: %1")
+                        .arg(QString::fromUtf8(pa_strerror(pa_context_errno(pulse->context())))));
+    }
+    if (pa_threaded_mainloop_start(pulse->mainloop()) < 0)
+        return fail(QStringLiteral("Cannot start the sound server event loop"));
+
+    pa_threaded_mainloop_lock(pulse->mainloop());
+    ConnectWait wait(pulse->mainloop());
+    const auto usec = pa_usec_t(std::chrono::duration_cast<std::chrono::microseconds>(timeout).count());
+    pa_time_event* timer = pa_context_rttime_new(pulse->context(), pa_rtclock_now() + usec, onConnectTimeout, &wait);
+    pa_context_state_t state = pa_context_get_state(pulse->context());
+    while (state != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(state) && !wait.timedOut) {
+        pa_threaded_mainloop_wait(pulse->mainloop());
+        state = pa_context_get_state(pulse->context());
+    }
+    if (timer)
+        pa_threaded_mainloop_get_api(pulse->mainloop())->time_free(timer);
+    pulse->m_wasReady = state == PA_CONTEXT_READY;
+    const QString reason = wait.timedOut ? QStringLiteral("the sound server did not answer in time")
+                                         : QString::fromUtf8(pa_strerror(pa_context_errno(pulse->context())));
+    pa_threaded_mainloop_unlock(pulse->mainloop());
+    if (pulse->m_wasReady)
+        return pulse;
+    return fail(QStringLiteral("No sound server: %1").arg(reason));
+}
+
+PulseContext::~PulseContext()
+{
+    if (!m_mainloop)
+        return;
+    // Stop the event thread first, so no callback runs while the context goes.
+    pa_threaded_mainloop_stop(m_mainloop.get());
+    m_context.reset();
+}
+
+void PulseContext::onStateChanged(pa_context* context, void* userdata)
+{
+    auto* pulse = static_cast<PulseContext*>(userdata);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (pulse->m_wasReady && !PA_CONTEXT_IS_GOOD(state)) {
+        qCWarning(lcPulse, "Connection to the sound server lost: %s", pa_strerror(pa_context_errno(context)));
+        if (pulse->m_onConnectionLost)
+            pulse->m_onConnectionLost();
+    }
+    pa_threaded_mainloop_signal(pulse->mainloop(), 0);
+}
+
+bool PulseContext::isConnected() const
+{
+    Lock lock(*this);
+    return pa_context_get_state(context()) == PA_CONTEXT_READY;
+}
+
+QString PulseContext::lastError() const
+{
+    Lock lock(*this);
+    return QString::fromUtf8(pa_strerror(pa_context_errno(context())));
+}
+
+void PulseContext::setOnConnectionLost(std::function<void()> handler)
+{
+    m_onConnectionLost = std::move(handler);
+}
+
+bool PulseContext::waitFor(pa_operation* operation) const
+{
+    if (!operation)
+        return false;
+    pa_operation_state_t state = pa_operation_get_state(operation);
+    while (state == PA_OPERATION_RUNNING && PA_CONTEXT_IS_GOOD(pa_context_get_state(context()))) {
+        pa_threaded_mainloop_wait(mainloop());
+        state = pa_operation_get_state(operation);
+    }
+    pa_operation_unref(operation);
+    return state == PA_OPERATION_DONE;
+}
+
+std::optional<PulseContext::ServerInfo> PulseContext::serverInfo() const
+{
+    Lock lock(*this);
+    QueryResult<ServerInfo> result(mainloop());
+    if (!waitFor(pa_context_get_server_info(context(), onServerInfo, &result)) || result.items.isEmpty())
+        return std::nullopt;
+    return result.items.first();
+}
+
+std::optional<PulseContext::SinkInfo> PulseContext::sink(const QString& name) const
+{
+    Lock lock(*this);
+    QueryResult<SinkInfo> result(mainloop());
+    const QByteArray sinkName = name.toUtf8();
+    if (!waitFor(pa_context_get_sink_info_by_name(context(), sinkName.constData(), onSinkInfo, &result))
+        || result.items.isEmpty())
+        return std::nullopt;
+    return result.items.first();
+}
+
+std::optional<PulseContext::SourceInfo> PulseContext::source(const QString& name) const
+{
+    Lock lock(*this);
+    QueryResult<SourceInfo> result(mainloop());
+    const QByteArray sourceName = name.toUtf8();
+    if (!waitFor(pa_context_get_source_info_by_name(context(), sourceName.constData(), onSourceInfo, &result))
+        || result.items.isEmpty())
+        return std::nullopt;
+    return result.items.first();
+}
+
+QList<PulseContext::SourceInfo> PulseContext::sources() const
+{
+    Lock lock(*this);
+    QueryResult<SourceInfo> result(mainloop());
+    if (!waitFor(pa_context_get_source_info_list(context(), onSourceInfo, &result)))
+        return {};
+    return result.items;
+}
+
+} // namespace tolvaran

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct pa_context;
+struct pa_operation;
+struct pa_threaded_mainloop;
+
+namespace tolvaran {
+
+// One connection to the sound server (PulseAudio, or PipeWire's pulse layer)
+// with its own event thread. Streams created on it deliver their callbacks on
+// that thread. The blocking queries must not be called from that thread.
+class PulseContext
+{
+public:
+    struct ServerInfo
+    {
+        QString defaultSinkName;
+        QString defaultSourceName;
+    };
+
+    struct SinkInfo
+    {
+        QString name;
+        QString description;
+        QString monitorSourceName;
+    };
+
+    struct SourceInfo
+    {
+        QString name;
+        QString description;
+        // Monitors carry what a sink plays; they are not microphones.
+        bool isMonitor = false;
+        bool isRunning = false;
+        quint32 sampleRate = 0;
+        quint8 channels = 0;
+    };
+
+    // Holds the event thread's lock for direct libpulse calls on context().
+    class Lock
+    {
+    public:
+        explicit Lock(const PulseContext& pulse);
+        ~Lock();
+        Lock(const Lock&) = delete;
+        Lock& operator=(const Lock&) = delete;
+
+    private:
+        pa_threaded_mainloop* m_mainloop;
+    };
+
+    // Connects without spawning a server. server = nullopt means the user's
+    // default server (PULSE_SERVER, then the usual socket). On failure gives
+    // nullptr and a readable reason in errorText.
+    static std::unique_ptr<PulseContext> connect(const QString& clientName, std::chrono::milliseconds timeout,
+        QString* errorText = nullptr, const std::optional<QString>& server = std::nullopt);
+    ~PulseContext();
+
+    PulseContext(const PulseContext&) = delete;
+    PulseContext& operator=(const PulseContext&) = delete;
+
+    pa_threaded_mainloop* mainloop() const { return m_mainloop.get(); }
+
+    pa_context* context() const { return m_context.get(); }
+
+    // False once the server went away or the connection failed.
+    bool isConnected() const;
+    QString lastError() const;
+
+    // Called on the event thread when a connected context fails or ends.
+    // Set before anything can fail, or under Lock.
+    void setOnConnectionLost(std::function<void()> handler);
+
+    // Call with Lock held: waits until the operation is done (or the
+    // connection is lost) and releases it. False if it did not complete.
+    bool waitFor(pa_operation* operation) const;
+
+    std::optional<ServerInfo> serverInfo() const;
+    std::optional<SinkInfo> sink(const QString& name) const;
+    std::optional<SourceInfo> source(const QString& name) const;
+    QList<SourceInfo> sources() const;
+
+private:
+    struct MainloopDeleter
+    {
+        void operator()(pa_threaded_mainloop* mainloop) const;
+    };
+
+    struct ContextDeleter
+    {
+        void operator()(pa_context* context) const;
+    };
+
+    PulseContext() = default;
+    static void onStateChanged(pa_context* context, void* userdata);
+
+    std::unique_ptr<pa_threaded_mainloop, MainloopDeleter> m_mainloop;
+    std::unique_ptr<pa_context, ContextDeleter> m_context;
+    std::function<void()> m_onConnectionLost;
+    bool m_wasReady = false;
+};
+
+} // namespace tolvaran
