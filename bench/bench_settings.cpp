@@ -31,7 +31,7 @@ void BM_LoadAllSettings(benchmark::State& state)
     const QString path = dir.filePath("settings.json");
     {
         AppSettings settings(path);
-        settings.setSpeakerLanguages({ TargetLanguage::german, TargetLanguage::french });
+        settings.setSpeakerLanguages({TargetLanguage::german, TargetLanguage::french});
         settings.setSubtitleTextColor(QColor(0x12, 0x34, 0x56));
         settings.setRecordingsFolder(QUrl::fromLocalFile(dir.path()));
     }

@@ -16,7 +16,7 @@ namespace tolvaran {
 namespace {
 
 // The handler may only write to this pipe (self-pipe trick).
-std::array<int, 2> signalPipe { -1, -1 };
+std::array<int, 2> signalPipe {-1, -1};
 
 void handleSignal(int signalNumber)
 {
@@ -42,7 +42,7 @@ UnixSignalWatcher::UnixSignalWatcher(QObject* parent)
     action.sa_handler = handleSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signalNumber : { SIGINT, SIGTERM }) {
+    for (int signalNumber : {SIGINT, SIGTERM}) {
         if (::sigaction(signalNumber, &action, nullptr) != 0)
             qCCritical(lcApp, "Cannot install the handler for signal %d", signalNumber);
     }
@@ -53,7 +53,7 @@ UnixSignalWatcher::~UnixSignalWatcher()
     struct sigaction action = {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    for (int signalNumber : { SIGINT, SIGTERM })
+    for (int signalNumber : {SIGINT, SIGTERM})
         ::sigaction(signalNumber, &action, nullptr);
     for (int& fd : signalPipe) {
         if (fd >= 0)

@@ -73,7 +73,7 @@ private slots:
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitCode(), 0);
 
-        const QStringList aside = QDir(settingsDir).entryList({ "settings.json.corrupt-*" });
+        const QStringList aside = QDir(settingsDir).entryList({"settings.json.corrupt-*"});
         QCOMPARE(aside.size(), 1);
         QFile kept(settingsDir + "/" + aside.first());
         QVERIFY(kept.open(QIODevice::ReadOnly));

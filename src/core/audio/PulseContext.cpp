@@ -14,8 +14,7 @@ template<typename Info> struct QueryResult
 {
     explicit QueryResult(pa_threaded_mainloop* loop)
         : mainloop(loop)
-    {
-    }
+    { }
 
     pa_threaded_mainloop* mainloop;
     QList<Info> items;
@@ -47,8 +46,8 @@ void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* userdata)
     auto* result = static_cast<QueryResult<PulseContext::SinkInfo>*>(userdata);
     if (eol == 0 && info) {
         result->items.append(
-            { QString::fromUtf8(info->name), QString::fromUtf8(info->description ? info->description : info->name),
-                QString::fromUtf8(info->monitor_source_name) });
+            {QString::fromUtf8(info->name), QString::fromUtf8(info->description ? info->description : info->name),
+                QString::fromUtf8(info->monitor_source_name)});
     } else {
         pa_threaded_mainloop_signal(result->mainloop, 0);
     }
@@ -58,8 +57,8 @@ void onServerInfo(pa_context*, const pa_server_info* info, void* userdata)
 {
     auto* result = static_cast<QueryResult<PulseContext::ServerInfo>*>(userdata);
     if (info) {
-        result->items.append({ QString::fromUtf8(info->default_sink_name ? info->default_sink_name : ""),
-            QString::fromUtf8(info->default_source_name ? info->default_source_name : "") });
+        result->items.append({QString::fromUtf8(info->default_sink_name ? info->default_sink_name : ""),
+            QString::fromUtf8(info->default_source_name ? info->default_source_name : "")});
     }
     pa_threaded_mainloop_signal(result->mainloop, 0);
 }
@@ -68,8 +67,7 @@ struct ConnectWait
 {
     explicit ConnectWait(pa_threaded_mainloop* loop)
         : mainloop(loop)
-    {
-    }
+    { }
 
     pa_threaded_mainloop* mainloop;
     bool timedOut = false;

@@ -258,18 +258,18 @@ private:
 
 template<> struct RawValues<AppSettings::FontSizePreset>
 {
-    static constexpr std::array values { "small", "medium", "large" };
+    static constexpr std::array values {"small", "medium", "large"};
 };
 
 template<> struct RawValues<AppSettings::SubtitlesSide>
 {
-    static constexpr std::array values { "left", "center", "right" };
+    static constexpr std::array values {"left", "center", "right"};
 };
 
 template<> struct RawValues<AppSettings::SettingsTab>
 {
-    static constexpr std::array values { "general", "connection", "translation", "subtitles", "audio", "recording",
-        "advanced" };
+    static constexpr std::array values {
+        "general", "connection", "translation", "subtitles", "audio", "recording", "advanced"};
 };
 
 // Overlay text size in points: 14, 20, 26.

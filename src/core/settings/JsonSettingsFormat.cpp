@@ -75,9 +75,9 @@ QJsonValue toJson(const QVariant& value)
     case QMetaType::QString:
         return value.toString();
     case QMetaType::QByteArray:
-        return QJsonObject { { dataTag, QString::fromLatin1(value.toByteArray().toBase64()) } };
+        return QJsonObject {{dataTag, QString::fromLatin1(value.toByteArray().toBase64())}};
     case QMetaType::QUrl:
-        return QJsonObject { { urlTag, QString::fromUtf8(value.toUrl().toEncoded()) } };
+        return QJsonObject {{urlTag, QString::fromUtf8(value.toUrl().toEncoded())}};
     default:
         return QJsonValue::fromVariant(value);
     }

@@ -11,27 +11,27 @@ TolvaranError::TolvaranError(Kind kind, std::variant<QString, PermissionKind> pa
 
 TolvaranError TolvaranError::connectionFailed(const QString& message)
 {
-    return { Kind::connectionFailed, message };
+    return {Kind::connectionFailed, message};
 }
 
 TolvaranError TolvaranError::audioCaptureFailed(const QString& message)
 {
-    return { Kind::audioCaptureFailed, message };
+    return {Kind::audioCaptureFailed, message};
 }
 
 TolvaranError TolvaranError::recordingFailed(const QString& message)
 {
-    return { Kind::recordingFailed, message };
+    return {Kind::recordingFailed, message};
 }
 
 TolvaranError TolvaranError::permissionDenied(PermissionKind permission)
 {
-    return { Kind::permissionDenied, permission };
+    return {Kind::permissionDenied, permission};
 }
 
 TolvaranError TolvaranError::serverError(const QString& message)
 {
-    return { Kind::serverError, message };
+    return {Kind::serverError, message};
 }
 
 QString TolvaranError::message() const

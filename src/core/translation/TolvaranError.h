@@ -44,7 +44,7 @@ private:
 
 template<> struct RawValues<TolvaranError::PermissionKind>
 {
-    static constexpr std::array values { "screenRecording", "microphone" };
+    static constexpr std::array values {"screenRecording", "microphone"};
 };
 
 // The platform's word capitalisation: each word's first letter upper case,

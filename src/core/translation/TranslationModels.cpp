@@ -10,24 +10,24 @@ struct LanguageInfo
     char country[3];
 };
 
-constexpr std::array<LanguageInfo, caseCount<TargetLanguage>> languageInfo { {
-    { "English", "US" },
-    { "Spanish", "ES" },
-    { "French", "FR" },
-    { "German", "DE" },
-    { "Italian", "IT" },
-    { "Portuguese", "BR" },
-    { "Russian", "RU" },
-    { "Japanese", "JP" },
-    { "Korean", "KR" },
-    { "Chinese", "CN" },
-    { "Arabic", "SA" },
-    { "Hindi", "IN" },
-    { "Ukrainian", "UA" },
-    { "Polish", "PL" },
-    { "Dutch", "NL" },
-    { "Turkish", "TR" },
-} };
+constexpr std::array<LanguageInfo, caseCount<TargetLanguage>> languageInfo {{
+    {"English", "US"},
+    {"Spanish", "ES"},
+    {"French", "FR"},
+    {"German", "DE"},
+    {"Italian", "IT"},
+    {"Portuguese", "BR"},
+    {"Russian", "RU"},
+    {"Japanese", "JP"},
+    {"Korean", "KR"},
+    {"Chinese", "CN"},
+    {"Arabic", "SA"},
+    {"Hindi", "IN"},
+    {"Ukrainian", "UA"},
+    {"Polish", "PL"},
+    {"Dutch", "NL"},
+    {"Turkish", "TR"},
+}};
 
 const LanguageInfo& info(TargetLanguage language)
 {
@@ -46,7 +46,7 @@ QString flag(TargetLanguage language)
     constexpr char32_t regionalIndicatorA = 0x1F1E6;
     const char* country = info(language).country;
     const char32_t symbols[]
-        = { regionalIndicatorA + char32_t(country[0] - 'A'), regionalIndicatorA + char32_t(country[1] - 'A') };
+        = {regionalIndicatorA + char32_t(country[0] - 'A'), regionalIndicatorA + char32_t(country[1] - 'A')};
     return QString::fromUcs4(symbols, 2);
 }
 

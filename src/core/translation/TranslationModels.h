@@ -38,8 +38,8 @@ Q_ENUM_NS(TargetLanguage)
 
 template<> struct RawValues<TargetLanguage>
 {
-    static constexpr std::array values { "en", "es", "fr", "de", "it", "pt", "ru", "ja", "ko", "zh", "ar", "hi", "uk",
-        "pl", "nl", "tr" };
+    static constexpr std::array values {
+        "en", "es", "fr", "de", "it", "pt", "ru", "ja", "ko", "zh", "ar", "hi", "uk", "pl", "nl", "tr"};
 };
 
 QString displayName(TargetLanguage language);
@@ -51,7 +51,7 @@ Q_ENUM_NS(DisplayMode)
 
 template<> struct RawValues<DisplayMode>
 {
-    static constexpr std::array values { "translated", "both", "original" };
+    static constexpr std::array values {"translated", "both", "original"};
 };
 
 constexpr bool showOriginal(DisplayMode mode)

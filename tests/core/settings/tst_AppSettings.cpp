@@ -203,7 +203,7 @@ private slots:
 
         QTest::newRow("speaker languages, unknown dropped, duplicates collapse")
             << "speakerLanguages"_ba << dataTag(R"(["de","zz","de"])") << "speakerLanguages"_ba
-            << languages({ TargetLanguage::german });
+            << languages({TargetLanguage::german});
         QTest::newRow("speaker languages as text") << "speakerLanguages"_ba
                                                    << "\"[\\\"de\\\"]\""_ba
                                                    << "speakerLanguages"_ba << languages({});
@@ -242,7 +242,7 @@ private slots:
     void valuesSurviveARestart()
     {
         const QString path = newStorePath();
-        const QSet<TargetLanguage> speakers { TargetLanguage::german, TargetLanguage::french };
+        const QSet<TargetLanguage> speakers {TargetLanguage::german, TargetLanguage::french};
         const QUrl folder = QUrl::fromLocalFile(m_dir.filePath("Recordings Ä"));
         const QColor color(0x12, 0x34, 0x56);
         {
@@ -313,7 +313,7 @@ private slots:
         const QString path = newStorePath();
         AppSettings settings(path);
         settings.setSelectedLanguage(TargetLanguage::ukrainian);
-        settings.setSpeakerLanguages({ TargetLanguage::german, TargetLanguage::french });
+        settings.setSpeakerLanguages({TargetLanguage::german, TargetLanguage::french});
         settings.setDisplayMode(DisplayMode::translatedOnly);
         settings.setSubtitleTextColor(Qt::white);
         settings.setOverlayTranslatedColor(QColor::fromRgbF(0.5f, 0.25f, 1.0f));
@@ -464,8 +464,8 @@ private slots:
 
     void subtitlesSideRawValues()
     {
-        QCOMPARE(allCases<SubtitlesSide>(),
-            (std::array { SubtitlesSide::left, SubtitlesSide::center, SubtitlesSide::right }));
+        QCOMPARE(
+            allCases<SubtitlesSide>(), (std::array {SubtitlesSide::left, SubtitlesSide::center, SubtitlesSide::right}));
         for (SubtitlesSide side : allCases<SubtitlesSide>())
             QCOMPARE(fromRawValue<SubtitlesSide>(rawValue(side)), side);
     }
@@ -480,7 +480,7 @@ private slots:
         QCOMPARE(settings.serverURL(), AppSettings::defaultServerURL);
 
         const QStringList aside
-            = QDir(QFileInfo(path).absolutePath()).entryList({ "settings.json.corrupt-*" }, QDir::Files);
+            = QDir(QFileInfo(path).absolutePath()).entryList({"settings.json.corrupt-*"}, QDir::Files);
         QCOMPARE(aside.size(), 1);
         QFile kept(QFileInfo(path).absolutePath() + "/" + aside.first());
         QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -508,7 +508,7 @@ private slots:
         writeStoreFile(path, "  \n");
         AppSettings settings(path);
         QCOMPARE(settings.maxTranslationLines(), 50);
-        QVERIFY(QDir(QFileInfo(path).absolutePath()).entryList({ "*.corrupt-*" }).isEmpty());
+        QVERIFY(QDir(QFileInfo(path).absolutePath()).entryList({"*.corrupt-*"}).isEmpty());
         settings.setMaxTranslationLines(60);
         QCOMPARE(AppSettings(path).maxTranslationLines(), 60);
     }

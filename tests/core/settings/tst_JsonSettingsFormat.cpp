@@ -68,14 +68,14 @@ private slots:
     void valueKindsSurvive()
     {
         QFETCH(QVariant, value);
-        const QSettings::SettingsMap read = roundTrip({ { "key", value } });
+        const QSettings::SettingsMap read = roundTrip({{"key", value}});
         QCOMPARE(read.value("key").typeId(), value.typeId());
         QCOMPARE(read.value("key"), value);
     }
 
     void numbersThatJsonCannotHoldReadAsAbsent()
     {
-        const QSettings::SettingsMap read = roundTrip({ { "nan", qQNaN() }, { "inf", qInf() } });
+        const QSettings::SettingsMap read = roundTrip({{"nan", qQNaN()}, {"inf", qInf()}});
         QVERIFY(!read.value("nan").isValid());
         QVERIFY(!read.value("inf").isValid());
     }
@@ -125,7 +125,7 @@ private slots:
         const QString path = dir.filePath("settings.json");
         for (int run = 0; run < 25; ++run) {
             QProcess writer;
-            writer.start(SETTINGS_WRITER, { path });
+            writer.start(SETTINGS_WRITER, {path});
             QVERIFY(writer.waitForStarted());
             QVERIFY(writer.waitForReadyRead(10000));
             QTest::qWait(QRandomGenerator::global()->bounded(1, 40));
@@ -139,7 +139,7 @@ private slots:
             QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
             QVERIFY(document.object().value("maxTranslationLines").toInteger() >= 1);
         }
-        QVERIFY(QDir(dir.path()).entryList({ "*.corrupt-*" }).isEmpty());
+        QVERIFY(QDir(dir.path()).entryList({"*.corrupt-*"}).isEmpty());
         QVERIFY(AppSettings(path).maxTranslationLines() >= 1);
     }
 };

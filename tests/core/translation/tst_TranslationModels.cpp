@@ -24,22 +24,22 @@ private slots:
             const char* name;
             const char* country;
         } rows[] = {
-            { TargetLanguage::english, "en", "English", "US" },
-            { TargetLanguage::spanish, "es", "Spanish", "ES" },
-            { TargetLanguage::french, "fr", "French", "FR" },
-            { TargetLanguage::german, "de", "German", "DE" },
-            { TargetLanguage::italian, "it", "Italian", "IT" },
-            { TargetLanguage::portuguese, "pt", "Portuguese", "BR" },
-            { TargetLanguage::russian, "ru", "Russian", "RU" },
-            { TargetLanguage::japanese, "ja", "Japanese", "JP" },
-            { TargetLanguage::korean, "ko", "Korean", "KR" },
-            { TargetLanguage::chinese, "zh", "Chinese", "CN" },
-            { TargetLanguage::arabic, "ar", "Arabic", "SA" },
-            { TargetLanguage::hindi, "hi", "Hindi", "IN" },
-            { TargetLanguage::ukrainian, "uk", "Ukrainian", "UA" },
-            { TargetLanguage::polish, "pl", "Polish", "PL" },
-            { TargetLanguage::dutch, "nl", "Dutch", "NL" },
-            { TargetLanguage::turkish, "tr", "Turkish", "TR" },
+            {TargetLanguage::english, "en", "English", "US"},
+            {TargetLanguage::spanish, "es", "Spanish", "ES"},
+            {TargetLanguage::french, "fr", "French", "FR"},
+            {TargetLanguage::german, "de", "German", "DE"},
+            {TargetLanguage::italian, "it", "Italian", "IT"},
+            {TargetLanguage::portuguese, "pt", "Portuguese", "BR"},
+            {TargetLanguage::russian, "ru", "Russian", "RU"},
+            {TargetLanguage::japanese, "ja", "Japanese", "JP"},
+            {TargetLanguage::korean, "ko", "Korean", "KR"},
+            {TargetLanguage::chinese, "zh", "Chinese", "CN"},
+            {TargetLanguage::arabic, "ar", "Arabic", "SA"},
+            {TargetLanguage::hindi, "hi", "Hindi", "IN"},
+            {TargetLanguage::ukrainian, "uk", "Ukrainian", "UA"},
+            {TargetLanguage::polish, "pl", "Polish", "PL"},
+            {TargetLanguage::dutch, "nl", "Dutch", "NL"},
+            {TargetLanguage::turkish, "tr", "Turkish", "TR"},
         };
 
         for (const auto& row : rows)
@@ -147,9 +147,9 @@ private slots:
     void interimWordEquality()
     {
         const QUuid id = QUuid::createUuid();
-        QVERIFY((InterimWord { id, "hello" }) == (InterimWord { id, "hello" }));
-        QVERIFY((InterimWord { id, "hello" }) != (InterimWord { id, "hello " }));
-        QVERIFY((InterimWord { id, "hello" }) != (InterimWord { QUuid::createUuid(), "hello" }));
+        QVERIFY((InterimWord {id, "hello"}) == (InterimWord {id, "hello"}));
+        QVERIFY((InterimWord {id, "hello"}) != (InterimWord {id, "hello "}));
+        QVERIFY((InterimWord {id, "hello"}) != (InterimWord {QUuid::createUuid(), "hello"}));
     }
 };
 

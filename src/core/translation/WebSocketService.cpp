@@ -1,0 +1,302 @@
+#include "WebSocketService.h"
+
+#include <QLoggingCategory>
+#include <QStringDecoder>
+#include <QWebSocket>
+
+Q_LOGGING_CATEGORY(lcWebSocket, "com.tolvaran.app.WebSocket")
+
+namespace tolvaran {
+
+namespace {
+
+// One turn of message handling stops after this long, so a flood of messages
+// never keeps the event loop (and with it the windows) from running.
+constexpr qint64 drainSliceMs = 8;
+
+// Waits for a close handshake before the socket is let go.
+constexpr int closeGraceMs = 2000;
+
+} // namespace
+
+WebSocketService::WebSocketService(QObject* parent)
+    : QObject(parent)
+{
+    m_drainTimer.setSingleShot(true);
+    m_drainTimer.setInterval(0);
+    QObject::connect(&m_drainTimer, &QTimer::timeout, this, &WebSocketService::drainIncoming);
+    m_handshakeTimer.setSingleShot(true);
+    m_handshakeTimer.setInterval(60'000);
+    QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
+        [this] { enqueue(Failure {QStringLiteral("The request timed out.")}); });
+}
+
+WebSocketService::~WebSocketService()
+{
+    disconnect();
+}
+
+QString WebSocketService::sessionURLText(
+    const QString& serverURL, const QString& language, bool createRoom, const QStringList& speakerLanguageHints)
+{
+    QString text = serverURL + QStringLiteral("/translate?lang=") + language;
+    if (createRoom)
+        text += QStringLiteral("&room=create");
+    if (!speakerLanguageHints.isEmpty())
+        text += QStringLiteral("&hints=") + speakerLanguageHints.join(QLatin1Char(','));
+    return text;
+}
+
+std::optional<QUrl> WebSocketService::parseSessionURL(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    if (!url.isValid() || (scheme != u"ws" && scheme != u"wss") || url.host().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+void WebSocketService::connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints)
+{
+    disconnect();
+
+    const QString text = sessionURLText(m_serverURL, language, createRoom, speakerLanguageHints);
+    const std::optional<QUrl> url = parseSessionURL(text);
+    if (!url) {
+        setLastError(QStringLiteral("Invalid server URL"));
+        return;
+    }
+
+    auto* socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
+    socket->setMaxAllowedIncomingMessageSize(maxIncomingMessageSize);
+    socket->setMaxAllowedIncomingFrameSize(maxIncomingMessageSize);
+    m_webSocket = socket;
+    watch(socket);
+    socket->open(*url);
+    m_handshakeTimer.start();
+
+    setIsConnected(true);
+    setLastError(std::nullopt);
+    qCInfo(lcWebSocket, "WebSocket connecting to: %s", qUtf8Printable(text));
+}
+
+// Every event of a socket is tied to it: once another connection has taken
+// its place, nothing the old one does reaches this service.
+void WebSocketService::watch(QWebSocket* socket)
+{
+    QObject::connect(socket, &QWebSocket::connected, this, [this, socket] {
+        if (socket != m_webSocket)
+            return;
+        m_handshakeTimer.stop();
+        flushPending();
+    });
+    QObject::connect(socket, &QWebSocket::textMessageReceived, this, [this, socket](const QString& text) {
+        if (socket == m_webSocket)
+            enqueue(text);
+    });
+    QObject::connect(socket, &QWebSocket::binaryMessageReceived, this, [this, socket](const QByteArray& bytes) {
+        if (socket != m_webSocket)
+            return;
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError())
+            return; // not UTF-8: dropped like any undecodable message
+        enqueue(std::move(text));
+    });
+    QObject::connect(socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
+        [this, socket](QAbstractSocket::SocketError) {
+            if (socket == m_webSocket)
+                enqueue(Failure {socket->errorString()});
+        });
+    QObject::connect(socket, &QWebSocket::disconnected, this, [this, socket] {
+        if (socket == m_webSocket)
+            enqueue(Failure {closedDescription(*socket)});
+    });
+}
+
+QString WebSocketService::closedDescription(const QWebSocket& socket) const
+{
+    if (socket.error() != QAbstractSocket::UnknownSocketError)
+        return socket.errorString();
+    if (!socket.closeReason().isEmpty())
+        return socket.closeReason();
+    return QStringLiteral("The server closed the connection (code %1)").arg(int(socket.closeCode()));
+}
+
+void WebSocketService::enqueue(Incoming incoming)
+{
+    m_incoming.push_back(std::move(incoming));
+    if (!m_drainTimer.isActive())
+        m_drainTimer.start();
+}
+
+void WebSocketService::drainIncoming()
+{
+    QElapsedTimer slice;
+    slice.start();
+    // A callback may disconnect or reconnect, which empties the queue: take
+    // each item off before handling it and look at the queue afresh each time.
+    while (!m_incoming.empty()) {
+        Incoming incoming = std::move(m_incoming.front());
+        m_incoming.pop_front();
+        if (auto* text = std::get_if<QString>(&incoming))
+            handleText(*text);
+        else
+            fail(std::get<Failure>(incoming).description);
+        if (slice.elapsed() >= drainSliceMs)
+            break;
+    }
+    if (!m_incoming.empty())
+        m_drainTimer.start();
+}
+
+void WebSocketService::handleText(const QString& text)
+{
+    qCInfo(lcWebSocket, "Received message: %s", qUtf8Printable(text.left(200)));
+    std::optional<IncomingMessage> message = decodeIncomingMessage(text.toUtf8());
+    if (!message)
+        return;
+
+    if (auto* result = std::get_if<TranslationResult>(&*message)) {
+        if (onResult)
+            onResult(*result);
+    } else if (std::holds_alternative<FinishedNotice>(*message)) {
+        if (onFinished)
+            onFinished();
+    } else if (auto* room = std::get_if<RoomCreatedMessage>(&*message)) {
+        if (onRoomCreated)
+            onRoomCreated(room->roomId);
+    } else if (auto* update = std::get_if<RoomUpdateMessage>(&*message)) {
+        if (onRoomUpdate)
+            onRoomUpdate(update->subscriberCount, update->languages);
+    } else if (auto* error = std::get_if<ServerErrorNotice>(&*message)) {
+        // The connection stays open after a server error.
+        setLastError(error->text);
+        if (onError)
+            onError(error->text);
+    }
+}
+
+// The connection failed while open: reported once, however many ways the
+// socket tells of it.
+void WebSocketService::fail(const QString& description)
+{
+    if (!m_isConnected)
+        return;
+    m_handshakeTimer.stop();
+    m_pending.clear();
+    m_pendingBytes = 0;
+    setIsConnected(false);
+    setLastError(description);
+    qCWarning(lcWebSocket, "WebSocket failed: %s", qUtf8Printable(description));
+    if (onError)
+        onError(description);
+}
+
+void WebSocketService::disconnect()
+{
+    m_handshakeTimer.stop();
+    m_incoming.clear();
+    m_pending.clear();
+    m_pendingBytes = 0;
+    if (QWebSocket* socket = m_webSocket.data()) {
+        m_webSocket.clear();
+        QObject::disconnect(socket, nullptr, this, nullptr);
+        if (socket->state() == QAbstractSocket::ConnectedState) {
+            socket->close(QWebSocketProtocol::CloseCodeNormal);
+            QObject::connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+            QTimer::singleShot(closeGraceMs, socket, [socket] {
+                socket->abort();
+                socket->deleteLater();
+            });
+        } else {
+            socket->abort();
+            socket->deleteLater();
+        }
+    }
+    setIsConnected(false);
+}
+
+void WebSocketService::sendAudio(const QByteArray& data)
+{
+    if (!m_webSocket || !m_isConnected) {
+        qCCritical(lcWebSocket, "sendAudio called but not connected");
+        return;
+    }
+    ++m_sendCount;
+    m_audioBytesSent += data.size();
+    emit sendCountChanged();
+    emit audioBytesSentChanged();
+    if (m_sendCount % 50 == 1) {
+        qCInfo(lcWebSocket, "Sending audio chunk #%lld, size: %lld bytes, total: %lld bytes", m_sendCount,
+            qint64(data.size()), m_audioBytesSent);
+    }
+    if (m_webSocket->state() == QAbstractSocket::ConnectedState) {
+        sendBinaryNow(data);
+        return;
+    }
+    // Still shaking hands: keep the audio, the oldest going first when too much waits.
+    m_pending.emplace_back(data);
+    m_pendingBytes += data.size();
+    while (m_pendingBytes > maxPendingBytes && !m_pending.empty()) {
+        if (auto* dropped = std::get_if<QByteArray>(&m_pending.front()))
+            m_pendingBytes -= dropped->size();
+        m_pending.pop_front();
+    }
+}
+
+void WebSocketService::sendBinaryNow(const QByteArray& data)
+{
+    if (m_webSocket->sendBinaryMessage(data) != data.size())
+        setLastError(m_webSocket->errorString());
+}
+
+void WebSocketService::sendFinish()
+{
+    if (!m_webSocket || !m_isConnected)
+        return;
+    const QString text = QString::fromUtf8(encodeFinishMessage());
+    if (m_webSocket->state() == QAbstractSocket::ConnectedState)
+        m_webSocket->sendTextMessage(text);
+    else
+        m_pending.emplace_back(text);
+}
+
+void WebSocketService::flushPending()
+{
+    while (!m_pending.empty() && m_webSocket) {
+        auto frame = std::move(m_pending.front());
+        m_pending.pop_front();
+        if (auto* binary = std::get_if<QByteArray>(&frame))
+            sendBinaryNow(*binary);
+        else
+            m_webSocket->sendTextMessage(std::get<QString>(frame));
+    }
+    m_pendingBytes = 0;
+}
+
+void WebSocketService::setServerURL(const QString& url)
+{
+    if (m_serverURL == url)
+        return;
+    m_serverURL = url;
+    emit serverURLChanged();
+}
+
+void WebSocketService::setIsConnected(bool connected)
+{
+    if (m_isConnected == connected)
+        return;
+    m_isConnected = connected;
+    emit isConnectedChanged();
+}
+
+void WebSocketService::setLastError(const std::optional<QString>& error)
+{
+    if (m_lastError == error)
+        return;
+    m_lastError = error;
+    emit lastErrorChanged();
+}
+
+} // namespace tolvaran

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "ServerMessages.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+class QWebSocket;
+
+namespace tolvaran {
+
+// The one connection to the translation server: audio goes out as binary
+// frames, the server's JSON messages come back through the callbacks.
+// Everything here, callbacks included, runs on the main thread; callbacks come
+// one message at a time, in arrival order. No reconnection, no keep-alive.
+class WebSocketService : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isConnected READ isConnected NOTIFY isConnectedChanged)
+    Q_PROPERTY(QString lastError READ lastErrorText NOTIFY lastErrorChanged)
+    Q_PROPERTY(QString serverURL READ serverURL WRITE setServerURL NOTIFY serverURLChanged)
+    Q_PROPERTY(qint64 audioBytesSent READ audioBytesSent NOTIFY audioBytesSentChanged)
+    Q_PROPERTY(qint64 sendCount READ sendCount NOTIFY sendCountChanged)
+
+public:
+    // The server sends small JSON texts; anything larger ends the connection.
+    static constexpr qint64 maxIncomingMessageSize = 1024 * 1024;
+    // Audio handed over before the handshake has finished waits, up to this much.
+    static constexpr qint64 maxPendingBytes = 16 * 1024 * 1024;
+
+    explicit WebSocketService(QObject* parent = nullptr);
+    ~WebSocketService() override;
+
+    std::function<void(const TranslationResult&)> onResult;
+    std::function<void()> onFinished;
+    std::function<void(const QString&)> onError;
+    std::function<void(const QString&)> onRoomCreated;
+    std::function<void(qint64 subscriberCount, const QList<LanguageSubscriberCount>& languages)> onRoomUpdate;
+
+    // Closes any earlier connection and starts a new one. Success or failure
+    // shows later, through isConnected, lastError and onError.
+    void connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints);
+    // Closes with code 1000; harmless when nothing is open. Reports nothing.
+    void disconnect();
+    // One chunk, one binary message; dropped (and logged) when not connected.
+    void sendAudio(const QByteArray& data);
+    // Asks the server to end the stream; nothing when not connected.
+    void sendFinish();
+
+    bool isConnected() const { return m_isConnected; }
+
+    const std::optional<QString>& lastError() const { return m_lastError; }
+
+    QString lastErrorText() const { return m_lastError.value_or(QString()); }
+
+    QString serverURL() const { return m_serverURL; }
+
+    void setServerURL(const QString& url);
+
+    qint64 audioBytesSent() const { return m_audioBytesSent; }
+
+    qint64 sendCount() const { return m_sendCount; }
+
+    // A handshake that gets no answer fails after this long.
+    void setHandshakeTimeout(int milliseconds) { m_handshakeTimer.setInterval(milliseconds); }
+
+    // The session address as text: the pieces joined as they are.
+    static QString sessionURLText(
+        const QString& serverURL, const QString& language, bool createRoom, const QStringList& speakerLanguageHints);
+    // A ws or wss URL with a host, or nothing.
+    static std::optional<QUrl> parseSessionURL(const QString& text);
+
+signals:
+    void isConnectedChanged();
+    void lastErrorChanged();
+    void serverURLChanged();
+    void audioBytesSentChanged();
+    void sendCountChanged();
+
+private:
+    struct Failure
+    {
+        QString description;
+    };
+
+    using Incoming = std::variant<QString, Failure>;
+
+    void watch(QWebSocket* socket);
+    void enqueue(Incoming incoming);
+    void drainIncoming();
+    void handleText(const QString& text);
+    void fail(const QString& description);
+    void flushPending();
+    void sendBinaryNow(const QByteArray& data);
+    void setIsConnected(bool connected);
+    void setLastError(const std::optional<QString>& error);
+    QString closedDescription(const QWebSocket& socket) const;
+
+    bool m_isConnected = false;
+    std::optional<QString> m_lastError;
+    QString m_serverURL = QStringLiteral("ws://localhost:3000");
+    QPointer<QWebSocket> m_webSocket;
+    qint64 m_audioBytesSent = 0;
+    qint64 m_sendCount = 0;
+
+    // What arrived and is not yet handled, for the current connection only.
+    std::deque<Incoming> m_incoming;
+    QTimer m_drainTimer;
+    // Frames handed over before the handshake finished, sent in order after it.
+    std::deque<std::variant<QByteArray, QString>> m_pending;
+    qint64 m_pendingBytes = 0;
+    QTimer m_handshakeTimer;
+};
+
+} // namespace tolvaran

@@ -1,0 +1,367 @@
+#include "LogCapture.h"
+#include "TestTranslationServer.h"
+#include "translation/WebSocketService.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+using namespace tolvaran;
+using test::TestTranslationServer;
+
+namespace {
+
+constexpr int waitMs = 10000;
+
+// Everything the callbacks saw, in order.
+struct CallbackLog
+{
+    QStringList events;
+
+    void attach(WebSocketService& service)
+    {
+        service.onResult = [this](const TranslationResult& result) { events.append("result:" + result.original); };
+        service.onFinished = [this] { events.append("finished"); };
+        service.onError = [this](const QString& text) { events.append("error:" + text); };
+        service.onRoomCreated = [this](const QString& roomId) { events.append("room:" + roomId); };
+        service.onRoomUpdate = [this](qint64 count, const QList<LanguageSubscriberCount>& languages) {
+            QStringList parts {QString::number(count)};
+            for (const auto& language : languages)
+                parts.append(language.lang + "=" + QString::number(language.count));
+            events.append("update:" + parts.join(','));
+        };
+    }
+
+    qsizetype errorCount() const
+    {
+        return std::count_if(events.begin(), events.end(), [](const QString& e) { return e.startsWith("error:"); });
+    }
+};
+
+QString resultText(const QString& original)
+{
+    return QStringLiteral("{\"type\":\"result\",\"tokens\":[],\"original\":\"%1\",\"translation\":\"\"}").arg(original);
+}
+
+} // namespace
+
+class TestWebSocketService : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Connects and waits until the server has accepted the connection.
+    static bool connectTo(WebSocketService& service, TestTranslationServer& server, const QString& language = "en")
+    {
+        service.setServerURL(server.url());
+        const qsizetype before = server.connections().size();
+        service.connect(language, false, {});
+        return QTest::qWaitFor([&] { return server.connections().size() > before; }, waitMs);
+    }
+
+private slots:
+
+    void sessionURL_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("room");
+        QTest::addColumn<QStringList>("hints");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("hints") << "ws://h:1"
+                               << "de" << false << QStringList {"en", "es"} << "ws://h:1/translate?lang=de&hints=en,es";
+        QTest::newRow("room") << "ws://h:1"
+                              << "fr" << true << QStringList {} << "ws://h:1/translate?lang=fr&room=create";
+        QTest::newRow("room and hint") << "wss://h"
+                                       << "ja" << true << QStringList {"ko"}
+                                       << "wss://h/translate?lang=ja&room=create&hints=ko";
+        QTest::newRow("nothing extra") << "ws://h"
+                                       << "en" << false << QStringList {} << "ws://h/translate?lang=en";
+        QTest::newRow("trailing slash kept") << "ws://h/"
+                                             << "en" << false << QStringList {} << "ws://h//translate?lang=en";
+        QTest::newRow("no encoding") << "ws://h"
+                                     << "e n" << false << QStringList {"a b"} << "ws://h/translate?lang=e n&hints=a b";
+    }
+
+    void sessionURL()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, language);
+        QFETCH(bool, room);
+        QFETCH(QStringList, hints);
+        QFETCH(QString, expected);
+        QCOMPARE(WebSocketService::sessionURLText(base, language, room, hints), expected);
+    }
+
+    void invalidServerURL_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::newRow("words") << "not a url";
+        QTest::newRow("empty") << "";
+        QTest::newRow("http") << "http://localhost:3000";
+        QTest::newRow("no host") << "ws://";
+        QTest::newRow("no scheme") << "localhost:3000";
+        QTest::newRow("blank in host") << "ws://local host";
+    }
+
+    void invalidServerURL()
+    {
+        QFETCH(QString, base);
+        WebSocketService service;
+        CallbackLog log;
+        log.attach(service);
+        QSignalSpy connectedSpy(&service, &WebSocketService::isConnectedChanged);
+        service.setServerURL(base);
+        service.connect("en", false, {});
+        QCOMPARE(service.isConnected(), false);
+        QCOMPARE(service.lastError(), "Invalid server URL");
+        QTest::qWait(50);
+        QCOMPARE(connectedSpy.count(), 0);
+        QCOMPARE(log.events, QStringList());
+    }
+
+    void serverSeesTheSessionURL()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        service.setServerURL(server.url() + "/");
+        service.connect("de", true, {"en", "es"});
+        QVERIFY(QTest::qWaitFor([&] { return !server.connections().isEmpty(); }, waitMs));
+        QCOMPARE(server.connections().first().requestTarget, "//translate?lang=de&room=create&hints=en,es");
+    }
+
+    // Audio handed over at once after connect waits for the handshake and
+    // then goes out whole and in order, followed by the finish request.
+    void audioAndFinishArriveInOrder()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        service.setServerURL(server.url());
+        service.connect("en", false, {});
+        QCOMPARE(service.isConnected(), true);
+        QCOMPARE(service.lastError(), std::nullopt);
+
+        QList<QByteArray> chunks;
+        for (int i = 0; i < 120; ++i)
+            chunks.append(QByteArray(640 + i, char(i)));
+        qint64 total = 0;
+        for (const QByteArray& chunk : chunks) {
+            service.sendAudio(chunk);
+            total += chunk.size();
+        }
+        service.sendFinish();
+
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !server.connections().isEmpty() && !server.connections().first().textFrames.isEmpty(); },
+            waitMs));
+        const auto& connection = server.connections().first();
+        QCOMPARE(connection.binaryFrames, chunks);
+        QCOMPARE(connection.textFrames, QStringList {"{\"type\":\"finish\"}"});
+        QCOMPARE(service.sendCount(), 120);
+        QCOMPARE(service.audioBytesSent(), total);
+    }
+
+    void callbacksInArrivalOrder()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        CallbackLog log;
+        log.attach(service);
+        QVERIFY(connectTo(service, server));
+
+        server.sendText(resultText("one"));
+        server.sendText("{\"type\":\"room_created\",\"roomId\":\"r1\"}");
+        server.sendText("{\"type\":\"room_update\",\"subscriberCount\":3,\"languages\":[{\"lang\":\"de\",\"count\":2},"
+                        "{\"lang\":\"fr\",\"count\":1}]}");
+        server.sendText("{\"type\":\"error\",\"message\":\"first\"}");
+        server.sendText("not json");
+        server.sendBinary("\xff\xfe{\"type\":\"finished\"}");
+        server.sendText("{\"type\":\"error\"}");
+        server.sendBinary(resultText("binary \u00e9").toUtf8());
+        server.sendText("{\"type\":\"finished\"}");
+
+        const QStringList expected {"result:one", "room:r1", "update:3,de=2,fr=1", "error:first",
+            "error:Unknown server error", "result:binary \u00e9", "finished"};
+        QVERIFY(QTest::qWaitFor([&] { return log.events.size() >= expected.size(); }, waitMs));
+        QTest::qWait(50);
+        QCOMPARE(log.events, expected);
+        // A server error leaves the connection open.
+        QCOMPARE(service.isConnected(), true);
+        QCOMPARE(service.lastError(), "Unknown server error");
+    }
+
+    // However the connection fails while open, it is reported exactly once.
+    void failureWhileOpen_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("handshake refused") << "refuse";
+        QTest::newRow("handshake unanswered") << "hang";
+        QTest::newRow("connection dropped") << "drop";
+        QTest::newRow("server closes") << "close";
+        QTest::newRow("oversized message") << "oversized";
+    }
+
+    void failureWhileOpen()
+    {
+        QFETCH(QString, how);
+        TestTranslationServer server;
+        WebSocketService service;
+        CallbackLog log;
+        log.attach(service);
+        service.setHandshakeTimeout(300);
+        service.setServerURL(server.url());
+
+        if (how == "refuse" || how == "hang") {
+            server.setHandshake(
+                how == "refuse" ? TestTranslationServer::Handshake::refuse : TestTranslationServer::Handshake::hang);
+            service.connect("en", false, {});
+            QCOMPARE(service.isConnected(), true); // before the server has answered
+            service.sendAudio("early");
+        } else {
+            QVERIFY(connectTo(service, server));
+            if (how == "drop")
+                server.dropConnection();
+            else if (how == "close")
+                server.closeWith(QWebSocketProtocol::CloseCodeGoingAway, "restarting");
+            else
+                server.sendText(QString(WebSocketService::maxIncomingMessageSize + 10, 'x'));
+        }
+
+        QVERIFY(QTest::qWaitFor([&] { return log.errorCount() > 0; }, waitMs));
+        QTest::qWait(200);
+        QCOMPARE(log.errorCount(), 1);
+        QCOMPARE(service.isConnected(), false);
+        QVERIFY(service.lastError().has_value());
+        QVERIFY(!service.lastError()->isEmpty());
+        QCOMPARE(log.events.first(), "error:" + *service.lastError());
+        if (how == "hang")
+            QCOMPARE(*service.lastError(), "The request timed out.");
+        if (how == "refuse")
+            QCOMPARE(server.connections().size(), 0);
+
+        // After a failure the next chunk is dropped, not sent.
+        QTest::ignoreMessage(QtCriticalMsg, "sendAudio called but not connected");
+        service.sendAudio("late");
+    }
+
+    void disconnectReportsNothing()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        CallbackLog log;
+        log.attach(service);
+        QVERIFY(connectTo(service, server));
+        service.disconnect();
+        QCOMPARE(service.isConnected(), false);
+        QVERIFY(QTest::qWaitFor([&] { return !server.connections().first().isOpen; }, waitMs));
+        QCOMPARE(server.connections().first().closeCode, QWebSocketProtocol::CloseCodeNormal);
+        QTest::qWait(100);
+        QCOMPARE(log.events, QStringList());
+        service.disconnect(); // harmless twice
+    }
+
+    // A replaced connection is closed normally and its end is not the new one's.
+    void secondConnectReplacesTheFirst()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        CallbackLog log;
+        log.attach(service);
+        QVERIFY(connectTo(service, server, "de"));
+        QVERIFY(connectTo(service, server, "fr"));
+
+        QVERIFY(QTest::qWaitFor([&] { return !server.connections().first().isOpen; }, waitMs));
+        QCOMPARE(server.connections().first().closeCode, QWebSocketProtocol::CloseCodeNormal);
+        QTest::qWait(100);
+        QCOMPARE(log.events, QStringList());
+        QCOMPARE(service.isConnected(), true);
+
+        service.sendAudio("to the second");
+        server.sendText(resultText("from the second"));
+        QVERIFY(QTest::qWaitFor([&] { return !log.events.isEmpty(); }, waitMs));
+        QCOMPARE(log.events, QStringList {"result:from the second"});
+        QVERIFY(QTest::qWaitFor([&] { return !server.connections().last().binaryFrames.isEmpty(); }, waitMs));
+        QCOMPARE(server.connections().last().requestTarget, "/translate?lang=fr");
+        QCOMPARE(server.connections().first().binaryFrames, QList<QByteArray>());
+    }
+
+    void notConnected()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        service.setServerURL(server.url());
+        QTest::ignoreMessage(QtCriticalMsg, "sendAudio called but not connected");
+        service.sendAudio("dropped");
+        service.sendFinish();
+        QCOMPARE(service.sendCount(), 0);
+        QCOMPARE(service.audioBytesSent(), 0);
+        QTest::qWait(50);
+        QCOMPARE(server.tcpConnectionCount(), 0);
+    }
+
+    // The 1st, 51st and 101st chunks are logged; counters run on across sessions.
+    void chunkLogLines()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        test::LogCapture capture("com.tolvaran.app.WebSocket");
+        QVERIFY(connectTo(service, server));
+        for (int i = 0; i < 60; ++i)
+            service.sendAudio(QByteArray(10, 'a'));
+        QVERIFY(connectTo(service, server));
+        for (int i = 0; i < 41; ++i)
+            service.sendAudio(QByteArray(20, 'b'));
+
+        QCOMPARE(capture.linesStartingWith("Sending audio chunk"),
+            (QStringList {"Sending audio chunk #1, size: 10 bytes, total: 10 bytes",
+                "Sending audio chunk #51, size: 10 bytes, total: 510 bytes",
+                "Sending audio chunk #101, size: 20 bytes, total: 1420 bytes"}));
+        QCOMPARE(capture.linesStartingWith("WebSocket connecting to: ").size(), 2);
+        QCOMPARE(service.sendCount(), 101);
+    }
+
+    void receivedLineIsCut()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        test::LogCapture capture("com.tolvaran.app.WebSocket");
+        QVERIFY(connectTo(service, server));
+        const QString longText = "{\"type\":\"nothing\",\"pad\":\"" + QString(500, 'p') + "\"}";
+        server.sendText(longText);
+        QVERIFY(QTest::qWaitFor([&] { return !capture.linesStartingWith("Received message: ").isEmpty(); }, waitMs));
+        QCOMPARE(capture.linesStartingWith("Received message: ").first(), "Received message: " + longText.left(200));
+    }
+
+    // A burst of messages that arrives in one read is handled in order, and
+    // the event loop (timers, windows) still gets its turns in between.
+    void burstIsHandledInOrderWithoutStarvingTheLoop()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        QStringList originals;
+        qsizetype handledWhenLoopRan = -1;
+        service.onResult = [&](const TranslationResult& result) {
+            if (originals.isEmpty())
+                QTimer::singleShot(0, [&] { handledWhenLoopRan = originals.size(); });
+            originals.append(result.original);
+            QThread::usleep(300); // a consumer with real work to do
+        };
+        QVERIFY(connectTo(service, server));
+        test::LogCapture quiet("com.tolvaran.app.WebSocket");
+        // Small enough to sit in the socket buffer whole, so one read gets it all.
+        constexpr int count = 500;
+        for (int i = 0; i < count; ++i)
+            server.sendText(resultText(QString::number(i)));
+        server.flush();
+        QVERIFY(QTest::qWaitFor([&] { return originals.size() == count; }, 30000));
+        QTest::qWait(10); // lets a timer still due fire
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(originals[i], QString::number(i));
+        QVERIFY(handledWhenLoopRan >= 1);
+        QVERIFY2(handledWhenLoopRan < count, "the event loop got no turn during the burst");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWebSocketService)
+#include "tst_WebSocketService.moc"
