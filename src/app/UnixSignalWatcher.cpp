@@ -16,7 +16,7 @@ namespace tolvaran {
 namespace {
 
 // The handler may only write to this pipe (self-pipe trick).
-std::array<int, 2> signalPipe {-1, -1};
+std::array<int, 2> signalPipe{-1, -1};
 
 void handleSignal(int signalNumber)
 {

@@ -65,7 +65,7 @@ void TestTranslationServer::acceptWebSocket()
         socket->setParent(this);
         const qsizetype index = m_connections.size();
         m_connections.append(
-            Connection {m_requestTargets.take(socket->peerPort()), socket->requestUrl(), {}, {}, true, std::nullopt});
+            Connection{m_requestTargets.take(socket->peerPort()), socket->requestUrl(), {}, {}, true, std::nullopt});
         m_sockets.append(socket);
         connect(socket, &QWebSocket::binaryMessageReceived, this, [this, index](const QByteArray& frame) {
             m_connections[index].binaryFrames.append(frame);

@@ -10,7 +10,8 @@ namespace tolvaran {
 
 namespace {
 
-template<typename Info> struct QueryResult
+template<typename Info>
+struct QueryResult
 {
     explicit QueryResult(pa_threaded_mainloop* loop)
         : mainloop(loop)

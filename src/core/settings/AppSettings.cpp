@@ -308,25 +308,25 @@ void AppSettings::setParagraphSilenceGap(double value)
 
 double size(AppSettings::FontSizePreset preset)
 {
-    constexpr std::array sizes {14.0, 20.0, 26.0};
+    constexpr std::array sizes{14.0, 20.0, 26.0};
     return sizes.at(static_cast<std::size_t>(preset));
 }
 
 QString label(AppSettings::FontSizePreset preset)
 {
-    constexpr std::array labels {"Small", "Medium", "Large"};
+    constexpr std::array labels{"Small", "Medium", "Large"};
     return QString::fromLatin1(labels.at(static_cast<std::size_t>(preset)));
 }
 
 QString label(AppSettings::SettingsTab tab)
 {
-    constexpr std::array labels {"General", "Connection", "Translation", "Subtitles", "Audio", "Recording", "Advanced"};
+    constexpr std::array labels{"General", "Connection", "Translation", "Subtitles", "Audio", "Recording", "Advanced"};
     return QString::fromLatin1(labels.at(static_cast<std::size_t>(tab)));
 }
 
 QString icon(AppSettings::SettingsTab tab)
 {
-    constexpr std::array icons {
+    constexpr std::array icons{
         "gear", "network", "text.bubble", "captions.bubble", "waveform", "record.circle", "slider.horizontal.3"};
     return QString::fromLatin1(icons.at(static_cast<std::size_t>(tab)));
 }

@@ -212,7 +212,8 @@ signals:
 
 private:
     void load();
-    template<typename T> void assign(T& field, const T& value, const QString& key, void (AppSettings::*changed)());
+    template<typename T>
+    void assign(T& field, const T& value, const QString& key, void (AppSettings::*changed)());
     void persist(const QString& key, bool value);
     void persist(const QString& key, double value);
     void persist(const QString& key, qint64 value);
@@ -256,19 +257,22 @@ private:
     double m_paragraphSilenceGap;
 };
 
-template<> struct RawValues<AppSettings::FontSizePreset>
+template<>
+struct RawValues<AppSettings::FontSizePreset>
 {
-    static constexpr std::array values {"small", "medium", "large"};
+    static constexpr std::array values{"small", "medium", "large"};
 };
 
-template<> struct RawValues<AppSettings::SubtitlesSide>
+template<>
+struct RawValues<AppSettings::SubtitlesSide>
 {
-    static constexpr std::array values {"left", "center", "right"};
+    static constexpr std::array values{"left", "center", "right"};
 };
 
-template<> struct RawValues<AppSettings::SettingsTab>
+template<>
+struct RawValues<AppSettings::SettingsTab>
 {
-    static constexpr std::array values {
+    static constexpr std::array values{
         "general", "connection", "translation", "subtitles", "audio", "recording", "advanced"};
 };
 

@@ -98,7 +98,7 @@ QStringList stringList(const QSettings& store, const QString& key, const QString
     const QVariant value = store.value(key);
     if (value.typeId() != QMetaType::QByteArray)
         return fallback;
-    QJsonParseError error {};
+    QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(value.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError || !document.isArray())
         return fallback;

@@ -29,7 +29,8 @@ QStringList stringList(const QSettings& store, const QString& key, const QString
 // An empty URL when the key holds none.
 QUrl url(const QSettings& store, const QString& key);
 
-template<typename E> E rawRepresentable(const QSettings& store, const QString& key, E fallback)
+template<typename E>
+E rawRepresentable(const QSettings& store, const QString& key, E fallback)
 {
     return fromRawValue<E>(string(store, key, QString())).value_or(fallback);
 }
@@ -40,7 +41,8 @@ void setColor(QSettings& store, const QString& key, const QColor& color);
 void setStringList(QSettings& store, const QString& key, const QStringList& list);
 void remove(QSettings& store, const QString& key);
 
-template<typename E> void setRaw(QSettings& store, const QString& key, E value)
+template<typename E>
+void setRaw(QSettings& store, const QString& key, E value)
 {
     set(store, key, rawValue(value));
 }

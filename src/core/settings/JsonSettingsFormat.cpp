@@ -26,7 +26,7 @@ std::optional<QJsonObject> parseSettings(const QByteArray& bytes)
 {
     if (bytes.trimmed().isEmpty())
         return QJsonObject();
-    QJsonParseError error {};
+    QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
@@ -75,9 +75,9 @@ QJsonValue toJson(const QVariant& value)
     case QMetaType::QString:
         return value.toString();
     case QMetaType::QByteArray:
-        return QJsonObject {{dataTag, QString::fromLatin1(value.toByteArray().toBase64())}};
+        return QJsonObject{{dataTag, QString::fromLatin1(value.toByteArray().toBase64())}};
     case QMetaType::QUrl:
-        return QJsonObject {{urlTag, QString::fromUtf8(value.toUrl().toEncoded())}};
+        return QJsonObject{{urlTag, QString::fromUtf8(value.toUrl().toEncoded())}};
     default:
         return QJsonValue::fromVariant(value);
     }

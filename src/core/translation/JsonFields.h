@@ -2,23 +2,27 @@
 
 #include "RawRepresentable.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
-#include <QJsonValue>
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QLatin1StringView>
 #include <QList>
 #include <QString>
 
+#include <cmath>
 #include <concepts>
-#include <limits>
 #include <optional>
+#include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 #include <type_traits>
 
 // Strict JSON decoding and encoding of wire records, written once. A record
 // lists its fields in a static `fields(self, visit)` as visit("key", member);
 // a std::optional member is optional on the wire (absent or null gives none),
 // every other member is required. Kinds are checked strictly: a text is never
-// a number, and an integer member takes only whole numbers.
+// a number, and an integer member takes only whole numbers. RapidJSON parses:
+// results arrive several times a second for hours, and Qt's parser costs
+// several times as much.
 namespace tolvaran::json {
 
 template<typename T>
@@ -27,11 +31,13 @@ concept Record = requires(T& record)
     T::fields(record, [](QLatin1StringView, auto&) {});
 };
 
-template<typename T> struct IsOptional : std::false_type
+template<typename T>
+struct IsOptional : std::false_type
 {
 };
 
-template<typename T> struct IsOptional<std::optional<T>> : std::true_type
+template<typename T>
+struct IsOptional<std::optional<T>> : std::true_type
 {
 };
 
@@ -41,76 +47,91 @@ concept RawEnum = std::is_enum_v<T> && requires
     RawValues<T>::values;
 };
 
-template<typename T> bool decodeValue(const QJsonValue& value, T& out);
-
-template<Record T> bool decodeRecord(const QJsonObject& object, T& record)
+inline QString toQString(const rapidjson::Value& value)
 {
+    return QString::fromUtf8(value.GetString(), qsizetype(value.GetStringLength()));
+}
+
+template<typename T>
+bool decodeValue(const rapidjson::Value& value, T& out);
+
+template<Record T>
+bool decodeRecord(const rapidjson::Value& object, T& record)
+{
+    if (!object.IsObject())
+        return false;
     bool ok = true;
     T::fields(record, [&](QLatin1StringView key, auto& member) {
         if (!ok)
             return;
         using Member = std::remove_cvref_t<decltype(member)>;
-        const QJsonValue value = object.value(key);
+        const auto found = object.FindMember(rapidjson::Value(rapidjson::StringRef(key.data(), key.size())));
+        const rapidjson::Value* value = found == object.MemberEnd() ? nullptr : &found->value;
         if constexpr (IsOptional<Member>::value) {
             member.reset();
-            if (value.isUndefined() || value.isNull())
+            if (!value || value->IsNull())
                 return;
-            typename Member::value_type decoded {};
-            ok = decodeValue(value, decoded);
+            typename Member::value_type decoded{};
+            ok = decodeValue(*value, decoded);
             if (ok)
                 member = std::move(decoded);
         } else {
-            ok = !value.isUndefined() && decodeValue(value, member);
+            ok = value && decodeValue(*value, member);
         }
     });
     return ok;
 }
 
-template<typename T> bool decodeValue(const QJsonValue& value, T& out)
+template<typename T>
+bool decodeValue(const rapidjson::Value& value, T& out)
 {
     if constexpr (std::same_as<T, QString>) {
-        if (!value.isString())
+        if (!value.IsString())
             return false;
-        out = value.toString();
+        out = toQString(value);
         return true;
     } else if constexpr (std::same_as<T, bool>) {
-        if (!value.isBool())
+        if (!value.IsBool())
             return false;
-        out = value.toBool();
+        out = value.GetBool();
         return true;
     } else if constexpr (std::same_as<T, double>) {
-        if (!value.isDouble())
+        if (!value.IsNumber())
             return false;
-        out = value.toDouble();
+        out = value.GetDouble();
         return true;
     } else if constexpr (std::same_as<T, qint64>) {
-        // Whole and in range exactly when both fallbacks are ignored.
-        if (!value.isDouble())
+        if (value.IsInt64()) {
+            out = value.GetInt64();
+            return true;
+        }
+        // A whole number written with a fraction or exponent ("3.0") still counts.
+        if (!value.IsDouble())
             return false;
-        const qint64 low = value.toInteger(std::numeric_limits<qint64>::min());
-        if (low != value.toInteger(std::numeric_limits<qint64>::max()))
+        const double number = value.GetDouble();
+        constexpr double limit = 9223372036854775808.0; // 2^63
+        if (std::trunc(number) != number || !(number >= -limit && number < limit))
             return false;
-        out = low;
+        out = qint64(number);
         return true;
     } else if constexpr (RawEnum<T>) {
-        if (!value.isString())
+        if (!value.IsString())
             return false;
-        const auto decoded = fromRawValue<T>(value.toString());
+        const auto decoded = fromRawValue<T>(toQString(value));
         if (!decoded)
             return false;
         out = *decoded;
         return true;
     } else if constexpr (Record<T>) {
-        return value.isObject() && decodeRecord(value.toObject(), out);
+        return decodeRecord(value, out);
     } else {
         // QList of any decodable element.
-        if (!value.isArray())
+        if (!value.IsArray())
             return false;
-        const QJsonArray array = value.toArray();
         T list;
-        list.reserve(array.size());
-        for (const QJsonValue& element : array) {
-            typename T::value_type decoded {};
+        list.reserve(qsizetype(value.Size()));
+        for (const rapidjson::Value& element : value.GetArray()) {
+            typename T::value_type decoded{};
             if (!decodeValue(element, decoded))
                 return false;
             list.append(std::move(decoded));
@@ -120,38 +141,70 @@ template<typename T> bool decodeValue(const QJsonValue& value, T& out)
     }
 }
 
-template<typename T> QJsonValue encodeValue(const T& value);
-
-template<Record T> QJsonObject encodeRecord(const T& record)
+// Parses one JSON text strictly (valid UTF-8, no comments, no trailing commas).
+inline bool parse(QByteArrayView utf8, rapidjson::Document& document)
 {
-    QJsonObject object;
+    document.Parse<rapidjson::kParseValidateEncodingFlag>(utf8.data(), size_t(utf8.size()));
+    return !document.HasParseError();
+}
+
+using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+template<typename T>
+void encodeValue(Writer& writer, const T& value);
+
+template<Record T>
+void encodeRecord(Writer& writer, const T& record)
+{
+    writer.StartObject();
     T::fields(record, [&](QLatin1StringView key, const auto& member) {
         using Member = std::remove_cvref_t<decltype(member)>;
         if constexpr (IsOptional<Member>::value) {
-            if (member)
-                object.insert(key, encodeValue(*member));
+            // An empty optional is left out, not written as null.
+            if (!member)
+                return;
+            writer.Key(key.data(), rapidjson::SizeType(key.size()));
+            encodeValue(writer, *member);
         } else {
-            object.insert(key, encodeValue(member));
+            writer.Key(key.data(), rapidjson::SizeType(key.size()));
+            encodeValue(writer, member);
         }
     });
-    return object;
+    writer.EndObject();
 }
 
-template<typename T> QJsonValue encodeValue(const T& value)
+template<typename T>
+void encodeValue(Writer& writer, const T& value)
 {
-    if constexpr (std::same_as<T,
-                      QString> || std::same_as<T, bool> || std::same_as<T, double> || std::same_as<T, qint64>) {
-        return QJsonValue(value);
+    if constexpr (std::same_as<T, QString>) {
+        const QByteArray utf8 = value.toUtf8();
+        writer.String(utf8.constData(), rapidjson::SizeType(utf8.size()));
+    } else if constexpr (std::same_as<T, bool>) {
+        writer.Bool(value);
+    } else if constexpr (std::same_as<T, double>) {
+        writer.Double(value);
+    } else if constexpr (std::same_as<T, qint64>) {
+        writer.Int64(value);
     } else if constexpr (RawEnum<T>) {
-        return rawValue(value);
+        encodeValue(writer, rawValue(value));
     } else if constexpr (Record<T>) {
-        return encodeRecord(value);
+        encodeRecord(writer, value);
     } else {
-        QJsonArray array;
+        writer.StartArray();
         for (const auto& element : value)
-            array.append(encodeValue(element));
-        return array;
+            encodeValue(writer, element);
+        writer.EndArray();
     }
+}
+
+// Compact: no white space.
+template<Record T>
+QByteArray encodeCompact(const T& record)
+{
+    rapidjson::StringBuffer buffer;
+    Writer writer(buffer);
+    encodeRecord(writer, record);
+    return QByteArray(buffer.GetString(), qsizetype(buffer.GetSize()));
 }
 
 } // namespace tolvaran::json

@@ -2,23 +2,12 @@
 
 #include "JsonFields.h"
 
-#include <QJsonDocument>
-#include <QJsonParseError>
-
 namespace tolvaran {
 
 namespace {
 
-std::optional<QJsonObject> parseObject(QByteArrayView utf8)
-{
-    QJsonParseError error {};
-    const QJsonDocument document = QJsonDocument::fromJson(utf8.toByteArray(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    return document.object();
-}
-
-template<typename T> std::optional<IncomingMessage> decodeAs(const QJsonObject& object)
+template<typename T>
+std::optional<IncomingMessage> decodeAs(const rapidjson::Value& object)
 {
     T record;
     if (!json::decodeRecord(object, record))
@@ -30,41 +19,43 @@ template<typename T> std::optional<IncomingMessage> decodeAs(const QJsonObject& 
 
 std::optional<IncomingMessage> decodeIncomingMessage(QByteArrayView utf8)
 {
-    const std::optional<QJsonObject> object = parseObject(utf8);
-    if (!object)
+    rapidjson::Document object;
+    if (!json::parse(utf8, object))
         return std::nullopt;
     ServerMessage envelope;
-    if (!json::decodeRecord(*object, envelope))
+    if (!json::decodeRecord(object, envelope))
         return std::nullopt;
 
     if (envelope.type == u"result")
-        return decodeAs<TranslationResult>(*object);
+        return decodeAs<TranslationResult>(object);
     if (envelope.type == u"finished")
-        return FinishedNotice {};
+        return FinishedNotice{};
     if (envelope.type == u"room_created")
-        return decodeAs<RoomCreatedMessage>(*object);
+        return decodeAs<RoomCreatedMessage>(object);
     if (envelope.type == u"room_update")
-        return decodeAs<RoomUpdateMessage>(*object);
+        return decodeAs<RoomUpdateMessage>(object);
     if (envelope.type == u"error")
-        return ServerErrorNotice {envelope.message.value_or(QStringLiteral("Unknown server error"))};
+        return ServerErrorNotice{envelope.message.value_or(QStringLiteral("Unknown server error"))};
     return std::nullopt;
 }
 
 QByteArray encodeFinishMessage()
 {
-    return encodeCompact(FinishMessage {});
+    return encodeCompact(FinishMessage{});
 }
 
-template<typename T> QByteArray encodeCompact(const T& record)
+template<typename T>
+QByteArray encodeCompact(const T& record)
 {
-    return QJsonDocument(json::encodeRecord(record)).toJson(QJsonDocument::Compact);
+    return json::encodeCompact(record);
 }
 
-template<typename T> std::optional<T> decodeRecord(QByteArrayView utf8)
+template<typename T>
+std::optional<T> decodeRecord(QByteArrayView utf8)
 {
-    const std::optional<QJsonObject> object = parseObject(utf8);
+    rapidjson::Document object;
     T record;
-    if (!object || !json::decodeRecord(*object, record))
+    if (!json::parse(utf8, object) || !json::decodeRecord(object, record))
         return std::nullopt;
     return record;
 }

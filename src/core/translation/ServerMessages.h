@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RandomUuid.h"
 #include "RawRepresentable.h"
 
 #include <QByteArray>
@@ -18,9 +19,10 @@ namespace tolvaran {
 
 enum class TranslationStatus { none, original, translation };
 
-template<> struct RawValues<TranslationStatus>
+template<>
+struct RawValues<TranslationStatus>
 {
-    static constexpr std::array values {"none", "original", "translation"};
+    static constexpr std::array values{"none", "original", "translation"};
 };
 
 // The envelope decoded first from every incoming text.
@@ -29,7 +31,8 @@ struct ServerMessage
     QString type;
     std::optional<QString> message;
 
-    template<typename Self, typename Visit> static void fields(Self& self, Visit&& visit)
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
     {
         visit(QLatin1StringView("type"), self.type);
         visit(QLatin1StringView("message"), self.message);
@@ -41,7 +44,7 @@ struct ServerMessage
 struct TranslationToken
 {
     // Not on the wire: every decoded or created token is a new one.
-    QUuid id = QUuid::createUuid();
+    QUuid id = randomUuid();
     QString text;
     std::optional<qint64> startMs;
     std::optional<qint64> endMs;
@@ -52,7 +55,8 @@ struct TranslationToken
     std::optional<TranslationStatus> translationStatus;
     std::optional<QString> speaker;
 
-    template<typename Self, typename Visit> static void fields(Self& self, Visit&& visit)
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
     {
         visit(QLatin1StringView("text"), self.text);
         visit(QLatin1StringView("start_ms"), self.startMs);
@@ -75,7 +79,8 @@ struct TranslationResult
     QString original;
     QString translation;
 
-    template<typename Self, typename Visit> static void fields(Self& self, Visit&& visit)
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
     {
         visit(QLatin1StringView("type"), self.type);
         visit(QLatin1StringView("tokens"), self.tokens);
@@ -91,7 +96,8 @@ struct RoomCreatedMessage
     QString type;
     QString roomId;
 
-    template<typename Self, typename Visit> static void fields(Self& self, Visit&& visit)
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
     {
         visit(QLatin1StringView("type"), self.type);
         visit(QLatin1StringView("roomId"), self.roomId);
@@ -105,7 +111,8 @@ struct LanguageSubscriberCount
     QString lang;
     qint64 count = 0;
 
-    template<typename Self, typename Visit> static void fields(Self& self, Visit&& visit)
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
     {
         visit(QLatin1StringView("lang"), self.lang);
         visit(QLatin1StringView("count"), self.count);
@@ -120,7 +127,8 @@ struct RoomUpdateMessage
     qint64 subscriberCount = 0;
     QList<LanguageSubscriberCount> languages;
 
-    template<typename Self, typename Visit> static void fields(Self& self, Visit&& visit)
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
     {
         visit(QLatin1StringView("type"), self.type);
         visit(QLatin1StringView("subscriberCount"), self.subscriberCount);
@@ -135,7 +143,8 @@ struct FinishMessage
 {
     QString type = QStringLiteral("finish");
 
-    template<typename Self, typename Visit> static void fields(Self& self, Visit&& visit)
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
     {
         visit(QLatin1StringView("type"), self.type);
     }
@@ -169,8 +178,10 @@ std::optional<IncomingMessage> decodeIncomingMessage(QByteArrayView utf8);
 QByteArray encodeFinishMessage();
 
 // Every record encodes with the same keys it decodes from.
-template<typename T> QByteArray encodeCompact(const T& record);
+template<typename T>
+QByteArray encodeCompact(const T& record);
 
-template<typename T> std::optional<T> decodeRecord(QByteArrayView utf8);
+template<typename T>
+std::optional<T> decodeRecord(QByteArrayView utf8);
 
 } // namespace tolvaran

@@ -42,9 +42,10 @@ private:
     std::variant<QString, PermissionKind> m_payload;
 };
 
-template<> struct RawValues<TolvaranError::PermissionKind>
+template<>
+struct RawValues<TolvaranError::PermissionKind>
 {
-    static constexpr std::array values {"screenRecording", "microphone"};
+    static constexpr std::array values{"screenRecording", "microphone"};
 };
 
 // The platform's word capitalisation: each word's first letter upper case,

@@ -10,7 +10,7 @@ struct LanguageInfo
     char country[3];
 };
 
-constexpr std::array<LanguageInfo, caseCount<TargetLanguage>> languageInfo {{
+constexpr std::array<LanguageInfo, caseCount<TargetLanguage>> languageInfo{{
     {"English", "US"},
     {"Spanish", "ES"},
     {"French", "FR"},

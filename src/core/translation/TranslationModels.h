@@ -36,9 +36,10 @@ enum class TargetLanguage {
 };
 Q_ENUM_NS(TargetLanguage)
 
-template<> struct RawValues<TargetLanguage>
+template<>
+struct RawValues<TargetLanguage>
 {
-    static constexpr std::array values {
+    static constexpr std::array values{
         "en", "es", "fr", "de", "it", "pt", "ru", "ja", "ko", "zh", "ar", "hi", "uk", "pl", "nl", "tr"};
 };
 
@@ -49,9 +50,10 @@ QString flag(TargetLanguage language);
 enum class DisplayMode { translatedOnly, both, originalOnly };
 Q_ENUM_NS(DisplayMode)
 
-template<> struct RawValues<DisplayMode>
+template<>
+struct RawValues<DisplayMode>
 {
-    static constexpr std::array values {"translated", "both", "original"};
+    static constexpr std::array values{"translated", "both", "original"};
 };
 
 constexpr bool showOriginal(DisplayMode mode)

@@ -28,7 +28,7 @@ WebSocketService::WebSocketService(QObject* parent)
     m_handshakeTimer.setSingleShot(true);
     m_handshakeTimer.setInterval(60'000);
     QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
-        [this] { enqueue(Failure {QStringLiteral("The request timed out.")}); });
+        [this] { enqueue(Failure{QStringLiteral("The request timed out.")}); });
 }
 
 WebSocketService::~WebSocketService()
@@ -106,11 +106,11 @@ void WebSocketService::watch(QWebSocket* socket)
     QObject::connect(socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
         [this, socket](QAbstractSocket::SocketError) {
             if (socket == m_webSocket)
-                enqueue(Failure {socket->errorString()});
+                enqueue(Failure{socket->errorString()});
         });
     QObject::connect(socket, &QWebSocket::disconnected, this, [this, socket] {
         if (socket == m_webSocket)
-            enqueue(Failure {closedDescription(*socket)});
+            enqueue(Failure{closedDescription(*socket)});
     });
 }
 

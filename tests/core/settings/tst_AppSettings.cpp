@@ -242,7 +242,7 @@ private slots:
     void valuesSurviveARestart()
     {
         const QString path = newStorePath();
-        const QSet<TargetLanguage> speakers {TargetLanguage::german, TargetLanguage::french};
+        const QSet<TargetLanguage> speakers{TargetLanguage::german, TargetLanguage::french};
         const QUrl folder = QUrl::fromLocalFile(m_dir.filePath("Recordings Ä"));
         const QColor color(0x12, 0x34, 0x56);
         {
@@ -465,7 +465,7 @@ private slots:
     void subtitlesSideRawValues()
     {
         QCOMPARE(
-            allCases<SubtitlesSide>(), (std::array {SubtitlesSide::left, SubtitlesSide::center, SubtitlesSide::right}));
+            allCases<SubtitlesSide>(), (std::array{SubtitlesSide::left, SubtitlesSide::center, SubtitlesSide::right}));
         for (SubtitlesSide side : allCases<SubtitlesSide>())
             QCOMPARE(fromRawValue<SubtitlesSide>(rawValue(side)), side);
     }

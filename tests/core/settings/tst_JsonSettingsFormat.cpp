@@ -134,7 +134,7 @@ private slots:
 
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));
-            QJsonParseError error {};
+            QJsonParseError error{};
             const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
             QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
             QVERIFY(document.object().value("maxTranslationLines").toInteger() >= 1);

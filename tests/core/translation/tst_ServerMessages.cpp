@@ -135,6 +135,8 @@ private slots:
         const auto first = std::get<TranslationResult>(*decodeIncomingMessage(text));
         const auto second = std::get<TranslationResult>(*decodeIncomingMessage(text));
         QVERIFY(!first.tokens[0].id.isNull());
+        QCOMPARE(first.tokens[0].id.version(), QUuid::Random);
+        QCOMPARE(first.tokens[0].id.variant(), QUuid::DCE);
         QVERIFY(first.tokens[0].id != first.tokens[1].id);
         QVERIFY(first.tokens[0].id != second.tokens[0].id);
     }
@@ -146,7 +148,7 @@ private slots:
         QVERIFY(message);
         const auto& update = std::get<RoomUpdateMessage>(*message);
         QCOMPARE(update.subscriberCount, 3);
-        QCOMPARE(update.languages, (QList<LanguageSubscriberCount> {{"de", 2}, {"fr", 1}}));
+        QCOMPARE(update.languages, (QList<LanguageSubscriberCount>{{"de", 2}, {"fr", 1}}));
     }
 
     void errorTexts_data()
@@ -183,16 +185,16 @@ private slots:
         token.sourceLanguage = "en";
         token.translationStatus = TranslationStatus::original;
         token.speaker = "1";
-        const TranslationResult original {"result", {token, TranslationToken {}}, "o", "t"};
+        const TranslationResult original{"result", {token, TranslationToken{}}, "o", "t"};
 
         const QByteArray encoded = encodeCompact(original);
         const QJsonObject object = QJsonDocument::fromJson(encoded).object();
         const QStringList keys = object.value("tokens").toArray().at(0).toObject().keys();
         QCOMPARE(keys,
-            (QStringList {"confidence", "end_ms", "is_final", "language", "source_language", "speaker", "start_ms",
+            (QStringList{"confidence", "end_ms", "is_final", "language", "source_language", "speaker", "start_ms",
                 "text", "translation_status"}));
         // An empty optional is left out, not written as null.
-        QCOMPARE(object.value("tokens").toArray().at(1).toObject().keys(), (QStringList {"is_final", "text"}));
+        QCOMPARE(object.value("tokens").toArray().at(1).toObject().keys(), (QStringList{"is_final", "text"}));
 
         std::optional<TranslationResult> decoded = decodeRecord<TranslationResult>(encoded);
         QVERIFY(decoded);
@@ -201,10 +203,9 @@ private slots:
             decoded->tokens[i].id = original.tokens[i].id; // identities are not on the wire
         QCOMPARE(*decoded, original);
 
-        const RoomUpdateMessage update {"room_update", 4, {{"de", 3}, {"ja", 1}}};
+        const RoomUpdateMessage update{"room_update", 4, {{"de", 3}, {"ja", 1}}};
         QCOMPARE(decodeRecord<RoomUpdateMessage>(encodeCompact(update)), update);
-        QCOMPARE(
-            encodeCompact(RoomCreatedMessage {"room_created", "abc"}), R"({"roomId":"abc","type":"room_created"})");
+        QCOMPARE(encodeCompact(RoomCreatedMessage{"room_created", "abc"}), R"({"type":"room_created","roomId":"abc"})");
     }
 };
 

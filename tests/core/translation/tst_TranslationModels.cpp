@@ -147,9 +147,9 @@ private slots:
     void interimWordEquality()
     {
         const QUuid id = QUuid::createUuid();
-        QVERIFY((InterimWord {id, "hello"}) == (InterimWord {id, "hello"}));
-        QVERIFY((InterimWord {id, "hello"}) != (InterimWord {id, "hello "}));
-        QVERIFY((InterimWord {id, "hello"}) != (InterimWord {QUuid::createUuid(), "hello"}));
+        QVERIFY((InterimWord{id, "hello"}) == (InterimWord{id, "hello"}));
+        QVERIFY((InterimWord{id, "hello"}) != (InterimWord{id, "hello "}));
+        QVERIFY((InterimWord{id, "hello"}) != (InterimWord{QUuid::createUuid(), "hello"}));
     }
 };
 

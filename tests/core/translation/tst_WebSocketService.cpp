@@ -25,7 +25,7 @@ struct CallbackLog
         service.onError = [this](const QString& text) { events.append("error:" + text); };
         service.onRoomCreated = [this](const QString& roomId) { events.append("room:" + roomId); };
         service.onRoomUpdate = [this](qint64 count, const QList<LanguageSubscriberCount>& languages) {
-            QStringList parts {QString::number(count)};
+            QStringList parts{QString::number(count)};
             for (const auto& language : languages)
                 parts.append(language.lang + "=" + QString::number(language.count));
             events.append("update:" + parts.join(','));
@@ -70,18 +70,18 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("hints") << "ws://h:1"
-                               << "de" << false << QStringList {"en", "es"} << "ws://h:1/translate?lang=de&hints=en,es";
+                               << "de" << false << QStringList{"en", "es"} << "ws://h:1/translate?lang=de&hints=en,es";
         QTest::newRow("room") << "ws://h:1"
-                              << "fr" << true << QStringList {} << "ws://h:1/translate?lang=fr&room=create";
+                              << "fr" << true << QStringList{} << "ws://h:1/translate?lang=fr&room=create";
         QTest::newRow("room and hint") << "wss://h"
-                                       << "ja" << true << QStringList {"ko"}
+                                       << "ja" << true << QStringList{"ko"}
                                        << "wss://h/translate?lang=ja&room=create&hints=ko";
         QTest::newRow("nothing extra") << "ws://h"
-                                       << "en" << false << QStringList {} << "ws://h/translate?lang=en";
+                                       << "en" << false << QStringList{} << "ws://h/translate?lang=en";
         QTest::newRow("trailing slash kept") << "ws://h/"
-                                             << "en" << false << QStringList {} << "ws://h//translate?lang=en";
+                                             << "en" << false << QStringList{} << "ws://h//translate?lang=en";
         QTest::newRow("no encoding") << "ws://h"
-                                     << "e n" << false << QStringList {"a b"} << "ws://h/translate?lang=e n&hints=a b";
+                                     << "e n" << false << QStringList{"a b"} << "ws://h/translate?lang=e n&hints=a b";
     }
 
     void sessionURL()
@@ -157,7 +157,7 @@ private slots:
             waitMs));
         const auto& connection = server.connections().first();
         QCOMPARE(connection.binaryFrames, chunks);
-        QCOMPARE(connection.textFrames, QStringList {"{\"type\":\"finish\"}"});
+        QCOMPARE(connection.textFrames, QStringList{"{\"type\":\"finish\"}"});
         QCOMPARE(service.sendCount(), 120);
         QCOMPARE(service.audioBytesSent(), total);
     }
@@ -181,7 +181,7 @@ private slots:
         server.sendBinary(resultText("binary \u00e9").toUtf8());
         server.sendText("{\"type\":\"finished\"}");
 
-        const QStringList expected {"result:one", "room:r1", "update:3,de=2,fr=1", "error:first",
+        const QStringList expected{"result:one", "room:r1", "update:3,de=2,fr=1", "error:first",
             "error:Unknown server error", "result:binary \u00e9", "finished"};
         QVERIFY(QTest::qWaitFor([&] { return log.events.size() >= expected.size(); }, waitMs));
         QTest::qWait(50);
@@ -280,7 +280,7 @@ private slots:
         service.sendAudio("to the second");
         server.sendText(resultText("from the second"));
         QVERIFY(QTest::qWaitFor([&] { return !log.events.isEmpty(); }, waitMs));
-        QCOMPARE(log.events, QStringList {"result:from the second"});
+        QCOMPARE(log.events, QStringList{"result:from the second"});
         QVERIFY(QTest::qWaitFor([&] { return !server.connections().last().binaryFrames.isEmpty(); }, waitMs));
         QCOMPARE(server.connections().last().requestTarget, "/translate?lang=fr");
         QCOMPARE(server.connections().first().binaryFrames, QList<QByteArray>());
@@ -314,7 +314,7 @@ private slots:
             service.sendAudio(QByteArray(20, 'b'));
 
         QCOMPARE(capture.linesStartingWith("Sending audio chunk"),
-            (QStringList {"Sending audio chunk #1, size: 10 bytes, total: 10 bytes",
+            (QStringList{"Sending audio chunk #1, size: 10 bytes, total: 10 bytes",
                 "Sending audio chunk #51, size: 10 bytes, total: 510 bytes",
                 "Sending audio chunk #101, size: 20 bytes, total: 1420 bytes"}));
         QCOMPARE(capture.linesStartingWith("WebSocket connecting to: ").size(), 2);
