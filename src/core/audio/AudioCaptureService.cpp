@@ -107,6 +107,10 @@ struct AudioCaptureService::Session
     {
         const quint64 due = framesDue();
         while (deliveredFrames + captureBufferFrames + lagFrames <= due) {
+            if (!isFilling) {
+                isFilling = true;
+                qCDebug(lcAudioCapture, "The monitor delivers nothing; sending silence");
+            }
             if (!pending.empty()) {
                 pending.resize(bufferSamples, 0.0f);
                 deliver(pending.data());
@@ -162,6 +166,7 @@ struct AudioCaptureService::Session
             }
             pa_stream_drop(stream);
         }
+        session->isFilling = false;
         session->deliverPending();
     }
 
@@ -179,6 +184,7 @@ struct AudioCaptureService::Session
     pa_usec_t startTime = 0;
     quint64 deliveredFrames = 0;
     bool isRunning = false;
+    bool isFilling = false;
     std::vector<float> pending;
     const std::vector<float> silence = std::vector<float>(bufferSamples, 0.0f);
 };
