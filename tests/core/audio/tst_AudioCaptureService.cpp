@@ -366,14 +366,28 @@ private slots:
         QVERIFY(server.pactl({ "load-module", "module-null-sink", "sink_name=lost_speakers" }));
         QVERIFY(server.pactl({ "set-default-sink", "lost_speakers" }));
         QVERIFY(service.checkPermission());
-        service.setMicEnabled(true);
+
+        // The captured sink disappears under the running stream.
         QCOMPARE(service.startCapture(), std::nullopt);
         QTRY_VERIFY(collector.chunkCount() >= 5);
-
-        server.stop();
+        QVERIFY(server.pactl({ "unload-module", "module-null-sink" }));
         QTRY_COMPARE_WITH_TIMEOUT(collector.errorTexts().size(), 1, 5000);
         QVERIFY2(collector.errorTexts().first().startsWith("Audio capture failed: "),
             qPrintable(collector.errorTexts().first()));
+        QVERIFY(!service.isCapturing());
+
+        // The server itself goes away.
+        QVERIFY(server.pactl({ "load-module", "module-null-sink", "sink_name=lost_speakers" }));
+        QVERIFY(server.pactl({ "set-default-sink", "lost_speakers" }));
+        service.setMicEnabled(true);
+        collector.takeChunks();
+        QCOMPARE(service.startCapture(), std::nullopt);
+        QVERIFY(service.isCapturing());
+        QTRY_VERIFY(collector.chunkCount() >= 5);
+        server.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(collector.errorTexts().size(), 2, 5000);
+        QVERIFY2(collector.errorTexts().last().startsWith("Audio capture failed: "),
+            qPrintable(collector.errorTexts().last()));
         QVERIFY(!service.isCapturing());
         const qsizetype delivered = collector.chunkCount();
         QTest::qWait(100);
