@@ -207,6 +207,28 @@ bool PulseContext::waitFor(pa_operation* operation) const
     return state == PA_OPERATION_DONE;
 }
 
+bool PulseContext::waitForStreamReady(pa_stream* stream, std::chrono::milliseconds timeout, QString* errorText) const
+{
+    ConnectWait wait(mainloop());
+    const auto usec = pa_usec_t(std::chrono::duration_cast<std::chrono::microseconds>(timeout).count());
+    pa_time_event* timer = pa_context_rttime_new(context(), pa_rtclock_now() + usec, onConnectTimeout, &wait);
+    pa_stream_state_t state = pa_stream_get_state(stream);
+    while (state == PA_STREAM_CREATING && PA_CONTEXT_IS_GOOD(pa_context_get_state(context())) && !wait.timedOut) {
+        pa_threaded_mainloop_wait(mainloop());
+        state = pa_stream_get_state(stream);
+    }
+    if (timer)
+        pa_threaded_mainloop_get_api(mainloop())->time_free(timer);
+    if (state == PA_STREAM_READY)
+        return true;
+    if (errorText) {
+        *errorText = wait.timedOut && state == PA_STREAM_CREATING
+            ? QStringLiteral("the sound server did not answer in time")
+            : QString::fromUtf8(pa_strerror(pa_context_errno(context())));
+    }
+    return false;
+}
+
 std::optional<PulseContext::ServerInfo> PulseContext::serverInfo() const
 {
     Lock lock(*this);

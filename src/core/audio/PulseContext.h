@@ -10,6 +10,7 @@
 
 struct pa_context;
 struct pa_operation;
+struct pa_stream;
 struct pa_threaded_mainloop;
 
 namespace tolvaran {
@@ -82,6 +83,11 @@ public:
     // Call with Lock held: waits until the operation is done (or the
     // connection is lost) and releases it. False if it did not complete.
     bool waitFor(pa_operation* operation) const;
+
+    // Call with Lock held, after connecting the stream, whose state callback
+    // must signal the mainloop: waits until it is ready, has failed or the
+    // time-out passed. False unless ready; the reason goes to errorText.
+    bool waitForStreamReady(pa_stream* stream, std::chrono::milliseconds timeout, QString* errorText = nullptr) const;
 
     std::optional<ServerInfo> serverInfo() const;
     std::optional<SinkInfo> sink(const QString& name) const;

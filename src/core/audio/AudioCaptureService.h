@@ -1,0 +1,103 @@
+#pragma once
+
+#include "AudioCaptureError.h"
+#include "MicBuffer.h"
+#include "MicDevice.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tolvaran {
+
+// One captured buffer: interleaved 32-bit float frames.
+struct CapturedAudioBuffer
+{
+    const float* samples = nullptr;
+    qsizetype sampleCount = 0;
+    int channels = 0;
+    double sampleRate = 0;
+};
+
+// Captures what the computer plays (the default sink's monitor) and turns
+// every 20 ms buffer into one chunk of 16 kHz mono 16-bit PCM, optionally
+// with the microphone mixed in. The first chunk after each start carries a
+// WAV header for an endless stream.
+//
+// Everything is called on the main thread, except the callbacks and
+// handleCapturedBuffer, which run on the capture thread (the sound server
+// connection's own thread) with its lock held: callbacks must not call back
+// into the service, but hand their work over.
+class AudioCaptureService
+{
+public:
+    static constexpr double targetSampleRate = 16000;
+    static constexpr quint32 targetChannels = 1;
+    static constexpr double captureSampleRate = 48000;
+    static constexpr int captureChannels = 2;
+    static constexpr int captureBufferFrames = 960;
+    static constexpr quint32 streamDataSize = 0x7FFFFFFF;
+
+    // server = nullopt: the user's default sound server.
+    explicit AudioCaptureService(std::optional<QString> server = std::nullopt);
+    ~AudioCaptureService();
+
+    AudioCaptureService(const AudioCaptureService&) = delete;
+    AudioCaptureService& operator=(const AudioCaptureService&) = delete;
+
+    // Each chunk for the server, the first one behind the WAV header.
+    std::function<void(const QByteArray&)> onAudioData;
+    // Each chunk without header, for the recorder.
+    std::function<void(const QByteArray&)> onPCMDataForRecording;
+    // A capture that was lost while running; the service is then no longer
+    // capturing.
+    std::function<void(const QString&)> onError;
+
+    bool isCapturing() const { return m_isCapturing.load(); }
+
+    // Blocks for at most a few seconds, also when the sound server is gone.
+    std::optional<AudioCaptureError> startCapture();
+    void stopCapture();
+    // True when the sound server answers and its default sink has a monitor.
+    bool checkPermission() const;
+
+    bool isMicEnabled() const { return m_micBufferStore.isEnabled(); }
+
+    void setMicEnabled(bool enabled) { m_micBufferStore.setEnabled(enabled); }
+
+    std::optional<QString> selectedMicDeviceUID() const { return m_micBufferStore.selectedDeviceUID(); }
+
+    void setSelectedMicDeviceUID(std::optional<QString> uid) { m_micBufferStore.setSelectedDeviceUID(std::move(uid)); }
+
+    void startMicEngine();
+    void stopMicEngine();
+    bool checkMicPermission() const;
+    void refreshMicDevices();
+
+    QList<MicDevice> availableMicDevices() const { return m_availableMicDevices; }
+
+    MicBuffer& micBufferStore() { return m_micBufferStore; }
+
+    // The per-buffer pipeline; runs on the capture thread.
+    void handleCapturedBuffer(const CapturedAudioBuffer& buffer);
+    static std::optional<QByteArray> convertToPCM16(const CapturedAudioBuffer& buffer);
+    QByteArray mixMicIntoSystemAudio(const QByteArray& system);
+    static QByteArray createWAVHeader(quint32 dataSize);
+
+private:
+    struct Session;
+
+    const std::optional<QString> m_server;
+    std::atomic<bool> m_isCapturing { false };
+    std::atomic<bool> m_hasSentHeader { false };
+    std::unique_ptr<Session> m_session;
+    MicBuffer m_micBufferStore;
+    QList<MicDevice> m_availableMicDevices;
+};
+
+} // namespace tolvaran

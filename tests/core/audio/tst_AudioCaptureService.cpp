@@ -1,0 +1,405 @@
+#include "PrivateSoundServer.h"
+#include "SoundServer.h"
+#include "SpeechPlayer.h"
+#include "audio/AudioCaptureService.h"
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tolvaran;
+using namespace std::chrono_literals;
+
+namespace {
+
+QByteArray pcm(std::initializer_list<int> samples)
+{
+    QByteArray bytes;
+    for (const int sample : samples) {
+        const auto bits = quint16(qint16(sample));
+        bytes.append(char(bits & 0xFF));
+        bytes.append(char(bits >> 8));
+    }
+    return bytes;
+}
+
+// Collects what the capture thread hands out.
+struct Collector
+{
+    void attach(AudioCaptureService& service)
+    {
+        service.onAudioData = [this](const QByteArray& chunk) {
+            QMutexLocker locker(&mutex);
+            chunks.append(chunk);
+        };
+        service.onPCMDataForRecording = [this](const QByteArray& chunk) {
+            QMutexLocker locker(&mutex);
+            recorded.append(chunk);
+        };
+        service.onError = [this](const QString& text) {
+            QMutexLocker locker(&mutex);
+            errors.append(text);
+        };
+    }
+
+    qsizetype chunkCount()
+    {
+        QMutexLocker locker(&mutex);
+        return chunks.size();
+    }
+
+    QStringList errorTexts()
+    {
+        QMutexLocker locker(&mutex);
+        return errors;
+    }
+
+    QList<QByteArray> takeChunks()
+    {
+        QMutexLocker locker(&mutex);
+        recorded.clear();
+        return std::exchange(chunks, {});
+    }
+
+    QMutex mutex;
+    QList<QByteArray> chunks;
+    QList<QByteArray> recorded;
+    QStringList errors;
+};
+
+// The PCM of a capture's chunks, checking the framing on the way.
+QByteArray streamedPCM(const QList<QByteArray>& chunks)
+{
+    QByteArray all;
+    for (qsizetype i = 0; i < chunks.size(); ++i) {
+        QByteArray chunk = chunks[i];
+        if (i == 0) {
+            if (!chunk.startsWith(AudioCaptureService::createWAVHeader(AudioCaptureService::streamDataSize)))
+                return "no header on the first chunk";
+            chunk.remove(0, 44);
+        }
+        if (chunk.size() != 640)
+            return "a chunk that is not 20 ms";
+        all += chunk;
+    }
+    return all;
+}
+
+bool suspend(bool suspended)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"),
+        { QStringLiteral("suspend-sink"), test::speakerSink, suspended ? QStringLiteral("1") : QStringLiteral("0") });
+    return pactl.waitForFinished(10000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+}
+
+} // namespace
+
+class TestAudioCaptureService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void wavHeader()
+    {
+        const QByteArray header = AudioCaptureService::createWAVHeader(AudioCaptureService::streamDataSize);
+        QCOMPARE(header.size(), 44);
+        QCOMPARE(header.toHex(' '),
+            QByteArray("52 49 46 46 23 00 00 80 57 41 56 45 66 6d 74 20 10 00 00 00 01 00 01 00 "
+                       "80 3e 00 00 00 7d 00 00 02 00 10 00 64 61 74 61 ff ff ff 7f"));
+        QCOMPARE(AudioCaptureService::createWAVHeader(1000).mid(4, 4), QByteArray::fromHex("0c040000"));
+    }
+
+    void mixing_data()
+    {
+        QTest::addColumn<QByteArray>("system");
+        QTest::addColumn<QByteArray>("mic");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<int>("micLeft");
+
+        QTest::newRow("saturates up") << pcm({ 30000 }) << pcm({ 10000 }) << pcm({ 32767 }) << 0;
+        QTest::newRow("saturates down") << pcm({ -30000 }) << pcm({ -10000 }) << pcm({ -32768 }) << 0;
+        QTest::newRow("plain sum") << pcm({ 100 }) << pcm({ -300 }) << pcm({ -200 }) << 0;
+        QTest::newRow("microphone shorter than the chunk")
+            << pcm({ 1, 2, 3, 4 }) << pcm({ 10, 20 }) << pcm({ 11, 22, 3, 4 }) << 0;
+        QTest::newRow("nothing buffered") << pcm({ 5, -5 }) << QByteArray() << pcm({ 5, -5 }) << 0;
+        QTest::newRow("more buffered stays for the next chunk")
+            << pcm({ 1, 1 }) << pcm({ 2, 2, 7, 7 }) << pcm({ 3, 3 }) << 4;
+    }
+
+    void mixing()
+    {
+        QFETCH(QByteArray, system);
+        QFETCH(QByteArray, mic);
+        QFETCH(QByteArray, expected);
+        QFETCH(int, micLeft);
+        AudioCaptureService service;
+        service.micBufferStore().append(mic);
+        QCOMPARE(service.mixMicIntoSystemAudio(system), expected);
+        QCOMPARE(service.micBufferStore().bufferedBytes(), micLeft);
+    }
+
+    void bufferHandler_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("bytes");
+
+        QTest::newRow("20 ms at 48 kHz") << 960 << 2 << 48000.0 << 640;
+        QTest::newRow("1024 frames at 48 kHz") << 1024 << 2 << 48000.0 << 682;
+        QTest::newRow("20 ms at 44.1 kHz") << 882 << 2 << 44100.0 << 640;
+        QTest::newRow("mono") << 960 << 1 << 48000.0 << 640;
+    }
+
+    void bufferHandler()
+    {
+        QFETCH(int, frames);
+        QFETCH(int, channels);
+        QFETCH(double, rate);
+        QFETCH(int, bytes);
+        AudioCaptureService service;
+        Collector collector;
+        collector.attach(service);
+        const std::vector<float> samples(size_t(frames * channels), 0.25f);
+        const std::vector<float> tooShort(size_t(2 * channels), 0.25f);
+        const CapturedAudioBuffer buffer { samples.data(), qsizetype(samples.size()), channels, rate };
+
+        // A buffer too short for one output sample is dropped and keeps the header for later.
+        service.handleCapturedBuffer({ tooShort.data(), qsizetype(tooShort.size()), channels, 48000.0 });
+        QCOMPARE(collector.chunkCount(), 0);
+
+        service.handleCapturedBuffer(buffer);
+        service.handleCapturedBuffer(buffer);
+        QCOMPARE(collector.chunks.size(), 2);
+        const QByteArray header = AudioCaptureService::createWAVHeader(AudioCaptureService::streamDataSize);
+        QCOMPARE(collector.chunks[0].size(), 44 + bytes);
+        QVERIFY(collector.chunks[0].startsWith(header));
+        QCOMPARE(collector.chunks[1].size(), bytes);
+        QCOMPARE(collector.recorded, QList<QByteArray>({ collector.chunks[1], collector.chunks[1] }));
+        QCOMPARE(test::peakOf(collector.chunks[1]), 8191);
+
+        // The microphone joins the mix only while enabled.
+        service.micBufferStore().append(pcm({ 1000, 1000 }));
+        service.handleCapturedBuffer(buffer);
+        QCOMPARE(collector.chunks.last(), collector.chunks[1]);
+        service.setMicEnabled(true);
+        service.handleCapturedBuffer(buffer);
+        QCOMPARE(collector.chunks.last().left(6), pcm({ 9191, 9191, 8191 }));
+    }
+
+    void capturesWhatIsPlayed()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        QTemporaryDir dir;
+        const QString speech = test::makeSpeech(dir.path(), "speakers", "The quick brown fox jumps over the lazy dog.");
+        QVERIFY(!speech.isEmpty());
+
+        AudioCaptureService service;
+        QVERIFY(service.checkPermission());
+        Collector collector;
+        collector.attach(service);
+        QCOMPARE(service.startCapture(), std::nullopt);
+        QVERIFY(service.isCapturing());
+        QCOMPARE(service.startCapture(), std::nullopt);
+        QVERIFY(test::playInto(test::speakerSink, speech));
+        QTest::qWait(200);
+        service.stopCapture();
+        QVERIFY(!service.isCapturing());
+
+        const QList<QByteArray> chunks = collector.chunks;
+        const QByteArray all = streamedPCM(chunks);
+        QVERIFY2(chunks.size() > 50, qPrintable(QString::number(chunks.size())));
+        QCOMPARE(all.size(), 640 * chunks.size());
+        QVERIFY2(test::peakOf(all) > 2000, "the played speech must be in the stream");
+        QCOMPARE(collector.recorded.size(), chunks.size());
+        QCOMPARE(collector.recorded.join(), all);
+
+        // Nothing arrives once stopped; a new start sends the header again.
+        QTest::qWait(100);
+        QCOMPARE(collector.chunkCount(), chunks.size());
+        collector.takeChunks();
+        QCOMPARE(service.startCapture(), std::nullopt);
+        QTRY_VERIFY(collector.chunkCount() >= 3);
+        service.stopCapture();
+        QVERIFY(!streamedPCM(collector.takeChunks()).startsWith("no header"));
+        service.stopCapture();
+    }
+
+    void silenceKeepsRealTime_data()
+    {
+        QTest::addColumn<bool>("suspendSink");
+
+        QTest::newRow("nothing playing") << false;
+        QTest::newRow("sink suspended for a while") << true;
+    }
+
+    // Whether the monitor delivers silence or nothing at all, the stream
+    // carries wall-clock time.
+    void silenceKeepsRealTime()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        QFETCH(bool, suspendSink);
+        AudioCaptureService service;
+        Collector collector;
+        collector.attach(service);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(service.startCapture(), std::nullopt);
+        if (suspendSink) {
+            QTest::qWait(500);
+            QVERIFY(suspend(true));
+            QTest::qWait(1500);
+            QVERIFY(suspend(false));
+            QTest::qWait(1000);
+        } else {
+            QTest::qWait(3000);
+        }
+        service.stopCapture();
+        const qint64 expected = clock.elapsed() / 20;
+
+        const QByteArray all = streamedPCM(collector.chunks);
+        QCOMPARE(all.size(), 640 * collector.chunks.size());
+        QCOMPARE(test::peakOf(all), 0);
+        // The monitor's own delay of a few buffers is the only shortfall.
+        QVERIFY2(collector.chunks.size() >= expected - 5 && collector.chunks.size() <= expected + 1,
+            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(expected * 20)));
+    }
+
+    void cleanup()
+    {
+        if (QTest::currentTestFunction() == QByteArray("silenceKeepsRealTime"))
+            suspend(false);
+    }
+
+    void microphoneIsMixedIn()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        QTemporaryDir dir;
+        const QString speech = test::makeSpeech(dir.path(), "mic", "Hello from the microphone.");
+        QVERIFY(!speech.isEmpty());
+
+        AudioCaptureService service;
+        Collector collector;
+        collector.attach(service);
+        service.setMicEnabled(true);
+        service.setSelectedMicDeviceUID(test::microphoneSource);
+        QCOMPARE(service.startCapture(), std::nullopt);
+        QVERIFY(service.micBufferStore().isEngineRunning());
+        QVERIFY(test::playInto(test::microphoneSink, speech));
+        QTest::qWait(300);
+        QVERIFY2(test::peakOf(streamedPCM(collector.takeChunks()).mid(44)) > 1000, "the microphone must be heard");
+
+        service.setMicEnabled(false);
+        service.stopMicEngine();
+        QVERIFY(test::playInto(test::microphoneSink, speech));
+        QTest::qWait(300);
+        service.stopCapture();
+        QVERIFY(!service.micBufferStore().isEngineRunning());
+        const QList<QByteArray> later = collector.takeChunks();
+        QVERIFY(later.size() > 20);
+        QCOMPARE(test::peakOf(later.join()), 0);
+    }
+
+    void microphoneList()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        AudioCaptureService service;
+        QVERIFY(service.checkMicPermission());
+        QVERIFY(service.availableMicDevices().isEmpty());
+        service.refreshMicDevices();
+        const QList<MicDevice> devices = service.availableMicDevices();
+        QVERIFY(devices.contains(MicDevice { test::microphoneSource, QStringLiteral("Test-Microphone") }));
+
+        const auto pulse = PulseContext::connect("tst_AudioCaptureService", 2s);
+        QVERIFY(pulse);
+        for (const auto& source : pulse->sources()) {
+            if (source.isMonitor) {
+                for (const auto& device : devices)
+                    QVERIFY2(device.id != source.name, qPrintable(source.name));
+            }
+        }
+    }
+
+    void absentServer()
+    {
+        AudioCaptureService service(QStringLiteral("unix:/nonexistent/native"));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!service.checkPermission());
+        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(!service.checkMicPermission());
+        service.refreshMicDevices();
+        QVERIFY(service.availableMicDevices().isEmpty());
+
+        service.setMicEnabled(true);
+        const auto error = service.startCapture();
+        QVERIFY(error);
+        QCOMPARE(error->kind(), AudioCaptureError::Kind::captureFailure);
+        QVERIFY2(error->errorDescription().startsWith("Audio capture failed: No sound server"),
+            qPrintable(error->errorDescription()));
+        QVERIFY(!service.isCapturing());
+        service.stopCapture();
+    }
+
+    void lostServer()
+    {
+        test::PrivateSoundServer server;
+        const QString problem = server.start();
+        if (!problem.isEmpty())
+            QSKIP(qPrintable("No private sound server: " + problem));
+
+        AudioCaptureService service(server.server());
+        Collector collector;
+        collector.attach(service);
+
+        // Without any sink there is nothing to capture.
+        QVERIFY(server.pactl({ "unload-module", "module-remap-source" }));
+        QVERIFY(server.pactl({ "unload-module", "module-null-sink" }));
+        QVERIFY(!service.checkPermission());
+        const auto noSink = service.startCapture();
+        QVERIFY(noSink);
+        QCOMPARE(noSink->errorDescription(), "No display found for audio capture");
+
+        QVERIFY(server.pactl({ "load-module", "module-null-sink", "sink_name=lost_speakers" }));
+        QVERIFY(server.pactl({ "set-default-sink", "lost_speakers" }));
+        QVERIFY(service.checkPermission());
+
+        // The captured sink disappears under the running stream.
+        QCOMPARE(service.startCapture(), std::nullopt);
+        QTRY_VERIFY(collector.chunkCount() >= 5);
+        QVERIFY(server.pactl({ "unload-module", "module-null-sink" }));
+        QTRY_COMPARE_WITH_TIMEOUT(collector.errorTexts().size(), 1, 5000);
+        QVERIFY2(collector.errorTexts().first().startsWith("Audio capture failed: "),
+            qPrintable(collector.errorTexts().first()));
+        QVERIFY(!service.isCapturing());
+
+        // The server itself goes away.
+        QVERIFY(server.pactl({ "load-module", "module-null-sink", "sink_name=lost_speakers" }));
+        QVERIFY(server.pactl({ "set-default-sink", "lost_speakers" }));
+        service.setMicEnabled(true);
+        collector.takeChunks();
+        QCOMPARE(service.startCapture(), std::nullopt);
+        QVERIFY(service.isCapturing());
+        QTRY_VERIFY(collector.chunkCount() >= 5);
+        server.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(collector.errorTexts().size(), 2, 5000);
+        QVERIFY2(collector.errorTexts().last().startsWith("Audio capture failed: "),
+            qPrintable(collector.errorTexts().last()));
+        QVERIFY(!service.isCapturing());
+        const qsizetype delivered = collector.chunkCount();
+        QTest::qWait(100);
+        QCOMPARE(collector.chunkCount(), delivered);
+
+        service.stopCapture();
+        service.stopCapture();
+        QVERIFY(!service.micBufferStore().isEngineRunning());
+        QVERIFY(service.startCapture());
+        QVERIFY(!service.isCapturing());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAudioCaptureService)
+#include "tst_AudioCaptureService.moc"

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+// A sound server of a test's own, for tests that must disturb or kill one;
+// the shared server of the test run is never touched. Needs the compile
+// definition TOLVARAN_SOUND_SERVER_SCRIPT (the path of scripts/sound-server).
+namespace tolvaran::test {
+
+class PrivateSoundServer
+{
+public:
+    PrivateSoundServer() = default;
+    PrivateSoundServer(const PrivateSoundServer&) = delete;
+    PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
+
+    ~PrivateSoundServer() { stop(); }
+
+    // Empty on success, else what went wrong.
+    QString start()
+    {
+        if (!m_dir.isValid())
+            return QStringLiteral("no temporary folder");
+        QProcess script;
+        script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), { QStringLiteral("start"), m_dir.path() });
+        if (!script.waitForFinished(20000) || script.exitCode() != 0)
+            return QString::fromUtf8(script.readAllStandardError());
+        const auto match
+            = QRegularExpression(QStringLiteral("PULSE_SERVER='([^']+)'")).match(QString::fromUtf8(script.readAll()));
+        if (!match.hasMatch())
+            return QStringLiteral("the sound server script named no server");
+        m_server = match.captured(1);
+        m_isRunning = true;
+        return {};
+    }
+
+    void stop()
+    {
+        if (!m_isRunning)
+            return;
+        m_isRunning = false;
+        QProcess script;
+        script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), { QStringLiteral("stop"), m_dir.path() });
+        script.waitForFinished(20000);
+    }
+
+    QString server() const { return m_server; }
+
+    // For pactl and paplay aimed at this server.
+    QProcessEnvironment environment() const
+    {
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PULSE_SERVER"), m_server);
+        return environment;
+    }
+
+    bool pactl(const QStringList& arguments) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(QStringLiteral("pactl"), arguments);
+        return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_server;
+    bool m_isRunning = false;
+};
+
+} // namespace tolvaran::test
