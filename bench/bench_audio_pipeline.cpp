@@ -22,7 +22,7 @@ std::vector<float> stereoTone()
 void BM_PipelinePerBuffer(benchmark::State& state)
 {
     const std::vector<float> samples = stereoTone();
-    const CapturedAudioBuffer buffer { samples.data(), qsizetype(samples.size()), 2, 48000 };
+    const CapturedAudioBuffer buffer{samples.data(), qsizetype(samples.size()), 2, 48000};
     AudioCaptureService service;
     const QByteArray mic(640, char(3));
     for (auto _ : state) {
@@ -37,7 +37,7 @@ BENCHMARK(BM_PipelinePerBuffer)->Unit(benchmark::kNanosecond);
 void BM_ConvertWithoutMicrophone(benchmark::State& state)
 {
     const std::vector<float> samples = stereoTone();
-    const CapturedAudioBuffer buffer { samples.data(), qsizetype(samples.size()), 2, 48000 };
+    const CapturedAudioBuffer buffer{samples.data(), qsizetype(samples.size()), 2, 48000};
     for (auto _ : state)
         benchmark::DoNotOptimize(AudioCaptureService::convertToPCM16(buffer));
 }

@@ -24,7 +24,7 @@ public:
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
         QProcess script;
-        script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), { QStringLiteral("start"), m_dir.path() });
+        script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), {QStringLiteral("start"), m_dir.path()});
         if (!script.waitForFinished(20000) || script.exitCode() != 0)
             return QString::fromUtf8(script.readAllStandardError());
         const auto match
@@ -42,7 +42,7 @@ public:
             return;
         m_isRunning = false;
         QProcess script;
-        script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), { QStringLiteral("stop"), m_dir.path() });
+        script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), {QStringLiteral("stop"), m_dir.path()});
         script.waitForFinished(20000);
     }
 

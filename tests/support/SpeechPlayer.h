@@ -15,7 +15,7 @@ inline QString makeSpeech(const QString& dir, const QString& name, const QString
 {
     const QString file = QDir(dir).filePath(name + QStringLiteral(".wav"));
     QProcess espeak;
-    espeak.start(QStringLiteral("espeak-ng"), { QStringLiteral("-w"), file, text });
+    espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-w"), file, text});
     if (!espeak.waitForFinished(15000) || espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0)
         return {};
     return file;
@@ -28,7 +28,7 @@ inline bool playInto(const QString& sink, const QString& file,
 {
     QProcess player;
     player.setProcessEnvironment(environment);
-    player.start(QStringLiteral("paplay"), { QStringLiteral("-d"), sink, file });
+    player.start(QStringLiteral("paplay"), {QStringLiteral("-d"), sink, file});
     return player.waitForFinished(15000) && player.exitStatus() == QProcess::NormalExit && player.exitCode() == 0;
 }
 

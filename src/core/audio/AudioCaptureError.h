@@ -9,11 +9,11 @@ class AudioCaptureError
 public:
     enum class Kind { captureFailure, noDisplayFound, permissionDenied };
 
-    static AudioCaptureError captureFailure(const QString& message) { return { Kind::captureFailure, message }; }
+    static AudioCaptureError captureFailure(const QString& message) { return {Kind::captureFailure, message}; }
 
-    static AudioCaptureError noDisplayFound() { return { Kind::noDisplayFound, {} }; }
+    static AudioCaptureError noDisplayFound() { return {Kind::noDisplayFound, {}}; }
 
-    static AudioCaptureError permissionDenied() { return { Kind::permissionDenied, {} }; }
+    static AudioCaptureError permissionDenied() { return {Kind::permissionDenied, {}}; }
 
     Kind kind() const { return m_kind; }
 

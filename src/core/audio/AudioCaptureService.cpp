@@ -88,7 +88,7 @@ struct AudioCaptureService::Session
         if (deliveredFrames > framesDue() + maxLeadFrames)
             return;
         deliveredFrames += captureBufferFrames;
-        service->handleCapturedBuffer({ samples, qsizetype(bufferSamples), captureChannels, captureSampleRate });
+        service->handleCapturedBuffer({samples, qsizetype(bufferSamples), captureChannels, captureSampleRate});
     }
 
     void deliverPending()
@@ -223,7 +223,7 @@ std::optional<AudioCaptureError> AudioCaptureService::startCapture()
     {
         PulseContext::Lock lock(*session->pulse);
         pa_context* context = session->pulse->context();
-        const pa_sample_spec spec { PA_SAMPLE_FLOAT32LE, uint32_t(captureSampleRate), uint8_t(captureChannels) };
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, uint32_t(captureSampleRate), uint8_t(captureChannels)};
         pa_channel_map map;
         pa_channel_map_init_stereo(&map);
         session->stream = pa_stream_new(context, "System audio", &spec, &map);
@@ -306,7 +306,7 @@ void AudioCaptureService::refreshMicDevices()
         = PulseContext::connect(QStringLiteral("Tolvaran devices"), connectTimeout, nullptr, m_server)) {
         for (const auto& source : pulse->sources()) {
             if (!source.isMonitor)
-                devices.append({ source.name, source.description });
+                devices.append({source.name, source.description});
         }
     }
     m_availableMicDevices = devices;

@@ -93,8 +93,8 @@ private:
     struct Session;
 
     const std::optional<QString> m_server;
-    std::atomic<bool> m_isCapturing { false };
-    std::atomic<bool> m_hasSentHeader { false };
+    std::atomic<bool> m_isCapturing{false};
+    std::atomic<bool> m_hasSentHeader{false};
     std::unique_ptr<Session> m_session;
     MicBuffer m_micBufferStore;
     QList<MicDevice> m_availableMicDevices;

@@ -53,7 +53,7 @@ struct MicBuffer::Engine
     int open(const PulseContext::SourceInfo& source)
     {
         PulseContext::Lock lock(*pulse);
-        const pa_sample_spec spec { PA_SAMPLE_FLOAT32LE, source.sampleRate, source.channels };
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, source.sampleRate, source.channels};
         if (!pa_sample_spec_valid(&spec))
             return PA_ERR_NOTSUPPORTED;
         stream = pa_stream_new(pulse->context(), "Microphone", &spec, nullptr);
@@ -112,7 +112,7 @@ struct MicBuffer::Engine
         size_t offset = 0;
         while (engine->pending.size() - offset >= blockSamples) {
             engine->owner->handleBlock(
-                { engine->pending.data() + offset, MicBuffer::blockFrames, engine->channels, engine->sampleRate });
+                {engine->pending.data() + offset, MicBuffer::blockFrames, engine->channels, engine->sampleRate});
             offset += blockSamples;
         }
         engine->pending.erase(engine->pending.begin(), engine->pending.begin() + qsizetype(offset));

@@ -80,7 +80,7 @@ private:
     std::unique_ptr<Engine> m_engine;
     const double m_targetSampleRate = 16000;
     qint64 m_tapCallCount = 0;
-    std::atomic<bool> m_isEnabled { false };
+    std::atomic<bool> m_isEnabled{false};
     std::optional<QString> m_selectedDeviceUID;
 };
 

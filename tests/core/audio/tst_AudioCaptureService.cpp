@@ -90,7 +90,7 @@ bool suspend(bool suspended)
 {
     QProcess pactl;
     pactl.start(QStringLiteral("pactl"),
-        { QStringLiteral("suspend-sink"), test::speakerSink, suspended ? QStringLiteral("1") : QStringLiteral("0") });
+        {QStringLiteral("suspend-sink"), test::speakerSink, suspended ? QStringLiteral("1") : QStringLiteral("0")});
     return pactl.waitForFinished(10000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
 }
 
@@ -119,14 +119,13 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<int>("micLeft");
 
-        QTest::newRow("saturates up") << pcm({ 30000 }) << pcm({ 10000 }) << pcm({ 32767 }) << 0;
-        QTest::newRow("saturates down") << pcm({ -30000 }) << pcm({ -10000 }) << pcm({ -32768 }) << 0;
-        QTest::newRow("plain sum") << pcm({ 100 }) << pcm({ -300 }) << pcm({ -200 }) << 0;
+        QTest::newRow("saturates up") << pcm({30000}) << pcm({10000}) << pcm({32767}) << 0;
+        QTest::newRow("saturates down") << pcm({-30000}) << pcm({-10000}) << pcm({-32768}) << 0;
+        QTest::newRow("plain sum") << pcm({100}) << pcm({-300}) << pcm({-200}) << 0;
         QTest::newRow("microphone shorter than the chunk")
-            << pcm({ 1, 2, 3, 4 }) << pcm({ 10, 20 }) << pcm({ 11, 22, 3, 4 }) << 0;
-        QTest::newRow("nothing buffered") << pcm({ 5, -5 }) << QByteArray() << pcm({ 5, -5 }) << 0;
-        QTest::newRow("more buffered stays for the next chunk")
-            << pcm({ 1, 1 }) << pcm({ 2, 2, 7, 7 }) << pcm({ 3, 3 }) << 4;
+            << pcm({1, 2, 3, 4}) << pcm({10, 20}) << pcm({11, 22, 3, 4}) << 0;
+        QTest::newRow("nothing buffered") << pcm({5, -5}) << QByteArray() << pcm({5, -5}) << 0;
+        QTest::newRow("more buffered stays for the next chunk") << pcm({1, 1}) << pcm({2, 2, 7, 7}) << pcm({3, 3}) << 4;
     }
 
     void mixing()
@@ -165,10 +164,10 @@ private slots:
         collector.attach(service);
         const std::vector<float> samples(size_t(frames * channels), 0.25f);
         const std::vector<float> tooShort(size_t(2 * channels), 0.25f);
-        const CapturedAudioBuffer buffer { samples.data(), qsizetype(samples.size()), channels, rate };
+        const CapturedAudioBuffer buffer{samples.data(), qsizetype(samples.size()), channels, rate};
 
         // A buffer too short for one output sample is dropped and keeps the header for later.
-        service.handleCapturedBuffer({ tooShort.data(), qsizetype(tooShort.size()), channels, 48000.0 });
+        service.handleCapturedBuffer({tooShort.data(), qsizetype(tooShort.size()), channels, 48000.0});
         QCOMPARE(collector.chunkCount(), 0);
 
         service.handleCapturedBuffer(buffer);
@@ -178,16 +177,16 @@ private slots:
         QCOMPARE(collector.chunks[0].size(), 44 + bytes);
         QVERIFY(collector.chunks[0].startsWith(header));
         QCOMPARE(collector.chunks[1].size(), bytes);
-        QCOMPARE(collector.recorded, QList<QByteArray>({ collector.chunks[1], collector.chunks[1] }));
+        QCOMPARE(collector.recorded, QList<QByteArray>({collector.chunks[1], collector.chunks[1]}));
         QCOMPARE(test::peakOf(collector.chunks[1]), 8191);
 
         // The microphone joins the mix only while enabled.
-        service.micBufferStore().append(pcm({ 1000, 1000 }));
+        service.micBufferStore().append(pcm({1000, 1000}));
         service.handleCapturedBuffer(buffer);
         QCOMPARE(collector.chunks.last(), collector.chunks[1]);
         service.setMicEnabled(true);
         service.handleCapturedBuffer(buffer);
-        QCOMPARE(collector.chunks.last().left(6), pcm({ 9191, 9191, 8191 }));
+        QCOMPARE(collector.chunks.last().left(6), pcm({9191, 9191, 8191}));
     }
 
     void capturesWhatIsPlayed()
@@ -311,7 +310,7 @@ private slots:
         QVERIFY(service.availableMicDevices().isEmpty());
         service.refreshMicDevices();
         const QList<MicDevice> devices = service.availableMicDevices();
-        QVERIFY(devices.contains(MicDevice { test::microphoneSource, QStringLiteral("Test-Microphone") }));
+        QVERIFY(devices.contains(MicDevice{test::microphoneSource, QStringLiteral("Test-Microphone")}));
 
         const auto pulse = PulseContext::connect("tst_AudioCaptureService", 2s);
         QVERIFY(pulse);
@@ -356,29 +355,29 @@ private slots:
         collector.attach(service);
 
         // Without any sink there is nothing to capture.
-        QVERIFY(server.pactl({ "unload-module", "module-remap-source" }));
-        QVERIFY(server.pactl({ "unload-module", "module-null-sink" }));
+        QVERIFY(server.pactl({"unload-module", "module-remap-source"}));
+        QVERIFY(server.pactl({"unload-module", "module-null-sink"}));
         QVERIFY(!service.checkPermission());
         const auto noSink = service.startCapture();
         QVERIFY(noSink);
         QCOMPARE(noSink->errorDescription(), "No display found for audio capture");
 
-        QVERIFY(server.pactl({ "load-module", "module-null-sink", "sink_name=lost_speakers" }));
-        QVERIFY(server.pactl({ "set-default-sink", "lost_speakers" }));
+        QVERIFY(server.pactl({"load-module", "module-null-sink", "sink_name=lost_speakers"}));
+        QVERIFY(server.pactl({"set-default-sink", "lost_speakers"}));
         QVERIFY(service.checkPermission());
 
         // The captured sink disappears under the running stream.
         QCOMPARE(service.startCapture(), std::nullopt);
         QTRY_VERIFY(collector.chunkCount() >= 5);
-        QVERIFY(server.pactl({ "unload-module", "module-null-sink" }));
+        QVERIFY(server.pactl({"unload-module", "module-null-sink"}));
         QTRY_COMPARE_WITH_TIMEOUT(collector.errorTexts().size(), 1, 5000);
         QVERIFY2(collector.errorTexts().first().startsWith("Audio capture failed: "),
             qPrintable(collector.errorTexts().first()));
         QVERIFY(!service.isCapturing());
 
         // The server itself goes away.
-        QVERIFY(server.pactl({ "load-module", "module-null-sink", "sink_name=lost_speakers" }));
-        QVERIFY(server.pactl({ "set-default-sink", "lost_speakers" }));
+        QVERIFY(server.pactl({"load-module", "module-null-sink", "sink_name=lost_speakers"}));
+        QVERIFY(server.pactl({"set-default-sink", "lost_speakers"}));
         service.setMicEnabled(true);
         collector.takeChunks();
         QCOMPARE(service.startCapture(), std::nullopt);

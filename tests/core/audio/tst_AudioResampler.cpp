@@ -21,15 +21,15 @@ private slots:
         QTest::addColumn<int>("channels");
         QTest::addColumn<Samples>("expected");
 
-        QTest::newRow("stereo averages") << Samples { 0.2f, 0.4f, 1.0f, -1.0f } << 2 << Samples { 0.3f, 0.0f };
-        QTest::newRow("mono copies all") << Samples { 0.1f, 0.2f, 0.3f, 0.4f, 0.5f } << 1
-                                         << Samples { 0.1f, 0.2f, 0.3f, 0.4f, 0.5f };
+        QTest::newRow("stereo averages") << Samples{0.2f, 0.4f, 1.0f, -1.0f} << 2 << Samples{0.3f, 0.0f};
+        QTest::newRow("mono copies all") << Samples{0.1f, 0.2f, 0.3f, 0.4f, 0.5f} << 1
+                                         << Samples{0.1f, 0.2f, 0.3f, 0.4f, 0.5f};
         QTest::newRow("stereo drops a half frame")
-            << Samples { 0.5f, 0.5f, -0.5f, -0.5f, 0.9f } << 2 << Samples { 0.5f, -0.5f };
+            << Samples{0.5f, 0.5f, -0.5f, -0.5f, 0.9f} << 2 << Samples{0.5f, -0.5f};
         QTest::newRow("four channels use the first two")
-            << Samples { 0.5f, 0.1f, 1.0f, 1.0f, -0.2f, 0.0f, 1.0f, 1.0f } << 4 << Samples { 0.3f, -0.1f };
-        QTest::newRow("nothing") << Samples {} << 2 << Samples {};
-        QTest::newRow("no channels") << Samples { 0.5f, 0.5f } << 0 << Samples {};
+            << Samples{0.5f, 0.1f, 1.0f, 1.0f, -0.2f, 0.0f, 1.0f, 1.0f} << 4 << Samples{0.3f, -0.1f};
+        QTest::newRow("nothing") << Samples{} << 2 << Samples{};
+        QTest::newRow("no channels") << Samples{0.5f, 0.5f} << 0 << Samples{};
     }
 
     void downmixToMono()
@@ -83,14 +83,14 @@ private slots:
         QTest::addColumn<double>("to");
         QTest::addColumn<Samples>("expected");
 
-        QTest::newRow("up by three") << Samples { 0.0f, 1.0f } << 16000.0 << 48000.0
-                                     << Samples { 0.0f, 1.0f / 3, 2.0f / 3, 1.0f, 1.0f, 1.0f };
+        QTest::newRow("up by three") << Samples{0.0f, 1.0f} << 16000.0 << 48000.0
+                                     << Samples{0.0f, 1.0f / 3, 2.0f / 3, 1.0f, 1.0f, 1.0f};
         QTest::newRow("down by three takes every third")
-            << Samples { 0.1f, 0.9f, 0.9f, 0.4f, 0.9f, 0.9f, -0.3f } << 48000.0 << 16000.0 << Samples { 0.1f, 0.4f };
+            << Samples{0.1f, 0.9f, 0.9f, 0.4f, 0.9f, 0.9f, -0.3f} << 48000.0 << 16000.0 << Samples{0.1f, 0.4f};
         QTest::newRow("equal rates copy")
-            << Samples { 0.25f, -0.75f, 1.0f } << 48000.0 << 48000.0 << Samples { 0.25f, -0.75f, 1.0f };
+            << Samples{0.25f, -0.75f, 1.0f} << 48000.0 << 48000.0 << Samples{0.25f, -0.75f, 1.0f};
         QTest::newRow("up by two halves")
-            << Samples { 0.0f, 0.5f, -0.5f } << 8000.0 << 16000.0 << Samples { 0.0f, 0.25f, 0.5f, 0.0f, -0.5f, -0.5f };
+            << Samples{0.0f, 0.5f, -0.5f} << 8000.0 << 16000.0 << Samples{0.0f, 0.25f, 0.5f, 0.0f, -0.5f, -0.5f};
     }
 
     void resampleInterpolates()
@@ -126,13 +126,13 @@ private slots:
     {
         QFETCH(float, sample);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(AudioResampler::float32ToInt16PCM(Samples { sample }), bytes);
+        QCOMPARE(AudioResampler::float32ToInt16PCM(Samples{sample}), bytes);
     }
 
     void quantiseKeepsOrderAndLength()
     {
-        QCOMPARE(AudioResampler::float32ToInt16PCM(Samples {}), QByteArray());
-        QCOMPARE(AudioResampler::float32ToInt16PCM(Samples { 1.0f, -1.0f, 0.5f }), QByteArray::fromHex("ff7f0180ff3f"));
+        QCOMPARE(AudioResampler::float32ToInt16PCM(Samples{}), QByteArray());
+        QCOMPARE(AudioResampler::float32ToInt16PCM(Samples{1.0f, -1.0f, 0.5f}), QByteArray::fromHex("ff7f0180ff3f"));
     }
 };
 

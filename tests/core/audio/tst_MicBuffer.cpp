@@ -76,10 +76,10 @@ private slots:
 
         QTest::newRow("48 kHz block of 4096") << std::vector<float>(4096, 0.5f) << 1 << 48000.0 << 2730 << 16383;
         QTest::newRow("44.1 kHz") << std::vector<float>(441, -0.5f) << 1 << 44100.0 << 320 << -16383;
-        QTest::newRow("stereo averages") << std::vector<float> { 0.2f, 0.4f, 0.2f, 0.4f, 0.2f, 0.4f } << 2 << 16000.0
-                                         << 6 << 9830;
+        QTest::newRow("stereo averages") << std::vector<float>{0.2f, 0.4f, 0.2f, 0.4f, 0.2f, 0.4f} << 2 << 16000.0 << 6
+                                         << 9830;
         QTest::newRow("four channels average the first two")
-            << std::vector<float> { 0.5f, 0.5f, -1.0f, -1.0f } << 4 << 16000.0 << 2 << 16383;
+            << std::vector<float>{0.5f, 0.5f, -1.0f, -1.0f} << 4 << 16000.0 << 2 << 16383;
     }
 
     void convert()
@@ -90,7 +90,7 @@ private slots:
         QFETCH(int, bytes);
         QFETCH(int, firstSample);
         const auto pcm = MicBuffer::convertAVBufferToPCM16(
-            { samples.data(), qsizetype(samples.size()) / channels, channels, rate }, 16000);
+            {samples.data(), qsizetype(samples.size()) / channels, channels, rate}, 16000);
         QVERIFY(pcm);
         QCOMPARE(pcm->size(), bytes);
         QCOMPARE(int(qint16(quint16(uchar(pcm->at(0)) | (uchar(pcm->at(1)) << 8)))), firstSample);
@@ -114,7 +114,7 @@ private slots:
         QFETCH(bool, hasData);
         QFETCH(double, rate);
         const std::vector<float> samples(16, 0.5f);
-        QVERIFY(!MicBuffer::convertAVBufferToPCM16({ hasData ? samples.data() : nullptr, frames, 1, rate }, 16000));
+        QVERIFY(!MicBuffer::convertAVBufferToPCM16({hasData ? samples.data() : nullptr, frames, 1, rate}, 16000));
     }
 
     void engineRecordsTheMicrophone()
