@@ -232,15 +232,8 @@ std::optional<QByteArray> MicBuffer::convertAVBufferToPCM16(const AudioInputBloc
     const qsizetype frames = buffer.frameLength;
     if (frames <= 0)
         return std::nullopt;
-    std::vector<float> mono(size_t(frames), 0.0f);
-    if (buffer.channels < 2) {
-        std::copy(buffer.samples, buffer.samples + frames, mono.begin());
-    } else {
-        for (qsizetype i = 0; i < frames; ++i) {
-            const float* frame = buffer.samples + i * buffer.channels;
-            mono[size_t(i)] = (frame[0] + frame[1]) * 0.5f;
-        }
-    }
+    const std::vector<float> mono
+        = AudioResampler::downmixToMono(buffer.samples, frames * buffer.channels, buffer.channels);
     const std::vector<float> resampled = AudioResampler::resample(mono, buffer.sampleRate, targetSampleRate);
     if (resampled.empty())
         return std::nullopt;
