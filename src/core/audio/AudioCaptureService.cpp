@@ -152,20 +152,7 @@ struct AudioCaptureService::Session
     static void onRead(pa_stream* stream, size_t, void* userdata)
     {
         auto* session = static_cast<Session*>(userdata);
-        while (pa_stream_readable_size(stream) > 0) {
-            const void* data = nullptr;
-            size_t bytes = 0;
-            if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
-                break;
-            const size_t count = bytes / sizeof(float);
-            if (data) {
-                const auto* samples = static_cast<const float*>(data);
-                session->pending.insert(session->pending.end(), samples, samples + count);
-            } else {
-                session->pending.resize(session->pending.size() + count, 0.0f);
-            }
-            pa_stream_drop(stream);
-        }
+        PulseContext::appendReadableSamples(stream, session->pending);
         session->isFilling = false;
         session->deliverPending();
     }

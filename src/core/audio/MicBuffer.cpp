@@ -93,21 +93,7 @@ struct MicBuffer::Engine
     static void onRead(pa_stream* stream, size_t, void* userdata)
     {
         auto* engine = static_cast<Engine*>(userdata);
-        while (pa_stream_readable_size(stream) > 0) {
-            const void* data = nullptr;
-            size_t bytes = 0;
-            if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
-                break;
-            const size_t count = bytes / sizeof(float);
-            if (data) {
-                const auto* samples = static_cast<const float*>(data);
-                engine->pending.insert(engine->pending.end(), samples, samples + count);
-            } else {
-                // A hole in the input: keep its length as silence.
-                engine->pending.resize(engine->pending.size() + count, 0.0f);
-            }
-            pa_stream_drop(stream);
-        }
+        PulseContext::appendReadableSamples(stream, engine->pending);
         const size_t blockSamples = size_t(MicBuffer::blockFrames) * size_t(engine->channels);
         size_t offset = 0;
         while (engine->pending.size() - offset >= blockSamples) {

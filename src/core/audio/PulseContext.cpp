@@ -229,6 +229,24 @@ bool PulseContext::waitForStreamReady(pa_stream* stream, std::chrono::millisecon
     return false;
 }
 
+void PulseContext::appendReadableSamples(pa_stream* stream, std::vector<float>& samples)
+{
+    while (pa_stream_readable_size(stream) > 0) {
+        const void* data = nullptr;
+        size_t bytes = 0;
+        if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
+            break;
+        const size_t count = bytes / sizeof(float);
+        if (data) {
+            const auto* first = static_cast<const float*>(data);
+            samples.insert(samples.end(), first, first + count);
+        } else {
+            samples.resize(samples.size() + count, 0.0f);
+        }
+        pa_stream_drop(stream);
+    }
+}
+
 std::optional<PulseContext::ServerInfo> PulseContext::serverInfo() const
 {
     Lock lock(*this);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 struct pa_context;
 struct pa_operation;
@@ -88,6 +89,10 @@ public:
     // must signal the mainloop: waits until it is ready, has failed or the
     // time-out passed. False unless ready; the reason goes to errorText.
     bool waitForStreamReady(pa_stream* stream, std::chrono::milliseconds timeout, QString* errorText = nullptr) const;
+
+    // Call on the event thread (a stream's read callback): appends every
+    // readable float sample of a record stream, a hole in it as silence.
+    static void appendReadableSamples(pa_stream* stream, std::vector<float>& samples);
 
     std::optional<ServerInfo> serverInfo() const;
     std::optional<SinkInfo> sink(const QString& name) const;
