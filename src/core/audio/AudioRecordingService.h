@@ -56,9 +56,9 @@ public:
     // Frames written so far in the running recording.
     qint64 sampleOffset() const;
 
+private:
     struct Encoder;
 
-private:
     struct Finisher
     {
         std::thread thread;
