@@ -1,0 +1,114 @@
+#include "CallMonitorService.h"
+
+#include "CallProbes.h"
+
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+
+Q_LOGGING_CATEGORY(lcCallMonitor, "com.tolvaran.app.CallMonitor")
+
+namespace tolvaran {
+
+namespace {
+
+const char* text(bool value)
+{
+    return value ? "true" : "false";
+}
+
+} // namespace
+
+const QSet<QString> CallMonitorService::teamsProcessNames {
+    QStringLiteral("teams"),
+    QStringLiteral("teams-for-linux"),
+    QStringLiteral("ms-teams"),
+};
+
+CallMonitorService::CallMonitorService(QObject* parent)
+    : CallMonitorService(systemProbes(), parent)
+{ }
+
+CallMonitorService::CallMonitorService(Probes probes, QObject* parent)
+    : QObject(parent)
+    , m_probes(std::move(probes))
+{ }
+
+CallMonitorService::~CallMonitorService() = default;
+
+CallMonitorService::Probes CallMonitorService::systemProbes()
+{
+    auto input = std::make_shared<DefaultInputProbe>();
+    return Probes {
+        [] { return isProcessRunning(teamsProcessNames); },
+        [input] { return input->isDefaultInputInUse(); },
+    };
+}
+
+void CallMonitorService::startMonitoring()
+{
+    if (m_isMonitoring)
+        return;
+    setMonitoring(true);
+    setCallActive(false);
+    qCInfo(lcCallMonitor, "Call monitoring started");
+    checkCallState();
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(pollingIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, [monitor = QPointer(this)] {
+        if (monitor)
+            monitor->checkCallState();
+    });
+    m_timer->start();
+}
+
+void CallMonitorService::checkCallState()
+{
+    const bool teams = m_probes.isTeamsRunning ? m_probes.isTeamsRunning() : false;
+    const bool mic = m_probes.isMicrophoneInUse ? m_probes.isMicrophoneInUse() : false;
+    const bool active = teams && mic;
+    if (active == m_isCallActive)
+        return;
+    setCallActive(active);
+    qCInfo(lcCallMonitor, "Call state changed: active=%s (teams=%s, mic=%s)", text(active), text(teams), text(mic));
+    if (onCallStateChanged)
+        onCallStateChanged(active);
+}
+
+void CallMonitorService::stopMonitoring()
+{
+    if (m_timer) {
+        // May run inside the timer's own check.
+        m_timer->stop();
+        m_timer->deleteLater();
+        m_timer = nullptr;
+    }
+    setMonitoring(false);
+    if (m_isCallActive) {
+        setCallActive(false);
+        if (onCallStateChanged)
+            onCallStateChanged(false);
+    }
+    qCInfo(lcCallMonitor, "Call monitoring stopped");
+}
+
+void CallMonitorService::setCallActive(bool active)
+{
+    if (m_isCallActive == active)
+        return;
+    m_isCallActive = active;
+    emit isCallActiveChanged();
+}
+
+void CallMonitorService::setMonitoring(bool monitoring)
+{
+    if (m_isMonitoring == monitoring)
+        return;
+    m_isMonitoring = monitoring;
+    emit isMonitoringChanged();
+}
+
+} // namespace tolvaran

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+
+class QTimer;
+
+namespace tolvaran {
+
+// Decides every 2 seconds whether a Teams call is going on: a Teams client
+// runs and the default input is in use. Main thread only.
+class CallMonitorService : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isCallActive READ isCallActive NOTIFY isCallActiveChanged)
+    Q_PROPERTY(bool isMonitoring READ isMonitoring NOTIFY isMonitoringChanged)
+
+public:
+    // The two observations a decision rests on; both are asked every check.
+    struct Probes
+    {
+        std::function<bool()> isTeamsRunning;
+        std::function<bool()> isMicrophoneInUse;
+    };
+
+    // Executable names of the Teams clients for Linux.
+    static const QSet<QString> teamsProcessNames;
+    static constexpr int pollingIntervalMs = 2000;
+
+    // Watches the processes under /proc and the sound server.
+    explicit CallMonitorService(QObject* parent = nullptr);
+    CallMonitorService(Probes probes, QObject* parent = nullptr);
+    ~CallMonitorService() override;
+
+    static Probes systemProbes();
+
+    bool isCallActive() const { return m_isCallActive; }
+
+    bool isMonitoring() const { return m_isMonitoring; }
+
+    // Told each change of isCallActive.
+    std::function<void(bool isActive)> onCallStateChanged;
+
+    void startMonitoring();
+    void stopMonitoring();
+    void checkCallState();
+
+signals:
+    void isCallActiveChanged();
+    void isMonitoringChanged();
+
+private:
+    void setCallActive(bool active);
+    void setMonitoring(bool monitoring);
+
+    Probes m_probes;
+    QTimer* m_timer = nullptr;
+    bool m_isCallActive = false;
+    bool m_isMonitoring = false;
+};
+
+} // namespace tolvaran
