@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioCapture.h"
 #include "AudioCaptureError.h"
 #include "MicBuffer.h"
 #include "MicDevice.h"
@@ -33,7 +34,7 @@ struct CapturedAudioBuffer
 // handleCapturedBuffer, which run on the capture thread (the sound server
 // connection's own thread) with its lock held: callbacks must not call back
 // into the service, but hand their work over.
-class AudioCaptureService
+class AudioCaptureService : public AudioCapture
 {
 public:
     static constexpr double targetSampleRate = 16000;
@@ -45,41 +46,36 @@ public:
 
     // server = nullopt: the user's default sound server.
     explicit AudioCaptureService(std::optional<QString> server = std::nullopt);
-    ~AudioCaptureService();
+    ~AudioCaptureService() override;
 
     AudioCaptureService(const AudioCaptureService&) = delete;
     AudioCaptureService& operator=(const AudioCaptureService&) = delete;
 
-    // Each chunk for the server, the first one behind the WAV header.
-    std::function<void(const QByteArray&)> onAudioData;
-    // Each chunk without header, for the recorder.
-    std::function<void(const QByteArray&)> onPCMDataForRecording;
-    // A capture that was lost while running; the service is then no longer
-    // capturing.
-    std::function<void(const QString&)> onError;
-
     bool isCapturing() const { return m_isCapturing.load(); }
 
     // Blocks for at most a few seconds, also when the sound server is gone.
-    std::optional<AudioCaptureError> startCapture();
-    void stopCapture();
+    std::optional<AudioCaptureError> startCapture() override;
+    void stopCapture() override;
     // True when the sound server answers and its default sink has a monitor.
-    bool checkPermission() const;
+    bool checkPermission() const override;
 
-    bool isMicEnabled() const { return m_micBufferStore.isEnabled(); }
+    bool isMicEnabled() const override { return m_micBufferStore.isEnabled(); }
 
-    void setMicEnabled(bool enabled) { m_micBufferStore.setEnabled(enabled); }
+    void setMicEnabled(bool enabled) override { m_micBufferStore.setEnabled(enabled); }
 
     std::optional<QString> selectedMicDeviceUID() const { return m_micBufferStore.selectedDeviceUID(); }
 
-    void setSelectedMicDeviceUID(std::optional<QString> uid) { m_micBufferStore.setSelectedDeviceUID(std::move(uid)); }
+    void setSelectedMicDeviceUID(std::optional<QString> uid) override
+    {
+        m_micBufferStore.setSelectedDeviceUID(std::move(uid));
+    }
 
-    void startMicEngine();
-    void stopMicEngine();
-    bool checkMicPermission() const;
-    void refreshMicDevices();
+    void startMicEngine() override;
+    void stopMicEngine() override;
+    bool checkMicPermission() const override;
+    void refreshMicDevices() override;
 
-    QList<MicDevice> availableMicDevices() const { return m_availableMicDevices; }
+    QList<MicDevice> availableMicDevices() const override { return m_availableMicDevices; }
 
     MicBuffer& micBufferStore() { return m_micBufferStore; }
 

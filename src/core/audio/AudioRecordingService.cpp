@@ -160,7 +160,7 @@ std::unique_ptr<AudioRecordingService::Encoder> AudioRecordingService::Encoder::
     codec->sample_fmt = AV_SAMPLE_FMT_FLTP;
     codec->sample_rate = outputSampleRate;
     codec->bit_rate = outputBitRate;
-    codec->time_base = AVRational { 1, outputSampleRate };
+    codec->time_base = AVRational{1, outputSampleRate};
     av_channel_layout_default(&codec->ch_layout, 1);
     if (encoder->format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -231,12 +231,12 @@ bool AudioRecordingService::Encoder::write(const int16_t* samples, int frames)
     if (capacity < 0)
         return false;
     resampled.resize(size_t(capacity));
-    uint8_t* output[] = { reinterpret_cast<uint8_t*>(resampled.data()) };
-    const uint8_t* input[] = { reinterpret_cast<const uint8_t*>(samples) };
+    uint8_t* output[] = {reinterpret_cast<uint8_t*>(resampled.data())};
+    const uint8_t* input[] = {reinterpret_cast<const uint8_t*>(samples)};
     const int converted = swr_convert(resampler.get(), output, capacity, samples ? input : nullptr, frames);
     if (converted < 0)
         return false;
-    void* planes[] = { resampled.data() };
+    void* planes[] = {resampled.data()};
     if (converted > 0 && av_audio_fifo_write(fifo.get(), planes, converted) < converted)
         return false;
     return drain(false);
@@ -252,7 +252,7 @@ bool AudioRecordingService::Encoder::drain(bool all)
             return fail(result);
         const int count = std::min(frameSize, av_audio_fifo_size(fifo.get()));
         frame->nb_samples = count;
-        void* planes[] = { frame->data[0] };
+        void* planes[] = {frame->data[0]};
         if (av_audio_fifo_read(fifo.get(), planes, count) < count)
             return false;
         frame->pts = nextPts;
@@ -341,7 +341,7 @@ bool AudioRecordingService::startRecording()
         return false;
     }
 
-    Encoder::Stage failedStage {};
+    Encoder::Stage failedStage{};
     QString errorText;
     std::unique_ptr<Encoder> encoder = Encoder::open(*path, &failedStage, &errorText);
     if (!encoder) {
@@ -454,7 +454,7 @@ void AudioRecordingService::finishInBackground(
             ++it;
         }
     }
-    m_finishers.push_back({ std::move(thread), std::move(done) });
+    m_finishers.push_back({std::move(thread), std::move(done)});
 }
 
 bool AudioRecordingService::isRecording() const

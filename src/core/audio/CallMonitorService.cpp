@@ -21,7 +21,7 @@ const char* text(bool value)
 
 } // namespace
 
-const QSet<QString> CallMonitorService::teamsProcessNames {
+const QSet<QString> CallMonitorService::teamsProcessNames{
     QStringLiteral("teams"),
     QStringLiteral("teams-for-linux"),
     QStringLiteral("ms-teams"),
@@ -41,7 +41,7 @@ CallMonitorService::~CallMonitorService() = default;
 CallMonitorService::Probes CallMonitorService::systemProbes()
 {
     auto input = std::make_shared<DefaultInputProbe>();
-    return Probes {
+    return Probes{
         [] { return isProcessRunning(teamsProcessNames); },
         [input] { return input->isDefaultInputInUse(); },
     };

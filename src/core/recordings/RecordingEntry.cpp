@@ -14,7 +14,7 @@ namespace {
 using namespace std::chrono;
 
 // Dates are stored as seconds since 2001-01-01 00:00:00 UTC.
-constexpr sys_seconds referenceDate = sys_days { year { 2001 } / January / 1 };
+constexpr sys_seconds referenceDate = sys_days{year{2001} / January / 1};
 
 double toReferenceSeconds(RecordingDate date)
 {
@@ -23,7 +23,7 @@ double toReferenceSeconds(RecordingDate date)
 
 RecordingDate fromReferenceSeconds(double seconds)
 {
-    return referenceDate + microseconds { std::llround(seconds * 1e6) };
+    return referenceDate + microseconds{std::llround(seconds * 1e6)};
 }
 
 QString uuidText(const QUuid& id)
@@ -85,13 +85,13 @@ QDateTime toDateTime(RecordingDate date)
 
 QJsonObject toJson(const TimedTranscriptLine& line)
 {
-    return QJsonObject {
-        { QStringLiteral("id"), uuidText(line.id) },
-        { QStringLiteral("offsetMs"), line.offsetMs },
-        { QStringLiteral("speaker"), line.speaker },
-        { QStringLiteral("originalText"), line.originalText },
-        { QStringLiteral("translatedText"), line.translatedText },
-        { QStringLiteral("language"), line.language },
+    return QJsonObject{
+        {QStringLiteral("id"), uuidText(line.id)},
+        {QStringLiteral("offsetMs"), line.offsetMs},
+        {QStringLiteral("speaker"), line.speaker},
+        {QStringLiteral("originalText"), line.originalText},
+        {QStringLiteral("translatedText"), line.translatedText},
+        {QStringLiteral("language"), line.language},
     };
 }
 
@@ -100,13 +100,13 @@ QJsonObject toJson(const RecordingEntry& entry)
     QJsonArray transcript;
     for (const TimedTranscriptLine& line : entry.transcript)
         transcript.append(toJson(line));
-    return QJsonObject {
-        { QStringLiteral("id"), uuidText(entry.id) },
-        { QStringLiteral("date"), toReferenceSeconds(entry.date) },
-        { QStringLiteral("duration"), entry.duration },
-        { QStringLiteral("language"), entry.language },
-        { QStringLiteral("audioFileName"), entry.audioFileName },
-        { QStringLiteral("transcript"), transcript },
+    return QJsonObject{
+        {QStringLiteral("id"), uuidText(entry.id)},
+        {QStringLiteral("date"), toReferenceSeconds(entry.date)},
+        {QStringLiteral("duration"), entry.duration},
+        {QStringLiteral("language"), entry.language},
+        {QStringLiteral("audioFileName"), entry.audioFileName},
+        {QStringLiteral("transcript"), transcript},
     };
 }
 
@@ -120,7 +120,7 @@ std::optional<TimedTranscriptLine> timedTranscriptLineFromJson(const QJsonObject
     const auto language = stringFromJson(object.value(QLatin1String("language")));
     if (!id || !offsetMs || !speaker || !originalText || !translatedText || !language)
         return std::nullopt;
-    return TimedTranscriptLine { *id, *offsetMs, *speaker, *originalText, *translatedText, *language };
+    return TimedTranscriptLine{*id, *offsetMs, *speaker, *originalText, *translatedText, *language};
 }
 
 std::optional<RecordingEntry> recordingEntryFromJson(const QJsonObject& object)
@@ -138,7 +138,7 @@ std::optional<RecordingEntry> recordingEntryFromJson(const QJsonObject& object)
     if (!isPlainFileName(*audioFileName))
         return std::nullopt;
 
-    RecordingEntry entry { *id, fromReferenceSeconds(*date), *duration, *language, *audioFileName, {} };
+    RecordingEntry entry{*id, fromReferenceSeconds(*date), *duration, *language, *audioFileName, {}};
     const QJsonArray lines = transcriptValue.toArray();
     entry.transcript.reserve(lines.size());
     for (const QJsonValue& value : lines) {
@@ -159,7 +159,7 @@ QByteArray encodeRecordingEntry(const RecordingEntry& entry)
 
 std::optional<RecordingEntry> decodeRecordingEntry(const QByteArray& bytes)
 {
-    QJsonParseError error {};
+    QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;

@@ -68,7 +68,8 @@ private:
         std::thread::id thread;
     };
 
-    template<typename T> T read(T State::*field) const
+    template<typename T>
+    T read(T State::*field) const
     {
         std::lock_guard guard(m_state->mutex);
         return (*m_state).*field;
@@ -105,12 +106,12 @@ private slots:
         const QString raw = m_scratch.filePath("speech.raw");
         QProcess espeak;
         espeak.start("espeak-ng",
-            { "-w", wav,
+            {"-w", wav,
                 "Good morning everyone, thank you for joining the weekly planning call. Today we look at the release "
-                "schedule, the open support tickets and the budget for the next quarter." });
+                "schedule, the open support tickets and the budget for the next quarter."});
         QVERIFY2(espeak.waitForFinished(30000) && espeak.exitCode() == 0, "espeak-ng is needed (scripts/setup-deps)");
         QProcess sox;
-        sox.start("sox", { wav, "-r", "16000", "-c", "1", "-b", "16", "-e", "signed-integer", "-t", "raw", raw });
+        sox.start("sox", {wav, "-r", "16000", "-c", "1", "-b", "16", "-e", "signed-integer", "-t", "raw", raw});
         QVERIFY2(sox.waitForFinished(30000) && sox.exitCode() == 0, "sox is needed (scripts/setup-deps)");
         QFile file(raw);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -280,7 +281,7 @@ private slots:
         const QString copy = m_scratch.filePath("mid-recording-copy.m4a");
         QFile::remove(copy);
         QDir output(folder.path());
-        const QStringList files = output.entryList({ "tolvaran_rec_*.m4a" }, QDir::Files, QDir::Time);
+        const QStringList files = output.entryList({"tolvaran_rec_*.m4a"}, QDir::Files, QDir::Time);
         QVERIFY(!files.isEmpty());
         QVERIFY(QFile::copy(output.filePath(files.first()), copy));
 
@@ -296,8 +297,8 @@ private slots:
     void appendWhileStoppingOnAnotherThread()
     {
         AudioRecordingService recorder(outputDir());
-        std::atomic<bool> running { true };
-        std::atomic<qint64> appended { 0 };
+        std::atomic<bool> running{true};
+        std::atomic<qint64> appended{0};
         std::thread capture([&] {
             qsizetype offset = 0;
             while (running.load()) {

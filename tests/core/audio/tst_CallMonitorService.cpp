@@ -27,14 +27,14 @@ struct FakeWorld
 
     CallMonitorService::Probes probes()
     {
-        return { [this] {
+        return {[this] {
                     ++teamsAsked;
                     return teams;
                 },
             [this] {
                 ++micAsked;
                 return mic;
-            } };
+            }};
     }
 };
 
@@ -53,7 +53,7 @@ public:
         const QString path = m_dir.filePath(name);
         if (QFile::copy(QStringLiteral("/bin/sleep"), path)) {
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-            m_process.start(path, { QStringLiteral("60") });
+            m_process.start(path, {QStringLiteral("60")});
             m_process.waitForStarted();
         }
     }
@@ -89,19 +89,19 @@ private slots:
         QTest::addColumn<QList<bool>>("callbacks");
         QTest::addColumn<QStringList>("stateLines");
 
-        QTest::newRow("call, then same result") << Steps { { true, true }, { true, true }, { true, true } }
-                                                << QList<bool> { true } << QStringList { stateLine(true, true, true) };
+        QTest::newRow("call, then same result") << Steps{{true, true}, {true, true}, {true, true}} << QList<bool>{true}
+                                                << QStringList{stateLine(true, true, true)};
         QTest::newRow("teams with idle microphone")
-            << Steps { { true, false }, { true, false } } << QList<bool> {} << QStringList {};
+            << Steps{{true, false}, {true, false}} << QList<bool>{} << QStringList{};
         QTest::newRow("microphone without teams")
-            << Steps { { false, true }, { false, true } } << QList<bool> {} << QStringList {};
-        QTest::newRow("nothing") << Steps { { false, false } } << QList<bool> {} << QStringList {};
+            << Steps{{false, true}, {false, true}} << QList<bool>{} << QStringList{};
+        QTest::newRow("nothing") << Steps{{false, false}} << QList<bool>{} << QStringList{};
         QTest::newRow("call ends when the microphone closes")
-            << Steps { { true, true }, { true, false }, { false, false } } << QList<bool> { true, false }
-            << QStringList { stateLine(true, true, true), stateLine(false, true, false) };
+            << Steps{{true, true}, {true, false}, {false, false}} << QList<bool>{true, false}
+            << QStringList{stateLine(true, true, true), stateLine(false, true, false)};
         QTest::newRow("call ends when teams quits")
-            << Steps { { false, true }, { true, true }, { false, true } } << QList<bool> { true, false }
-            << QStringList { stateLine(true, true, true), stateLine(false, false, true) };
+            << Steps{{false, true}, {true, true}, {false, true}} << QList<bool>{true, false}
+            << QStringList{stateLine(true, true, true), stateLine(false, false, true)};
     }
 
     void decisions()
@@ -138,7 +138,7 @@ private slots:
 
     void stopDuringCallReportsTheEnd()
     {
-        FakeWorld world { true, true };
+        FakeWorld world{true, true};
         CallMonitorService monitor(world.probes());
         QList<bool> reported;
         monitor.onCallStateChanged = [&](bool active) { reported.append(active); };
@@ -147,15 +147,15 @@ private slots:
 
         test::CapturedLog log(category);
         monitor.stopMonitoring();
-        QCOMPARE(reported, (QList<bool> { true, false }));
+        QCOMPARE(reported, (QList<bool>{true, false}));
         QVERIFY(!monitor.isCallActive());
         QVERIFY(!monitor.isMonitoring());
-        QCOMPARE(log.messages(), QStringList { "Call monitoring stopped" });
+        QCOMPARE(log.messages(), QStringList{"Call monitoring stopped"});
 
         // Not monitoring any more: only the log line.
         monitor.stopMonitoring();
         QCOMPARE(reported.size(), 2);
-        QCOMPARE(log.messages(), (QStringList { "Call monitoring stopped", "Call monitoring stopped" }));
+        QCOMPARE(log.messages(), (QStringList{"Call monitoring stopped", "Call monitoring stopped"}));
     }
 
     void startTwiceKeepsOneTimer()
@@ -215,7 +215,7 @@ private slots:
         QVERIFY(QDir(proc.path()).mkpath("42"));
         QVERIFY(QFile::link("/opt/teams/teams (deleted)", proc.filePath("self/exe")));
         QVERIFY(QFile::link("/usr/bin/bash", proc.filePath("1/exe")));
-        const QSet<QString> names { "teams" };
+        const QSet<QString> names{"teams"};
         QVERIFY(!isProcessRunning(names, proc.path()));
 
         // Unreadable link: the first word of the command line counts.
@@ -251,7 +251,7 @@ private slots:
 
         const auto openMicrophone = [](QProcess& recorder) {
             recorder.setStandardOutputFile(QProcess::nullDevice());
-            recorder.start("parec", { "-d", test::microphoneSource });
+            recorder.start("parec", {"-d", test::microphoneSource});
             return recorder.waitForStarted();
         };
         auto microphone = std::make_unique<QProcess>();
@@ -267,7 +267,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(check(), 10000);
         teams->stop();
         QVERIFY(!check());
-        QCOMPARE(reported, (QList<bool> { true, false, true, false }));
+        QCOMPARE(reported, (QList<bool>{true, false, true, false}));
         microphone->kill();
         microphone->waitForFinished();
         monitor.stopMonitoring();

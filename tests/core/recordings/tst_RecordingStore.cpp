@@ -20,7 +20,7 @@ const char* const category = "com.tolvaran.app.RecordingStore";
 
 RecordingDate at(double secondsSince2001)
 {
-    return RecordingDate(sys_days { year { 2001 } / January / 1 }) + microseconds { llround(secondsSince2001 * 1e6) };
+    return RecordingDate(sys_days{year{2001} / January / 1}) + microseconds{llround(secondsSince2001 * 1e6)};
 }
 
 RecordingEntry makeEntry(const QString& audioFileName, double date)
@@ -32,10 +32,10 @@ RecordingEntry makeEntry(const QString& audioFileName, double date)
     entry.language = QStringLiteral("de");
     entry.audioFileName = audioFileName;
     entry.transcript = {
-        { QUuid::createUuid(), 0, QStringLiteral("Speaker 1"), QStringLiteral("Hello"), QStringLiteral("Hallo"),
-            QStringLiteral("en") },
-        { QUuid::createUuid(), 4250, QStringLiteral("Speaker 2"), QStringLiteral("Ça va? 日本"),
-            QStringLiteral("Geht's?"), QStringLiteral("fr") },
+        {QUuid::createUuid(), 0, QStringLiteral("Speaker 1"), QStringLiteral("Hello"), QStringLiteral("Hallo"),
+            QStringLiteral("en")},
+        {QUuid::createUuid(), 4250, QStringLiteral("Speaker 2"), QStringLiteral("Ça va? 日本"),
+            QStringLiteral("Geht's?"), QStringLiteral("fr")},
     };
     return entry;
 }
@@ -123,7 +123,7 @@ private slots:
     {
         QFETCH(qint64, microsecondsSince1970);
         RecordingEntry entry = makeEntry(QStringLiteral("tolvaran_rec_9.m4a"), 0);
-        entry.date = RecordingDate(microseconds { microsecondsSince1970 });
+        entry.date = RecordingDate(microseconds{microsecondsSince1970});
         const auto decoded = decodeRecordingEntry(encodeRecordingEntry(entry));
         QVERIFY(decoded);
         QCOMPARE(decoded->date.time_since_epoch().count(), microsecondsSince1970);
@@ -160,7 +160,7 @@ private slots:
         QTest::newRow("lower-case id") << with("id", "6ba7b810-9dad-11d1-80b4-00c04fd430c8") << true;
         QTest::newRow("empty transcript") << with("transcript", QJsonArray()) << true;
         QTest::newRow("negative date") << with("date", -12.5) << true;
-        for (const char* key : { "id", "date", "duration", "language", "audioFileName", "transcript" })
+        for (const char* key : {"id", "date", "duration", "language", "audioFileName", "transcript"})
             QTest::newRow(qPrintable(QStringLiteral("missing %1").arg(key)))
                 << with(key, QJsonValue::Undefined) << false;
         QTest::newRow("id not text") << with("id", 5) << false;
@@ -170,7 +170,7 @@ private slots:
         QTest::newRow("duration null") << with("duration", QJsonValue::Null) << false;
         QTest::newRow("language number") << with("language", 1) << false;
         QTest::newRow("transcript object") << with("transcript", QJsonObject()) << false;
-        QTest::newRow("transcript of numbers") << with("transcript", QJsonArray { 1 }) << false;
+        QTest::newRow("transcript of numbers") << with("transcript", QJsonArray{1}) << false;
         QTest::newRow("audio in parent folder") << with("audioFileName", "../victim.m4a") << false;
         QTest::newRow("audio absolute") << with("audioFileName", "/etc/passwd") << false;
         QTest::newRow("audio dot-dot") << with("audioFileName", "..") << false;
@@ -247,7 +247,7 @@ private slots:
 
         test::CapturedLog log(category);
         const auto store = storeOnFolder();
-        QCOMPARE(fileNames(store->recordings()), QStringList { "tolvaran_rec_1.m4a" });
+        QCOMPARE(fileNames(store->recordings()), QStringList{"tolvaran_rec_1.m4a"});
         QCOMPARE(log.count("Found 4 JSON files in recordings directory"), 1);
         QCOMPARE(log.count("Audio file missing for tolvaran_rec_2.m4a"), 1);
         QCOMPARE(log.count("Failed to decode JSON: tolvaran_rec_3.json"), 1);
@@ -263,7 +263,7 @@ private slots:
         addRecording(makeEntry("d.m4a", 200));
         addRecording(makeEntry("e.m4a", 100.000001));
         const auto store = storeOnFolder();
-        QCOMPARE(fileNames(store->recordings()), (QStringList { "b.m4a", "d.m4a", "e.m4a", "a.m4a", "c.m4a" }));
+        QCOMPARE(fileNames(store->recordings()), (QStringList{"b.m4a", "d.m4a", "e.m4a", "a.m4a", "c.m4a"}));
     }
 
     void saveWritesBesideAudioAndListsFirst()
@@ -336,8 +336,8 @@ private slots:
         addRecording(removed);
         const auto store = storeOnFolder();
         store->remove(removed);
-        QCOMPARE(QDir(folder()).entryList(QDir::Files), (QStringList { "tolvaran_rec_1.json", "tolvaran_rec_1.m4a" }));
-        QCOMPARE(fileNames(store->recordings()), QStringList { "tolvaran_rec_1.m4a" });
+        QCOMPARE(QDir(folder()).entryList(QDir::Files), (QStringList{"tolvaran_rec_1.json", "tolvaran_rec_1.m4a"}));
+        QCOMPARE(fileNames(store->recordings()), QStringList{"tolvaran_rec_1.m4a"});
 
         // Files already gone: nothing changes, the list is reloaded.
         test::CapturedLog log(category);
@@ -364,10 +364,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("existing");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("free") << QStringList {} << "tolvaran_rec_5.m4a";
-        QTest::newRow("audio taken") << QStringList { "tolvaran_rec_5.m4a" } << "tolvaran_rec_5_2.m4a";
-        QTest::newRow("json taken") << QStringList { "tolvaran_rec_5.json" } << "tolvaran_rec_5_2.m4a";
-        QTest::newRow("two taken") << QStringList { "tolvaran_rec_5.m4a", "tolvaran_rec_5_2.json" }
+        QTest::newRow("free") << QStringList{} << "tolvaran_rec_5.m4a";
+        QTest::newRow("audio taken") << QStringList{"tolvaran_rec_5.m4a"} << "tolvaran_rec_5_2.m4a";
+        QTest::newRow("json taken") << QStringList{"tolvaran_rec_5.json"} << "tolvaran_rec_5_2.m4a";
+        QTest::newRow("two taken") << QStringList{"tolvaran_rec_5.m4a", "tolvaran_rec_5_2.json"}
                                    << "tolvaran_rec_5_3.m4a";
     }
 

@@ -1,0 +1,339 @@
+#include "ViewModelFixture.h"
+#include "audio/CallMonitorService.h"
+#include "translation/WebSocketService.h"
+
+#include <QCoroTask>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tolvaran;
+
+namespace {
+
+constexpr int waitMs = 10000;
+
+using Kind = ConnectionState::Kind;
+
+// Every state the view model went through, as status texts.
+struct StateLog
+{
+    QStringList texts;
+
+    explicit StateLog(TranslationViewModel& vm)
+    {
+        QObject::connect(&vm, &TranslationViewModel::stateChanged, &vm, [this, &vm] { texts.append(vm.statusText()); });
+    }
+};
+
+} // namespace
+
+class TestListeningLifecycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void startsAndStops()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        StateLog log(vm);
+        fixture.settings->setSelectedLanguage(TargetLanguage::german);
+        fixture.settings->setSpeakerLanguages({TargetLanguage::french});
+        vm.setIsOverlayVisible(false);
+
+        QCoro::waitFor(vm.startListening());
+        QCOMPARE(log.texts, (QStringList{"Connecting...", "Ready", "Listening..."}));
+        QVERIFY(vm.isListening());
+        QVERIFY(vm.isOverlayVisible());
+        QCOMPARE(fixture.capture->calls, QStringList{"startCapture"});
+        QCOMPARE(fixture.server.connections().size(), 1);
+        QCOMPARE(fixture.server.connections().first().requestTarget, "/translate?lang=de&hints=fr");
+
+        // Chunks from the capture thread reach the server whole and in order.
+        QList<QByteArray> chunks;
+        for (int i = 0; i < 30; ++i)
+            chunks.append(QByteArray(640, char(i)));
+        fixture.capture->deliver(chunks);
+        QVERIFY(
+            QTest::qWaitFor([&] { return fixture.server.connections().first().binaryFrames.size() == 30; }, waitMs));
+        QCOMPARE(fixture.server.connections().first().binaryFrames.first(), "HEADER" + chunks.first());
+        QCOMPARE(fixture.server.connections().first().binaryFrames.last(), chunks.last());
+
+        fixture.server.sendText("{\"type\":\"result\",\"tokens\":[{\"text\":\"x\",\"is_final\":false}],"
+                                "\"original\":\"Bonjour\",\"translation\":\"\"}");
+        QVERIFY(QTest::qWaitFor([&] { return vm.currentOriginal() == "Bonjour"; }, waitMs));
+
+        QCoro::waitFor(vm.stopListening());
+        QCOMPARE(vm.state(), ConnectionState::disconnected());
+        QCOMPARE(fixture.capture->calls, (QStringList{"startCapture", "stopCapture"}));
+        // The finish request went out, the interim text became a line.
+        QCOMPARE(fixture.server.connections().first().textFrames, QStringList{"{\"type\":\"finish\"}"});
+        QCOMPARE(test::describe(vm.translationLines()), QStringList{"Speaker 1|Bonjour||?"});
+        QVERIFY(QTest::qWaitFor([&] { return !fixture.server.connections().first().isOpen; }, waitMs));
+
+        // Lines survive the stop; the next start clears them.
+        QCoro::waitFor(vm.startListening());
+        QCOMPARE(vm.translationLines().size(), 0);
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    void connectionFailures_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("invalid server URL") << "invalid"
+                                            << "Error: Connection failed: Invalid server URL";
+        QTest::newRow("nothing listening") << "closed"
+                                           << "Error: Connection failed: Connection refused";
+        QTest::newRow("handshake refused") << "refused"
+                                           << "";
+        QTest::newRow("socket fails at once") << "drop"
+                                              << "";
+    }
+
+    // Not connected after the half-second check: no capture, the service's text.
+    void connectionFailures()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, status);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        StateLog log(vm);
+        if (how == "invalid") {
+            fixture.settings->setServerURL("not a server");
+        } else if (how == "closed") {
+            fixture.settings->setServerURL("ws://127.0.0.1:1");
+        } else if (how == "refused") {
+            fixture.server.setHandshake(test::TestTranslationServer::Handshake::refuse);
+        } else {
+            QObject::connect(&fixture.server, &test::TestTranslationServer::clientConnected, &fixture.server,
+                [&] { fixture.server.dropConnection(); });
+        }
+
+        QCoro::waitFor(vm.startListening());
+        QCOMPARE(vm.state().kind(), Kind::error);
+        QCOMPARE(vm.state().error()->kind(), TolvaranError::Kind::connectionFailed);
+        const QString message = vm.state().error()->message();
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(message, *fixture.viewModel->webSocketService().lastError());
+        if (!status.isEmpty())
+            QCOMPARE(vm.statusText(), status);
+        QCOMPARE(fixture.capture->calls, QStringList());
+        if (how == "drop") {
+            // The failure was first reported as a server error, then replaced.
+            QCOMPARE(log.texts.first(), "Connecting...");
+            QCOMPARE(log.texts.at(1), "Error: Server error: " + message);
+            QCOMPARE(log.texts.last(), "Error: Connection failed: " + message);
+        }
+        QVERIFY(!vm.isRecording());
+    }
+
+    void captureFailureDisconnects()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        fixture.capture->startFailure = AudioCaptureError::noDisplayFound();
+        QCoro::waitFor(vm.startListening());
+        QCOMPARE(vm.state(),
+            ConnectionState::error(
+                TolvaranError::audioCaptureFailed(AudioCaptureError::noDisplayFound().errorDescription())));
+        QVERIFY(!vm.webSocketService().isConnected());
+        QVERIFY(QTest::qWaitFor([&] { return !fixture.server.connections().first().isOpen; }, waitMs));
+        QVERIFY(!vm.isRecording()); // auto-record never starts on a failed start
+    }
+
+    void captureLostWhileListening()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        fixture.capture->failWhileRunning("the sound server went away");
+        QVERIFY(QTest::qWaitFor([&] { return vm.state().kind() == Kind::error; }, waitMs));
+        QCOMPARE(vm.statusText(), "Error: Audio capture failed: the sound server went away");
+        QCoro::waitFor(vm.stopListening());
+        QCOMPARE(vm.state(), ConnectionState::disconnected());
+    }
+
+    // A server error replaces listening; capture and socket keep running.
+    void serverErrorKeepsTheSessionRunning()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        fixture.server.sendText("{\"type\":\"error\",\"message\":\"Quota exceeded\"}");
+        QVERIFY(QTest::qWaitFor([&] { return vm.state().kind() == Kind::error; }, waitMs));
+        QCOMPARE(vm.statusText(), "Error: Server error: Quota exceeded");
+        QVERIFY(fixture.capture->capturing);
+
+        fixture.capture->deliver({QByteArray(640, 'a')});
+        QVERIFY(QTest::qWaitFor([&] { return !fixture.server.connections().first().binaryFrames.isEmpty(); }, waitMs));
+        fixture.server.sendText("{\"type\":\"result\",\"tokens\":[],\"original\":\"Still here\",\"translation\":\"\"}");
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 1; }, waitMs));
+
+        QCoro::waitFor(vm.stopListening());
+        QCOMPARE(vm.state(), ConnectionState::disconnected());
+        QVERIFY(!fixture.capture->capturing);
+    }
+
+    void stopFromIdleIsHarmless()
+    {
+        test::ViewModelFixture fixture;
+        QCoro::waitFor(fixture.viewModel->stopListening());
+        QCOMPARE(fixture.viewModel->state(), ConnectionState::disconnected());
+    }
+
+    void roomMode()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        fixture.settings->setServerURL(fixture.server.url() + "/base");
+        QCoro::waitFor(vm.startRoom());
+        // The server does not serve "/base/translate" differently; what matters is the query.
+        QVERIFY(fixture.server.connections().first().requestTarget.endsWith("?lang=en&room=create"));
+        QVERIFY(!vm.isOverlayVisible());
+        QVERIFY(fixture.settings->isSubtitlesMode());
+        QCOMPARE(vm.roomShareURL(), std::nullopt);
+
+        fixture.server.sendText("{\"type\":\"room_created\",\"roomId\":\"R 1/x\"}");
+        QVERIFY(QTest::qWaitFor([&] { return vm.roomId().has_value(); }, waitMs));
+        const QString port = QString::number(QUrl(fixture.server.url()).port());
+        QCOMPARE(vm.roomShareURL(), "http://127.0.0.1:" + port + "/base/room/R 1/x");
+
+        QSignalSpy countChanged(&vm, &TranslationViewModel::roomSubscriberCountChanged);
+        QSignalSpy languagesChanged(&vm, &TranslationViewModel::roomActiveLanguagesChanged);
+        fixture.server.sendText("{\"type\":\"room_update\",\"subscriberCount\":3,\"languages\":"
+                                "[{\"lang\":\"de\",\"count\":2},{\"lang\":\"fr\",\"count\":1}]}");
+        fixture.server.sendText("{\"type\":\"room_update\",\"subscriberCount\":3,\"languages\":"
+                                "[{\"lang\":\"de\",\"count\":3}]}");
+        QVERIFY(QTest::qWaitFor([&] { return languagesChanged.count() == 2; }, waitMs));
+        QCOMPARE(countChanged.count(), 1);
+        QCOMPARE(vm.roomSubscriberCount(), 3);
+        QCOMPARE(vm.roomActiveLanguages(), (QList<LanguageSubscriberCount>{{"de", 3}}));
+
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(!vm.isRoomMode());
+        QCOMPARE(vm.roomId(), std::nullopt);
+        QCOMPARE(vm.roomSubscriberCount(), 0);
+        QCOMPARE(vm.roomActiveLanguages(), QList<LanguageSubscriberCount>());
+        // The subtitles stay on after the room.
+        QVERIFY(AppSettings(fixture.dir.filePath("settings.json")).isSubtitlesMode());
+    }
+
+    void roomLinks_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("wss") << "wss://translate.example/"
+                             << "https://translate.example//room/abc";
+        QTest::newRow("ws with port") << "ws://host:3000"
+                                      << "http://host:3000/room/abc";
+        QTest::newRow("neither") << "host"
+                                 << "host/room/abc";
+    }
+
+    void roomLinks()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, link);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startRoom());
+        fixture.server.sendText("{\"type\":\"room_created\",\"roomId\":\"abc\"}");
+        QVERIFY(QTest::qWaitFor([&] { return vm.roomId().has_value(); }, waitMs));
+        fixture.settings->setServerURL(server);
+        QCOMPARE(vm.roomShareURL(), link);
+        // Room mode off: no link, though the room is still known.
+        vm.setIsRoomMode(false);
+        QCOMPARE(vm.roomShareURL(), std::nullopt);
+        QCOMPARE(vm.roomId(), "abc");
+    }
+
+    void callDetection()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        auto callStateChanged = [&](bool active) { vm.callMonitor().onCallStateChanged(active); };
+
+        // A call starts while idle: listening starts; its end stops it.
+        callStateChanged(true);
+        QVERIFY(QTest::qWaitFor([&] { return vm.isListening(); }, waitMs));
+        callStateChanged(false);
+        QVERIFY(QTest::qWaitFor([&] { return vm.state() == ConnectionState::disconnected(); }, waitMs));
+
+        // Listening started by hand outlives the call.
+        QCoro::waitFor(vm.startListening());
+        callStateChanged(true);
+        callStateChanged(false);
+        QTest::qWait(1500);
+        QVERIFY(vm.isListening());
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    void microphoneRules()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QStringList& calls = fixture.capture->calls;
+
+        vm.setIsMicEnabled(true); // idle: only the flag
+        QVERIFY(fixture.capture->micEnabled);
+        QCOMPARE(calls, QStringList());
+
+        QCoro::waitFor(vm.startListening());
+        calls.clear();
+        vm.setIsMicEnabled(true); // listening: the engine starts at once, also when unchanged
+        QCOMPARE(calls, QStringList{"startMicEngine"});
+
+        calls.clear();
+        vm.setSelectedMicDeviceUID(QStringLiteral("usb-mic"));
+        vm.setSelectedMicDeviceUID(QStringLiteral("usb-mic")); // the same again: nothing
+        QCOMPARE(calls, (QStringList{"setSelectedMicDeviceUID:usb-mic", "stopMicEngine", "startMicEngine"}));
+
+        calls.clear();
+        vm.setIsMicEnabled(false);
+        QCOMPARE(calls, QStringList{"stopMicEngine"});
+        vm.setSelectedMicDeviceUID(std::nullopt); // microphone off: no restart
+        QCOMPARE(calls, (QStringList{"stopMicEngine", "setSelectedMicDeviceUID:none"}));
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    void permissions()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        fixture.capture->micPermission = false;
+        vm.checkMicPermission();
+        QVERIFY(!vm.hasMicPermission());
+        QCOMPARE(fixture.capture->calls, QStringList());
+        fixture.capture->micPermission = true;
+        fixture.capture->devices = {{"mic-1", "Headset"}};
+        vm.checkMicPermission();
+        QVERIFY(vm.hasMicPermission());
+        QCOMPARE(fixture.capture->calls, QStringList{"refreshMicDevices"});
+        QCOMPARE(vm.availableMicDevices().size(), 1);
+
+        fixture.capture->permission = false;
+        vm.checkPermission();
+        QVERIFY(!vm.hasPermission());
+        fixture.capture->permission = true;
+        vm.checkPermission();
+        QVERIFY(vm.hasPermission());
+    }
+
+    void requestsForTheCoordinator()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QSignalSpy settingsSpy(&vm, &TranslationViewModel::showSettingsRequestedChanged);
+        vm.openSettings();
+        vm.openSettings();
+        QVERIFY(vm.showSettingsRequested());
+        QCOMPARE(settingsSpy.count(), 1);
+        vm.resetOverlayPosition();
+        QVERIFY(vm.resetOverlayPositionRequested());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListeningLifecycle)
+#include "tst_ListeningLifecycle.moc"

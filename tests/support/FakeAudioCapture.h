@@ -1,0 +1,97 @@
+#pragma once
+
+#include "audio/AudioCapture.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <thread>
+
+namespace tolvaran::test {
+
+// A scripted stand-in for the capture on the sound server: it records what
+// it was asked to do, fails when told to, and delivers chunks from a thread
+// of its own as the real capture does.
+class FakeAudioCapture : public AudioCapture
+{
+public:
+    // What the view model asked, in order ("startCapture", "startMicEngine", ...).
+    QStringList calls;
+    std::optional<AudioCaptureError> startFailure;
+    bool permission = true;
+    bool micPermission = true;
+    QList<MicDevice> devices;
+    bool capturing = false;
+    bool micEnabled = false;
+    std::optional<QString> selectedMicDeviceUID;
+
+    std::optional<AudioCaptureError> startCapture() override
+    {
+        calls.append(QStringLiteral("startCapture"));
+        if (startFailure)
+            return startFailure;
+        capturing = true;
+        m_hasSentHeader = false;
+        return std::nullopt;
+    }
+
+    void stopCapture() override
+    {
+        calls.append(QStringLiteral("stopCapture"));
+        capturing = false;
+    }
+
+    bool checkPermission() const override { return permission; }
+
+    bool isMicEnabled() const override { return micEnabled; }
+
+    void setMicEnabled(bool enabled) override { micEnabled = enabled; }
+
+    void setSelectedMicDeviceUID(std::optional<QString> uid) override
+    {
+        calls.append(QStringLiteral("setSelectedMicDeviceUID:") + uid.value_or(QStringLiteral("none")));
+        selectedMicDeviceUID = std::move(uid);
+    }
+
+    void startMicEngine() override { calls.append(QStringLiteral("startMicEngine")); }
+
+    void stopMicEngine() override { calls.append(QStringLiteral("stopMicEngine")); }
+
+    bool checkMicPermission() const override { return micPermission; }
+
+    void refreshMicDevices() override { calls.append(QStringLiteral("refreshMicDevices")); }
+
+    QList<MicDevice> availableMicDevices() const override { return devices; }
+
+    // Delivers PCM chunks from another thread, the first one behind a
+    // stand-in header, as the capture does while running.
+    void deliver(const QList<QByteArray>& chunks)
+    {
+        std::thread captureThread([this, chunks] {
+            for (const QByteArray& chunk : chunks) {
+                if (onPCMDataForRecording)
+                    onPCMDataForRecording(chunk);
+                if (onAudioData)
+                    onAudioData(m_hasSentHeader ? chunk : QByteArray("HEADER") + chunk);
+                m_hasSentHeader = true;
+            }
+        });
+        captureThread.join();
+    }
+
+    void failWhileRunning(const QString& message)
+    {
+        capturing = false;
+        std::thread captureThread([this, message] {
+            if (onError)
+                onError(message);
+        });
+        captureThread.join();
+    }
+
+private:
+    bool m_hasSentHeader = false;
+};
+
+} // namespace tolvaran::test
