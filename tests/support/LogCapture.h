@@ -9,14 +9,15 @@
 namespace tolvaran::test {
 
 // Records the log lines of one category (for example
-// "com.tolvaran.app.WebSocket") while it lives; other lines pass on as usual.
-// Lines may come from any thread.
+// "com.tolvaran.app.WebSocket") while it lives; other lines pass on to the
+// previous handler. Lines may come from any thread.
 class LogCapture
 {
 public:
     explicit LogCapture(const char* category)
         : m_category(category)
     {
+        QMutexLocker locker(&mutex());
         current() = this;
         m_previous = qInstallMessageHandler(&LogCapture::handle);
     }
@@ -24,6 +25,7 @@ public:
     ~LogCapture()
     {
         qInstallMessageHandler(m_previous);
+        QMutexLocker locker(&mutex());
         current() = nullptr;
     }
 
@@ -32,9 +34,11 @@ public:
 
     QStringList lines() const
     {
-        QMutexLocker lock(&m_mutex);
+        QMutexLocker locker(&mutex());
         return m_lines;
     }
+
+    qsizetype count(const QString& line) const { return lines().count(line); }
 
     QStringList linesStartingWith(const QString& prefix) const
     {
@@ -46,28 +50,45 @@ public:
         return matching;
     }
 
+    void clear()
+    {
+        QMutexLocker locker(&mutex());
+        m_lines.clear();
+    }
+
 private:
+    static QMutex& mutex()
+    {
+        static QMutex instance;
+        return instance;
+    }
+
     static LogCapture*& current()
     {
-        static LogCapture* capture = nullptr;
-        return capture;
+        static LogCapture* instance = nullptr;
+        return instance;
     }
 
     static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
     {
-        LogCapture* capture = current();
-        if (capture && context.category && qstrcmp(context.category, capture->m_category) == 0) {
-            QMutexLocker lock(&capture->m_mutex);
-            capture->m_lines.append(message);
-            return;
+        QtMessageHandler previous = nullptr;
+        {
+            QMutexLocker locker(&mutex());
+            LogCapture* capture = current();
+            if (!capture)
+                return;
+            if (context.category && qstrcmp(context.category, capture->m_category) == 0) {
+                capture->m_lines.append(message);
+                return;
+            }
+            previous = capture->m_previous;
         }
-        if (capture && capture->m_previous)
-            capture->m_previous(type, context, message);
+        if (previous)
+            previous(type, context, message);
     }
 
     const char* m_category;
     QtMessageHandler m_previous = nullptr;
-    mutable QMutex m_mutex;
     QStringList m_lines;
 };
 

@@ -1,4 +1,4 @@
-#include "CapturedLog.h"
+#include "LogCapture.h"
 #include "DecodedAudio.h"
 #include "audio/AudioRecordingService.h"
 
@@ -124,7 +124,7 @@ private slots:
 
     void speechBecomesAacFile()
     {
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         AudioRecordingService recorder(outputDir());
         QVERIFY(recorder.startRecording());
         QVERIFY(recorder.isRecording());
@@ -258,13 +258,13 @@ private slots:
 
     void startFailsWithoutFolder()
     {
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         AudioRecordingService recorder(m_scratch.filePath("missing"));
         QVERIFY(!recorder.startRecording());
         QVERIFY(!recorder.isRecording());
         QVERIFY(!recorder.recordingStartDate());
-        QCOMPARE(log.messages().size(), 1);
-        QVERIFY(log.messages().first().startsWith("Failed to create AVAssetWriter: "));
+        QCOMPARE(log.lines().size(), 1);
+        QVERIFY(log.lines().first().startsWith("Failed to create AVAssetWriter: "));
         CompletionProbe probe;
         recorder.stopRecording(probe.completion());
         QCOMPARE(probe.calls(), 1);
@@ -347,7 +347,7 @@ private slots:
         limited.rlim_cur = 24 * 1024;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
 
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         CompletionProbe probe;
         {
             AudioRecordingService recorder(outputDir());
@@ -361,8 +361,8 @@ private slots:
         std::signal(SIGXFSZ, previousHandler);
 
         QCOMPARE(probe.calls(), 1);
-        QCOMPARE(log.messages().filter(QRegularExpression("^Failed to write audio: ")).size(), 1);
-        QCOMPARE(log.messages().filter(QRegularExpression("^Recording failed: ")).size(), 1);
+        QCOMPARE(log.lines().filter(QRegularExpression("^Failed to write audio: ")).size(), 1);
+        QCOMPARE(log.lines().filter(QRegularExpression("^Recording failed: ")).size(), 1);
         QVERIFY(probe.file());
         QVERIFY(probe.duration() > 1.0 && probe.duration() < 10.0);
         const auto audio = test::DecodedAudio::of(probe.file()->toLocalFile());

@@ -1,4 +1,4 @@
-#include "CapturedLog.h"
+#include "LogCapture.h"
 #include "SoundServer.h"
 #include "audio/CallMonitorService.h"
 #include "audio/CallProbes.h"
@@ -118,7 +118,7 @@ private slots:
             QCOMPARE(monitor.isCallActive(), active);
         };
         QSignalSpy changes(&monitor, &CallMonitorService::isCallActiveChanged);
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
 
         for (qsizetype i = 0; i < steps.size(); ++i) {
             world.teams = steps[i].first;
@@ -130,7 +130,7 @@ private slots:
         }
         QCOMPARE(reported, callbacks);
         QCOMPARE(changes.size(), callbacks.size());
-        QCOMPARE(log.messages().filter("Call state changed").join('\n'), stateLines.join('\n'));
+        QCOMPARE(log.lines().filter("Call state changed").join('\n'), stateLines.join('\n'));
         QCOMPARE(world.teamsAsked, steps.size());
         QCOMPARE(world.micAsked, steps.size());
         QCOMPARE(monitor.isCallActive(), callbacks.value(callbacks.size() - 1, false));
@@ -145,17 +145,17 @@ private slots:
         monitor.startMonitoring();
         QVERIFY(monitor.isCallActive());
 
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         monitor.stopMonitoring();
         QCOMPARE(reported, (QList<bool>{true, false}));
         QVERIFY(!monitor.isCallActive());
         QVERIFY(!monitor.isMonitoring());
-        QCOMPARE(log.messages(), QStringList{"Call monitoring stopped"});
+        QCOMPARE(log.lines(), QStringList{"Call monitoring stopped"});
 
         // Not monitoring any more: only the log line.
         monitor.stopMonitoring();
         QCOMPARE(reported.size(), 2);
-        QCOMPARE(log.messages(), (QStringList{"Call monitoring stopped", "Call monitoring stopped"}));
+        QCOMPARE(log.lines(), (QStringList{"Call monitoring stopped", "Call monitoring stopped"}));
     }
 
     void startTwiceKeepsOneTimer()
@@ -163,7 +163,7 @@ private slots:
         FakeWorld world;
         CallMonitorService monitor(world.probes());
         QSignalSpy monitoring(&monitor, &CallMonitorService::isMonitoringChanged);
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         monitor.startMonitoring();
         monitor.startMonitoring();
         QCOMPARE(log.count("Call monitoring started"), 1);

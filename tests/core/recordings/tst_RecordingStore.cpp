@@ -1,4 +1,4 @@
-#include "CapturedLog.h"
+#include "LogCapture.h"
 #include "recordings/RecordingStore.h"
 
 #include <QDir>
@@ -205,18 +205,18 @@ private slots:
     void emptyFolder()
     {
         RecordingStore store;
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         store.setCustomDirectory(QUrl::fromLocalFile(folder()));
         QVERIFY(store.recordings().isEmpty());
         QCOMPARE(log.count("Found 0 JSON files in recordings directory"), 1);
         QCOMPARE(log.count("Loaded 0 recordings"), 1);
-        QCOMPARE(log.messages().last(), "Loaded 0 recordings");
+        QCOMPARE(log.lines().last(), "Loaded 0 recordings");
     }
 
     void customFolderThatDoesNotExistIsCreated()
     {
         const QString path = folder() + "/nested/deeper";
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         RecordingStore store;
         store.setCustomDirectory(QUrl::fromLocalFile(path));
         QVERIFY(QFileInfo(path).isDir());
@@ -245,7 +245,7 @@ private slots:
             encodeRecordingEntry(makeEntry("tolvaran_rec_1.m4a", 50))
                 .replace("tolvaran_rec_1.m4a", "../tolvaran_rec_1.m4a"));
 
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         const auto store = storeOnFolder();
         QCOMPARE(fileNames(store->recordings()), QStringList{"tolvaran_rec_1.m4a"});
         QCOMPARE(log.count("Found 4 JSON files in recordings directory"), 1);
@@ -273,7 +273,7 @@ private slots:
         const RecordingEntry entry = makeEntry("tolvaran_rec_200.m4a", 200);
         writeFile(folder() + "/tolvaran_rec_200.m4a", "audio");
 
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         store->save(entry);
         const QString target = folder() + "/tolvaran_rec_200.json";
         QCOMPARE(log.count("Saved recording JSON: " + target), 1);
@@ -299,7 +299,7 @@ private slots:
     void saveWithoutAudioIsNotListed()
     {
         const auto store = storeOnFolder();
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         store->save(makeEntry("gone.m4a", 1));
         QVERIFY(QFileInfo::exists(folder() + "/gone.json"));
         QCOMPARE(log.count("Audio file exists at " + folder() + "/gone.m4a: false"), 1);
@@ -321,11 +321,11 @@ private slots:
         writeFile(folder() + "/same.json", "keep");
         RecordingStore store;
         store.setCustomDirectory(QUrl::fromLocalFile(folder() + "/inner"));
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         store.save(makeEntry(audioFileName, 1));
         QCOMPARE(QDir(folder() + "/inner").entryList(QDir::Files).size(), 0);
         QVERIFY(!QFileInfo::exists(folder() + "/outside.json"));
-        QCOMPARE(log.messages().filter(QRegularExpression("^Failed to save recording JSON: .")).size(), 1);
+        QCOMPARE(log.lines().filter(QRegularExpression("^Failed to save recording JSON: .")).size(), 1);
     }
 
     void removeDeletesBothFilesOnly()
@@ -340,7 +340,7 @@ private slots:
         QCOMPARE(fileNames(store->recordings()), QStringList{"tolvaran_rec_1.m4a"});
 
         // Files already gone: nothing changes, the list is reloaded.
-        test::CapturedLog log(category);
+        test::LogCapture log(category);
         store->remove(removed);
         QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), 2);
         QCOMPARE(log.count("Loaded 1 recordings"), 1);
