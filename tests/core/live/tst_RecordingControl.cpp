@@ -1,0 +1,173 @@
+#include "DecodedAudio.h"
+#include "LogCapture.h"
+#include "ViewModelFixture.h"
+#include "recordings/RecordingStore.h"
+
+#include <QCoroTask>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+using namespace tolvaran;
+
+namespace {
+
+constexpr int waitMs = 15000;
+
+QByteArray finalResult(const QByteArray& original, const QByteArray& translation = "")
+{
+    return "{\"type\":\"result\",\"tokens\":[{\"text\":\"x\",\"is_final\":true,\"speaker\":\"2\","
+           "\"translation_status\":\"original\",\"language\":\"de\"}],\"original\":\""
+        + original + "\",\"translation\":\"" + translation + "\"}";
+}
+
+QByteArray translationOnly(const QByteArray& translation)
+{
+    return "{\"type\":\"result\",\"tokens\":[{\"text\":\"x\",\"is_final\":true,\"translation_status\":"
+           "\"translation\"}],\"original\":\"\",\"translation\":\""
+        + translation + "\"}";
+}
+
+// 20 ms chunks of a 440 Hz tone, 16 kHz mono 16-bit.
+QList<QByteArray> toneChunks(int count)
+{
+    QList<QByteArray> chunks;
+    int n = 0;
+    for (int c = 0; c < count; ++c) {
+        QByteArray chunk(640, Qt::Uninitialized);
+        for (int i = 0; i < 320; ++i, ++n) {
+            const auto sample = qint16(8000 * std::sin(2 * M_PI * 440 * n / 16000.0));
+            chunk[2 * i] = char(sample & 0xFF);
+            chunk[2 * i + 1] = char((sample >> 8) & 0xFF);
+        }
+        chunks.append(chunk);
+    }
+    return chunks;
+}
+
+} // namespace
+
+class TestRecordingControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    // A listening run recorded from start to stop: the audio and its timed
+    // transcript land in the recordings folder and head the list.
+    void recordingIsSavedWithItsTranscript()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        fixture.settings->setSelectedLanguage(TargetLanguage::french);
+
+        QCoro::waitFor(vm.startListening());
+        QVERIFY(vm.isRecording());
+
+        fixture.capture->deliver(toneChunks(50)); // one second of sound
+        QTest::qWait(300);
+        fixture.server.sendText(finalResult(" Guten Tag "));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 1; }, waitMs));
+        fixture.server.sendText(translationOnly("Bonjour"));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().last().translatedText == "Bonjour"; }, waitMs));
+        fixture.capture->deliver(toneChunks(50));
+
+        QSignalSpy recordingsChanged(&vm, &TranslationViewModel::recordingsChanged);
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(!vm.isRecording());
+        QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        QCOMPARE(recordingsChanged.count(), 1);
+
+        QCOMPARE(vm.recordings().size(), 1);
+        const RecordingEntry entry = vm.recordings().first();
+        QCOMPARE(entry.language, "fr");
+        QCOMPARE(entry.duration, 2.0); // 100 chunks of 320 frames at 16 kHz
+        QCOMPARE(entry.transcript.size(), 1);
+        const TimedTranscriptLine& line = entry.transcript.first();
+        QCOMPARE(line.speaker, "Speaker 2");
+        QCOMPARE(line.originalText, "Guten Tag");
+        QCOMPARE(line.translatedText, "Bonjour"); // the later translation rewrote it
+        QCOMPARE(line.language, "de");
+        // Measured in milliseconds from the start of the recording.
+        QVERIFY2(line.offsetMs >= 300 && line.offsetMs < 5000, qPrintable(QString::number(line.offsetMs)));
+
+        const QDir folder(fixture.recordingsFolder());
+        QVERIFY(folder.exists(entry.audioFileName));
+        QVERIFY(entry.audioFileName.endsWith(".m4a"));
+        QVERIFY(folder.exists(jsonFileName(entry.audioFileName)));
+        QCOMPARE(vm.audioURL(entry), QUrl::fromLocalFile(folder.filePath(entry.audioFileName)));
+        const auto audio = test::DecodedAudio::of(folder.filePath(entry.audioFileName));
+        QVERIFY2(audio.ok, qPrintable(audio.error));
+        QVERIFY(std::abs(audio.duration() - 2.0) < 0.1);
+
+        // What the folder holds is what a fresh look finds.
+        RecordingStore reread;
+        reread.setCustomDirectory(QUrl::fromLocalFile(fixture.recordingsFolder()));
+        QCOMPARE(reread.recordings(), vm.recordings());
+    }
+
+    void newestRecordingFirstAndDeletion()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        for (int run = 0; run < 2; ++run) {
+            QCoro::waitFor(vm.startListening());
+            fixture.capture->deliver(toneChunks(10));
+            QCoro::waitFor(vm.stopListening());
+            QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        }
+        QCOMPARE(vm.recordings().size(), 2);
+        QVERIFY(vm.recordings()[0].date >= vm.recordings()[1].date);
+        QVERIFY(vm.recordings()[0].audioFileName != vm.recordings()[1].audioFileName);
+
+        const RecordingEntry open = vm.recordings()[0];
+        const RecordingEntry other = vm.recordings()[1];
+        vm.openRecording(open);
+        vm.deleteRecording(other);
+        QCOMPARE(vm.playbackRecording(), open);
+        vm.deleteRecording(open);
+        QCOMPARE(vm.playbackRecording(), std::nullopt);
+        QCOMPARE(vm.recordings().size(), 0);
+        QCOMPARE(QDir(fixture.recordingsFolder()).entryList(QDir::Files), QStringList());
+    }
+
+    void recordingFolderRecreatedBeforeTheMove()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        fixture.capture->deliver(toneChunks(10));
+        QVERIFY(QDir(fixture.recordingsFolder()).removeRecursively());
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        QCOMPARE(vm.recordings().size(), 1);
+        QVERIFY(QDir(fixture.recordingsFolder()).exists(vm.recordings().first().audioFileName));
+    }
+
+    void guards()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        test::LogCapture log("com.tolvaran.app.ViewModel");
+        vm.startRecording();
+        vm.stopRecording();
+        QCoro::waitFor(vm.startListening());
+        vm.startRecording();
+        vm.startRecording();
+        QCOMPARE(log.linesStartingWith("startRecording"),
+            (QStringList{"startRecording: guard failed, isListening=false, isRecording=false",
+                "startRecording: service returned true",
+                "startRecording: guard failed, isListening=true, isRecording=true"}));
+        QCOMPARE(log.count("stopRecording: not recording, skipping"), 1);
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        QVERIFY(log.lines().contains("stopRecording: stopping with 0 transcript lines"));
+        QVERIFY(log.lines().contains("stopRecording: recordings count = 1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordingControl)
+#include "tst_RecordingControl.moc"
