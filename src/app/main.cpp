@@ -1,10 +1,13 @@
+#include "AppLifecycle.h"
 #include "UnixSignalWatcher.h"
+#include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 #include "settings/Defaults.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -17,12 +20,18 @@ int main(int argc, char* argv[])
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // First, so that a signal during start-up also ends in an orderly quit.
     tolvaran::UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
 
     tolvaran::AppSettings settings;
+    tolvaran::TranslationViewModel viewModel(settings);
+    tolvaran::AppLifecycle lifecycle(settings, viewModel);
+    QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
+        [&lifecycle] { lifecycle.quit(); });
+
     qCInfo(lcApp, "Tolvaran %s started; settings in %s", TOLVARAN_VERSION,
         qUtf8Printable(QDir::toNativeSeparators(tolvaran::Defaults::standardStorePath())));
+    QTimer::singleShot(0, &lifecycle, [&lifecycle] { lifecycle.start(); });
 
     const int status = QApplication::exec();
     qCInfo(lcApp, "Tolvaran quit");

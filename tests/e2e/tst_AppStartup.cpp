@@ -26,12 +26,12 @@ private:
             return false;
         QByteArray output;
         QDeadlineTimer deadline(20000);
-        while (!output.contains("started") && !deadline.hasExpired()) {
+        while (!output.contains("started; settings in") && !deadline.hasExpired()) {
             if (!program.waitForReadyRead(int(deadline.remainingTime())))
                 break;
             output += program.readAll();
         }
-        return output.contains("started");
+        return output.contains("started; settings in");
     }
 
 private slots:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/AudioCapture.h"
 #include "recordings/RecordingEntry.h"
 #include "translation/ServerMessages.h"
 #include "translation/TranslationModels.h"
@@ -15,12 +16,10 @@
 namespace tolvaran {
 
 class AppSettings;
-class AudioCapture;
 class AudioRecordingService;
 class CallMonitorService;
 class RecordingStore;
 class WebSocketService;
-struct MicDevice;
 
 // The live state every window observes: it starts and stops listening, turns
 // server results into lines and interim words, runs rooms and records.

@@ -1,0 +1,116 @@
+#include "SoundServer.h"
+#include "SpeechPlayer.h"
+#include "TestTranslationServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace tolvaran;
+
+// The whole program: it starts listening by itself, streams what the
+// computer plays, shows results, and on SIGTERM saves the recording with
+// its transcript before it exits.
+class TestListenAndRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void listensRecordsAndSavesOnTermination()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        QTemporaryDir home;
+        test::TestTranslationServer server;
+
+        const QString configDir = home.filePath("config/Tolvaran");
+        QVERIFY(QDir().mkpath(configDir));
+        QFile settings(configDir + "/settings.json");
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(QJsonDocument(
+            QJsonObject{{"serverURL", server.url()}, {"autoStartListening", true}, {"selectedLanguage", "de"}})
+                           .toJson());
+        settings.close();
+        const QString speech = test::makeSpeech(home.path(), "speech", "Hello world, this is a test of Tolvaran.");
+        QVERIFY(!speech.isEmpty());
+        QVERIFY(QDir().mkpath(home.filePath("tmp")));
+
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        env.insert("TMPDIR", home.filePath("tmp"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_LOGGING_RULES", "com.tolvaran.app.*=true");
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        QByteArray output;
+        connect(&program, &QProcess::readyRead, this, [&] { output += program.readAll(); });
+        program.start(TOLVARAN_EXECUTABLE, QStringList());
+        QVERIFY(program.waitForStarted());
+
+        // It connects by itself and streams: the WAV header first, then PCM.
+        QVERIFY2(QTest::qWaitFor([&] { return !server.connections().isEmpty(); }, 20000), output.constData());
+        QCOMPARE(server.connections().first().requestTarget, "/translate?lang=de");
+        QVERIFY2(QTest::qWaitFor([&] { return server.connections().first().binaryFrames.size() > 10; }, 20000),
+            output.constData());
+        const QByteArray first = server.connections().first().binaryFrames.first();
+        QVERIFY(first.startsWith("RIFF"));
+        QCOMPARE(first.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(first.size(), 44 + 640);
+
+        QVERIFY(test::playInto(test::speakerSink, speech));
+        const qsizetype afterSpeech = server.connections().first().binaryFrames.size();
+        QTest::qWait(300);
+        int peak = 0;
+        for (const QByteArray& frame : server.connections().first().binaryFrames.mid(1))
+            peak = std::max(peak, test::peakOf(frame));
+        QVERIFY2(peak > 1000, qPrintable(QString::number(peak)));
+
+        server.sendText("{\"type\":\"result\",\"tokens\":[{\"text\":\"Hello world\",\"is_final\":true,"
+                        "\"speaker\":\"1\",\"translation_status\":\"original\",\"language\":\"en\"}],"
+                        "\"original\":\"Hello world\",\"translation\":\"Hallo Welt\"}");
+        QVERIFY2(QTest::qWaitFor([&] { return output.contains("Result: original='Hello world'"); }, 10000),
+            output.constData());
+
+        ::kill(pid_t(program.processId()), SIGTERM);
+        // Waiting with the event loop running, so the server takes in what arrives meanwhile.
+        QVERIFY2(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 30000), output.constData());
+        QVERIFY(QTest::qWaitFor([&] { return !server.connections().first().isOpen; }, 5000));
+        output += program.readAll();
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(server.connections().first().binaryFrames.size() >= afterSpeech);
+        QCOMPARE(server.connections().first().textFrames, QStringList{"{\"type\":\"finish\"}"});
+
+        const QDir recordings(home.filePath("data/Tolvaran/Recordings"));
+        const QStringList audio = recordings.entryList({"*.m4a"}, QDir::Files);
+        const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
+        QCOMPARE(audio.size(), 1);
+        QCOMPARE(json.size(), 1);
+        QFile entryFile(recordings.filePath(json.first()));
+        QVERIFY(entryFile.open(QIODevice::ReadOnly));
+        const QJsonObject entry = QJsonDocument::fromJson(entryFile.readAll()).object();
+        QCOMPARE(entry.value("audioFileName").toString(), audio.first());
+        QCOMPARE(entry.value("language").toString(), "de");
+        QVERIFY(entry.value("duration").toDouble() > 1.0);
+        const QJsonArray transcript = entry.value("transcript").toArray();
+        QCOMPARE(transcript.size(), 1);
+        QCOMPARE(transcript.first().toObject().value("originalText").toString(), "Hello world");
+        QCOMPARE(transcript.first().toObject().value("translatedText").toString(), "Hallo Welt");
+        QCOMPARE(transcript.first().toObject().value("speaker").toString(), "Speaker 1");
+        QVERIFY(transcript.first().toObject().value("offsetMs").toInteger() > 0);
+        // Nothing was left behind in the temporary folder.
+        QCOMPARE(QDir(home.filePath("tmp")).entryList({"*.m4a"}, QDir::Files), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListenAndRecord)
+#include "tst_ListenAndRecord.moc"
