@@ -64,15 +64,17 @@ void TestTranslationServer::acceptWebSocket()
     while (QWebSocket* socket = m_webSockets.nextPendingConnection()) {
         socket->setParent(this);
         const qsizetype index = m_connections.size();
-        m_connections.append(
-            Connection{m_requestTargets.take(socket->peerPort()), socket->requestUrl(), {}, {}, true, std::nullopt});
+        m_connections.append(Connection{
+            m_requestTargets.take(socket->peerPort()), socket->requestUrl(), {}, {}, {}, true, std::nullopt});
         m_sockets.append(socket);
         connect(socket, &QWebSocket::binaryMessageReceived, this, [this, index](const QByteArray& frame) {
             m_connections[index].binaryFrames.append(frame);
+            m_connections[index].frameKinds.append(QStringLiteral("binary"));
             emit binaryFrameReceived(frame);
         });
         connect(socket, &QWebSocket::textMessageReceived, this, [this, index](const QString& text) {
             m_connections[index].textFrames.append(text);
+            m_connections[index].frameKinds.append(QStringLiteral("text"));
             emit textFrameReceived(text);
         });
         connect(socket, &QWebSocket::disconnected, this, [this, index, socket] {

@@ -38,6 +38,8 @@ public:
         QUrl requestUrl;
         QList<QByteArray> binaryFrames;
         QStringList textFrames;
+        // "binary" and "text", one per frame, in arrival order.
+        QStringList frameKinds;
         bool isOpen = true;
         // The close code the client sent, once it has closed.
         std::optional<QWebSocketProtocol::CloseCode> closeCode;

@@ -107,6 +107,9 @@ QCoro::Task<> TranslationViewModel::startListening()
 {
     QPointer<TranslationViewModel> self(this);
     setState(ConnectionState::connecting());
+    // Started again while capturing: the new connection must begin with the
+    // stream header, not with the old stream's next chunk.
+    m_audioService->stopCapture();
     if (!m_translationLines.isEmpty()) {
         m_translationLines.clear();
         emit translationLinesChanged();
@@ -154,7 +157,10 @@ QCoro::Task<> TranslationViewModel::stopListening()
     if (m_isRecording)
         stopRecording();
     m_audioService->stopCapture();
-    m_webSocketService->sendFinish();
+    // Chunks captured before the stop still wait in this thread's queue: the
+    // finish request goes out behind them.
+    QMetaObject::invokeMethod(
+        this, [this] { m_webSocketService->sendFinish(); }, Qt::QueuedConnection);
 
     // The server's last results arrive meanwhile and are handled as usual.
     co_await QCoro::sleepFor(1s);

@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(log.texts, (QStringList{"Connecting...", "Ready", "Listening..."}));
         QVERIFY(vm.isListening());
         QVERIFY(vm.isOverlayVisible());
-        QCOMPARE(fixture.capture->calls, QStringList{"startCapture"});
+        QCOMPARE(fixture.capture->calls, (QStringList{"stopCapture", "startCapture"}));
         QCOMPARE(fixture.server.connections().size(), 1);
         QCOMPARE(fixture.server.connections().first().requestTarget, "/translate?lang=de&hints=fr");
 
@@ -66,7 +66,7 @@ private slots:
 
         QCoro::waitFor(vm.stopListening());
         QCOMPARE(vm.state(), ConnectionState::disconnected());
-        QCOMPARE(fixture.capture->calls, (QStringList{"startCapture", "stopCapture"}));
+        QCOMPARE(fixture.capture->calls, (QStringList{"stopCapture", "startCapture", "stopCapture"}));
         // The finish request went out, the interim text became a line.
         QCOMPARE(fixture.server.connections().first().textFrames, QStringList{"{\"type\":\"finish\"}"});
         QCOMPARE(test::describe(vm.translationLines()), QStringList{"Speaker 1|Bonjour||?"});
@@ -75,6 +75,38 @@ private slots:
         // Lines survive the stop; the next start clears them.
         QCoro::waitFor(vm.startListening());
         QCOMPARE(vm.translationLines().size(), 0);
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    // Audio captured before the stop goes out before the finish request.
+    void finishFollowsTheLastChunk()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        fixture.capture->deliver(QList<QByteArray>(40, QByteArray(640, 'a')));
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return !fixture.server.connections().first().isOpen; }, waitMs));
+        QCOMPARE(fixture.server.connections().first().frameKinds, QStringList(40, "binary") << "text");
+    }
+
+    // Started again while listening: the new connection begins with the header.
+    void restartBeginsWithTheHeader()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        fixture.capture->deliver({QByteArray(640, 'a')});
+        QCoro::waitFor(vm.startListening());
+        QCOMPARE(fixture.capture->calls, (QStringList{"stopCapture", "startCapture", "stopCapture", "startCapture"}));
+        fixture.capture->deliver({QByteArray(640, 'b')});
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return fixture.server.connections().size() == 2
+                    && !fixture.server.connections().last().binaryFrames.isEmpty();
+            },
+            waitMs));
+        QVERIFY(fixture.server.connections().last().binaryFrames.first().startsWith("HEADER"));
         QCoro::waitFor(vm.stopListening());
     }
 
@@ -119,7 +151,7 @@ private slots:
         QCOMPARE(message, *fixture.viewModel->webSocketService().lastError());
         if (!status.isEmpty())
             QCOMPARE(vm.statusText(), status);
-        QCOMPARE(fixture.capture->calls, QStringList());
+        QVERIFY(!fixture.capture->calls.contains("startCapture"));
         if (how == "drop") {
             // The failure was first reported as a server error, then replaced.
             QCOMPARE(log.texts.first(), "Connecting...");
