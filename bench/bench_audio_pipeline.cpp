@@ -45,5 +45,3 @@ void BM_ConvertWithoutMicrophone(benchmark::State& state)
 BENCHMARK(BM_ConvertWithoutMicrophone)->Unit(benchmark::kNanosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -80,5 +80,3 @@ void BM_RecordSpeech(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_RecordSpeech)->Arg(60)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-BENCHMARK_MAIN();

@@ -2,8 +2,6 @@
 // second, so decoding must stay a negligible share of a core (under 50 us).
 #include "translation/ServerMessages.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 using namespace tolvaran;
@@ -48,12 +46,3 @@ void BM_DecodeResult20Tokens(benchmark::State& state)
 BENCHMARK(BM_DecodeResult20Tokens)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

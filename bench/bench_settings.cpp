@@ -3,7 +3,6 @@
 #include "settings/AppSettings.h"
 #include "translation/ColorText.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -52,12 +51,3 @@ void BM_ColorTextRoundTrip(benchmark::State& state)
 BENCHMARK(BM_ColorTextRoundTrip);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

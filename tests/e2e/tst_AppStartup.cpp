@@ -1,38 +1,14 @@
+#include "ProgramUnderTest.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
+using tolvaran::test::ProgramUnderTest;
 
 class TestAppStartup : public QObject
 {
     Q_OBJECT
-
-private:
-    // Starts tolvaran with its own XDG folders and waits until it says it runs.
-    static bool startProgram(QProcess& program, const QTemporaryDir& home)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        env.insert("XDG_DATA_HOME", home.filePath("data"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("QT_LOGGING_RULES", "com.tolvaran.app.*=true");
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(TOLVARAN_EXECUTABLE, QStringList());
-        if (!program.waitForStarted())
-            return false;
-        QByteArray output;
-        QDeadlineTimer deadline(20000);
-        while (!output.contains("started; settings in") && !deadline.hasExpired()) {
-            if (!program.waitForReadyRead(int(deadline.remainingTime())))
-                break;
-            output += program.readAll();
-        }
-        return output.contains("started; settings in");
-    }
 
 private slots:
 
@@ -46,36 +22,32 @@ private slots:
     void quitsCleanlyOnSignal()
     {
         QFETCH(int, signalNumber);
-        QTemporaryDir home;
-        QProcess program;
-        QVERIFY(startProgram(program, home));
-
-        ::kill(pid_t(program.processId()), signalNumber);
-        QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        QVERIFY(program.readAll().contains("Tolvaran quit"));
+        ProgramUnderTest program;
+        QVERIFY(program.start());
+        program.signal(signalNumber);
+        QVERIFY(program.waitForExit());
+        QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.process.exitCode(), 0);
+        QVERIFY(program.output.contains("Tolvaran quit"));
     }
 
     void startsOnDefaultsBesideACorruptSettingsFile()
     {
-        QTemporaryDir home;
-        const QString settingsDir = home.filePath("config/Tolvaran");
-        QVERIFY(QDir().mkpath(settingsDir));
-        QFile file(settingsDir + "/settings.json");
+        ProgramUnderTest program;
+        QVERIFY(QDir().mkpath(program.settingsFolder()));
+        QFile file(program.settingsFolder() + "/settings.json");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("not json at all");
         file.close();
 
-        QProcess program;
-        QVERIFY(startProgram(program, home));
-        ::kill(pid_t(program.processId()), SIGTERM);
-        QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(program.start());
+        program.signal(SIGTERM);
+        QVERIFY(program.waitForExit());
+        QCOMPARE(program.process.exitCode(), 0);
 
-        const QStringList aside = QDir(settingsDir).entryList({"settings.json.corrupt-*"});
+        const QStringList aside = QDir(program.settingsFolder()).entryList({"settings.json.corrupt-*"});
         QCOMPARE(aside.size(), 1);
-        QFile kept(settingsDir + "/" + aside.first());
+        QFile kept(program.settingsFolder() + "/" + aside.first());
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("not json at all"));
     }

@@ -1,3 +1,4 @@
+#include "ProgramUnderTest.h"
 #include "SoundServer.h"
 #include "SpeechPlayer.h"
 #include "TestTranslationServer.h"
@@ -7,11 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
 
 using namespace tolvaran;
 
@@ -27,34 +24,21 @@ private slots:
     void listensRecordsAndSavesOnTermination()
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
-        QTemporaryDir home;
+        test::ProgramUnderTest program;
         test::TestTranslationServer server;
 
-        const QString configDir = home.filePath("config/Tolvaran");
-        QVERIFY(QDir().mkpath(configDir));
-        QFile settings(configDir + "/settings.json");
+        QVERIFY(QDir().mkpath(program.settingsFolder()));
+        QFile settings(program.settingsFolder() + "/settings.json");
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.write(QJsonDocument(
             QJsonObject{{"serverURL", server.url()}, {"autoStartListening", true}, {"selectedLanguage", "de"}})
                            .toJson());
         settings.close();
-        const QString speech = test::makeSpeech(home.path(), "speech", "Hello world, this is a test of Tolvaran.");
+        const QString speech
+            = test::makeSpeech(program.home.path(), "speech", "Hello world, this is a test of Tolvaran.");
         QVERIFY(!speech.isEmpty());
-        QVERIFY(QDir().mkpath(home.filePath("tmp")));
-
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        env.insert("XDG_DATA_HOME", home.filePath("data"));
-        env.insert("TMPDIR", home.filePath("tmp"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("QT_LOGGING_RULES", "com.tolvaran.app.*=true");
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::MergedChannels);
-        QByteArray output;
-        connect(&program, &QProcess::readyRead, this, [&] { output += program.readAll(); });
-        program.start(TOLVARAN_EXECUTABLE, QStringList());
-        QVERIFY(program.waitForStarted());
+        QVERIFY(program.start());
+        const QByteArray& output = program.output;
 
         // It connects by itself and streams: the WAV header first, then PCM.
         QVERIFY2(QTest::qWaitFor([&] { return !server.connections().isEmpty(); }, 20000), output.constData());
@@ -80,17 +64,15 @@ private slots:
         QVERIFY2(QTest::qWaitFor([&] { return output.contains("Result: original='Hello world'"); }, 10000),
             output.constData());
 
-        ::kill(pid_t(program.processId()), SIGTERM);
-        // Waiting with the event loop running, so the server takes in what arrives meanwhile.
-        QVERIFY2(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 30000), output.constData());
+        program.signal(SIGTERM);
+        QVERIFY2(program.waitForExit(), output.constData());
         QVERIFY(QTest::qWaitFor([&] { return !server.connections().first().isOpen; }, 5000));
-        output += program.readAll();
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.process.exitCode(), 0);
         QVERIFY(server.connections().first().binaryFrames.size() >= afterSpeech);
         QCOMPARE(server.connections().first().textFrames, QStringList{"{\"type\":\"finish\"}"});
 
-        const QDir recordings(home.filePath("data/Tolvaran/Recordings"));
+        const QDir recordings(program.recordingsFolder());
         const QStringList audio = recordings.entryList({"*.m4a"}, QDir::Files);
         const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
         QCOMPARE(audio.size(), 1);
@@ -108,7 +90,7 @@ private slots:
         QCOMPARE(transcript.first().toObject().value("speaker").toString(), "Speaker 1");
         QVERIFY(transcript.first().toObject().value("offsetMs").toInteger() > 0);
         // Nothing was left behind in the temporary folder.
-        QCOMPARE(QDir(home.filePath("tmp")).entryList({"*.m4a"}, QDir::Files), QStringList());
+        QCOMPARE(QDir(program.home.filePath("tmp")).entryList({"*.m4a"}, QDir::Files), QStringList());
     }
 };
 

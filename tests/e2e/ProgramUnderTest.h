@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace tolvaran::test {
+
+// The tolvaran program run as a user would, with a home of its own: its
+// settings, recordings and temporary files stay in a temporary folder.
+class ProgramUnderTest : public QObject
+{
+public:
+    QTemporaryDir home;
+    QProcess process;
+    // Everything the program wrote to its standard output and error so far.
+    QByteArray output;
+
+    ProgramUnderTest()
+    {
+        QDir().mkpath(home.filePath("tmp"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        env.insert("TMPDIR", home.filePath("tmp"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_LOGGING_RULES", "com.tolvaran.app.*=true");
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        connect(&process, &QProcess::readyRead, this, [this] { output += process.readAll(); });
+    }
+
+    QString settingsFolder() const { return home.filePath("config/Tolvaran"); }
+
+    QString recordingsFolder() const { return home.filePath("data/Tolvaran/Recordings"); }
+
+    // Starts the program and waits until it says it runs.
+    bool start()
+    {
+        process.start(TOLVARAN_EXECUTABLE, QStringList());
+        return process.waitForStarted()
+            && QTest::qWaitFor([this] { return output.contains("started; settings in"); }, 20000);
+    }
+
+    void signal(int signalNumber) { ::kill(pid_t(process.processId()), signalNumber); }
+
+    // Waits with the event loop running, so that peers in this process go on working.
+    bool waitForExit(int milliseconds = 30000)
+    {
+        return QTest::qWaitFor([this] { return process.state() == QProcess::NotRunning; }, milliseconds);
+    }
+};
+
+} // namespace tolvaran::test
