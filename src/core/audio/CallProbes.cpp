@@ -2,9 +2,12 @@
 
 #include "PulseContext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace tolvaran {
 
@@ -58,7 +61,14 @@ bool DefaultInputProbe::isDefaultInputInUse()
     if (!server || server->defaultSourceName.isEmpty())
         return false;
     const auto source = m_pulse->source(server->defaultSourceName);
-    return source && source->isRunning;
+    if (!source || !source->isRunning)
+        return false;
+    const qint64 ownProcess = QCoreApplication::applicationPid();
+    const auto outputs = m_pulse->sourceOutputs();
+    return std::any_of(outputs.begin(), outputs.end(), [&](const PulseContext::SourceOutputInfo& output) {
+        return output.sourceIndex == source->index && !output.isCorked && output.processId
+            && *output.processId != ownProcess;
+    });
 }
 
 } // namespace tolvaran

@@ -15,9 +15,10 @@ class PulseContext;
 // would let "teams-for-linux-helper" pass as "teams-for-linux".
 bool isProcessRunning(const QSet<QString>& executableNames, const QString& procRoot = QStringLiteral("/proc"));
 
-// Whether the sound server's default source is running, i.e. some program
-// records from the default input. Keeps one connection and reconnects when it
-// was lost. Blocking; main thread.
+// Whether another program records from the sound server's default input.
+// This program's own microphone stream does not count: otherwise listening
+// with the microphone on would keep a call going after it ended. Keeps one
+// connection and reconnects when it was lost. Blocking; main thread.
 class DefaultInputProbe
 {
 public:

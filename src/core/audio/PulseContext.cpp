@@ -24,6 +24,7 @@ struct QueryResult
 PulseContext::SourceInfo toSourceInfo(const pa_source_info& info)
 {
     PulseContext::SourceInfo source;
+    source.index = info.index;
     source.name = QString::fromUtf8(info.name);
     source.description = QString::fromUtf8(info.description ? info.description : info.name);
     source.isMonitor = info.monitor_of_sink != PA_INVALID_INDEX;
@@ -40,6 +41,23 @@ void onSourceInfo(pa_context*, const pa_source_info* info, int eol, void* userda
         result->items.append(toSourceInfo(*info));
     else
         pa_threaded_mainloop_signal(result->mainloop, 0);
+}
+
+void onSourceOutputInfo(pa_context*, const pa_source_output_info* info, int eol, void* userdata)
+{
+    auto* result = static_cast<QueryResult<PulseContext::SourceOutputInfo>*>(userdata);
+    if (eol != 0 || !info) {
+        pa_threaded_mainloop_signal(result->mainloop, 0);
+        return;
+    }
+    PulseContext::SourceOutputInfo output;
+    output.sourceIndex = info->source;
+    output.isCorked = info->corked != 0;
+    bool ok = false;
+    const qint64 pid = QByteArray(pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID)).toLongLong(&ok);
+    if (ok)
+        output.processId = pid;
+    result->items.append(output);
 }
 
 void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* userdata)
@@ -245,6 +263,15 @@ void PulseContext::appendReadableSamples(pa_stream* stream, std::vector<float>& 
         }
         pa_stream_drop(stream);
     }
+}
+
+QList<PulseContext::SourceOutputInfo> PulseContext::sourceOutputs() const
+{
+    Lock lock(*this);
+    QueryResult<SourceOutputInfo> result(mainloop());
+    if (!waitFor(pa_context_get_source_output_info_list(context(), onSourceOutputInfo, &result)))
+        return {};
+    return result.items;
 }
 
 std::optional<PulseContext::ServerInfo> PulseContext::serverInfo() const

@@ -37,6 +37,7 @@ public:
 
     struct SourceInfo
     {
+        quint32 index = 0;
         QString name;
         QString description;
         // Monitors carry what a sink plays; they are not microphones.
@@ -44,6 +45,15 @@ public:
         bool isRunning = false;
         quint32 sampleRate = 0;
         quint8 channels = 0;
+    };
+
+    // A stream that records from a source.
+    struct SourceOutputInfo
+    {
+        quint32 sourceIndex = 0;
+        // The recording program; none for the server's own streams.
+        std::optional<qint64> processId;
+        bool isCorked = false;
     };
 
     // Holds the event thread's lock for direct libpulse calls on context().
@@ -98,6 +108,7 @@ public:
     std::optional<SinkInfo> sink(const QString& name) const;
     std::optional<SourceInfo> source(const QString& name) const;
     QList<SourceInfo> sources() const;
+    QList<SourceOutputInfo> sourceOutputs() const;
 
 private:
     struct MainloopDeleter

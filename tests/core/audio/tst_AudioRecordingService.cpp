@@ -1,5 +1,5 @@
-#include "LogCapture.h"
 #include "DecodedAudio.h"
+#include "LogCapture.h"
 #include "audio/AudioRecordingService.h"
 
 #include <QDir>

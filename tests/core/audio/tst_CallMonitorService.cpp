@@ -2,6 +2,8 @@
 #include "SoundServer.h"
 #include "audio/CallMonitorService.h"
 #include "audio/CallProbes.h"
+#include "audio/MicBuffer.h"
+#include "audio/PulseContext.h"
 
 #include <QDir>
 #include <QFile>
@@ -248,6 +250,16 @@ private slots:
         auto teams = std::make_unique<FakeProcess>("teams-for-linux");
         QVERIFY(teams->isRunning());
         QVERIFY(!check());
+
+        // This program's own microphone stream is no call.
+        MicBuffer ownMicrophone;
+        ownMicrophone.setEnabled(true);
+        ownMicrophone.startEngine();
+        QVERIFY(ownMicrophone.isEngineRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            PulseContext::connect("probe", std::chrono::seconds(2))->source(test::microphoneSource)->isRunning, 5000);
+        QVERIFY(!check());
+        ownMicrophone.stopEngine();
 
         const auto openMicrophone = [](QProcess& recorder) {
             recorder.setStandardOutputFile(QProcess::nullDevice());
