@@ -1,7 +1,6 @@
 #include "TranslationViewModel.h"
 
 #include "ResultText.h"
-#include "audio/AudioCapture.h"
 #include "audio/AudioCaptureService.h"
 #include "audio/AudioRecordingService.h"
 #include "audio/CallMonitorService.h"
@@ -11,7 +10,6 @@
 #include "translation/WebSocketService.h"
 
 #include <QCoroTimer>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPointer>
 
@@ -70,8 +68,14 @@ void TranslationViewModel::setupCallbacks()
     // its thread with it) before this object goes, so posting to it is safe;
     // queued calls keep the capture order.
     m_audioService->onAudioData = [this](const QByteArray& chunk) {
+        const quint64 session = m_captureSession.load();
         QMetaObject::invokeMethod(
-            this, [this, chunk] { m_webSocketService->sendAudio(chunk); }, Qt::QueuedConnection);
+            this,
+            [this, chunk, session] {
+                if (session == m_captureSession.load())
+                    m_webSocketService->sendAudio(chunk);
+            },
+            Qt::QueuedConnection);
     };
     m_audioService->onPCMDataForRecording = [this](const QByteArray& pcm) {
         // The recorder guards itself and drops data while it is not recording.
@@ -108,8 +112,9 @@ QCoro::Task<> TranslationViewModel::startListening()
     QPointer<TranslationViewModel> self(this);
     setState(ConnectionState::connecting());
     // Started again while capturing: the new connection must begin with the
-    // stream header, not with the old stream's next chunk.
+    // stream header, not with the old stream's chunks still on their way.
     m_audioService->stopCapture();
+    ++m_captureSession;
     if (!m_translationLines.isEmpty()) {
         m_translationLines.clear();
         emit translationLinesChanged();

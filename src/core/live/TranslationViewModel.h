@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -255,6 +256,9 @@ private:
     qint64 m_roomSubscriberCount = 0;
     QList<LanguageSubscriberCount> m_roomActiveLanguages;
     bool m_wasAutoStarted = false;
+    // Chunks carry the capture session they were captured in; those of an
+    // earlier session are not sent on a new connection.
+    std::atomic<quint64> m_captureSession = 0;
     int m_pendingRecordingSaves = 0;
 };
 

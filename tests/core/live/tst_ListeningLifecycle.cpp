@@ -106,7 +106,8 @@ private slots:
                     && !fixture.server.connections().last().binaryFrames.isEmpty();
             },
             waitMs));
-        QVERIFY(fixture.server.connections().last().binaryFrames.first().startsWith("HEADER"));
+        QCOMPARE(fixture.server.connections().last().binaryFrames.first(), "HEADER" + QByteArray(640, 'b'));
+        QCOMPARE(fixture.server.connections().last().binaryFrames.size(), 1);
         QCoro::waitFor(vm.stopListening());
     }
 
