@@ -34,7 +34,7 @@ struct CapturedAudioBuffer
 // handleCapturedBuffer, which run on the capture thread (the sound server
 // connection's own thread) with its lock held: callbacks must not call back
 // into the service, but hand their work over.
-class AudioCaptureService : public AudioCapture
+class AudioCaptureService final : public AudioCapture
 {
 public:
     static constexpr double targetSampleRate = 16000;
