@@ -59,7 +59,6 @@ TranslationViewModel::~TranslationViewModel()
 {
     // The capture thread feeds the recorder and posts here: it goes first.
     m_audioService.reset();
-    m_callMonitor->stopMonitoring();
 }
 
 void TranslationViewModel::setupCallbacks()
