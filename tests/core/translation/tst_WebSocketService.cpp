@@ -2,9 +2,16 @@
 #include "TestTranslationServer.h"
 #include "translation/WebSocketService.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QWebSocketServer>
 
 using namespace tolvaran;
 using test::TestTranslationServer;
@@ -243,6 +250,41 @@ private slots:
         // After a failure the next chunk is dropped, not sent.
         QTest::ignoreMessage(QtCriticalMsg, "sendAudio called but not connected");
         service.sendAudio("late");
+    }
+
+    // A wss server whose certificate nobody vouches for is refused, never trusted.
+    void untrustedCertificateIsRefused()
+    {
+        QTemporaryDir dir;
+        QProcess openssl;
+        openssl.start("openssl",
+            {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", dir.filePath("key.pem"), "-out",
+                dir.filePath("cert.pem"), "-days", "1", "-subj", "/CN=127.0.0.1"});
+        QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+        QFile certificate(dir.filePath("cert.pem"));
+        QFile key(dir.filePath("key.pem"));
+        QVERIFY(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
+
+        QWebSocketServer server("self-signed", QWebSocketServer::SecureMode);
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setLocalCertificate(QSslCertificate(certificate.readAll()));
+        tls.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa));
+        tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+        server.setSslConfiguration(tls);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        int accepted = 0;
+        connect(&server, &QWebSocketServer::newConnection, this, [&] { ++accepted; });
+
+        WebSocketService service;
+        CallbackLog log;
+        log.attach(service);
+        service.setServerURL(QStringLiteral("wss://127.0.0.1:%1").arg(server.serverPort()));
+        service.connect("en", false, {});
+        QVERIFY(QTest::qWaitFor([&] { return log.errorCount() > 0; }, waitMs));
+        QTest::qWait(100);
+        QCOMPARE(log.errorCount(), 1);
+        QVERIFY(!service.isConnected());
+        QCOMPARE(accepted, 0);
     }
 
     void disconnectReportsNothing()
