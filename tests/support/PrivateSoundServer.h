@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -47,6 +48,13 @@ public:
     }
 
     QString server() const { return m_server; }
+
+    // The daemon's process id, or 0.
+    qint64 processId() const
+    {
+        QFile pidFile(m_dir.filePath(QStringLiteral("pulse-runtime/pulse/pid")));
+        return pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toLongLong() : 0;
+    }
 
     // For pactl and paplay aimed at this server.
     QProcessEnvironment environment() const

@@ -82,22 +82,41 @@ void onServerInfo(pa_context*, const pa_server_info* info, void* userdata)
     pa_threaded_mainloop_signal(result->mainloop, 0);
 }
 
-struct ConnectWait
+// A limit on a wait for the server, on the event loop's clock; the waiter
+// wakes when it passes. Create and destroy with the lock held.
+class Deadline
 {
-    explicit ConnectWait(pa_threaded_mainloop* loop)
-        : mainloop(loop)
-    { }
+public:
+    Deadline(pa_context* context, pa_threaded_mainloop* mainloop, std::chrono::milliseconds timeout)
+        : m_mainloop(mainloop)
+    {
+        const auto usec = pa_usec_t(std::chrono::duration_cast<std::chrono::microseconds>(timeout).count());
+        m_timer = pa_context_rttime_new(context, pa_rtclock_now() + usec, &Deadline::onTimeout, this);
+    }
 
-    pa_threaded_mainloop* mainloop;
-    bool timedOut = false;
+    ~Deadline()
+    {
+        if (m_timer)
+            pa_threaded_mainloop_get_api(m_mainloop)->time_free(m_timer);
+    }
+
+    Deadline(const Deadline&) = delete;
+    Deadline& operator=(const Deadline&) = delete;
+
+    bool hasPassed() const { return m_hasPassed; }
+
+private:
+    static void onTimeout(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* userdata)
+    {
+        auto* deadline = static_cast<Deadline*>(userdata);
+        deadline->m_hasPassed = true;
+        pa_threaded_mainloop_signal(deadline->m_mainloop, 0);
+    }
+
+    pa_threaded_mainloop* m_mainloop;
+    pa_time_event* m_timer = nullptr;
+    bool m_hasPassed = false;
 };
-
-void onConnectTimeout(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* userdata)
-{
-    auto* wait = static_cast<ConnectWait*>(userdata);
-    wait->timedOut = true;
-    pa_threaded_mainloop_signal(wait->mainloop, 0);
-}
 
 } // namespace
 
@@ -155,19 +174,19 @@ std::unique_ptr<PulseContext> PulseContext::connect(const QString& clientName, s
         return fail(QStringLiteral("Cannot start the sound server event loop"));
 
     pa_threaded_mainloop_lock(pulse->mainloop());
-    ConnectWait wait(pulse->mainloop());
-    const auto usec = pa_usec_t(std::chrono::duration_cast<std::chrono::microseconds>(timeout).count());
-    pa_time_event* timer = pa_context_rttime_new(pulse->context(), pa_rtclock_now() + usec, onConnectTimeout, &wait);
     pa_context_state_t state = pa_context_get_state(pulse->context());
-    while (state != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(state) && !wait.timedOut) {
-        pa_threaded_mainloop_wait(pulse->mainloop());
-        state = pa_context_get_state(pulse->context());
+    bool timedOut = false;
+    {
+        const Deadline deadline(pulse->context(), pulse->mainloop(), timeout);
+        while (state != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(state) && !deadline.hasPassed()) {
+            pa_threaded_mainloop_wait(pulse->mainloop());
+            state = pa_context_get_state(pulse->context());
+        }
+        timedOut = deadline.hasPassed();
     }
-    if (timer)
-        pa_threaded_mainloop_get_api(pulse->mainloop())->time_free(timer);
     pulse->m_wasReady = state == PA_CONTEXT_READY;
-    const QString reason = wait.timedOut ? QStringLiteral("the sound server did not answer in time")
-                                         : QString::fromUtf8(pa_strerror(pa_context_errno(pulse->context())));
+    const QString reason = timedOut ? QStringLiteral("the sound server did not answer in time")
+                                    : QString::fromUtf8(pa_strerror(pa_context_errno(pulse->context())));
     pa_threaded_mainloop_unlock(pulse->mainloop());
     if (pulse->m_wasReady)
         return pulse;
@@ -212,14 +231,24 @@ void PulseContext::setOnConnectionLost(std::function<void()> handler)
     m_onConnectionLost = std::move(handler);
 }
 
-bool PulseContext::waitFor(pa_operation* operation) const
+bool PulseContext::waitFor(pa_operation* operation, std::chrono::milliseconds timeout) const
 {
     if (!operation)
         return false;
     pa_operation_state_t state = pa_operation_get_state(operation);
-    while (state == PA_OPERATION_RUNNING && PA_CONTEXT_IS_GOOD(pa_context_get_state(context()))) {
-        pa_threaded_mainloop_wait(mainloop());
-        state = pa_operation_get_state(operation);
+    {
+        const Deadline deadline(context(), mainloop(), timeout);
+        while (state == PA_OPERATION_RUNNING && PA_CONTEXT_IS_GOOD(pa_context_get_state(context()))
+            && !deadline.hasPassed()) {
+            pa_threaded_mainloop_wait(mainloop());
+            state = pa_operation_get_state(operation);
+        }
+    }
+    if (state == PA_OPERATION_RUNNING) {
+        // A server that stopped answering must not hold the caller: its
+        // answer, should it come, goes nowhere.
+        qCWarning(lcPulse, "The sound server did not answer in time");
+        pa_operation_cancel(operation);
     }
     pa_operation_unref(operation);
     return state == PA_OPERATION_DONE;
@@ -227,20 +256,21 @@ bool PulseContext::waitFor(pa_operation* operation) const
 
 bool PulseContext::waitForStreamReady(pa_stream* stream, std::chrono::milliseconds timeout, QString* errorText) const
 {
-    ConnectWait wait(mainloop());
-    const auto usec = pa_usec_t(std::chrono::duration_cast<std::chrono::microseconds>(timeout).count());
-    pa_time_event* timer = pa_context_rttime_new(context(), pa_rtclock_now() + usec, onConnectTimeout, &wait);
     pa_stream_state_t state = pa_stream_get_state(stream);
-    while (state == PA_STREAM_CREATING && PA_CONTEXT_IS_GOOD(pa_context_get_state(context())) && !wait.timedOut) {
-        pa_threaded_mainloop_wait(mainloop());
-        state = pa_stream_get_state(stream);
+    bool timedOut = false;
+    {
+        const Deadline deadline(context(), mainloop(), timeout);
+        while (state == PA_STREAM_CREATING && PA_CONTEXT_IS_GOOD(pa_context_get_state(context()))
+            && !deadline.hasPassed()) {
+            pa_threaded_mainloop_wait(mainloop());
+            state = pa_stream_get_state(stream);
+        }
+        timedOut = deadline.hasPassed();
     }
-    if (timer)
-        pa_threaded_mainloop_get_api(mainloop())->time_free(timer);
     if (state == PA_STREAM_READY)
         return true;
     if (errorText) {
-        *errorText = wait.timedOut && state == PA_STREAM_CREATING
+        *errorText = timedOut && state == PA_STREAM_CREATING
             ? QStringLiteral("the sound server did not answer in time")
             : QString::fromUtf8(pa_strerror(pa_context_errno(context())));
     }

@@ -91,9 +91,9 @@ public:
     // Set before anything can fail, or under Lock.
     void setOnConnectionLost(std::function<void()> handler);
 
-    // Call with Lock held: waits until the operation is done (or the
-    // connection is lost) and releases it. False if it did not complete.
-    bool waitFor(pa_operation* operation) const;
+    // Call with Lock held: waits until the operation is done, the connection
+    // is lost or the time is up, and releases it. False if it did not complete.
+    bool waitFor(pa_operation* operation, std::chrono::milliseconds timeout = std::chrono::seconds(2)) const;
 
     // Call with Lock held, after connecting the stream, whose state callback
     // must signal the mainloop: waits until it is ready, has failed or the

@@ -1,8 +1,11 @@
+#include "PrivateSoundServer.h"
 #include "SoundServer.h"
 #include "audio/PulseContext.h"
 
 #include <QElapsedTimer>
 #include <QTest>
+
+#include <csignal>
 
 using namespace tolvaran;
 using namespace std::chrono_literals;
@@ -46,6 +49,27 @@ private slots:
             names.append(source.name);
         QVERIFY(names.contains(test::microphoneSource));
         QVERIFY(names.contains(sink->monitorSourceName));
+    }
+
+    // A server that stops answering (here: stopped by a signal) does not
+    // hold the caller: queries give up and report nothing.
+    void frozenServerDoesNotHangQueries()
+    {
+        test::PrivateSoundServer server;
+        const QString failure = server.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const auto pulse = PulseContext::connect("tst_PulseContext", 2s, nullptr, server.server());
+        QVERIFY(pulse);
+        QVERIFY(pulse->serverInfo());
+
+        const pid_t daemon = pid_t(server.processId());
+        QVERIFY(daemon > 0);
+        QCOMPARE(::kill(daemon, SIGSTOP), 0);
+        const auto frozen = pulse->serverInfo();
+        const auto sources = pulse->sources();
+        QCOMPARE(::kill(daemon, SIGCONT), 0);
+        QVERIFY(!frozen);
+        QVERIFY(sources.isEmpty());
     }
 
     void absentServerFailsPromptly()
