@@ -109,6 +109,7 @@ void TranslationViewModel::setupCallbacks()
 QCoro::Task<> TranslationViewModel::startListening()
 {
     QPointer<TranslationViewModel> self(this);
+    const quint64 run = ++m_listeningRun;
     setState(ConnectionState::connecting());
     // Started again while capturing: the new connection must begin with the
     // stream header, not with the old stream's chunks still on their way.
@@ -127,7 +128,8 @@ QCoro::Task<> TranslationViewModel::startListening()
     m_webSocketService->connect(rawValue(m_settings.selectedLanguage()), m_isRoomMode, hints);
 
     co_await QCoro::sleepFor(500ms);
-    if (!self)
+    // Stopped (or started again) meanwhile: this start is over.
+    if (!self || run != m_listeningRun)
         co_return;
 
     if (!m_webSocketService->isConnected()) {
@@ -158,6 +160,7 @@ QCoro::Task<> TranslationViewModel::startListening()
 QCoro::Task<> TranslationViewModel::stopListening()
 {
     QPointer<TranslationViewModel> self(this);
+    ++m_listeningRun;
     if (m_isRecording)
         stopRecording();
     m_audioService->stopCapture();

@@ -256,6 +256,9 @@ private:
     qint64 m_roomSubscriberCount = 0;
     QList<LanguageSubscriberCount> m_roomActiveLanguages;
     bool m_wasAutoStarted = false;
+    // Each start and stop begins a new run; a start still waiting for its
+    // connection gives up when the run it began is no longer the current one.
+    quint64 m_listeningRun = 0;
     // Chunks carry the capture session they were captured in; those of an
     // earlier session are not sent on a new connection.
     std::atomic<quint64> m_captureSession = 0;

@@ -111,6 +111,21 @@ private slots:
         QCoro::waitFor(vm.stopListening());
     }
 
+    // A stop while the start still waits for its connection ends that start:
+    // nothing is captured or recorded afterwards.
+    void stopDuringStartWins()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::Task<> start = vm.startListening();
+        QCoro::waitFor(vm.stopListening());
+        QCoro::waitFor(start);
+        QTest::qWait(100);
+        QCOMPARE(vm.state(), ConnectionState::disconnected());
+        QVERIFY(!fixture.capture->calls.contains("startCapture"));
+        QVERIFY(!vm.isRecording());
+    }
+
     void connectionFailures_data()
     {
         QTest::addColumn<QString>("how");
