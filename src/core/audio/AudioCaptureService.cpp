@@ -58,13 +58,7 @@ struct AudioCaptureService::Session
             PulseContext::Lock lock(*pulse);
             pulse->setOnConnectionLost({});
             stopClock();
-            if (stream) {
-                pa_stream_set_state_callback(stream, nullptr, nullptr);
-                pa_stream_set_read_callback(stream, nullptr, nullptr);
-                pa_stream_disconnect(stream);
-                pa_stream_unref(stream);
-                stream = nullptr;
-            }
+            PulseContext::releaseStream(stream);
         }
         pulse.reset();
     }
@@ -219,15 +213,9 @@ std::optional<AudioCaptureError> AudioCaptureService::startCapture()
         }
         pa_stream_set_state_callback(session->stream, &Session::onState, session.get());
         pa_stream_set_read_callback(session->stream, &Session::onRead, session.get());
-        pa_buffer_attr attributes;
-        attributes.maxlength = uint32_t(-1);
-        attributes.tlength = uint32_t(-1);
-        attributes.prebuf = uint32_t(-1);
-        attributes.minreq = uint32_t(-1);
-        attributes.fragsize = uint32_t(bufferSamples * sizeof(float));
-        const QByteArray monitor = sink->monitorSourceName.toUtf8();
         session->startTime = pa_rtclock_now();
-        if (pa_stream_connect_record(session->stream, monitor.constData(), &attributes, PA_STREAM_ADJUST_LATENCY) < 0) {
+        if (!PulseContext::connectRecord(
+                session->stream, sink->monitorSourceName, quint32(bufferSamples * sizeof(float)))) {
             return AudioCaptureError::captureFailure(QString::fromUtf8(pa_strerror(pa_context_errno(context))));
         }
         if (!session->pulse->waitForStreamReady(session->stream, connectTimeout, &reason))

@@ -33,19 +33,9 @@ struct MicBuffer::Engine
     {
         if (stream) {
             PulseContext::Lock lock(*pulse);
-            closeStream();
+            PulseContext::releaseStream(stream);
         }
         pulse.reset();
-    }
-
-    // Call with the lock held.
-    void closeStream()
-    {
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_set_read_callback(stream, nullptr, nullptr);
-        pa_stream_disconnect(stream);
-        pa_stream_unref(stream);
-        stream = nullptr;
     }
 
     // Opens a record stream in the source's own format; on failure gives the
@@ -61,17 +51,10 @@ struct MicBuffer::Engine
             return pa_context_errno(pulse->context());
         pa_stream_set_state_callback(stream, &Engine::onState, this);
         pa_stream_set_read_callback(stream, &Engine::onRead, this);
-        pa_buffer_attr attributes;
-        attributes.maxlength = uint32_t(-1);
-        attributes.tlength = uint32_t(-1);
-        attributes.prebuf = uint32_t(-1);
-        attributes.minreq = uint32_t(-1);
-        attributes.fragsize = uint32_t(MicBuffer::blockFrames * pa_frame_size(&spec));
-        const QByteArray name = source.name.toUtf8();
-        if (pa_stream_connect_record(stream, name.constData(), &attributes, PA_STREAM_ADJUST_LATENCY) < 0
+        if (!PulseContext::connectRecord(stream, source.name, quint32(MicBuffer::blockFrames * pa_frame_size(&spec)))
             || !pulse->waitForStreamReady(stream, connectTimeout)) {
             const int status = pa_context_errno(pulse->context());
-            closeStream();
+            PulseContext::releaseStream(stream);
             return status ? status : PA_ERR_UNKNOWN;
         }
         sourceName = source.name;

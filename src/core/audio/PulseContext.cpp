@@ -277,6 +277,29 @@ bool PulseContext::waitForStreamReady(pa_stream* stream, std::chrono::millisecon
     return false;
 }
 
+bool PulseContext::connectRecord(pa_stream* stream, const QString& source, quint32 fragmentBytes)
+{
+    pa_buffer_attr attributes;
+    attributes.maxlength = uint32_t(-1);
+    attributes.tlength = uint32_t(-1);
+    attributes.prebuf = uint32_t(-1);
+    attributes.minreq = uint32_t(-1);
+    attributes.fragsize = fragmentBytes;
+    const QByteArray name = source.toUtf8();
+    return pa_stream_connect_record(stream, name.constData(), &attributes, PA_STREAM_ADJUST_LATENCY) >= 0;
+}
+
+void PulseContext::releaseStream(pa_stream*& stream)
+{
+    if (!stream)
+        return;
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pa_stream_set_read_callback(stream, nullptr, nullptr);
+    pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+    stream = nullptr;
+}
+
 void PulseContext::appendReadableSamples(pa_stream* stream, std::vector<float>& samples)
 {
     while (pa_stream_readable_size(stream) > 0) {

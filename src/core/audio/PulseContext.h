@@ -100,6 +100,14 @@ public:
     // time-out passed. False unless ready; the reason goes to errorText.
     bool waitForStreamReady(pa_stream* stream, std::chrono::milliseconds timeout, QString* errorText = nullptr) const;
 
+    // Call with Lock held: records from the named source, the server handing
+    // over about fragmentBytes at a time. False on failure (the context's
+    // error code tells why).
+    static bool connectRecord(pa_stream* stream, const QString& source, quint32 fragmentBytes);
+    // Call with Lock held: detaches the stream's callbacks, disconnects and
+    // releases it, and sets it to null.
+    static void releaseStream(pa_stream*& stream);
+
     // Call on the event thread (a stream's read callback): appends every
     // readable float sample of a record stream, a hole in it as silence.
     static void appendReadableSamples(pa_stream* stream, std::vector<float>& samples);
