@@ -1,6 +1,6 @@
 #include "ResultText.h"
 
-#include "translation/RandomUuid.h"
+#include "model/RandomUuid.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "translation/ServerMessages.h"
-#include "translation/TranslationModels.h"
+#include "model/TranslationModels.h"
 
 #include <QList>
 #include <QString>

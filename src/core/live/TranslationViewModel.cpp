@@ -6,7 +6,7 @@
 #include "audio/CallMonitorService.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
-#include "translation/RandomUuid.h"
+#include "model/RandomUuid.h"
 #include "translation/WebSocketService.h"
 
 #include <QCoroTimer>

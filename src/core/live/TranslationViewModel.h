@@ -3,7 +3,7 @@
 #include "audio/AudioCapture.h"
 #include "recordings/RecordingEntry.h"
 #include "translation/ServerMessages.h"
-#include "translation/TranslationModels.h"
+#include "model/TranslationModels.h"
 
 #include <QCoroTask>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "translation/RawRepresentable.h"
-#include "translation/TranslationModels.h"
+#include "model/RawRepresentable.h"
+#include "model/TranslationModels.h"
 
 #include <QColor>
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "Defaults.h"
 
 #include "JsonSettingsFormat.h"
-#include "translation/ColorText.h"
+#include "model/ColorText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

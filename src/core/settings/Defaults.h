@@ -1,6 +1,6 @@
 #pragma once
 
-#include "translation/RawRepresentable.h"
+#include "model/RawRepresentable.h"
 
 #include <QColor>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RawRepresentable.h"
+#include "model/RawRepresentable.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RandomUuid.h"
-#include "RawRepresentable.h"
+#include "model/RandomUuid.h"
+#include "model/RawRepresentable.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

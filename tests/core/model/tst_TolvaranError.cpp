@@ -1,5 +1,5 @@
-#include "translation/TolvaranError.h"
-#include "translation/TranslationModels.h"
+#include "model/TolvaranError.h"
+#include "model/TranslationModels.h"
 
 #include <QTest>
 

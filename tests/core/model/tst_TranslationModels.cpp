@@ -1,4 +1,4 @@
-#include "translation/TranslationModels.h"
+#include "model/TranslationModels.h"
 
 #include <QTest>
 

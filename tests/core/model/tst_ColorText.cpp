@@ -1,4 +1,4 @@
-#include "translation/ColorText.h"
+#include "model/ColorText.h"
 
 #include <QTest>
 
