@@ -336,16 +336,23 @@ AudioRecordingService::~AudioRecordingService()
 
 bool AudioRecordingService::startRecording()
 {
-    std::lock_guard guard(m_lock);
-    if (m_isRecording)
+    if (isRecording())
         return false;
-
     const std::optional<QString> path = createUniqueFile(m_outputDirectory);
     if (!path) {
         qCCritical(lcAudioRecording, "Failed to create AVAssetWriter: %s",
             qUtf8Printable(QStringLiteral("cannot create a file in %1").arg(m_outputDirectory)));
         return false;
     }
+    return startRecording(*path);
+}
+
+bool AudioRecordingService::startRecording(const QString& filePath)
+{
+    std::lock_guard guard(m_lock);
+    if (m_isRecording)
+        return false;
+    const std::optional<QString> path = filePath;
 
     Encoder::Stage failedStage{};
     QString errorText;

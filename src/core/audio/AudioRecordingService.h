@@ -43,6 +43,9 @@ public:
 
     // False when already recording or the file cannot be set up.
     bool startRecording();
+    // Records into filePath, which must already exist (created by the caller,
+    // so it chooses the name and the folder).
+    bool startRecording(const QString& filePath);
     // Any thread. A chunk that cannot be written is dropped; an odd last byte
     // is ignored.
     void appendPCMData(QByteArrayView data);
