@@ -12,6 +12,9 @@
 #include <concepts>
 #include <optional>
 #include <rapidjson/document.h>
+#include <rapidjson/encodedstream.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 #include <type_traits>
@@ -141,11 +144,85 @@ bool decodeValue(const rapidjson::Value& value, T& out)
     }
 }
 
-// Parses one JSON text strictly (valid UTF-8, no comments, no trailing commas).
+// No record nests deeper than a few levels; text from outside that does is
+// refused before it can cost stack or memory.
+inline constexpr unsigned maxDepth = 64;
+
+// Builds the document from the reader's events, refusing to open a container
+// beyond maxDepth.
+class DepthBoundHandler
+{
+public:
+    explicit DepthBoundHandler(rapidjson::Document& document)
+        : m_document(document)
+    { }
+
+    bool Null() { return m_document.Null(); }
+
+    bool Bool(bool b) { return m_document.Bool(b); }
+
+    bool Int(int i) { return m_document.Int(i); }
+
+    bool Uint(unsigned i) { return m_document.Uint(i); }
+
+    bool Int64(int64_t i) { return m_document.Int64(i); }
+
+    bool Uint64(uint64_t i) { return m_document.Uint64(i); }
+
+    bool Double(double d) { return m_document.Double(d); }
+
+    bool RawNumber(const char* text, rapidjson::SizeType length, bool copy)
+    {
+        return m_document.RawNumber(text, length, copy);
+    }
+
+    bool String(const char* text, rapidjson::SizeType length, bool copy)
+    {
+        return m_document.String(text, length, copy);
+    }
+
+    bool Key(const char* text, rapidjson::SizeType length, bool copy) { return m_document.Key(text, length, copy); }
+
+    bool StartObject() { return enter() && m_document.StartObject(); }
+
+    bool EndObject(rapidjson::SizeType count)
+    {
+        --m_depth;
+        return m_document.EndObject(count);
+    }
+
+    bool StartArray() { return enter() && m_document.StartArray(); }
+
+    bool EndArray(rapidjson::SizeType count)
+    {
+        --m_depth;
+        return m_document.EndArray(count);
+    }
+
+private:
+    bool enter() { return ++m_depth <= maxDepth; }
+
+    rapidjson::Document& m_document;
+    unsigned m_depth = 0;
+};
+
+// Parses one JSON text strictly (valid UTF-8, no comments, no trailing
+// commas), without recursion and at most maxDepth containers deep.
 inline bool parse(QByteArrayView utf8, rapidjson::Document& document)
 {
-    document.Parse<rapidjson::kParseValidateEncodingFlag>(utf8.data(), size_t(utf8.size()));
-    return !document.HasParseError();
+    constexpr unsigned flags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag;
+    rapidjson::MemoryStream bytes(utf8.data(), size_t(utf8.size()));
+    rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> stream(bytes);
+    bool parsed = false;
+    auto generate = [&](rapidjson::Document& target) {
+        DepthBoundHandler handler(target);
+        rapidjson::Reader reader;
+        parsed = !reader.Parse<flags>(stream, handler).IsError();
+        return parsed;
+    };
+    document.SetNull();
+    document.Populate(generate);
+    return parsed;
 }
 
 using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
