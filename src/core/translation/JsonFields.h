@@ -18,6 +18,7 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 #include <type_traits>
+#include <utility>
 
 // Strict JSON decoding and encoding of wire records, written once. A record
 // lists its fields in a static `fields(self, visit)` as visit("key", member);
@@ -48,6 +49,25 @@ template<typename T>
 concept RawEnum = std::is_enum_v<T> && requires
 {
     RawValues<T>::values;
+};
+
+using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+// A type with a JSON form of its own (a UUID as text, a date as a number)
+// specialises Codec with `static bool decode(const rapidjson::Value&, T&)` and
+// `static void encode(Writer&, const T&)`, where the records using it are coded.
+template<typename T>
+struct Codec
+{
+};
+
+template<typename T>
+concept HasCodec = requires(const rapidjson::Value& value, T& out, Writer& writer)
+{
+    {
+        Codec<T>::decode(value, out)
+        } -> std::same_as<bool>;
+    Codec<T>::encode(writer, std::as_const(out));
 };
 
 inline QString toQString(const rapidjson::Value& value)
@@ -88,7 +108,9 @@ bool decodeRecord(const rapidjson::Value& object, T& record)
 template<typename T>
 bool decodeValue(const rapidjson::Value& value, T& out)
 {
-    if constexpr (std::same_as<T, QString>) {
+    if constexpr (HasCodec<T>) {
+        return Codec<T>::decode(value, out);
+    } else if constexpr (std::same_as<T, QString>) {
         if (!value.IsString())
             return false;
         out = toQString(value);
@@ -225,8 +247,6 @@ inline bool parse(QByteArrayView utf8, rapidjson::Document& document)
     return parsed;
 }
 
-using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
-
 template<typename T>
 void encodeValue(Writer& writer, const T& value);
 
@@ -253,7 +273,9 @@ void encodeRecord(Writer& writer, const T& record)
 template<typename T>
 void encodeValue(Writer& writer, const T& value)
 {
-    if constexpr (std::same_as<T, QString>) {
+    if constexpr (HasCodec<T>) {
+        Codec<T>::encode(writer, value);
+    } else if constexpr (std::same_as<T, QString>) {
         const QByteArray utf8 = value.toUtf8();
         writer.String(utf8.constData(), rapidjson::SizeType(utf8.size()));
     } else if constexpr (std::same_as<T, bool>) {
