@@ -232,7 +232,9 @@ private:
 // commas), without recursion and at most maxDepth containers deep.
 inline bool parse(QByteArrayView utf8, rapidjson::Document& document)
 {
-    constexpr unsigned flags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag;
+    // Full precision: a number written from a double reads back as that double.
+    constexpr unsigned flags
+        = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag | rapidjson::kParseFullPrecisionFlag;
     rapidjson::MemoryStream bytes(utf8.data(), size_t(utf8.size()));
     rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> stream(bytes);
     bool parsed = false;
