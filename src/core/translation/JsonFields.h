@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <concepts>
 #include <optional>
@@ -17,6 +19,7 @@
 #include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
+#include <system_error>
 #include <type_traits>
 #include <utility>
 
@@ -193,9 +196,24 @@ public:
 
     bool Double(double d) { return m_document.Double(d); }
 
-    bool RawNumber(const char* text, rapidjson::SizeType length, bool copy)
+    // Numbers come as their text (RapidJSON's own full-precision conversion
+    // reads out of bounds on some inputs) and are converted here, exactly and
+    // whatever the locale: a double written by the writer reads back equal.
+    bool RawNumber(const char* text, rapidjson::SizeType length, bool)
     {
-        return m_document.RawNumber(text, length, copy);
+        const char* end = text + length;
+        if (std::find_if(text, end, [](char c) { return c == '.' || c == 'e' || c == 'E'; }) == end) {
+            int64_t signedValue = 0;
+            if (std::from_chars(text, end, signedValue).ptr == end)
+                return m_document.Int64(signedValue);
+            uint64_t unsignedValue = 0;
+            if (std::from_chars(text, end, unsignedValue).ptr == end)
+                return m_document.Uint64(unsignedValue);
+        }
+        double value = 0;
+        const auto [rest, error] = std::from_chars(text, end, value);
+        // Beyond the range of a double (either way) is refused, as RapidJSON does.
+        return rest == end && error == std::errc() && m_document.Double(value);
     }
 
     bool String(const char* text, rapidjson::SizeType length, bool copy)
@@ -232,9 +250,8 @@ private:
 // commas), without recursion and at most maxDepth containers deep.
 inline bool parse(QByteArrayView utf8, rapidjson::Document& document)
 {
-    // Full precision: a number written from a double reads back as that double.
-    constexpr unsigned flags
-        = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag | rapidjson::kParseFullPrecisionFlag;
+    constexpr unsigned flags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag
+        | rapidjson::kParseNumbersAsStringsFlag;
     rapidjson::MemoryStream bytes(utf8.data(), size_t(utf8.size()));
     rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> stream(bytes);
     bool parsed = false;

@@ -191,6 +191,19 @@ private slots:
         QTest::newRow("truncated") << with("extra", 1).chopped(3) << false;
     }
 
+    // Any number a file holds is read to the nearest double, so the entry
+    // written from it reads back equal.
+    void readingIsExact()
+    {
+        QJsonObject object = validObject();
+        QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
+        bytes.replace("\"duration\":12.34", "\"duration\":12.3" + QByteArray(90, '9') + "4");
+        const auto read = decodeRecordingEntry(bytes);
+        QVERIFY(read);
+        QCOMPARE(read->duration, 12.4);
+        QVERIFY(decodeRecordingEntry(encodeRecordingEntry(*read)) == read);
+    }
+
     void decodeRejects()
     {
         QFETCH(QByteArray, bytes);

@@ -99,6 +99,9 @@ private slots:
         QTest::newRow("deep objects") << QByteArray("{\"a\":").repeated(100000) << "dropped";
         QTest::newRow("deep array in an unknown key")
             << QByteArray(R"({"type":"finished","x":)" + nested(100000) + "}") << "dropped";
+        QTest::newRow("long fraction") << QByteArray(R"({"type":"finished","x":[1.)" + QByteArray(2700, '0') + "1]}")
+                                       << "finished";
+        QTest::newRow("number beyond a double") << QByteArray(R"({"type":"finished","x":1e400})") << "dropped";
         QTest::newRow("moderate nesting in an unknown key")
             << QByteArray(R"({"type":"finished","x":)" + nested(20) + "}") << "finished";
     }
