@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QCoroFuture>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QtConcurrent>
@@ -19,10 +21,9 @@ namespace tolvaran {
 RecordingController::RecordingController(const QUrl& customFolder, QObject* parent)
     : QObject(parent)
     , m_recorder(std::make_unique<AudioRecordingService>())
-    , m_store(std::make_unique<RecordingStore>())
+    , m_store(std::make_unique<RecordingStore>(customFolder, RecordingStore::Loading::inBackground))
 {
-    m_store->setCustomDirectory(customFolder);
-    m_recordings.setRows(m_store->recordings());
+    connect(m_store.get(), &RecordingStore::recordingsChanged, this, &RecordingController::refreshList);
 }
 
 RecordingController::~RecordingController()
@@ -172,10 +173,10 @@ QCoro::Task<> RecordingController::adoptLeftovers()
 void RecordingController::saveLeftovers(const QList<RecordingJournal::Leftover>& leftovers)
 {
     for (const RecordingJournal::Leftover& leftover : leftovers) {
-        const bool saved = std::any_of(recordings().begin(), recordings().end(),
-            [&](const RecordingEntry& known) { return known.audioFileName == leftover.entry.audioFileName; });
         // Saved before the run ended, but the journal was not removed yet.
-        if (!saved) {
+        const QString description
+            = QDir(m_store->activeDirectory()).filePath(jsonFileName(leftover.entry.audioFileName));
+        if (!QFileInfo::exists(description)) {
             qCInfo(lcViewModel, "Saving a recording left unsaved: %s (%lld transcript lines)",
                 qUtf8Printable(leftover.entry.audioFileName), qint64(leftover.entry.transcript.size()));
             m_store->save(leftover.entry);

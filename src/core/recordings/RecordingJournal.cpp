@@ -32,10 +32,15 @@ bool createExclusive(const QString& path)
     return true;
 }
 
+bool appendRecord(QFile& file, const QByteArray& json)
+{
+    const QByteArray line = json + '\n';
+    return file.write(line) == line.size() && file.flush();
+}
+
 bool appendJson(QFile& file, const QJsonObject& object)
 {
-    const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
-    return file.write(line) == line.size() && file.flush();
+    return appendRecord(file, QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
 struct JournalContents
@@ -61,6 +66,17 @@ std::optional<JournalContents> readJournal(const QString& path)
     std::optional<JournalContents> contents;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine(RecordingJournal::maxJournalBytes);
+        if (std::optional<TimedTranscriptLine> transcriptLine = decodeTimedTranscriptLine(line)) {
+            if (contents) {
+                auto same = std::find_if(contents->transcript.begin(), contents->transcript.end(),
+                    [&](const TimedTranscriptLine& existing) { return existing.id == transcriptLine->id; });
+                if (same != contents->transcript.end())
+                    *same = std::move(*transcriptLine);
+                else
+                    contents->transcript.append(std::move(*transcriptLine));
+            }
+            continue;
+        }
         const QJsonDocument document = QJsonDocument::fromJson(line);
         if (!document.isObject())
             continue; // a line cut short by a kill, or noise
@@ -76,19 +92,9 @@ std::optional<JournalContents> readJournal(const QString& path)
             continue;
         }
         if (const QJsonValue audio = object.value(QLatin1StringView("audioFileName")); audio.isString()) {
-            if (isPlainFileName(audio.toString()))
+            if (RecordingStore::isRecordingAudioName(audio.toString()))
                 contents->publishedAudio = audio.toString();
-            continue;
         }
-        const std::optional<TimedTranscriptLine> transcriptLine = timedTranscriptLineFromJson(object);
-        if (!transcriptLine)
-            continue;
-        auto same = std::find_if(contents->transcript.begin(), contents->transcript.end(),
-            [&](const TimedTranscriptLine& existing) { return existing.id == transcriptLine->id; });
-        if (same != contents->transcript.end())
-            *same = *transcriptLine;
-        else
-            contents->transcript.append(*transcriptLine);
     }
     return contents;
 }
@@ -164,7 +170,7 @@ RecordingJournal::~RecordingJournal() = default;
 
 bool RecordingJournal::appendLine(const TimedTranscriptLine& line)
 {
-    return m_file && appendJson(*m_file, toJson(line));
+    return m_file && appendRecord(*m_file, encodeTimedTranscriptLine(line));
 }
 
 bool RecordingJournal::appendPublishedAudio(const QString& journalPath, const QString& audioFileName)
