@@ -133,6 +133,10 @@ void TranslationViewModel::forwardSignals()
         m_room.get(), &RoomState::roomActiveLanguagesChanged, this, &TranslationViewModel::roomActiveLanguagesChanged);
     connect(m_room.get(), &RoomState::shareURLChanged, this, &TranslationViewModel::roomShareURLChanged);
     connect(&m_settings, &AppSettings::serverURLChanged, this, &TranslationViewModel::roomShareURLChanged);
+    // A folder chosen in the settings is listed from then on.
+    connect(&m_settings, &AppSettings::recordingsFolderChanged, this, [this] {
+        recordingStore().setCustomDirectory(m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
+    });
 }
 
 QCoro::Task<> TranslationViewModel::startListening()
