@@ -27,13 +27,8 @@ private slots:
         test::ProgramUnderTest program;
         test::TestTranslationServer server;
 
-        QVERIFY(QDir().mkpath(program.settingsFolder()));
-        QFile settings(program.settingsFolder() + "/settings.json");
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(QJsonDocument(
-            QJsonObject{{"serverURL", server.url()}, {"autoStartListening", true}, {"selectedLanguage", "de"}})
-                           .toJson());
-        settings.close();
+        QVERIFY(program.writeSettings(
+            {{"serverURL", server.url()}, {"autoStartListening", true}, {"selectedLanguage", "de"}}));
         const QString speech
             = test::makeSpeech(program.home.path(), "speech", "Hello world, this is a test of Tolvaran.");
         QVERIFY(!speech.isEmpty());
@@ -100,11 +95,7 @@ private slots:
         TOLVARAN_REQUIRE_SOUND_SERVER();
         test::ProgramUnderTest program;
         test::TestTranslationServer server;
-        QVERIFY(QDir().mkpath(program.settingsFolder()));
-        QFile settings(program.settingsFolder() + "/settings.json");
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(QJsonDocument(QJsonObject{{"serverURL", server.url()}, {"autoStartListening", true}}).toJson());
-        settings.close();
+        QVERIFY(program.writeSettings({{"serverURL", server.url()}, {"autoStartListening", true}}));
         QVERIFY(program.start());
         QVERIFY2(
             QTest::qWaitFor([&] { return program.output.contains("startRecording: service returned true"); }, 20000),
@@ -119,10 +110,7 @@ private slots:
         QCOMPARE(QDir(program.recordingsFolder()).entryList({"*.json"}, QDir::Files), QStringList());
 
         program.output.clear();
-        QFile quiet(program.settingsFolder() + "/settings.json");
-        QVERIFY(quiet.open(QIODevice::WriteOnly));
-        quiet.write(QJsonDocument(QJsonObject{{"serverURL", server.url()}}).toJson());
-        quiet.close();
+        QVERIFY(program.writeSettings({{"serverURL", server.url()}}));
         QVERIFY(program.start());
         QVERIFY2(QTest::qWaitFor([&] { return program.output.contains("Saving a recording left unsaved"); }, 1000),
             program.output.constData());

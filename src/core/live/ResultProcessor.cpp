@@ -1,5 +1,6 @@
 #include "ResultProcessor.h"
 
+#include "Assign.h"
 #include "ResultText.h"
 #include "model/RandomUuid.h"
 
@@ -8,19 +9,6 @@
 Q_DECLARE_LOGGING_CATEGORY(lcViewModel)
 
 namespace tolvaran {
-
-namespace {
-
-template<typename T>
-bool assign(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-} // namespace
 
 ResultProcessor::ResultProcessor(std::function<int()> maxLines, QObject* parent)
     : QObject(parent)

@@ -1,5 +1,6 @@
 #include "TranslationViewModel.h"
 
+#include "Assign.h"
 #include "ResultText.h"
 #include "audio/AudioCaptureService.h"
 #include "audio/AudioRecordingService.h"
@@ -24,16 +25,6 @@ namespace {
 const char* boolText(bool value)
 {
     return value ? "true" : "false";
-}
-
-// Assigns and tells whether anything changed.
-template<typename T>
-bool assign(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
 }
 
 } // namespace
