@@ -147,10 +147,16 @@ private:
     QString m_lastInterimText;
 };
 
+// Model folders may also hold a phone language model ("en-us-phone.lm.bin"),
+// which recognises sounds and not words.
 QString firstFile(const QDir& folder, const QStringList& patterns)
 {
     const QFileInfoList files = folder.entryInfoList(patterns, QDir::Files, QDir::Name);
-    return files.isEmpty() ? QString() : files.first().absoluteFilePath();
+    for (const QFileInfo& file : files) {
+        if (!file.fileName().contains(QLatin1String("phone")))
+            return file.absoluteFilePath();
+    }
+    return {};
 }
 
 } // namespace
@@ -195,7 +201,7 @@ RecognizerOrError PocketsphinxEngine::createRecognizer() const
     // ended, which delays every final by a large part of its length without
     // making it better on conversational speech.
     Config config(cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(), "-dict",
-        dict.constData(), "-logfn", "/dev/null", "-fwdflat", "no", "-bestpath", "no", "-vad_postspeech",
+        dict.constData(), "-logfn", "/dev/null", "-fwdflat", "no", "-bestpath", "no", "-cmn", "live", "-vad_postspeech",
         postSpeech.constData(), nullptr));
     if (!config)
         return QStringLiteral("The speech recogniser rejected its configuration");

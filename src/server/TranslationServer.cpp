@@ -7,6 +7,8 @@
 #include "Translator.h"
 #include "model/TranslationModels.h"
 
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
 #include <QHttpServerResponse>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
@@ -29,15 +31,6 @@ QString newRoomId()
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words), sizeof(words)).toHex());
 }
 
-// Clients join the address and the path as they are, so "//translate" is
-// the same as "/translate".
-QString normalizedPath(const QString& path)
-{
-    QString normalized = path;
-    normalized.replace(QRegularExpression(QStringLiteral("/{2,}")), QStringLiteral("/"));
-    return normalized;
-}
-
 } // namespace
 
 TranslationServer::TranslationServer(
@@ -57,6 +50,17 @@ TranslationServer::TranslationServer(
         return QHttpServerResponse(
             QByteArrayLiteral("text/html; charset=utf-8"), listenerPage(id, listenerLanguages()));
     });
+    // WebSocket upgrades reach the socket handler only through a route that
+    // takes them; the route answers plain HTTP requests itself.
+    const auto upgradeOnly = [](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+        if (request.value(QByteArrayLiteral("upgrade")).compare("websocket", Qt::CaseInsensitive) != 0)
+            responder.write(QHttpServerResponder::StatusCode::UpgradeRequired);
+    };
+    m_http.route(QStringLiteral("/translate"), upgradeOnly);
+    m_http.route(QStringLiteral("/room/<arg>/listen"),
+        [upgradeOnly](const QString&, const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+            upgradeOnly(request, std::move(responder));
+        });
     connect(&m_http, &QAbstractHttpServer::newWebSocketConnection, this, &TranslationServer::acceptWebSockets);
 }
 
@@ -91,7 +95,7 @@ void TranslationServer::acceptWebSockets()
         if (!socket)
             continue;
         const QUrl url = socket->requestUrl();
-        const QString path = normalizedPath(url.path());
+        const QString path = url.path();
         const QUrlQuery query(url);
         if (m_connections >= maxConnections) {
             refuse(std::move(socket), QStringLiteral("The local server has too many connections"), 1013);
