@@ -105,10 +105,10 @@ QStringList batchDecode(const QByteArray& pcm, bool serverSettings)
 
 QByteArray wavHeader()
 {
-    QByteArray header("RIFF\x23\x00\x00\x80WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x80\x3e\x00\x00\x00\x7d\x00\x00"
-                      "\x02\x00\x10\x00data\xff\xff\xff\x7f",
-        44);
-    return header;
+    static const unsigned char header[44]
+        = {'R', 'I', 'F', 'F', 0x23, 0, 0, 0x80, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x80,
+            0x3e, 0, 0, 0, 0x7d, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a', 0xff, 0xff, 0xff, 0x7f};
+    return QByteArray(reinterpret_cast<const char*>(header), sizeof(header));
 }
 
 // One speaker streaming a recording, then silence, in 20 ms frames in real time.
@@ -152,6 +152,8 @@ struct Stream
                 isDone = true;
                 return;
             }
+            if (message.value("type") == "error")
+                std::fprintf(stderr, "server error: %s\n", qPrintable(message.value("message").toString()));
             const QJsonArray tokens = message.value("tokens").toArray();
             if (tokens.isEmpty())
                 return;
@@ -167,6 +169,7 @@ struct Stream
                     finalWords.append(token.toObject().value("text").toString());
             }
         });
+        QObject::connect(&socket, &QWebSocket::disconnected, &socket, [this] { isDone = true; });
         socket.open(QUrl(url));
     }
 };
@@ -197,6 +200,7 @@ double maximum(const QList<double>& values)
 
 int main(int argc, char** argv)
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QCoreApplication app(argc, argv);
     const QList<Utterance> recordings = utterances();
     if (recordings.isEmpty()) {
