@@ -2,11 +2,12 @@
 
 #include "ResultText.h"
 #include "audio/AudioCaptureService.h"
+#include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
 #include "audio/CallMonitorService.h"
+#include "model/RandomUuid.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
-#include "model/RandomUuid.h"
 #include "translation/WebSocketService.h"
 
 #include <QCoroTimer>
@@ -48,6 +49,7 @@ TranslationViewModel::TranslationViewModel(
     , m_recordingService(std::make_unique<AudioRecordingService>())
     , m_recordingStore(std::make_unique<RecordingStore>())
 {
+    m_audioPipeline = std::make_unique<AudioPipeline>(*m_audioService, m_recordingService.get());
     m_recordingStore->setCustomDirectory(m_settings.recordingsFolder());
     setupCallbacks();
     m_recordings = m_recordingStore->recordings();
@@ -58,32 +60,18 @@ TranslationViewModel::TranslationViewModel(
 TranslationViewModel::~TranslationViewModel()
 {
     // The capture thread feeds the recorder and posts here: it goes first.
+    m_audioService->stopCapture();
+    m_audioPipeline.reset();
     m_audioService.reset();
 }
 
 void TranslationViewModel::setupCallbacks()
 {
-    // Capture callbacks come on the capture thread. The capture stops (and
-    // its thread with it) before this object goes, so posting to it is safe;
-    // queued calls keep the capture order.
-    m_audioService->onAudioData = [this](const QByteArray& chunk) {
-        const quint64 session = m_captureSession.load();
-        QMetaObject::invokeMethod(
-            this,
-            [this, chunk, session] {
-                if (session == m_captureSession.load())
-                    m_webSocketService->sendAudio(chunk);
-            },
-            Qt::QueuedConnection);
-    };
-    m_audioService->onPCMDataForRecording = [this](const QByteArray& pcm) {
-        // The recorder guards itself and drops data while it is not recording.
-        m_recordingService->appendPCMData(pcm);
-    };
-    m_audioService->onError = [this](const QString& message) {
-        QMetaObject::invokeMethod(
-            this, [this, message] { setState(ConnectionState::error(TolvaranError::audioCaptureFailed(message))); },
-            Qt::QueuedConnection);
+    // The pipeline hands chunks and capture errors over on the main thread,
+    // in capture order.
+    m_audioPipeline->onChunk = [this](const QByteArray& chunk) { m_webSocketService->sendAudio(chunk); };
+    m_audioPipeline->onError = [this](const QString& message) {
+        setState(ConnectionState::error(TolvaranError::audioCaptureFailed(message)));
     };
 
     // The WebSocket service calls on the main thread and dies with this object.
@@ -114,7 +102,7 @@ QCoro::Task<> TranslationViewModel::startListening()
     // Started again while capturing: the new connection must begin with the
     // stream header, not with the old stream's chunks still on their way.
     m_audioService->stopCapture();
-    ++m_captureSession;
+    m_audioPipeline->beginSession();
     if (!m_translationLines.isEmpty()) {
         m_translationLines.clear();
         emit translationLinesChanged();
@@ -139,7 +127,10 @@ QCoro::Task<> TranslationViewModel::startListening()
     }
     setState(ConnectionState::connected());
 
-    if (const std::optional<AudioCaptureError> failure = m_audioService->startCapture()) {
+    const std::optional<AudioCaptureError> failure = co_await m_audioService->startCapture();
+    if (!self || run != m_listeningRun)
+        co_return;
+    if (failure) {
         setState(ConnectionState::error(TolvaranError::audioCaptureFailed(failure->errorDescription())));
         m_webSocketService->disconnect();
         co_return;
@@ -211,16 +202,27 @@ void TranslationViewModel::onCallStateChanged(bool isActive)
 
 void TranslationViewModel::checkPermission()
 {
-    setHasPermission(m_audioService->checkPermission());
+    [](QPointer<TranslationViewModel> self) -> QCoro::Task<> {
+        const bool permitted = co_await self->m_audioService->checkPermission();
+        if (self)
+            self->setHasPermission(permitted);
+    }(this);
 }
 
 void TranslationViewModel::checkMicPermission()
 {
-    const bool permitted = m_audioService->checkMicPermission();
-    if (assign(m_hasMicPermission, permitted))
-        emit hasMicPermissionChanged();
-    if (permitted)
-        m_audioService->refreshMicDevices();
+    [](QPointer<TranslationViewModel> self) -> QCoro::Task<> {
+        const bool permitted = co_await self->m_audioService->checkMicPermission();
+        if (!self)
+            co_return;
+        if (assign(self->m_hasMicPermission, permitted))
+            emit self->hasMicPermissionChanged();
+        if (!permitted)
+            co_return;
+        co_await self->m_audioService->refreshMicDevices();
+        if (self)
+            emit self->availableMicDevicesChanged();
+    }(this);
 }
 
 void TranslationViewModel::setIsMicEnabled(bool enabled)

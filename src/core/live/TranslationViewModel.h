@@ -1,9 +1,9 @@
 #pragma once
 
 #include "audio/AudioCapture.h"
+#include "model/TranslationModels.h"
 #include "recordings/RecordingEntry.h"
 #include "translation/ServerMessages.h"
-#include "model/TranslationModels.h"
 
 #include <QCoroTask>
 #include <QList>
@@ -17,6 +17,7 @@
 namespace tolvaran {
 
 class AppSettings;
+class AudioPipeline;
 class AudioRecordingService;
 class CallMonitorService;
 class RecordingStore;
@@ -191,6 +192,8 @@ signals:
     void hasPermissionChanged();
     void isMicEnabledChanged();
     void hasMicPermissionChanged();
+    // The microphone list arrives after checkMicPermission returned.
+    void availableMicDevicesChanged();
     void selectedMicDeviceUIDChanged();
     void isRecordingChanged();
     void recordingsChanged();
@@ -259,9 +262,8 @@ private:
     // Each start and stop begins a new run; a start still waiting for its
     // connection gives up when the run it began is no longer the current one.
     quint64 m_listeningRun = 0;
-    // Chunks carry the capture session they were captured in; those of an
-    // earlier session are not sent on a new connection.
-    std::atomic<quint64> m_captureSession = 0;
+    // Chunks from capture to the sender and the recorder.
+    std::unique_ptr<AudioPipeline> m_audioPipeline;
     int m_pendingRecordingSaves = 0;
 };
 

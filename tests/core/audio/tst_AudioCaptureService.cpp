@@ -197,12 +197,12 @@ private slots:
         QVERIFY(!speech.isEmpty());
 
         AudioCaptureService service;
-        QVERIFY(service.checkPermission());
+        QVERIFY(QCoro::waitFor(service.checkPermission()));
         Collector collector;
         collector.attach(service);
-        QCOMPARE(service.startCapture(), std::nullopt);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QVERIFY(service.isCapturing());
-        QCOMPARE(service.startCapture(), std::nullopt);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QVERIFY(test::playInto(test::speakerSink, speech));
         QTest::qWait(200);
         service.stopCapture();
@@ -220,7 +220,7 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(collector.chunkCount(), chunks.size());
         collector.takeChunks();
-        QCOMPARE(service.startCapture(), std::nullopt);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QTRY_VERIFY(collector.chunkCount() >= 3);
         service.stopCapture();
         QVERIFY(!streamedPCM(collector.takeChunks()).startsWith("no header"));
@@ -246,7 +246,7 @@ private slots:
         collector.attach(service);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(service.startCapture(), std::nullopt);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         if (suspendSink) {
             QTest::qWait(500);
             QVERIFY(suspend(true));
@@ -285,7 +285,7 @@ private slots:
         collector.attach(service);
         service.setMicEnabled(true);
         service.setSelectedMicDeviceUID(test::microphoneSource);
-        QCOMPARE(service.startCapture(), std::nullopt);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QVERIFY(service.micBufferStore().isEngineRunning());
         QVERIFY(test::playInto(test::microphoneSink, speech));
         QTest::qWait(300);
@@ -293,6 +293,7 @@ private slots:
 
         service.setMicEnabled(false);
         service.stopMicEngine();
+        QVERIFY(!service.micBufferStore().isEngineRunning());
         QVERIFY(test::playInto(test::microphoneSink, speech));
         QTest::qWait(300);
         service.stopCapture();
@@ -306,9 +307,9 @@ private slots:
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
         AudioCaptureService service;
-        QVERIFY(service.checkMicPermission());
+        QVERIFY(QCoro::waitFor(service.checkMicPermission()));
         QVERIFY(service.availableMicDevices().isEmpty());
-        service.refreshMicDevices();
+        QCoro::waitFor(service.refreshMicDevices());
         const QList<MicDevice> devices = service.availableMicDevices();
         QVERIFY(devices.contains(MicDevice{test::microphoneSource, QStringLiteral("Test-Microphone")}));
 
@@ -327,14 +328,14 @@ private slots:
         AudioCaptureService service(QStringLiteral("unix:/nonexistent/native"));
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!service.checkPermission());
+        QVERIFY(!QCoro::waitFor(service.checkPermission()));
         QVERIFY(clock.elapsed() < 1000);
-        QVERIFY(!service.checkMicPermission());
-        service.refreshMicDevices();
+        QVERIFY(!QCoro::waitFor(service.checkMicPermission()));
+        QCoro::waitFor(service.refreshMicDevices());
         QVERIFY(service.availableMicDevices().isEmpty());
 
         service.setMicEnabled(true);
-        const auto error = service.startCapture();
+        const auto error = QCoro::waitFor(service.startCapture());
         QVERIFY(error);
         QCOMPARE(error->kind(), AudioCaptureError::Kind::captureFailure);
         QVERIFY2(error->errorDescription().startsWith("Audio capture failed: No sound server"),
@@ -357,17 +358,17 @@ private slots:
         // Without any sink there is nothing to capture.
         QVERIFY(server.pactl({"unload-module", "module-remap-source"}));
         QVERIFY(server.pactl({"unload-module", "module-null-sink"}));
-        QVERIFY(!service.checkPermission());
-        const auto noSink = service.startCapture();
+        QVERIFY(!QCoro::waitFor(service.checkPermission()));
+        const auto noSink = QCoro::waitFor(service.startCapture());
         QVERIFY(noSink);
-        QCOMPARE(noSink->errorDescription(), "No display found for audio capture");
+        QCOMPARE(noSink->errorDescription(), "No sound output found for audio capture");
 
         QVERIFY(server.pactl({"load-module", "module-null-sink", "sink_name=lost_speakers"}));
         QVERIFY(server.pactl({"set-default-sink", "lost_speakers"}));
-        QVERIFY(service.checkPermission());
+        QVERIFY(QCoro::waitFor(service.checkPermission()));
 
         // The captured sink disappears under the running stream.
-        QCOMPARE(service.startCapture(), std::nullopt);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QTRY_VERIFY(collector.chunkCount() >= 5);
         QVERIFY(server.pactl({"unload-module", "module-null-sink"}));
         QTRY_COMPARE_WITH_TIMEOUT(collector.errorTexts().size(), 1, 5000);
@@ -380,7 +381,7 @@ private slots:
         QVERIFY(server.pactl({"set-default-sink", "lost_speakers"}));
         service.setMicEnabled(true);
         collector.takeChunks();
-        QCOMPARE(service.startCapture(), std::nullopt);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QVERIFY(service.isCapturing());
         QTRY_VERIFY(collector.chunkCount() >= 5);
         server.stop();
@@ -395,7 +396,7 @@ private slots:
         service.stopCapture();
         service.stopCapture();
         QVERIFY(!service.micBufferStore().isEngineRunning());
-        QVERIFY(service.startCapture());
+        QVERIFY(QCoro::waitFor(service.startCapture()));
         QVERIFY(!service.isCapturing());
     }
 };
