@@ -120,6 +120,7 @@ struct AudioCaptureService::Session
         }
         pa_stream_set_state_callback(stream, &Session::onState, this);
         pa_stream_set_read_callback(stream, &Session::onRead, this);
+        pa_stream_set_moved_callback(stream, &Session::onMoved, this);
         if (!PulseContext::connectRecord(
                 stream, sourceName, quint32(fragmentBuffers * bufferSamples * sizeof(float)))) {
             reportReady(contextError(context));
@@ -159,7 +160,8 @@ struct AudioCaptureService::Session
             operations.push_back(operation);
     }
 
-    // The default sink may have changed: the stream moves to the new one's
+    // The default sink may have changed, or the server moved the stream
+    // (its source went away): the stream moves to the default sink's
     // monitor, and the clock's silence covers the move.
     void followDefaultSink()
     {
@@ -167,8 +169,7 @@ struct AudioCaptureService::Session
             pulse->context(),
             [](pa_context* context, const pa_server_info* info, void* userdata) {
                 auto* session = static_cast<Session*>(userdata);
-                if (!info || !info->default_sink_name
-                    || session->sinkName == QString::fromUtf8(info->default_sink_name))
+                if (!info || !info->default_sink_name || !*info->default_sink_name)
                     return;
                 session->track(pa_context_get_sink_info_by_name(
                     context, info->default_sink_name,
@@ -184,11 +185,12 @@ struct AudioCaptureService::Session
 
     void moveTo(pa_context* context, const pa_sink_info& sink)
     {
-        if (!stream || !sink.monitor_source_name)
+        if (!stream || !sink.monitor_source_name || pa_stream_get_state(stream) != PA_STREAM_READY)
             return;
         sinkName = QString::fromUtf8(sink.name);
         const QString monitor = QString::fromUtf8(sink.monitor_source_name);
-        if (monitor == sourceName)
+        const char* device = pa_stream_get_device_name(stream);
+        if (device && monitor == QString::fromUtf8(device))
             return;
         qCInfo(lcAudioCapture, "Default output is now %s; capturing %s", qUtf8Printable(sinkName),
             qUtf8Printable(monitor));
@@ -306,6 +308,16 @@ struct AudioCaptureService::Session
                 session->reportLoss(QStringLiteral("the system audio stream ended: %1").arg(reason));
             }
         }
+    }
+
+    static void onMoved(pa_stream* stream, void* userdata)
+    {
+        auto* session = static_cast<Session*>(userdata);
+        if (const char* device = pa_stream_get_device_name(stream)) {
+            std::lock_guard guard(session->sourceNameLock);
+            session->sourceName = QString::fromUtf8(device);
+        }
+        session->followDefaultSink();
     }
 
     static void onRead(pa_stream* stream, size_t, void* userdata)

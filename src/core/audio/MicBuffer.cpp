@@ -171,6 +171,7 @@ struct MicBuffer::Engine
         }
         pa_stream_set_state_callback(stream, &Engine::onState, this);
         pa_stream_set_read_callback(stream, &Engine::onRead, this);
+        pa_stream_set_moved_callback(stream, &Engine::onMoved, this);
         {
             std::lock_guard guard(nameLock);
             sourceName = name;
@@ -220,12 +221,40 @@ struct MicBuffer::Engine
         PulseContext::releaseStream(engine->stream);
         if (engine->isOnChosen) {
             // Unplugged mid-call: the call goes on with the default input.
-            qCWarning(lcMicBuffer, "Microphone %s is gone (%s); using the default input",
-                qUtf8Printable(engine->chosenSource.value_or(QString())), pa_strerror(status));
+            qCWarning(lcMicBuffer, "Microphone %s is gone; using the default input",
+                qUtf8Printable(engine->chosenSource.value_or(QString())));
             engine->openDefault();
         } else {
             qCWarning(lcMicBuffer, "Microphone stream ended: %s", pa_strerror(status));
         }
+    }
+
+    // The server moves the stream itself when its source goes away.
+    static void onMoved(pa_stream* stream, void* userdata)
+    {
+        auto* engine = static_cast<Engine*>(userdata);
+        const char* device = pa_stream_get_device_name(stream);
+        if (!device)
+            return;
+        const QString moved = QString::fromUtf8(device);
+        {
+            std::lock_guard guard(engine->nameLock);
+            engine->sourceName = moved;
+        }
+        if (!engine->isOnChosen || !engine->chosenSource || moved == *engine->chosenSource)
+            return;
+        const QByteArray chosen = engine->chosenSource->toUtf8();
+        engine->track(pa_context_get_source_info_by_name(
+            engine->pulse->context(), chosen.constData(),
+            [](pa_context*, const pa_source_info* info, int eol, void* data) {
+                auto* self = static_cast<Engine*>(data);
+                if (eol < 0 && !info && self->isOnChosen) {
+                    self->isOnChosen = false;
+                    qCWarning(lcMicBuffer, "Microphone %s is gone; using the default input",
+                        qUtf8Printable(self->chosenSource.value_or(QString())));
+                }
+            },
+            engine));
     }
 
     static void onRead(pa_stream* stream, size_t, void* userdata)
