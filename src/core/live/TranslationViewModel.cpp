@@ -200,29 +200,27 @@ void TranslationViewModel::onCallStateChanged(bool isActive)
     }(this);
 }
 
-void TranslationViewModel::checkPermission()
+QCoro::Task<> TranslationViewModel::checkPermission()
 {
-    [](QPointer<TranslationViewModel> self) -> QCoro::Task<> {
-        const bool permitted = co_await self->m_audioService->checkPermission();
-        if (self)
-            self->setHasPermission(permitted);
-    }(this);
+    QPointer<TranslationViewModel> self(this);
+    const bool permitted = co_await m_audioService->checkPermission();
+    if (self)
+        setHasPermission(permitted);
 }
 
-void TranslationViewModel::checkMicPermission()
+QCoro::Task<> TranslationViewModel::checkMicPermission()
 {
-    [](QPointer<TranslationViewModel> self) -> QCoro::Task<> {
-        const bool permitted = co_await self->m_audioService->checkMicPermission();
-        if (!self)
-            co_return;
-        if (assign(self->m_hasMicPermission, permitted))
-            emit self->hasMicPermissionChanged();
-        if (!permitted)
-            co_return;
-        co_await self->m_audioService->refreshMicDevices();
-        if (self)
-            emit self->availableMicDevicesChanged();
-    }(this);
+    QPointer<TranslationViewModel> self(this);
+    const bool permitted = co_await m_audioService->checkMicPermission();
+    if (!self)
+        co_return;
+    if (assign(m_hasMicPermission, permitted))
+        emit hasMicPermissionChanged();
+    if (!permitted)
+        co_return;
+    co_await m_audioService->refreshMicDevices();
+    if (self)
+        emit availableMicDevicesChanged();
 }
 
 void TranslationViewModel::setIsMicEnabled(bool enabled)

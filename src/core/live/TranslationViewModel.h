@@ -77,8 +77,9 @@ public:
     QCoro::Task<> startListening();
     QCoro::Task<> stopListening();
     QCoro::Task<> startRoom();
-    void checkPermission();
-    void checkMicPermission();
+    // Both finish once the sound server answered; callers need not wait.
+    QCoro::Task<> checkPermission();
+    QCoro::Task<> checkMicPermission();
     Q_INVOKABLE void openSettings();
     Q_INVOKABLE void resetOverlayPosition();
 
