@@ -24,7 +24,7 @@ constexpr pa_usec_t bufferUsec = 20 * PA_USEC_PER_MSEC;
 constexpr size_t bufferSamples = size_t(AudioCaptureService::captureBufferFrames) * 2;
 // Buffers the server hands over at once: fewer wake-ups of every thread on
 // the way, for a few tens of milliseconds of delay.
-constexpr size_t fragmentBuffers = 2;
+constexpr size_t fragmentBuffers = 3;
 // How far the monitor may lag behind the clock before silence stands in for
 // it; above its usual delivery delay, so real audio is not pre-empted.
 constexpr quint64 lagFrames = (fragmentBuffers + 2) * AudioCaptureService::captureBufferFrames;
