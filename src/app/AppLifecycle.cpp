@@ -20,6 +20,9 @@ AppLifecycle::AppLifecycle(AppSettings& settings, TranslationViewModel& viewMode
 
 QCoro::Task<> AppLifecycle::start()
 {
+    // Runs beside everything else: a recording started now is never taken
+    // for one an earlier run left.
+    m_viewModel.adoptLeftoverRecordings();
     // Asked here, not only when the panel opens: otherwise the permission is
     // still unknown at launch and listening would never start by itself.
     co_await m_viewModel.checkPermission();

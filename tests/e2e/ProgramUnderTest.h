@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +40,15 @@ public:
     QString settingsFolder() const { return home.filePath("config/Tolvaran"); }
 
     QString recordingsFolder() const { return home.filePath("data/Tolvaran/Recordings"); }
+
+    // Replaces the settings file with these settings.
+    bool writeSettings(const QJsonObject& settings) const
+    {
+        QDir().mkpath(settingsFolder());
+        QFile file(settingsFolder() + "/settings.json");
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write(QJsonDocument(settings).toJson()) > 0;
+    }
 
     // Starts the program and waits until it says it runs.
     bool start()

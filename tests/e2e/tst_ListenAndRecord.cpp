@@ -27,13 +27,8 @@ private slots:
         test::ProgramUnderTest program;
         test::TestTranslationServer server;
 
-        QVERIFY(QDir().mkpath(program.settingsFolder()));
-        QFile settings(program.settingsFolder() + "/settings.json");
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(QJsonDocument(
-            QJsonObject{{"serverURL", server.url()}, {"autoStartListening", true}, {"selectedLanguage", "de"}})
-                           .toJson());
-        settings.close();
+        QVERIFY(program.writeSettings(
+            {{"serverURL", server.url()}, {"autoStartListening", true}, {"selectedLanguage", "de"}}));
         const QString speech
             = test::makeSpeech(program.home.path(), "speech", "Hello world, this is a test of Tolvaran.");
         QVERIFY(!speech.isEmpty());
@@ -91,6 +86,50 @@ private slots:
         QVERIFY(transcript.first().toObject().value("offsetMs").toInteger() > 0);
         // Nothing was left behind in the temporary folder.
         QCOMPARE(QDir(program.home.filePath("tmp")).entryList({"*.m4a"}, QDir::Files), QStringList());
+    }
+
+    // Killed mid-recording with no chance to save: the next start finds the
+    // audio and the transcript lines and lists them as a recording.
+    void recordingSurvivesSigkill()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        test::ProgramUnderTest program;
+        test::TestTranslationServer server;
+        QVERIFY(program.writeSettings({{"serverURL", server.url()}, {"autoStartListening", true}}));
+        QVERIFY(program.start());
+        QVERIFY2(
+            QTest::qWaitFor([&] { return program.output.contains("startRecording: service returned true"); }, 20000),
+            program.output.constData());
+        server.sendText("{\"type\":\"result\",\"tokens\":[{\"text\":\"Good morning\",\"is_final\":true,"
+                        "\"speaker\":\"3\",\"translation_status\":\"original\",\"language\":\"en\"}],"
+                        "\"original\":\"Good morning\",\"translation\":\"Buenos días\"}");
+        QVERIFY(QTest::qWaitFor([&] { return program.output.contains("Result: original='Good morning'"); }, 10000));
+        QTest::qWait(2500); // a couple of the recorder's one-second fragments
+        program.signal(SIGKILL);
+        QVERIFY(program.waitForExit());
+        QCOMPARE(QDir(program.recordingsFolder()).entryList({"*.json"}, QDir::Files), QStringList());
+
+        program.output.clear();
+        QVERIFY(program.writeSettings({{"serverURL", server.url()}}));
+        QVERIFY(program.start());
+        QVERIFY2(QTest::qWaitFor([&] { return program.output.contains("Saving a recording left unsaved"); }, 1000),
+            program.output.constData());
+
+        const QDir recordings(program.recordingsFolder());
+        const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
+        QCOMPARE(json.size(), 1);
+        QFile entryFile(recordings.filePath(json.first()));
+        QVERIFY(entryFile.open(QIODevice::ReadOnly));
+        const QJsonObject entry = QJsonDocument::fromJson(entryFile.readAll()).object();
+        QVERIFY(recordings.exists(entry.value("audioFileName").toString()));
+        QVERIFY2(
+            entry.value("duration").toDouble() >= 1.0, qPrintable(QString::number(entry.value("duration").toDouble())));
+        const QJsonArray transcript = entry.value("transcript").toArray();
+        QCOMPARE(transcript.size(), 1);
+        QCOMPARE(transcript.first().toObject().value("translatedText").toString(), "Buenos días");
+        QCOMPARE(transcript.first().toObject().value("speaker").toString(), "Speaker 3");
+        program.signal(SIGTERM);
+        QVERIFY(program.waitForExit());
     }
 };
 

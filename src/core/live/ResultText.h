@@ -1,7 +1,7 @@
 #pragma once
 
-#include "translation/ServerMessages.h"
 #include "model/TranslationModels.h"
+#include "translation/ServerMessages.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "ListModels.h"
+#include "ListeningSession.h"
+#include "RecordingController.h"
+#include "ResultProcessor.h"
+#include "RoomState.h"
 #include "audio/AudioCapture.h"
 #include "model/TranslationModels.h"
 #include "recordings/RecordingEntry.h"
@@ -23,9 +28,12 @@ class CallMonitorService;
 class RecordingStore;
 class WebSocketService;
 
-// The live state every window observes: it starts and stops listening, turns
-// server results into lines and interim words, runs rooms and records.
-// It lives on the main thread; every property notifies only on a change.
+// The live state every window observes. Its parts do the work: the listening
+// session (connection, capture, state), result processing (lines and interim
+// words), the room, and the recording controller; this object wires them to
+// the services and to each other, and shows their state as one set of
+// properties. It lives on the main thread; every property notifies only on a
+// change.
 class TranslationViewModel : public QObject
 {
     Q_OBJECT
@@ -56,11 +64,17 @@ class TranslationViewModel : public QObject
     Q_PROPERTY(bool isRoomMode READ isRoomMode WRITE setIsRoomMode NOTIFY isRoomModeChanged)
     Q_PROPERTY(qint64 roomSubscriberCount READ roomSubscriberCount NOTIFY roomSubscriberCountChanged)
     Q_PROPERTY(QString roomShareURL READ roomShareURLText NOTIFY roomShareURLChanged)
+    // The lists the views show, as models with named roles.
+    Q_PROPERTY(QAbstractListModel* translationLineModel READ translationLineModel CONSTANT)
+    Q_PROPERTY(QAbstractListModel* recordingModel READ recordingModel CONSTANT)
+    Q_PROPERTY(QAbstractListModel* roomLanguageModel READ roomLanguageModel CONSTANT)
+    Q_PROPERTY(QAbstractListModel* micDeviceModel READ micDeviceModel CONSTANT)
 
 public:
     // capture: nullptr means the capture on the sound server.
     explicit TranslationViewModel(
         AppSettings& settings, std::unique_ptr<AudioCapture> capture = nullptr, QObject* parent = nullptr);
+    // Saves a running recording before it goes.
     ~TranslationViewModel() override;
 
     AppSettings& settings() const { return m_settings; }
@@ -71,7 +85,10 @@ public:
 
     CallMonitorService& callMonitor() const { return *m_callMonitor; }
 
-    RecordingStore& recordingStore() const { return *m_recordingStore; }
+    RecordingStore& recordingStore() const { return m_recording->store(); }
+
+    // Saves recordings an earlier run left unsaved; called once at start-up.
+    QCoro::Task<> adoptLeftoverRecordings() { return m_recording->adoptLeftovers(); }
 
     // Listening.
     QCoro::Task<> startListening();
@@ -96,25 +113,33 @@ public:
     QUrl audioURL(const RecordingEntry& entry) const;
 
     // Stopped recordings whose file is not yet moved into place and saved.
-    int pendingRecordingSaves() const { return m_pendingRecordingSaves; }
+    int pendingRecordingSaves() const { return m_recording->pendingSaves(); }
 
-    const ConnectionState& state() const { return m_state; }
+    const ConnectionState& state() const { return m_session->state(); }
 
-    QString statusText() const { return m_state.statusText(); }
+    QString statusText() const { return state().statusText(); }
 
-    bool isListening() const { return m_state.kind() == ConnectionState::Kind::listening; }
+    bool isListening() const { return m_session->isListening(); }
 
-    const QList<TranslationLine>& translationLines() const { return m_translationLines; }
+    const QList<TranslationLine>& translationLines() const { return m_results->translationLines(); }
 
-    const QString& currentOriginal() const { return m_currentOriginal; }
+    const QString& currentOriginal() const { return m_results->currentOriginal(); }
 
-    const QString& currentTranslation() const { return m_currentTranslation; }
+    const QString& currentTranslation() const { return m_results->currentTranslation(); }
 
-    const QList<InterimWord>& currentOriginalWords() const { return m_currentOriginalWords; }
+    const QList<InterimWord>& currentOriginalWords() const { return m_results->currentOriginalWords(); }
 
-    const QList<InterimWord>& currentTranslationWords() const { return m_currentTranslationWords; }
+    const QList<InterimWord>& currentTranslationWords() const { return m_results->currentTranslationWords(); }
 
-    const QString& currentInterimSpeaker() const { return m_currentInterimSpeaker; }
+    const QString& currentInterimSpeaker() const { return m_results->currentInterimSpeaker(); }
+
+    QAbstractListModel* translationLineModel() const { return m_results->lineModel(); }
+
+    QAbstractListModel* recordingModel() const { return m_recording->recordingModel(); }
+
+    QAbstractListModel* roomLanguageModel() const { return m_room->languageModel(); }
+
+    QAbstractListModel* micDeviceModel() const { return &m_micDevices; }
 
     bool isOverlayVisible() const { return m_isOverlayVisible; }
 
@@ -153,24 +178,24 @@ public:
     QList<MicDevice> availableMicDevices() const;
     bool isCallDetected() const;
 
-    bool isRecording() const { return m_isRecording; }
+    bool isRecording() const { return m_recording->isRecording(); }
 
-    const QList<RecordingEntry>& recordings() const { return m_recordings; }
+    const QList<RecordingEntry>& recordings() const { return m_recording->recordings(); }
 
     const std::optional<RecordingEntry>& playbackRecording() const { return m_playbackRecording; }
 
     void setPlaybackRecording(const std::optional<RecordingEntry>& recording);
 
     // Rooms.
-    const std::optional<QString>& roomId() const { return m_roomId; }
+    const std::optional<QString>& roomId() const { return m_room->roomId(); }
 
-    bool isRoomMode() const { return m_isRoomMode; }
+    bool isRoomMode() const { return m_room->isRoomMode(); }
 
-    void setIsRoomMode(bool roomMode);
+    void setIsRoomMode(bool roomMode) { m_room->setIsRoomMode(roomMode); }
 
-    qint64 roomSubscriberCount() const { return m_roomSubscriberCount; }
+    qint64 roomSubscriberCount() const { return m_room->roomSubscriberCount(); }
 
-    const QList<LanguageSubscriberCount>& roomActiveLanguages() const { return m_roomActiveLanguages; }
+    const QList<LanguageSubscriberCount>& roomActiveLanguages() const { return m_room->roomActiveLanguages(); }
 
     // The link others open to follow the room, while a room is open.
     std::optional<QString> roomShareURL() const;
@@ -193,8 +218,6 @@ signals:
     void hasPermissionChanged();
     void isMicEnabledChanged();
     void hasMicPermissionChanged();
-    // The microphone list arrives after checkMicPermission returned.
-    void availableMicDevicesChanged();
     void selectedMicDeviceUIDChanged();
     void isRecordingChanged();
     void recordingsChanged();
@@ -208,37 +231,23 @@ signals:
 
 private:
     void setupCallbacks();
+    void forwardSignals();
     void onCallStateChanged(bool isActive);
-    void setState(const ConnectionState& state);
-    void clearInterim();
-    void appendFinalLine(const TranslationLine& line);
-
-    bool isTranslationOnlyMessage(const TranslationResult& result) const;
-    bool isFinalized(const TranslationResult& result) const;
-    void applyTranslationUpdate(const TranslationResult& result);
-    void finalizeUtterance(const TranslationResult& result);
-    void updateInterim(const TranslationResult& result);
-    QString detectSpeaker(const TranslationResult& result);
-    QString detectLanguage(const TranslationResult& result) const;
-
-    void finishRecordingSave(const std::optional<RecordingEntry>& entry);
-    void setRecordings(const QList<RecordingEntry>& recordings);
-    void setRoomId(const std::optional<QString>& roomId);
-    void setRoomSubscriberCount(qint64 count);
-    void setRoomActiveLanguages(const QList<LanguageSubscriberCount>& languages);
 
     AppSettings& m_settings;
-    std::unique_ptr<AudioCapture> m_audioService;
+    // Declared so that they go in the reverse order: the capture (whose
+    // thread feeds the recorder and posts to the session) first, the
+    // recording controller (which saves a running recording) after it.
     std::unique_ptr<WebSocketService> m_webSocketService;
     std::unique_ptr<CallMonitorService> m_callMonitor;
-    ConnectionState m_state = ConnectionState::disconnected();
-    QList<TranslationLine> m_translationLines;
-    QString m_currentOriginal;
-    QString m_currentTranslation;
-    QList<InterimWord> m_currentOriginalWords;
-    QList<InterimWord> m_currentTranslationWords;
-    QString m_currentInterimSpeaker;
-    QString m_lastSpeaker = QStringLiteral("1");
+    std::unique_ptr<RecordingController> m_recording;
+    std::unique_ptr<ResultProcessor> m_results;
+    std::unique_ptr<RoomState> m_room;
+    std::unique_ptr<AudioCapture> m_audioService;
+    // Chunks from capture to the sender and the recorder.
+    std::unique_ptr<AudioPipeline> m_pipeline;
+    std::unique_ptr<ListeningSession> m_session;
+    mutable MicDeviceModel m_micDevices;
     bool m_isOverlayVisible = true;
     bool m_isSubtitlePreviewVisible = false;
     bool m_isTranslationPreviewVisible = false;
@@ -248,24 +257,8 @@ private:
     bool m_isMicEnabled = false;
     bool m_hasMicPermission = false;
     std::optional<QString> m_selectedMicDeviceUID;
-    bool m_isRecording = false;
-    QList<RecordingEntry> m_recordings;
     std::optional<RecordingEntry> m_playbackRecording;
-    std::unique_ptr<AudioRecordingService> m_recordingService;
-    std::unique_ptr<RecordingStore> m_recordingStore;
-    QList<TimedTranscriptLine> m_recordingTranscript;
-    std::optional<QDateTime> m_recordingStartDate;
-    std::optional<QString> m_roomId;
-    bool m_isRoomMode = false;
-    qint64 m_roomSubscriberCount = 0;
-    QList<LanguageSubscriberCount> m_roomActiveLanguages;
     bool m_wasAutoStarted = false;
-    // Each start and stop begins a new run; a start still waiting for its
-    // connection gives up when the run it began is no longer the current one.
-    quint64 m_listeningRun = 0;
-    // Chunks from capture to the sender and the recorder.
-    std::unique_ptr<AudioPipeline> m_audioPipeline;
-    int m_pendingRecordingSaves = 0;
 };
 
 } // namespace tolvaran

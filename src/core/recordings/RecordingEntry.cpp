@@ -1,10 +1,8 @@
 #include "RecordingEntry.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
+#include "translation/JsonFields.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tolvaran {
@@ -23,55 +21,59 @@ double toReferenceSeconds(RecordingDate date)
 
 RecordingDate fromReferenceSeconds(double seconds)
 {
-    return referenceDate + microseconds{std::llround(seconds * 1e6)};
-}
-
-QString uuidText(const QUuid& id)
-{
-    return id.toString(QUuid::WithoutBraces).toUpper();
-}
-
-std::optional<QUuid> uuidFromJson(const QJsonValue& value)
-{
-    if (!value.isString())
-        return std::nullopt;
-    const QString text = value.toString();
-    if (text.size() != 36)
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
-        const bool hex = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-        if (dash ? c != u'-' : !hex)
-            return std::nullopt;
-    }
-    return QUuid::fromString(text);
-}
-
-std::optional<QString> stringFromJson(const QJsonValue& value)
-{
-    if (!value.isString())
-        return std::nullopt;
-    return value.toString();
-}
-
-std::optional<double> numberFromJson(const QJsonValue& value)
-{
-    if (!value.isDouble() || !std::isfinite(value.toDouble()))
-        return std::nullopt;
-    return value.toDouble();
-}
-
-std::optional<qint64> integerFromJson(const QJsonValue& value)
-{
-    const std::optional<double> number = numberFromJson(value);
-    // 2^63 is the first double beyond qint64.
-    if (!number || std::trunc(*number) != *number || std::fabs(*number) >= 9223372036854775808.0)
-        return std::nullopt;
-    return value.toInteger();
+    constexpr double earliest = double((minRecordingDate - referenceDate).count()) / 1e6;
+    constexpr double latest = double((maxRecordingDate - referenceDate).count()) / 1e6;
+    // Clamped before the conversion: a date beyond the time point's range
+    // cannot even be computed.
+    return referenceDate + microseconds{std::llround(std::clamp(seconds, earliest, latest) * 1e6)};
 }
 
 } // namespace
+
+namespace json {
+
+// A UUID in the 8-4-4-4-12 form, written upper-case; braces or other forms are refused.
+template<>
+struct Codec<QUuid>
+{
+    static bool decode(const rapidjson::Value& value, QUuid& out)
+    {
+        if (!value.IsString() || value.GetStringLength() != 36)
+            return false;
+        const char* text = value.GetString();
+        for (int i = 0; i < 36; ++i) {
+            const char c = text[i];
+            const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+            const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+            if (dash ? c != '-' : !hex)
+                return false;
+        }
+        out = QUuid::fromString(QLatin1StringView(text, 36));
+        return true;
+    }
+
+    static void encode(Writer& writer, const QUuid& id)
+    {
+        const QByteArray text = id.toByteArray(QUuid::WithoutBraces).toUpper();
+        writer.String(text.constData(), rapidjson::SizeType(text.size()));
+    }
+};
+
+template<>
+struct Codec<RecordingDate>
+{
+    static bool decode(const rapidjson::Value& value, RecordingDate& out)
+    {
+        if (!value.IsNumber())
+            return false;
+        out = fromReferenceSeconds(value.GetDouble());
+        return true;
+    }
+
+    static void encode(Writer& writer, RecordingDate date) { writer.Double(toReferenceSeconds(date)); }
+};
+
+} // namespace json
 
 RecordingDate recordingDateNow()
 {
@@ -83,87 +85,56 @@ QDateTime toDateTime(RecordingDate date)
     return QDateTime::fromMSecsSinceEpoch(duration_cast<milliseconds>(date.time_since_epoch()).count(), Qt::UTC);
 }
 
-QJsonObject toJson(const TimedTranscriptLine& line)
+void bound(TimedTranscriptLine& line)
 {
-    return QJsonObject{
-        {QStringLiteral("id"), uuidText(line.id)},
-        {QStringLiteral("offsetMs"), line.offsetMs},
-        {QStringLiteral("speaker"), line.speaker},
-        {QStringLiteral("originalText"), line.originalText},
-        {QStringLiteral("translatedText"), line.translatedText},
-        {QStringLiteral("language"), line.language},
-    };
+    line.offsetMs = std::clamp(line.offsetMs, qint64(0), maxOffsetMs);
 }
 
-QJsonObject toJson(const RecordingEntry& entry)
+void bound(RecordingEntry& entry)
 {
-    QJsonArray transcript;
-    for (const TimedTranscriptLine& line : entry.transcript)
-        transcript.append(toJson(line));
-    return QJsonObject{
-        {QStringLiteral("id"), uuidText(entry.id)},
-        {QStringLiteral("date"), toReferenceSeconds(entry.date)},
-        {QStringLiteral("duration"), entry.duration},
-        {QStringLiteral("language"), entry.language},
-        {QStringLiteral("audioFileName"), entry.audioFileName},
-        {QStringLiteral("transcript"), transcript},
-    };
-}
-
-std::optional<TimedTranscriptLine> timedTranscriptLineFromJson(const QJsonObject& object)
-{
-    const auto id = uuidFromJson(object.value(QLatin1String("id")));
-    const auto offsetMs = integerFromJson(object.value(QLatin1String("offsetMs")));
-    const auto speaker = stringFromJson(object.value(QLatin1String("speaker")));
-    const auto originalText = stringFromJson(object.value(QLatin1String("originalText")));
-    const auto translatedText = stringFromJson(object.value(QLatin1String("translatedText")));
-    const auto language = stringFromJson(object.value(QLatin1String("language")));
-    if (!id || !offsetMs || !speaker || !originalText || !translatedText || !language)
-        return std::nullopt;
-    return TimedTranscriptLine{*id, *offsetMs, *speaker, *originalText, *translatedText, *language};
-}
-
-std::optional<RecordingEntry> recordingEntryFromJson(const QJsonObject& object)
-{
-    const auto id = uuidFromJson(object.value(QLatin1String("id")));
-    const auto date = numberFromJson(object.value(QLatin1String("date")));
-    const auto duration = numberFromJson(object.value(QLatin1String("duration")));
-    const auto language = stringFromJson(object.value(QLatin1String("language")));
-    const auto audioFileName = stringFromJson(object.value(QLatin1String("audioFileName")));
-    const QJsonValue transcriptValue = object.value(QLatin1String("transcript"));
-    if (!id || !date || !duration || !language || !audioFileName || !transcriptValue.isArray())
-        return std::nullopt;
-    // A recording lives beside its description; anything else could make a
-    // delete reach outside the folder.
-    if (!isPlainFileName(*audioFileName))
-        return std::nullopt;
-
-    RecordingEntry entry{*id, fromReferenceSeconds(*date), *duration, *language, *audioFileName, {}};
-    const QJsonArray lines = transcriptValue.toArray();
-    entry.transcript.reserve(lines.size());
-    for (const QJsonValue& value : lines) {
-        if (!value.isObject())
-            return std::nullopt;
-        auto line = timedTranscriptLineFromJson(value.toObject());
-        if (!line)
-            return std::nullopt;
-        entry.transcript.append(std::move(*line));
-    }
-    return entry;
+    entry.date = std::clamp(entry.date, minRecordingDate, maxRecordingDate);
+    // NaN is not a number JSON can hold: it counts as no length at all.
+    entry.duration = std::isnan(entry.duration) ? 0.0 : std::clamp(entry.duration, 0.0, maxDurationSeconds);
+    for (TimedTranscriptLine& line : entry.transcript)
+        bound(line);
 }
 
 QByteArray encodeRecordingEntry(const RecordingEntry& entry)
 {
-    return QJsonDocument(toJson(entry)).toJson(QJsonDocument::Compact);
+    RecordingEntry bounded = entry;
+    bound(bounded);
+    return json::encodeCompact(bounded);
 }
 
-std::optional<RecordingEntry> decodeRecordingEntry(const QByteArray& bytes)
+std::optional<RecordingEntry> decodeRecordingEntry(QByteArrayView bytes)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
+    rapidjson::Document document;
+    RecordingEntry entry;
+    if (!json::parse(bytes, document) || !json::decodeRecord(document, entry))
         return std::nullopt;
-    return recordingEntryFromJson(document.object());
+    // A recording lives beside its description; anything else could make a
+    // delete reach outside the folder.
+    if (!isPlainFileName(entry.audioFileName))
+        return std::nullopt;
+    bound(entry);
+    return entry;
+}
+
+QByteArray encodeTimedTranscriptLine(const TimedTranscriptLine& line)
+{
+    TimedTranscriptLine bounded = line;
+    bound(bounded);
+    return json::encodeCompact(bounded);
+}
+
+std::optional<TimedTranscriptLine> decodeTimedTranscriptLine(QByteArrayView bytes)
+{
+    rapidjson::Document document;
+    TimedTranscriptLine line;
+    if (!json::parse(bytes, document) || !json::decodeRecord(document, line))
+        return std::nullopt;
+    bound(line);
+    return line;
 }
 
 bool isPlainFileName(const QString& name)

@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
+#include <QLatin1StringView>
 #include <QList>
 #include <QString>
 #include <QUuid>
 
 #include <chrono>
 #include <optional>
-
-class QJsonObject;
 
 namespace tolvaran {
 
@@ -18,6 +18,15 @@ using RecordingDate = std::chrono::time_point<std::chrono::system_clock, std::ch
 
 RecordingDate recordingDateNow();
 QDateTime toDateTime(RecordingDate date);
+
+// Values are held to these ranges when written and when read, so whatever is
+// saved reads back, and no reader of the files computes beyond its types: dates
+// in the years 1 to 9999, offsets and durations exact in a 64-bit float.
+inline constexpr RecordingDate minRecordingDate{std::chrono::sys_days{std::chrono::year{1} / std::chrono::January / 1}};
+inline constexpr RecordingDate maxRecordingDate{
+    std::chrono::sys_days{std::chrono::year{10000} / std::chrono::January / 1} - std::chrono::microseconds{1}};
+inline constexpr qint64 maxOffsetMs = qint64(1) << 53;
+inline constexpr double maxDurationSeconds = double(maxOffsetMs) / 1000;
 
 // One transcript line, placed by its distance from the start of the recording.
 struct TimedTranscriptLine
@@ -28,6 +37,18 @@ struct TimedTranscriptLine
     QString originalText;
     QString translatedText;
     QString language;
+
+    // The file's keys, in the order they have always been written.
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
+    {
+        visit(QLatin1StringView("id"), self.id);
+        visit(QLatin1StringView("language"), self.language);
+        visit(QLatin1StringView("offsetMs"), self.offsetMs);
+        visit(QLatin1StringView("originalText"), self.originalText);
+        visit(QLatin1StringView("speaker"), self.speaker);
+        visit(QLatin1StringView("translatedText"), self.translatedText);
+    }
 
     bool operator==(const TimedTranscriptLine&) const = default;
 };
@@ -42,19 +63,34 @@ struct RecordingEntry
     QString audioFileName;
     QList<TimedTranscriptLine> transcript;
 
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
+    {
+        visit(QLatin1StringView("audioFileName"), self.audioFileName);
+        visit(QLatin1StringView("date"), self.date);
+        visit(QLatin1StringView("duration"), self.duration);
+        visit(QLatin1StringView("id"), self.id);
+        visit(QLatin1StringView("language"), self.language);
+        visit(QLatin1StringView("transcript"), self.transcript);
+    }
+
     bool operator==(const RecordingEntry&) const = default;
 };
 
-QJsonObject toJson(const TimedTranscriptLine& line);
-QJsonObject toJson(const RecordingEntry& entry);
-std::optional<TimedTranscriptLine> timedTranscriptLineFromJson(const QJsonObject& object);
-std::optional<RecordingEntry> recordingEntryFromJson(const QJsonObject& object);
+// Holds every value to the ranges above (encoding and decoding do this too).
+void bound(TimedTranscriptLine& line);
+void bound(RecordingEntry& entry);
 
-// The file form: one compact UTF-8 JSON object.
+// The file form: one compact UTF-8 JSON object, values bounded.
 QByteArray encodeRecordingEntry(const RecordingEntry& entry);
-// Nothing when a key is missing or has the wrong kind, or when the audio file
-// name could point outside its folder.
-std::optional<RecordingEntry> decodeRecordingEntry(const QByteArray& bytes);
+// Nothing when the text is not JSON, nests deeper than any entry does, misses
+// a key or has one of the wrong kind, or when the audio file name could point
+// outside its folder. Values out of range are held to it.
+std::optional<RecordingEntry> decodeRecordingEntry(QByteArrayView bytes);
+
+// One transcript line alone, in the same form as inside an entry.
+QByteArray encodeTimedTranscriptLine(const TimedTranscriptLine& line);
+std::optional<TimedTranscriptLine> decodeTimedTranscriptLine(QByteArrayView bytes);
 
 // A name that stays inside the folder it is joined to: not empty, no
 // separator, not "." or "..".

@@ -3,20 +3,122 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QLoggingCategory>
+#include <QPromise>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 
 Q_LOGGING_CATEGORY(lcRecordingStore, "com.tolvaran.app.RecordingStore")
 
 namespace tolvaran {
 
-RecordingStore::RecordingStore()
+namespace {
+
+constexpr qint64 readChunkBytes = 1024 * 1024;
+
+bool isHidden(const QString& name)
+{
+    return name.startsWith(u'.');
+}
+
+// stat(2) follows symbolic links: a link to a regular file counts as one,
+// a link to a pipe or a device does not.
+bool isRegularFile(const QString& path)
+{
+    struct stat info
+    {
+    };
+
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The whole file, when it is a regular file of at most limit bytes. Opened
+// without blocking, so a pipe put in its place between the check and the
+// open cannot hold the reader, and checked again once open.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit, QString* reason)
+{
+    const QByteArray native = QFile::encodeName(path);
+
+    struct stat info
+    {
+    };
+
+    if (::stat(native.constData(), &info) != 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        *reason = QStringLiteral("not a regular file");
+        return std::nullopt;
+    }
+    if (info.st_size > limit) {
+        *reason = QStringLiteral("larger than %1 bytes").arg(limit);
+        return std::nullopt;
+    }
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (::close(fd) != 0)
+            qCWarning(lcRecordingStore, "Closing %s failed", native.constData());
+        *reason = file.errorString();
+        return std::nullopt;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        *reason = QStringLiteral("not a regular file");
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    // Read in pieces up to the limit: the file may grow while it is read.
+    while (true) {
+        const QByteArray piece = file.read(readChunkBytes);
+        if (piece.isEmpty())
+            break;
+        if (bytes.size() + piece.size() > limit) {
+            *reason = QStringLiteral("larger than %1 bytes").arg(limit);
+            return std::nullopt;
+        }
+        bytes += piece;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        *reason = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Newest first; equal dates in file name order, as a load lists them.
+bool listedBefore(const RecordingEntry& a, const RecordingEntry& b)
+{
+    if (a.date != b.date)
+        return a.date > b.date;
+    return a.audioFileName < b.audioFileName;
+}
+
+} // namespace
+
+RecordingStore::RecordingStore(QObject* parent)
+    : RecordingStore(QUrl(), Loading::blocking, parent)
+{ }
+
+RecordingStore::RecordingStore(const QUrl& customDirectory, Loading loading, QObject* parent)
+    : QObject(parent)
+    , m_customDirectory(customDirectory.isLocalFile() ? customDirectory : QUrl())
 {
     ensureDirectory();
-    loadRecordings();
+    loadRecordings(loading);
 }
 
 QString RecordingStore::recordingsDirectory()
@@ -25,11 +127,11 @@ QString RecordingStore::recordingsDirectory()
         .filePath(QStringLiteral("Tolvaran/Recordings"));
 }
 
-void RecordingStore::setCustomDirectory(const QUrl& folder)
+void RecordingStore::setCustomDirectory(const QUrl& folder, Loading loading)
 {
     m_customDirectory = folder.isLocalFile() ? folder : QUrl();
     ensureDirectory();
-    loadRecordings();
+    loadRecordings(loading);
 }
 
 QString RecordingStore::activeDirectory() const
@@ -52,46 +154,120 @@ void RecordingStore::ensureDirectory()
     qCInfo(lcRecordingStore, "Recordings directory: %s", qUtf8Printable(path));
 }
 
-void RecordingStore::loadRecordings()
+bool RecordingStore::isRecordingAudioName(const QString& name)
 {
-    const QDir folder(activeDirectory());
+    return isPlainFileName(name) && !isHidden(name) && pathExtension(name) == QLatin1String("m4a");
+}
+
+QList<RecordingEntry> RecordingStore::readFolder(const QString& folderPath)
+{
+    const QDir folder(folderPath);
     const QFileInfo folderInfo(folder.path());
     if (!folderInfo.isDir() || !folderInfo.isReadable() || !folderInfo.isExecutable()) {
         qCInfo(lcRecordingStore, "No files found in recordings directory");
-        m_recordings.clear();
-        return;
+        return {};
     }
 
+    // Pipes, devices and folders with such names count here and fail below.
     QStringList jsonFiles;
-    const QStringList names
-        = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList names = folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
-        if (pathExtension(name) == QLatin1String("json"))
+        if (!isHidden(name) && pathExtension(name) == QLatin1String("json"))
             jsonFiles.append(name);
     }
+    std::sort(jsonFiles.begin(), jsonFiles.end());
     qCInfo(lcRecordingStore, "Found %ld JSON files in recordings directory", long(jsonFiles.size()));
 
     QList<RecordingEntry> entries;
     for (const QString& name : std::as_const(jsonFiles)) {
-        QFile file(folder.filePath(name));
-        std::optional<RecordingEntry> entry;
-        if (file.open(QIODevice::ReadOnly))
-            entry = decodeRecordingEntry(file.readAll());
+        QString reason;
+        const std::optional<QByteArray> bytes = readRegularFile(folder.filePath(name), maxDescriptionBytes, &reason);
+        if (!bytes)
+            qCInfo(lcRecordingStore, "Cannot read %s: %s", qUtf8Printable(name), qUtf8Printable(reason));
+        std::optional<RecordingEntry> entry = bytes ? decodeRecordingEntry(*bytes) : std::nullopt;
         if (!entry) {
             qCCritical(lcRecordingStore, "Failed to decode JSON: %s", qUtf8Printable(name));
             continue;
         }
-        if (!QFileInfo::exists(folder.filePath(entry->audioFileName))) {
+        // A description speaks only for the audio file of its own name, so
+        // that deleting it can never remove anything else.
+        if (!isRecordingAudioName(entry->audioFileName) || jsonFileName(entry->audioFileName) != name) {
+            qCCritical(lcRecordingStore, "Skipped %s: it names the audio file %s", qUtf8Printable(name),
+                qUtf8Printable(entry->audioFileName));
+            continue;
+        }
+        if (!isRegularFile(folder.filePath(entry->audioFileName))) {
             qCCritical(lcRecordingStore, "Audio file missing for %s", qUtf8Printable(entry->audioFileName));
             continue;
         }
         entries.append(std::move(*entry));
     }
 
-    std::stable_sort(entries.begin(), entries.end(),
-        [](const RecordingEntry& a, const RecordingEntry& b) { return a.date > b.date; });
+    std::stable_sort(entries.begin(), entries.end(), listedBefore);
+    qCInfo(lcRecordingStore, "Loaded %ld recordings", long(entries.size()));
+    return entries;
+}
+
+void RecordingStore::loadRecordings(Loading loading)
+{
+    const quint64 generation = ++m_generation;
+    m_changesDuringLoad.clear();
+    const QString folder = activeDirectory();
+    if (loading == Loading::blocking) {
+        finishLoad(generation, readFolder(folder));
+        return;
+    }
+
+    setLoading(true);
+    auto promise = std::make_shared<QPromise<QList<RecordingEntry>>>();
+    auto* watcher = new QFutureWatcher<QList<RecordingEntry>>(this);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (watcher->future().resultCount() == 1)
+            finishLoad(generation, watcher->future().takeResult());
+    });
+    watcher->setFuture(promise->future());
+    QThreadPool::globalInstance()->start([promise, folder] {
+        promise->start();
+        promise->addResult(readFolder(folder));
+        promise->finish();
+    });
+}
+
+void RecordingStore::finishLoad(quint64 generation, QList<RecordingEntry> entries)
+{
+    // A later load, or a change of folder, has made this one moot.
+    if (generation != m_generation)
+        return;
+    for (const Change& made : std::as_const(m_changesDuringLoad))
+        apply(made, entries);
+    m_changesDuringLoad.clear();
     m_recordings = std::move(entries);
-    qCInfo(lcRecordingStore, "Loaded %ld recordings", long(m_recordings.size()));
+    setLoading(false);
+    emit recordingsChanged();
+}
+
+void RecordingStore::apply(const Change& change, QList<RecordingEntry>& list)
+{
+    list.removeIf([&](const RecordingEntry& listed) { return jsonFileName(listed.audioFileName) == change.jsonName; });
+    if (change.entry)
+        list.insert(std::upper_bound(list.begin(), list.end(), *change.entry, listedBefore), *change.entry);
+}
+
+void RecordingStore::change(const Change& made)
+{
+    if (m_isLoading)
+        m_changesDuringLoad.append(made);
+    apply(made, m_recordings);
+    emit recordingsChanged();
+}
+
+void RecordingStore::setLoading(bool loading)
+{
+    if (m_isLoading == loading)
+        return;
+    m_isLoading = loading;
+    emit isLoadingChanged();
 }
 
 void RecordingStore::save(const RecordingEntry& entry)
@@ -99,38 +275,59 @@ void RecordingStore::save(const RecordingEntry& entry)
     ensureDirectory();
     const QDir folder(activeDirectory());
 
-    const QString jsonName = jsonFileName(entry.audioFileName);
-    // An audio file named like its own description would be overwritten by it.
-    if (!isPlainFileName(entry.audioFileName) || jsonName == entry.audioFileName) {
+    if (!isRecordingAudioName(entry.audioFileName)) {
         qCCritical(lcRecordingStore, "Failed to save recording JSON: %s",
             qUtf8Printable(QStringLiteral("unsuitable audio file name \"%1\"").arg(entry.audioFileName)));
-    } else {
-        // Written aside and renamed over the old file, so a crash never
-        // leaves a truncated description that would hide the recording.
-        const QString target = folder.filePath(jsonName);
-        QSaveFile file(target);
-        const QByteArray bytes = encodeRecordingEntry(entry);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-            qCInfo(lcRecordingStore, "Saved recording JSON: %s", qUtf8Printable(target));
-        else
-            qCCritical(lcRecordingStore, "Failed to save recording JSON: %s", qUtf8Printable(file.errorString()));
-
-        const QString audioPath = folder.filePath(entry.audioFileName);
-        qCInfo(lcRecordingStore, "Audio file exists at %s: %s", qUtf8Printable(audioPath),
-            QFileInfo::exists(audioPath) ? "true" : "false");
+        return;
     }
-    loadRecordings();
+    const QString jsonName = jsonFileName(entry.audioFileName);
+    // Written aside and renamed over the old file, so a crash never leaves a
+    // truncated description that would hide the recording.
+    const QString target = folder.filePath(jsonName);
+    QSaveFile file(target);
+    const QByteArray bytes = encodeRecordingEntry(entry);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (saved)
+        qCInfo(lcRecordingStore, "Saved recording JSON: %s", qUtf8Printable(target));
+    else
+        qCCritical(lcRecordingStore, "Failed to save recording JSON: %s", qUtf8Printable(file.errorString()));
+
+    const QString audioPath = folder.filePath(entry.audioFileName);
+    const bool hasAudio = isRegularFile(audioPath);
+    qCInfo(lcRecordingStore, "Audio file exists at %s: %s", qUtf8Printable(audioPath), hasAudio ? "true" : "false");
+    if (!saved)
+        return; // the folder still holds what it held
+    // The list holds what a load would find: the entry as it reads back.
+    std::optional<RecordingEntry> listed;
+    if (hasAudio)
+        listed = decodeRecordingEntry(bytes);
+    change({jsonName, std::move(listed)});
 }
 
 void RecordingStore::remove(const RecordingEntry& entry)
 {
-    // Only names that stay inside the folder are ever removed.
-    if (isPlainFileName(entry.audioFileName)) {
-        const QDir folder(activeDirectory());
-        QFile::remove(folder.filePath(entry.audioFileName));
-        QFile::remove(folder.filePath(jsonFileName(entry.audioFileName)));
+    if (!isRecordingAudioName(entry.audioFileName))
+        return;
+    const QDir folder(activeDirectory());
+    const QString jsonName = jsonFileName(entry.audioFileName);
+    const QString jsonPath = folder.filePath(jsonName);
+
+    // Only a recording whose description is still there, and is this one's,
+    // is removed: a stale or forged entry removes nothing.
+    QString reason;
+    const std::optional<QByteArray> bytes = readRegularFile(jsonPath, maxDescriptionBytes, &reason);
+    const std::optional<RecordingEntry> onDisk = bytes ? decodeRecordingEntry(*bytes) : std::nullopt;
+    if (onDisk && onDisk->id == entry.id && onDisk->audioFileName == entry.audioFileName) {
+        const QString audioPath = folder.filePath(entry.audioFileName);
+        if (isRegularFile(audioPath) && !QFile::remove(audioPath))
+            qCCritical(lcRecordingStore, "Failed to delete %s", qUtf8Printable(audioPath));
+        if (!QFile::remove(jsonPath))
+            qCCritical(lcRecordingStore, "Failed to delete %s", qUtf8Printable(jsonPath));
+    } else if (bytes || QFileInfo::exists(jsonPath)) {
+        qCCritical(lcRecordingStore, "Not deleting %s: it does not describe this recording", qUtf8Printable(jsonName));
+        return;
     }
-    loadRecordings();
+    change({jsonName, std::nullopt});
 }
 
 QUrl RecordingStore::audioURL(const RecordingEntry& entry) const

@@ -17,6 +17,9 @@ constexpr qint64 drainSliceMs = 8;
 // Waits for a close handshake before the socket is let go.
 constexpr int closeGraceMs = 2000;
 
+// What a waiting message costs: its UTF-16 text and the queue's own share.
+constexpr qint64 itemOverheadBytes = 64;
+
 } // namespace
 
 WebSocketService::WebSocketService(QObject* parent)
@@ -70,11 +73,13 @@ void WebSocketService::connect(const QString& language, bool createRoom, const Q
     auto* socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
     socket->setMaxAllowedIncomingMessageSize(maxIncomingMessageSize);
     socket->setMaxAllowedIncomingFrameSize(maxIncomingMessageSize);
+    socket->setReadBufferSize(readBufferBytes);
     m_webSocket = socket;
     watch(socket);
     socket->open(*url);
     m_handshakeTimer.start();
 
+    m_toldNotConnected = false;
     setIsConnected(true);
     setLastError(std::nullopt);
     qCInfo(lcWebSocket, "WebSocket connecting to: %s", qUtf8Printable(text));
@@ -125,8 +130,14 @@ QString WebSocketService::closedDescription(const QWebSocket& socket) const
 
 void WebSocketService::enqueue(Incoming incoming)
 {
+    const auto* text = std::get_if<QString>(&incoming);
+    m_incomingBytes += itemOverheadBytes + (text ? text->size() * qint64(sizeof(QChar)) : 0);
     m_incoming.push_back(std::move(incoming));
-    if (!m_drainTimer.isActive())
+    // A server that sends faster than the messages can be handled: handle
+    // them now, oldest first, which holds up the socket's reading as well.
+    while (m_incomingBytes > maxIncomingBacklogBytes && !m_incoming.empty())
+        handleFront();
+    if (!m_incoming.empty() && !m_drainTimer.isActive())
         m_drainTimer.start();
 }
 
@@ -134,15 +145,10 @@ void WebSocketService::drainIncoming()
 {
     QElapsedTimer slice;
     slice.start();
-    // A callback may disconnect or reconnect, which empties the queue: take
-    // each item off before handling it and look at the queue afresh each time.
+    // A callback may disconnect or reconnect, which empties the queue: look
+    // at the queue afresh after each item.
     while (!m_incoming.empty()) {
-        Incoming incoming = std::move(m_incoming.front());
-        m_incoming.pop_front();
-        if (auto* text = std::get_if<QString>(&incoming))
-            handleText(*text);
-        else
-            fail(std::get<Failure>(incoming).description);
+        handleFront();
         if (slice.elapsed() >= drainSliceMs)
             break;
     }
@@ -150,8 +156,29 @@ void WebSocketService::drainIncoming()
         m_drainTimer.start();
 }
 
+void WebSocketService::handleFront()
+{
+    Incoming incoming = std::move(m_incoming.front());
+    m_incoming.pop_front();
+    const auto* text = std::get_if<QString>(&incoming);
+    m_incomingBytes -= itemOverheadBytes + (text ? text->size() * qint64(sizeof(QChar)) : 0);
+    if (text)
+        handleText(*text);
+    else
+        fail(std::get<Failure>(incoming).description);
+}
+
+void WebSocketService::clearIncoming()
+{
+    m_incoming.clear();
+    m_incomingBytes = 0;
+}
+
 void WebSocketService::handleText(const QString& text)
 {
+    // Whatever a failed connection still delivers is not reported after its end.
+    if (!m_isConnected)
+        return;
     qCInfo(lcWebSocket, "Received message: %s", qUtf8Printable(text.left(200)));
     std::optional<IncomingMessage> message = decodeIncomingMessage(text.toUtf8());
     if (!message)
@@ -186,6 +213,13 @@ void WebSocketService::fail(const QString& description)
     m_handshakeTimer.stop();
     m_pending.clear();
     m_pendingBytes = 0;
+    clearIncoming();
+    // A handshake that timed out may still complete: nothing of this
+    // connection may arrive after its failure was reported.
+    if (QWebSocket* socket = m_webSocket.data(); socket && socket->state() != QAbstractSocket::UnconnectedState) {
+        QObject::disconnect(socket, nullptr, this, nullptr);
+        socket->abort();
+    }
     setIsConnected(false);
     setLastError(description);
     qCWarning(lcWebSocket, "WebSocket failed: %s", qUtf8Printable(description));
@@ -196,7 +230,7 @@ void WebSocketService::fail(const QString& description)
 void WebSocketService::disconnect()
 {
     m_handshakeTimer.stop();
-    m_incoming.clear();
+    clearIncoming();
     m_pending.clear();
     m_pendingBytes = 0;
     if (QWebSocket* socket = m_webSocket.data()) {
@@ -220,7 +254,9 @@ void WebSocketService::disconnect()
 void WebSocketService::sendAudio(const QByteArray& data)
 {
     if (!m_webSocket || !m_isConnected) {
-        qCCritical(lcWebSocket, "sendAudio called but not connected");
+        if (!m_toldNotConnected)
+            qCCritical(lcWebSocket, "sendAudio called but not connected");
+        m_toldNotConnected = true;
         return;
     }
     ++m_sendCount;

@@ -38,6 +38,13 @@ public:
     static constexpr qint64 maxIncomingMessageSize = 1024 * 1024;
     // Audio handed over before the handshake has finished waits, up to this much.
     static constexpr qint64 maxPendingBytes = 16 * 1024 * 1024;
+    // Messages that arrived and wait for their turn hold at most this much
+    // (plus one message): beyond it they are handled at once, so reading
+    // slows to the pace of handling and the server's sends wait in TCP.
+    static constexpr qint64 maxIncomingBacklogBytes = 1024 * 1024;
+    // What the socket reads ahead of the message decoder: one frame of the
+    // largest size and its header, as a frame is decoded only once it is whole.
+    static constexpr qint64 readBufferBytes = maxIncomingMessageSize + 14;
 
     explicit WebSocketService(QObject* parent = nullptr);
     ~WebSocketService() override;
@@ -72,6 +79,9 @@ public:
 
     qint64 sendCount() const { return m_sendCount; }
 
+    // Memory held by messages that arrived and are not yet handled.
+    qint64 incomingBacklogBytes() const { return m_incomingBytes; }
+
     // A handshake that gets no answer fails after this long.
     void setHandshakeTimeout(int milliseconds) { m_handshakeTimer.setInterval(milliseconds); }
 
@@ -99,6 +109,8 @@ private:
     void watch(QWebSocket* socket);
     void enqueue(Incoming incoming);
     void drainIncoming();
+    void handleFront();
+    void clearIncoming();
     void handleText(const QString& text);
     void fail(const QString& description);
     void flushPending();
@@ -113,9 +125,12 @@ private:
     QPointer<QWebSocket> m_webSocket;
     qint64 m_audioBytesSent = 0;
     qint64 m_sendCount = 0;
+    // Audio arrives 50 times a second: a missing connection is told once.
+    bool m_toldNotConnected = false;
 
     // What arrived and is not yet handled, for the current connection only.
     std::deque<Incoming> m_incoming;
+    qint64 m_incomingBytes = 0;
     QTimer m_drainTimer;
     // Frames handed over before the handshake finished, sent in order after it.
     std::deque<std::variant<QByteArray, QString>> m_pending;

@@ -3,6 +3,8 @@
 #include "translation/WebSocketService.h"
 
 #include <QCoroTask>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -126,6 +128,32 @@ private slots:
         QVERIFY(!vm.isRecording());
     }
 
+    // A start during a stop's 1 s wait owns the session: the older stop must
+    // not disconnect it when its wait ends.
+    void startDuringStopWins()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        QVERIFY(vm.isRecording());
+        fixture.capture->deliver(QList<QByteArray>(50, QByteArray(640, 'a')));
+        QCoro::Task<> stop = vm.stopListening();
+        QTest::qWait(300);
+        QCoro::waitFor(vm.startListening());
+        QCoro::waitFor(stop);
+        QTest::qWait(100);
+        QCOMPARE(vm.state(), ConnectionState::listening());
+        QVERIFY(fixture.capture->capturing);
+        QVERIFY(vm.isRecording());
+        QCOMPARE(fixture.capture->calls.count("startCapture"), 2);
+        QCOMPARE(fixture.server.connections().size(), 2);
+        QVERIFY(fixture.server.connections().last().isOpen);
+        fixture.capture->deliver(QList<QByteArray>(50, QByteArray(640, 'b')));
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        QCOMPARE(vm.recordings().size(), 2);
+    }
+
     void connectionFailures_data()
     {
         QTest::addColumn<QString>("how");
@@ -246,7 +274,7 @@ private slots:
         fixture.server.sendText("{\"type\":\"room_created\",\"roomId\":\"R 1/x\"}");
         QVERIFY(QTest::qWaitFor([&] { return vm.roomId().has_value(); }, waitMs));
         const QString port = QString::number(QUrl(fixture.server.url()).port());
-        QCOMPARE(vm.roomShareURL(), "http://127.0.0.1:" + port + "/base/room/R 1/x");
+        QCOMPARE(vm.roomShareURL(), "http://127.0.0.1:" + port + "/base/room/R%201%2Fx");
 
         QSignalSpy countChanged(&vm, &TranslationViewModel::roomSubscriberCountChanged);
         QSignalSpy languagesChanged(&vm, &TranslationViewModel::roomActiveLanguagesChanged);
@@ -271,30 +299,46 @@ private slots:
     void roomLinks_data()
     {
         QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("roomId");
         QTest::addColumn<QString>("link");
         QTest::newRow("wss") << "wss://translate.example/"
+                             << "abc"
                              << "https://translate.example//room/abc";
         QTest::newRow("ws with port") << "ws://host:3000"
+                                      << "abc"
                                       << "http://host:3000/room/abc";
         QTest::newRow("neither") << "host"
+                                 << "abc"
                                  << "host/room/abc";
+        // The identifier comes from the server: it stays one path segment.
+        QTest::newRow("path climbing") << "wss://host"
+                                       << "x/../../login?next=https://evil"
+                                       << "https://host/room/x%2F..%2F..%2Flogin%3Fnext%3Dhttps%3A%2F%2Fevil";
+        QTest::newRow("line break") << "wss://host"
+                                    << "a\nhttps://evil/"
+                                    << "https://host/room/a%0Ahttps%3A%2F%2Fevil%2F";
+        QTest::newRow("unreserved kept") << "wss://host"
+                                         << "Ab-9._~"
+                                         << "https://host/room/Ab-9._~";
     }
 
     void roomLinks()
     {
         QFETCH(QString, server);
+        QFETCH(QString, roomId);
         QFETCH(QString, link);
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
         QCoro::waitFor(vm.startRoom());
-        fixture.server.sendText("{\"type\":\"room_created\",\"roomId\":\"abc\"}");
+        const QJsonObject created{{"type", "room_created"}, {"roomId", roomId}};
+        fixture.server.sendText(QString::fromUtf8(QJsonDocument(created).toJson(QJsonDocument::Compact)));
         QVERIFY(QTest::qWaitFor([&] { return vm.roomId().has_value(); }, waitMs));
         fixture.settings->setServerURL(server);
         QCOMPARE(vm.roomShareURL(), link);
         // Room mode off: no link, though the room is still known.
         vm.setIsRoomMode(false);
         QCOMPARE(vm.roomShareURL(), std::nullopt);
-        QCOMPARE(vm.roomId(), "abc");
+        QCOMPARE(vm.roomId(), roomId);
     }
 
     void callDetection()
@@ -308,6 +352,15 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return vm.isListening(); }, waitMs));
         callStateChanged(false);
         QVERIFY(QTest::qWaitFor([&] { return vm.state() == ConnectionState::disconnected(); }, waitMs));
+
+        // A call that ends while its run shows an error still stops it.
+        callStateChanged(true);
+        QVERIFY(QTest::qWaitFor([&] { return vm.isListening(); }, waitMs));
+        fixture.server.sendText("{\"type\":\"error\",\"message\":\"Quota exceeded\"}");
+        QVERIFY(QTest::qWaitFor([&] { return vm.state().kind() == Kind::error; }, waitMs));
+        callStateChanged(false);
+        QVERIFY(QTest::qWaitFor([&] { return vm.state() == ConnectionState::disconnected(); }, waitMs));
+        QVERIFY(!fixture.capture->capturing);
 
         // Listening started by hand outlives the call.
         QCoro::waitFor(vm.startListening());

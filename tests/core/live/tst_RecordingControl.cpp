@@ -1,12 +1,15 @@
 #include "DecodedAudio.h"
 #include "LogCapture.h"
 #include "ViewModelFixture.h"
+#include "audio/AudioRecordingService.h"
+#include "recordings/RecordingJournal.h"
 #include "recordings/RecordingStore.h"
 
 #include <QCoroTask>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -134,13 +137,124 @@ private slots:
         QCOMPARE(QDir(fixture.recordingsFolder()).entryList(QDir::Files), QStringList());
     }
 
-    void recordingFolderRecreatedBeforeTheMove()
+    // A recording in progress lives in a hidden folder inside the recordings
+    // folder: the store lists nothing of it, and each finished line is already
+    // in its journal before the recording stops.
+    void recordingInProgressIsWrittenThrough()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        fixture.capture->deliver(toneChunks(50));
+        fixture.server.sendText(finalResult("Eins"));
+        fixture.server.sendText(finalResult("Zwei"));
+        fixture.server.sendText(translationOnly("Two"));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 2; }, waitMs));
+        QTest::qWait(100);
+
+        const QDir inProgress(RecordingJournal::inProgressDirectory(fixture.recordingsFolder()));
+        const QStringList journals = inProgress.entryList({"*.jsonl"}, QDir::Files);
+        QCOMPARE(journals.size(), 1);
+        QVERIFY(inProgress.exists(QString(journals.first()).replace(".jsonl", ".m4a")));
+        QFile journal(inProgress.filePath(journals.first()));
+        QVERIFY(journal.open(QIODevice::ReadOnly));
+        const QByteArray written = journal.readAll();
+        QVERIFY(written.contains("Eins") && written.contains("Zwei") && written.contains("Two"));
+        RecordingStore reread;
+        reread.setCustomDirectory(QUrl::fromLocalFile(fixture.recordingsFolder()));
+        QVERIFY(reread.recordings().isEmpty());
+
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        QCOMPARE(vm.recordings().size(), 1);
+        QCOMPARE(inProgress.entryList(QDir::Files), QStringList());
+    }
+
+    // Destroying the view model (a quit by any path) saves the recording it
+    // was making, transcript and all, with no stop before it.
+    void teardownSavesTheRunningRecording()
+    {
+        test::ViewModelFixture fixture(true);
+        QCoro::waitFor(fixture.viewModel->startListening());
+        fixture.capture->deliver(toneChunks(100));
+        fixture.server.sendText(finalResult("Bis gleich", "See you"));
+        QVERIFY(QTest::qWaitFor([&] { return fixture.viewModel->translationLines().size() == 1; }, waitMs));
+        fixture.viewModel.reset();
+
+        RecordingStore reread;
+        reread.setCustomDirectory(QUrl::fromLocalFile(fixture.recordingsFolder()));
+        QCOMPARE(reread.recordings().size(), 1);
+        const RecordingEntry entry = reread.recordings().first();
+        QCOMPARE(entry.transcript.size(), 1);
+        QCOMPARE(entry.transcript.first().originalText, "Bis gleich");
+        QCOMPARE(entry.transcript.first().translatedText, "See you");
+        QVERIFY2(std::abs(entry.duration - 2.0) < 0.1, qPrintable(QString::number(entry.duration)));
+        QVERIFY(QDir(RecordingJournal::inProgressDirectory(fixture.recordingsFolder())).isEmpty());
+    }
+
+    // What a run left behind (audio and journal, no description) becomes an
+    // ordinary recording at the next start; a journal whose audio is gone,
+    // and one cut short mid-line, do no harm.
+    void leftoversAreAdoptedAtStart()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("Recordings");
+        const RecordingDate start = recordingDateNow();
+        const QUuid id = QUuid::createUuid();
+        {
+            std::optional<RecordingJournal> journal = RecordingJournal::create(folder, id, start, "es");
+            QVERIFY(journal);
+            AudioRecordingService recorder;
+            QVERIFY(recorder.startRecording(journal->audioPath()));
+            for (const QByteArray& chunk : toneChunks(75))
+                recorder.appendPCMData(chunk);
+            QVERIFY(journal->appendLine({QUuid::createUuid(), 200, "Speaker 1", "Hola", "", "es"}));
+            TimedTranscriptLine second{QUuid::createUuid(), 900, "Speaker 2", "Adiós", "", "es"};
+            QVERIFY(journal->appendLine(second));
+            second.translatedText = "Bye";
+            QVERIFY(journal->appendLine(second));
+            QFile raw(journal->journalPath());
+            QVERIFY(raw.open(QIODevice::Append));
+            raw.write("{\"id\":\"cut sho");
+        }
+        std::optional<RecordingJournal> orphan = RecordingJournal::create(folder, QUuid::createUuid(), start, "de");
+        QVERIFY(orphan);
+        QVERIFY(QFile::remove(orphan->audioPath()));
+        orphan.reset();
+        QTest::qWait(20); // journals of this run are newer than its start
+
+        test::ViewModelFixture fixture;
+        fixture.settings->setRecordingsFolder(QUrl::fromLocalFile(folder));
+        TranslationViewModel vm(*fixture.settings, std::make_unique<test::FakeAudioCapture>());
+        QSignalSpy recordingsChanged(&vm, &TranslationViewModel::recordingsChanged);
+        QCoro::waitFor(vm.adoptLeftoverRecordings());
+        QCOMPARE(recordingsChanged.count(), 1);
+        QCOMPARE(vm.recordings().size(), 1);
+        const RecordingEntry entry = vm.recordings().first();
+        QCOMPARE(entry.id, id);
+        QCOMPARE(entry.language, "es");
+        QVERIFY2(std::abs(entry.duration - 1.5) < 0.1, qPrintable(QString::number(entry.duration)));
+        QCOMPARE(entry.transcript.size(), 2);
+        QCOMPARE(entry.transcript[1].translatedText, "Bye");
+        QVERIFY(QDir(RecordingJournal::inProgressDirectory(folder)).isEmpty());
+        QCOMPARE(vm.recordingModel()->rowCount(), 1);
+    }
+
+    // Deleting the recordings folder mid-recording deletes the recording in
+    // progress with it; the next recording is saved into a folder made anew.
+    void recordingsFolderDeletedWhileRecording()
     {
         test::ViewModelFixture fixture(true);
         TranslationViewModel& vm = *fixture.viewModel;
         QCoro::waitFor(vm.startListening());
         fixture.capture->deliver(toneChunks(10));
         QVERIFY(QDir(fixture.recordingsFolder()).removeRecursively());
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        QCOMPARE(vm.recordings().size(), 0);
+
+        QCoro::waitFor(vm.startListening());
+        fixture.capture->deliver(toneChunks(10));
         QCoro::waitFor(vm.stopListening());
         QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
         QCOMPARE(vm.recordings().size(), 1);

@@ -7,9 +7,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace tolvaran;
 using namespace std::chrono;
@@ -40,9 +43,14 @@ RecordingEntry makeEntry(const QString& audioFileName, double date)
     return entry;
 }
 
+QJsonObject objectOf(const RecordingEntry& entry)
+{
+    return QJsonDocument::fromJson(encodeRecordingEntry(entry)).object();
+}
+
 QJsonObject validObject()
 {
-    return toJson(makeEntry(QStringLiteral("tolvaran_rec_1.m4a"), 100));
+    return objectOf(makeEntry(QStringLiteral("tolvaran_rec_1.m4a"), 100));
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -183,11 +191,174 @@ private slots:
         QTest::newRow("truncated") << with("extra", 1).chopped(3) << false;
     }
 
+    // Any number a file holds is read to the nearest double, so the entry
+    // written from it reads back equal.
+    void readingIsExact()
+    {
+        QJsonObject object = validObject();
+        QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
+        bytes.replace("\"duration\":12.34", "\"duration\":12.3" + QByteArray(90, '9') + "4");
+        const auto read = decodeRecordingEntry(bytes);
+        QVERIFY(read);
+        QCOMPARE(read->duration, 12.4);
+        QVERIFY(decodeRecordingEntry(encodeRecordingEntry(*read)) == read);
+    }
+
     void decodeRejects()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, accepted);
         QCOMPARE(decodeRecordingEntry(bytes).has_value(), accepted);
+    }
+
+    // The files are always written as the earlier reader wrote them.
+    void sameFileFormatAsBefore()
+    {
+        const RecordingEntry entry = makeEntry(QStringLiteral("tolvaran_rec_7.m4a"), 1234.5678);
+        QCOMPARE(encodeRecordingEntry(entry), QJsonDocument(objectOf(entry)).toJson(QJsonDocument::Compact));
+    }
+
+    // Values a file may hold but no clock or counter can: held to their
+    // range on reading, and on writing, so what is saved is listed again.
+    void valuesAreBoundedTheSameWayOnSaveAndLoad_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<double>("expected");
+        const double latest = double((maxRecordingDate - at(0)).count()) / 1e6;
+        const double earliest = double((minRecordingDate - at(0)).count()) / 1e6;
+        QTest::newRow("date far ahead") << "date" << 1e300 << latest;
+        QTest::newRow("date far back") << "date" << -1e300 << earliest;
+        QTest::newRow("date in range") << "date" << -12.5 << -12.5;
+        QTest::newRow("endless duration") << "duration" << 1e308 << maxDurationSeconds;
+        QTest::newRow("negative duration") << "duration" << -3.0 << 0.0;
+        QTest::newRow("offset 2^63-1") << "offsetMs" << 9223372036854775807.0 << double(maxOffsetMs);
+        QTest::newRow("negative offset") << "offsetMs" << -5.0 << 0.0;
+    }
+
+    void valuesAreBoundedTheSameWayOnSaveAndLoad()
+    {
+        QFETCH(QString, key);
+        QFETCH(double, stored);
+        QFETCH(double, expected);
+        const auto valueOf = [&](const RecordingEntry& entry) {
+            if (key == "date")
+                return double((entry.date - at(0)).count()) / 1e6;
+            return key == "duration" ? entry.duration : double(entry.transcript.first().offsetMs);
+        };
+
+        // Read from a file written elsewhere.
+        QJsonObject object = validObject();
+        QJsonArray lines = object.value("transcript").toArray();
+        if (key == "offsetMs") {
+            QJsonObject line = lines.first().toObject();
+            line.insert(key, stored == 9223372036854775807.0 ? QJsonValue(qint64(INT64_MAX)) : QJsonValue(stored));
+            lines.replace(0, line);
+            object.insert("transcript", lines);
+        } else {
+            object.insert(key, stored);
+        }
+        const auto read = decodeRecordingEntry(QJsonDocument(object).toJson(QJsonDocument::Compact));
+        QVERIFY(read);
+        QCOMPARE(valueOf(*read), expected);
+
+        // Saved by the store and listed by the next one, unchanged from then on.
+        writeFile(folder() + "/" + read->audioFileName, "audio");
+        RecordingEntry saved = *read;
+        if (key == "offsetMs")
+            saved.transcript.first().offsetMs = stored == 9223372036854775807.0 ? INT64_MAX : qint64(stored);
+        storeOnFolder()->save(saved);
+        const auto reloaded = storeOnFolder();
+        QCOMPARE(reloaded->recordings().size(), 1);
+        QCOMPARE(valueOf(reloaded->recordings().first()), expected);
+        QVERIFY(decodeRecordingEntry(encodeRecordingEntry(*read)) == read);
+    }
+
+    // A folder of the user's may hold anything: start-up completes, what is
+    // not a recording is skipped with a log line, and deleting touches
+    // nothing but the recording's own two files.
+    void hostileFolder()
+    {
+        const RecordingEntry real = makeEntry("tolvaran_rec_1.m4a", 10);
+        addRecording(real);
+        QCOMPARE(::mkfifo(QFile::encodeName(folder() + "/pipe.json").constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", folder() + "/zero.json"));
+        QFile huge(folder() + "/huge.json"); // sparse: takes no disk
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(RecordingStore::maxDescriptionBytes + 1));
+        huge.close();
+        writeFile(folder() + "/notes.txt", "my notes");
+        RecordingEntry forged = makeEntry("notes.txt", 20);
+        writeFile(folder() + "/evil.json", encodeRecordingEntry(forged));
+        writeFile(folder() + "/notes.json", encodeRecordingEntry(forged));
+        RecordingEntry other = makeEntry("tolvaran_rec_1.m4a", 30);
+        writeFile(folder() + "/other.json", encodeRecordingEntry(other));
+        QVERIFY(QDir(folder()).mkdir("folder.m4a"));
+        writeFile(folder() + "/folder.json", encodeRecordingEntry(makeEntry("folder.m4a", 40)));
+        writeFile(folder() + "/.tolvaran_rec_9.partial.m4a", "in progress");
+        writeFile(folder() + "/.tolvaran_rec_9.json", encodeRecordingEntry(makeEntry(".tolvaran_rec_9.m4a", 50)));
+
+        test::LogCapture log(category);
+        const auto store = storeOnFolder();
+        QCOMPARE(fileNames(store->recordings()), QStringList{"tolvaran_rec_1.m4a"});
+        QCOMPARE(log.count("Found 8 JSON files in recordings directory"), 1);
+        for (const char* name : {"pipe.json", "zero.json", "huge.json"})
+            QCOMPARE(log.count(QStringLiteral("Failed to decode JSON: %1").arg(name)), 1);
+        QCOMPARE(log.count("Skipped evil.json: it names the audio file notes.txt"), 1);
+        QCOMPARE(log.count("Skipped notes.json: it names the audio file notes.txt"), 1);
+        QCOMPARE(log.count("Skipped other.json: it names the audio file tolvaran_rec_1.m4a"), 1);
+        QCOMPARE(log.count("Audio file missing for folder.m4a"), 1);
+
+        const QStringList everything
+            = QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        store->remove(forged);
+        store->remove(other);
+        RecordingEntry hidden = makeEntry(".tolvaran_rec_9.partial.m4a", 50);
+        store->remove(hidden);
+        QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            everything);
+        store->remove(real);
+        QStringList remaining = everything;
+        remaining.removeAll("tolvaran_rec_1.m4a");
+        remaining.removeAll("tolvaran_rec_1.json");
+        QCOMPARE(
+            QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), remaining);
+        QVERIFY(store->recordings().isEmpty());
+    }
+
+    // Loading can leave the main thread; saves and deletes change one entry
+    // without reading the folder again, also while a load is under way, and
+    // the list is always what a load of the folder would give.
+    void backgroundLoadAndSingleEntryUpdates()
+    {
+        for (int i = 0; i < 50; ++i)
+            addRecording(makeEntry(QStringLiteral("tolvaran_rec_%1.m4a").arg(i), i % 7));
+
+        RecordingStore store(QUrl::fromLocalFile(folder()), RecordingStore::Loading::inBackground);
+        QVERIFY(store.isLoading());
+        QVERIFY(store.recordings().isEmpty());
+        QSignalSpy changed(&store, &RecordingStore::recordingsChanged);
+
+        const RecordingEntry added = makeEntry("tolvaran_rec_100.m4a", 3);
+        writeFile(folder() + "/tolvaran_rec_100.m4a", "audio");
+        test::LogCapture log(category);
+        store.save(added);
+        RecordingEntry gone = makeEntry("tolvaran_rec_4.m4a", 4);
+        gone.id = QUuid(); // not the one in the folder: nothing is removed
+        store.remove(gone);
+        QVERIFY(QFileInfo::exists(folder() + "/tolvaran_rec_4.m4a"));
+        QVERIFY(QTest::qWaitFor([&] { return !store.isLoading(); }, 10000));
+        QCOMPARE(store.recordings(), RecordingStore::readFolder(folder()));
+        log.clear();
+
+        const RecordingEntry removed = store.recordings().at(10);
+        store.remove(removed);
+        RecordingEntry replaced = store.recordings().at(20);
+        replaced.duration = 1;
+        store.save(replaced);
+        QCOMPARE(log.linesStartingWith("Found "), QStringList());
+        QCOMPARE(store.recordings(), RecordingStore::readFolder(folder()));
+        QCOMPARE(store.recordings().size(), 50);
+        QVERIFY(changed.size() >= 4);
     }
 
     void defaultFolderIsCreated()
@@ -234,7 +405,7 @@ private slots:
         addRecording(makeEntry("tolvaran_rec_1.m4a", 10));
         const RecordingEntry orphan = makeEntry("tolvaran_rec_2.m4a", 20);
         writeFile(folder() + "/tolvaran_rec_2.json", encodeRecordingEntry(orphan));
-        QJsonObject missingKey = toJson(makeEntry("tolvaran_rec_3.m4a", 30));
+        QJsonObject missingKey = objectOf(makeEntry("tolvaran_rec_3.m4a", 30));
         missingKey.remove("duration");
         writeFile(folder() + "/tolvaran_rec_3.m4a", "audio");
         writeFile(folder() + "/tolvaran_rec_3.json", QJsonDocument(missingKey).toJson());
@@ -312,6 +483,8 @@ private slots:
         QTest::newRow("parent") << "../outside.m4a";
         QTest::newRow("empty") << "";
         QTest::newRow("json audio") << "same.json";
+        QTest::newRow("not audio") << "notes.txt";
+        QTest::newRow("hidden") << ".tolvaran_rec_1.partial.m4a";
     }
 
     void saveRefusesNamesOutsideTheFolder()
@@ -339,11 +512,12 @@ private slots:
         QCOMPARE(QDir(folder()).entryList(QDir::Files), (QStringList{"tolvaran_rec_1.json", "tolvaran_rec_1.m4a"}));
         QCOMPARE(fileNames(store->recordings()), QStringList{"tolvaran_rec_1.m4a"});
 
-        // Files already gone: nothing changes, the list is reloaded.
+        // Files already gone: nothing changes, and no file is read again.
         test::LogCapture log(category);
         store->remove(removed);
         QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), 2);
-        QCOMPARE(log.count("Loaded 1 recordings"), 1);
+        QCOMPARE(fileNames(store->recordings()), QStringList{"tolvaran_rec_1.m4a"});
+        QCOMPARE(log.linesStartingWith("Loaded "), QStringList());
     }
 
     void removeNeverLeavesTheFolder()

@@ -224,6 +224,26 @@ private slots:
         QTest::newRow("folder as text") << "recordingsFolder"_ba
                                         << R"("/tmp/rec")"_ba
                                         << "recordingsFolder"_ba << QVariant(QUrl());
+
+        // Nesting: Qt's reader refuses a document deeper than 1024 levels.
+        const auto nested = [](int depth) { return QByteArray(depth, '[') + "\"de\"" + QByteArray(depth, ']'); };
+        QTest::newRow("nested server address")
+            << "serverURL"_ba << nested(1000) << "serverURL"_ba << QVariant(AppSettings::defaultServerURL);
+        QTest::newRow("speaker languages nested 200000 deep")
+            << "speakerLanguages"_ba << dataTag(nested(200000)) << "speakerLanguages"_ba << languages({});
+    }
+
+    // A settings file nested 200,000 deep is refused whole, kept aside, and
+    // the program starts on defaults.
+    void deeplyNestedFileIsKeptAside()
+    {
+        const QString path = newStorePath();
+        writeStoreFile(path, "{\"serverURL\": " + QByteArray(200000, '[') + QByteArray(200000, ']') + "}");
+        AppSettings settings(path);
+        QCOMPARE(settings.serverURL(), AppSettings::defaultServerURL);
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList({"settings.json.corrupt-*"}, QDir::Files).size(), 1);
+        settings.setSelectedLanguage(TargetLanguage::german);
+        QCOMPARE(readStoreFile(path).value("selectedLanguage").toString(), "de");
     }
 
     void storedValues()

@@ -108,6 +108,11 @@ private slots:
         QTest::newRow("array") << QByteArray("[1]") << false;
         QTest::newRow("cut short") << QByteArray(R"({"a": )") << false;
         QTest::newRow("binary") << QByteArray("\x00\x01\x02", 3) << false;
+        const auto nestedIn
+            = [](int depth) { return "{\"a\": " + QByteArray(depth, '[') + QByteArray(depth, ']') + "}"; };
+        QTest::newRow("nested 1000 deep") << nestedIn(1000) << true;
+        QTest::newRow("nested 1100 deep") << nestedIn(1100) << false;
+        QTest::newRow("200000 open brackets") << QByteArray(200000, '[') << false;
     }
 
     void documents()

@@ -91,6 +91,19 @@ private slots:
             << QByteArray(R"({"type":"room_update","subscriberCount":1,"languages":[{"lang":"de"}]})") << "dropped";
         QTest::newRow("fractional subscriber count")
             << QByteArray(R"({"type":"room_update","subscriberCount":1.5,"languages":[]})") << "dropped";
+
+        // Nesting: a recursive parser runs out of stack long before 1 MiB.
+        const auto nested = [](int depth) { return QByteArray(depth, '[') + QByteArray(depth, ']'); };
+        QTest::newRow("200000 open brackets") << QByteArray(200000, '[') << "dropped";
+        QTest::newRow("200000 nested arrays") << nested(200000) << "dropped";
+        QTest::newRow("deep objects") << QByteArray("{\"a\":").repeated(100000) << "dropped";
+        QTest::newRow("deep array in an unknown key")
+            << QByteArray(R"({"type":"finished","x":)" + nested(100000) + "}") << "dropped";
+        QTest::newRow("long fraction") << QByteArray(R"({"type":"finished","x":[1.)" + QByteArray(2700, '0') + "1]}")
+                                       << "finished";
+        QTest::newRow("number beyond a double") << QByteArray(R"({"type":"finished","x":1e400})") << "dropped";
+        QTest::newRow("moderate nesting in an unknown key")
+            << QByteArray(R"({"type":"finished","x":)" + nested(20) + "}") << "finished";
     }
 
     void classification()

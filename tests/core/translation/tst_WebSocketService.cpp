@@ -2,12 +2,15 @@
 #include "TestTranslationServer.h"
 #include "translation/WebSocketService.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -49,6 +52,42 @@ QString resultText(const QString& original)
 {
     return QStringLiteral("{\"type\":\"result\",\"tokens\":[],\"original\":\"%1\",\"translation\":\"\"}").arg(original);
 }
+
+// A peer that answers the opening handshake only after a delay, then sends
+// one text message at once: a server slower than the client's patience.
+class LateServer : public QObject
+{
+public:
+    explicit LateServer(int answerAfterMs, QByteArray message)
+    {
+        QVERIFY(m_tcp.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&m_tcp, &QTcpServer::newConnection, this, [this, answerAfterMs, message] {
+            QTcpSocket* socket = m_tcp.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::disconnected, this, [this] { ++closedByClient; });
+            QTimer::singleShot(answerAfterMs, socket, [socket, message] {
+                QByteArray key;
+                for (const QByteArray& line : socket->readAll().split('\n')) {
+                    if (line.toLower().startsWith("sec-websocket-key:"))
+                        key = line.mid(18).trimmed();
+                }
+                const QByteArray accept
+                    = QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11", QCryptographicHash::Sha1)
+                          .toBase64();
+                socket->write("HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                              "Sec-WebSocket-Accept: "
+                    + accept + "\r\n\r\n");
+                socket->write(QByteArray(1, char(0x81)) + char(message.size()) + message); // one short text frame
+            });
+        });
+    }
+
+    QString url() const { return QStringLiteral("ws://127.0.0.1:%1").arg(m_tcp.serverPort()); }
+
+    int closedByClient = 0;
+
+private:
+    QTcpServer m_tcp;
+};
 
 } // namespace
 
@@ -250,6 +289,69 @@ private slots:
         // After a failure the next chunk is dropped, not sent.
         QTest::ignoreMessage(QtCriticalMsg, "sendAudio called but not connected");
         service.sendAudio("late");
+    }
+
+    // A handshake that timed out is given up: the connection is closed and
+    // nothing it might still bring is reported after the error.
+    void timedOutHandshakeIsAbandoned()
+    {
+        LateServer server(800, resultText("late").toUtf8());
+        WebSocketService service;
+        CallbackLog log;
+        log.attach(service);
+        service.setHandshakeTimeout(200);
+        service.setServerURL(server.url());
+        service.connect("en", false, {});
+        QVERIFY(QTest::qWaitFor([&] { return log.errorCount() > 0; }, waitMs));
+        QVERIFY(QTest::qWaitFor([&] { return server.closedByClient > 0; }, 500));
+        QTest::qWait(1000);
+        QCOMPARE(log.events, QStringList{"error:The request timed out."});
+        QCOMPARE(service.isConnected(), false);
+    }
+
+    // Audio keeps coming after a connection is gone; that is told once per connection.
+    void notConnectedIsToldOncePerConnection()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        test::LogCapture capture("com.tolvaran.app.WebSocket");
+        for (int round = 1; round <= 2; ++round) {
+            QVERIFY(connectTo(service, server));
+            server.dropConnection();
+            QVERIFY(QTest::qWaitFor([&] { return !service.isConnected(); }, waitMs));
+            for (int i = 0; i < 100; ++i)
+                service.sendAudio(QByteArray(640, 'a'));
+            QCOMPARE(capture.count("sendAudio called but not connected"), round);
+        }
+    }
+
+    // However fast the server sends, what waits to be handled stays bounded,
+    // and every message is still handled, in order.
+    void floodBacklogIsBounded()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        constexpr int count = 20000;
+        int handled = 0;
+        bool inOrder = true;
+        qint64 largestBacklog = 0;
+        service.onResult = [&](const TranslationResult& result) {
+            inOrder = inOrder && result.original == QString::number(handled);
+            ++handled;
+            largestBacklog = std::max(largestBacklog, service.incomingBacklogBytes());
+            QThread::usleep(20); // slower than the server
+        };
+        QVERIFY(connectTo(service, server));
+        test::LogCapture quiet("com.tolvaran.app.WebSocket");
+        for (int i = 0; i < count; ++i)
+            server.sendText(resultText(QString::number(i)));
+        server.flush();
+        QVERIFY(QTest::qWaitFor([&] { return handled == count; }, 60000));
+        QVERIFY(inOrder);
+        // The bound, plus the one small message that took it over.
+        QVERIFY2(largestBacklog <= WebSocketService::maxIncomingBacklogBytes + 1024,
+            qPrintable(QString::number(largestBacklog)));
+        QCOMPARE(service.incomingBacklogBytes(), 0);
     }
 
     // A wss server whose certificate nobody vouches for is refused, never trusted.

@@ -1,0 +1,53 @@
+#include "RoomState.h"
+
+#include <QUrl>
+
+namespace tolvaran {
+
+void RoomState::setIsRoomMode(bool roomMode)
+{
+    if (m_isRoomMode == roomMode)
+        return;
+    m_isRoomMode = roomMode;
+    emit isRoomModeChanged();
+    emit shareURLChanged();
+}
+
+void RoomState::setRoomId(const std::optional<QString>& roomId)
+{
+    if (m_roomId == roomId)
+        return;
+    m_roomId = roomId;
+    emit roomIdChanged();
+    emit shareURLChanged();
+}
+
+void RoomState::applyUpdate(qint64 count, const QList<LanguageSubscriberCount>& languages)
+{
+    if (m_roomSubscriberCount != count) {
+        m_roomSubscriberCount = count;
+        emit roomSubscriberCountChanged();
+    }
+    // Replaced on every update, and always told.
+    m_languages.setRows(languages);
+    emit roomActiveLanguagesChanged();
+}
+
+void RoomState::reset()
+{
+    setIsRoomMode(false);
+    setRoomId(std::nullopt);
+    applyUpdate(0, {});
+}
+
+std::optional<QString> RoomState::shareURL(const QString& serverURL) const
+{
+    if (!m_roomId || !m_isRoomMode)
+        return std::nullopt;
+    QString base = serverURL;
+    base.replace(QStringLiteral("ws://"), QStringLiteral("http://"));
+    base.replace(QStringLiteral("wss://"), QStringLiteral("https://"));
+    return base + QStringLiteral("/room/") + QString::fromLatin1(QUrl::toPercentEncoding(*m_roomId));
+}
+
+} // namespace tolvaran

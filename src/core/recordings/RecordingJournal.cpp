@@ -1,0 +1,231 @@
+#include "RecordingJournal.h"
+
+#include "RecordingStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+Q_DECLARE_LOGGING_CATEGORY(lcRecordingStore)
+
+namespace tolvaran {
+
+namespace {
+
+using namespace std::chrono;
+
+const QString inProgressName = QStringLiteral(".inprogress");
+const QString journalSuffix = QStringLiteral(".jsonl");
+const QString audioSuffix = QStringLiteral(".m4a");
+
+bool createExclusive(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+bool appendRecord(QFile& file, const QByteArray& json)
+{
+    const QByteArray line = json + '\n';
+    return file.write(line) == line.size() && file.flush();
+}
+
+bool appendJson(QFile& file, const QJsonObject& object)
+{
+    return appendRecord(file, QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+struct JournalContents
+{
+    QUuid id;
+    RecordingDate start;
+    QString language;
+    QList<TimedTranscriptLine> transcript;
+    std::optional<QString> publishedAudio;
+};
+
+// A journal is this program's own file, but it lies in a folder the user may
+// share: anything unexpected is skipped line by line, never trusted.
+std::optional<JournalContents> readJournal(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.isSymLink() || info.size() > RecordingJournal::maxJournalBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+
+    std::optional<JournalContents> contents;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine(RecordingJournal::maxJournalBytes);
+        if (std::optional<TimedTranscriptLine> transcriptLine = decodeTimedTranscriptLine(line)) {
+            if (contents) {
+                auto same = std::find_if(contents->transcript.begin(), contents->transcript.end(),
+                    [&](const TimedTranscriptLine& existing) { return existing.id == transcriptLine->id; });
+                if (same != contents->transcript.end())
+                    *same = std::move(*transcriptLine);
+                else
+                    contents->transcript.append(std::move(*transcriptLine));
+            }
+            continue;
+        }
+        const QJsonDocument document = QJsonDocument::fromJson(line);
+        if (!document.isObject())
+            continue; // a line cut short by a kill, or noise
+        const QJsonObject object = document.object();
+        if (!contents) {
+            const QUuid id = QUuid::fromString(object.value(QLatin1StringView("recording")).toString());
+            const double startMs = object.value(QLatin1StringView("startMs")).toDouble(-1);
+            // Dates from 1970 to 2200: anything else is not a start time.
+            if (id.isNull() || !(startMs >= 0 && startMs < 7.3e12))
+                return std::nullopt;
+            contents = JournalContents{id, RecordingDate{milliseconds{qint64(startMs)}},
+                object.value(QLatin1StringView("language")).toString(), {}, std::nullopt};
+            continue;
+        }
+        if (const QJsonValue audio = object.value(QLatin1StringView("audioFileName")); audio.isString()) {
+            if (RecordingStore::isRecordingAudioName(audio.toString()))
+                contents->publishedAudio = audio.toString();
+        }
+    }
+    return contents;
+}
+
+} // namespace
+
+QString RecordingJournal::inProgressDirectory(const QString& recordingsFolder)
+{
+    return QDir(recordingsFolder).filePath(inProgressName);
+}
+
+std::optional<RecordingJournal> RecordingJournal::create(
+    const QString& recordingsFolder, const QUuid& id, RecordingDate start, const QString& language, QString* errorText)
+{
+    const auto fail = [errorText](const QString& reason) -> std::optional<RecordingJournal> {
+        if (errorText)
+            *errorText = reason;
+        return std::nullopt;
+    };
+    const QString folder = inProgressDirectory(recordingsFolder);
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("Cannot create the folder %1").arg(folder));
+
+    const QDir inProgress(folder);
+    const QDir published(recordingsFolder);
+    const qint64 seconds = duration_cast<std::chrono::seconds>(start.time_since_epoch()).count();
+    for (int attempt = 1; attempt <= 1000; ++attempt) {
+        const QString base = attempt == 1 ? QStringLiteral("tolvaran_rec_%1").arg(seconds)
+                                          : QStringLiteral("tolvaran_rec_%1_%2").arg(seconds).arg(attempt);
+        // A name also free among the finished recordings keeps its name when
+        // it is moved there.
+        if (published.exists(base + audioSuffix) || published.exists(base + QStringLiteral(".json")))
+            continue;
+        const QString audioPath = inProgress.filePath(base + audioSuffix);
+        const QString journalPath = inProgress.filePath(base + journalSuffix);
+        if (!createExclusive(journalPath)) {
+            if (errno == EEXIST)
+                continue;
+            return fail(QStringLiteral("Cannot create %1: %2").arg(journalPath, qt_error_string(errno)));
+        }
+        if (!createExclusive(audioPath)) {
+            const int error = errno;
+            QFile::remove(journalPath);
+            if (error == EEXIST)
+                continue;
+            return fail(QStringLiteral("Cannot create %1: %2").arg(audioPath, qt_error_string(error)));
+        }
+        auto file = std::make_unique<QFile>(journalPath);
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Append)
+            || !appendJson(*file,
+                {{QStringLiteral("recording"), id.toString(QUuid::WithoutBraces)},
+                    {QStringLiteral("startMs"), double(duration_cast<milliseconds>(start.time_since_epoch()).count())},
+                    {QStringLiteral("language"), language}})) {
+            const QString reason = file->errorString();
+            QFile::remove(journalPath);
+            QFile::remove(audioPath);
+            return fail(reason);
+        }
+        return RecordingJournal(audioPath, journalPath, std::move(file));
+    }
+    return fail(QStringLiteral("No free file name in %1").arg(folder));
+}
+
+RecordingJournal::RecordingJournal(QString audioPath, QString journalPath, std::unique_ptr<QFile> file)
+    : m_audioPath(std::move(audioPath))
+    , m_journalPath(std::move(journalPath))
+    , m_file(std::move(file))
+{ }
+
+RecordingJournal::RecordingJournal(RecordingJournal&&) noexcept = default;
+RecordingJournal& RecordingJournal::operator=(RecordingJournal&&) noexcept = default;
+RecordingJournal::~RecordingJournal() = default;
+
+bool RecordingJournal::appendLine(const TimedTranscriptLine& line)
+{
+    return m_file && appendRecord(*m_file, encodeTimedTranscriptLine(line));
+}
+
+bool RecordingJournal::appendPublishedAudio(const QString& journalPath, const QString& audioFileName)
+{
+    QFile file(journalPath);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append)
+        && appendJson(file, {{QStringLiteral("audioFileName"), audioFileName}});
+}
+
+QList<RecordingJournal::Leftover> RecordingJournal::collectLeftovers(const QString& recordingsFolder,
+    const QDateTime& modifiedBefore, const std::function<double(const QString& audioPath)>& duration)
+{
+    QList<Leftover> leftovers;
+    const QDir inProgress(inProgressDirectory(recordingsFolder));
+    const QDir published(recordingsFolder);
+    const QStringList journals
+        = inProgress.entryList({QStringLiteral("*") + journalSuffix}, QDir::Files | QDir::NoSymLinks, QDir::Name);
+    for (const QString& journalName : journals) {
+        const QString journalPath = inProgress.filePath(journalName);
+        if (QFileInfo(journalPath).lastModified() >= modifiedBefore)
+            continue;
+        const std::optional<JournalContents> contents = readJournal(journalPath);
+        if (!contents) {
+            qCWarning(lcRecordingStore, "Skipping unreadable recording journal %s", qUtf8Printable(journalPath));
+            continue;
+        }
+        const QString audioPath = inProgress.filePath(journalName.chopped(journalSuffix.size()) + audioSuffix);
+        std::optional<QString> audioFileName = contents->publishedAudio;
+        const QFileInfo partialAudio(audioPath);
+        if (partialAudio.isFile() && !partialAudio.isSymLink()) {
+            if (partialAudio.size() == 0 && contents->transcript.isEmpty()) {
+                // Killed before the first fragment and before any line.
+                QFile::remove(audioPath);
+                QFile::remove(journalPath);
+                continue;
+            }
+            QString error;
+            audioFileName = RecordingStore::moveIntoDirectory(audioPath, recordingsFolder, &error);
+            if (!audioFileName) {
+                qCCritical(lcRecordingStore, "Cannot move a left recording into place: %s", qUtf8Printable(error));
+                continue;
+            }
+            appendPublishedAudio(journalPath, *audioFileName);
+        }
+        if (!audioFileName || !QFileInfo(published.filePath(*audioFileName)).isFile()) {
+            qCWarning(lcRecordingStore, "Removing a recording journal without audio: %s", qUtf8Printable(journalPath));
+            QFile::remove(journalPath);
+            continue;
+        }
+        const double seconds = duration(published.filePath(*audioFileName));
+        const RecordingDate end = contents->start + microseconds{qint64(seconds * 1e6)};
+        leftovers.append({journalPath,
+            RecordingEntry{contents->id, end, seconds, contents->language, *audioFileName, contents->transcript}});
+    }
+    return leftovers;
+}
+
+} // namespace tolvaran
