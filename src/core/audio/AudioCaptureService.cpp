@@ -211,6 +211,8 @@ struct AudioCaptureService::Session
     {
         startTime = pa_rtclock_now();
         clock = pa_context_rttime_new(pulse->context(), nextSilenceDue(), &Session::onClock, this);
+        if (!clock)
+            qCWarning(lcAudioCapture, "No capture clock: silence will not stand in for a silent monitor");
     }
 
     void stopClock()

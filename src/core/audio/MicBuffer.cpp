@@ -302,8 +302,18 @@ MicBuffer::~MicBuffer()
 
 QCoro::Task<bool> MicBuffer::startEngine()
 {
-    if (m_engine)
-        co_return isEngineRunning();
+    if (m_engine) {
+        bool hasFailed = false;
+        {
+            PulseEngine::Lock lock(*m_pulse);
+            hasFailed = m_engine->hasReportedStart && !m_engine->isRunning.load();
+        }
+        // A running engine, or one still starting, stays; a failed one is
+        // tried again.
+        if (!hasFailed)
+            co_return isEngineRunning();
+        stopEngine();
+    }
     const std::weak_ptr<int> alive = m_alive;
     if (!m_pulse || m_pulse->hasFailed())
         m_pulse = PulseEngine::shared(m_server);
