@@ -22,8 +22,8 @@ namespace {
 
 constexpr pa_usec_t bufferUsec = 20 * PA_USEC_PER_MSEC;
 constexpr size_t bufferSamples = size_t(AudioCaptureService::captureBufferFrames) * 2;
-// Buffers the server hands over at once: fewer wake-ups of every thread on
-// the way, for a few tens of milliseconds of delay.
+// Buffers handed on at once: fewer wake-ups of every thread on the way, for
+// a few tens of milliseconds of delay.
 constexpr size_t fragmentBuffers = 3;
 // How far the monitor may lag behind the clock before silence stands in for
 // it; above its usual delivery delay, so real audio is not pre-empted.
@@ -229,10 +229,12 @@ struct AudioCaptureService::Session
         return now > startTime ? (now - startTime) * quint64(captureSampleRate) / PA_USEC_PER_SEC : 0;
     }
 
+    quint64 heldFrames() const { return pending.size() / size_t(captureChannels); }
+
     // When the clock will have to fill in, should the monitor stay silent.
     pa_usec_t nextSilenceDue() const
     {
-        const quint64 frames = deliveredFrames + captureBufferFrames + lagFrames;
+        const quint64 frames = deliveredFrames + heldFrames() + captureBufferFrames + lagFrames;
         return startTime + frames * PA_USEC_PER_SEC / quint64(captureSampleRate);
     }
 
@@ -259,6 +261,10 @@ struct AudioCaptureService::Session
     void fillSilence()
     {
         const quint64 due = framesDue();
+        if (deliveredFrames + heldFrames() + captureBufferFrames + lagFrames > due)
+            return;
+        // What the monitor gave before it stalled goes out first.
+        deliverPending();
         while (deliveredFrames + captureBufferFrames + lagFrames <= due) {
             if (!isFilling) {
                 isFilling = true;
@@ -327,7 +333,11 @@ struct AudioCaptureService::Session
         auto* session = static_cast<Session*>(userdata);
         PulseContext::appendReadableSamples(stream, session->pending);
         session->isFilling = false;
-        session->deliverPending();
+        // The server may push every 20 ms whatever fragment was asked for:
+        // handing over a fragment at a time wakes the main thread a third
+        // as often.
+        if (session->pending.size() >= fragmentBuffers * bufferSamples)
+            session->deliverPending();
         // While the monitor delivers, the clock never has to wake.
         if (session->clock)
             pa_context_rttime_restart(session->pulse->context(), session->clock, session->nextSilenceDue());
