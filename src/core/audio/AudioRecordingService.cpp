@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 #include <vector>
 
@@ -474,6 +475,9 @@ void AudioRecordingService::stopRecording(Completion completion)
 
 void AudioRecordingService::runWorker()
 {
+    // A name of its own, so profiles and /proc tell the encoder apart.
+    if (pthread_setname_np(pthread_self(), "tolvaran-rec") != 0)
+        qCDebug(lcAudioRecording, "The recorder thread keeps its inherited name");
     std::unique_lock guard(m_lock);
     while (true) {
         m_isWorkerAwake = false;
