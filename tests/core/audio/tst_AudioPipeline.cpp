@@ -143,7 +143,7 @@ private slots:
         for (qsizetype i = 1; i < sent.size(); ++i)
             QCOMPARE(sent[i].size(), 640);
         const qint64 expected = elapsed / 20;
-        QVERIFY2(sent.size() >= expected - 6 && sent.size() <= expected + 1,
+        QVERIFY2(sent.size() >= expected - 9 && sent.size() <= expected + 1,
             qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(sent.size()).arg(elapsed)));
 
         auto finished = std::make_shared<std::atomic<bool>>(false);
