@@ -1,7 +1,7 @@
 // What a settings change and a start-up read cost: a slider in the settings
 // window assigns on every move, and each assignment reaches the disk at once.
-#include "settings/AppSettings.h"
 #include "model/ColorText.h"
+#include "settings/AppSettings.h"
 
 #include <QTemporaryDir>
 

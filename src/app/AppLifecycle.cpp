@@ -25,7 +25,7 @@ QCoro::Task<> AppLifecycle::start()
     m_viewModel.adoptLeftoverRecordings();
     // Asked here, not only when the panel opens: otherwise the permission is
     // still unknown at launch and listening would never start by itself.
-    m_viewModel.checkPermission();
+    co_await m_viewModel.checkPermission();
     if (m_settings.autoStartListening() && m_viewModel.hasPermission() && !m_isQuitting) {
         qCInfo(lcApp, "Starting to listen at launch");
         co_await m_viewModel.startListening();

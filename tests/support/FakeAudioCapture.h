@@ -26,14 +26,15 @@ public:
     bool micEnabled = false;
     std::optional<QString> selectedMicDeviceUID;
 
-    std::optional<AudioCaptureError> startCapture() override
+    // Answers at once, as a sound server that is already connected does.
+    QCoro::Task<std::optional<AudioCaptureError>> startCapture() override
     {
         calls.append(QStringLiteral("startCapture"));
         if (startFailure)
-            return startFailure;
+            co_return startFailure;
         capturing = true;
         m_hasSentHeader = false;
-        return std::nullopt;
+        co_return std::nullopt;
     }
 
     void stopCapture() override
@@ -42,7 +43,7 @@ public:
         capturing = false;
     }
 
-    bool checkPermission() const override { return permission; }
+    QCoro::Task<bool> checkPermission() override { co_return permission; }
 
     bool isMicEnabled() const override { return micEnabled; }
 
@@ -58,9 +59,13 @@ public:
 
     void stopMicEngine() override { calls.append(QStringLiteral("stopMicEngine")); }
 
-    bool checkMicPermission() const override { return micPermission; }
+    QCoro::Task<bool> checkMicPermission() override { co_return micPermission; }
 
-    void refreshMicDevices() override { calls.append(QStringLiteral("refreshMicDevices")); }
+    QCoro::Task<> refreshMicDevices() override
+    {
+        calls.append(QStringLiteral("refreshMicDevices"));
+        co_return;
+    }
 
     QList<MicDevice> availableMicDevices() const override { return devices; }
 

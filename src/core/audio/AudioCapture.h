@@ -4,6 +4,7 @@
 #include "MicDevice.h"
 
 #include <QByteArray>
+#include <QCoroTask>
 #include <QList>
 #include <QString>
 
@@ -14,7 +15,8 @@ namespace tolvaran {
 
 // What the live view model needs of the capture of system audio and the
 // microphone. AudioCaptureService is the one on the sound server; tests put a
-// scripted one in its place. Operations belong to the main thread; the
+// scripted one in its place. Operations belong to the main thread and never
+// wait there for the sound server: what needs its answer is a task. The
 // callbacks come on the capture thread.
 class AudioCapture
 {
@@ -28,18 +30,20 @@ public:
     // A capture lost while running; capture has then stopped.
     std::function<void(const QString&)> onError;
 
-    // Nothing on success; returns at once when already capturing.
-    virtual std::optional<AudioCaptureError> startCapture() = 0;
+    // Nothing on success; at once when already capturing. A stopCapture
+    // before it finishes ends it with a failure.
+    virtual QCoro::Task<std::optional<AudioCaptureError>> startCapture() = 0;
     virtual void stopCapture() = 0;
-    virtual bool checkPermission() const = 0;
+    virtual QCoro::Task<bool> checkPermission() = 0;
 
     virtual bool isMicEnabled() const = 0;
     virtual void setMicEnabled(bool enabled) = 0;
     virtual void setSelectedMicDeviceUID(std::optional<QString> uid) = 0;
+    // Starts the microphone in the background; returns at once.
     virtual void startMicEngine() = 0;
     virtual void stopMicEngine() = 0;
-    virtual bool checkMicPermission() const = 0;
-    virtual void refreshMicDevices() = 0;
+    virtual QCoro::Task<bool> checkMicPermission() = 0;
+    virtual QCoro::Task<> refreshMicDevices() = 0;
     virtual QList<MicDevice> availableMicDevices() const = 0;
 };
 

@@ -8,7 +8,8 @@ QString AudioCaptureError::errorDescription() const
     case Kind::captureFailure:
         return QStringLiteral("Audio capture failed: ") + m_message;
     case Kind::noDisplayFound:
-        return QStringLiteral("No display found for audio capture");
+        // On Linux the missing thing is a sound output, not a display.
+        return QStringLiteral("No sound output found for audio capture");
     case Kind::permissionDenied:
         return QStringLiteral("Screen recording permission is required for system audio capture");
     }

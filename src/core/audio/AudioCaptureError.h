@@ -11,6 +11,7 @@ public:
 
     static AudioCaptureError captureFailure(const QString& message) { return {Kind::captureFailure, message}; }
 
+    // The sound server has no default output whose sound could be captured.
     static AudioCaptureError noDisplayFound() { return {Kind::noDisplayFound, {}}; }
 
     static AudioCaptureError permissionDenied() { return {Kind::permissionDenied, {}}; }

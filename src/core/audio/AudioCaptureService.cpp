@@ -2,9 +2,13 @@
 
 #include "AudioResampler.h"
 #include "PulseContext.h"
+#include "PulseEngine.h"
 
+#include <QCoroFuture>
 #include <QLoggingCategory>
+#include <QPromise>
 
+#include <mutex>
 #include <pulse/pulseaudio.h>
 #include <vector>
 
@@ -16,14 +20,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto connectTimeout = 2s;
-// The permission probe runs while the menu opens: it must answer at once.
-constexpr auto probeTimeout = 800ms;
 constexpr pa_usec_t bufferUsec = 20 * PA_USEC_PER_MSEC;
 constexpr size_t bufferSamples = size_t(AudioCaptureService::captureBufferFrames) * 2;
+// Buffers handed on at once: fewer wake-ups of every thread on the way, for
+// a few tens of milliseconds of delay.
+constexpr size_t fragmentBuffers = 3;
 // How far the monitor may lag behind the clock before silence stands in for
 // it; above its usual delivery delay, so real audio is not pre-empted.
-constexpr quint64 lagFrames = 3 * AudioCaptureService::captureBufferFrames;
+constexpr quint64 lagFrames = (fragmentBuffers + 2) * AudioCaptureService::captureBufferFrames;
 // A burst beyond this lead over the clock would make the stream run ahead
 // of real time; it is dropped.
 constexpr quint64 maxLeadFrames = 10 * AudioCaptureService::captureBufferFrames;
@@ -40,27 +44,175 @@ void appendUInt16(QByteArray& bytes, quint16 value)
     bytes.append(char((value >> 8) & 0xFF));
 }
 
+QString contextError(pa_context* context)
+{
+    return QString::fromUtf8(pa_strerror(pa_context_errno(context)));
+}
+
 } // namespace
 
-// One running capture: the monitor stream and the 20 ms clock that keeps the
-// outgoing stream in real time. Its callbacks run on the pulse thread with
-// the mainloop lock held.
+// One running capture: the monitor stream, the clock that keeps the outgoing
+// stream in real time, and the watch on the default sink. Lives on the pulse
+// thread: everything but construction runs there or under its lock.
 struct AudioCaptureService::Session
 {
-    Session(AudioCaptureService* owner, std::unique_ptr<PulseContext> connection)
+    Session(AudioCaptureService* owner, PulseEngine* engine, QString sink, QString monitor)
         : service(owner)
-        , pulse(std::move(connection))
-    { }
+        , pulse(engine)
+        , sinkName(std::move(sink))
+        , sourceName(std::move(monitor))
+    {
+        readyPromise.start();
+    }
 
     ~Session()
     {
-        {
-            PulseContext::Lock lock(*pulse);
-            pulse->setOnConnectionLost({});
-            stopClock();
-            PulseContext::releaseStream(stream);
+        PulseEngine::Lock lock(*pulse);
+        close();
+    }
+
+    // Under the lock: afterwards nothing reaches the service any more.
+    void close()
+    {
+        isClosed = true;
+        isRunning = false;
+        if (changeHandler) {
+            pulse->removeChangeHandler(changeHandler);
+            changeHandler = 0;
         }
-        pulse.reset();
+        pulse->cancelTimer(readyDeadline);
+        stopClock();
+        for (pa_operation* operation : operations) {
+            pa_operation_cancel(operation);
+            pa_operation_unref(operation);
+        }
+        operations.clear();
+        PulseContext::releaseStream(stream);
+        reportReady(QStringLiteral("the capture was stopped"));
+    }
+
+    // Posts the stream's creation; the future gives an error text, empty
+    // once the stream runs.
+    QFuture<QString> open(const std::weak_ptr<Session>& self)
+    {
+        pulse->post([self](pa_context* context) {
+            if (const auto session = self.lock())
+                session->connect(context);
+        });
+        return readyPromise.future();
+    }
+
+    void connect(pa_context* context)
+    {
+        if (isClosed)
+            return;
+        if (!context) {
+            reportReady(pulse->failureText());
+            return;
+        }
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, uint32_t(captureSampleRate), uint8_t(captureChannels)};
+        pa_channel_map map;
+        pa_channel_map_init_stereo(&map);
+        stream = pa_stream_new(context, "System audio", &spec, &map);
+        if (!stream) {
+            reportReady(contextError(context));
+            return;
+        }
+        pa_stream_set_state_callback(stream, &Session::onState, this);
+        pa_stream_set_read_callback(stream, &Session::onRead, this);
+        pa_stream_set_moved_callback(stream, &Session::onMoved, this);
+        if (!PulseContext::connectRecord(
+                stream, sourceName, quint32(fragmentBuffers * bufferSamples * sizeof(float)))) {
+            reportReady(contextError(context));
+            PulseContext::releaseStream(stream);
+            return;
+        }
+        readyDeadline = pulse->startTimer(PulseEngine::connectTimeout, [this] {
+            readyDeadline = nullptr;
+            PulseContext::releaseStream(stream);
+            reportReady(QStringLiteral("the sound server did not answer in time"));
+        });
+        changeHandler = pulse->addChangeHandler([this](int facility, int, quint32) {
+            if (facility == PA_SUBSCRIPTION_EVENT_SERVER)
+                followDefaultSink();
+        });
+    }
+
+    void reportReady(const QString& error)
+    {
+        if (hasReportedReady)
+            return;
+        hasReportedReady = true;
+        readyPromise.addResult(error);
+        readyPromise.finish();
+    }
+
+    void track(pa_operation* operation)
+    {
+        // Finished ones go as new ones come.
+        std::erase_if(operations, [](pa_operation* done) {
+            if (pa_operation_get_state(done) == PA_OPERATION_RUNNING)
+                return false;
+            pa_operation_unref(done);
+            return true;
+        });
+        if (operation)
+            operations.push_back(operation);
+    }
+
+    // The default sink may have changed, or the server moved the stream
+    // (its source went away): the stream moves to the default sink's
+    // monitor, and the clock's silence covers the move.
+    void followDefaultSink()
+    {
+        track(pa_context_get_server_info(
+            pulse->context(),
+            [](pa_context* context, const pa_server_info* info, void* userdata) {
+                auto* session = static_cast<Session*>(userdata);
+                if (!info || !info->default_sink_name || !*info->default_sink_name)
+                    return;
+                session->track(pa_context_get_sink_info_by_name(
+                    context, info->default_sink_name,
+                    [](pa_context* c, const pa_sink_info* sink, int eol, void* data) {
+                        if (eol != 0 || !sink)
+                            return;
+                        static_cast<Session*>(data)->moveTo(c, *sink);
+                    },
+                    session));
+            },
+            this));
+    }
+
+    void moveTo(pa_context* context, const pa_sink_info& sink)
+    {
+        if (!stream || !sink.monitor_source_name || pa_stream_get_state(stream) != PA_STREAM_READY)
+            return;
+        sinkName = QString::fromUtf8(sink.name);
+        const QString monitor = QString::fromUtf8(sink.monitor_source_name);
+        const char* device = pa_stream_get_device_name(stream);
+        if (device && monitor == QString::fromUtf8(device))
+            return;
+        qCInfo(lcAudioCapture, "Default output is now %s; capturing %s", qUtf8Printable(sinkName),
+            qUtf8Printable(monitor));
+        {
+            std::lock_guard guard(sourceNameLock);
+            sourceName = monitor;
+        }
+        track(pa_context_move_source_output_by_name(
+            context, pa_stream_get_index(stream), sink.monitor_source_name,
+            [](pa_context* c, int success, void*) {
+                if (!success)
+                    qCWarning(lcAudioCapture, "Cannot follow the default output: %s", pa_strerror(pa_context_errno(c)));
+            },
+            nullptr));
+    }
+
+    void startClock()
+    {
+        startTime = pa_rtclock_now();
+        clock = pa_context_rttime_new(pulse->context(), nextSilenceDue(), &Session::onClock, this);
+        if (!clock)
+            qCWarning(lcAudioCapture, "No capture clock: silence will not stand in for a silent monitor");
     }
 
     void stopClock()
@@ -75,6 +227,15 @@ struct AudioCaptureService::Session
     {
         const pa_usec_t now = pa_rtclock_now();
         return now > startTime ? (now - startTime) * quint64(captureSampleRate) / PA_USEC_PER_SEC : 0;
+    }
+
+    quint64 heldFrames() const { return pending.size() / size_t(captureChannels); }
+
+    // When the clock will have to fill in, should the monitor stay silent.
+    pa_usec_t nextSilenceDue() const
+    {
+        const quint64 frames = deliveredFrames + heldFrames() + captureBufferFrames + lagFrames;
+        return startTime + frames * PA_USEC_PER_SEC / quint64(captureSampleRate);
     }
 
     void deliver(const float* samples)
@@ -95,11 +256,15 @@ struct AudioCaptureService::Session
         pending.erase(pending.begin(), pending.begin() + qsizetype(offset));
     }
 
-    // The monitor is silent while nothing plays or the sink sleeps; the
-    // server must still hear time pass.
+    // The monitor is silent while nothing plays, the sink sleeps or the
+    // stream moves; the server must still hear time pass.
     void fillSilence()
     {
         const quint64 due = framesDue();
+        if (deliveredFrames + heldFrames() + captureBufferFrames + lagFrames > due)
+            return;
+        // What the monitor gave before it stalled goes out first.
+        deliverPending();
         while (deliveredFrames + captureBufferFrames + lagFrames <= due) {
             if (!isFilling) {
                 isFilling = true;
@@ -121,10 +286,12 @@ struct AudioCaptureService::Session
             return;
         isRunning = false;
         stopClock();
-        if (stream) {
-            pa_stream_set_read_callback(stream, nullptr, nullptr);
-            pa_stream_set_state_callback(stream, &Session::onState, this);
+        if (changeHandler) {
+            pulse->removeChangeHandler(changeHandler);
+            changeHandler = 0;
         }
+        if (stream)
+            pa_stream_set_read_callback(stream, nullptr, nullptr);
         service->m_isCapturing = false;
         qCCritical(lcAudioCapture, "Audio capture lost: %s", qUtf8Printable(message));
         if (service->onError)
@@ -135,12 +302,30 @@ struct AudioCaptureService::Session
     {
         auto* session = static_cast<Session*>(userdata);
         const pa_stream_state_t state = pa_stream_get_state(stream);
-        if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
-            session->reportLoss(
-                QStringLiteral("the system audio stream ended: %1")
-                    .arg(QString::fromUtf8(pa_strerror(pa_context_errno(pa_stream_get_context(stream))))));
+        if (state == PA_STREAM_READY && !session->hasReportedReady) {
+            session->pulse->cancelTimer(session->readyDeadline);
+            session->isRunning = true;
+            session->startClock();
+            session->reportReady({});
+        } else if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+            const QString reason = contextError(pa_stream_get_context(stream));
+            if (!session->hasReportedReady) {
+                session->pulse->cancelTimer(session->readyDeadline);
+                session->reportReady(reason);
+            } else {
+                session->reportLoss(QStringLiteral("the system audio stream ended: %1").arg(reason));
+            }
         }
-        pa_threaded_mainloop_signal(session->pulse->mainloop(), 0);
+    }
+
+    static void onMoved(pa_stream* stream, void* userdata)
+    {
+        auto* session = static_cast<Session*>(userdata);
+        if (const char* device = pa_stream_get_device_name(stream)) {
+            std::lock_guard guard(session->sourceNameLock);
+            session->sourceName = QString::fromUtf8(device);
+        }
+        session->followDefaultSink();
     }
 
     static void onRead(pa_stream* stream, size_t, void* userdata)
@@ -148,20 +333,37 @@ struct AudioCaptureService::Session
         auto* session = static_cast<Session*>(userdata);
         PulseContext::appendReadableSamples(stream, session->pending);
         session->isFilling = false;
-        session->deliverPending();
+        // The server may push every 20 ms whatever fragment was asked for:
+        // handing over a fragment at a time wakes the main thread a third
+        // as often.
+        if (session->pending.size() >= fragmentBuffers * bufferSamples)
+            session->deliverPending();
+        // While the monitor delivers, the clock never has to wake.
+        if (session->clock)
+            pa_context_rttime_restart(session->pulse->context(), session->clock, session->nextSilenceDue());
     }
 
     static void onClock(pa_mainloop_api*, pa_time_event* event, const struct timeval*, void* userdata)
     {
         auto* session = static_cast<Session*>(userdata);
         session->fillSilence();
-        pa_context_rttime_restart(session->pulse->context(), event, pa_rtclock_now() + bufferUsec);
+        pa_context_rttime_restart(
+            session->pulse->context(), event, std::max(session->nextSilenceDue(), pa_rtclock_now() + bufferUsec));
     }
 
     AudioCaptureService* service;
-    std::unique_ptr<PulseContext> pulse;
+    PulseEngine* pulse;
+    QString sinkName;
+    mutable std::mutex sourceNameLock;
+    QString sourceName;
     pa_stream* stream = nullptr;
     pa_time_event* clock = nullptr;
+    PulseEngine::Timer* readyDeadline = nullptr;
+    int changeHandler = 0;
+    std::vector<pa_operation*> operations;
+    QPromise<QString> readyPromise;
+    bool hasReportedReady = false;
+    bool isClosed = false;
     pa_usec_t startTime = 0;
     quint64 deliveredFrames = 0;
     bool isRunning = false;
@@ -178,66 +380,64 @@ AudioCaptureService::AudioCaptureService(std::optional<QString> server)
 AudioCaptureService::~AudioCaptureService()
 {
     stopCapture();
+    m_micBufferStore.stopEngine();
 }
 
-std::optional<AudioCaptureError> AudioCaptureService::startCapture()
+QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture()
 {
     if (m_isCapturing)
-        return std::nullopt;
+        co_return std::nullopt;
     // What a lost capture left behind.
     stopCapture();
+    const quint64 generation = m_generation;
+    const std::weak_ptr<int> alive = m_alive;
+    const auto overtaken = [&] { return alive.expired() || m_generation != generation; };
+    const auto stopped = AudioCaptureError::captureFailure(QStringLiteral("the capture was stopped while starting"));
 
-    QString reason;
-    auto pulse = PulseContext::connect(QStringLiteral("Tolvaran system audio"), connectTimeout, &reason, m_server);
-    if (!pulse)
-        return AudioCaptureError::captureFailure(reason);
-    const auto server = pulse->serverInfo();
-    if (!server)
-        return AudioCaptureError::captureFailure(QStringLiteral("the sound server did not answer"));
-    const auto sink = server->defaultSinkName.isEmpty() ? std::nullopt : pulse->sink(server->defaultSinkName);
+    const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
+    const auto server = co_await pulse->serverInfo();
+    if (overtaken())
+        co_return stopped;
+    if (!server) {
+        const QString reason = pulse->failureText();
+        co_return AudioCaptureError::captureFailure(
+            reason.isEmpty() ? QStringLiteral("the sound server did not answer") : reason);
+    }
+    if (server->defaultSinkName.isEmpty())
+        co_return AudioCaptureError::noDisplayFound();
+    const auto sink = co_await pulse->sink(server->defaultSinkName);
+    if (overtaken())
+        co_return stopped;
     if (!sink || sink->monitorSourceName.isEmpty())
-        return AudioCaptureError::noDisplayFound();
+        co_return AudioCaptureError::noDisplayFound();
 
-    auto session = std::make_unique<Session>(this, std::move(pulse));
     qCInfo(lcAudioCapture, "Starting audio capture...");
     m_hasSentHeader = false;
-    {
-        PulseContext::Lock lock(*session->pulse);
-        pa_context* context = session->pulse->context();
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, uint32_t(captureSampleRate), uint8_t(captureChannels)};
-        pa_channel_map map;
-        pa_channel_map_init_stereo(&map);
-        session->stream = pa_stream_new(context, "System audio", &spec, &map);
-        if (!session->stream) {
-            return AudioCaptureError::captureFailure(QString::fromUtf8(pa_strerror(pa_context_errno(context))));
-        }
-        pa_stream_set_state_callback(session->stream, &Session::onState, session.get());
-        pa_stream_set_read_callback(session->stream, &Session::onRead, session.get());
-        session->startTime = pa_rtclock_now();
-        if (!PulseContext::connectRecord(
-                session->stream, sink->monitorSourceName, quint32(bufferSamples * sizeof(float)))) {
-            return AudioCaptureError::captureFailure(QString::fromUtf8(pa_strerror(pa_context_errno(context))));
-        }
-        if (!session->pulse->waitForStreamReady(session->stream, connectTimeout, &reason))
-            return AudioCaptureError::captureFailure(reason);
-        Session* running = session.get();
-        session->pulse->setOnConnectionLost(
-            [running] { running->reportLoss(QStringLiteral("the connection to the sound server was lost")); });
-        session->clock = pa_context_rttime_new(context, pa_rtclock_now() + bufferUsec, &Session::onClock, running);
-        if (!session->clock)
-            return AudioCaptureError::captureFailure(QStringLiteral("cannot start the capture clock"));
-        session->isRunning = true;
-        m_isCapturing = true;
+    auto session = std::make_shared<Session>(this, pulse.get(), sink->name, sink->monitorSourceName);
+    m_pulse = pulse;
+    m_session = session;
+    const QString failure = co_await session->open(session);
+    if (overtaken())
+        co_return stopped;
+    if (!failure.isEmpty()) {
+        m_session.reset();
+        co_return AudioCaptureError::captureFailure(failure);
     }
-    m_session = std::move(session);
-    if (isMicEnabled())
-        startMicEngine();
+    m_isCapturing = true;
+    if (isMicEnabled()) {
+        qCInfo(lcAudioCapture, "Starting mic engine...");
+        co_await m_micBufferStore.startEngine();
+        if (overtaken())
+            co_return stopped;
+        qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", isMicEnabled() ? "true" : "false");
+    }
     qCInfo(lcAudioCapture, "Audio capture started successfully");
-    return std::nullopt;
+    co_return std::nullopt;
 }
 
 void AudioCaptureService::stopCapture()
 {
+    ++m_generation;
     if (!m_session)
         return;
     m_micBufferStore.stopEngine();
@@ -245,23 +445,33 @@ void AudioCaptureService::stopCapture()
     m_isCapturing = false;
 }
 
-bool AudioCaptureService::checkPermission() const
+QString AudioCaptureService::capturedSourceName() const
 {
-    const auto pulse = PulseContext::connect(QStringLiteral("Tolvaran probe"), probeTimeout, nullptr, m_server);
-    if (!pulse)
-        return false;
-    const auto server = pulse->serverInfo();
+    const std::shared_ptr<Session> session = m_session;
+    if (!session)
+        return {};
+    std::lock_guard guard(session->sourceNameLock);
+    return session->sourceName;
+}
+
+QCoro::Task<bool> AudioCaptureService::checkPermission()
+{
+    const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
+    const auto server = co_await pulse->serverInfo();
     if (!server || server->defaultSinkName.isEmpty())
-        return false;
-    const auto sink = pulse->sink(server->defaultSinkName);
-    return sink && !sink->monitorSourceName.isEmpty();
+        co_return false;
+    const auto sink = co_await pulse->sink(server->defaultSinkName);
+    co_return sink && !sink->monitorSourceName.isEmpty();
 }
 
 void AudioCaptureService::startMicEngine()
 {
     qCInfo(lcAudioCapture, "Starting mic engine...");
-    m_micBufferStore.startEngine();
-    qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", isMicEnabled() ? "true" : "false");
+    [](MicBuffer& micBuffer, std::weak_ptr<int> alive) -> QCoro::Task<> {
+        co_await micBuffer.startEngine();
+        if (!alive.expired())
+            qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", micBuffer.isEnabled() ? "true" : "false");
+    }(m_micBufferStore, m_alive);
 }
 
 void AudioCaptureService::stopMicEngine()
@@ -269,20 +479,23 @@ void AudioCaptureService::stopMicEngine()
     m_micBufferStore.stopEngine();
 }
 
-bool AudioCaptureService::checkMicPermission() const
+QCoro::Task<bool> AudioCaptureService::checkMicPermission()
 {
-    return PulseContext::connect(QStringLiteral("Tolvaran probe"), probeTimeout, nullptr, m_server) != nullptr;
+    const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
+    co_return (co_await pulse->serverInfo()).has_value();
 }
 
-void AudioCaptureService::refreshMicDevices()
+QCoro::Task<> AudioCaptureService::refreshMicDevices()
 {
+    const std::weak_ptr<int> alive = m_alive;
+    const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
+    const auto sources = co_await pulse->sources();
+    if (alive.expired())
+        co_return;
     QList<MicDevice> devices;
-    if (const auto pulse
-        = PulseContext::connect(QStringLiteral("Tolvaran devices"), connectTimeout, nullptr, m_server)) {
-        for (const auto& source : pulse->sources()) {
-            if (!source.isMonitor)
-                devices.append({source.name, source.description});
-        }
+    for (const auto& source : sources.value_or(QList<PulseEngine::SourceInfo>())) {
+        if (!source.isMonitor)
+            devices.append({source.name, source.description});
     }
     m_availableMicDevices = devices;
 }

@@ -25,10 +25,13 @@ struct CapturedAudioBuffer
     double sampleRate = 0;
 };
 
-// Captures what the computer plays (the default sink's monitor) and turns
-// every 20 ms buffer into one chunk of 16 kHz mono 16-bit PCM, optionally
-// with the microphone mixed in. The first chunk after each start carries a
-// WAV header for an endless stream.
+class PulseEngine;
+
+// Captures what the computer plays (the default sink's monitor, following the
+// default sink when the user switches outputs) and turns every 20 ms buffer
+// into one chunk of 16 kHz mono 16-bit PCM, optionally with the microphone
+// mixed in. The first chunk after each start carries a WAV header for an
+// endless stream.
 //
 // Everything is called on the main thread, except the callbacks and
 // handleCapturedBuffer, which run on the capture thread (the sound server
@@ -53,11 +56,11 @@ public:
 
     bool isCapturing() const { return m_isCapturing.load(); }
 
-    // Blocks for at most a few seconds, also when the sound server is gone.
-    std::optional<AudioCaptureError> startCapture() override;
+    QCoro::Task<std::optional<AudioCaptureError>> startCapture() override;
+    // Never waits for the sound server.
     void stopCapture() override;
     // True when the sound server answers and its default sink has a monitor.
-    bool checkPermission() const override;
+    QCoro::Task<bool> checkPermission() override;
 
     bool isMicEnabled() const override { return m_micBufferStore.isEnabled(); }
 
@@ -72,12 +75,15 @@ public:
 
     void startMicEngine() override;
     void stopMicEngine() override;
-    bool checkMicPermission() const override;
-    void refreshMicDevices() override;
+    QCoro::Task<bool> checkMicPermission() override;
+    QCoro::Task<> refreshMicDevices() override;
 
     QList<MicDevice> availableMicDevices() const override { return m_availableMicDevices; }
 
     MicBuffer& micBufferStore() { return m_micBufferStore; }
+
+    // The monitor source being captured, empty while not capturing. Any thread.
+    QString capturedSourceName() const;
 
     // The per-buffer pipeline; runs on the capture thread.
     void handleCapturedBuffer(const CapturedAudioBuffer& buffer);
@@ -91,9 +97,14 @@ private:
     const std::optional<QString> m_server;
     std::atomic<bool> m_isCapturing{false};
     std::atomic<bool> m_hasSentHeader{false};
-    std::unique_ptr<Session> m_session;
+    // Counts starts and stops, so a start that a stop overtook gives up.
+    quint64 m_generation = 0;
+    std::shared_ptr<PulseEngine> m_pulse;
+    std::shared_ptr<Session> m_session;
     MicBuffer m_micBufferStore;
     QList<MicDevice> m_availableMicDevices;
+    // Tells a suspended task whether this service still exists.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };
 
 } // namespace tolvaran

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QUrl>
 
-#include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <functional>
-#include <list>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -16,10 +16,12 @@
 namespace tolvaran {
 
 // Writes the PCM of a listening run (16-bit little-endian, mono, 16 kHz) into
-// an AAC file in an M4A container in the temporary folder. Start and stop come
-// from the main thread, data from the capture thread: one lock covers the
-// whole state. The file is written in fragments, so a file cut short by a
-// crash stays playable up to its last fragment.
+// an AAC file in an M4A container. Start and stop come from the main thread,
+// data from the capture thread; encoding and writing run on a worker thread
+// of their own, fed through a bounded queue, so a slow disk never holds up
+// the capture. When the queue is full the recording loses audio (and says so
+// once); the caller never waits. The file is written in fragments, so a file
+// cut short by a crash stays playable up to its last fragment.
 class AudioRecordingService
 {
 public:
@@ -30,10 +32,12 @@ public:
     static constexpr int inputSampleRate = 16000;
     static constexpr int outputSampleRate = 44100;
     static constexpr int outputBitRate = 64000;
+    // What the queue holds before the recording drops audio.
+    static constexpr qint64 defaultQueueFrames = 10 * inputSampleRate;
 
     // Writes into QDir::tempPath().
     AudioRecordingService();
-    explicit AudioRecordingService(const QString& outputDirectory);
+    explicit AudioRecordingService(const QString& outputDirectory, qint64 queueFrames = defaultQueueFrames);
     // Stops a running recording and waits until every file is finished. Must
     // not run inside a completion of this recorder.
     ~AudioRecordingService();
@@ -46,41 +50,41 @@ public:
     // Records into filePath, which must already exist (created by the caller,
     // so it chooses the name and the folder).
     bool startRecording(const QString& filePath);
-    // Any thread. A chunk that cannot be written is dropped; an odd last byte
-    // is ignored.
+    // Any thread; never waits for the disk. A chunk that cannot be queued is
+    // dropped; an odd last byte is ignored.
     void appendPCMData(QByteArrayView data);
     // Calls completion exactly once: at once on this thread when nothing is
-    // recording, otherwise on a thread of its own once the file is finished.
+    // recording, otherwise on the worker thread once the file is finished.
     // Recording may start again at once.
     void stopRecording(Completion completion);
 
     bool isRecording() const;
     std::optional<QDateTime> recordingStartDate() const;
-    // Frames written so far in the running recording.
+    // Frames taken into the running recording so far (dropped ones not counted).
     qint64 sampleOffset() const;
 
 private:
     struct Encoder;
+    struct Recording;
+    struct Job;
 
-    struct Finisher
-    {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> done;
-    };
-
-    void finishInBackground(std::unique_ptr<Encoder> encoder, QString path, double duration, Completion completion);
+    void runWorker();
+    void wakeWorker(std::unique_lock<std::mutex>& guard);
 
     const QString m_outputDirectory;
+    const qint64 m_queueFrames;
 
     mutable std::mutex m_lock;
-    std::unique_ptr<Encoder> m_encoder;
-    std::optional<QString> m_outputPath;
+    std::condition_variable m_workAvailable;
+    std::shared_ptr<Recording> m_recording;
     qint64 m_sampleOffset = 0;
     bool m_isRecording = false;
     std::optional<QDateTime> m_recordingStartDate;
-
-    std::mutex m_finishersLock;
-    std::list<Finisher> m_finishers;
+    std::deque<Job> m_queue;
+    qint64 m_queuedFrames = 0;
+    bool m_isWorkerAwake = false;
+    bool m_isStopping = false;
+    std::thread m_worker;
 };
 
 } // namespace tolvaran

@@ -43,7 +43,7 @@ CallMonitorService::Probes CallMonitorService::systemProbes()
     auto input = std::make_shared<DefaultInputProbe>();
     return Probes{
         [] { return isProcessRunning(teamsProcessNames); },
-        [input] { return input->isDefaultInputInUse(); },
+        [input]() -> QCoro::Task<bool> { co_return co_await input->isDefaultInputInUse(); },
     };
 }
 
@@ -51,6 +51,7 @@ void CallMonitorService::startMonitoring()
 {
     if (m_isMonitoring)
         return;
+    ++m_generation;
     setMonitoring(true);
     setCallActive(false);
     qCInfo(lcCallMonitor, "Call monitoring started");
@@ -65,13 +66,23 @@ void CallMonitorService::startMonitoring()
     m_timer->start();
 }
 
-void CallMonitorService::checkCallState()
+QCoro::Task<> CallMonitorService::checkCallState()
 {
+    if (m_isChecking)
+        co_return;
+    m_isChecking = true;
+    const QPointer<CallMonitorService> self(this);
+    const quint64 generation = m_generation;
     const bool teams = m_probes.isTeamsRunning ? m_probes.isTeamsRunning() : false;
-    const bool mic = m_probes.isMicrophoneInUse ? m_probes.isMicrophoneInUse() : false;
+    const bool mic = m_probes.isMicrophoneInUse ? co_await m_probes.isMicrophoneInUse() : false;
+    if (!self)
+        co_return;
+    m_isChecking = false;
+    if (generation != m_generation)
+        co_return;
     const bool active = teams && mic;
     if (active == m_isCallActive)
-        return;
+        co_return;
     setCallActive(active);
     qCInfo(lcCallMonitor, "Call state changed: active=%s (teams=%s, mic=%s)", text(active), text(teams), text(mic));
     if (onCallStateChanged)
@@ -86,6 +97,7 @@ void CallMonitorService::stopMonitoring()
         m_timer->deleteLater();
         m_timer = nullptr;
     }
+    ++m_generation;
     setMonitoring(false);
     if (m_isCallActive) {
         setCallActive(false);

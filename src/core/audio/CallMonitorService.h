@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoroTask>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -11,7 +12,9 @@ class QTimer;
 namespace tolvaran {
 
 // Decides every 2 seconds whether a Teams call is going on: a Teams client
-// runs and the default input is in use. Main thread only.
+// runs and the default input is in use. Main thread only; the sound server is
+// asked without waiting, and a check still waiting for its answer lets the
+// next tick pass.
 class CallMonitorService : public QObject
 {
     Q_OBJECT
@@ -23,7 +26,7 @@ public:
     struct Probes
     {
         std::function<bool()> isTeamsRunning;
-        std::function<bool()> isMicrophoneInUse;
+        std::function<QCoro::Task<bool>()> isMicrophoneInUse;
     };
 
     // Executable names of the Teams clients for Linux.
@@ -46,7 +49,8 @@ public:
 
     void startMonitoring();
     void stopMonitoring();
-    void checkCallState();
+    // Finishes at once when the probes answer at once.
+    QCoro::Task<> checkCallState();
 
 signals:
     void isCallActiveChanged();
@@ -60,6 +64,9 @@ private:
     QTimer* m_timer = nullptr;
     bool m_isCallActive = false;
     bool m_isMonitoring = false;
+    bool m_isChecking = false;
+    // Counts starts and stops: a check that one overtook decides nothing.
+    quint64 m_generation = 0;
 };
 
 } // namespace tolvaran

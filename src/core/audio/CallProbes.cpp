@@ -1,8 +1,9 @@
 #include "CallProbes.h"
 
-#include "PulseContext.h"
+#include "PulseEngine.h"
 
 #include <QCoreApplication>
+#include <QCoroFuture>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,27 +46,29 @@ bool isProcessRunning(const QSet<QString>& executableNames, const QString& procR
     return false;
 }
 
-DefaultInputProbe::DefaultInputProbe() = default;
+DefaultInputProbe::DefaultInputProbe(std::optional<QString> server)
+    : m_server(std::move(server))
+{ }
 
 DefaultInputProbe::~DefaultInputProbe() = default;
 
-bool DefaultInputProbe::isDefaultInputInUse()
+QCoro::Task<bool> DefaultInputProbe::isDefaultInputInUse()
 {
-    if (!m_pulse || !m_pulse->isConnected()) {
-        m_pulse.reset();
-        m_pulse = PulseContext::connect(QStringLiteral("Tolvaran call monitor"), std::chrono::seconds(1));
-        if (!m_pulse)
-            return false;
-    }
-    const auto server = m_pulse->serverInfo();
+    if (!m_pulse || m_pulse->hasFailed())
+        m_pulse = PulseEngine::shared(m_server);
+    // Kept by the task: the probe may go while the server is asked.
+    const std::shared_ptr<PulseEngine> pulse = m_pulse;
+    const auto server = co_await pulse->serverInfo();
     if (!server || server->defaultSourceName.isEmpty())
-        return false;
-    const auto source = m_pulse->source(server->defaultSourceName);
+        co_return false;
+    const auto source = co_await pulse->source(server->defaultSourceName);
     if (!source || !source->isRunning)
-        return false;
+        co_return false;
     const qint64 ownProcess = QCoreApplication::applicationPid();
-    const auto outputs = m_pulse->sourceOutputs();
-    return std::any_of(outputs.begin(), outputs.end(), [&](const PulseContext::SourceOutputInfo& output) {
+    const auto outputs = co_await pulse->sourceOutputs();
+    if (!outputs)
+        co_return false;
+    co_return std::any_of(outputs->begin(), outputs->end(), [&](const PulseEngine::SourceOutputInfo& output) {
         return output.sourceIndex == source->index && !output.isCorked && output.processId
             && *output.processId != ownProcess;
     });

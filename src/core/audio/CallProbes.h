@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QCoroTask>
 #include <QSet>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace tolvaran {
 
-class PulseContext;
+class PulseEngine;
 
 // True when a process runs whose executable has one of these names (exact,
 // case-sensitive). Reads the executable link, or the first command-line word
@@ -17,22 +19,26 @@ bool isProcessRunning(const QSet<QString>& executableNames, const QString& procR
 
 // Whether another program records from the sound server's default input.
 // This program's own microphone stream does not count: otherwise listening
-// with the microphone on would keep a call going after it ended. Keeps one
-// connection and reconnects when it was lost. Blocking; main thread.
+// with the microphone on would keep a call going after it ended. Uses the
+// program's sound server connection, and a new one once it was lost. Never
+// waits on the calling thread.
 class DefaultInputProbe
 {
 public:
-    DefaultInputProbe();
+    // server = nullopt: the user's default sound server.
+    explicit DefaultInputProbe(std::optional<QString> server = std::nullopt);
     ~DefaultInputProbe();
 
     DefaultInputProbe(const DefaultInputProbe&) = delete;
     DefaultInputProbe& operator=(const DefaultInputProbe&) = delete;
 
-    // Every failure (no server, no default source) counts as not in use.
-    bool isDefaultInputInUse();
+    // Every failure (no server, no default source, no answer) counts as not
+    // in use.
+    QCoro::Task<bool> isDefaultInputInUse();
 
 private:
-    std::unique_ptr<PulseContext> m_pulse;
+    const std::optional<QString> m_server;
+    std::shared_ptr<PulseEngine> m_pulse;
 };
 
 } // namespace tolvaran

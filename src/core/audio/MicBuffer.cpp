@@ -2,9 +2,13 @@
 
 #include "AudioResampler.h"
 #include "PulseContext.h"
+#include "PulseEngine.h"
 
+#include <QCoroFuture>
 #include <QLoggingCategory>
+#include <QPromise>
 
+#include <mutex>
 #include <pulse/pulseaudio.h>
 #include <vector>
 
@@ -14,63 +18,243 @@ namespace tolvaran {
 
 using namespace std::chrono_literals;
 
-namespace {
-
-constexpr auto connectTimeout = 2s;
-
-} // namespace
-
-// A running record stream and the frames that do not yet fill a block. Its
-// callbacks run on the pulse thread with the mainloop lock held.
+// A record stream on the chosen source, or the default input, and the frames
+// that do not yet fill a block. Lives on the pulse thread: everything but
+// construction runs there or under its lock.
 struct MicBuffer::Engine
 {
-    Engine(MicBuffer* buffer, std::unique_ptr<PulseContext> connection)
+    Engine(MicBuffer* buffer, PulseEngine* engine, std::optional<QString> chosen)
         : owner(buffer)
-        , pulse(std::move(connection))
-    { }
+        , pulse(engine)
+        , chosenSource(std::move(chosen))
+    {
+        startedPromise.start();
+    }
 
     ~Engine()
     {
-        if (stream) {
-            PulseContext::Lock lock(*pulse);
-            PulseContext::releaseStream(stream);
-        }
-        pulse.reset();
+        PulseEngine::Lock lock(*pulse);
+        close();
     }
 
-    // Opens a record stream in the source's own format; on failure gives the
-    // sound server's error code.
-    int open(const PulseContext::SourceInfo& source)
+    // Under the lock: afterwards no block reaches the buffer any more.
+    void close()
     {
-        PulseContext::Lock lock(*pulse);
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, source.sampleRate, source.channels};
-        if (!pa_sample_spec_valid(&spec))
-            return PA_ERR_NOTSUPPORTED;
+        isClosed = true;
+        pulse->cancelTimer(deadline);
+        for (pa_operation* operation : operations) {
+            pa_operation_cancel(operation);
+            pa_operation_unref(operation);
+        }
+        operations.clear();
+        PulseContext::releaseStream(stream);
+        isRunning = false;
+        reportStarted(false);
+    }
+
+    QFuture<bool> start(const std::weak_ptr<Engine>& self)
+    {
+        pulse->post([self](pa_context* context) {
+            const auto engine = self.lock();
+            if (!engine || engine->isClosed)
+                return;
+            if (!context) {
+                engine->reportStarted(false);
+                return;
+            }
+            // A server that stops answering half way must not leave the start pending.
+            engine->deadline = engine->pulse->startTimer(PulseEngine::connectTimeout * 2, [engine = engine.get()] {
+                engine->deadline = nullptr;
+                engine->reportStarted(false);
+            });
+            if (engine->chosenSource)
+                engine->lookUp(*engine->chosenSource, true);
+            else
+                engine->openDefault();
+        });
+        return startedPromise.future();
+    }
+
+    void reportStarted(bool started)
+    {
+        if (hasReportedStart)
+            return;
+        hasReportedStart = true;
+        pulse->cancelTimer(deadline);
+        startedPromise.addResult(started);
+        startedPromise.finish();
+    }
+
+    void track(pa_operation* operation)
+    {
+        std::erase_if(operations, [](pa_operation* done) {
+            if (pa_operation_get_state(done) == PA_OPERATION_RUNNING)
+                return false;
+            pa_operation_unref(done);
+            return true;
+        });
+        if (operation)
+            operations.push_back(operation);
+        else
+            reportStarted(false);
+    }
+
+    void openDefault()
+    {
+        isOnChosen = false;
+        track(pa_context_get_server_info(
+            pulse->context(),
+            [](pa_context*, const pa_server_info* info, void* userdata) {
+                auto* engine = static_cast<Engine*>(userdata);
+                if (!info || !info->default_source_name || !*info->default_source_name) {
+                    engine->reportStarted(false);
+                    return;
+                }
+                engine->lookUp(QString::fromUtf8(info->default_source_name), false);
+            },
+            this));
+    }
+
+    void lookUp(const QString& name, bool chosen)
+    {
+        isOnChosen = chosen;
+        lookupFound = false;
+        const QByteArray utf8Name = name.toUtf8();
+        track(pa_context_get_source_info_by_name(
+            pulse->context(), utf8Name.constData(),
+            [](pa_context*, const pa_source_info* info, int eol, void* userdata) {
+                auto* engine = static_cast<Engine*>(userdata);
+                if (eol == 0 && info) {
+                    if (!engine->lookupFound) {
+                        engine->lookupFound = true;
+                        engine->open(*info);
+                    }
+                } else if (!engine->lookupFound) {
+                    // A source the server does not know means the default input, silently.
+                    if (engine->isOnChosen)
+                        engine->openDefault();
+                    else
+                        engine->reportStarted(false);
+                }
+            },
+            this));
+    }
+
+    void open(const pa_source_info& source)
+    {
+        const QString name = QString::fromUtf8(source.name);
+        if (source.monitor_of_sink != PA_INVALID_INDEX) {
+            if (isOnChosen) {
+                giveUpOnChosen(PA_ERR_NOTSUPPORTED);
+            } else {
+                // Mixing a monitor back in would double what the computer plays.
+                qCInfo(lcMicBuffer, "Default input %s is a monitor, not a microphone", qUtf8Printable(name));
+                reportStarted(false);
+            }
+            return;
+        }
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, source.sample_spec.rate, source.sample_spec.channels};
+        if (!pa_sample_spec_valid(&spec)) {
+            if (isOnChosen)
+                giveUpOnChosen(PA_ERR_NOTSUPPORTED);
+            else
+                reportStarted(false);
+            return;
+        }
+        qCInfo(lcMicBuffer, "Installing tap, native format: %fHz %uch", double(spec.rate), unsigned(spec.channels));
+        PulseContext::releaseStream(stream);
+        pending.clear();
         stream = pa_stream_new(pulse->context(), "Microphone", &spec, nullptr);
-        if (!stream)
-            return pa_context_errno(pulse->context());
+        if (!stream) {
+            failOpen(pa_context_errno(pulse->context()));
+            return;
+        }
         pa_stream_set_state_callback(stream, &Engine::onState, this);
         pa_stream_set_read_callback(stream, &Engine::onRead, this);
-        if (!PulseContext::connectRecord(stream, source.name, quint32(MicBuffer::blockFrames * pa_frame_size(&spec)))
-            || !pulse->waitForStreamReady(stream, connectTimeout)) {
-            const int status = pa_context_errno(pulse->context());
-            PulseContext::releaseStream(stream);
-            return status ? status : PA_ERR_UNKNOWN;
+        pa_stream_set_moved_callback(stream, &Engine::onMoved, this);
+        {
+            std::lock_guard guard(nameLock);
+            sourceName = name;
         }
-        sourceName = source.name;
-        channels = source.channels;
-        sampleRate = source.sampleRate;
-        return 0;
+        channels = spec.channels;
+        sampleRate = spec.rate;
+        hasBeenReady = false;
+        if (!PulseContext::connectRecord(stream, name, quint32(MicBuffer::blockFrames * pa_frame_size(&spec))))
+            failOpen(pa_context_errno(pulse->context()));
+    }
+
+    void giveUpOnChosen(int status)
+    {
+        qCCritical(lcMicBuffer, "Failed to set mic device %s, using default (status: %d)",
+            qUtf8Printable(chosenSource.value_or(QString())), status);
+        openDefault();
+    }
+
+    void failOpen(int status)
+    {
+        PulseContext::releaseStream(stream);
+        isRunning = false;
+        if (isOnChosen)
+            giveUpOnChosen(status ? status : PA_ERR_UNKNOWN);
+        else
+            reportStarted(false);
     }
 
     static void onState(pa_stream* stream, void* userdata)
     {
         auto* engine = static_cast<Engine*>(userdata);
-        if (pa_stream_get_state(stream) == PA_STREAM_FAILED && engine->channels > 0) {
-            qCWarning(lcMicBuffer, "Microphone stream ended: %s",
-                pa_strerror(pa_context_errno(pa_stream_get_context(stream))));
+        const pa_stream_state_t state = pa_stream_get_state(stream);
+        if (state == PA_STREAM_READY) {
+            engine->hasBeenReady = true;
+            engine->isRunning = true;
+            engine->reportStarted(true);
+            return;
         }
-        pa_threaded_mainloop_signal(engine->pulse->mainloop(), 0);
+        if (state != PA_STREAM_FAILED && state != PA_STREAM_TERMINATED)
+            return;
+        const int status = pa_context_errno(pa_stream_get_context(stream));
+        if (!engine->hasBeenReady) {
+            engine->failOpen(status);
+            return;
+        }
+        engine->isRunning = false;
+        PulseContext::releaseStream(engine->stream);
+        if (engine->isOnChosen) {
+            // Unplugged mid-call: the call goes on with the default input.
+            qCWarning(lcMicBuffer, "Microphone %s is gone; using the default input",
+                qUtf8Printable(engine->chosenSource.value_or(QString())));
+            engine->openDefault();
+        } else {
+            qCWarning(lcMicBuffer, "Microphone stream ended: %s", pa_strerror(status));
+        }
+    }
+
+    // The server moves the stream itself when its source goes away.
+    static void onMoved(pa_stream* stream, void* userdata)
+    {
+        auto* engine = static_cast<Engine*>(userdata);
+        const char* device = pa_stream_get_device_name(stream);
+        if (!device)
+            return;
+        const QString moved = QString::fromUtf8(device);
+        {
+            std::lock_guard guard(engine->nameLock);
+            engine->sourceName = moved;
+        }
+        if (!engine->isOnChosen || !engine->chosenSource || moved == *engine->chosenSource)
+            return;
+        const QByteArray chosen = engine->chosenSource->toUtf8();
+        engine->track(pa_context_get_source_info_by_name(
+            engine->pulse->context(), chosen.constData(),
+            [](pa_context*, const pa_source_info* info, int eol, void* data) {
+                auto* self = static_cast<Engine*>(data);
+                if (eol < 0 && !info && self->isOnChosen) {
+                    self->isOnChosen = false;
+                    qCWarning(lcMicBuffer, "Microphone %s is gone; using the default input",
+                        qUtf8Printable(self->chosenSource.value_or(QString())));
+                }
+            },
+            engine));
     }
 
     static void onRead(pa_stream* stream, size_t, void* userdata)
@@ -88,8 +272,19 @@ struct MicBuffer::Engine
     }
 
     MicBuffer* owner;
-    std::unique_ptr<PulseContext> pulse;
+    PulseEngine* pulse;
+    const std::optional<QString> chosenSource;
     pa_stream* stream = nullptr;
+    PulseEngine::Timer* deadline = nullptr;
+    std::vector<pa_operation*> operations;
+    QPromise<bool> startedPromise;
+    bool hasReportedStart = false;
+    bool isClosed = false;
+    bool isOnChosen = false;
+    bool lookupFound = false;
+    bool hasBeenReady = false;
+    std::atomic<bool> isRunning{false};
+    mutable std::mutex nameLock;
     QString sourceName;
     int channels = 0;
     double sampleRate = 0;
@@ -105,62 +300,60 @@ MicBuffer::~MicBuffer()
     stopEngine();
 }
 
-void MicBuffer::startEngine()
+QCoro::Task<bool> MicBuffer::startEngine()
 {
-    if (m_engine)
-        return;
-    auto pulse = PulseContext::connect(QStringLiteral("Tolvaran microphone"), connectTimeout, nullptr, m_server);
-    if (!pulse)
-        return;
-    auto engine = std::make_unique<Engine>(this, std::move(pulse));
-
-    const auto tryOpen = [&engine](const PulseContext::SourceInfo& source) -> int {
-        if (source.sampleRate == 0 || source.channels == 0)
-            return PA_ERR_NOTSUPPORTED;
-        qCInfo(lcMicBuffer, "Installing tap, native format: %fHz %uch", double(source.sampleRate),
-            unsigned(source.channels));
-        return engine->open(source);
-    };
-
-    if (m_selectedDeviceUID) {
-        // A source the server does not know means the default input, silently.
-        if (const auto chosen = engine->pulse->source(*m_selectedDeviceUID)) {
-            const int status = chosen->isMonitor ? int(PA_ERR_NOTSUPPORTED) : tryOpen(*chosen);
-            if (status == 0) {
-                m_engine = std::move(engine);
-                return;
-            }
-            qCCritical(lcMicBuffer, "Failed to set mic device %s, using default (status: %d)",
-                qUtf8Printable(*m_selectedDeviceUID), status);
+    if (m_engine) {
+        bool hasFailed = false;
+        {
+            PulseEngine::Lock lock(*m_pulse);
+            hasFailed = m_engine->hasReportedStart && !m_engine->isRunning.load();
         }
+        // A running engine, or one still starting, stays; a failed one is
+        // tried again.
+        if (!hasFailed)
+            co_return isEngineRunning();
+        stopEngine();
     }
-
-    const auto server = engine->pulse->serverInfo();
-    if (!server || server->defaultSourceName.isEmpty())
-        return;
-    const auto input = engine->pulse->source(server->defaultSourceName);
-    if (!input || input->sampleRate == 0)
-        return;
-    if (input->isMonitor) {
-        // Mixing a monitor back in would double what the computer plays.
-        qCInfo(lcMicBuffer, "Default input %s is a monitor, not a microphone", qUtf8Printable(input->name));
-        return;
-    }
-    if (tryOpen(*input) == 0)
-        m_engine = std::move(engine);
+    const std::weak_ptr<int> alive = m_alive;
+    if (!m_pulse || m_pulse->hasFailed())
+        m_pulse = PulseEngine::shared(m_server);
+    auto engine = std::make_shared<Engine>(this, m_pulse.get(), m_selectedDeviceUID);
+    m_engine = engine;
+    const std::weak_ptr<Engine> self = engine;
+    const QFuture<bool> started = engine->start(self);
+    engine.reset();
+    const bool isStarted = co_await started;
+    if (alive.expired() || self.expired())
+        co_return false;
+    co_return isStarted;
 }
 
 void MicBuffer::stopEngine()
 {
-    m_engine.reset();
+    if (m_engine) {
+        {
+            PulseEngine::Lock lock(*m_pulse);
+            m_engine->close();
+        }
+        m_engine.reset();
+    }
     std::lock_guard guard(m_lock);
     m_buffer = QByteArray();
     m_hasLoggedOverflow = false;
 }
 
+bool MicBuffer::isEngineRunning() const
+{
+    return m_engine && m_engine->isRunning.load();
+}
+
 QString MicBuffer::engineSourceName() const
 {
-    return m_engine ? m_engine->sourceName : QString();
+    const std::shared_ptr<Engine> engine = m_engine;
+    if (!engine || !engine->isRunning.load())
+        return {};
+    std::lock_guard guard(engine->nameLock);
+    return engine->sourceName;
 }
 
 QByteArray MicBuffer::take(qsizetype bytes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoroTask>
 #include <QString>
 
 #include <atomic>
@@ -19,12 +20,15 @@ struct AudioInputBlock
     double sampleRate = 0;
 };
 
+class PulseEngine;
+
 // The microphone engine: a record stream on the chosen source, whose blocks
 // become 16 kHz mono PCM in a bounded, locked byte buffer that the system
-// audio capture drains as it mixes.
+// audio capture drains as it mixes. When the chosen source goes away, the
+// engine goes on with the default input.
 //
 // startEngine, stopEngine and the device choice belong to the main thread;
-// blocks arrive on the engine's own sound-server thread; take and append may
+// blocks arrive on the sound server connection's thread; take and append may
 // be called from any thread.
 class MicBuffer
 {
@@ -52,12 +56,15 @@ public:
 
     double targetSampleRate() const { return m_targetSampleRate; }
 
-    void startEngine();
+    // True once a stream runs; false when none could be opened. Does not
+    // wait on the main thread.
+    QCoro::Task<bool> startEngine();
+    // Never waits for the sound server.
     void stopEngine();
 
-    bool isEngineRunning() const { return m_engine != nullptr; }
+    bool isEngineRunning() const;
 
-    // The source the engine records from, empty while stopped.
+    // The source the engine records from, empty while stopped. Any thread.
     QString engineSourceName() const;
 
     // Up to bytes bytes from the front of the buffer, removed from it.
@@ -77,7 +84,9 @@ private:
     mutable std::mutex m_lock;
     QByteArray m_buffer;
     bool m_hasLoggedOverflow = false;
-    std::unique_ptr<Engine> m_engine;
+    std::shared_ptr<PulseEngine> m_pulse;
+    std::shared_ptr<Engine> m_engine;
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
     const double m_targetSampleRate = 16000;
     qint64 m_tapCallCount = 0;
     std::atomic<bool> m_isEnabled{false};

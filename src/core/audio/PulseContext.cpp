@@ -295,6 +295,7 @@ void PulseContext::releaseStream(pa_stream*& stream)
         return;
     pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa_stream_set_read_callback(stream, nullptr, nullptr);
+    pa_stream_set_moved_callback(stream, nullptr, nullptr);
     pa_stream_disconnect(stream);
     pa_stream_unref(stream);
     stream = nullptr;

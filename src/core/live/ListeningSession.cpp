@@ -1,6 +1,7 @@
 #include "ListeningSession.h"
 
 #include "audio/AudioCapture.h"
+#include "audio/AudioPipeline.h"
 #include "translation/WebSocketService.h"
 
 #include <QCoroTimer>
@@ -10,11 +11,15 @@ namespace tolvaran {
 
 using namespace std::chrono_literals;
 
-ListeningSession::ListeningSession(AudioCapture& capture, WebSocketService& webSocket, QObject* parent)
+ListeningSession::ListeningSession(
+    AudioCapture& capture, AudioPipeline& pipeline, WebSocketService& webSocket, QObject* parent)
     : QObject(parent)
     , m_capture(capture)
+    , m_pipeline(pipeline)
     , m_webSocket(webSocket)
-{ }
+{
+    m_pipeline.onChunk = [this](const QByteArray& chunk) { m_webSocket.sendAudio(chunk); };
+}
 
 void ListeningSession::setState(const ConnectionState& state)
 {
@@ -32,7 +37,7 @@ QCoro::Task<bool> ListeningSession::start(Request request)
     // Started again while capturing: the new connection must begin with the
     // stream header, not with the old stream's chunks still on their way.
     m_capture.stopCapture();
-    ++m_captureGeneration;
+    m_pipeline.beginSession();
 
     m_webSocket.setServerURL(request.serverURL);
     m_webSocket.connect(request.language, request.createRoom, request.speakerLanguageHints);
@@ -48,7 +53,10 @@ QCoro::Task<bool> ListeningSession::start(Request request)
     }
     setState(ConnectionState::connected());
 
-    if (const std::optional<AudioCaptureError> failure = m_capture.startCapture()) {
+    const std::optional<AudioCaptureError> failure = co_await m_capture.startCapture();
+    if (!self || run != m_run)
+        co_return false;
+    if (failure) {
         setState(ConnectionState::error(TolvaranError::audioCaptureFailed(failure->errorDescription())));
         m_webSocket.disconnect();
         co_return false;
@@ -76,18 +84,6 @@ void ListeningSession::close()
 {
     m_webSocket.disconnect();
     setState(ConnectionState::disconnected());
-}
-
-void ListeningSession::postChunk(const QByteArray& chunk)
-{
-    const quint64 generation = m_captureGeneration.load();
-    QMetaObject::invokeMethod(
-        this,
-        [this, chunk, generation] {
-            if (generation == m_captureGeneration.load())
-                m_webSocket.sendAudio(chunk);
-        },
-        Qt::QueuedConnection);
 }
 
 } // namespace tolvaran

@@ -6,11 +6,10 @@
 #include <QObject>
 #include <QStringList>
 
-#include <atomic>
-
 namespace tolvaran {
 
 class AudioCapture;
+class AudioPipeline;
 class WebSocketService;
 
 // One listening run: the connection to the server and the capture that feeds
@@ -31,7 +30,9 @@ public:
         QStringList speakerLanguageHints;
     };
 
-    ListeningSession(AudioCapture& capture, WebSocketService& webSocket, QObject* parent = nullptr);
+    // The pipeline's chunks for the server go to webSocket.
+    ListeningSession(
+        AudioCapture& capture, AudioPipeline& pipeline, WebSocketService& webSocket, QObject* parent = nullptr);
 
     const ConnectionState& state() const { return m_state; }
 
@@ -52,19 +53,15 @@ public:
     // Disconnects: the end of a stop.
     void close();
 
-    // Capture thread: hands a chunk for the server to this thread. Chunks of
-    // an earlier capture are not sent on a later connection.
-    void postChunk(const QByteArray& chunk);
-
 signals:
     void stateChanged();
 
 private:
     AudioCapture& m_capture;
+    AudioPipeline& m_pipeline;
     WebSocketService& m_webSocket;
     ConnectionState m_state = ConnectionState::disconnected();
     quint64 m_run = 0;
-    std::atomic<quint64> m_captureGeneration = 0;
 };
 
 } // namespace tolvaran

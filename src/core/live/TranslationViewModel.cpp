@@ -3,6 +3,7 @@
 #include "Assign.h"
 #include "ResultText.h"
 #include "audio/AudioCaptureService.h"
+#include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
 #include "audio/CallMonitorService.h"
 #include "model/RandomUuid.h"
@@ -39,7 +40,8 @@ TranslationViewModel::TranslationViewModel(
     , m_results(std::make_unique<ResultProcessor>([&settings] { return settings.maxTranslationLines(); }))
     , m_room(std::make_unique<RoomState>())
     , m_audioService(capture ? std::move(capture) : std::make_unique<AudioCaptureService>())
-    , m_session(std::make_unique<ListeningSession>(*m_audioService, *m_webSocketService))
+    , m_pipeline(std::make_unique<AudioPipeline>(*m_audioService, &m_recording->recorder()))
+    , m_session(std::make_unique<ListeningSession>(*m_audioService, *m_pipeline, *m_webSocketService))
 {
     setupCallbacks();
     forwardSignals();
@@ -47,24 +49,17 @@ TranslationViewModel::TranslationViewModel(
         m_callMonitor->startMonitoring();
 }
 
-TranslationViewModel::~TranslationViewModel() = default;
+TranslationViewModel::~TranslationViewModel()
+{
+    // Nothing may come from the capture thread while the parts it feeds go.
+    m_audioService->stopCapture();
+}
 
 void TranslationViewModel::setupCallbacks()
 {
-    // Capture callbacks come on the capture thread. The capture stops (and
-    // its thread with it) before the session and the recorder go.
-    m_audioService->onAudioData = [session = m_session.get()](const QByteArray& chunk) { session->postChunk(chunk); };
-    m_audioService->onPCMDataForRecording = [recorder = &m_recording->recorder()](const QByteArray& pcm) {
-        // The recorder guards itself and drops data while it is not recording.
-        recorder->appendPCMData(pcm);
-    };
-    m_audioService->onError = [this](const QString& message) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, message] {
-                m_session->setState(ConnectionState::error(TolvaranError::audioCaptureFailed(message)));
-            },
-            Qt::QueuedConnection);
+    // The pipeline reports a lost capture on the main thread.
+    m_pipeline->onError = [this](const QString& message) {
+        m_session->setState(ConnectionState::error(TolvaranError::audioCaptureFailed(message)));
     };
 
     // The WebSocket service calls on the main thread and dies with this object.
@@ -194,20 +189,27 @@ void TranslationViewModel::onCallStateChanged(bool isActive)
     }(this);
 }
 
-void TranslationViewModel::checkPermission()
+QCoro::Task<> TranslationViewModel::checkPermission()
 {
-    setHasPermission(m_audioService->checkPermission());
+    QPointer<TranslationViewModel> self(this);
+    const bool permitted = co_await m_audioService->checkPermission();
+    if (self)
+        setHasPermission(permitted);
 }
 
-void TranslationViewModel::checkMicPermission()
+QCoro::Task<> TranslationViewModel::checkMicPermission()
 {
-    const bool permitted = m_audioService->checkMicPermission();
+    QPointer<TranslationViewModel> self(this);
+    const bool permitted = co_await m_audioService->checkMicPermission();
+    if (!self)
+        co_return;
     if (assign(m_hasMicPermission, permitted))
         emit hasMicPermissionChanged();
-    if (permitted) {
-        m_audioService->refreshMicDevices();
+    if (!permitted)
+        co_return;
+    co_await m_audioService->refreshMicDevices();
+    if (self)
         m_micDevices.setRows(m_audioService->availableMicDevices());
-    }
 }
 
 void TranslationViewModel::setIsMicEnabled(bool enabled)

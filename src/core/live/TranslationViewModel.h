@@ -22,6 +22,7 @@
 namespace tolvaran {
 
 class AppSettings;
+class AudioPipeline;
 class AudioRecordingService;
 class CallMonitorService;
 class RecordingStore;
@@ -93,8 +94,9 @@ public:
     QCoro::Task<> startListening();
     QCoro::Task<> stopListening();
     QCoro::Task<> startRoom();
-    void checkPermission();
-    void checkMicPermission();
+    // Both finish once the sound server answered; callers need not wait.
+    QCoro::Task<> checkPermission();
+    QCoro::Task<> checkMicPermission();
     Q_INVOKABLE void openSettings();
     Q_INVOKABLE void resetOverlayPosition();
 
@@ -242,6 +244,8 @@ private:
     std::unique_ptr<ResultProcessor> m_results;
     std::unique_ptr<RoomState> m_room;
     std::unique_ptr<AudioCapture> m_audioService;
+    // Chunks from capture to the sender and the recorder.
+    std::unique_ptr<AudioPipeline> m_pipeline;
     std::unique_ptr<ListeningSession> m_session;
     mutable MicDeviceModel m_micDevices;
     bool m_isOverlayVisible = true;

@@ -78,6 +78,39 @@ private:
     std::shared_ptr<State> m_state = std::make_shared<State>();
 };
 
+// A file size limit stands in for a full disk: writes beyond it fail.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_isSet = getrlimit(RLIMIT_FSIZE, &m_previous) == 0;
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limited = m_previous;
+        limited.rlim_cur = bytes;
+        m_isSet = m_isSet && setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    bool isSet() const { return m_isSet; }
+
+private:
+    struct rlimit m_previous
+    {
+    };
+
+    void (*m_previousHandler)(int) = nullptr;
+    bool m_isSet = false;
+};
+
 void appendInChunks(AudioRecordingService& recorder, const QByteArray& pcm)
 {
     for (qsizetype offset = 0; offset < pcm.size(); offset += chunkBytes)
@@ -277,13 +310,16 @@ private slots:
         AudioRecordingService recorder(folder.path());
         QVERIFY(recorder.startRecording());
         appendInChunks(recorder, m_speech.first(5 * 32000));
-        // Whatever a crash would leave behind now.
+        // Whatever a crash would leave behind once the worker wrote what it was given.
         const QString copy = m_scratch.filePath("mid-recording-copy.m4a");
-        QFile::remove(copy);
         QDir output(folder.path());
         const QStringList files = output.entryList({"tolvaran_rec_*.m4a"}, QDir::Files, QDir::Time);
         QVERIFY(!files.isEmpty());
-        QVERIFY(QFile::copy(output.filePath(files.first()), copy));
+        const auto copyDecodes = [&] {
+            QFile::remove(copy);
+            return QFile::copy(output.filePath(files.first()), copy) && test::DecodedAudio::of(copy).duration() >= 3.0;
+        };
+        QTRY_VERIFY(copyDecodes());
 
         const auto audio = test::DecodedAudio::of(copy);
         QVERIFY2(audio.ok, qPrintable(audio.error));
@@ -336,29 +372,18 @@ private slots:
 
     void fullDiskEndsQuietlyAndKeepsWhatWasWritten()
     {
-        // A file size limit stands in for a full disk: writes beyond it fail.
-        struct rlimit previous
-        {
-        };
-
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limited = previous;
-        limited.rlim_cur = 24 * 1024;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-
+        auto limit = std::make_unique<FileSizeLimit>(24 * 1024);
+        QVERIFY(limit->isSet());
         test::LogCapture log(category);
         CompletionProbe probe;
         {
             AudioRecordingService recorder(outputDir());
             QVERIFY(recorder.startRecording());
             appendInChunks(recorder, m_speech);
-            QVERIFY(recorder.sampleOffset() < 160000);
             recorder.stopRecording(probe.completion());
             QVERIFY(probe.waitForCall());
         }
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
-        std::signal(SIGXFSZ, previousHandler);
+        limit.reset();
 
         QCOMPARE(probe.calls(), 1);
         QCOMPARE(log.lines().filter(QRegularExpression("^Failed to write audio: ")).size(), 1);
@@ -368,6 +393,37 @@ private slots:
         const auto audio = test::DecodedAudio::of(probe.file()->toLocalFile());
         QVERIFY2(audio.duration() >= 1.0, qPrintable(audio.error));
         QVERIFY(audio.duration() <= probe.duration() + 0.1);
+    }
+
+    // The last flush or the close fails (the disk fills at the very end):
+    // the fragments already on disk stay, as with a disk that fills earlier.
+    void failedFinishKeepsThePlayablePart()
+    {
+        QTemporaryDir folder;
+        test::LogCapture log(category);
+        CompletionProbe probe;
+        QString path;
+        {
+            AudioRecordingService recorder(folder.path());
+            QVERIFY(recorder.startRecording());
+            appendInChunks(recorder, m_speech.first(3 * 32000));
+            const QStringList files = QDir(folder.path()).entryList({"tolvaran_rec_*.m4a"}, QDir::Files);
+            QCOMPARE(files.size(), 1);
+            path = folder.filePath(files.first());
+            QTRY_VERIFY(test::DecodedAudio::of(path).duration() >= 1.5);
+
+            FileSizeLimit limit(rlim_t(QFileInfo(path).size()));
+            QVERIFY(limit.isSet());
+            recorder.stopRecording(probe.completion());
+            QVERIFY(probe.waitForCall());
+        }
+        QCOMPARE(log.lines().filter(QRegularExpression("^Recording failed: ")).size(), 1);
+        QVERIFY(probe.file());
+        QCOMPARE(probe.file()->toLocalFile(), path);
+        QCOMPARE(probe.duration(), 3.0);
+        const auto audio = test::DecodedAudio::of(path);
+        QVERIFY2(audio.ok, qPrintable(audio.error));
+        QVERIFY2(audio.duration() >= 1.5, qPrintable(QString::number(audio.duration())));
     }
 };
 

@@ -33,9 +33,9 @@ struct FakeWorld
                     ++teamsAsked;
                     return teams;
                 },
-            [this] {
+            [this]() -> QCoro::Task<bool> {
                 ++micAsked;
-                return mic;
+                co_return mic;
             }};
     }
 };
@@ -244,7 +244,7 @@ private slots:
         QVERIFY(!monitor.isCallActive());
 
         const auto check = [&monitor] {
-            monitor.checkCallState();
+            QCoro::waitFor(monitor.checkCallState());
             return monitor.isCallActive();
         };
         auto teams = std::make_unique<FakeProcess>("teams-for-linux");
@@ -254,7 +254,7 @@ private slots:
         // This program's own microphone stream is no call.
         MicBuffer ownMicrophone;
         ownMicrophone.setEnabled(true);
-        ownMicrophone.startEngine();
+        QVERIFY(QCoro::waitFor(ownMicrophone.startEngine()));
         QVERIFY(ownMicrophone.isEngineRunning());
         QTRY_VERIFY_WITH_TIMEOUT(
             PulseContext::connect("probe", std::chrono::seconds(2))->source(test::microphoneSource)->isRunning, 5000);

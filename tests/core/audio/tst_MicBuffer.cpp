@@ -126,12 +126,12 @@ private slots:
 
         MicBuffer mic;
         mic.setEnabled(true);
-        mic.startEngine();
+        QVERIFY(QCoro::waitFor(mic.startEngine()));
         QVERIFY(mic.isEngineRunning());
         QCOMPARE(mic.engineSourceName(), test::microphoneSource);
         // A second start keeps the running engine and its source.
         mic.setSelectedDeviceUID(test::speakerSink + ".monitor");
-        mic.startEngine();
+        QVERIFY(QCoro::waitFor(mic.startEngine()));
         QCOMPARE(mic.engineSourceName(), test::microphoneSource);
 
         QVERIFY(test::playInto(test::microphoneSink, speech));
@@ -168,7 +168,7 @@ private slots:
         QFETCH(QString, device);
         MicBuffer mic;
         mic.setSelectedDeviceUID(device);
-        mic.startEngine();
+        QVERIFY(QCoro::waitFor(mic.startEngine()));
         QVERIFY(mic.isEngineRunning());
         QCOMPARE(mic.engineSourceName(), test::microphoneSource);
     }
@@ -177,7 +177,7 @@ private slots:
     {
         MicBuffer mic(QStringLiteral("unix:/nonexistent/native"));
         mic.setEnabled(true);
-        mic.startEngine();
+        QVERIFY(!QCoro::waitFor(mic.startEngine()));
         QVERIFY(!mic.isEngineRunning());
         QCOMPARE(mic.take(10), QByteArray());
     }
