@@ -32,6 +32,8 @@ QtObject {
     // The translucent material behind panels; opaque enough to read on any
     // background, translucent where a compositor shows what lies beneath.
     readonly property color material: isDark ? Qt.rgba(0.16, 0.16, 0.17, 0.86) : Qt.rgba(0.97, 0.97, 0.98, 0.86)
+    // The same for ordinary windows, which a window manager may not blend.
+    readonly property color opaqueMaterial: isDark ? "#2A2A2C" : "#F5F5F7"
     readonly property color materialBorder: alpha(primary, 0.12)
 
     // Animations: ease-in-out; hover 0.15 s, content 0.2 s, press 0.1 s.
