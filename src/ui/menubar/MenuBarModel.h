@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TranslationModels.h"
+#include "live/TranslationViewModel.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -11,7 +11,6 @@
 
 namespace tolvaran {
 
-class TranslationViewModel;
 
 // What the menu bar panel and the tray item show of the view model, and the
 // panel's actions. Views bind to it; the rules a test should reach live here.

@@ -12,8 +12,6 @@ Window {
     // The new version's page; empty when there is none to open.
     required property url pageURL
 
-    signal openPageRequested
-
     title: "Software Update"
     flags: Qt.Dialog
     modality: Qt.NonModal
@@ -71,7 +69,7 @@ Window {
                 iconName: ""
                 font: AppTheme.body
                 onClicked: {
-                    dialog.openPageRequested()
+                    Qt.openUrlExternally(dialog.pageURL)
                     dialog.close()
                 }
             }
