@@ -83,6 +83,8 @@ private slots:
                                << "Mar 4, 2026, 3:07 PM";
         QTest::newRow("de_DE") << "de_DE"
                                << "4. März 2026, 15:07";
+        QTest::newRow("C, whose short time has seconds") << "C"
+                                                         << "4 Mar 2026, 15:07";
     }
 
     void datesInTheLocalesMediumStyle()

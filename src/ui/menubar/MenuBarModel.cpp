@@ -148,9 +148,13 @@ QString MenuBarModel::formatDate(const QDateTime& date, const QLocale& locale)
     static const QRegularExpression weekday(QStringLiteral("d{4}[^dMy']*"));
     dateFormat.remove(weekday);
     dateFormat.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    // Some locales' short time still shows seconds.
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    static const QRegularExpression seconds(QStringLiteral("[:.]ss?"));
+    timeFormat.remove(seconds);
     const QDateTime local = date.toLocalTime();
     return locale.toString(local.date(), dateFormat.trimmed()) + QStringLiteral(", ")
-        + locale.toString(local.time(), QLocale::ShortFormat);
+        + locale.toString(local.time(), timeFormat);
 }
 
 void MenuBarModel::toggleListening()

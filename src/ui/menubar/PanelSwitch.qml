@@ -13,7 +13,11 @@ T.Switch {
     Layout.fillWidth: true
     implicitWidth: implicitContentWidth + implicitIndicatorWidth + leftPadding + rightPadding + spacing
     implicitHeight: Math.max(implicitContentHeight, implicitIndicatorHeight) + topPadding + bottomPadding
-    padding: 2
+    // As the plain buttons below, so that the symbols line up.
+    leftPadding: 4
+    rightPadding: 2
+    topPadding: 2
+    bottomPadding: 2
     spacing: 8
     hoverEnabled: true
     font: AppTheme.body

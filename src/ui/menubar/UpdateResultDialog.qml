@@ -65,7 +65,7 @@ Window {
                 objectName: "openPageButton"
                 Layout.fillWidth: false
                 visible: dialog.pageURL.toString() !== ""
-                text: "Open Download Page"
+                text: "View Release"
                 iconName: ""
                 font: AppTheme.body
                 onClicked: {
