@@ -59,22 +59,6 @@ private slots:
         QCOMPARE(MenuBarModel::formatDuration(seconds), text);
     }
 
-    void subscribers_data()
-    {
-        QTest::addColumn<qint64>("count");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("none") << qint64(0) << "0 subscribers";
-        QTest::newRow("one") << qint64(1) << "1 subscriber";
-        QTest::newRow("three") << qint64(3) << "3 subscribers";
-    }
-
-    void subscribers()
-    {
-        QFETCH(qint64, count);
-        QFETCH(QString, text);
-        QCOMPARE(MenuBarModel::subscriberText(count), text);
-    }
-
     void datesInTheLocalesMediumStyle_data()
     {
         QTest::addColumn<QString>("locale");

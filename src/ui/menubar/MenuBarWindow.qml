@@ -30,6 +30,14 @@ Window {
         if (visible)
             view.appeared()
     }
+    // Without a tray this window is the program's only face: closing it
+    // minimises it, so the running program stays in sight.
+    onClosing: close => {
+        if (!isPopup) {
+            close.accepted = false
+            showMinimized()
+        }
+    }
     onActiveChanged: {
         if (isPopup && !active && visible)
             close()

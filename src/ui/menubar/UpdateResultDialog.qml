@@ -12,7 +12,7 @@ Window {
     // The new version's page; empty when there is none to open.
     required property url pageURL
 
-    title: "Software Update"
+    title: "Tolvaran Software Update"
     flags: Qt.Dialog
     modality: Qt.NonModal
     color: AppTheme.opaqueMaterial

@@ -105,13 +105,6 @@ private slots:
         // The toggle is told to look again, so it snaps back to off.
         QCOMPARE(changed.size(), 1);
     }
-
-    void defaultEntryIsInTheConfigFolder()
-    {
-        QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        QCOMPARE(LoginItem::defaultEntryPath(), config.filePath("autostart/tolvaran.desktop"));
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_LoginItem)
