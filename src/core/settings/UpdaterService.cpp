@@ -102,8 +102,11 @@ UpdaterService::UpdaterService(const QUrl& feedURL, const QString& currentVersio
 
 UpdaterService::~UpdaterService()
 {
-    if (m_reply)
+    // A check still running ends without telling anyone.
+    if (m_reply) {
+        m_reply->disconnect(this);
         m_reply->abort();
+    }
 }
 
 void UpdaterService::setCanCheckForUpdates(bool can)
