@@ -1,0 +1,46 @@
+#pragma once
+
+#include "live/TranslationViewModel.h"
+#include "settings/AppSettings.h"
+#include "settings/LoginItem.h"
+#include "settings/UpdaterService.h"
+
+#include <QtQml/qqml.h>
+
+// The core's observable objects as QML types, so that windows can declare
+// them as required properties. QML never creates them: the program hands its
+// own instances to each window.
+namespace tolvaran::qmlforeign {
+
+struct TranslationViewModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::TranslationViewModel)
+    QML_NAMED_ELEMENT(TranslationViewModel)
+    QML_UNCREATABLE("The program owns the view model")
+};
+
+struct AppSettingsForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::AppSettings)
+    QML_NAMED_ELEMENT(AppSettings)
+    QML_UNCREATABLE("The program owns the settings")
+};
+
+struct UpdaterServiceForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::UpdaterService)
+    QML_NAMED_ELEMENT(UpdaterService)
+    QML_UNCREATABLE("The program owns the updater")
+};
+
+struct LoginItemForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::LoginItem)
+    QML_NAMED_ELEMENT(LoginItem)
+};
+
+} // namespace tolvaran::qmlforeign
