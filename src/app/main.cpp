@@ -1,4 +1,5 @@
 #include "AppLifecycle.h"
+#include "LocalServerLauncher.h"
 #include "UnixSignalWatcher.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
@@ -31,7 +32,9 @@ int main(int argc, char* argv[])
 
     qCInfo(lcApp, "Tolvaran %s started; settings in %s", TOLVARAN_VERSION,
         qUtf8Printable(QDir::toNativeSeparators(tolvaran::Defaults::standardStorePath())));
-    QTimer::singleShot(0, &lifecycle, [&lifecycle] { lifecycle.start(); });
+    tolvaran::LocalServerLauncher localServer;
+    QTimer::singleShot(
+        0, &lifecycle, [&] { tolvaran::startWithLocalServer(localServer, settings.serverURL(), lifecycle); });
 
     const int status = QApplication::exec();
     qCInfo(lcApp, "Tolvaran quit");

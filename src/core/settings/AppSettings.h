@@ -20,54 +20,59 @@ inline size_t qHash(TargetLanguage language, size_t seed = 0) noexcept
     return ::qHash(static_cast<int>(language), seed);
 }
 
+using LanguageSet = QSet<TargetLanguage>;
+
+// Every setting, once, in load order: its type, its property, the property
+// with a capital (for the setter's name), its store key and its default.
+// Each row makes a property with its getter, setter, change signal, member,
+// load and write-through; a type's reading and writing are in AppSettings.cpp.
+#define TOLVARAN_APP_SETTINGS(X)                                                                                       \
+    X(TargetLanguage, selectedLanguage, SelectedLanguage, "selectedLanguage", TargetLanguage::english)                 \
+    X(LanguageSet, speakerLanguages, SpeakerLanguages, "speakerLanguages", LanguageSet())                              \
+    X(QString, serverURL, ServerURL, "serverURL", defaultServerURL)                                                    \
+    X(DisplayMode, displayMode, DisplayMode, "displayMode", DisplayMode::both)                                         \
+    X(double, overlayOpacity, OverlayOpacity, "overlayOpacity", 0.95)                                                  \
+    X(bool, showSpeakerLabels, ShowSpeakerLabels, "showSpeakerLabels", true)                                           \
+    X(QColor, overlayTranslatedColor, OverlayTranslatedColor, "overlayTranslatedColorHex", QColor(Qt::black))          \
+    X(QColor, overlayOriginalColor, OverlayOriginalColor, "overlayOriginalColorHex", QColor(Qt::black))                \
+    X(QColor, overlayParagraphBgColor, OverlayParagraphBgColor, "overlayParagraphBgColorHex", QColor(Qt::white))       \
+    X(double, overlayParagraphRadius, OverlayParagraphRadius, "overlayParagraphRadius", 12.0)                          \
+    X(bool, isPinnedAboveAll, IsPinnedAboveAll, "isPinnedAboveAll", false)                                             \
+    X(bool, isSubtitlesMode, IsSubtitlesMode, "isSubtitlesMode", false)                                                \
+    X(SubtitlesSide, subtitlesSide, SubtitlesSide, "subtitlesSide", SubtitlesSide::center)                             \
+    X(double, subtitleFontSize, SubtitleFontSize, "subtitleFontSize", 28.0)                                            \
+    X(QColor, subtitleTextColor, SubtitleTextColor, "subtitleTextColorHex", QColor(Qt::white))                         \
+    X(QColor, subtitleBgColor, SubtitleBgColor, "subtitleBgColorHex", QColor(Qt::black))                               \
+    X(double, subtitleBgOpacity, SubtitleBgOpacity, "subtitleBgOpacity", 0.75)                                         \
+    X(double, subtitleBottomOffset, SubtitleBottomOffset, "subtitleBottomOffset", 10.0)                                \
+    X(double, subtitleCornerRadius, SubtitleCornerRadius, "subtitleCornerRadius", 6.0)                                 \
+    X(double, subtitlePaddingH, SubtitlePaddingH, "subtitlePaddingH", 12.0)                                            \
+    X(double, subtitlePaddingV, SubtitlePaddingV, "subtitlePaddingV", 6.0)                                             \
+    X(FontSizePreset, fontSizePreset, FontSizePreset, "fontSizePreset", FontSizePreset::small)                         \
+    X(bool, autoStartListening, AutoStartListening, "autoStartListening", false)                                       \
+    X(bool, autoRecordOnListen, AutoRecordOnListen, "autoRecordOnListen", true)                                        \
+    X(QUrl, recordingsFolder, RecordingsFolder, "recordingsFolder", QUrl())                                            \
+    X(bool, isAutoDetectEnabled, IsAutoDetectEnabled, "autoDetectTeams", false)                                        \
+    X(qint64, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", qint64(50))                             \
+    X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)
+
+#define TOLVARAN_SETTING_PROPERTY(Type, name, Name, key, fallback)                                                     \
+    Q_PROPERTY(Type name READ name WRITE set##Name NOTIFY name##Changed)
+#define TOLVARAN_SETTING_ACCESSORS(Type, name, Name, key, fallback)                                                    \
+    Type name() const                                                                                                  \
+    {                                                                                                                  \
+        return m_##name;                                                                                               \
+    }                                                                                                                  \
+    void set##Name(const Type& value);
+#define TOLVARAN_SETTING_SIGNAL(Type, name, Name, key, fallback) void name##Changed();
+#define TOLVARAN_SETTING_MEMBER(Type, name, Name, key, fallback) Type m_##name;
+
 // Every user preference, read once from the per-user store and written back
 // on every assignment. Observers hear only of real changes.
 class AppSettings : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(
-        TargetLanguage selectedLanguage READ selectedLanguage WRITE setSelectedLanguage NOTIFY selectedLanguageChanged)
-    Q_PROPERTY(QSet<TargetLanguage> speakerLanguages READ speakerLanguages WRITE setSpeakerLanguages NOTIFY
-            speakerLanguagesChanged)
-    Q_PROPERTY(QString serverURL READ serverURL WRITE setServerURL NOTIFY serverURLChanged)
-    Q_PROPERTY(DisplayMode displayMode READ displayMode WRITE setDisplayMode NOTIFY displayModeChanged)
-    Q_PROPERTY(double overlayOpacity READ overlayOpacity WRITE setOverlayOpacity NOTIFY overlayOpacityChanged)
-    Q_PROPERTY(bool showSpeakerLabels READ showSpeakerLabels WRITE setShowSpeakerLabels NOTIFY showSpeakerLabelsChanged)
-    Q_PROPERTY(QColor overlayTranslatedColor READ overlayTranslatedColor WRITE setOverlayTranslatedColor NOTIFY
-            overlayTranslatedColorChanged)
-    Q_PROPERTY(QColor overlayOriginalColor READ overlayOriginalColor WRITE setOverlayOriginalColor NOTIFY
-            overlayOriginalColorChanged)
-    Q_PROPERTY(QColor overlayParagraphBgColor READ overlayParagraphBgColor WRITE setOverlayParagraphBgColor NOTIFY
-            overlayParagraphBgColorChanged)
-    Q_PROPERTY(double overlayParagraphRadius READ overlayParagraphRadius WRITE setOverlayParagraphRadius NOTIFY
-            overlayParagraphRadiusChanged)
-    Q_PROPERTY(bool isPinnedAboveAll READ isPinnedAboveAll WRITE setIsPinnedAboveAll NOTIFY isPinnedAboveAllChanged)
-    Q_PROPERTY(bool isSubtitlesMode READ isSubtitlesMode WRITE setIsSubtitlesMode NOTIFY isSubtitlesModeChanged)
-    Q_PROPERTY(SubtitlesSide subtitlesSide READ subtitlesSide WRITE setSubtitlesSide NOTIFY subtitlesSideChanged)
-    Q_PROPERTY(double subtitleFontSize READ subtitleFontSize WRITE setSubtitleFontSize NOTIFY subtitleFontSizeChanged)
-    Q_PROPERTY(
-        QColor subtitleTextColor READ subtitleTextColor WRITE setSubtitleTextColor NOTIFY subtitleTextColorChanged)
-    Q_PROPERTY(QColor subtitleBgColor READ subtitleBgColor WRITE setSubtitleBgColor NOTIFY subtitleBgColorChanged)
-    Q_PROPERTY(
-        double subtitleBgOpacity READ subtitleBgOpacity WRITE setSubtitleBgOpacity NOTIFY subtitleBgOpacityChanged)
-    Q_PROPERTY(double subtitleBottomOffset READ subtitleBottomOffset WRITE setSubtitleBottomOffset NOTIFY
-            subtitleBottomOffsetChanged)
-    Q_PROPERTY(double subtitleCornerRadius READ subtitleCornerRadius WRITE setSubtitleCornerRadius NOTIFY
-            subtitleCornerRadiusChanged)
-    Q_PROPERTY(double subtitlePaddingH READ subtitlePaddingH WRITE setSubtitlePaddingH NOTIFY subtitlePaddingHChanged)
-    Q_PROPERTY(double subtitlePaddingV READ subtitlePaddingV WRITE setSubtitlePaddingV NOTIFY subtitlePaddingVChanged)
-    Q_PROPERTY(FontSizePreset fontSizePreset READ fontSizePreset WRITE setFontSizePreset NOTIFY fontSizePresetChanged)
-    Q_PROPERTY(
-        bool autoStartListening READ autoStartListening WRITE setAutoStartListening NOTIFY autoStartListeningChanged)
-    Q_PROPERTY(
-        bool autoRecordOnListen READ autoRecordOnListen WRITE setAutoRecordOnListen NOTIFY autoRecordOnListenChanged)
-    Q_PROPERTY(QUrl recordingsFolder READ recordingsFolder WRITE setRecordingsFolder NOTIFY recordingsFolderChanged)
-    Q_PROPERTY(bool isAutoDetectEnabled READ isAutoDetectEnabled WRITE setIsAutoDetectEnabled NOTIFY
-            isAutoDetectEnabledChanged)
-    Q_PROPERTY(qint64 maxTranslationLines READ maxTranslationLines WRITE setMaxTranslationLines NOTIFY
-            maxTranslationLinesChanged)
-    Q_PROPERTY(double paragraphSilenceGap READ paragraphSilenceGap WRITE setParagraphSilenceGap NOTIFY
-            paragraphSilenceGapChanged)
+    TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_PROPERTY)
     Q_PROPERTY(double fontSize READ fontSize NOTIFY fontSizePresetChanged)
 
 public:
@@ -89,172 +94,25 @@ public:
     explicit AppSettings(const QString& storePath, QObject* parent = nullptr);
     ~AppSettings() override;
 
-    TargetLanguage selectedLanguage() const { return m_selectedLanguage; }
-
-    QSet<TargetLanguage> speakerLanguages() const { return m_speakerLanguages; }
-
-    QString serverURL() const { return m_serverURL; }
-
-    DisplayMode displayMode() const { return m_displayMode; }
-
-    double overlayOpacity() const { return m_overlayOpacity; }
-
-    bool showSpeakerLabels() const { return m_showSpeakerLabels; }
-
-    QColor overlayTranslatedColor() const { return m_overlayTranslatedColor; }
-
-    QColor overlayOriginalColor() const { return m_overlayOriginalColor; }
-
-    QColor overlayParagraphBgColor() const { return m_overlayParagraphBgColor; }
-
-    double overlayParagraphRadius() const { return m_overlayParagraphRadius; }
-
-    bool isPinnedAboveAll() const { return m_isPinnedAboveAll; }
-
-    bool isSubtitlesMode() const { return m_isSubtitlesMode; }
-
-    SubtitlesSide subtitlesSide() const { return m_subtitlesSide; }
-
-    double subtitleFontSize() const { return m_subtitleFontSize; }
-
-    QColor subtitleTextColor() const { return m_subtitleTextColor; }
-
-    QColor subtitleBgColor() const { return m_subtitleBgColor; }
-
-    double subtitleBgOpacity() const { return m_subtitleBgOpacity; }
-
-    double subtitleBottomOffset() const { return m_subtitleBottomOffset; }
-
-    double subtitleCornerRadius() const { return m_subtitleCornerRadius; }
-
-    double subtitlePaddingH() const { return m_subtitlePaddingH; }
-
-    double subtitlePaddingV() const { return m_subtitlePaddingV; }
-
-    FontSizePreset fontSizePreset() const { return m_fontSizePreset; }
-
-    bool autoStartListening() const { return m_autoStartListening; }
-
-    bool autoRecordOnListen() const { return m_autoRecordOnListen; }
-
-    QUrl recordingsFolder() const { return m_recordingsFolder; }
-
-    bool isAutoDetectEnabled() const { return m_isAutoDetectEnabled; }
-
-    qint64 maxTranslationLines() const { return m_maxTranslationLines; }
-
-    double paragraphSilenceGap() const { return m_paragraphSilenceGap; }
+    // selectedLanguage(), setSelectedLanguage(...) and so on, one pair per row.
+    TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_ACCESSORS)
 
     // The overlay text size in points of the current preset.
     double fontSize() const;
-
-    void setSelectedLanguage(TargetLanguage value);
-    void setSpeakerLanguages(const QSet<TargetLanguage>& value);
-    void setServerURL(const QString& value);
-    void setDisplayMode(DisplayMode value);
-    void setOverlayOpacity(double value);
-    void setShowSpeakerLabels(bool value);
-    void setOverlayTranslatedColor(const QColor& value);
-    void setOverlayOriginalColor(const QColor& value);
-    void setOverlayParagraphBgColor(const QColor& value);
-    void setOverlayParagraphRadius(double value);
-    void setIsPinnedAboveAll(bool value);
-    void setIsSubtitlesMode(bool value);
-    void setSubtitlesSide(SubtitlesSide value);
-    void setSubtitleFontSize(double value);
-    void setSubtitleTextColor(const QColor& value);
-    void setSubtitleBgColor(const QColor& value);
-    void setSubtitleBgOpacity(double value);
-    void setSubtitleBottomOffset(double value);
-    void setSubtitleCornerRadius(double value);
-    void setSubtitlePaddingH(double value);
-    void setSubtitlePaddingV(double value);
-    void setFontSizePreset(FontSizePreset value);
-    void setAutoStartListening(bool value);
-    void setAutoRecordOnListen(bool value);
-    void setRecordingsFolder(const QUrl& value);
-    void setIsAutoDetectEnabled(bool value);
-    void setMaxTranslationLines(qint64 value);
-    void setParagraphSilenceGap(double value);
 
     // small -> medium -> large -> small.
     Q_INVOKABLE void cycleFontSize();
 
 signals:
-    void selectedLanguageChanged();
-    void speakerLanguagesChanged();
-    void serverURLChanged();
-    void displayModeChanged();
-    void overlayOpacityChanged();
-    void showSpeakerLabelsChanged();
-    void overlayTranslatedColorChanged();
-    void overlayOriginalColorChanged();
-    void overlayParagraphBgColorChanged();
-    void overlayParagraphRadiusChanged();
-    void isPinnedAboveAllChanged();
-    void isSubtitlesModeChanged();
-    void subtitlesSideChanged();
-    void subtitleFontSizeChanged();
-    void subtitleTextColorChanged();
-    void subtitleBgColorChanged();
-    void subtitleBgOpacityChanged();
-    void subtitleBottomOffsetChanged();
-    void subtitleCornerRadiusChanged();
-    void subtitlePaddingHChanged();
-    void subtitlePaddingVChanged();
-    void fontSizePresetChanged();
-    void autoStartListeningChanged();
-    void autoRecordOnListenChanged();
-    void recordingsFolderChanged();
-    void isAutoDetectEnabledChanged();
-    void maxTranslationLinesChanged();
-    void paragraphSilenceGapChanged();
+    TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_SIGNAL)
 
 private:
     void load();
     template<typename T>
     void assign(T& field, const T& value, const QString& key, void (AppSettings::*changed)());
-    void persist(const QString& key, bool value);
-    void persist(const QString& key, double value);
-    void persist(const QString& key, qint64 value);
-    void persist(const QString& key, const QString& value);
-    void persist(const QString& key, const QColor& value);
-    void persist(const QString& key, const QSet<TargetLanguage>& value);
-    void persist(const QString& key, const QUrl& value);
-    template<typename E>
-    requires std::is_enum_v<E>
-    void persist(const QString& key, E value);
 
     std::unique_ptr<QSettings> m_store;
-
-    TargetLanguage m_selectedLanguage;
-    QSet<TargetLanguage> m_speakerLanguages;
-    QString m_serverURL;
-    DisplayMode m_displayMode;
-    double m_overlayOpacity;
-    bool m_showSpeakerLabels;
-    QColor m_overlayTranslatedColor;
-    QColor m_overlayOriginalColor;
-    QColor m_overlayParagraphBgColor;
-    double m_overlayParagraphRadius;
-    bool m_isPinnedAboveAll;
-    bool m_isSubtitlesMode;
-    SubtitlesSide m_subtitlesSide;
-    double m_subtitleFontSize;
-    QColor m_subtitleTextColor;
-    QColor m_subtitleBgColor;
-    double m_subtitleBgOpacity;
-    double m_subtitleBottomOffset;
-    double m_subtitleCornerRadius;
-    double m_subtitlePaddingH;
-    double m_subtitlePaddingV;
-    FontSizePreset m_fontSizePreset;
-    bool m_autoStartListening;
-    bool m_autoRecordOnListen;
-    QUrl m_recordingsFolder;
-    bool m_isAutoDetectEnabled;
-    qint64 m_maxTranslationLines;
-    double m_paragraphSilenceGap;
+    TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_MEMBER)
 };
 
 template<>

@@ -17,9 +17,6 @@ constexpr qint64 drainSliceMs = 8;
 // Waits for a close handshake before the socket is let go.
 constexpr int closeGraceMs = 2000;
 
-// What a waiting message costs: its UTF-16 text and the queue's own share.
-constexpr qint64 itemOverheadBytes = 64;
-
 } // namespace
 
 WebSocketService::WebSocketService(QObject* parent)
@@ -128,10 +125,16 @@ QString WebSocketService::closedDescription(const QWebSocket& socket) const
     return QStringLiteral("The server closed the connection (code %1)").arg(int(socket.closeCode()));
 }
 
-void WebSocketService::enqueue(Incoming incoming)
+// What a waiting item holds: its UTF-16 text and the queue's own share.
+qint64 WebSocketService::costOf(const Incoming& incoming)
 {
     const auto* text = std::get_if<QString>(&incoming);
-    m_incomingBytes += itemOverheadBytes + (text ? text->size() * qint64(sizeof(QChar)) : 0);
+    return 64 + (text ? text->size() * qint64(sizeof(QChar)) : 0);
+}
+
+void WebSocketService::enqueue(Incoming incoming)
+{
+    m_incomingBytes += costOf(incoming);
     m_incoming.push_back(std::move(incoming));
     // A server that sends faster than the messages can be handled: handle
     // them now, oldest first, which holds up the socket's reading as well.
@@ -160,9 +163,8 @@ void WebSocketService::handleFront()
 {
     Incoming incoming = std::move(m_incoming.front());
     m_incoming.pop_front();
-    const auto* text = std::get_if<QString>(&incoming);
-    m_incomingBytes -= itemOverheadBytes + (text ? text->size() * qint64(sizeof(QChar)) : 0);
-    if (text)
+    m_incomingBytes -= costOf(incoming);
+    if (const auto* text = std::get_if<QString>(&incoming))
         handleText(*text);
     else
         fail(std::get<Failure>(incoming).description);

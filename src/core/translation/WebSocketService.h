@@ -107,6 +107,7 @@ private:
     using Incoming = std::variant<QString, Failure>;
 
     void watch(QWebSocket* socket);
+    static qint64 costOf(const Incoming& incoming);
     void enqueue(Incoming incoming);
     void drainIncoming();
     void handleFront();

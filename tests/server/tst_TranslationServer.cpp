@@ -1,0 +1,329 @@
+#include "ApertiumTranslator.h"
+#include "PocketsphinxEngine.h"
+#include "ServerTestSupport.h"
+#include "TranslationServer.h"
+#include "translation/WebSocketService.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace tolvaran;
+using namespace tolvaran::server;
+using test::RawClient;
+
+namespace {
+
+constexpr int decodeWaitMs = 60000;
+
+// Recognises nothing, at no cost: for tests about connections, not speech.
+class SilentEngine : public RecognitionEngine
+{
+public:
+    QString language() const override { return QStringLiteral("en"); }
+
+    RecognizerOrError createRecognizer() const override
+    {
+        class Silent : public SpeechRecognizer
+        {
+            bool feed(std::span<const qint16>, QList<Recognition>&) override { return true; }
+
+            bool flush(QList<Recognition>&) override { return true; }
+        };
+
+        return std::unique_ptr<SpeechRecognizer>(std::make_unique<Silent>());
+    }
+};
+
+QString kindOf(const TranslationResult& result)
+{
+    const bool allTranslation = std::all_of(result.tokens.begin(), result.tokens.end(),
+        [](const TranslationToken& t) { return t.translationStatus == TranslationStatus::translation; });
+    if (allTranslation && !result.translation.trimmed().isEmpty())
+        return QStringLiteral("translation");
+    const bool allFinal
+        = std::all_of(result.tokens.begin(), result.tokens.end(), [](const TranslationToken& t) { return t.isFinal; });
+    return allFinal && !result.original.trimmed().isEmpty() ? QStringLiteral("final") : QStringLiteral("interim");
+}
+
+} // namespace
+
+class TestTranslationServer : public QObject
+{
+    Q_OBJECT
+
+    std::shared_ptr<RecognitionEngine> m_engine;
+    std::unique_ptr<ApertiumTranslator> m_translator;
+    std::unique_ptr<TranslationServer> m_server;
+
+    QString url(const QString& path) const
+    {
+        return QStringLiteral("ws://127.0.0.1:%1%2").arg(m_server->port()).arg(path);
+    }
+
+    QString httpUrl(const QString& path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server->port()).arg(path);
+    }
+
+    // Status and body of a GET on the server.
+    QPair<int, QByteArray> get(const QString& path)
+    {
+        QNetworkAccessManager network;
+        std::unique_ptr<QNetworkReply> reply(network.get(QNetworkRequest(QUrl(httpUrl(path)))));
+        if (!QTest::qWaitFor([&] { return reply->isFinished(); }, 10000))
+            return {0, {}};
+        return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll()};
+    }
+
+private slots:
+
+    void initTestCase()
+    {
+        auto engine = PocketsphinxEngine::open(PocketsphinxEngine::defaultModelFolder(), "en", {});
+        if (const auto* error = std::get_if<QString>(&engine))
+            QFAIL(qPrintable(*error));
+        m_engine = std::make_shared<PocketsphinxEngine>(std::get<PocketsphinxEngine>(engine));
+        m_translator = std::make_unique<ApertiumTranslator>();
+        m_server = std::make_unique<TranslationServer>(m_engine, *m_translator);
+        QVERIFY(!m_server->listen(QHostAddress::LocalHost, 0));
+        QVERIFY(!test::testRecording("0880").isEmpty());
+    }
+
+    void refusesStreamsThatAreNot16kMono16Bit_data()
+    {
+        QTest::addColumn<QByteArray>("firstFrame");
+        QTest::addColumn<QString>("reason");
+        const QString format = "Audio must be 16 kHz mono 16-bit PCM";
+        QTest::newRow("no header") << test::silence(100) << "The stream must start with a WAV header";
+        QTest::newRow("cut short") << test::wavHeader().left(30) << "The stream must start with a WAV header";
+        QTest::newRow("stereo") << test::wavHeader(1, 2) + test::silence(10) << format;
+        QTest::newRow("44.1 kHz") << test::wavHeader(1, 1, 44100) + test::silence(10) << format;
+        QTest::newRow("8 bits") << test::wavHeader(1, 1, 16000, 8) + test::silence(10) << format;
+        QTest::newRow("float") << test::wavHeader(3, 1, 16000, 32) + test::silence(10) << format;
+    }
+
+    void refusesStreamsThatAreNot16kMono16Bit()
+    {
+        QFETCH(QByteArray, firstFrame);
+        QFETCH(QString, reason);
+        RawClient client;
+        QVERIFY(client.open(url("/translate?lang=es")));
+        client.socket.sendBinaryMessage(firstFrame);
+        QTRY_VERIFY_WITH_TIMEOUT(client.isClosed, 10000);
+        QCOMPARE(client.types(), QStringList{"error"});
+        QVERIFY2(client.messages.first().value("message").toString().startsWith(reason),
+            qPrintable(client.messages.first().value("message").toString()));
+        QCOMPARE(client.socket.closeCode(), QWebSocketProtocol::CloseCodeDatatypeNotSupported);
+        QVERIFY(client.socket.closeReason().startsWith(reason));
+    }
+
+    // The program's own client: interim words, then the final, then its
+    // translation, each in a form the client accepts.
+    void speechThroughTheProgramsClient_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("expectedError");
+        QTest::addColumn<QString>("expectedWord");
+        QTest::newRow("Spanish") << "es"
+                                 << ""
+                                 << "joven";
+        QTest::newRow("Italian, through Spanish") << "it"
+                                                  << ""
+                                                  << "giovane";
+        QTest::newRow("English: transcript only") << "en"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("German: not served")
+            << "de"
+            << "The local server cannot translate to German; showing the transcript only"
+            << "";
+    }
+
+    void speechThroughTheProgramsClient()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, expectedError);
+        QFETCH(QString, expectedWord);
+        WebSocketService client;
+        QList<TranslationResult> results;
+        QStringList errors;
+        int finishedCount = 0;
+        client.onResult = [&](const TranslationResult& result) { results.append(result); };
+        client.onError = [&](const QString& text) { errors.append(text); };
+        client.onFinished = [&] { ++finishedCount; };
+        client.setServerURL(url(""));
+        client.connect(target, false, {});
+
+        const QByteArray pcm = test::testRecording("0880");
+        client.sendAudio(test::wavHeader() + pcm.left(640));
+        for (qsizetype at = 640; at < pcm.size(); at += 640)
+            client.sendAudio(pcm.mid(at, 640));
+        // A pause ends the utterance without a finish request.
+        client.sendAudio(test::silence(1000));
+
+        auto kinds = [&] {
+            QStringList list;
+            for (const TranslationResult& result : results)
+                list.append(kindOf(result));
+            return list;
+        };
+        const QString lastKind = expectedWord.isEmpty() ? "final" : "translation";
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            kinds().contains(lastKind), qPrintable(kinds().join(',') + errors.join(',')), decodeWaitMs);
+        QTest::qWait(300);
+        QCOMPARE(errors, expectedError.isEmpty() ? QStringList() : QStringList{expectedError});
+
+        QStringList expectedOrder = kinds();
+        expectedOrder.removeDuplicates();
+        QCOMPARE(expectedOrder,
+            expectedWord.isEmpty() ? QStringList({"interim", "final"})
+                                   : QStringList({"interim", "final", "translation"}));
+
+        const TranslationResult final = results.at(kinds().indexOf("final"));
+        QVERIFY2(final.original.contains("young man"), qPrintable(final.original));
+        QCOMPARE(final.translation, QString());
+        qint64 previousEnd = 0;
+        for (const TranslationToken& token : final.tokens) {
+            QCOMPARE(token.language, QString("en"));
+            QCOMPARE(token.speaker, QString("1"));
+            QCOMPARE(token.translationStatus, TranslationStatus::original);
+            QVERIFY(token.startMs && token.endMs);
+            QVERIFY(*token.startMs >= previousEnd - 10 && *token.endMs > *token.startMs);
+            previousEnd = *token.endMs;
+        }
+        // The words lie within the 3 s of the recording.
+        QVERIFY(*final.tokens.first().startMs >= 0 && previousEnd <= pcm.size() / 32 + 100);
+
+        if (!expectedWord.isEmpty()) {
+            const TranslationResult translation = results.at(kinds().indexOf("translation"));
+            QVERIFY2(translation.translation.contains(expectedWord), qPrintable(translation.translation));
+            QCOMPARE(translation.tokens.first().language, target);
+            QCOMPARE(kinds().count("translation"), 1);
+        }
+
+        client.sendFinish();
+        QTRY_COMPARE_WITH_TIMEOUT(finishedCount, 1, 10000);
+        client.disconnect();
+    }
+
+    // Speech cut off by the finish request still gets its final and its
+    // translation, before "finished"; then the server closes.
+    void finishFlushesTheLastUtterance()
+    {
+        RawClient client;
+        QVERIFY(client.open(url("/translate?lang=es")));
+        client.sendStream(test::testRecording("0930"));
+        client.socket.sendTextMessage("{\"type\":\"finish\"}");
+        QTRY_VERIFY_WITH_TIMEOUT(client.isClosed, decodeWaitMs);
+        QCOMPARE(client.socket.closeCode(), QWebSocketProtocol::CloseCodeNormal);
+
+        QStringList tail;
+        for (const QJsonObject& message : client.messages) {
+            const QJsonArray tokens = message.value("tokens").toArray();
+            if (message.value("type") == "finished")
+                tail.append("finished");
+            else if (!tokens.isEmpty() && tokens.first().toObject().value("translation_status") == "translation")
+                tail.append("translation");
+            else if (!tokens.isEmpty() && tokens.first().toObject().value("is_final").toBool())
+                tail.append("final");
+        }
+        QCOMPARE(tail, QStringList({"final", "translation", "finished"}));
+        QVERIFY(client.messages.last().value("type") == "finished");
+    }
+
+    void roomWithListenersInTwoLanguages()
+    {
+        RawClient speaker;
+        QVERIFY(speaker.open(url("/translate?lang=es&room=create")));
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.find("room_created").has_value(), 10000);
+        const QString roomId = speaker.find("room_created")->value("roomId").toString();
+        QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(roomId).hasMatch(), qPrintable(roomId));
+
+        const auto [status, page] = get("/room/" + roomId);
+        QCOMPARE(status, 200);
+        QVERIFY(page.contains(roomId.toUtf8()));
+        QVERIFY(page.contains("value=\"fr\""));
+        QVERIFY(!page.contains("value=\"de\""));
+        // Self-contained: nothing is fetched from elsewhere.
+        QVERIFY(!QRegularExpression("(src|href)=").match(QString::fromUtf8(page)).hasMatch());
+
+        RawClient spanish;
+        RawClient french;
+        QVERIFY(spanish.open(url("/room/" + roomId + "/listen?lang=es")));
+        QVERIFY(french.open(url("/room/" + roomId + "/listen?lang=fr")));
+        const QJsonObject bothListen{{"type", "room_update"}, {"subscriberCount", 2},
+            {"languages",
+                QJsonArray{QJsonObject{{"lang", "es"}, {"count", 1}}, QJsonObject{{"lang", "fr"}, {"count", 1}}}}};
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.messages.contains(bothListen), 10000);
+
+        speaker.sendStream(test::testRecording("0880") + test::silence(1000));
+        QTRY_VERIFY_WITH_TIMEOUT(spanish.find("caption", "is_final", true).has_value(), decodeWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(french.find("caption", "is_final", true).has_value(), decodeWaitMs);
+        const QString inSpanish = spanish.find("caption", "is_final", true)->value("text").toString();
+        const QString inFrench = french.find("caption", "is_final", true)->value("text").toString();
+        QVERIFY2(inSpanish.contains("joven"), qPrintable(inSpanish));
+        QVERIFY2(inFrench.contains("jeune"), qPrintable(inFrench));
+        QVERIFY(spanish.find("caption", "is_final", false).has_value());
+
+        // One listener leaves: the speaker hears of it.
+        french.socket.close();
+        const QJsonObject oneListens{{"type", "room_update"}, {"subscriberCount", 1},
+            {"languages", QJsonArray{QJsonObject{{"lang", "es"}, {"count", 1}}}}};
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.messages.contains(oneListens), 10000);
+
+        // The speaker leaves: the room ends and its listener is told.
+        speaker.socket.close();
+        QTRY_VERIFY_WITH_TIMEOUT(spanish.isClosed, 10000);
+        QCOMPARE(spanish.types().last(), "room_closed");
+        QCOMPARE(get("/room/" + roomId).first, 404);
+    }
+
+    void unknownRoom()
+    {
+        const auto [status, page] = get("/room/0123456789abcdef0123456789abcdef");
+        QCOMPARE(status, 404);
+        QVERIFY(page.contains("No such room"));
+
+        RawClient listener;
+        QVERIFY(listener.open(url("/room/0123456789abcdef0123456789abcdef/listen?lang=es")));
+        QTRY_VERIFY_WITH_TIMEOUT(listener.isClosed, 10000);
+        QCOMPARE(listener.types(), QStringList{"error"});
+        QCOMPARE(listener.messages.first().value("message").toString(), "No such room");
+    }
+
+    void theNinthSpeakerIsRefused()
+    {
+        ApertiumTranslator translator;
+        TranslationServer server(std::make_shared<SilentEngine>(), translator);
+        QVERIFY(!server.listen(QHostAddress::LocalHost, 0));
+        const QString address = QStringLiteral("ws://127.0.0.1:%1/translate?lang=en").arg(server.port());
+
+        std::vector<std::unique_ptr<RawClient>> speakers;
+        for (int i = 0; i < TranslationServer::maxSpeakers; ++i) {
+            speakers.push_back(std::make_unique<RawClient>());
+            QVERIFY(speakers.back()->open(address));
+        }
+        RawClient ninth;
+        QVERIFY(ninth.open(address));
+        QTRY_VERIFY_WITH_TIMEOUT(ninth.isClosed, 10000);
+        QCOMPARE(ninth.types(), QStringList{"error"});
+        QCOMPARE(ninth.messages.first().value("message").toString(),
+            "The local server is busy: it serves at most 8 speakers at a time");
+        for (const auto& speaker : speakers)
+            QVERIFY(!speaker->isClosed);
+
+        // A place that frees up is taken again.
+        speakers.front()->socket.close();
+        QTRY_COMPARE_WITH_TIMEOUT(server.speakerCount(), TranslationServer::maxSpeakers - 1, 10000);
+        RawClient next;
+        QVERIFY(next.open(address));
+        QTest::qWait(300);
+        QVERIFY(!next.isClosed);
+        QCOMPARE(server.speakerCount(), TranslationServer::maxSpeakers);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslationServer)
+#include "tst_TranslationServer.moc"
