@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QLoggingCategory>
 #include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 

@@ -1,0 +1,62 @@
+pragma Singleton
+import QtQuick
+
+// Shared colours, fonts and timings of every window. Colours follow the
+// desktop's palette, so light and dark desktops both read well.
+QtObject {
+    id: theme
+
+    readonly property SystemPalette palette: SystemPalette {
+        colorGroup: SystemPalette.Active
+    }
+    readonly property bool isDark: palette.window.hslLightness < 0.5
+
+    // Label colours: primary text, and the quieter secondary and tertiary.
+    readonly property color primary: isDark ? "#F5F5F7" : "#1D1D1F"
+    readonly property color secondary: alpha(primary, 0.62)
+    readonly property color tertiary: alpha(primary, 0.38)
+    readonly property color accent: blue
+
+    readonly property color red: isDark ? "#FF453A" : "#E0352B"
+    readonly property color green: isDark ? "#32D74B" : "#28A745"
+    readonly property color blue: isDark ? "#0A84FF" : "#0A6CDF"
+    readonly property color orange: isDark ? "#FF9F0A" : "#E07800"
+    readonly property color grey: "#8E8E93"
+
+    readonly property color hoverBg: alpha(grey, 0.3)
+    readonly property color cardBg: alpha(primary, 0.04)
+    readonly property color activeCardBg: alpha(accent, 0.12)
+    readonly property color activeCardBorder: alpha(accent, 0.3)
+    readonly property color divider: alpha(primary, 0.1)
+
+    // The translucent material behind panels; opaque enough to read on any
+    // background, translucent where a compositor shows what lies beneath.
+    readonly property color material: isDark ? Qt.rgba(0.16, 0.16, 0.17, 0.86) : Qt.rgba(0.97, 0.97, 0.98, 0.86)
+    readonly property color materialBorder: alpha(primary, 0.12)
+
+    // Animations: ease-in-out; hover 0.15 s, content 0.2 s, press 0.1 s.
+    readonly property int hoverAnimationDuration: 150
+    readonly property int contentTransitionDuration: 200
+    readonly property int pressAnimationDuration: 100
+    readonly property int animationEasing: Easing.InOutQuad
+
+    // Text sizes in pixels, named after their roles.
+    readonly property int largeTitleSize: 26
+    readonly property int title2Size: 17
+    readonly property int title3Size: 15
+    readonly property int headlineSize: 13
+    readonly property int bodySize: 13
+    readonly property int subheadlineSize: 11
+    readonly property int captionSize: 11
+    readonly property int caption2Size: 10
+
+    readonly property font headline: Qt.font({ pixelSize: headlineSize, weight: Font.DemiBold })
+    readonly property font body: Qt.font({ pixelSize: bodySize })
+    readonly property font subheadline: Qt.font({ pixelSize: subheadlineSize })
+    readonly property font caption: Qt.font({ pixelSize: captionSize })
+    readonly property font caption2: Qt.font({ pixelSize: caption2Size })
+
+    function alpha(c, a) {
+        return Qt.rgba(c.r, c.g, c.b, a)
+    }
+}

@@ -1,0 +1,52 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Tolvaran.Ui
+
+// The prominent full-width action button, filled with its tint.
+T.Button {
+    id: control
+
+    property color tint: AppTheme.blue
+    property string iconName
+    property real iconSize: AppTheme.title2Size
+
+    Layout.fillWidth: true
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    leftPadding: 14
+    rightPadding: 14
+    topPadding: 8
+    bottomPadding: 8
+    hoverEnabled: true
+    font: AppTheme.headline
+    opacity: enabled ? 1 : 0.45
+    scale: down ? 0.98 : 1
+
+    Behavior on scale {
+        NumberAnimation {
+            duration: AppTheme.pressAnimationDuration
+            easing.type: AppTheme.animationEasing
+        }
+    }
+
+    contentItem: Item {
+        implicitWidth: label.implicitWidth
+        implicitHeight: label.implicitHeight
+
+        SymbolLabel {
+            id: label
+            anchors.centerIn: parent
+            iconName: control.iconName
+            iconSize: control.iconSize
+            text: control.text
+            font: control.font
+            color: "white"
+        }
+    }
+
+    background: Rectangle {
+        radius: 20
+        color: AppTheme.alpha(control.tint, control.down ? 0.6 : 0.8)
+    }
+}

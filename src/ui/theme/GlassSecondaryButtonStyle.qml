@@ -1,0 +1,60 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Tolvaran.Ui
+
+// The quieter full-width button: a light fill and a thin border.
+T.Button {
+    id: control
+
+    property string iconName
+    property real iconSize: AppTheme.title2Size
+
+    Layout.fillWidth: true
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    leftPadding: 14
+    rightPadding: 14
+    topPadding: 8
+    bottomPadding: 8
+    hoverEnabled: true
+    font: AppTheme.headline
+    opacity: enabled ? 1 : 0.45
+    scale: down ? 0.98 : 1
+
+    Behavior on scale {
+        NumberAnimation {
+            duration: AppTheme.pressAnimationDuration
+            easing.type: AppTheme.animationEasing
+        }
+    }
+
+    contentItem: Item {
+        implicitWidth: label.implicitWidth
+        implicitHeight: label.implicitHeight
+
+        SymbolLabel {
+            id: label
+            anchors.centerIn: parent
+            iconName: control.iconName
+            iconSize: control.iconSize
+            text: control.text
+            font: control.font
+            color: AppTheme.primary
+        }
+    }
+
+    background: Rectangle {
+        radius: 20
+        color: control.hovered ? AppTheme.hoverBg : AppTheme.alpha(AppTheme.primary, 0.06)
+        border.width: 1
+        border.color: AppTheme.alpha(AppTheme.primary, 0.1)
+
+        Behavior on color {
+            ColorAnimation {
+                duration: AppTheme.hoverAnimationDuration
+                easing.type: AppTheme.animationEasing
+            }
+        }
+    }
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "FakeAudioCapture.h"
+#include "TestTranslationServer.h"
+#include "live/TranslationViewModel.h"
+#include "recordings/RecordingEntry.h"
+#include "settings/AppSettings.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+#include <memory>
+
+namespace tolvaran::test {
+
+// The program's real view model and settings for views under test, on a
+// folder of their own, with a scripted capture and a test server, and ways to
+// bring them into each state a window shows.
+class PanelFixture : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QObject* viewModel READ viewModelObject NOTIFY changed)
+    Q_PROPERTY(QObject* settings READ settingsObject NOTIFY changed)
+
+public:
+    explicit PanelFixture(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+        reset(true, 0);
+    }
+
+    QObject* viewModelObject() const { return m_viewModel.get(); }
+
+    QObject* settingsObject() const { return m_settings.get(); }
+
+    TranslationViewModel& viewModel() const { return *m_viewModel; }
+
+    // A fresh view model: permission as given, and that many recordings in
+    // its folder, one a day apart, the newest lasting 75.9 seconds.
+    Q_INVOKABLE void reset(bool permission, int recordingCount)
+    {
+        m_viewModel.reset();
+        m_settings.reset();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_server = std::make_unique<TestTranslationServer>();
+        const QString folder = m_dir->filePath(QStringLiteral("Recordings"));
+        QDir().mkpath(folder);
+        for (int i = 0; i < recordingCount; ++i)
+            writeRecording(folder, i);
+        m_settings = std::make_unique<AppSettings>(m_dir->filePath(QStringLiteral("settings.json")));
+        m_settings->setServerURL(m_server->url());
+        m_settings->setAutoRecordOnListen(false);
+        m_settings->setRecordingsFolder(QUrl::fromLocalFile(folder));
+        auto capture = std::make_unique<FakeAudioCapture>();
+        capture->permission = permission;
+        m_capture = capture.get();
+        m_viewModel = std::make_unique<TranslationViewModel>(*m_settings, std::move(capture));
+        emit changed();
+    }
+
+    Q_INVOKABLE void setPermission(bool permission) { m_capture->permission = permission; }
+
+    Q_INVOKABLE void setMicPermission(bool permission) { m_capture->micPermission = permission; }
+
+    // "accept", "refuse" or "hang": how the server answers the connection.
+    Q_INVOKABLE void startListening(const QString& handshake = QStringLiteral("accept"))
+    {
+        m_server->setHandshake(handshake == QLatin1String("refuse") ? TestTranslationServer::Handshake::refuse
+                : handshake == QLatin1String("hang")                ? TestTranslationServer::Handshake::hang
+                                                                    : TestTranslationServer::Handshake::accept);
+        m_viewModel->startListening();
+    }
+
+    Q_INVOKABLE void sendRoomCreated(const QString& roomId)
+    {
+        m_server->sendText(QString::fromUtf8(
+            QJsonDocument(QJsonObject{{"type", "room_created"}, {"roomId", roomId}}).toJson(QJsonDocument::Compact)));
+    }
+
+    // languages: {"de": 2, "fr": 1}
+    Q_INVOKABLE void sendRoomUpdate(int subscriberCount, const QVariantMap& languages)
+    {
+        QJsonArray list;
+        for (auto it = languages.begin(); it != languages.end(); ++it)
+            list.append(QJsonObject{{"lang", it.key()}, {"count", it.value().toInt()}});
+        m_server->sendText(QString::fromUtf8(QJsonDocument(
+            QJsonObject{{"type", "room_update"}, {"subscriberCount", subscriberCount},
+                {"languages", list}}).toJson(QJsonDocument::Compact)));
+    }
+
+    Q_INVOKABLE void sendError(const QString& message)
+    {
+        m_server->sendText(QString::fromUtf8(
+            QJsonDocument(QJsonObject{{"type", "error"}, {"message", message}}).toJson(QJsonDocument::Compact)));
+    }
+
+    Q_INVOKABLE QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
+
+    Q_INVOKABLE void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+    Q_INVOKABLE int recordingCount() const { return int(m_viewModel->recordings().size()); }
+
+    Q_INVOKABLE QString newestRecordingId() const
+    {
+        return m_viewModel->recordings().isEmpty()
+            ? QString()
+            : m_viewModel->recordings().first().id.toString(QUuid::WithoutBraces);
+    }
+
+    Q_INVOKABLE QString playbackRecordingId() const
+    {
+        const auto& playing = m_viewModel->playbackRecording();
+        return playing ? playing->id.toString(QUuid::WithoutBraces) : QString();
+    }
+
+signals:
+    void changed();
+
+private:
+    static void writeRecording(const QString& folder, int age)
+    {
+        RecordingEntry entry;
+        entry.id = QUuid::createUuid();
+        entry.date = std::chrono::time_point_cast<std::chrono::microseconds>(
+            std::chrono::system_clock::now() - std::chrono::hours(24) * age);
+        entry.duration = 75.9 + 60 * age;
+        entry.language = QStringLiteral("de");
+        entry.audioFileName = QStringLiteral("recording-%1.m4a").arg(age);
+        QFile audio(QDir(folder).filePath(entry.audioFileName));
+        QFile json(QDir(folder).filePath(QStringLiteral("recording-%1.json").arg(age)));
+        QVERIFY(audio.open(QIODevice::WriteOnly));
+        QVERIFY(json.open(QIODevice::WriteOnly));
+        QVERIFY(json.write(encodeRecordingEntry(entry)) > 0);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TestTranslationServer> m_server;
+    std::unique_ptr<AppSettings> m_settings;
+    FakeAudioCapture* m_capture = nullptr;
+    std::unique_ptr<TranslationViewModel> m_viewModel;
+};
+
+} // namespace tolvaran::test
