@@ -1,4 +1,6 @@
 #include "AppLifecycle.h"
+#include "OverlayHook.h"
+#include "UiEngine.h"
 #include "UnixSignalWatcher.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
@@ -7,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QQmlEngine>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -29,6 +32,9 @@ int main(int argc, char* argv[])
     tolvaran::AppSettings settings;
     tolvaran::TranslationViewModel viewModel(settings);
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
+    QQmlEngine engine;
+    tolvaran::ui::prepareEngine(engine);
+    tolvaran::OverlayHook overlay(viewModel, settings, engine);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
         [&lifecycle] { lifecycle.quit(); });
 

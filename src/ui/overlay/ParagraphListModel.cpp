@@ -33,7 +33,7 @@ QVariant ParagraphListModel::data(const QModelIndex& index, int role) const
 
 QHash<int, QByteArray> ParagraphListModel::roleNames() const
 {
-    return {{IdRole, "id"}, {SpeakerRole, "speaker"}, {LanguageRole, "language"}, {TimestampRole, "timestamp"},
+    return {{IdRole, "paragraphId"}, {SpeakerRole, "speaker"}, {LanguageRole, "language"}, {TimestampRole, "timestamp"},
         {OriginalTextRole, "originalText"}, {TranslatedTextRole, "translatedText"},
         {InterimOriginalTextRole, "interimOriginalText"}, {InterimTranslationTextRole, "interimTranslationText"}};
 }

@@ -1,0 +1,215 @@
+import QtQuick
+import QtQuick.Controls
+import Qt5Compat.GraphicalEffects
+import Tolvaran.Ui
+
+// The live translation: the toolbar, then the paragraphs of the conversation,
+// following the latest one unless the reader has scrolled back.
+FloatingPanelChrome {
+    id: overlay
+
+    required property TranslationViewModel viewModel
+    required property AppSettings settings
+
+    // Follows the newest text; off while the reader looks at older text.
+    property bool followsLatest: true
+
+    onCloseRequested: Window.window.close()
+
+    OverlayParagraphs {
+        id: feed
+
+        viewModel: overlay.viewModel
+        settings: overlay.settings
+    }
+
+    Rectangle {
+        id: material
+
+        anchors.fill: parent
+        anchors.topMargin: 5
+        anchors.bottomMargin: 5
+        anchors.leftMargin: 10
+        anchors.rightMargin: 10
+        radius: 12
+        color: AppTheme.material
+        border.width: 0.5
+        border.color: AppTheme.materialBorder
+        opacity: overlay.settings.overlayOpacity
+    }
+
+    Item {
+        id: stack
+
+        anchors.fill: material
+
+        OverlayToolbarView {
+            id: toolbar
+
+            width: parent.width
+            settings: overlay.settings
+        }
+
+        Item {
+            id: listArea
+
+            anchors.top: toolbar.bottom
+            anchors.bottom: parent.bottom
+            width: parent.width
+            clip: true
+
+            Flickable {
+                id: flick
+
+                readonly property real end: Math.max(0, contentHeight - height)
+
+                anchors.fill: parent
+                interactive: false
+                contentWidth: width
+                contentHeight: column.height
+                // The top edge fades out; the software renderer has no
+                // shaders, so there a gradient of the background stands in.
+                layer.enabled: overlay.canMask
+                layer.effect: OpacityMask {
+                    maskSource: fadeMask
+                }
+
+                onContentHeightChanged: overlay.scrollToLatest()
+                onContentYChanged: {
+                    if (!scroll.running)
+                        overlay.followsLatest = contentY >= end - 2;
+                }
+
+                Column {
+                    id: column
+
+                    width: flick.width
+                    padding: 16
+                    spacing: 12
+
+                    Repeater {
+                        id: repeater
+
+                        model: feed.model
+
+                        delegate: TranslationParagraphView {
+                            width: column.width - 32
+                            displayMode: overlay.settings.displayMode
+                            fontSize: overlay.settings.fontSize
+                            showSpeakerLabels: overlay.settings.showSpeakerLabels
+                            translatedColor: overlay.settings.overlayTranslatedColor
+                            originalColor: overlay.settings.overlayOriginalColor
+                            paragraphBgColor: overlay.settings.overlayParagraphBgColor
+                            paragraphRadius: overlay.settings.overlayParagraphRadius
+                        }
+                    }
+                }
+
+                ScrollBar.vertical: ScrollBar {
+                    policy: ScrollBar.AsNeeded
+                }
+            }
+
+            Item {
+                id: fadeMask
+
+                anchors.fill: flick
+                visible: false
+                layer.enabled: overlay.canMask
+
+                Rectangle {
+                    width: parent.width
+                    height: 32
+                    gradient: Gradient {
+                        GradientStop {
+                            position: 0
+                            color: "transparent"
+                        }
+                        GradientStop {
+                            position: 1
+                            color: "black"
+                        }
+                    }
+                }
+
+                Rectangle {
+                    y: 32
+                    width: parent.width
+                    height: parent.height - 32
+                    color: "black"
+                }
+            }
+
+            Rectangle {
+                visible: !overlay.canMask
+                width: parent.width
+                height: 32
+                gradient: Gradient {
+                    GradientStop {
+                        position: 0
+                        color: AppTheme.alpha(AppTheme.material, overlay.settings.overlayOpacity * AppTheme.material.a)
+                    }
+                    GradientStop {
+                        position: 1
+                        color: AppTheme.alpha(AppTheme.material, 0)
+                    }
+                }
+            }
+
+            WheelHandler {
+                acceptedDevices: PointerDevice.Mouse | PointerDevice.TouchPad
+                onWheel: event => {
+                    scroll.stop();
+                    const step = event.pixelDelta.y !== 0 ? event.pixelDelta.y : event.angleDelta.y / 120 * 60;
+                    flick.contentY = Math.max(0, Math.min(flick.end, flick.contentY - step));
+                }
+            }
+
+            ToolbarTextButtonStyle {
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 10
+                visible: !overlay.followsLatest
+                text: "Jump to latest"
+                background: Rectangle {
+                    radius: height / 2
+                    color: AppTheme.material
+                    border.width: 0.5
+                    border.color: AppTheme.materialBorder
+                }
+                onClicked: {
+                    overlay.followsLatest = true;
+                    overlay.scrollToLatest();
+                }
+            }
+        }
+    }
+
+    readonly property bool canMask: GraphicsInfo.api !== GraphicsInfo.Software
+
+    NumberAnimation {
+        id: scroll
+
+        target: flick
+        property: "contentY"
+        duration: 400
+        easing.type: Easing.OutCubic
+    }
+
+    function scrollToLatest() {
+        if (!followsLatest || repeater.count === 0)
+            return;
+        if (Math.abs(flick.contentY - flick.end) < 0.5 && !scroll.running)
+            return;
+        scroll.to = flick.end;
+        scroll.restart();
+    }
+
+    Connections {
+        target: feed
+
+        function onRefreshed() {
+            overlay.scrollToLatest();
+        }
+    }
+}
