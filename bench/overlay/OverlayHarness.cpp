@@ -3,12 +3,13 @@
 //
 //   overlay_harness [--mode both|translated|original] [--labels on|off]
 //                   [--scene short|long|chinese|arabic|preview|stream|idle]
-//                   [--seconds N] [--report FILE]
+//                   [--seconds N] [--warmup N] [--report FILE]
 //
 // stream: 10 results a second (interim words, and a final line every fifth),
 // 50 lines kept; idle: a finished conversation, nothing changes. With
-// --report, frame statistics of the overlay window are written to FILE when
-// the run ends.
+// --report, the process's CPU time in percent of one core and the frame
+// statistics of the overlay window, counted after the warm-up, are written to
+// FILE when the run ends.
 
 #include "OverlayWindowManager.h"
 #include "UiEngine.h"
@@ -35,6 +36,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
 
@@ -141,8 +143,18 @@ void feed(TranslationViewModel& viewModel, const QByteArray& json)
         std::fprintf(stderr, "overlay_harness: not a result: %s\n", json.constData());
 }
 
+double processCpuSeconds()
+{
+    timespec t{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t) != 0)
+        return 0;
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
 struct FrameStats
 {
+    bool counting = false;
+    double cpuAtStart = 0;
     QElapsedTimer clock;
     QElapsedTimer sinceStart;
     qint64 lastSwap = -1;
@@ -162,6 +174,7 @@ int main(int argc, char* argv[])
         {"labels", "speaker labels on or off", "labels", "on"},
         {"scene", "short, long, chinese, arabic, preview, stream or idle", "scene", "short"},
         {"seconds", "run for this long, then quit (0: until killed)", "seconds", "0"},
+        {"warmup", "count frames and CPU only after this many seconds", "seconds", "0"},
         {"report", "write frame statistics here at the end", "file"}});
     parser.process(app);
 
@@ -173,6 +186,8 @@ int main(int argc, char* argv[])
     settings.setShowSpeakerLabels(parser.value("labels") != "off");
     settings.setMaxTranslationLines(50);
     settings.setIsPinnedAboveAll(true);
+    settings.setAutoRecordOnListen(false);
+    settings.setRecordingsFolder(QUrl::fromLocalFile(dir.filePath("Recordings")));
 
     // A peer on loopback that accepts the connection, so that listening starts.
     QWebSocketServer server(QStringLiteral("harness"), QWebSocketServer::NonSecureMode);
@@ -200,6 +215,8 @@ int main(int argc, char* argv[])
         }
         windows.show(viewModel, settings);
         QObject::connect(windows.panel(), &QQuickWindow::frameSwapped, [&] {
+            if (!stats.counting)
+                return;
             const qint64 now = stats.clock.nsecsElapsed();
             if (stats.lastSwap >= 0)
                 stats.frameMs.append(double(now - stats.lastSwap) / 1e6);
@@ -210,7 +227,10 @@ int main(int argc, char* argv[])
             [&] { stats.frameStart = stats.clock.nsecsElapsed(); }, Qt::DirectConnection);
         QObject::connect(
             windows.panel(), &QQuickWindow::afterRendering, windows.panel(),
-            [&] { stats.workMs.append(double(stats.clock.nsecsElapsed() - stats.frameStart) / 1e6); },
+            [&] {
+                if (stats.counting)
+                    stats.workMs.append(double(stats.clock.nsecsElapsed() - stats.frameStart) / 1e6);
+            },
             Qt::DirectConnection);
 
         const auto feedAll = [&](const auto& utterances) {
@@ -247,6 +267,11 @@ int main(int argc, char* argv[])
     });
     viewModel.startListening();
 
+    QTimer::singleShot(parser.value("warmup").toInt() * 1000, &app, [&] {
+        stats.counting = true;
+        stats.cpuAtStart = processCpuSeconds();
+        stats.clock.restart();
+    });
     const int seconds = parser.value("seconds").toInt();
     if (seconds > 0)
         QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
@@ -262,7 +287,9 @@ int main(int argc, char* argv[])
         std::sort(work.begin(), work.end());
         const double p99 = work.isEmpty() ? 0 : work[qsizetype(double(work.size() - 1) * 0.99)];
         const double elapsed = double(stats.clock.nsecsElapsed()) / 1e9;
-        report.write(QStringLiteral("frames %1\nseconds %2\nfps %3\np99_frame_ms %4\n")
+        const double cpu = (processCpuSeconds() - stats.cpuAtStart) / elapsed * 100;
+        report.write(QStringLiteral("cpu_percent %1\nframes %2\nseconds %3\nfps %4\np99_frame_ms %5\n")
+                         .arg(cpu, 0, 'f', 2)
                          .arg(stats.workMs.size())
                          .arg(elapsed, 0, 'f', 2)
                          .arg(double(stats.workMs.size()) / elapsed, 0, 'f', 1)

@@ -57,15 +57,15 @@ Item {
         delegate: MouseArea {
             required property var modelData
             readonly property int grip: 6
-            readonly property bool left: modelData.edges & Qt.LeftEdge
-            readonly property bool right: modelData.edges & Qt.RightEdge
-            readonly property bool top: modelData.edges & Qt.TopEdge
-            readonly property bool bottom: modelData.edges & Qt.BottomEdge
+            readonly property bool atLeft: modelData.edges & Qt.LeftEdge
+            readonly property bool atRight: modelData.edges & Qt.RightEdge
+            readonly property bool atTop: modelData.edges & Qt.TopEdge
+            readonly property bool atBottom: modelData.edges & Qt.BottomEdge
 
-            x: right ? chrome.width - grip : 0
-            y: bottom ? chrome.height - grip : 0
-            width: left || right ? grip : chrome.width
-            height: top || bottom ? grip : chrome.height
+            x: atRight ? chrome.width - grip : 0
+            y: atBottom ? chrome.height - grip : 0
+            width: atLeft || atRight ? grip : chrome.width
+            height: atTop || atBottom ? grip : chrome.height
             cursorShape: modelData.shape
             onPressed: chrome.Window.window.startSystemResize(modelData.edges)
         }

@@ -54,8 +54,13 @@ std::unique_ptr<FloatingPanel> OverlayWindowManager::makePanel(
     if (!panel)
         return nullptr;
     QQmlComponent component(&m_engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/overlay/%1.qml").arg(view)));
-    QObject* object
-        = component.createWithInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
+    // Qt 6.4 crashes when a component that is not ready is asked for an object.
+    if (!component.isReady()) {
+        qCCritical(lcOverlay, "The view %s could not be made: %s", view, qUtf8Printable(component.errorString()));
+        return panel;
+    }
+    QObject* object = component.createWithInitialProperties(
+        {{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
             {QStringLiteral("settings"), QVariant::fromValue(&settings)}});
     auto* content = qobject_cast<QQuickItem*>(object);
     if (!content) {

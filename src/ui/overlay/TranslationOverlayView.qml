@@ -61,7 +61,11 @@ FloatingPanelChrome {
             Flickable {
                 id: flick
 
-                readonly property real end: Math.max(0, contentHeight - height)
+                // Read afresh: in a change handler a binding may still hold
+                // the old value.
+                function end() {
+                    return Math.max(0, contentHeight - height);
+                }
 
                 anchors.fill: parent
                 interactive: false
@@ -77,7 +81,7 @@ FloatingPanelChrome {
                 onContentHeightChanged: overlay.scrollToLatest()
                 onContentYChanged: {
                     if (!scroll.running)
-                        overlay.followsLatest = contentY >= end - 2;
+                        overlay.followsLatest = contentY >= end() - 2;
                 }
 
                 Column {
@@ -161,7 +165,7 @@ FloatingPanelChrome {
                 onWheel: event => {
                     scroll.stop();
                     const step = event.pixelDelta.y !== 0 ? event.pixelDelta.y : event.angleDelta.y / 120 * 60;
-                    flick.contentY = Math.max(0, Math.min(flick.end, flick.contentY - step));
+                    flick.contentY = Math.max(0, Math.min(flick.end(), flick.contentY - step));
                 }
             }
 
@@ -199,9 +203,9 @@ FloatingPanelChrome {
     function scrollToLatest() {
         if (!followsLatest || repeater.count === 0)
             return;
-        if (Math.abs(flick.contentY - flick.end) < 0.5 && !scroll.running)
+        if (Math.abs(flick.contentY - flick.end()) < 0.5 && !scroll.running)
             return;
-        scroll.to = flick.end;
+        scroll.to = flick.end();
         scroll.restart();
     }
 
