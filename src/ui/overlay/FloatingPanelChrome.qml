@@ -9,6 +9,8 @@ Item {
 
     default property alias content: contentArea.data
     property bool isHovering: hover.hovered
+    // Where the close button sits, clear of the content's own controls.
+    property point closeButtonPosition: Qt.point(14, 12)
 
     signal closeRequested
 
@@ -72,8 +74,8 @@ Item {
     }
 
     ToolbarIconButtonStyle {
-        x: 14
-        y: 12
+        x: chrome.closeButtonPosition.x
+        y: chrome.closeButtonPosition.y
         iconName: "xmark.circle.fill"
         opacity: chrome.isHovering ? 1 : 0
         visible: opacity > 0

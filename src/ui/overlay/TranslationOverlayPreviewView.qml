@@ -10,6 +10,7 @@ FloatingPanelChrome {
     required property TranslationViewModel viewModel
     required property AppSettings settings
 
+    closeButtonPosition: Qt.point(0, 0)
     onCloseRequested: Window.window.close()
 
     PreviewParagraphs {

@@ -252,13 +252,15 @@ void TypewriterText::relayout()
         return;
     m_layoutWidth = lineWidth;
 
+    // The direction of the whole text, not of what has appeared so far, so
+    // that right-to-left text does not jump sides as it types. Lines are
+    // aligned here rather than by the layout, because glyph runs do not carry
+    // the layout's alignment while hit testing does.
+    const bool rightToLeft = m_schedule.text(m_schedule.chars().size()).isRightToLeft();
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // The direction of the whole text, not of what has appeared so far, so
-    // that right-to-left text does not jump sides as it types.
-    option.setTextDirection(
-        m_schedule.text(m_schedule.chars().size()).isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment(Qt::AlignLeading);
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
     option.setUseDesignMetrics(true);
 
     m_layout.clearLayout();
@@ -271,7 +273,8 @@ void TypewriterText::relayout()
     m_layout.beginLayout();
     for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
         line.setLineWidth(lineWidth);
-        line.setPosition(QPointF(0, y));
+        const qreal x = rightToLeft && width() > 0 ? std::max<qreal>(0, lineWidth - line.naturalTextWidth()) : 0;
+        line.setPosition(QPointF(x, y));
         y += line.height();
         naturalWidth = std::max(naturalWidth, line.naturalTextWidth());
     }
