@@ -59,8 +59,8 @@ std::unique_ptr<FloatingPanel> OverlayWindowManager::makePanel(
         qCCritical(lcOverlay, "The view %s could not be made: %s", view, qUtf8Printable(component.errorString()));
         return panel;
     }
-    QObject* object = component.createWithInitialProperties(
-        {{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
+    QObject* object
+        = component.createWithInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
             {QStringLiteral("settings"), QVariant::fromValue(&settings)}});
     auto* content = qobject_cast<QQuickItem*>(object);
     if (!content) {

@@ -58,7 +58,7 @@ FloatingPanelChrome {
         }
 
         ScrollBar.vertical: ScrollBar {
-            policy: ScrollBar.AsNeeded
+            policy: flick.contentHeight > flick.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
         }
 
         WheelHandler {

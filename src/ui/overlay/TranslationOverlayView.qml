@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Qt5Compat.GraphicalEffects
 import Tolvaran.Ui
 
 // The live translation: the toolbar, then the paragraphs of the conversation,
@@ -71,12 +70,6 @@ FloatingPanelChrome {
                 interactive: false
                 contentWidth: width
                 contentHeight: column.height
-                // The top edge fades out; the software renderer has no
-                // shaders, so there a gradient of the background stands in.
-                layer.enabled: overlay.canMask
-                layer.effect: OpacityMask {
-                    maskSource: fadeMask
-                }
 
                 onContentHeightChanged: overlay.scrollToLatest()
                 onContentYChanged: {
@@ -109,43 +102,18 @@ FloatingPanelChrome {
                     }
                 }
 
+                // Always shown while there is more than fits: a bar that fades
+                // in and out on every scroll would keep the window drawing.
                 ScrollBar.vertical: ScrollBar {
-                    policy: ScrollBar.AsNeeded
+                    policy: flick.contentHeight > flick.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
                 }
             }
 
-            Item {
-                id: fadeMask
-
-                anchors.fill: flick
-                visible: false
-                layer.enabled: overlay.canMask
-
-                Rectangle {
-                    width: parent.width
-                    height: 32
-                    gradient: Gradient {
-                        GradientStop {
-                            position: 0
-                            color: "transparent"
-                        }
-                        GradientStop {
-                            position: 1
-                            color: "black"
-                        }
-                    }
-                }
-
-                Rectangle {
-                    y: 32
-                    width: parent.width
-                    height: parent.height - 32
-                    color: "black"
-                }
-            }
-
+            // The top edge fades into the background. A mask would need the
+            // list drawn into a layer of its own on every frame, which more
+            // than doubles the frames drawn; a gradient of the background
+            // colour costs nothing.
             Rectangle {
-                visible: !overlay.canMask
                 width: parent.width
                 height: 32
                 gradient: Gradient {
@@ -189,15 +157,13 @@ FloatingPanelChrome {
         }
     }
 
-    readonly property bool canMask: GraphicsInfo.api !== GraphicsInfo.Software
-
-    NumberAnimation {
+    TickedAnimation {
         id: scroll
 
         target: flick
         property: "contentY"
         duration: 400
-        easing.type: Easing.OutCubic
+        easing: Easing.OutCubic
     }
 
     function scrollToLatest() {
@@ -206,7 +172,7 @@ FloatingPanelChrome {
         if (Math.abs(flick.contentY - flick.end()) < 0.5 && !scroll.running)
             return;
         scroll.to = flick.end();
-        scroll.restart();
+        scroll.start();
     }
 
     Connections {

@@ -34,14 +34,20 @@ Rectangle {
     implicitHeight: content.implicitHeight + 32
     color: paragraphBgColor
     radius: paragraphRadius
-    opacity: appeared ? 1 : 0
-    Component.onCompleted: appeared = true
+    opacity: 0
+    Component.onCompleted: {
+        appeared = true;
+        appear.start();
+    }
 
-    Behavior on opacity {
-        NumberAnimation {
-            duration: 400
-            easing.type: Easing.OutCubic
-        }
+    TickedAnimation {
+        id: appear
+
+        target: paragraph
+        property: "opacity"
+        to: 1
+        duration: 400
+        easing: Easing.OutCubic
     }
 
     HoverHandler {

@@ -8,7 +8,6 @@
 #include <QQuickWindow>
 #include <QSet>
 #include <QTextBoundaryFinder>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -32,50 +31,6 @@ TypewriterText::Clock& defaultClock()
     return clock;
 }
 
-// One timer for every text that is still revealing, so that all of them move
-// in the same tick and the window draws one frame for all. It runs only while
-// some text is revealing.
-class RevealTicker
-{
-public:
-    static RevealTicker& instance()
-    {
-        static RevealTicker ticker;
-        return ticker;
-    }
-
-    void add(TypewriterText* text)
-    {
-        m_texts.insert(text);
-        if (!m_timer.isActive())
-            m_timer.start();
-    }
-
-    void remove(TypewriterText* text)
-    {
-        m_texts.remove(text);
-        if (m_texts.isEmpty())
-            m_timer.stop();
-    }
-
-private:
-    RevealTicker()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(17); // at most 60 frames a second
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            // advance() may take a text out of the set.
-            const QSet<TypewriterText*> texts = m_texts;
-            for (TypewriterText* text : texts)
-                if (m_texts.contains(text))
-                    text->advance();
-        });
-    }
-
-    QTimer m_timer;
-    QSet<TypewriterText*> m_texts;
-};
-
 QColor faded(QColor color, double opacity)
 {
     color.setAlphaF(float(color.alphaF() * opacity));
@@ -95,7 +50,7 @@ TypewriterText::TypewriterText(QQuickItem* parent)
 
 TypewriterText::~TypewriterText()
 {
-    RevealTicker::instance().remove(this);
+    FrameTicker::instance().remove(this);
 }
 
 void TypewriterText::setDefaultClock(Clock clock)
@@ -178,20 +133,47 @@ void TypewriterText::synchronise()
     const int length = int(m_schedule.offset(m_schedule.chars().size()));
     if (std::max(m_selectionAnchor, m_selectionPosition) > length)
         setSelection(0, 0);
-    // Draw once now: colours may have changed and characters may be gone.
+    // Characters may be gone and colours changed: lay out now, but leave the
+    // drawing to the next tick while revealing, so that a burst of changes
+    // costs no extra frames.
     m_frameTime = now;
-    advance();
-    if (!m_schedule.isFullyRevealed(now))
+    m_visibleCount = m_schedule.visibleCount(now);
+    relayout();
+    if (m_schedule.isFullyRevealed(now)) {
+        requestFrame();
+        setRevealing(false);
+    } else {
         setRevealing(true);
+    }
 }
 
 void TypewriterText::advance()
 {
+    const double previous = m_frameTime;
     const double t = m_clock();
     m_frameTime = t;
     m_visibleCount = m_schedule.visibleCount(t);
-    relayout();
-    requestFrame();
+    if (relayout()) {
+        requestFrame();
+    } else {
+        // Only the lines of characters still fading need drawing again.
+        const auto& chars = m_schedule.chars();
+        const auto settled = std::partition_point(chars.cbegin(), chars.cbegin() + m_visibleCount,
+            [&](const TypewriterSchedule::Char& c) { return c.revealedAt + m_schedule.fadeDuration <= previous; });
+        const int from = int(m_schedule.offset(settled - chars.cbegin()));
+        const int to = int(m_schedule.offset(m_visibleCount));
+        QRectF dirty;
+        for (int i = 0; i < m_layout.lineCount() && from < to; ++i) {
+            const QTextLine line = m_layout.lineAt(i);
+            if (line.textStart() < to && line.textStart() + line.textLength() > from)
+                dirty |= line.rect();
+        }
+        if (!dirty.isEmpty()) {
+            ++m_frameRequests;
+            // A margin for glyphs that reach outside their line.
+            update(dirty.adjusted(-2, -2, 2, 2).toAlignedRect());
+        }
+    }
     if (m_schedule.isFullyRevealed(t))
         setRevealing(false);
 }
@@ -201,9 +183,9 @@ void TypewriterText::setRevealing(bool revealing)
     // Hidden texts do not tick; they catch up when they are shown again.
     const bool ticking = revealing && isVisible() && window() && window()->isVisible();
     if (ticking)
-        RevealTicker::instance().add(this);
+        FrameTicker::instance().add(this);
     else
-        RevealTicker::instance().remove(this);
+        FrameTicker::instance().remove(this);
     if (revealing == m_isRevealing)
         return;
     m_isRevealing = revealing;
@@ -244,12 +226,12 @@ void TypewriterText::geometryChange(const QRectF& newGeometry, const QRectF& old
     }
 }
 
-void TypewriterText::relayout()
+bool TypewriterText::relayout()
 {
     const QString text = visibleText();
     const qreal lineWidth = width() > 0 ? width() : 1e6;
     if (m_layoutWidth == lineWidth && m_layout.text() == text)
-        return;
+        return false;
     m_layoutWidth = lineWidth;
 
     // The direction of the whole text, not of what has appeared so far, so
@@ -280,6 +262,7 @@ void TypewriterText::relayout()
     }
     m_layout.endLayout();
     setImplicitSize(std::ceil(naturalWidth), text.isEmpty() ? 0 : std::ceil(y));
+    return true;
 }
 
 void TypewriterText::paint(QPainter* painter)

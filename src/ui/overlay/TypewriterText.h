@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameTicker.h"
 #include "TypewriterSchedule.h"
 
 #include <QFont>
@@ -17,7 +18,7 @@ namespace tolvaran {
 // at most 60 times a second and only while characters are still fading; the
 // line layout is redone only when a character appears or the width changes.
 // The shown text can be selected with the mouse and copied.
-class TypewriterText : public QQuickPaintedItem
+class TypewriterText : public QQuickPaintedItem, public FrameTicker::Client
 {
     Q_OBJECT
     QML_ELEMENT
@@ -76,8 +77,10 @@ public:
 
     void paint(QPainter* painter) override;
 
-    // One animation step at the clock's time; called by the shared ticker.
+    // One animation step at the clock's time.
     void advance();
+
+    void tick() override { advance(); }
 
 signals:
     void segmentsChanged();
@@ -98,7 +101,8 @@ protected:
 
 private:
     void synchronise();
-    void relayout();
+    // True when the lines changed.
+    bool relayout();
     void requestFrame();
     void setRevealing(bool revealing);
     int cursorAt(const QPointF& point) const;
