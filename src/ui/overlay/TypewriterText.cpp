@@ -45,7 +45,6 @@ TypewriterText::TypewriterText(QQuickItem* parent)
 {
     setAcceptedMouseButtons(Qt::LeftButton);
     setCursor(Qt::IBeamCursor);
-    setFlag(ItemIsFocusScope, false);
 }
 
 TypewriterText::~TypewriterText()
