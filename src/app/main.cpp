@@ -1,13 +1,17 @@
 #include "AppLifecycle.h"
 #include "OverlayHook.h"
+#include "SingleInstance.h"
+#include "TrayItem.h"
 #include "UiEngine.h"
 #include "UnixSignalWatcher.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 #include "settings/Defaults.h"
+#include "settings/UpdaterService.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLoggingCategory>
 #include <QQmlEngine>
 #include <QTimer>
@@ -25,6 +29,19 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("tolvaran"));
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvaran/tolvaran.svg")));
+
+    // Before anything else starts: a second launch only brings the running
+    // program's panel forward.
+    tolvaran::SingleInstance instance;
+    switch (instance.claim()) {
+    case tolvaran::SingleInstance::Role::primary:
+        break;
+    case tolvaran::SingleInstance::Role::secondary:
+        return 0;
+    case tolvaran::SingleInstance::Role::unreachable:
+        return 1;
+    }
 
     // First, so that a signal during start-up also ends in an orderly quit.
     tolvaran::UnixSignalWatcher signalWatcher;
@@ -32,11 +49,17 @@ int main(int argc, char* argv[])
     tolvaran::AppSettings settings;
     tolvaran::TranslationViewModel viewModel(settings);
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
-    QQmlEngine engine;
-    tolvaran::ui::prepareEngine(engine);
-    tolvaran::OverlayHook overlay(viewModel, settings, engine);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
         [&lifecycle] { lifecycle.quit(); });
+
+    tolvaran::UpdaterService updater;
+    QQmlEngine engine;
+    tolvaran::ui::prepareEngine(engine);
+    tolvaran::TrayItem tray(viewModel, settings, updater, engine);
+    tolvaran::OverlayHook overlay(viewModel, settings, engine);
+    QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
+    QObject::connect(&instance, &tolvaran::SingleInstance::activationRequested, &tray, &tolvaran::TrayItem::showPanel);
+    tray.start();
 
     qCInfo(lcApp, "Tolvaran %s started; settings in %s", TOLVARAN_VERSION,
         qUtf8Printable(QDir::toNativeSeparators(tolvaran::Defaults::standardStorePath())));

@@ -2,6 +2,8 @@
 
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
+#include "settings/LoginItem.h"
+#include "settings/UpdaterService.h"
 
 #include <QtQml/qqml.h>
 
@@ -24,6 +26,21 @@ struct AppSettingsForeign
     QML_FOREIGN(tolvaran::AppSettings)
     QML_NAMED_ELEMENT(AppSettings)
     QML_UNCREATABLE("The program owns the settings")
+};
+
+struct UpdaterServiceForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::UpdaterService)
+    QML_NAMED_ELEMENT(UpdaterService)
+    QML_UNCREATABLE("The program owns the updater")
+};
+
+struct LoginItemForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::LoginItem)
+    QML_NAMED_ELEMENT(LoginItem)
 };
 
 } // namespace tolvaran::qmlforeign

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,10 +24,16 @@ public:
     ProgramUnderTest()
     {
         QDir().mkpath(home.filePath("tmp"));
+        QDir().mkpath(home.filePath("runtime"));
+        QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         env.insert("XDG_DATA_HOME", home.filePath("data"));
         env.insert("TMPDIR", home.filePath("tmp"));
+        // Its own runtime folder: programs under test must not take each other
+        // for a running copy.
+        env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        env.insert("QT_QUICK_BACKEND", "software");
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("QT_LOGGING_RULES", "com.tolvaran.app.*=true");
         process.setProcessEnvironment(env);

@@ -5,6 +5,7 @@
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingEntry.h"
 #include "settings/AppSettings.h"
+#include "settings/UpdaterService.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -29,6 +30,8 @@ class PanelFixture : public QObject
     Q_OBJECT
     Q_PROPERTY(QObject* viewModel READ viewModelObject NOTIFY changed)
     Q_PROPERTY(QObject* settings READ settingsObject NOTIFY changed)
+    // Without a feed: it cannot check.
+    Q_PROPERTY(QObject* updater READ updaterObject CONSTANT)
 
 public:
     explicit PanelFixture(QObject* parent = nullptr)
@@ -40,6 +43,8 @@ public:
     QObject* viewModelObject() const { return m_viewModel.get(); }
 
     QObject* settingsObject() const { return m_settings.get(); }
+
+    QObject* updaterObject() const { return const_cast<UpdaterService*>(&m_updater); }
 
     TranslationViewModel& viewModel() const { return *m_viewModel; }
 
@@ -146,6 +151,7 @@ private:
     std::unique_ptr<AppSettings> m_settings;
     FakeAudioCapture* m_capture = nullptr;
     std::unique_ptr<TranslationViewModel> m_viewModel;
+    UpdaterService m_updater{QUrl(), QStringLiteral("1.0")};
 };
 
 } // namespace tolvaran::test

@@ -101,14 +101,6 @@ private slots:
         QVERIFY(!IconTable::codepoint(QStringLiteral("Gear")));
         QCOMPARE(log.count(QStringLiteral("Unknown symbol \"waveform.circle.sparkles\"")), 1);
     }
-
-    void eachNameIsListedOnce()
-    {
-        QStringList names = IconTable::names();
-        const qsizetype count = names.size();
-        names.removeDuplicates();
-        QCOMPARE(names.size(), count);
-    }
 };
 
 QTEST_MAIN(tst_IconTable)

@@ -20,7 +20,7 @@ QtObject {
     readonly property color red: isDark ? "#FF453A" : "#E0352B"
     readonly property color green: isDark ? "#32D74B" : "#28A745"
     readonly property color blue: isDark ? "#0A84FF" : "#0A6CDF"
-    readonly property color orange: isDark ? "#FF9F0A" : "#E07800"
+    readonly property color orange: isDark ? "#FF9F0A" : "#C45F00"
     readonly property color grey: "#8E8E93"
 
     readonly property color hoverBg: alpha(grey, 0.3)
@@ -31,7 +31,9 @@ QtObject {
 
     // The translucent material behind panels; opaque enough to read on any
     // background, translucent where a compositor shows what lies beneath.
-    readonly property color material: isDark ? Qt.rgba(0.16, 0.16, 0.17, 0.86) : Qt.rgba(0.97, 0.97, 0.98, 0.86)
+    readonly property color material: isDark ? Qt.rgba(0.16, 0.16, 0.17, 0.9) : Qt.rgba(0.97, 0.97, 0.98, 0.9)
+    // The same for ordinary windows, which a window manager may not blend.
+    readonly property color opaqueMaterial: isDark ? "#2A2A2C" : "#F5F5F7"
     readonly property color materialBorder: alpha(primary, 0.12)
 
     // Animations: ease-in-out; hover 0.15 s, content 0.2 s, press 0.1 s.

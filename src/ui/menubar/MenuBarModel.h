@@ -1,0 +1,93 @@
+#pragma once
+
+#include "live/TranslationViewModel.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+namespace tolvaran {
+
+
+// What the menu bar panel and the tray item show of the view model, and the
+// panel's actions. Views bind to it; the rules a test should reach live here.
+class MenuBarModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(tolvaran::TranslationViewModel* viewModel READ viewModel WRITE setViewModel NOTIFY viewModelChanged)
+    // "disconnected", "connecting", "connected", "listening" or "error".
+    Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
+    Q_PROPERTY(QString menuBarIcon READ menuBarIcon NOTIFY stateChanged)
+    Q_PROPERTY(bool isListening READ isListening NOTIFY stateChanged)
+    Q_PROPERTY(bool isConnecting READ isConnecting NOTIFY stateChanged)
+    Q_PROPERTY(bool isError READ isError NOTIFY stateChanged)
+    // The error's description, empty unless in the error state.
+    Q_PROPERTY(QString errorDescription READ errorDescription NOTIFY stateChanged)
+    Q_PROPERTY(bool isRoomCardVisible READ isRoomCardVisible NOTIFY roomChanged)
+    Q_PROPERTY(QString subscriberText READ subscriberText NOTIFY roomChanged)
+    Q_PROPERTY(int recordingCount READ recordingCount NOTIFY recordingsChanged)
+    Q_PROPERTY(int shownRecordings MEMBER shownRecordingCount CONSTANT)
+
+public:
+    // Rows of recordings the panel lists, newest first.
+    static constexpr int shownRecordings = 5;
+    const int shownRecordingCount = shownRecordings;
+
+    explicit MenuBarModel(QObject* parent = nullptr);
+
+    TranslationViewModel* viewModel() const { return m_viewModel; }
+
+    void setViewModel(TranslationViewModel* viewModel);
+
+    QString stateName() const;
+    QString statusText() const;
+    QString menuBarIcon() const;
+    bool isListening() const;
+    bool isConnecting() const;
+    bool isError() const;
+    QString errorDescription() const;
+    bool isRoomCardVisible() const;
+    QString subscriberText() const;
+    int recordingCount() const;
+
+    // The tray symbol of a state.
+    static QString menuBarIcon(const ConnectionState& state);
+    static QString stateName(const ConnectionState& state);
+    // "1 subscriber", "3 subscribers".
+    static QString subscriberText(qint64 count);
+    // Minutes and seconds, "%d:%02d", of the whole seconds: 75.9 gives 1:15.
+    Q_INVOKABLE static QString formatDuration(double seconds);
+    // The date in the locale's medium style and the time in its short style.
+    Q_INVOKABLE static QString formatDate(const QDateTime& date, const QLocale& locale = QLocale());
+
+    // Stops listening while listening, else starts it.
+    Q_INVOKABLE void toggleListening();
+    Q_INVOKABLE void startRoom();
+    // Asked each time the panel appears.
+    Q_INVOKABLE void checkPermissions();
+    Q_INVOKABLE void openRecording(int row);
+    Q_INVOKABLE void deleteRecording(int row);
+    Q_INVOKABLE void copyShareLink();
+    Q_INVOKABLE void openRecordingsFolder();
+    // The desktop's sound settings, where one is installed.
+    Q_INVOKABLE static bool openSoundSettings();
+    Q_INVOKABLE void requestQuit();
+
+signals:
+    void viewModelChanged();
+    void stateChanged();
+    void roomChanged();
+    void recordingsChanged();
+    // The program quits in order: a running recording is saved first.
+    void quitRequested();
+
+private:
+    QPointer<TranslationViewModel> m_viewModel;
+};
+
+} // namespace tolvaran

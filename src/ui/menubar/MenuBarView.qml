@@ -1,0 +1,388 @@
+import QtQuick
+import QtQuick.Controls as Controls
+import QtQuick.Layouts
+import Tolvaran.Ui
+
+// The panel behind the tray item: status, listening and rooms, switches,
+// recording, the newest recordings, and settings, updates and quit. It only
+// shows state and calls the view model, the settings and the updater.
+Item {
+    id: panel
+
+    required property TranslationViewModel viewModel
+    required property AppSettings settings
+    // The UpdaterService; none means update checks are not offered.
+    required property QtObject updater
+
+    // Asks the program to quit in order (a running recording is saved).
+    signal quitRequested
+    // Asks the program to check for updates and show the result.
+    signal updateRequested
+
+    readonly property alias model: menuBar
+    readonly property color statusColor: ({
+            "listening": AppTheme.green,
+            "connected": AppTheme.blue,
+            "connecting": AppTheme.orange,
+            "disconnected": AppTheme.grey,
+            "error": AppTheme.red
+        })[menuBar.stateName]
+
+    implicitWidth: 320
+    implicitHeight: sections.implicitHeight
+
+    // Each time the panel appears: permissions may have changed meanwhile.
+    function appeared() {
+        menuBar.checkPermissions()
+    }
+
+    MenuBarModel {
+        id: menuBar
+        viewModel: panel.viewModel
+        onQuitRequested: panel.quitRequested()
+    }
+
+    ColumnLayout {
+        id: sections
+        width: 320
+        spacing: 0
+
+        // Header
+        RowLayout {
+            objectName: "header"
+            Layout.fillWidth: true
+            Layout.leftMargin: 14
+            Layout.rightMargin: 14
+            Layout.topMargin: 12
+            Layout.bottomMargin: 12
+            spacing: 8
+
+            Rectangle {
+                objectName: "statusDot"
+                implicitWidth: 8
+                implicitHeight: 8
+                radius: 4
+                color: panel.statusColor
+            }
+            Text {
+                text: "Tolvaran"
+                textFormat: Text.PlainText
+                font: AppTheme.headline
+                color: AppTheme.primary
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            Text {
+                objectName: "statusText"
+                Layout.maximumWidth: 190
+                text: menuBar.statusText
+                textFormat: Text.PlainText
+                font: AppTheme.caption
+                color: AppTheme.secondary
+                elide: Text.ElideRight
+                horizontalAlignment: Text.AlignRight
+            }
+        }
+
+        Divider {}
+
+        // Controls
+        ColumnLayout {
+            objectName: "controls"
+            Layout.fillWidth: true
+            Layout.leftMargin: 14
+            Layout.rightMargin: 14
+            Layout.topMargin: 10
+            Layout.bottomMargin: 10
+            spacing: 8
+
+            SymbolLabel {
+                objectName: "permissionWarning"
+                visible: !panel.viewModel.hasPermission
+                Layout.topMargin: 4
+                Layout.bottomMargin: 4
+                iconName: "exclamationmark.triangle.fill"
+                iconColor: AppTheme.orange
+                text: "System audio capture unavailable"
+                font: AppTheme.caption
+                color: AppTheme.orange
+            }
+            GlassSecondaryButtonStyle {
+                objectName: "openSoundSettingsButton"
+                visible: !panel.viewModel.hasPermission
+                text: "Open Sound Settings"
+                iconName: ""
+                onClicked: menuBar.openSoundSettings()
+            }
+
+            GlassActionButtonStyle {
+                objectName: "listeningButton"
+                visible: panel.viewModel.hasPermission
+                tint: menuBar.isListening ? AppTheme.red : AppTheme.blue
+                iconName: menuBar.isListening ? "stop.circle.fill" : "mic.circle.fill"
+                text: menuBar.isListening ? "Stop Listening" : "Start Listening"
+                enabled: !menuBar.isConnecting
+                onClicked: menuBar.toggleListening()
+            }
+            GlassSecondaryButtonStyle {
+                objectName: "startRoomButton"
+                visible: panel.viewModel.hasPermission && !menuBar.isListening
+                iconName: "person.2.circle.fill"
+                text: "Start Room"
+                enabled: !menuBar.isConnecting
+                onClicked: menuBar.startRoom()
+            }
+
+            RoomCard {
+                objectName: "roomCard"
+                visible: panel.viewModel.hasPermission && menuBar.isRoomCardVisible
+                Layout.fillWidth: true
+                viewModel: panel.viewModel
+                model: menuBar
+            }
+
+            ColumnLayout {
+                objectName: "switches"
+                visible: panel.viewModel.hasPermission
+                Layout.fillWidth: true
+                Layout.topMargin: 2
+                spacing: 4
+
+                PanelSwitch {
+                    objectName: "overlaySwitch"
+                    iconName: "rectangle.on.rectangle"
+                    text: "Show Overlay"
+                    checked: panel.viewModel.isOverlayVisible
+                    onToggled: panel.viewModel.isOverlayVisible = checked
+                }
+                PanelSwitch {
+                    objectName: "subtitlesSwitch"
+                    iconName: "captions.bubble"
+                    text: "Subtitles"
+                    checked: panel.settings.isSubtitlesMode
+                    onToggled: panel.settings.isSubtitlesMode = checked
+                }
+                PanelSwitch {
+                    objectName: "microphoneSwitch"
+                    visible: panel.viewModel.hasMicPermission
+                    iconName: "mic.fill"
+                    text: "Microphone"
+                    checked: panel.viewModel.isMicEnabled
+                    onToggled: panel.viewModel.isMicEnabled = checked
+                }
+            }
+
+            GlassPlainButtonStyle {
+                id: recordButton
+                objectName: "recordButton"
+                visible: panel.viewModel.hasPermission
+                Layout.fillWidth: true
+                text: panel.viewModel.isRecording ? "Stop Recording" : "Record Session"
+                onClicked: panel.viewModel.isRecording ? panel.viewModel.stopRecording() : panel.viewModel.startRecording()
+
+                contentItem: RowLayout {
+                    spacing: 6
+                    SymbolImage {
+                        name: panel.viewModel.isRecording ? "stop.circle.fill" : "record.circle"
+                        size: AppTheme.bodySize
+                        color: panel.viewModel.isRecording ? AppTheme.red : AppTheme.primary
+                    }
+                    Text {
+                        text: recordButton.text
+                        textFormat: Text.PlainText
+                        font: AppTheme.body
+                        color: AppTheme.primary
+                    }
+                    Rectangle {
+                        objectName: "recordingDot"
+                        visible: panel.viewModel.isRecording
+                        implicitWidth: 8
+                        implicitHeight: 8
+                        radius: 4
+                        color: AppTheme.red
+                    }
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                }
+            }
+        }
+
+        Divider {}
+
+        // Recordings
+        ColumnLayout {
+            objectName: "recordings"
+            Layout.fillWidth: true
+            Layout.leftMargin: 14
+            Layout.rightMargin: 14
+            Layout.topMargin: 10
+            Layout.bottomMargin: 10
+            spacing: 6
+
+            RowLayout {
+                Layout.fillWidth: true
+                Text {
+                    text: "Recordings"
+                    textFormat: Text.PlainText
+                    font: AppTheme.subheadline
+                    color: AppTheme.secondary
+                }
+                Item {
+                    Layout.fillWidth: true
+                }
+                GlassPlainButtonStyle {
+                    objectName: "openFolderButton"
+                    iconName: "folder"
+                    iconSize: AppTheme.bodySize
+                    color: AppTheme.secondary
+                    Controls.ToolTip.visible: hovered
+                    Controls.ToolTip.delay: 600
+                    Controls.ToolTip.text: "Open recordings folder"
+                    onClicked: menuBar.openRecordingsFolder()
+                }
+            }
+
+            Text {
+                objectName: "noRecordings"
+                visible: menuBar.recordingCount === 0
+                text: "No recordings yet"
+                textFormat: Text.PlainText
+                font: AppTheme.caption
+                color: AppTheme.tertiary
+            }
+
+            Repeater {
+                objectName: "recordingRows"
+                model: panel.viewModel.recordingModel
+
+                delegate: HoverCard {
+                    id: row
+                    required property int index
+                    required property var date
+                    required property real duration
+
+                    objectName: "recordingRow"
+                    visible: index < menuBar.shownRecordings
+                    Layout.fillWidth: true
+                    onClicked: menuBar.openRecording(index)
+
+                    contentItem: RowLayout {
+                        spacing: 8
+                        SymbolImage {
+                            name: "play.circle"
+                            size: AppTheme.title3Size
+                            color: AppTheme.blue
+                        }
+                        ColumnLayout {
+                            spacing: 1
+                            Text {
+                                objectName: "recordingDate"
+                                text: menuBar.formatDate(row.date)
+                                textFormat: Text.PlainText
+                                font: AppTheme.caption
+                                color: AppTheme.primary
+                            }
+                            Text {
+                                objectName: "recordingDuration"
+                                text: menuBar.formatDuration(row.duration)
+                                textFormat: Text.PlainText
+                                font: AppTheme.caption2
+                                color: AppTheme.secondary
+                            }
+                        }
+                        Item {
+                            Layout.fillWidth: true
+                        }
+                        GlassPlainButtonStyle {
+                            objectName: "deleteRecordingButton"
+                            iconName: "trash"
+                            iconSize: AppTheme.captionSize
+                            color: AppTheme.secondary
+                            background: null
+                            onClicked: menuBar.deleteRecording(row.index)
+                        }
+                    }
+                }
+            }
+        }
+
+        Divider {}
+
+        // Footer
+        ColumnLayout {
+            objectName: "footer"
+            Layout.fillWidth: true
+            Layout.leftMargin: 14
+            Layout.rightMargin: 14
+            Layout.topMargin: 8
+            Layout.bottomMargin: 8
+            spacing: 6
+
+            RowLayout {
+                objectName: "errorLabel"
+                visible: menuBar.isError
+                Layout.fillWidth: true
+                spacing: 6
+                SymbolImage {
+                    Layout.alignment: Qt.AlignTop
+                    name: "exclamationmark.triangle"
+                    size: AppTheme.captionSize
+                    color: AppTheme.red
+                }
+                Text {
+                    objectName: "errorText"
+                    Layout.fillWidth: true
+                    text: menuBar.errorDescription
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 4
+                    elide: Text.ElideRight
+                    font: AppTheme.caption
+                    color: AppTheme.red
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 4
+                GlassPlainButtonStyle {
+                    objectName: "settingsButton"
+                    iconName: "gear"
+                    text: "Settings..."
+                    font: AppTheme.caption
+                    iconSize: AppTheme.captionSize
+                    color: AppTheme.secondary
+                    onClicked: panel.viewModel.showSettingsRequested = true
+                }
+                Item {
+                    Layout.fillWidth: true
+                }
+                GlassPlainButtonStyle {
+                    objectName: "updateButton"
+                    iconName: "arrow.triangle.2.circlepath"
+                    text: "Update"
+                    font: AppTheme.caption
+                    iconSize: AppTheme.captionSize
+                    color: AppTheme.secondary
+                    enabled: panel.updater !== null && panel.updater.canCheckForUpdates
+                    onClicked: panel.updateRequested()
+                }
+                GlassPlainButtonStyle {
+                    objectName: "quitButton"
+                    text: "Quit"
+                    font: AppTheme.caption
+                    color: AppTheme.secondary
+                    onClicked: menuBar.requestQuit()
+                }
+            }
+        }
+    }
+
+    component Divider: Rectangle {
+        Layout.fillWidth: true
+        implicitHeight: 1
+        color: AppTheme.divider
+    }
+}

@@ -1,0 +1,69 @@
+import QtQuick
+import QtQuick.Window
+import Tolvaran.Ui
+
+// The window that hosts the panel: a frameless popup beside the tray item
+// that goes away when it loses focus, or, where no tray host runs, a small
+// ordinary window.
+Window {
+    id: window
+
+    required property TranslationViewModel viewModel
+    required property AppSettings settings
+    required property QtObject updater
+    required property bool isPopup
+
+    signal quitRequested
+    signal updateRequested
+
+    title: "Tolvaran"
+    width: view.implicitWidth
+    height: view.implicitHeight
+    minimumWidth: width
+    maximumWidth: width
+    minimumHeight: height
+    maximumHeight: height
+    color: isPopup ? "transparent" : AppTheme.opaqueMaterial
+    flags: isPopup ? (Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | Qt.NoDropShadowWindowHint) : Qt.Window
+
+    onVisibleChanged: {
+        if (visible)
+            view.appeared()
+    }
+    // Without a tray this window is the program's only face: closing it
+    // minimises it, so the running program stays in sight.
+    onClosing: close => {
+        if (!isPopup) {
+            close.accepted = false
+            showMinimized()
+        }
+    }
+    onActiveChanged: {
+        if (isPopup && !active && visible)
+            close()
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        visible: window.isPopup
+        radius: 10
+        color: AppTheme.material
+        border.width: 1
+        border.color: AppTheme.materialBorder
+    }
+
+    MenuBarView {
+        id: view
+        viewModel: window.viewModel
+        settings: window.settings
+        updater: window.updater
+        onQuitRequested: window.quitRequested()
+        onUpdateRequested: window.updateRequested()
+    }
+
+    Shortcut {
+        sequence: "Esc"
+        enabled: window.isPopup
+        onActivated: window.close()
+    }
+}

@@ -1,0 +1,84 @@
+#include "menubar/MenuBarModel.h"
+#include "model/TolvaranError.h"
+#include "theme/IconTable.h"
+
+#include <QTest>
+
+using tolvaran::ConnectionState;
+using tolvaran::MenuBarModel;
+using tolvaran::TolvaranError;
+
+class tst_MenuBarModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void menuBarIconFollowsState_data()
+    {
+        QTest::addColumn<ConnectionState>("state");
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("disconnected") << ConnectionState::disconnected() << "waveform.circle";
+        QTest::newRow("connecting") << ConnectionState::connecting()
+                                    << "arrow.trianglehead.2.clockwise.rotate.90.circle";
+        QTest::newRow("connected") << ConnectionState::connected() << "arrow.trianglehead.2.clockwise.rotate.90.circle";
+        QTest::newRow("listening") << ConnectionState::listening() << "waveform.circle.fill";
+        QTest::newRow("connection failed")
+            << ConnectionState::error(TolvaranError::connectionFailed("refused")) << "exclamationmark.triangle";
+        QTest::newRow("capture failed") << ConnectionState::error(TolvaranError::audioCaptureFailed("gone"))
+                                        << "exclamationmark.triangle";
+        QTest::newRow("server error") << ConnectionState::error(TolvaranError::serverError("<b>x</b>"))
+                                      << "exclamationmark.triangle";
+    }
+
+    void menuBarIconFollowsState()
+    {
+        QFETCH(ConnectionState, state);
+        QFETCH(QString, icon);
+        QCOMPARE(MenuBarModel::menuBarIcon(state), icon);
+        QVERIFY(tolvaran::IconTable::codepoint(icon));
+    }
+
+    void durations_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("75.9 s") << 75.9 << "1:15";
+        QTest::newRow("zero") << 0.0 << "0:00";
+        QTest::newRow("just under a minute") << 59.999 << "0:59";
+        QTest::newRow("an hour") << 3600.0 << "60:00";
+        QTest::newRow("negative") << -5.0 << "0:00";
+        QTest::newRow("not a number") << qQNaN() << "0:00";
+        QTest::newRow("infinite") << qInf() << "0:00";
+    }
+
+    void durations()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(MenuBarModel::formatDuration(seconds), text);
+    }
+
+    void datesInTheLocalesMediumStyle_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en_US") << "en_US"
+                               << "Mar 4, 2026, 3:07 PM";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "4. März 2026, 15:07";
+        QTest::newRow("C, whose short time has seconds") << "C"
+                                                         << "4 Mar 2026, 15:07";
+    }
+
+    void datesInTheLocalesMediumStyle()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        const QDateTime date(QDate(2026, 3, 4), QTime(15, 7, 30), Qt::LocalTime);
+        QCOMPARE(MenuBarModel::formatDate(date, QLocale(locale)), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_MenuBarModel)
+#include "tst_MenuBarModel.moc"

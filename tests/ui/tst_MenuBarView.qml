@@ -1,0 +1,243 @@
+import QtQuick
+import QtTest
+import Tolvaran.Ui
+
+Item {
+    id: root
+    width: 320
+    height: 700
+
+    Component {
+        id: panelComponent
+        MenuBarView {}
+    }
+
+    TestCase {
+        id: test
+        name: "MenuBarView"
+        when: windowShown
+
+        property var panel: null
+
+        function init() {
+            failOnWarning(/Unknown symbol|TypeError|ReferenceError|Unable to assign|Required property/)
+        }
+
+        function open(permission, recordings) {
+            fixture.reset(permission, recordings)
+            panel = createTemporaryObject(panelComponent, root, {
+                viewModel: fixture.viewModel,
+                settings: fixture.settings,
+                updater: fixture.updater
+            })
+            verify(panel)
+            panel.appeared()
+            waitForRendering(panel)
+            return panel
+        }
+
+        function item(name) {
+            const found = findChild(panel, name)
+            verify(found, name)
+            return found
+        }
+
+        function shown(name) {
+            const found = item(name)
+            // Visible itself and in all its ancestors up to the panel.
+            for (let it = found; it && it !== panel; it = it.parent)
+                if (!it.visible)
+                    return false
+            return true
+        }
+
+        function visibleRows() {
+            const rows = []
+            const collect = node => {
+                for (let i = 0; i < node.children.length; ++i) {
+                    const child = node.children[i]
+                    if (child.objectName === "recordingRow" && child.visible)
+                        rows.push(child)
+                    collect(child)
+                }
+            }
+            collect(panel)
+            return rows
+        }
+
+        function test_withoutPermissionOnlyTheWarningShows() {
+            open(false, 2)
+            verify(shown("permissionWarning"))
+            verify(shown("openSoundSettingsButton"))
+            compare(item("permissionWarning").text, "System audio capture unavailable")
+            compare(item("openSoundSettingsButton").text, "Open Sound Settings")
+            for (const name of ["listeningButton", "startRoomButton", "switches", "recordButton", "roomCard"])
+                verify(!shown(name), name)
+            // Granted meanwhile: the next time the panel appears shows the controls.
+            fixture.setPermission(true)
+            panel.appeared()
+            verify(shown("listeningButton"))
+            verify(!shown("permissionWarning"))
+            verify(!shown("openSoundSettingsButton"))
+        }
+
+        function test_idlePanel() {
+            open(true, 0)
+            compare(item("statusText").text, "Disconnected")
+            verify(Qt.colorEqual(item("statusDot").color, AppTheme.grey))
+            const listen = item("listeningButton")
+            compare(listen.text, "Start Listening")
+            compare(listen.iconName, "mic.circle.fill")
+            verify(Qt.colorEqual(listen.tint, AppTheme.blue))
+            verify(listen.enabled)
+            verify(shown("startRoomButton"))
+            verify(shown("noRecordings"))
+            compare(visibleRows().length, 0)
+            verify(shown("microphoneSwitch"))
+            verify(!shown("errorLabel"))
+            verify(!item("updateButton").enabled)
+        }
+
+        function test_microphoneSwitchNeedsItsPermission() {
+            open(true, 0)
+            fixture.setMicPermission(false)
+            panel.appeared()
+            verify(!shown("microphoneSwitch"))
+            verify(shown("overlaySwitch"))
+            verify(shown("subtitlesSwitch"))
+        }
+
+        function test_switchesChangeViewModelAndSettings() {
+            open(true, 0)
+            const overlay = item("overlaySwitch")
+            verify(overlay.checked)
+            mouseClick(overlay)
+            compare(fixture.viewModel.isOverlayVisible, false)
+            const subtitles = item("subtitlesSwitch")
+            compare(subtitles.checked, fixture.settings.isSubtitlesMode)
+            const before = fixture.settings.isSubtitlesMode
+            mouseClick(subtitles)
+            compare(fixture.settings.isSubtitlesMode, !before)
+            // And the other way round: the switch follows the setting.
+            fixture.settings.isSubtitlesMode = before
+            compare(subtitles.checked, before)
+        }
+
+        function test_connectingDisablesBothStartButtons() {
+            open(true, 0)
+            fixture.startListening("hang")
+            compare(panel.model.stateName, "connecting")
+            compare(item("statusText").text, "Connecting...")
+            verify(Qt.colorEqual(item("statusDot").color, AppTheme.orange))
+            verify(!item("listeningButton").enabled)
+            verify(!item("startRoomButton").enabled)
+            verify(shown("startRoomButton"))
+        }
+
+        function test_listeningShowsStopInRedAndHidesStartRoom() {
+            open(true, 0)
+            mouseClick(item("listeningButton"))
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            const listen = item("listeningButton")
+            compare(listen.text, "Stop Listening")
+            compare(listen.iconName, "stop.circle.fill")
+            verify(Qt.colorEqual(listen.tint, AppTheme.red))
+            verify(listen.enabled)
+            verify(!shown("startRoomButton"))
+            verify(!shown("roomCard"))
+            compare(item("statusText").text, "Listening...")
+            verify(Qt.colorEqual(item("statusDot").color, AppTheme.green))
+            mouseClick(listen)
+            tryCompare(panel.model, "stateName", "disconnected", 5000)
+            compare(item("listeningButton").text, "Start Listening")
+        }
+
+        function test_sevenRecordingsShowFiveRows() {
+            open(true, 7)
+            verify(!shown("noRecordings"))
+            let rows = visibleRows()
+            compare(rows.length, 5)
+            compare(findChild(rows[0], "recordingDuration").text, "1:15")
+            compare(findChild(rows[1], "recordingDuration").text, "2:15")
+            verify(findChild(rows[0], "recordingDate").text.length > 0)
+            mouseClick(rows[0], 40, rows[0].height / 2)
+            compare(fixture.playbackRecordingId(), fixture.newestRecordingId())
+            // Deleting the newest brings the sixth into view.
+            mouseClick(findChild(rows[0], "deleteRecordingButton"))
+            compare(fixture.recordingCount(), 6)
+            rows = visibleRows()
+            compare(rows.length, 5)
+            compare(findChild(rows[0], "recordingDuration").text, "2:15")
+            compare(fixture.playbackRecordingId(), "")
+        }
+
+        function test_roomCard() {
+            open(true, 0)
+            mouseClick(item("startRoomButton"))
+            verify(fixture.viewModel.isRoomMode)
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            verify(shown("roomCard"))
+            compare(item("subscriberText").text, "0 subscribers")
+            verify(!shown("copyLinkButton"))
+
+            fixture.sendRoomUpdate(1, { "de": 1 })
+            tryCompare(item("subscriberText"), "text", "1 subscriber")
+            fixture.sendRoomUpdate(3, { "de": 2, "fr": 1 })
+            tryCompare(item("subscriberText"), "text", "3 subscribers")
+            const chips = []
+            const collect = node => {
+                for (let i = 0; i < node.children.length; ++i) {
+                    if (node.children[i].objectName === "languageChip")
+                        chips.push(node.children[i].text)
+                    collect(node.children[i])
+                }
+            }
+            collect(item("languageChips"))
+            compare(chips.sort(), ["de (2)", "fr (1)"])
+
+            fixture.setClipboardText("before")
+            fixture.sendRoomCreated("room-7")
+            tryVerify(() => shown("copyLinkButton"))
+            verify(fixture.viewModel.roomShareURL.indexOf("room-7") >= 0)
+            mouseClick(item("copyLinkButton"))
+            compare(fixture.clipboardText(), fixture.viewModel.roomShareURL)
+        }
+
+        function test_errorShowsInRedInTheFooter() {
+            open(true, 0)
+            fixture.startListening("refuse")
+            tryCompare(panel.model, "stateName", "error", 5000)
+            verify(shown("errorLabel"))
+            const text = item("errorText")
+            verify(text.text.length > 0)
+            verify(Qt.colorEqual(text.color, AppTheme.red))
+            verify(Qt.colorEqual(item("statusDot").color, AppTheme.red))
+            verify(item("statusText").text.startsWith("Error: "))
+            // The listening button stays usable to try again.
+            verify(item("listeningButton").enabled)
+        }
+
+        function test_serverTextIsNeverMarkup() {
+            open(true, 0)
+            fixture.startListening("accept")
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            fixture.sendError("<img src=\"file:///etc/x.png\"><a href=\"https://x\">click</a>")
+            tryCompare(panel.model, "stateName", "error", 5000)
+            const text = item("errorText")
+            compare(text.textFormat, Text.PlainText)
+            verify(text.text.indexOf("<img src=") >= 0, text.text)
+            compare(item("statusText").textFormat, Text.PlainText)
+        }
+
+        function test_footerActions() {
+            open(true, 0)
+            mouseClick(item("settingsButton"))
+            verify(fixture.viewModel.showSettingsRequested)
+            const quit = signalSpy.createObject(test, { target: panel, signalName: "quitRequested" })
+            mouseClick(item("quitButton"))
+            compare(quit.count, 1)
+        }
+
+        property Component signalSpy: SignalSpy {}
+    }
+}
