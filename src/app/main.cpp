@@ -1,5 +1,6 @@
 #include "AppLifecycle.h"
 #include "LocalServerLauncher.h"
+#include "OverlayHook.h"
 #include "SingleInstance.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
     QQmlEngine engine;
     tolvaran::ui::prepareEngine(engine);
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
+    tolvaran::OverlayHook overlay(viewModel, settings, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
     QObject::connect(&instance, &tolvaran::SingleInstance::activationRequested, &tray, &tolvaran::TrayItem::showPanel);
     tray.start();

@@ -112,10 +112,10 @@ private slots:
         program.output.clear();
         QVERIFY(program.writeSettings({{"serverURL", server.url()}}));
         QVERIFY(program.start());
-        QVERIFY2(QTest::qWaitFor([&] { return program.output.contains("Saving a recording left unsaved"); }, 1000),
-            program.output.constData());
-
         const QDir recordings(program.recordingsFolder());
+        QVERIFY2(QTest::qWaitFor([&] { return !recordings.entryList({"*.json"}, QDir::Files).isEmpty(); }, 10000),
+            program.output.constData());
+        QVERIFY(program.output.contains("Saving a recording left unsaved"));
         const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
         QCOMPARE(json.size(), 1);
         QFile entryFile(recordings.filePath(json.first()));

@@ -1,0 +1,300 @@
+// Shows the overlay or its preview with a scripted conversation, for
+// screenshots and for measuring what the overlay costs while text streams in.
+//
+//   overlay_harness [--mode both|translated|original] [--labels on|off]
+//                   [--scene short|long|chinese|arabic|preview|stream|idle]
+//                   [--seconds N] [--warmup N] [--report FILE]
+//
+// stream: 10 results a second (interim words, and a final line every fifth),
+// 50 lines kept; idle: a finished conversation, nothing changes. With
+// --report, the process's CPU time in percent of one core and the frame
+// statistics of the overlay window, counted after the warm-up, are written to
+// FILE when the run ends.
+
+#include "OverlayWindowManager.h"
+#include "UiEngine.h"
+#include "audio/AudioCapture.h"
+#include "live/TranslationViewModel.h"
+#include "settings/AppSettings.h"
+#include "translation/ServerMessages.h"
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHostAddress>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebSocket>
+#include <QWebSocketServer>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
+
+using namespace tolvaran;
+
+namespace {
+
+// Captures nothing; the conversation is fed in directly.
+class SilentCapture : public AudioCapture
+{
+public:
+    std::optional<AudioCaptureError> startCapture() override { return std::nullopt; }
+
+    void stopCapture() override { }
+
+    bool checkPermission() const override { return true; }
+
+    bool isMicEnabled() const override { return false; }
+
+    void setMicEnabled(bool) override { }
+
+    void setSelectedMicDeviceUID(std::optional<QString>) override { }
+
+    void startMicEngine() override { }
+
+    void stopMicEngine() override { }
+
+    bool checkMicPermission() const override { return true; }
+
+    void refreshMicDevices() override { }
+
+    QList<MicDevice> availableMicDevices() const override { return {}; }
+};
+
+struct Utterance
+{
+    const char* speaker;
+    const char* language;
+    const char* original;
+    const char* translated;
+};
+
+const Utterance conversation[] = {
+    {"1", "de", "Guten Morgen zusammen, können alle mich hören?", "Good morning everyone, can you all hear me?"},
+    {"2", "de", "Ja, laut und deutlich.", "Yes, loud and clear."},
+    {"1", "de", "Gut. Dann fangen wir mit dem Quartalsbericht an.",
+        "Good. Then let's start with the quarterly report."},
+    {"3", "de", "Die Zahlen sind besser als erwartet, vor allem im Export.",
+        "The figures are better than expected, especially in exports."},
+    {"3", "de", "Wir haben im März zwölf Prozent mehr verkauft.", "We sold twelve percent more in March."},
+    {"2", "de", "Und die Kosten?", "And the costs?"},
+    {"1", "de", "Die sind leicht gestiegen, aber im Rahmen des Budgets.", "They rose slightly, but within the budget."},
+};
+
+const Utterance chinese[] = {
+    {"1", "zh", "大家好，我们今天讨论新项目的时间安排。",
+        "Hello everyone, today we discuss the schedule of the new project."},
+    {"1", "zh", "第一阶段预计在六月底完成。", "The first phase is expected to finish at the end of June."},
+    {"2", "en", "That sounds realistic to me.", "这听起来很现实。"},
+};
+
+const Utterance arabic[] = {
+    {"1", "ar", "مرحبا بالجميع، هل يمكنكم سماعي بوضوح؟", "Hello everyone, can you hear me clearly?"},
+    {"1", "ar", "سنبدأ الاجتماع بمراجعة نتائج الربع الأول.",
+        "We will start the meeting by reviewing the first quarter results."},
+    {"2", "en", "Yes, we can hear you well.", "نعم، نسمعك جيدا."},
+};
+
+QByteArray finalResult(const Utterance& u)
+{
+    QJsonObject token{
+        {"text", QString::fromUtf8(u.original)}, {"is_final", true}, {"speaker", u.speaker}, {"language", u.language}};
+    QJsonObject translation{{"text", QString::fromUtf8(u.translated)}, {"is_final", true},
+        {"translation_status", "translation"}, {"speaker", u.speaker}, {"source_language", u.language}};
+    return QJsonDocument(
+        QJsonObject{{"type", "result"}, {"original", QString::fromUtf8(u.original)},
+            {"translation", QString::fromUtf8(u.translated)}, {"tokens", QJsonArray{token, translation}}})
+        .toJson(QJsonDocument::Compact);
+}
+
+// The first n words of an utterance, not yet final.
+QByteArray interimResult(const Utterance& u, int words)
+{
+    const QString original = QString::fromUtf8(u.original).split(u' ').mid(0, words).join(u' ');
+    const QString translated = QString::fromUtf8(u.translated).split(u' ').mid(0, words).join(u' ');
+    QJsonArray tokens;
+    for (const QString& word : original.split(u' '))
+        tokens.append(
+            QJsonObject{{"text", word + u' '}, {"is_final", false}, {"speaker", u.speaker}, {"language", u.language}});
+    for (const QString& word : translated.split(u' '))
+        tokens.append(QJsonObject{{"text", word + u' '}, {"is_final", false}, {"translation_status", "translation"},
+            {"speaker", u.speaker}, {"source_language", u.language}});
+    return QJsonDocument(
+        QJsonObject{{"type", "result"}, {"original", original}, {"translation", translated}, {"tokens", tokens}})
+        .toJson(QJsonDocument::Compact);
+}
+
+void feed(TranslationViewModel& viewModel, const QByteArray& json)
+{
+    const auto message = decodeIncomingMessage(json);
+    if (message && std::holds_alternative<TranslationResult>(*message))
+        viewModel.handleTranslationResult(std::get<TranslationResult>(*message));
+    else
+        std::fprintf(stderr, "overlay_harness: not a result: %s\n", json.constData());
+}
+
+double processCpuSeconds()
+{
+    timespec t{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t) != 0)
+        return 0;
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+struct FrameStats
+{
+    bool counting = false;
+    double cpuAtStart = 0;
+    QElapsedTimer clock;
+    QElapsedTimer sinceStart;
+    qint64 lastSwap = -1;
+    QList<double> frameMs;
+    // Time from the start of a frame's work (before synchronising) to its swap.
+    qint64 frameStart = 0;
+    QList<double> workMs;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addOptions({{"mode", "both, translated or original", "mode", "both"},
+        {"labels", "speaker labels on or off", "labels", "on"},
+        {"scene", "short, long, chinese, arabic, preview, stream or idle", "scene", "short"},
+        {"seconds", "run for this long, then quit (0: until killed)", "seconds", "0"},
+        {"warmup", "count frames and CPU only after this many seconds", "seconds", "0"},
+        {"report", "write frame statistics here at the end", "file"}});
+    parser.process(app);
+
+    QTemporaryDir dir;
+    AppSettings settings(dir.filePath("settings.json"));
+    settings.setDisplayMode(parser.value("mode") == "translated" ? DisplayMode::translatedOnly
+            : parser.value("mode") == "original"                 ? DisplayMode::originalOnly
+                                                                 : DisplayMode::both);
+    settings.setShowSpeakerLabels(parser.value("labels") != "off");
+    settings.setMaxTranslationLines(50);
+    settings.setIsPinnedAboveAll(true);
+    settings.setAutoRecordOnListen(false);
+    settings.setRecordingsFolder(QUrl::fromLocalFile(dir.filePath("Recordings")));
+
+    // A peer on loopback that accepts the connection, so that listening starts.
+    QWebSocketServer server(QStringLiteral("harness"), QWebSocketServer::NonSecureMode);
+    if (!server.listen(QHostAddress::LocalHost)) {
+        std::fprintf(stderr, "overlay_harness: cannot listen on loopback\n");
+        return 1;
+    }
+    QList<QWebSocket*> peers;
+    QObject::connect(&server, &QWebSocketServer::newConnection, [&] { peers.append(server.nextPendingConnection()); });
+    settings.setServerURL(QStringLiteral("ws://127.0.0.1:%1").arg(server.serverPort()));
+
+    TranslationViewModel viewModel(settings, std::make_unique<SilentCapture>());
+    QQmlEngine engine;
+    ui::prepareEngine(engine);
+    OverlayWindowManager windows(engine);
+
+    const QString scene = parser.value("scene");
+    FrameStats stats;
+    stats.clock.start();
+
+    const auto start = [&] {
+        if (scene == "preview") {
+            windows.showPreview(viewModel, settings);
+            return;
+        }
+        windows.show(viewModel, settings);
+        QObject::connect(windows.panel(), &QQuickWindow::frameSwapped, [&] {
+            if (!stats.counting)
+                return;
+            const qint64 now = stats.clock.nsecsElapsed();
+            if (stats.lastSwap >= 0)
+                stats.frameMs.append(double(now - stats.lastSwap) / 1e6);
+            stats.lastSwap = now;
+        });
+        QObject::connect(
+            windows.panel(), &QQuickWindow::beforeSynchronizing, windows.panel(),
+            [&] { stats.frameStart = stats.clock.nsecsElapsed(); }, Qt::DirectConnection);
+        QObject::connect(
+            windows.panel(), &QQuickWindow::afterRendering, windows.panel(),
+            [&] {
+                if (stats.counting)
+                    stats.workMs.append(double(stats.clock.nsecsElapsed() - stats.frameStart) / 1e6);
+            },
+            Qt::DirectConnection);
+
+        const auto feedAll = [&](const auto& utterances) {
+            for (const Utterance& u : utterances)
+                feed(viewModel, finalResult(u));
+        };
+        if (scene == "chinese")
+            feedAll(chinese);
+        else if (scene == "arabic")
+            feedAll(arabic);
+        else if (scene == "long" || scene == "idle") {
+            for (int i = 0; i < 4; ++i)
+                feedAll(conversation);
+        } else if (scene == "short") {
+            feedAll(conversation);
+            feed(viewModel, interimResult(conversation[3], 4));
+        }
+        if (scene == "stream") {
+            auto* timer = new QTimer(&app);
+            timer->setInterval(100);
+            QObject::connect(timer, &QTimer::timeout, [&viewModel, step = 0]() mutable {
+                const Utterance& u = conversation[(step / 5) % std::size(conversation)];
+                feed(viewModel, step % 5 == 4 ? finalResult(u) : interimResult(u, 2 + step % 5 * 2));
+                ++step;
+            });
+            timer->start();
+        }
+    };
+    QObject::connect(&viewModel, &TranslationViewModel::stateChanged, &app, [&, started = false]() mutable {
+        if (viewModel.isListening() && !started) {
+            started = true;
+            start();
+        }
+    });
+    viewModel.startListening();
+
+    QTimer::singleShot(parser.value("warmup").toInt() * 1000, &app, [&] {
+        stats.counting = true;
+        stats.cpuAtStart = processCpuSeconds();
+        stats.clock.restart();
+    });
+    const int seconds = parser.value("seconds").toInt();
+    if (seconds > 0)
+        QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+    const int status = QGuiApplication::exec();
+
+    if (parser.isSet("report")) {
+        QFile report(parser.value("report"));
+        if (!report.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            std::fprintf(stderr, "overlay_harness: cannot write %s\n", qPrintable(parser.value("report")));
+            return 1;
+        }
+        auto work = stats.workMs;
+        std::sort(work.begin(), work.end());
+        const double p99 = work.isEmpty() ? 0 : work[qsizetype(double(work.size() - 1) * 0.99)];
+        const double elapsed = double(stats.clock.nsecsElapsed()) / 1e9;
+        const double cpu = (processCpuSeconds() - stats.cpuAtStart) / elapsed * 100;
+        report.write(QStringLiteral("cpu_percent %1\nframes %2\nseconds %3\nfps %4\np99_frame_ms %5\n")
+                         .arg(cpu, 0, 'f', 2)
+                         .arg(stats.workMs.size())
+                         .arg(elapsed, 0, 'f', 2)
+                         .arg(double(stats.workMs.size()) / elapsed, 0, 'f', 1)
+                         .arg(p99, 0, 'f', 2)
+                         .toUtf8());
+    }
+    return status;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace tolvaran {
+
+// Window positions are reasoned about from the bottom-left corner of the
+// primary screen, with y growing upwards; Qt places windows from the top-left
+// with y growing downwards. Positions are converted here and nowhere else.
+class BottomLeftSpace
+{
+public:
+    // primaryScreen: the primary screen's full geometry in Qt's coordinates.
+    explicit BottomLeftSpace(const QRect& primaryScreen)
+        : m_bottom(primaryScreen.y() + primaryScreen.height())
+    { }
+
+    QRect fromQt(const QRect& rect) const
+    {
+        return {rect.x(), m_bottom - rect.y() - rect.height(), rect.width(), rect.height()};
+    }
+
+    QRect toQt(const QRect& rect) const
+    {
+        return {rect.x(), m_bottom - rect.y() - rect.height(), rect.width(), rect.height()};
+    }
+
+private:
+    int m_bottom;
+};
+
+namespace OverlayGeometry {
+
+inline constexpr QSize panelSize{500, 350};
+inline constexpr QSize minimumSize{350, 200};
+inline constexpr int margin = 20;
+
+// Both take and give bottom-left coordinates. The overlay sits 20 points in
+// from the bottom-right corner of the visible frame; the preview is centred.
+QRect overlayFrame(const QRect& visibleFrame);
+QRect previewFrame(const QRect& visibleFrame);
+
+} // namespace OverlayGeometry
+
+} // namespace tolvaran

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+namespace tolvaran {
+
+class AppSettings;
+
+// The small rules the overlay views follow, kept out of QML so that they are
+// written once: speaker colours, what each display mode shows, the toolbar's
+// labels and its display-mode cycle.
+class OverlayStyle : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    using QObject::QObject;
+
+    Q_INVOKABLE static QColor speakerColor(const QString& speaker);
+    // mode: a DisplayMode.
+    Q_INVOKABLE static bool showsOriginal(int mode);
+    Q_INVOKABLE static bool showsTranslation(int mode);
+    Q_INVOKABLE static bool isBoth(int mode);
+    Q_INVOKABLE static QString displayModeLabel(int mode);
+    // both -> translated only -> original only -> both.
+    Q_INVOKABLE static int nextDisplayMode(int mode);
+    Q_INVOKABLE static void cycleDisplayMode(tolvaran::AppSettings* settings);
+    Q_INVOKABLE static QString fontSizeHelp(tolvaran::AppSettings* settings);
+};
+
+} // namespace tolvaran

@@ -1,0 +1,72 @@
+import QtQuick
+import QtQuick.Controls
+import Tolvaran.Ui
+
+// The overlay's controls at its top trailing edge: display mode, pin,
+// subtitles mode and font size. Every label follows the settings.
+Item {
+    id: toolbar
+
+    required property AppSettings settings
+
+    implicitHeight: 10 + pill.height
+    implicitWidth: pill.width + 20
+
+    Rectangle {
+        id: pill
+
+        y: 10
+        anchors.right: parent.right
+        anchors.rightMargin: 20
+        width: buttons.implicitWidth + 8
+        height: buttons.implicitHeight + 6
+        radius: height / 2
+        color: AppTheme.material
+        border.width: 0.5
+        border.color: AppTheme.alpha(AppTheme.primary, 0.08)
+
+        Row {
+            id: buttons
+
+            anchors.centerIn: parent
+            spacing: 2
+
+            ToolbarTextButtonStyle {
+                anchors.verticalCenter: parent.verticalCenter
+                iconName: "arrow.triangle.2.circlepath"
+                text: OverlayStyle.displayModeLabel(toolbar.settings.displayMode)
+                ToolTip.visible: hovered
+                ToolTip.delay: 600
+                ToolTip.text: "Cycle display mode"
+                onClicked: OverlayStyle.cycleDisplayMode(toolbar.settings)
+            }
+
+            ToolbarIconButtonStyle {
+                anchors.verticalCenter: parent.verticalCenter
+                iconName: toolbar.settings.isPinnedAboveAll ? "pin.fill" : "pin.slash"
+                ToolTip.visible: hovered
+                ToolTip.delay: 600
+                ToolTip.text: toolbar.settings.isPinnedAboveAll ? "Unpin from top" : "Pin above all windows"
+                onClicked: toolbar.settings.isPinnedAboveAll = !toolbar.settings.isPinnedAboveAll
+            }
+
+            ToolbarIconButtonStyle {
+                anchors.verticalCenter: parent.verticalCenter
+                iconName: toolbar.settings.isSubtitlesMode ? "captions.bubble.fill" : "captions.bubble"
+                ToolTip.visible: hovered
+                ToolTip.delay: 600
+                ToolTip.text: toolbar.settings.isSubtitlesMode ? "Exit subtitles mode" : "Subtitles mode"
+                onClicked: toolbar.settings.isSubtitlesMode = !toolbar.settings.isSubtitlesMode
+            }
+
+            ToolbarIconButtonStyle {
+                anchors.verticalCenter: parent.verticalCenter
+                iconName: "textformat.size"
+                ToolTip.visible: hovered
+                ToolTip.delay: 600
+                ToolTip.text: OverlayStyle.fontSizeHelp(toolbar.settings)
+                onClicked: toolbar.settings.cycleFontSize()
+            }
+        }
+    }
+}

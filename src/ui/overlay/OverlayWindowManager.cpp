@@ -1,0 +1,166 @@
+#include "OverlayWindowManager.h"
+
+#include "OverlayGeometry.h"
+#include "live/TranslationViewModel.h"
+#include "settings/AppSettings.h"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QScreen>
+
+Q_LOGGING_CATEGORY(lcOverlay, "com.tolvaran.app.Overlay")
+
+namespace tolvaran {
+
+namespace {
+
+// The main screen's area without panels and docks, from the bottom-left.
+std::optional<QRect> visibleFrame()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return std::nullopt;
+    return BottomLeftSpace(screen->geometry()).fromQt(screen->availableGeometry());
+}
+
+int levelFor(bool isPinned)
+{
+    return isPinned ? FloatingPanel::pinnedLevel : FloatingPanel::normalLevel;
+}
+
+void orderFront(QWindow& window)
+{
+    // The panel takes no focus, so showing it leaves the active window active.
+    window.show();
+    window.raise();
+}
+
+} // namespace
+
+OverlayWindowManager::OverlayWindowManager(QQmlEngine& engine, QObject* parent)
+    : QObject(parent)
+    , m_engine(engine)
+{ }
+
+OverlayWindowManager::~OverlayWindowManager() = default;
+
+std::unique_ptr<FloatingPanel> OverlayWindowManager::makePanel(
+    const QRect& frame, const QString& title, const char* view, TranslationViewModel& viewModel, AppSettings& settings)
+{
+    std::unique_ptr<FloatingPanel> panel(FloatingPanel::titledTransparent(frame, OverlayGeometry::minimumSize, title));
+    if (!panel)
+        return nullptr;
+    QQmlComponent component(&m_engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/overlay/%1.qml").arg(view)));
+    // Qt 6.4 crashes when a component that is not ready is asked for an object.
+    if (!component.isReady()) {
+        qCCritical(lcOverlay, "The view %s could not be made: %s", view, qUtf8Printable(component.errorString()));
+        return panel;
+    }
+    QObject* object
+        = component.createWithInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
+            {QStringLiteral("settings"), QVariant::fromValue(&settings)}});
+    auto* content = qobject_cast<QQuickItem*>(object);
+    if (!content) {
+        qCCritical(lcOverlay, "The view %s could not be made: %s", view, qUtf8Printable(component.errorString()));
+        delete object;
+        return panel;
+    }
+    content->setParentItem(panel->contentItem());
+    content->setParent(panel.get());
+    const auto fit = [item = content, window = panel.get()] { item->setSize(window->size()); };
+    fit();
+    connect(panel.get(), &QWindow::widthChanged, content, fit);
+    connect(panel.get(), &QWindow::heightChanged, content, fit);
+    return panel;
+}
+
+void OverlayWindowManager::show(TranslationViewModel& viewModel, AppSettings& settings)
+{
+    m_viewModel = &viewModel;
+    if (!m_panel) {
+        const auto frame = visibleFrame();
+        if (!frame)
+            return;
+        m_panel = makePanel(OverlayGeometry::overlayFrame(*frame), {}, "TranslationOverlayView", viewModel, settings);
+        if (!m_panel)
+            return;
+        m_panel->installEventFilter(this);
+    }
+    m_panel->setLevel(levelFor(settings.isPinnedAboveAll()));
+    orderFront(*m_panel);
+}
+
+void OverlayWindowManager::hide()
+{
+    if (m_panel)
+        m_panel->hide();
+}
+
+void OverlayWindowManager::showPreview(TranslationViewModel& viewModel, AppSettings& settings)
+{
+    m_viewModel = &viewModel;
+    if (!m_previewPanel) {
+        const auto frame = visibleFrame();
+        if (!frame)
+            return;
+        m_previewPanel = makePanel(OverlayGeometry::previewFrame(*frame), QStringLiteral("Translation Preview"),
+            "TranslationOverlayPreviewView", viewModel, settings);
+        if (!m_previewPanel)
+            return;
+        m_previewPanel->installEventFilter(this);
+    }
+    orderFront(*m_previewPanel);
+}
+
+void OverlayWindowManager::hidePreview()
+{
+    if (m_previewPanel)
+        m_previewPanel->hide();
+}
+
+void OverlayWindowManager::updateWindowLevel(bool isPinned)
+{
+    if (m_panel)
+        m_panel->setLevel(levelFor(isPinned));
+}
+
+void OverlayWindowManager::resetPosition()
+{
+    const auto frame = visibleFrame();
+    if (m_panel && frame)
+        m_panel->animateToFrame(OverlayGeometry::overlayFrame(*frame));
+}
+
+bool OverlayWindowManager::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && watched == m_panel.get())
+        overlayWillClose();
+    // The preview's close button ends the preview the way its switch does;
+    // otherwise the switch would stay on with nothing on screen.
+    if (event->type() == QEvent::Close && watched == m_previewPanel.get()) {
+        QMetaObject::invokeMethod(
+            this,
+            [self = QPointer(this)] {
+                if (self && self->m_viewModel && self->m_viewModel->isTranslationPreviewVisible())
+                    self->m_viewModel->setIsTranslationPreviewVisible(false);
+            },
+            Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void OverlayWindowManager::overlayWillClose()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [self = QPointer(this)] {
+            if (self && self->m_viewModel && self->m_viewModel->isOverlayVisible())
+                self->m_viewModel->setIsOverlayVisible(false);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace tolvaran

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "FrameTicker.h"
+
+#include <QEasingCurve>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QtQml/qqmlregistration.h>
+
+namespace tolvaran {
+
+// A number animation that steps on the overlay's shared frame ticker instead
+// of the window's own animation clock, which on a display without vertical
+// sync draws as fast as it can.
+class TickedAnimation : public QObject, public FrameTicker::Client
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QObject* target MEMBER m_target NOTIFY changed)
+    Q_PROPERTY(QString property MEMBER m_property NOTIFY changed)
+    Q_PROPERTY(double to MEMBER m_to NOTIFY changed)
+    Q_PROPERTY(int duration MEMBER m_duration NOTIFY changed)
+    // A QEasingCurve type, as QML's Easing values are.
+    Q_PROPERTY(int easing MEMBER m_easing NOTIFY changed)
+    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
+
+public:
+    using QObject::QObject;
+    ~TickedAnimation() override;
+
+    bool isRunning() const { return m_running; }
+
+    // From the target's current value to `to`; a running one starts over.
+    Q_INVOKABLE void start();
+    Q_INVOKABLE void stop();
+
+    void tick() override;
+
+signals:
+    void changed();
+    void runningChanged();
+
+private:
+    void setRunning(bool running);
+
+    QPointer<QObject> m_target;
+    QString m_property;
+    double m_to = 0;
+    int m_duration = 250;
+    int m_easing = QEasingCurve::InOutQuad;
+    double m_from = 0;
+    QElapsedTimer m_started;
+    bool m_running = false;
+};
+
+} // namespace tolvaran

@@ -1,0 +1,185 @@
+import QtQuick
+import QtQuick.Controls
+import Tolvaran.Ui
+
+// The live translation: the toolbar, then the paragraphs of the conversation,
+// following the latest one unless the reader has scrolled back.
+FloatingPanelChrome {
+    id: overlay
+
+    required property TranslationViewModel viewModel
+    required property AppSettings settings
+
+    // Follows the newest text; off while the reader looks at older text.
+    property bool followsLatest: true
+
+    onCloseRequested: Window.window.close()
+
+    OverlayParagraphs {
+        id: feed
+
+        viewModel: overlay.viewModel
+        settings: overlay.settings
+    }
+
+    Rectangle {
+        id: material
+
+        anchors.fill: parent
+        anchors.topMargin: 5
+        anchors.bottomMargin: 5
+        anchors.leftMargin: 10
+        anchors.rightMargin: 10
+        radius: 12
+        color: AppTheme.material
+        border.width: 0.5
+        border.color: AppTheme.materialBorder
+        opacity: overlay.settings.overlayOpacity
+    }
+
+    Item {
+        id: stack
+
+        anchors.fill: material
+
+        OverlayToolbarView {
+            id: toolbar
+
+            width: parent.width
+            settings: overlay.settings
+        }
+
+        Item {
+            id: listArea
+
+            anchors.top: toolbar.bottom
+            anchors.bottom: parent.bottom
+            width: parent.width
+            clip: true
+
+            Flickable {
+                id: flick
+
+                // Read afresh: in a change handler a binding may still hold
+                // the old value.
+                function end() {
+                    return Math.max(0, contentHeight - height);
+                }
+
+                anchors.fill: parent
+                interactive: false
+                contentWidth: width
+                contentHeight: column.height
+
+                onContentHeightChanged: overlay.scrollToLatest()
+                onContentYChanged: {
+                    if (!scroll.running)
+                        overlay.followsLatest = contentY >= end() - 2;
+                }
+
+                Column {
+                    id: column
+
+                    width: flick.width
+                    padding: 16
+                    spacing: 12
+
+                    Repeater {
+                        id: repeater
+
+                        model: feed.model
+
+                        delegate: TranslationParagraphView {
+                            width: column.width - 32
+                            displayMode: overlay.settings.displayMode
+                            fontSize: overlay.settings.fontSize
+                            showSpeakerLabels: overlay.settings.showSpeakerLabels
+                            translatedColor: overlay.settings.overlayTranslatedColor
+                            originalColor: overlay.settings.overlayOriginalColor
+                            paragraphBgColor: overlay.settings.overlayParagraphBgColor
+                            paragraphRadius: overlay.settings.overlayParagraphRadius
+                        }
+                    }
+                }
+
+                // Always shown while there is more than fits: a bar that fades
+                // in and out on every scroll would keep the window drawing.
+                ScrollBar.vertical: ScrollBar {
+                    policy: flick.contentHeight > flick.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                }
+            }
+
+            // The top edge fades into the background. A mask would need the
+            // list drawn into a layer of its own on every frame, which more
+            // than doubles the frames drawn; a gradient of the background
+            // colour costs nothing.
+            Rectangle {
+                width: parent.width
+                height: 32
+                gradient: Gradient {
+                    GradientStop {
+                        position: 0
+                        color: AppTheme.alpha(AppTheme.material, overlay.settings.overlayOpacity * AppTheme.material.a)
+                    }
+                    GradientStop {
+                        position: 1
+                        color: AppTheme.alpha(AppTheme.material, 0)
+                    }
+                }
+            }
+
+            WheelHandler {
+                acceptedDevices: PointerDevice.Mouse | PointerDevice.TouchPad
+                onWheel: event => {
+                    scroll.stop();
+                    const step = event.pixelDelta.y !== 0 ? event.pixelDelta.y : event.angleDelta.y / 120 * 60;
+                    flick.contentY = Math.max(0, Math.min(flick.end(), flick.contentY - step));
+                }
+            }
+
+            ToolbarTextButtonStyle {
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 10
+                visible: !overlay.followsLatest
+                text: "Jump to latest"
+                background: Rectangle {
+                    radius: height / 2
+                    color: AppTheme.material
+                    border.width: 0.5
+                    border.color: AppTheme.materialBorder
+                }
+                onClicked: {
+                    overlay.followsLatest = true;
+                    overlay.scrollToLatest();
+                }
+            }
+        }
+    }
+
+    TickedAnimation {
+        id: scroll
+
+        target: flick
+        property: "contentY"
+        duration: 400
+        easing: Easing.OutCubic
+    }
+
+    function scrollToLatest() {
+        if (!followsLatest || repeater.count === 0)
+            return;
+        if (Math.abs(flick.contentY - flick.end()) < 0.5 && !scroll.running)
+            return;
+        scroll.to = flick.end();
+        scroll.start();
+    }
+
+    Connections {
+        target: feed
+
+        function onRefreshed() {
+            overlay.scrollToLatest();
+        }
+    }
+}

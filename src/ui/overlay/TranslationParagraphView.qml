@@ -1,0 +1,187 @@
+import QtQuick
+import Tolvaran.Ui
+
+// One paragraph: the speaker header, then its text in the columns the
+// display mode shows. New paragraphs fade in once; growing ones type only
+// their new characters.
+Rectangle {
+    id: paragraph
+
+    required property string speaker
+    required property string language
+    required property date timestamp
+    required property string originalText
+    required property string translatedText
+    required property string interimOriginalText
+    required property string interimTranslationText
+
+    property int displayMode
+    property real fontSize: 20
+    property bool showSpeakerLabels: true
+    property color translatedColor: "white"
+    property color originalColor: "white"
+    property color paragraphBgColor: "transparent"
+    property real paragraphRadius: 8
+
+    property bool appeared: false
+    readonly property bool isHovering: hover.hovered
+    readonly property bool isBoth: OverlayStyle.isBoth(displayMode)
+    readonly property font textFont: Qt.font({
+        "pixelSize": fontSize,
+        "weight": Font.DemiBold
+    })
+
+    implicitHeight: content.implicitHeight + 32
+    color: paragraphBgColor
+    radius: paragraphRadius
+    opacity: 0
+    Component.onCompleted: {
+        appeared = true;
+        appear.start();
+    }
+
+    TickedAnimation {
+        id: appear
+
+        target: paragraph
+        property: "opacity"
+        to: 1
+        duration: 400
+        easing: Easing.OutCubic
+    }
+
+    HoverHandler {
+        id: hover
+    }
+
+    // The final text, then the live words faint behind it.
+    function segments(finalText, interimText, color) {
+        const separator = finalText !== "" && interimText !== "" ? " " : "";
+        return [{
+                "text": finalText + separator,
+                "color": color
+            }, {
+                "text": interimText,
+                "color": Qt.rgba(color.r, color.g, color.b, color.a * 0.35)
+            }];
+    }
+
+    Column {
+        id: content
+
+        x: 16
+        y: 16
+        width: paragraph.width - 32
+        spacing: 8
+
+        Column {
+            width: parent.width
+            spacing: 6
+            visible: paragraph.showSpeakerLabels
+
+            Item {
+                width: parent.width
+                height: Math.max(speakerLabel.implicitHeight, timeLabel.implicitHeight)
+
+                Rectangle {
+                    id: dot
+
+                    width: 8
+                    height: 8
+                    radius: 4
+                    color: OverlayStyle.speakerColor(paragraph.speaker)
+                    anchors.verticalCenter: parent.verticalCenter
+                }
+
+                Text {
+                    id: speakerLabel
+
+                    x: dot.width + 6
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: paragraph.speaker
+                    textFormat: Text.PlainText
+                    font.pixelSize: 13
+                    font.weight: Font.Medium
+                    color: AppTheme.secondary
+                }
+
+                Text {
+                    x: speakerLabel.x + speakerLabel.implicitWidth + 6
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "(" + paragraph.language + ")"
+                    textFormat: Text.PlainText
+                    font: AppTheme.caption2
+                    color: AppTheme.tertiary
+                    visible: paragraph.language !== "" && paragraph.language !== "?"
+                    opacity: paragraph.isHovering ? 1 : 0
+
+                    Behavior on opacity {
+                        NumberAnimation {
+                            duration: 150
+                            easing.type: Easing.InOutQuad
+                        }
+                    }
+                }
+
+                Text {
+                    id: timeLabel
+
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: Qt.formatDateTime(paragraph.timestamp, "HH:mm:ss")
+                    textFormat: Text.PlainText
+                    font: AppTheme.caption2
+                    color: AppTheme.tertiary
+                    opacity: paragraph.isHovering ? 1 : 0
+
+                    Behavior on opacity {
+                        NumberAnimation {
+                            duration: 150
+                            easing.type: Easing.InOutQuad
+                        }
+                    }
+                }
+            }
+
+            Rectangle {
+                width: parent.width
+                height: 1
+                color: AppTheme.divider
+                opacity: 0.5
+            }
+        }
+
+        Item {
+            readonly property real columnWidth: paragraph.isBoth ? (width - 20) / 2 : width
+
+            width: parent.width
+            height: Math.max(original.visible ? original.implicitHeight : 0,
+                             translation.visible ? translation.implicitHeight : 0)
+
+            TypewriterText {
+                id: original
+
+                width: parent.columnWidth
+                visible: OverlayStyle.showsOriginal(paragraph.displayMode)
+                font: paragraph.textFont
+                charInterval: 0.02
+                fadeDuration: 0.25
+                segments: paragraph.segments(paragraph.originalText, paragraph.interimOriginalText,
+                                             paragraph.originalColor)
+            }
+
+            TypewriterText {
+                id: translation
+
+                x: paragraph.isBoth ? parent.columnWidth + 20 : 0
+                width: parent.columnWidth
+                visible: OverlayStyle.showsTranslation(paragraph.displayMode)
+                font: paragraph.textFont
+                charInterval: 0.02
+                fadeDuration: 0.25
+                segments: paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
+                                             paragraph.translatedColor)
+            }
+        }
+    }
+}

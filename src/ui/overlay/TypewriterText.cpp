@@ -1,0 +1,398 @@
+#include "TypewriterText.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QQuickWindow>
+#include <QSet>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+
+namespace tolvaran {
+
+namespace {
+
+double monotonicSeconds()
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return double(started.nsecsElapsed()) / 1e9;
+}
+
+TypewriterText::Clock& defaultClock()
+{
+    static TypewriterText::Clock clock = monotonicSeconds;
+    return clock;
+}
+
+QColor faded(QColor color, double opacity)
+{
+    color.setAlphaF(float(color.alphaF() * opacity));
+    return color;
+}
+
+} // namespace
+
+TypewriterText::TypewriterText(QQuickItem* parent)
+    : QQuickPaintedItem(parent)
+    , m_clock(defaultClock())
+{
+    setAcceptedMouseButtons(Qt::LeftButton);
+    setCursor(Qt::IBeamCursor);
+}
+
+TypewriterText::~TypewriterText()
+{
+    FrameTicker::instance().remove(this);
+}
+
+void TypewriterText::setDefaultClock(Clock clock)
+{
+    defaultClock() = std::move(clock);
+}
+
+void TypewriterText::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
+
+void TypewriterText::setSegments(const QList<TypewriterSegment>& segments)
+{
+    if (segments == m_segments)
+        return;
+    m_segments = segments;
+    if (isComponentComplete())
+        synchronise();
+    emit segmentsChanged();
+}
+
+QVariantList TypewriterText::segmentList() const
+{
+    QVariantList list;
+    for (const TypewriterSegment& segment : m_segments)
+        list.append(QVariantMap{{QStringLiteral("text"), segment.text}, {QStringLiteral("color"), segment.color}});
+    return list;
+}
+
+void TypewriterText::setSegmentList(const QVariantList& list)
+{
+    QList<TypewriterSegment> segments;
+    segments.reserve(list.size());
+    for (const QVariant& item : list) {
+        const QVariantMap map = item.toMap();
+        segments.append(
+            {map.value(QStringLiteral("text")).toString(), map.value(QStringLiteral("color")).value<QColor>()});
+    }
+    setSegments(segments);
+}
+
+void TypewriterText::setFont(const QFont& font)
+{
+    if (font == m_font)
+        return;
+    m_font = font;
+    m_layoutWidth = -1; // forces a new layout
+    relayout();
+    update();
+    emit fontChanged();
+}
+
+void TypewriterText::setCharInterval(double seconds)
+{
+    if (qFuzzyCompare(seconds, m_schedule.charInterval))
+        return;
+    m_schedule.charInterval = seconds;
+    emit timingChanged();
+}
+
+void TypewriterText::setFadeDuration(double seconds)
+{
+    if (qFuzzyCompare(seconds, m_schedule.fadeDuration) || seconds <= 0)
+        return;
+    m_schedule.fadeDuration = seconds;
+    emit timingChanged();
+}
+
+void TypewriterText::componentComplete()
+{
+    QQuickPaintedItem::componentComplete();
+    synchronise();
+}
+
+void TypewriterText::synchronise()
+{
+    const double now = m_clock();
+    m_schedule.synchronise(m_segments, now);
+    const int length = int(m_schedule.offset(m_schedule.chars().size()));
+    if (std::max(m_selectionAnchor, m_selectionPosition) > length)
+        setSelection(0, 0);
+    // Characters may be gone and colours changed: lay out now, but leave the
+    // drawing to the next tick while revealing, so that a burst of changes
+    // costs no extra frames.
+    m_frameTime = now;
+    m_visibleCount = m_schedule.visibleCount(now);
+    relayout();
+    if (m_schedule.isFullyRevealed(now)) {
+        requestFrame();
+        setRevealing(false);
+    } else {
+        setRevealing(true);
+    }
+}
+
+void TypewriterText::advance()
+{
+    const double previous = m_frameTime;
+    const double t = m_clock();
+    m_frameTime = t;
+    m_visibleCount = m_schedule.visibleCount(t);
+    if (relayout()) {
+        requestFrame();
+    } else {
+        // Only the lines of characters still fading need drawing again.
+        const auto& chars = m_schedule.chars();
+        const auto settled = std::partition_point(chars.cbegin(), chars.cbegin() + m_visibleCount,
+            [&](const TypewriterSchedule::Char& c) { return c.revealedAt + m_schedule.fadeDuration <= previous; });
+        const int from = int(m_schedule.offset(settled - chars.cbegin()));
+        const int to = int(m_schedule.offset(m_visibleCount));
+        QRectF dirty;
+        for (int i = 0; i < m_layout.lineCount() && from < to; ++i) {
+            const QTextLine line = m_layout.lineAt(i);
+            if (line.textStart() < to && line.textStart() + line.textLength() > from)
+                dirty |= line.rect();
+        }
+        if (!dirty.isEmpty()) {
+            ++m_frameRequests;
+            // A margin for glyphs that reach outside their line.
+            update(dirty.adjusted(-2, -2, 2, 2).toAlignedRect());
+        }
+    }
+    if (m_schedule.isFullyRevealed(t))
+        setRevealing(false);
+}
+
+void TypewriterText::setRevealing(bool revealing)
+{
+    // Hidden texts do not tick; they catch up when they are shown again.
+    const bool ticking = revealing && isVisible() && window() && window()->isVisible();
+    if (ticking)
+        FrameTicker::instance().add(this);
+    else
+        FrameTicker::instance().remove(this);
+    if (revealing == m_isRevealing)
+        return;
+    m_isRevealing = revealing;
+    emit isRevealingChanged();
+}
+
+void TypewriterText::requestFrame()
+{
+    ++m_frameRequests;
+    update();
+}
+
+void TypewriterText::itemChange(ItemChange change, const ItemChangeData& value)
+{
+    if (change == ItemSceneChange) {
+        disconnect(m_windowVisibility);
+        if (value.window)
+            m_windowVisibility = connect(value.window, &QWindow::visibleChanged, this, [this] {
+                if (m_isRevealing) {
+                    advance();
+                    setRevealing(m_isRevealing);
+                }
+            });
+        setRevealing(m_isRevealing);
+    } else if (change == ItemVisibleHasChanged && m_isRevealing) {
+        advance();
+        setRevealing(m_isRevealing);
+    }
+    QQuickPaintedItem::itemChange(change, value);
+}
+
+void TypewriterText::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
+{
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.width() != oldGeometry.width()) {
+        relayout();
+        update();
+    }
+}
+
+bool TypewriterText::relayout()
+{
+    const QString text = visibleText();
+    const qreal lineWidth = width() > 0 ? width() : 1e6;
+    if (m_layoutWidth == lineWidth && m_layout.text() == text)
+        return false;
+    m_layoutWidth = lineWidth;
+
+    // The direction of the whole text, not of what has appeared so far, so
+    // that right-to-left text does not jump sides as it types. Lines are
+    // aligned here rather than by the layout, because glyph runs do not carry
+    // the layout's alignment while hit testing does.
+    const bool rightToLeft = m_schedule.text(m_schedule.chars().size()).isRightToLeft();
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setUseDesignMetrics(true);
+
+    m_layout.clearLayout();
+    m_layout.setText(text);
+    m_layout.setFont(m_font);
+    m_layout.setTextOption(option);
+    m_layout.setCacheEnabled(true);
+    qreal y = 0;
+    qreal naturalWidth = 0;
+    m_layout.beginLayout();
+    for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
+        line.setLineWidth(lineWidth);
+        const qreal x = rightToLeft && width() > 0 ? std::max<qreal>(0, lineWidth - line.naturalTextWidth()) : 0;
+        line.setPosition(QPointF(x, y));
+        y += line.height();
+        naturalWidth = std::max(naturalWidth, line.naturalTextWidth());
+    }
+    m_layout.endLayout();
+    setImplicitSize(std::ceil(naturalWidth), text.isEmpty() ? 0 : std::ceil(y));
+    return true;
+}
+
+void TypewriterText::paint(QPainter* painter)
+{
+    if (m_visibleCount == 0)
+        return;
+    const int selStart = std::min(m_selectionAnchor, m_selectionPosition);
+    const int selEnd = std::max(m_selectionAnchor, m_selectionPosition);
+    if (selStart != selEnd) {
+        for (int i = 0; i < m_layout.lineCount(); ++i) {
+            const QTextLine line = m_layout.lineAt(i);
+            const int from = std::max(selStart, line.textStart());
+            const int to = std::min(selEnd, line.textStart() + line.textLength());
+            if (from >= to)
+                continue;
+            const qreal x1 = line.cursorToX(from);
+            const qreal x2 = line.cursorToX(to);
+            painter->fillRect(QRectF(std::min(x1, x2), line.y(), std::abs(x2 - x1), line.height()), m_selectionColor);
+        }
+    }
+
+    // Runs of equal colour and opacity: the settled text is a few runs, and
+    // only the characters still fading are drawn one by one.
+    const auto& chars = m_schedule.chars();
+    qsizetype i = 0;
+    while (i < m_visibleCount) {
+        const QColor color = faded(chars[i].color, m_schedule.opacity(i, m_frameTime));
+        qsizetype j = i + 1;
+        while (j < m_visibleCount && faded(chars[j].color, m_schedule.opacity(j, m_frameTime)) == color)
+            ++j;
+        if (color.alpha() > 0) {
+            painter->setPen(color);
+            const int from = int(m_schedule.offset(i));
+            for (const QGlyphRun& run : m_layout.glyphRuns(from, int(m_schedule.offset(j)) - from))
+                painter->drawGlyphRun(QPointF(0, 0), run);
+        }
+        i = j;
+    }
+}
+
+int TypewriterText::cursorAt(const QPointF& point) const
+{
+    if (m_layout.lineCount() == 0)
+        return 0;
+    for (int i = 0; i < m_layout.lineCount(); ++i) {
+        const QTextLine line = m_layout.lineAt(i);
+        if (point.y() < line.y() + line.height() || i == m_layout.lineCount() - 1)
+            return line.xToCursor(point.x());
+    }
+    return 0;
+}
+
+void TypewriterText::setSelection(int anchor, int position)
+{
+    if (anchor == m_selectionAnchor && position == m_selectionPosition)
+        return;
+    m_selectionAnchor = anchor;
+    m_selectionPosition = position;
+    update();
+    emit selectionChanged();
+}
+
+QString TypewriterText::selectedText() const
+{
+    const int from = std::min(m_selectionAnchor, m_selectionPosition);
+    const int to = std::max(m_selectionAnchor, m_selectionPosition);
+    return m_layout.text().mid(from, to - from);
+}
+
+void TypewriterText::copy() const
+{
+    if (const QString text = selectedText(); !text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void TypewriterText::selectAll()
+{
+    setSelection(0, int(m_layout.text().size()));
+}
+
+void TypewriterText::mousePressEvent(QMouseEvent* event)
+{
+    const int at = cursorAt(event->position());
+    setSelection(at, at);
+    setKeepMouseGrab(true);
+    event->accept();
+}
+
+void TypewriterText::mouseMoveEvent(QMouseEvent* event)
+{
+    setSelection(m_selectionAnchor, cursorAt(event->position()));
+    event->accept();
+}
+
+void TypewriterText::mouseReleaseEvent(QMouseEvent* event)
+{
+    setKeepMouseGrab(false);
+    // X11 lets a selection be pasted with the middle button at once.
+    if (QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->supportsSelection() && !selectedText().isEmpty())
+        clipboard->setText(selectedText(), QClipboard::Selection);
+    event->accept();
+}
+
+void TypewriterText::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QString text = m_layout.text();
+    const int at = cursorAt(event->position());
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
+    words.setPosition(at);
+    const int start = words.isAtBoundary() && words.boundaryReasons() & QTextBoundaryFinder::StartOfItem
+        ? at
+        : int(words.toPreviousBoundary());
+    words.setPosition(at);
+    const int end = int(words.toNextBoundary());
+    if (start >= 0 && end > start)
+        setSelection(start, end);
+    event->accept();
+}
+
+void TypewriterText::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        return;
+    }
+    QQuickPaintedItem::keyPressEvent(event);
+}
+
+} // namespace tolvaran

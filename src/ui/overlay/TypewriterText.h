@@ -1,0 +1,128 @@
+#pragma once
+
+#include "FrameTicker.h"
+#include "TypewriterSchedule.h"
+
+#include <QFont>
+#include <QQuickPaintedItem>
+#include <QTextLayout>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+
+namespace tolvaran {
+
+// A growing text whose new characters fade in one after another. The text is
+// always plain: nothing in it is read as markup or as a link. Frames are drawn
+// at most 60 times a second and only while characters are still fading; the
+// line layout is redone only when a character appears or the width changes.
+// The shown text can be selected with the mouse and copied.
+class TypewriterText : public QQuickPaintedItem, public FrameTicker::Client
+{
+    Q_OBJECT
+    QML_ELEMENT
+    // A list of {text, color} runs.
+    Q_PROPERTY(QVariantList segments READ segmentList WRITE setSegmentList NOTIFY segmentsChanged)
+    Q_PROPERTY(QFont font READ font WRITE setFont NOTIFY fontChanged)
+    Q_PROPERTY(double charInterval READ charInterval WRITE setCharInterval NOTIFY timingChanged)
+    Q_PROPERTY(double fadeDuration READ fadeDuration WRITE setFadeDuration NOTIFY timingChanged)
+    Q_PROPERTY(QColor selectionColor MEMBER m_selectionColor NOTIFY selectionChanged)
+    Q_PROPERTY(QString selectedText READ selectedText NOTIFY selectionChanged)
+    Q_PROPERTY(bool isRevealing READ isRevealing NOTIFY isRevealingChanged)
+
+public:
+    // Seconds on a monotonic clock.
+    using Clock = std::function<double()>;
+
+    explicit TypewriterText(QQuickItem* parent = nullptr);
+    ~TypewriterText() override;
+
+    // Replaces the clock of every text made afterwards and of this one.
+    static void setDefaultClock(Clock clock);
+    void setClock(Clock clock);
+
+    QList<TypewriterSegment> segments() const { return m_segments; }
+
+    void setSegments(const QList<TypewriterSegment>& segments);
+    QVariantList segmentList() const;
+    void setSegmentList(const QVariantList& list);
+
+    QFont font() const { return m_font; }
+
+    void setFont(const QFont& font);
+
+    double charInterval() const { return m_schedule.charInterval; }
+
+    void setCharInterval(double seconds);
+
+    double fadeDuration() const { return m_schedule.fadeDuration; }
+
+    void setFadeDuration(double seconds);
+
+    // The characters on screen at the last frame.
+    QString visibleText() const { return m_schedule.text(m_visibleCount); }
+
+    QString selectedText() const;
+
+    bool isRevealing() const { return m_isRevealing; }
+
+    // Frames requested so far; a finished reveal adds none.
+    quint64 frameRequests() const { return m_frameRequests; }
+
+    const QTextLayout& textLayout() const { return m_layout; }
+
+    Q_INVOKABLE void copy() const;
+    Q_INVOKABLE void selectAll();
+
+    void paint(QPainter* painter) override;
+
+    // One animation step at the clock's time.
+    void advance();
+
+    void tick() override { advance(); }
+
+signals:
+    void segmentsChanged();
+    void fontChanged();
+    void timingChanged();
+    void selectionChanged();
+    void isRevealingChanged();
+
+protected:
+    void componentComplete() override;
+    void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData& value) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void synchronise();
+    // True when the lines changed.
+    bool relayout();
+    void requestFrame();
+    void setRevealing(bool revealing);
+    int cursorAt(const QPointF& point) const;
+    void setSelection(int anchor, int position);
+
+    Clock m_clock;
+    QList<TypewriterSegment> m_segments;
+    QFont m_font;
+    TypewriterSchedule m_schedule;
+    // The characters laid out and drawn: those whose fade has begun.
+    qsizetype m_visibleCount = 0;
+    double m_frameTime = 0;
+    QTextLayout m_layout;
+    qreal m_layoutWidth = -1;
+    bool m_isRevealing = false;
+    quint64 m_frameRequests = 0;
+    QColor m_selectionColor{100, 150, 255, 110};
+    int m_selectionAnchor = 0;
+    int m_selectionPosition = 0;
+    QMetaObject::Connection m_windowVisibility;
+};
+
+} // namespace tolvaran

@@ -1,0 +1,139 @@
+#include "TypewriterText.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tolvaran;
+
+// The typewriter item on a real window (software renderer, offscreen), driven
+// by a clock the test sets.
+class TestTypewriterText : public QObject
+{
+    Q_OBJECT
+
+    double m_now = 0;
+    std::unique_ptr<QQuickWindow> m_window;
+    TypewriterText* m_text = nullptr;
+
+private slots:
+
+    void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
+
+    void init()
+    {
+        m_now = 1000;
+        TypewriterText::setDefaultClock([this] { return m_now; });
+        m_window = std::make_unique<QQuickWindow>();
+        m_window->resize(400, 200);
+        m_text = new TypewriterText(m_window->contentItem());
+        m_text->setWidth(400);
+        QFont font;
+        font.setPixelSize(20);
+        m_text->setFont(font);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void typesAtTheClocksPace()
+    {
+        m_text->setSegments({{"Hi", Qt::white}});
+        QCOMPARE(m_text->visibleText(), "");
+        QVERIFY(m_text->isRevealing());
+        m_now += 0.03;
+        m_text->advance();
+        QCOMPARE(m_text->visibleText(), "H");
+        m_now += 0.02;
+        m_text->advance();
+        QCOMPARE(m_text->visibleText(), "Hi");
+        QVERIFY(m_text->isRevealing());
+        m_now += 0.24; // the last character's fade ends 0.29 s after the change
+        m_text->advance();
+        QVERIFY(!m_text->isRevealing());
+    }
+
+    void drawsNoFrameOnceRevealed()
+    {
+        QSignalSpy frames(m_window.get(), &QQuickWindow::frameSwapped);
+        m_text->setSegments({{"Hello there", Qt::white}});
+        m_now += 0.1;
+        // The shared ticker moves the text and the window draws.
+        QTRY_VERIFY(m_text->visibleText().size() >= 4);
+        QTRY_VERIFY(frames.size() > 0);
+
+        m_now += 1;
+        QTRY_VERIFY(!m_text->isRevealing());
+        QCOMPARE(m_text->visibleText(), "Hello there");
+        QTest::qWait(50); // the last frame, at full opacity
+        const auto requests = m_text->frameRequests();
+        frames.clear();
+        QTest::qWait(200);
+        QCOMPARE(m_text->frameRequests(), requests);
+        QCOMPARE(frames.size(), 0);
+
+        // A change starts the frames again.
+        m_text->setSegments({{"Hello there!", Qt::white}});
+        QVERIFY(m_text->isRevealing());
+        m_now += 0.03;
+        QTRY_COMPARE(m_text->visibleText(), "Hello there!");
+    }
+
+    void showsMarkupAsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("bold") << "<b>x</b>";
+        QTest::newRow("entity") << "&amp;";
+        QTest::newRow("image") << "<img src=x>";
+        QTest::newRow("link") << "<a href=\"http://x\">y</a>";
+    }
+
+    void showsMarkupAsText()
+    {
+        QFETCH(QString, text);
+        m_text->setSegments({{text, Qt::white}});
+        m_now += 10;
+        m_text->advance();
+        QCOMPARE(m_text->visibleText(), text);
+        // Every character, brackets and ampersands included, has its glyph.
+        qsizetype glyphs = 0;
+        for (const QGlyphRun& run : m_text->textLayout().glyphRuns())
+            glyphs += run.glyphIndexes().size();
+        QCOMPARE(glyphs, text.size());
+        QCOMPARE(m_text->implicitWidth(), std::ceil(QFontMetricsF(m_text->font()).horizontalAdvance(text)));
+    }
+
+    void colourChangeRepaintsWithoutRetyping()
+    {
+        m_text->setSegments({{"Hello ", Qt::white}, {"how", QColor(255, 255, 255, 89)}});
+        m_now += 10;
+        m_text->advance();
+        QVERIFY(!m_text->isRevealing());
+        m_text->setSegments({{"Hello ", Qt::red}, {"how", QColor(255, 0, 0, 89)}});
+        QVERIFY(!m_text->isRevealing());
+        QCOMPARE(m_text->visibleText(), "Hello how");
+        const QImage image = m_window->grabWindow();
+        bool red = false;
+        for (int y = 0; y < 30 && !red; ++y)
+            for (int x = 0; x < 60 && !red; ++x)
+                red = qRed(image.pixel(x, y)) > 150 && qGreen(image.pixel(x, y)) < 80;
+        QVERIFY(red);
+    }
+
+    void emptiedTextDrawsNothing()
+    {
+        m_text->setSegments({{"Hello", Qt::white}});
+        m_now += 10;
+        m_text->advance();
+        m_text->setSegments({});
+        QCOMPARE(m_text->visibleText(), "");
+        QCOMPARE(m_text->implicitHeight(), 0.0);
+        QVERIFY(!m_text->isRevealing());
+    }
+};
+
+QTEST_MAIN(TestTypewriterText)
+#include "tst_TypewriterText.moc"
