@@ -166,16 +166,10 @@ std::unique_ptr<AudioRecordingService::Encoder> AudioRecordingService::Encoder::
     if (encoder->format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     // The fast coder costs a fraction of the default search for speech at this
-    // bit rate, which matters over calls that last hours. The input is 16 kHz:
-    // nothing above 8 kHz is worth coding, and temporal noise shaping buys
-    // little for a voice at 64 kbit/s; together they save about a quarter of
-    // the encoder's time on captured speech.
-    codec->cutoff = inputSampleRate / 2;
+    // bit rate, which matters over calls that last hours.
     AVDictionary* codecOptions = nullptr;
-    if (av_dict_set(&codecOptions, "aac_coder", "fast", 0) < 0 || av_dict_set(&codecOptions, "aac_tns", "0", 0) < 0) {
-        av_dict_free(&codecOptions);
+    if (av_dict_set(&codecOptions, "aac_coder", "fast", 0) < 0)
         return failAt(Stage::encoder, QStringLiteral("out of memory"));
-    }
     result = avcodec_open2(codec, aac, &codecOptions);
     av_dict_free(&codecOptions);
     if (result < 0)
