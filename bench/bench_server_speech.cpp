@@ -19,6 +19,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <err.h>
 #include <pocketsphinx.h>
 #include <sys/resource.h>
 
@@ -103,8 +104,7 @@ BatchResult batchDecode(const QByteArray& pcm, bool serverSettings)
     const char* passes = serverSettings ? "no" : "yes";
     cmd_ln_t* config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", "/usr/share/pocketsphinx/model/en-us/en-us", "-lm",
         "/usr/share/pocketsphinx/model/en-us/en-us.lm.bin", "-dict",
-        "/usr/share/pocketsphinx/model/en-us/cmudict-en-us.dict", "-logfn", "/dev/null", "-fwdflat", passes,
-        "-bestpath", passes, nullptr);
+        "/usr/share/pocketsphinx/model/en-us/cmudict-en-us.dict", "-fwdflat", passes, "-bestpath", passes, nullptr);
     if (!config)
         return {};
     ps_decoder_t* decoder = ps_init(config);
@@ -241,6 +241,8 @@ int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QCoreApplication app(argc, argv);
+    // The library's one log file is shared by every decoder of the process.
+    err_set_logfp(nullptr);
     const QList<Utterance> recordings = utterances();
     if (recordings.isEmpty()) {
         std::fprintf(stderr, "pocketsphinx-testdata is not installed\n");

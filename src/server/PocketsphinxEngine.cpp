@@ -6,6 +6,7 @@
 #include <QThreadPool>
 
 #include <cmn.h>
+#include <err.h>
 #include <feat.h>
 #include <memory>
 #include <mutex>
@@ -257,9 +258,16 @@ std::variant<LoadedDecoder, QString> loadDecoder(const ModelFiles& files)
     // making it better on conversational speech. The model's feature
     // parameters override the cepstral mean setting: a stream decoder always
     // normalises live.
+    // The library's log is one process-wide file that each decoder given
+    // "-logfn" closes and reopens, under the feet of decoders logging on
+    // other threads (a heap corruption with several streams starting at
+    // once): it is switched off once, and decoders are loaded one at a time.
+    static std::once_flag logOff;
+    std::call_once(logOff, [] { err_set_logfp(nullptr); });
+    static std::mutex loading;
+    std::lock_guard lock(loading);
     Config config(cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(), "-dict",
-        dict.constData(), "-logfn", "/dev/null", "-fwdflat", "no", "-bestpath", "no", "-vad_postspeech",
-        postSpeech.constData(), nullptr));
+        dict.constData(), "-fwdflat", "no", "-bestpath", "no", "-vad_postspeech", postSpeech.constData(), nullptr));
     if (!config)
         return QStringLiteral("The speech recogniser rejected its configuration");
     Decoder decoder(ps_init(config.get()));
