@@ -18,6 +18,8 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <ctime>
+#include <err.h>
 #include <pocketsphinx.h>
 #include <sys/resource.h>
 
@@ -77,30 +79,67 @@ int editDistance(const QStringList& a, const QStringList& b)
     return row[std::size_t(b.size())];
 }
 
-// pocketsphinx's own batch decoding of a whole recording, fresh decoder.
-QStringList batchDecode(const QByteArray& pcm, bool serverSettings)
+double threadCpuSeconds()
 {
+    timespec now{};
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) != 0)
+        return 0;
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+struct BatchResult
+{
+    QStringList words;
+    // Where the last word ends in the recording: the end of speech.
+    double lastWordEndMs = -1;
+    double loadCpuSeconds = 0;
+    double decodeCpuSeconds = 0;
+};
+
+// pocketsphinx's own batch decoding of a whole recording, fresh decoder.
+BatchResult batchDecode(const QByteArray& pcm, bool serverSettings)
+{
+    BatchResult result;
+    const double loadStart = threadCpuSeconds();
     const char* passes = serverSettings ? "no" : "yes";
     cmd_ln_t* config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", "/usr/share/pocketsphinx/model/en-us/en-us", "-lm",
         "/usr/share/pocketsphinx/model/en-us/en-us.lm.bin", "-dict",
-        "/usr/share/pocketsphinx/model/en-us/cmudict-en-us.dict", "-logfn", "/dev/null", "-fwdflat", passes,
-        "-bestpath", passes, nullptr);
+        "/usr/share/pocketsphinx/model/en-us/cmudict-en-us.dict", "-fwdflat", passes, "-bestpath", passes, nullptr);
     if (!config)
         return {};
     ps_decoder_t* decoder = ps_init(config);
-    QStringList words;
+    const double decodeStart = threadCpuSeconds();
+    result.loadCpuSeconds = decodeStart - loadStart;
     if (decoder && ps_start_utt(decoder) >= 0
         && ps_process_raw(
                decoder, reinterpret_cast<const int16*>(pcm.constData()), std::size_t(pcm.size() / 2), FALSE, TRUE)
             >= 0
         && ps_end_utt(decoder) >= 0) {
         const char* hypothesis = ps_get_hyp(decoder, nullptr);
-        words = QString::fromUtf8(hypothesis ? hypothesis : "").split(' ', Qt::SkipEmptyParts);
+        result.words = QString::fromUtf8(hypothesis ? hypothesis : "").split(' ', Qt::SkipEmptyParts);
+        result.decodeCpuSeconds = threadCpuSeconds() - decodeStart;
+        for (ps_seg_t* segment = ps_seg_iter(decoder); segment; segment = ps_seg_next(segment)) {
+            const char* word = ps_seg_word(segment);
+            if (word[0] == '<' || word[0] == '[')
+                continue;
+            int startFrame = 0;
+            int endFrame = 0;
+            ps_seg_frames(segment, &startFrame, &endFrame);
+            result.lastWordEndMs = (endFrame + 1) * 10.0;
+        }
     }
     if (decoder)
         ps_free(decoder);
     cmd_ln_free_r(config);
-    return words;
+    return result;
+}
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readAll()).section(' ', 0, 2);
 }
 
 QByteArray wavHeader()
@@ -120,7 +159,8 @@ struct Stream
     qsizetype sent = 0;
     QTimer pacer;
     QStringList finalWords;
-    QList<double> finalLatencyMs;
+    // When each final arrived, in ms after the first sample was due.
+    QList<double> finalArrivalMs;
     QList<double> translationLatencyMs;
     double lastFinalAtMs = -1;
     bool isDone = false;
@@ -163,8 +203,7 @@ struct Stream
                     translationLatencyMs.append(now - lastFinalAtMs);
             } else if (last.value("is_final").toBool()) {
                 lastFinalAtMs = now;
-                // End of speech: when the last word's last sample was sent.
-                finalLatencyMs.append(now - last.value("end_ms").toDouble());
+                finalArrivalMs.append(now);
                 for (const QJsonValue& token : tokens)
                     finalWords.append(token.toObject().value("text").toString());
             }
@@ -202,6 +241,8 @@ int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QCoreApplication app(argc, argv);
+    // The library's one log file is shared by every decoder of the process.
+    err_set_logfp(nullptr);
     const QList<Utterance> recordings = utterances();
     if (recordings.isEmpty()) {
         std::fprintf(stderr, "pocketsphinx-testdata is not installed\n");
@@ -214,40 +255,87 @@ int main(int argc, char** argv)
     }
     auto engine = std::make_shared<PocketsphinxEngine>(std::get<PocketsphinxEngine>(opened));
     ApertiumTranslator translator;
+    std::printf("Load average at the start: %s\n", qPrintable(loadAverage()));
+
+    // The floor: pocketsphinx's own batch decoding of each whole recording.
+    int referenceWords = 0;
+    int batchErrors = 0;
+    int batchServerErrors = 0;
+    double audioSeconds = 0;
+    double batchLoadCpu = 0;
+    double batchDecodeCpu = 0;
+    QList<BatchResult> batches;
+    for (const Utterance& recording : recordings) {
+        const BatchResult batch = batchDecode(recording.pcm, true);
+        batchErrors += editDistance(recording.reference, batchDecode(recording.pcm, false).words);
+        batchServerErrors += editDistance(recording.reference, batch.words);
+        referenceWords += int(recording.reference.size());
+        audioSeconds += double(recording.pcm.size()) / 32000.0;
+        batchLoadCpu += batch.loadCpuSeconds;
+        batchDecodeCpu += batch.decodeCpuSeconds;
+        batches.append(batch);
+    }
+    std::printf("pocketsphinx batch, the server's passes: %.2f CPU seconds per second of audio, model load %.2f CPU "
+                "seconds\n",
+        batchDecodeCpu / audioSeconds, batchLoadCpu / double(recordings.size()));
+
+    // Streamed in real time: on one server, whose recogniser carries what it
+    // learnt of the audio from one connection to the next as it does for its
+    // user, and on a new server for each recording, as a first connection.
+    for (const bool freshServer : {false, true}) {
+        std::unique_ptr<TranslationServer> server;
+        auto startServer = [&] {
+            auto fresh = PocketsphinxEngine::open(PocketsphinxEngine::defaultModelFolder(), "en", {});
+            server = std::make_unique<TranslationServer>(
+                std::make_shared<PocketsphinxEngine>(std::get<PocketsphinxEngine>(fresh)), translator);
+            // A server is started before anyone speaks to it.
+            const bool isListening = !server->listen(QHostAddress::LocalHost, 0);
+            QTest::qWait(3000);
+            return isListening;
+        };
+        int streamedErrors = 0;
+        QList<double> finalLatency;
+        QList<double> translationLatency;
+        qsizetype extraFinals = 0;
+        std::printf("\n%s\n", freshServer ? "A new server for each recording:" : "One server for all recordings:");
+        for (qsizetype i = 0; i < recordings.size(); ++i) {
+            const Utterance& recording = recordings.at(i);
+            if ((freshServer || !server) && !startServer())
+                return 1;
+            const QString url = QStringLiteral("ws://127.0.0.1:%1/translate?lang=es").arg(server->port());
+            Stream stream(url, recording.pcm);
+            if (!QTest::qWaitFor([&] { return stream.isDone; }, 120000))
+                std::fprintf(stderr, "%s: no end\n", qPrintable(recording.id));
+            streamedErrors += editDistance(recording.reference, stream.finalWords);
+            // The end of speech is where the batch decoding puts the last
+            // word; the last final follows it.
+            const double latency = stream.finalArrivalMs.isEmpty() || batches.at(i).lastWordEndMs < 0
+                ? -1
+                : stream.finalArrivalMs.last() - batches.at(i).lastWordEndMs;
+            if (latency >= 0)
+                finalLatency.append(latency);
+            extraFinals += std::max<qsizetype>(0, stream.finalArrivalMs.size() - 1);
+            translationLatency += stream.translationLatencyMs;
+            std::printf("%s: end of speech to final %.0f ms\n  streamed: %s\n  batch:    %s\n",
+                qPrintable(recording.id), latency, qPrintable(stream.finalWords.join(' ')),
+                qPrintable(batches.at(i).words.join(' ')));
+        }
+        std::printf("Word error rate on %d words: streamed %.1f %%, pocketsphinx batch %.1f %% (the server's passes), "
+                    "%.1f %% (default passes)\n",
+            referenceWords, 100.0 * streamedErrors / referenceWords, 100.0 * batchServerErrors / referenceWords,
+            100.0 * batchErrors / referenceWords);
+        std::printf("End of speech to the last final of each recording: mean %.0f ms, worst %.0f ms (%lld finals, "
+                    "%lld more within recordings)\n",
+            mean(finalLatency), maximum(finalLatency), qint64(finalLatency.size()), qint64(extraFinals));
+        std::printf("Final to translation: mean %.1f ms, worst %.1f ms\n", mean(translationLatency),
+            maximum(translationLatency));
+        std::printf("Load average: %s\n", qPrintable(loadAverage()));
+    }
+
     TranslationServer server(engine, translator);
     if (server.listen(QHostAddress::LocalHost, 0))
         return 1;
     const QString url = QStringLiteral("ws://127.0.0.1:%1/translate?lang=es").arg(server.port());
-
-    int referenceWords = 0;
-    int streamedErrors = 0;
-    int batchErrors = 0;
-    int batchServerErrors = 0;
-    QList<double> finalLatency;
-    QList<double> translationLatency;
-    for (const Utterance& recording : recordings) {
-        Stream stream(url, recording.pcm);
-        if (!QTest::qWaitFor([&] { return stream.isDone; }, 120000))
-            std::fprintf(stderr, "%s: no end\n", qPrintable(recording.id));
-        const QStringList batch = batchDecode(recording.pcm, false);
-        referenceWords += int(recording.reference.size());
-        streamedErrors += editDistance(recording.reference, stream.finalWords);
-        batchErrors += editDistance(recording.reference, batch);
-        batchServerErrors += editDistance(recording.reference, batchDecode(recording.pcm, true));
-        finalLatency += stream.finalLatencyMs;
-        translationLatency += stream.translationLatencyMs;
-        std::printf("%s\n  streamed: %s\n  batch:    %s\n", qPrintable(recording.id),
-            qPrintable(stream.finalWords.join(' ')), qPrintable(batch.join(' ')));
-    }
-    std::printf("\nWord error rate on %d words: streamed %.1f %%, pocketsphinx batch %.1f %% (default passes), "
-                "%.1f %% (the server's passes)\n",
-        referenceWords, 100.0 * streamedErrors / referenceWords, 100.0 * batchErrors / referenceWords,
-        100.0 * batchServerErrors / referenceWords);
-    std::printf("End of speech to final: mean %.0f ms, worst %.0f ms (%lld finals)\n", mean(finalLatency),
-        maximum(finalLatency), qint64(finalLatency.size()));
-    std::printf(
-        "Final to translation: mean %.1f ms, worst %.1f ms\n", mean(translationLatency), maximum(translationLatency));
-
     const QByteArray longest = recordings.first().pcm;
     for (int speakers : {1, 2, 4, 8}) {
         const double cpuBefore = cpuSeconds();
@@ -260,11 +348,12 @@ int main(int argc, char** argv)
                 [&] { return std::all_of(streams.begin(), streams.end(), [](const auto& s) { return s->isDone; }); },
                 300000))
             std::fprintf(stderr, "%d speakers: not all streams ended\n", speakers);
-        const double audioSeconds = double(streams.front()->audio.size()) / 32000.0;
+        const double streamSeconds = double(streams.front()->audio.size()) / 32000.0;
         const double cpu = cpuSeconds() - cpuBefore;
         std::printf("%d concurrent speakers: %.2f CPU seconds per second of audio per speaker, wall %.1f s for "
                     "%.1f s of audio\n",
-            speakers, cpu / audioSeconds / speakers, wall.elapsed() / 1000.0, audioSeconds);
+            speakers, cpu / streamSeconds / speakers, wall.elapsed() / 1000.0, streamSeconds);
     }
+    std::printf("Load average at the end: %s\n", qPrintable(loadAverage()));
     return 0;
 }

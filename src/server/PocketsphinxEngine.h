@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace tolvaran::server {
 
 // pocketsphinx with one model folder: an acoustic model (a sub-folder holding
@@ -31,6 +33,9 @@ public:
     QString language() const override { return m_language; }
 
     RecognizerOrError createRecognizer() const override;
+    void prepare() const override;
+
+    struct Shared;
 
 private:
     PocketsphinxEngine() = default;
@@ -40,6 +45,7 @@ private:
     QString m_languageModel;
     QString m_dictionary;
     Options m_options;
+    std::shared_ptr<Shared> m_shared;
 };
 
 } // namespace tolvaran::server

@@ -1,13 +1,26 @@
 #include "RecognitionWorker.h"
 
 #include <QList>
+#include <QLoggingCategory>
 #include <QtEndian>
 
+#include <chrono>
 #include <vector>
+
+// Where the time between the end of speech and its final goes; off unless
+// asked for (QT_LOGGING_RULES="com.tolvaran.server.Timeline.debug=true").
+Q_LOGGING_CATEGORY(lcTimeline, "com.tolvaran.server.Timeline", QtWarningMsg)
 
 namespace tolvaran::server {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+qint64 msBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
+}
 
 QList<QPointer<QThread>>& liveThreads()
 {
@@ -41,15 +54,19 @@ public:
         m_recognizer = std::move(std::get<std::unique_ptr<SpeechRecognizer>>(created));
     }
 
-    void feed(const QByteArray& pcm)
+    void feed(const QByteArray& pcm, Clock::time_point queuedAt)
     {
         m_shared->backlogBytes -= pcm.size();
         if (m_shared->isCancelled || !m_recognizer)
             return;
+        const Clock::time_point startedAt = Clock::now();
         m_samples.resize(std::size_t(pcm.size() / 2));
         qFromLittleEndian<qint16>(pcm.constData(), qsizetype(m_samples.size()), m_samples.data());
         QList<Recognition> out;
         const bool ok = m_recognizer->feed(m_samples, out);
+        m_streamMs += pcm.size() / 32;
+        if (lcTimeline().isDebugEnabled())
+            trace(out, queuedAt, startedAt);
         if (!out.isEmpty())
             emit recognized(out);
         if (!ok)
@@ -77,6 +94,24 @@ signals:
     void flushed();
 
 private:
+    void trace(const QList<Recognition>& out, Clock::time_point queuedAt, Clock::time_point startedAt)
+    {
+        const Clock::time_point now = Clock::now();
+        m_longestWaitMs = std::max(m_longestWaitMs, msBetween(queuedAt, startedAt));
+        m_decodingMs += msBetween(startedAt, now);
+        for (const Recognition& recognition : out) {
+            if (!recognition.isFinal)
+                continue;
+            qCDebug(lcTimeline,
+                "final at stream %lld ms, last word ending at %lld ms; its audio arrived %lld ms ago and waited "
+                "%lld ms; since the last final audio waited up to %lld ms and decoding took %lld ms",
+                m_streamMs, recognition.words.last().endMs, msBetween(queuedAt, now), msBetween(queuedAt, startedAt),
+                m_longestWaitMs, m_decodingMs);
+            m_longestWaitMs = 0;
+            m_decodingMs = 0;
+        }
+    }
+
     void fail(const QString& reason)
     {
         m_recognizer.reset();
@@ -87,6 +122,9 @@ private:
     std::shared_ptr<RecognitionChannel::Shared> m_shared;
     std::unique_ptr<SpeechRecognizer> m_recognizer;
     std::vector<qint16> m_samples;
+    qint64 m_streamMs = 0;
+    qint64 m_longestWaitMs = 0;
+    qint64 m_decodingMs = 0;
 };
 
 RecognitionChannel::RecognitionChannel(std::shared_ptr<const RecognitionEngine> engine, QObject* parent)
@@ -121,7 +159,8 @@ void RecognitionChannel::feed(const QByteArray& pcm)
 {
     m_shared->backlogBytes += pcm.size();
     QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker, pcm] { worker->feed(pcm); }, Qt::QueuedConnection);
+        m_worker, [worker = m_worker, pcm, queuedAt = Clock::now()] { worker->feed(pcm, queuedAt); },
+        Qt::QueuedConnection);
 }
 
 void RecognitionChannel::finish()

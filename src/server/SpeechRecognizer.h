@@ -65,6 +65,10 @@ public:
     // The code of the language it recognises ("en").
     virtual QString language() const = 0;
     virtual RecognizerOrError createRecognizer() const = 0;
+
+    // Gets the next recogniser ready in the background, so that a new
+    // stream does not wait for a model to load.
+    virtual void prepare() const { }
 };
 
 } // namespace tolvaran::server

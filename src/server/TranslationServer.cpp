@@ -71,6 +71,7 @@ std::optional<QString> TranslationServer::listen(const QHostAddress& address, qu
     m_port = m_http.listen(address, port);
     if (m_port == 0)
         return QStringLiteral("Cannot listen on %1 port %2").arg(address.toString()).arg(port);
+    m_engine->prepare();
     return std::nullopt;
 }
 

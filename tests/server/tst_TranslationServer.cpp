@@ -233,6 +233,34 @@ private slots:
         QVERIFY(client.messages.last().value("type") == "finished");
     }
 
+    // Word times count from the stream's first sample, in every utterance
+    // of it, not only the first.
+    void wordTimesOfLaterUtterances()
+    {
+        const QByteArray first = test::testRecording("0880");
+        const QByteArray second = test::testRecording("0930");
+        const QByteArray pause = test::silence(1500);
+        RawClient client;
+        QVERIFY(client.open(url("/translate?lang=en")));
+        client.sendStream(first + pause + second + pause);
+        client.socket.sendTextMessage("{\"type\":\"finish\"}");
+        QTRY_VERIFY_WITH_TIMEOUT(client.find("finished").has_value(), decodeWaitMs);
+
+        QList<QPair<qint64, qint64>> spans;
+        for (const QJsonObject& message : client.messages) {
+            const QJsonArray tokens = message.value("tokens").toArray();
+            if (!tokens.isEmpty() && tokens.first().toObject().value("is_final").toBool())
+                spans.append({tokens.first().toObject().value("start_ms").toInteger(),
+                    tokens.last().toObject().value("end_ms").toInteger()});
+        }
+        QCOMPARE(spans.size(), 2);
+        const qint64 secondStartsAt = (first.size() + pause.size()) / 32;
+        QVERIFY2(spans[0].first >= 0 && spans[0].second <= first.size() / 32 + 100,
+            qPrintable(QString("%1-%2").arg(spans[0].first).arg(spans[0].second)));
+        QVERIFY2(spans[1].first >= secondStartsAt - 100 && spans[1].second <= secondStartsAt + second.size() / 32 + 100,
+            qPrintable(QString("%1-%2 for %3").arg(spans[1].first).arg(spans[1].second).arg(secondStartsAt)));
+    }
+
     void roomWithListenersInTwoLanguages()
     {
         RawClient speaker;
