@@ -567,23 +567,28 @@ private slots:
         std::optional<bool> micPermission;
         std::optional<bool> inputInUse;
         std::optional<std::optional<AudioCaptureError>> started;
-        auto permissionTask = [&]() -> QCoro::Task<> {
+        // A named closure: the coroutine reads its captures after this line.
+        const auto permissionTaskBody = [&]() -> QCoro::Task<> {
             permission = co_await other.checkPermission();
             ++finished;
-        }();
-        auto micTask = [&]() -> QCoro::Task<> {
+        };
+        auto permissionTask = permissionTaskBody();
+        const auto micTaskBody = [&]() -> QCoro::Task<> {
             micPermission = co_await other.checkMicPermission();
             co_await other.refreshMicDevices();
             ++finished;
-        }();
-        auto probeTask = [&]() -> QCoro::Task<> {
+        };
+        auto micTask = micTaskBody();
+        const auto probeTaskBody = [&]() -> QCoro::Task<> {
             inputInUse = co_await probe.isDefaultInputInUse();
             ++finished;
-        }();
-        auto startTask = [&]() -> QCoro::Task<> {
+        };
+        auto probeTask = probeTaskBody();
+        const auto startTaskBody = [&]() -> QCoro::Task<> {
             started = co_await other.startCapture();
             ++finished;
-        }();
+        };
+        auto startTask = startTaskBody();
         const qsizetype beforeFreeze = collector.chunkCount();
         QElapsedTimer frozen;
         frozen.start();
