@@ -18,7 +18,7 @@ class LocalServerLauncher : public QObject
 
 public:
     static constexpr int probeTimeoutMs = 1000;
-    static constexpr int startTimeoutMs = 15000;
+    static constexpr int startTimeoutMs = 60000;
 
     explicit LocalServerLauncher(QObject* parent = nullptr);
     // Stops the server it started.

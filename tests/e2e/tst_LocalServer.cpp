@@ -50,7 +50,7 @@ private slots:
         QVERIFY(program.start());
         const QByteArray& output = program.output;
         QVERIFY2(
-            QTest::qWaitFor([&] { return output.contains("tolvaran-server listening on ws://127.0.0.1:3000"); }, 30000),
+            QTest::qWaitFor([&] { return output.contains("tolvaran-server listening on ws://127.0.0.1:3000"); }, 90000),
             output.constData());
         QVERIFY2(QTest::qWaitFor([&] { return output.contains("Audio capture started successfully"); }, 30000),
             output.constData());
