@@ -48,11 +48,11 @@ namespace {
 class SilentCapture : public AudioCapture
 {
 public:
-    std::optional<AudioCaptureError> startCapture() override { return std::nullopt; }
+    QCoro::Task<std::optional<AudioCaptureError>> startCapture() override { co_return std::nullopt; }
 
     void stopCapture() override { }
 
-    bool checkPermission() const override { return true; }
+    QCoro::Task<bool> checkPermission() override { co_return true; }
 
     bool isMicEnabled() const override { return false; }
 
@@ -64,9 +64,9 @@ public:
 
     void stopMicEngine() override { }
 
-    bool checkMicPermission() const override { return true; }
+    QCoro::Task<bool> checkMicPermission() override { co_return true; }
 
-    void refreshMicDevices() override { }
+    QCoro::Task<> refreshMicDevices() override { co_return; }
 
     QList<MicDevice> availableMicDevices() const override { return {}; }
 };
