@@ -24,6 +24,8 @@ struct DecodedAudio
     int channels = 0;
     qint64 samples = 0;
     qint64 packetBytes = 0;
+    // The first channel, as the decoder gives it (AAC decodes to float).
+    QList<float> firstChannel;
 
     double duration() const { return sampleRate > 0 ? double(samples) / sampleRate : 0; }
 
@@ -76,6 +78,12 @@ struct DecodedAudio
             int received = 0;
             while ((received = avcodec_receive_frame(decoder.get(), frame.get())) >= 0) {
                 result.samples += frame->nb_samples;
+                if (frame->format == AV_SAMPLE_FMT_FLTP || frame->format == AV_SAMPLE_FMT_FLT) {
+                    const auto* first = reinterpret_cast<const float*>(frame->extended_data[0]);
+                    const int step = frame->format == AV_SAMPLE_FMT_FLT ? frame->ch_layout.nb_channels : 1;
+                    for (int i = 0; i < frame->nb_samples; ++i)
+                        result.firstChannel.append(first[i * step]);
+                }
                 av_frame_unref(frame.get());
             }
             return received == AVERROR(EAGAIN) || received == AVERROR_EOF ? 0 : received;

@@ -1,9 +1,12 @@
 #include "AudioRecordingService.h"
 
+#include "AacEncoder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -15,9 +18,8 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
-#include <libavutil/audio_fifo.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/opt.h>
+#include <libavutil/mem.h>
 #include <libswresample/swresample.h>
 }
 
@@ -45,24 +47,9 @@ struct FormatDeleter
     }
 };
 
-struct CodecDeleter
-{
-    void operator()(AVCodecContext* codec) const { avcodec_free_context(&codec); }
-};
-
 struct ResamplerDeleter
 {
     void operator()(SwrContext* resampler) const { swr_free(&resampler); }
-};
-
-struct FifoDeleter
-{
-    void operator()(AVAudioFifo* fifo) const { av_audio_fifo_free(fifo); }
-};
-
-struct FrameDeleter
-{
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
 };
 
 struct PacketDeleter
@@ -98,20 +85,19 @@ std::optional<QString> createUniqueFile(const QString& directory)
 
 } // namespace
 
-// FFmpeg's state for one file: 16 kHz s16 in, resampled to 44.1 kHz planar
-// float, gathered into the encoder's frame size, AAC out into fragmented M4A.
+// The state of one file: 16 kHz s16 in, resampled to 44.1 kHz, cut into
+// the encoder's frames, AAC out into fragmented M4A.
 struct AudioRecordingService::Encoder
 {
     enum class Stage { container, encoder, header };
 
     std::unique_ptr<AVFormatContext, FormatDeleter> format;
-    std::unique_ptr<AVCodecContext, CodecDeleter> codec;
+    std::unique_ptr<AacEncoder> aac;
     std::unique_ptr<SwrContext, ResamplerDeleter> resampler;
-    std::unique_ptr<AVAudioFifo, FifoDeleter> fifo;
-    std::unique_ptr<AVFrame, FrameDeleter> frame;
     std::unique_ptr<AVPacket, PacketDeleter> packet;
     AVStream* stream = nullptr;
-    std::vector<float> resampled;
+    // Resampled audio not yet a whole frame.
+    std::vector<int16_t> pending;
     int64_t nextPts = 0;
     // Once writing failed (a full disk), nothing more is accepted.
     bool hasFailed = false;
@@ -124,9 +110,10 @@ struct AudioRecordingService::Encoder
     bool finish();
 
 private:
-    bool drain(bool all);
-    bool encode(const AVFrame* input);
+    bool encodeWholeFrames();
+    bool encode(const int16_t* frame);
     bool fail(int error);
+    bool fail(const QString& text);
 };
 
 std::unique_ptr<AudioRecordingService::Encoder> AudioRecordingService::Encoder::open(
@@ -151,42 +138,35 @@ std::unique_ptr<AudioRecordingService::Encoder> AudioRecordingService::Encoder::
     // Each fragment reaches the disk as soon as it is complete.
     encoder->format->flags |= AVFMT_FLAG_FLUSH_PACKETS;
 
-    const AVCodec* aac = avcodec_find_encoder_by_name("aac");
-    if (!aac)
-        return failAt(Stage::encoder, QStringLiteral("no AAC encoder"));
-    encoder->codec.reset(avcodec_alloc_context3(aac));
-    if (!encoder->codec)
-        return failAt(Stage::encoder, QStringLiteral("out of memory"));
-    AVCodecContext* codec = encoder->codec.get();
-    codec->sample_fmt = AV_SAMPLE_FMT_FLTP;
-    codec->sample_rate = outputSampleRate;
-    codec->bit_rate = outputBitRate;
-    codec->time_base = AVRational{1, outputSampleRate};
-    av_channel_layout_default(&codec->ch_layout, 1);
-    if (encoder->format->oformat->flags & AVFMT_GLOBALHEADER)
-        codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    // The fast coder costs a fraction of the default search for speech at this
-    // bit rate, which matters over calls that last hours.
-    AVDictionary* codecOptions = nullptr;
-    if (av_dict_set(&codecOptions, "aac_coder", "fast", 0) < 0)
-        return failAt(Stage::encoder, QStringLiteral("out of memory"));
-    result = avcodec_open2(codec, aac, &codecOptions);
-    av_dict_free(&codecOptions);
-    if (result < 0)
-        return failAt(Stage::encoder, avErrorText(result));
+    QString aacError;
+    encoder->aac = AacEncoder::open(outputSampleRate, outputBitRate, &aacError);
+    if (!encoder->aac)
+        return failAt(Stage::encoder, aacError);
 
     encoder->stream = avformat_new_stream(encoder->format.get(), nullptr);
     if (!encoder->stream)
         return failAt(Stage::encoder, QStringLiteral("cannot add a stream"));
-    encoder->stream->time_base = codec->time_base;
-    result = avcodec_parameters_from_context(encoder->stream->codecpar, codec);
-    if (result < 0)
-        return failAt(Stage::encoder, avErrorText(result));
+    encoder->stream->time_base = AVRational{1, outputSampleRate};
+    AVCodecParameters* parameters = encoder->stream->codecpar;
+    parameters->codec_type = AVMEDIA_TYPE_AUDIO;
+    parameters->codec_id = AV_CODEC_ID_AAC;
+    parameters->profile = FF_PROFILE_AAC_LOW;
+    parameters->sample_rate = outputSampleRate;
+    parameters->bit_rate = outputBitRate;
+    parameters->frame_size = AacEncoder::frameSamples;
+    parameters->initial_padding = AacEncoder::delaySamples;
+    av_channel_layout_default(&parameters->ch_layout, 1);
+    const QByteArray config = encoder->aac->audioSpecificConfig();
+    parameters->extradata = static_cast<uint8_t*>(av_mallocz(size_t(config.size()) + AV_INPUT_BUFFER_PADDING_SIZE));
+    if (!parameters->extradata)
+        return failAt(Stage::encoder, QStringLiteral("out of memory"));
+    std::memcpy(parameters->extradata, config.constData(), size_t(config.size()));
+    parameters->extradata_size = int(config.size());
 
     SwrContext* resampler = nullptr;
     AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
     result = swr_alloc_set_opts2(
-        &resampler, &mono, AV_SAMPLE_FMT_FLTP, outputSampleRate, &mono, AV_SAMPLE_FMT_S16, inputSampleRate, 0, nullptr);
+        &resampler, &mono, AV_SAMPLE_FMT_S16, outputSampleRate, &mono, AV_SAMPLE_FMT_S16, inputSampleRate, 0, nullptr);
     encoder->resampler.reset(resampler);
     if (result < 0 || !resampler)
         return failAt(Stage::encoder, avErrorText(result));
@@ -194,21 +174,9 @@ std::unique_ptr<AudioRecordingService::Encoder> AudioRecordingService::Encoder::
     if (result < 0)
         return failAt(Stage::encoder, avErrorText(result));
 
-    const int frameSize = codec->frame_size > 0 ? codec->frame_size : 1024;
-    encoder->fifo.reset(av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, 1, frameSize * 4));
-    encoder->frame.reset(av_frame_alloc());
     encoder->packet.reset(av_packet_alloc());
-    if (!encoder->fifo || !encoder->frame || !encoder->packet)
+    if (!encoder->packet)
         return failAt(Stage::encoder, QStringLiteral("out of memory"));
-    AVFrame* frame = encoder->frame.get();
-    frame->format = AV_SAMPLE_FMT_FLTP;
-    frame->sample_rate = outputSampleRate;
-    frame->nb_samples = frameSize;
-    result = av_channel_layout_copy(&frame->ch_layout, &codec->ch_layout);
-    if (result >= 0)
-        result = av_frame_get_buffer(frame, 0);
-    if (result < 0)
-        return failAt(Stage::encoder, avErrorText(result));
 
     // An audio stream never starts a fragment by itself: a fragment every
     // second bounds what a crash can take.
@@ -227,8 +195,13 @@ std::unique_ptr<AudioRecordingService::Encoder> AudioRecordingService::Encoder::
 
 bool AudioRecordingService::Encoder::fail(int error)
 {
+    return fail(avErrorText(error));
+}
+
+bool AudioRecordingService::Encoder::fail(const QString& text)
+{
     hasFailed = true;
-    failure = avErrorText(error);
+    failure = text;
     return false;
 }
 
@@ -237,66 +210,61 @@ bool AudioRecordingService::Encoder::write(const int16_t* samples, int frames)
     const int capacity = swr_get_out_samples(resampler.get(), frames);
     if (capacity < 0)
         return false;
-    resampled.resize(size_t(capacity));
-    uint8_t* output[] = {reinterpret_cast<uint8_t*>(resampled.data())};
+    const size_t held = pending.size();
+    pending.resize(held + size_t(capacity));
+    uint8_t* output[] = {reinterpret_cast<uint8_t*>(pending.data() + held)};
     const uint8_t* input[] = {reinterpret_cast<const uint8_t*>(samples)};
     const int converted = swr_convert(resampler.get(), output, capacity, samples ? input : nullptr, frames);
+    pending.resize(held + size_t(std::max(converted, 0)));
     if (converted < 0)
         return false;
-    void* planes[] = {resampled.data()};
-    if (converted > 0 && av_audio_fifo_write(fifo.get(), planes, converted) < converted)
-        return false;
-    return drain(false);
+    return encodeWholeFrames();
 }
 
-bool AudioRecordingService::Encoder::drain(bool all)
+bool AudioRecordingService::Encoder::encodeWholeFrames()
 {
-    const int frameSize = codec->frame_size > 0 ? codec->frame_size : 1024;
-    while (av_audio_fifo_size(fifo.get()) >= frameSize || (all && av_audio_fifo_size(fifo.get()) > 0)) {
-        // The encoder may still hold the previous frame's buffer.
-        int result = av_frame_make_writable(frame.get());
-        if (result < 0)
-            return fail(result);
-        const int count = std::min(frameSize, av_audio_fifo_size(fifo.get()));
-        frame->nb_samples = count;
-        void* planes[] = {frame->data[0]};
-        if (av_audio_fifo_read(fifo.get(), planes, count) < count)
+    size_t offset = 0;
+    while (pending.size() - offset >= size_t(AacEncoder::frameSamples)) {
+        if (!encode(pending.data() + offset))
             return false;
-        frame->pts = nextPts;
-        nextPts += count;
-        if (!encode(frame.get()))
-            return false;
+        offset += AacEncoder::frameSamples;
     }
+    pending.erase(pending.begin(), pending.begin() + qsizetype(offset));
     return true;
 }
 
-bool AudioRecordingService::Encoder::encode(const AVFrame* input)
+bool AudioRecordingService::Encoder::encode(const int16_t* frame)
 {
-    int result = avcodec_send_frame(codec.get(), input);
-    if (result < 0 && result != AVERROR_EOF)
+    const std::optional<QByteArray> aacFrame = aac->encode(frame);
+    if (!aacFrame)
+        return fail(QStringLiteral("the AAC encoder failed"));
+    int result = av_new_packet(packet.get(), int(aacFrame->size()));
+    if (result < 0)
         return fail(result);
-    while (true) {
-        result = avcodec_receive_packet(codec.get(), packet.get());
-        if (result == AVERROR(EAGAIN) || result == AVERROR_EOF)
-            return true;
-        if (result < 0)
-            return fail(result);
-        av_packet_rescale_ts(packet.get(), codec->time_base, stream->time_base);
-        packet->stream_index = stream->index;
-        result = av_write_frame(format.get(), packet.get());
-        av_packet_unref(packet.get());
-        if (result < 0)
-            return fail(result);
-    }
+    std::memcpy(packet->data, aacFrame->constData(), size_t(aacFrame->size()));
+    packet->pts = packet->dts = nextPts;
+    packet->duration = AacEncoder::frameSamples;
+    packet->stream_index = stream->index;
+    nextPts += AacEncoder::frameSamples;
+    result = av_write_frame(format.get(), packet.get());
+    av_packet_unref(packet.get());
+    if (result < 0)
+        return fail(result);
+    return true;
 }
 
 bool AudioRecordingService::Encoder::finish()
 {
     if (hasFailed)
         return false;
-    // The resampler's delay line and the last partial frame belong to the
-    // recording too.
-    if (!write(nullptr, 0) || !drain(true) || !encode(nullptr))
+    // The resampler's delay line, the last partial frame and what the
+    // encoder still holds belong to the recording too: silence pushes them out.
+    if (!write(nullptr, 0))
+        return false;
+    const size_t tail = pending.size() + AacEncoder::delaySamples;
+    const size_t frames = (tail + AacEncoder::frameSamples - 1) / AacEncoder::frameSamples;
+    pending.resize(frames * AacEncoder::frameSamples, 0);
+    if (!encodeWholeFrames())
         return false;
     int result = av_write_trailer(format.get());
     if (result < 0)
@@ -341,8 +309,8 @@ AudioRecordingService::AudioRecordingService(const QString& outputDirectory, qin
     : m_outputDirectory(outputDirectory)
     , m_queueFrames(queueFrames)
 {
-    // FFmpeg reports encoder statistics on stderr for every file; only its
-    // errors are worth seeing.
+    // FFmpeg reports on stderr for every file; only its errors are worth
+    // seeing.
     static std::once_flag quietFFmpeg;
     std::call_once(quietFFmpeg, [] {
         if (av_log_get_level() > AV_LOG_ERROR)

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <cmath>
 #include <condition_variable>
 #include <csignal>
 #include <mutex>
@@ -188,6 +189,67 @@ private slots:
         QVERIFY2(qAbs(audio.duration() - 10.0) <= 0.1, qPrintable(QString::number(audio.duration())));
         QVERIFY2(audio.bitRate() >= 56000 && audio.bitRate() <= 72000, qPrintable(QString::number(audio.bitRate())));
         QCOMPARE(probe.calls(), 1);
+    }
+
+    // What plays back is what went in: same pitch, same level, at the same
+    // place in the file (the transcript is timed against it).
+    void tonePlaysBackAsRecorded_data()
+    {
+        QTest::addColumn<double>("frequency");
+        QTest::newRow("300 Hz") << 300.0;
+        QTest::newRow("1 kHz") << 1000.0;
+        QTest::newRow("3.4 kHz") << 3400.0;
+    }
+
+    void tonePlaysBackAsRecorded()
+    {
+        QFETCH(double, frequency);
+        constexpr double amplitude = 0.25;
+        constexpr int silentSamples = 8000;
+        QByteArray pcm(2 * 40000, Qt::Uninitialized);
+        auto* samples = reinterpret_cast<int16_t*>(pcm.data());
+        for (int i = 0; i < 40000; ++i)
+            samples[i]
+                = i < silentSamples ? 0 : int16_t(32767 * amplitude * std::sin(2 * M_PI * frequency * i / 16000));
+
+        AudioRecordingService recorder(outputDir());
+        QVERIFY(recorder.startRecording());
+        appendInChunks(recorder, pcm);
+        CompletionProbe probe;
+        recorder.stopRecording(probe.completion());
+        QVERIFY(probe.waitForCall());
+        QVERIFY(probe.file());
+        const auto audio = test::DecodedAudio::of(probe.file()->toLocalFile());
+        QVERIFY2(audio.ok, qPrintable(audio.error));
+        const QList<float>& decoded = audio.firstChannel;
+        QCOMPARE(decoded.size(), audio.samples);
+
+        qsizetype onset = 0;
+        while (onset < decoded.size() && std::abs(decoded[onset]) < amplitude / 2)
+            ++onset;
+        const double onsetSeconds = double(onset) / audio.sampleRate;
+        QVERIFY2(onsetSeconds >= 0.5 && onsetSeconds < 0.56, qPrintable(QString::number(onsetSeconds)));
+        // The tone runs to the end of the input: its last milliseconds are
+        // in the file too.
+        qsizetype end = decoded.size();
+        while (end > onset && std::abs(decoded[end - 1]) < amplitude / 2)
+            --end;
+        const double toneSeconds = double(end - onset) / audio.sampleRate;
+        QVERIFY2(toneSeconds >= 1.99, qPrintable(QString::number(toneSeconds)));
+
+        // One second well inside the tone.
+        const QList<float> middle = decoded.mid(audio.sampleRate, audio.sampleRate);
+        QCOMPARE(middle.size(), audio.sampleRate);
+        int crossings = 0;
+        double energy = 0;
+        for (qsizetype i = 0; i < middle.size(); ++i) {
+            energy += double(middle[i]) * middle[i];
+            if (i > 0 && (middle[i - 1] < 0) != (middle[i] < 0))
+                ++crossings;
+        }
+        QVERIFY2(qAbs(crossings / 2.0 - frequency) <= frequency * 0.01, qPrintable(QString::number(crossings / 2.0)));
+        const double levelDb = 20 * std::log10(std::sqrt(energy / middle.size()) / (amplitude / std::sqrt(2.0)));
+        QVERIFY2(qAbs(levelDb) <= 1.0, qPrintable(QString::number(levelDb)));
     }
 
     void chunkSizes_data()
