@@ -56,9 +56,9 @@ QByteArray syntheticVoice(int seconds)
     return pcm;
 }
 
-// espeak-ng speech as the sound server hands it to the capture (48 kHz
-// float stereo), converted buffer by buffer as the capture does; empty when
-// espeak-ng or sox is missing.
+// espeak-ng speech as the sound server hands it to the capture (float in
+// the capture's rate and channels), converted buffer by buffer as the
+// capture does; empty when espeak-ng or sox is missing.
 QByteArray capturedSpeech(int seconds)
 {
     QTemporaryDir dir;
@@ -72,7 +72,8 @@ QByteArray capturedSpeech(int seconds)
     if (!espeak.waitForFinished(30000) || espeak.exitCode() != 0)
         return {};
     QProcess sox;
-    sox.start("sox", {wav, "-r", "48000", "-c", "2", "-b", "32", "-e", "floating-point", "-t", "raw", raw});
+    sox.start("sox", {wav, "-r", QString::number(AudioCaptureService::captureSampleRate), "-c",
+                          QString::number(AudioCaptureService::captureChannels), "-b", "32", "-e", "floating-point", "-t", "raw", raw});
     if (!sox.waitForFinished(30000) || sox.exitCode() != 0)
         return {};
     QFile file(raw);
@@ -80,14 +81,15 @@ QByteArray capturedSpeech(int seconds)
         return {};
     const QByteArray once = file.readAll();
     const auto* samples = reinterpret_cast<const float*>(once.constData());
-    const qsizetype bufferSamples = AudioCaptureService::captureBufferFrames * 2;
+    const qsizetype bufferSamples = AudioCaptureService::captureBufferFrames * AudioCaptureService::captureChannels;
     const qsizetype count = once.size() / qsizetype(sizeof(float));
 
     QByteArray pcm;
     while (pcm.size() < seconds * 32000) {
         for (qsizetype offset = 0; offset + bufferSamples <= count && pcm.size() < seconds * 32000;
              offset += bufferSamples) {
-            if (const auto chunk = AudioCaptureService::convertToPCM16({samples + offset, bufferSamples, 2, 48000}))
+            if (const auto chunk = AudioCaptureService::convertToPCM16({samples + offset, bufferSamples,
+                    AudioCaptureService::captureChannels, AudioCaptureService::captureSampleRate}))
                 pcm += *chunk;
         }
     }

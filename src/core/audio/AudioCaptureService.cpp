@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr pa_usec_t bufferUsec = 20 * PA_USEC_PER_MSEC;
-constexpr size_t bufferSamples = size_t(AudioCaptureService::captureBufferFrames) * 2;
+constexpr size_t bufferSamples = size_t(AudioCaptureService::captureBufferFrames) * AudioCaptureService::captureChannels;
 // Buffers handed on at once: fewer wake-ups of every thread on the way, for
 // a few tens of milliseconds of delay.
 constexpr size_t fragmentBuffers = 3;
@@ -112,7 +112,7 @@ struct AudioCaptureService::Session
         }
         const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, uint32_t(captureSampleRate), uint8_t(captureChannels)};
         pa_channel_map map;
-        pa_channel_map_init_stereo(&map);
+        pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
         stream = pa_stream_new(context, "System audio", &spec, &map);
         if (!stream) {
             reportReady(contextError(context));

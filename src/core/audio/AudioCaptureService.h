@@ -42,9 +42,12 @@ class AudioCaptureService final : public AudioCapture
 public:
     static constexpr double targetSampleRate = 16000;
     static constexpr quint32 targetChannels = 1;
-    static constexpr double captureSampleRate = 48000;
-    static constexpr int captureChannels = 2;
-    static constexpr int captureBufferFrames = 960;
+    // The server hands over the stream already in the outgoing rate and
+    // channel count: its resampler keeps state from one buffer to the next,
+    // and this process then moves a sixth of the bytes.
+    static constexpr double captureSampleRate = targetSampleRate;
+    static constexpr int captureChannels = int(targetChannels);
+    static constexpr int captureBufferFrames = int(captureSampleRate) / 50;
     static constexpr quint32 streamDataSize = 0x7FFFFFFF;
 
     // server = nullopt: the user's default sound server.
