@@ -11,12 +11,15 @@
 #include "settings/UpdaterService.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QQmlEngine>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
+
+#include <optional>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
 
@@ -31,6 +34,15 @@ int main(int argc, char* argv[])
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvaran/tolvaran.svg")));
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Live translation of what the computer plays."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption noOverlay(QStringLiteral("no-overlay"),
+        QStringLiteral("Show no translation overlay: listen and record only."));
+    options.addOption(noOverlay);
+    options.process(app);
 
     // Before anything else starts: a second launch only brings the running
     // program's panel forward.
@@ -57,7 +69,9 @@ int main(int argc, char* argv[])
     QQmlEngine engine;
     tolvaran::ui::prepareEngine(engine);
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
-    tolvaran::OverlayHook overlay(viewModel, settings, engine);
+    std::optional<tolvaran::OverlayHook> overlay;
+    if (!options.isSet(noOverlay))
+        overlay.emplace(viewModel, settings, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
     QObject::connect(&instance, &tolvaran::SingleInstance::activationRequested, &tray, &tolvaran::TrayItem::showPanel);
     tray.start();
