@@ -8,6 +8,7 @@
 #include <QLoggingCategory>
 #include <QPromise>
 
+#include <cstring>
 #include <mutex>
 #include <pulse/pulseaudio.h>
 #include <vector>
@@ -21,7 +22,8 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr pa_usec_t bufferUsec = 20 * PA_USEC_PER_MSEC;
-constexpr size_t bufferSamples = size_t(AudioCaptureService::captureBufferFrames) * AudioCaptureService::captureChannels;
+constexpr size_t bufferSamples
+    = size_t(AudioCaptureService::captureBufferFrames) * AudioCaptureService::captureChannels;
 // Buffers handed on at once (100 ms, the piece streaming recognisers are
 // usually fed): the main thread wakes ten times a second for audio instead
 // of fifty, for 80 ms of delay.
@@ -133,8 +135,10 @@ struct AudioCaptureService::Session
             PulseContext::releaseStream(stream);
             reportReady(QStringLiteral("the sound server did not answer in time"));
         });
-        changeHandler = pulse->addChangeHandler([this](int facility, int, quint32) {
-            if (facility == PA_SUBSCRIPTION_EVENT_SERVER)
+        changeHandler = pulse->addChangeHandler([this](int facility, int type, quint32) {
+            // A new default output, or the first output after none.
+            if (facility == PA_SUBSCRIPTION_EVENT_SERVER
+                || (facility == PA_SUBSCRIPTION_EVENT_SINK && type == PA_SUBSCRIPTION_EVENT_NEW))
                 followDefaultSink();
         });
     }
@@ -322,16 +326,54 @@ struct AudioCaptureService::Session
     static void onMoved(pa_stream* stream, void* userdata)
     {
         auto* session = static_cast<Session*>(userdata);
+        // Until the new source is known to be a monitor, what it gives may be
+        // the user's microphone (where the server puts streams whose output
+        // went away): it is not system audio.
+        session->isOnMonitor = false;
         if (const char* device = pa_stream_get_device_name(stream)) {
-            std::lock_guard guard(session->sourceNameLock);
-            session->sourceName = QString::fromUtf8(device);
+            {
+                std::lock_guard guard(session->sourceNameLock);
+                session->sourceName = QString::fromUtf8(device);
+            }
+            session->checkSource(device);
         }
         session->followDefaultSink();
+    }
+
+    void checkSource(const char* name)
+    {
+        track(pa_context_get_source_info_by_name(
+            pulse->context(), name,
+            [](pa_context*, const pa_source_info* source, int eol, void* userdata) {
+                auto* session = static_cast<Session*>(userdata);
+                if (eol != 0 || !source || !session->stream)
+                    return;
+                // A later move made this answer stale.
+                const char* current = pa_stream_get_device_name(session->stream);
+                if (!current || std::strcmp(current, source->name) != 0)
+                    return;
+                session->isOnMonitor = source->monitor_of_sink != PA_INVALID_INDEX;
+                if (session->isOnMonitor) {
+                    session->hasReportedNoOutput = false;
+                } else if (!session->hasReportedNoOutput) {
+                    session->hasReportedNoOutput = true;
+                    qCWarning(lcAudioCapture,
+                        "No output left to capture (the server moved the stream to %s); "
+                        "sending silence until one appears",
+                        source->name);
+                }
+            },
+            this));
     }
 
     static void onRead(pa_stream* stream, size_t, void* userdata)
     {
         auto* session = static_cast<Session*>(userdata);
+        if (!session->isOnMonitor) {
+            // The clock's silence stands in.
+            PulseContext::discardReadable(stream);
+            return;
+        }
         PulseContext::appendReadableSamples(stream, session->pending);
         session->isFilling = false;
         // The server may push every 20 ms whatever fragment was asked for:
@@ -369,6 +411,8 @@ struct AudioCaptureService::Session
     quint64 deliveredFrames = 0;
     bool isRunning = false;
     bool isFilling = false;
+    bool isOnMonitor = true;
+    bool hasReportedNoOutput = false;
     std::vector<float> pending;
     const std::vector<float> silence = std::vector<float>(bufferSamples, 0.0f);
 };

@@ -8,6 +8,7 @@
 #include <QLoggingCategory>
 #include <QPromise>
 
+#include <cstring>
 #include <mutex>
 #include <pulse/pulseaudio.h>
 #include <vector>
@@ -41,6 +42,10 @@ struct MicBuffer::Engine
     void close()
     {
         isClosed = true;
+        if (changeHandler) {
+            pulse->removeChangeHandler(changeHandler);
+            changeHandler = 0;
+        }
         pulse->cancelTimer(deadline);
         for (pa_operation* operation : operations) {
             pa_operation_cancel(operation);
@@ -207,6 +212,8 @@ struct MicBuffer::Engine
         if (state == PA_STREAM_READY) {
             engine->hasBeenReady = true;
             engine->isRunning = true;
+            engine->isOnMicrophone = true;
+            engine->watchInputs();
             engine->reportStarted(true);
             return;
         }
@@ -241,6 +248,10 @@ struct MicBuffer::Engine
             std::lock_guard guard(engine->nameLock);
             engine->sourceName = moved;
         }
+        // Where the server puts a stream whose source went away may be an
+        // output's monitor: mixed in, it would double what the computer plays.
+        engine->isOnMicrophone = false;
+        engine->checkSource(device);
         if (!engine->isOnChosen || !engine->chosenSource || moved == *engine->chosenSource)
             return;
         const QByteArray chosen = engine->chosenSource->toUtf8();
@@ -257,9 +268,107 @@ struct MicBuffer::Engine
             engine));
     }
 
+    void checkSource(const char* name)
+    {
+        track(pa_context_get_source_info_by_name(
+            pulse->context(), name,
+            [](pa_context*, const pa_source_info* source, int eol, void* userdata) {
+                auto* engine = static_cast<Engine*>(userdata);
+                if (eol != 0 || !source || !engine->stream)
+                    return;
+                // A later move made this answer stale.
+                const char* current = pa_stream_get_device_name(engine->stream);
+                if (!current || std::strcmp(current, source->name) != 0)
+                    return;
+                engine->isOnMicrophone = source->monitor_of_sink == PA_INVALID_INDEX;
+                if (engine->isOnMicrophone) {
+                    engine->hasReportedNoMicrophone = false;
+                } else if (!engine->hasReportedNoMicrophone) {
+                    engine->hasReportedNoMicrophone = true;
+                    qCWarning(lcMicBuffer,
+                        "No microphone left (the server moved the stream to %s); the microphone is silent until one "
+                        "appears",
+                        source->name);
+                }
+            },
+            this));
+    }
+
+    // Once running, a silenced microphone moves to the chosen source or the
+    // default input as soon as one that is a microphone appears.
+    void watchInputs()
+    {
+        if (changeHandler)
+            return;
+        changeHandler = pulse->addChangeHandler([this](int facility, int type, quint32) {
+            if (isOnMicrophone || !stream)
+                return;
+            if (facility == PA_SUBSCRIPTION_EVENT_SERVER
+                || (facility == PA_SUBSCRIPTION_EVENT_SOURCE && type == PA_SUBSCRIPTION_EVENT_NEW))
+                findMicrophone();
+        });
+    }
+
+    void findMicrophone()
+    {
+        if (!chosenSource) {
+            moveToDefaultInput();
+            return;
+        }
+        const QByteArray name = chosenSource->toUtf8();
+        track(pa_context_get_source_info_by_name(
+            pulse->context(), name.constData(),
+            [](pa_context*, const pa_source_info* source, int eol, void* userdata) {
+                auto* engine = static_cast<Engine*>(userdata);
+                if (eol == 0 && source) {
+                    if (!engine->moveIfMicrophone(*source, true))
+                        engine->moveToDefaultInput();
+                } else if (eol < 0) {
+                    engine->moveToDefaultInput();
+                }
+            },
+            this));
+    }
+
+    void moveToDefaultInput()
+    {
+        track(pa_context_get_server_info(
+            pulse->context(),
+            [](pa_context* context, const pa_server_info* info, void* userdata) {
+                if (!info || !info->default_source_name || !*info->default_source_name)
+                    return;
+                static_cast<Engine*>(userdata)->track(pa_context_get_source_info_by_name(
+                    context, info->default_source_name,
+                    [](pa_context*, const pa_source_info* source, int eol, void* data) {
+                        if (eol == 0 && source)
+                            static_cast<Engine*>(data)->moveIfMicrophone(*source, false);
+                    },
+                    userdata));
+            },
+            this));
+    }
+
+    // False when the source is an output's monitor.
+    bool moveIfMicrophone(const pa_source_info& source, bool chosen)
+    {
+        if (source.monitor_of_sink != PA_INVALID_INDEX)
+            return false;
+        if (!stream || isOnMicrophone)
+            return true;
+        isOnChosen = chosen;
+        qCInfo(lcMicBuffer, "Microphone input is now %s", source.name);
+        track(pa_context_move_source_output_by_index(
+            pulse->context(), pa_stream_get_index(stream), source.index, nullptr, nullptr));
+        return true;
+    }
+
     static void onRead(pa_stream* stream, size_t, void* userdata)
     {
         auto* engine = static_cast<Engine*>(userdata);
+        if (!engine->isOnMicrophone) {
+            PulseContext::discardReadable(stream);
+            return;
+        }
         PulseContext::appendReadableSamples(stream, engine->pending);
         const size_t blockSamples = size_t(MicBuffer::blockFrames) * size_t(engine->channels);
         size_t offset = 0;
@@ -283,6 +392,9 @@ struct MicBuffer::Engine
     bool isOnChosen = false;
     bool lookupFound = false;
     bool hasBeenReady = false;
+    bool isOnMicrophone = true;
+    bool hasReportedNoMicrophone = false;
+    int changeHandler = 0;
     std::atomic<bool> isRunning{false};
     mutable std::mutex nameLock;
     QString sourceName;

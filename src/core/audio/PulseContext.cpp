@@ -319,6 +319,17 @@ void PulseContext::appendReadableSamples(pa_stream* stream, std::vector<float>& 
     }
 }
 
+void PulseContext::discardReadable(pa_stream* stream)
+{
+    while (pa_stream_readable_size(stream) > 0) {
+        const void* data = nullptr;
+        size_t bytes = 0;
+        if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
+            break;
+        pa_stream_drop(stream);
+    }
+}
+
 QList<PulseContext::SourceOutputInfo> PulseContext::sourceOutputs() const
 {
     Lock lock(*this);

@@ -111,6 +111,8 @@ public:
     // Call on the event thread (a stream's read callback): appends every
     // readable float sample of a record stream, a hole in it as silence.
     static void appendReadableSamples(pa_stream* stream, std::vector<float>& samples);
+    // Call on the event thread: drops everything readable.
+    static void discardReadable(pa_stream* stream);
 
     std::optional<ServerInfo> serverInfo() const;
     std::optional<SinkInfo> sink(const QString& name) const;
