@@ -85,11 +85,7 @@ struct AudioCaptureService::Session
         }
         pulse->cancelTimer(readyDeadline);
         stopClock();
-        for (pa_operation* operation : operations) {
-            pa_operation_cancel(operation);
-            pa_operation_unref(operation);
-        }
-        operations.clear();
+        operations.cancelAll();
         PulseContext::releaseStream(stream);
         reportReady(QStringLiteral("the capture was stopped"));
     }
@@ -152,18 +148,7 @@ struct AudioCaptureService::Session
         readyPromise.finish();
     }
 
-    void track(pa_operation* operation)
-    {
-        // Finished ones go as new ones come.
-        std::erase_if(operations, [](pa_operation* done) {
-            if (pa_operation_get_state(done) == PA_OPERATION_RUNNING)
-                return false;
-            pa_operation_unref(done);
-            return true;
-        });
-        if (operation)
-            operations.push_back(operation);
-    }
+    void track(pa_operation* operation) { operations.track(operation); }
 
     // The default sink may have changed, or the server moved the stream
     // (its source went away): the stream moves to the default sink's
@@ -403,7 +388,7 @@ struct AudioCaptureService::Session
     pa_time_event* clock = nullptr;
     PulseEngine::Timer* readyDeadline = nullptr;
     int changeHandler = 0;
-    std::vector<pa_operation*> operations;
+    PulseOperations operations;
     QPromise<QString> readyPromise;
     bool hasReportedReady = false;
     bool isClosed = false;

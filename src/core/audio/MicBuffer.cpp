@@ -47,11 +47,7 @@ struct MicBuffer::Engine
             changeHandler = 0;
         }
         pulse->cancelTimer(deadline);
-        for (pa_operation* operation : operations) {
-            pa_operation_cancel(operation);
-            pa_operation_unref(operation);
-        }
-        operations.clear();
+        operations.cancelAll();
         PulseContext::releaseStream(stream);
         isRunning = false;
         reportStarted(false);
@@ -92,15 +88,7 @@ struct MicBuffer::Engine
 
     void track(pa_operation* operation)
     {
-        std::erase_if(operations, [](pa_operation* done) {
-            if (pa_operation_get_state(done) == PA_OPERATION_RUNNING)
-                return false;
-            pa_operation_unref(done);
-            return true;
-        });
-        if (operation)
-            operations.push_back(operation);
-        else
+        if (!operations.track(operation))
             reportStarted(false);
     }
 
@@ -385,7 +373,7 @@ struct MicBuffer::Engine
     const std::optional<QString> chosenSource;
     pa_stream* stream = nullptr;
     PulseEngine::Timer* deadline = nullptr;
-    std::vector<pa_operation*> operations;
+    PulseOperations operations;
     QPromise<bool> startedPromise;
     bool hasReportedStart = false;
     bool isClosed = false;

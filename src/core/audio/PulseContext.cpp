@@ -319,6 +319,29 @@ void PulseContext::appendReadableSamples(pa_stream* stream, std::vector<float>& 
     }
 }
 
+bool PulseOperations::track(pa_operation* operation)
+{
+    std::erase_if(m_operations, [](pa_operation* done) {
+        if (pa_operation_get_state(done) == PA_OPERATION_RUNNING)
+            return false;
+        pa_operation_unref(done);
+        return true;
+    });
+    if (!operation)
+        return false;
+    m_operations.push_back(operation);
+    return true;
+}
+
+void PulseOperations::cancelAll()
+{
+    for (pa_operation* operation : m_operations) {
+        pa_operation_cancel(operation);
+        pa_operation_unref(operation);
+    }
+    m_operations.clear();
+}
+
 void PulseContext::discardReadable(pa_stream* stream)
 {
     while (pa_stream_readable_size(stream) > 0) {

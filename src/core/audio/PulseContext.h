@@ -16,6 +16,27 @@ struct pa_threaded_mainloop;
 
 namespace tolvaran {
 
+// The requests in flight for one owner, under the event thread's lock:
+// finished ones are released as new ones come, and cancelAll (before the
+// owner goes) makes sure no callback of theirs runs any more.
+class PulseOperations
+{
+public:
+    PulseOperations() = default;
+
+    ~PulseOperations() { cancelAll(); }
+
+    PulseOperations(const PulseOperations&) = delete;
+    PulseOperations& operator=(const PulseOperations&) = delete;
+
+    // False when operation is null: the request could not be sent.
+    bool track(pa_operation* operation);
+    void cancelAll();
+
+private:
+    std::vector<pa_operation*> m_operations;
+};
+
 // One connection to the sound server (PulseAudio, or PipeWire's pulse layer)
 // with its own event thread. Streams created on it deliver their callbacks on
 // that thread. The blocking queries must not be called from that thread.
