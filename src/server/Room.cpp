@@ -4,6 +4,7 @@
 #include "Translator.h"
 #include "model/TranslationModels.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWebSocket>
@@ -39,7 +40,9 @@ Room::~Room()
         socket->disconnect(this);
         socket->sendTextMessage(closed);
         socket->close(QWebSocketProtocol::CloseCodeNormal, QStringLiteral("The room has ended"));
-        socket->setParent(nullptr);
+        // Outlives the room while its goodbye goes out; the application
+        // deletes it at exit if the event loop never gets to.
+        socket->setParent(QCoreApplication::instance());
         QObject::connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
         QTimer::singleShot(5000, socket, &QObject::deleteLater);
     }

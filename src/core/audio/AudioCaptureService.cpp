@@ -57,7 +57,7 @@ QString contextError(pa_context* context)
 // One running capture: the monitor stream, the clock that keeps the outgoing
 // stream in real time, and the watch on the default sink. Lives on the pulse
 // thread: everything but construction runs there or under its lock.
-struct AudioCaptureService::Session
+struct AudioCaptureService::Session final : SourceKindListener
 {
     Session(AudioCaptureService* owner, PulseEngine* engine, QString sink, QString monitor)
         : service(owner)
@@ -184,10 +184,8 @@ struct AudioCaptureService::Session
             return;
         qCInfo(lcAudioCapture, "Default output is now %s; capturing %s", qUtf8Printable(sinkName),
             qUtf8Printable(monitor));
-        {
-            std::lock_guard guard(sourceNameLock);
-            sourceName = monitor;
-        }
+        // The name changes once the server reports the move (onMoved): the
+        // monitor may be gone before the request arrives.
         track(pa_context_move_source_output_by_name(
             context, pa_stream_get_index(stream), sink.monitor_source_name,
             [](pa_context* c, int success, void*) {
@@ -320,35 +318,24 @@ struct AudioCaptureService::Session
                 std::lock_guard guard(session->sourceNameLock);
                 session->sourceName = QString::fromUtf8(device);
             }
-            session->checkSource(device);
+            session->track(PulseContext::askSourceKind(session->pulse->context(), device, session));
         }
         session->followDefaultSink();
     }
 
-    void checkSource(const char* name)
+    pa_stream* recordingStream() const override { return stream; }
+
+    void sourceKindKnown(bool isMonitorNow, const char* movedTo) override
     {
-        track(pa_context_get_source_info_by_name(
-            pulse->context(), name,
-            [](pa_context*, const pa_source_info* source, int eol, void* userdata) {
-                auto* session = static_cast<Session*>(userdata);
-                if (eol != 0 || !source || !session->stream)
-                    return;
-                // A later move made this answer stale.
-                const char* current = pa_stream_get_device_name(session->stream);
-                if (!current || std::strcmp(current, source->name) != 0)
-                    return;
-                session->isOnMonitor = source->monitor_of_sink != PA_INVALID_INDEX;
-                if (session->isOnMonitor) {
-                    session->hasReportedNoOutput = false;
-                } else if (!session->hasReportedNoOutput) {
-                    session->hasReportedNoOutput = true;
-                    qCWarning(lcAudioCapture,
-                        "No output left to capture (the server moved the stream to %s); "
-                        "sending silence until one appears",
-                        source->name);
-                }
-            },
-            this));
+        isOnMonitor = isMonitorNow;
+        if (isOnMonitor) {
+            hasReportedNoOutput = false;
+        } else if (!hasReportedNoOutput) {
+            hasReportedNoOutput = true;
+            qCWarning(lcAudioCapture,
+                "No output left to capture (the server moved the stream to %s); sending silence until one appears",
+                movedTo);
+        }
     }
 
     static void onRead(pa_stream* stream, size_t, void* userdata)

@@ -22,7 +22,7 @@ using namespace std::chrono_literals;
 // A record stream on the chosen source, or the default input, and the frames
 // that do not yet fill a block. Lives on the pulse thread: everything but
 // construction runs there or under its lock.
-struct MicBuffer::Engine
+struct MicBuffer::Engine final : SourceKindListener
 {
     Engine(MicBuffer* buffer, PulseEngine* engine, std::optional<QString> chosen)
         : owner(buffer)
@@ -239,7 +239,7 @@ struct MicBuffer::Engine
         // Where the server puts a stream whose source went away may be an
         // output's monitor: mixed in, it would double what the computer plays.
         engine->isOnMicrophone = false;
-        engine->checkSource(device);
+        engine->track(PulseContext::askSourceKind(engine->pulse->context(), device, engine));
         if (!engine->isOnChosen || !engine->chosenSource || moved == *engine->chosenSource)
             return;
         const QByteArray chosen = engine->chosenSource->toUtf8();
@@ -256,30 +256,19 @@ struct MicBuffer::Engine
             engine));
     }
 
-    void checkSource(const char* name)
+    pa_stream* recordingStream() const override { return stream; }
+
+    void sourceKindKnown(bool isMonitor, const char* movedTo) override
     {
-        track(pa_context_get_source_info_by_name(
-            pulse->context(), name,
-            [](pa_context*, const pa_source_info* source, int eol, void* userdata) {
-                auto* engine = static_cast<Engine*>(userdata);
-                if (eol != 0 || !source || !engine->stream)
-                    return;
-                // A later move made this answer stale.
-                const char* current = pa_stream_get_device_name(engine->stream);
-                if (!current || std::strcmp(current, source->name) != 0)
-                    return;
-                engine->isOnMicrophone = source->monitor_of_sink == PA_INVALID_INDEX;
-                if (engine->isOnMicrophone) {
-                    engine->hasReportedNoMicrophone = false;
-                } else if (!engine->hasReportedNoMicrophone) {
-                    engine->hasReportedNoMicrophone = true;
-                    qCWarning(lcMicBuffer,
-                        "No microphone left (the server moved the stream to %s); the microphone is silent until one "
-                        "appears",
-                        source->name);
-                }
-            },
-            this));
+        isOnMicrophone = !isMonitor;
+        if (isOnMicrophone) {
+            hasReportedNoMicrophone = false;
+        } else if (!hasReportedNoMicrophone) {
+            hasReportedNoMicrophone = true;
+            qCWarning(lcMicBuffer,
+                "No microphone left (the server moved the stream to %s); the microphone is silent until one appears",
+                movedTo);
+        }
     }
 
     // Once running, a silenced microphone moves to the chosen source or the

@@ -2,6 +2,7 @@
 
 #include <QLoggingCategory>
 
+#include <cstring>
 #include <pulse/pulseaudio.h>
 
 Q_LOGGING_CATEGORY(lcPulse, "com.tolvaran.app.Pulse")
@@ -317,6 +318,22 @@ void PulseContext::appendReadableSamples(pa_stream* stream, std::vector<float>& 
         }
         pa_stream_drop(stream);
     }
+}
+
+pa_operation* PulseContext::askSourceKind(pa_context* context, const char* name, SourceKindListener* listener)
+{
+    return pa_context_get_source_info_by_name(
+        context, name,
+        [](pa_context*, const pa_source_info* source, int eol, void* userdata) {
+            auto* told = static_cast<SourceKindListener*>(userdata);
+            if (eol != 0 || !source || !told->recordingStream())
+                return;
+            const char* current = pa_stream_get_device_name(told->recordingStream());
+            if (!current || std::strcmp(current, source->name) != 0)
+                return;
+            told->sourceKindKnown(source->monitor_of_sink != PA_INVALID_INDEX, source->name);
+        },
+        listener);
 }
 
 bool PulseOperations::track(pa_operation* operation)

@@ -37,6 +37,19 @@ private:
     std::vector<pa_operation*> m_operations;
 };
 
+// Told whether the source a record stream now takes its audio from is an
+// output's monitor (the server moves streams when their source goes away).
+class SourceKindListener
+{
+public:
+    virtual pa_stream* recordingStream() const = 0;
+    // Event thread; not called when the stream has moved on since.
+    virtual void sourceKindKnown(bool isMonitor, const char* sourceName) = 0;
+
+protected:
+    ~SourceKindListener() = default;
+};
+
 // One connection to the sound server (PulseAudio, or PipeWire's pulse layer)
 // with its own event thread. Streams created on it deliver their callbacks on
 // that thread. The blocking queries must not be called from that thread.
@@ -134,6 +147,10 @@ public:
     static void appendReadableSamples(pa_stream* stream, std::vector<float>& samples);
     // Call on the event thread: drops everything readable.
     static void discardReadable(pa_stream* stream);
+    // Call on the event thread: asks what kind of source the named one is;
+    // the answer goes to listener, which must outlive the operation (or
+    // cancel it).
+    static pa_operation* askSourceKind(pa_context* context, const char* name, SourceKindListener* listener);
 
     std::optional<ServerInfo> serverInfo() const;
     std::optional<SinkInfo> sink(const QString& name) const;
