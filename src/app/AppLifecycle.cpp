@@ -1,5 +1,6 @@
 #include "AppLifecycle.h"
 
+#include "LocalServerLauncher.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
@@ -18,18 +19,26 @@ AppLifecycle::AppLifecycle(AppSettings& settings, TranslationViewModel& viewMode
     , m_viewModel(viewModel)
 { }
 
-QCoro::Task<> AppLifecycle::start()
+QCoro::Task<> AppLifecycle::start(LocalServerLauncher& localServer, QString serverURL)
 {
+    if (m_isQuitting)
+        co_return;
+    m_isStarting = true;
+    m_localServer = &localServer;
     // Runs beside everything else: a recording started now is never taken
     // for one an earlier run left.
     m_viewModel.adoptLeftoverRecordings();
+    co_await localServer.ensureRunning(serverURL);
     // Asked here, not only when the panel opens: otherwise the permission is
     // still unknown at launch and listening would never start by itself.
-    co_await m_viewModel.checkPermission();
+    if (!m_isQuitting)
+        co_await m_viewModel.checkPermission();
     if (m_settings.autoStartListening() && m_viewModel.hasPermission() && !m_isQuitting) {
         qCInfo(lcApp, "Starting to listen at launch");
         co_await m_viewModel.startListening();
     }
+    m_isStarting = false;
+    emit startFinished();
 }
 
 QCoro::Task<> AppLifecycle::quit()
@@ -39,6 +48,8 @@ QCoro::Task<> AppLifecycle::quit()
         co_return;
     }
     m_isQuitting = true;
+    if (m_localServer)
+        m_localServer->abandonStart();
 
     if (m_viewModel.state() != ConnectionState::disconnected() || m_viewModel.isRecording())
         co_await m_viewModel.stopListening();
@@ -50,6 +61,13 @@ QCoro::Task<> AppLifecycle::quit()
     }
     if (m_viewModel.pendingRecordingSaves() > 0)
         qCCritical(lcApp, "Quitting before the last recording was saved");
+    // What the start still waits for (the sound server's answer, a
+    // connection being stopped) ends within seconds; leaving it suspended
+    // would leave its work half done.
+    const QDeadlineTimer startDeadline(maxStartWait);
+    while (m_isStarting && !startDeadline.hasExpired()) {
+        co_await qCoro(this, &AppLifecycle::startFinished, std::chrono::milliseconds(startDeadline.remainingTime()));
+    }
     QCoreApplication::exit(0);
 }
 

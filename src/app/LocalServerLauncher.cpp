@@ -1,10 +1,6 @@
 #include "LocalServerLauncher.h"
 
-#include "AppLifecycle.h"
-
 #include <QCoreApplication>
-#include <QCoroIODevice>
-#include <QCoroProcess>
 #include <QCoroSignal>
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -46,16 +42,49 @@ LocalServerLauncher::LocalServerLauncher(QObject* parent)
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // The server must not outlive the program, even one that is killed.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] {
-        if (m_isStarting)
-            return;
-        while (m_process.canReadLine())
-            qCInfo(lcLocalServer, "%s", m_process.readLine().trimmed().constData());
-    });
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, &LocalServerLauncher::readStartOutput);
     connect(&m_process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         qCInfo(lcLocalServer, "tolvaran-server ended (%s, %d)", status == QProcess::NormalExit ? "exit" : "crash",
             exitCode);
+        settleStart();
     });
+    connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            settleStart();
+    });
+    m_startDeadline.setSingleShot(true);
+    m_startDeadline.setInterval(startTimeoutMs);
+    connect(&m_startDeadline, &QTimer::timeout, this, &LocalServerLauncher::settleStart);
+}
+
+void LocalServerLauncher::readStartOutput()
+{
+    while (m_process.canReadLine()) {
+        const QByteArray line = m_process.readLine().trimmed();
+        qCInfo(lcLocalServer, "%s", line.constData());
+        if (m_isStarting && line.startsWith("tolvaran-server listening on")) {
+            m_isListening = true;
+            settleStart();
+        }
+    }
+}
+
+void LocalServerLauncher::settleStart()
+{
+    if (!m_isStarting)
+        return;
+    m_isStarting = false;
+    m_startDeadline.stop();
+    emit startSettled();
+}
+
+void LocalServerLauncher::abandonStart()
+{
+    m_isAbandoned = true;
+    if (!m_isStarting)
+        return;
+    qCInfo(lcLocalServer, "Not waiting for tolvaran-server any longer");
+    settleStart();
 }
 
 LocalServerLauncher::~LocalServerLauncher()
@@ -92,6 +121,8 @@ QCoro::Task<> LocalServerLauncher::ensureRunning(const QString& serverURL)
         qCInfo(lcLocalServer, "A translation server answers at %s; using it", qUtf8Printable(serverURL));
         co_return;
     }
+    if (m_isAbandoned)
+        co_return;
     const QString program = serverExecutable();
     if (program.isEmpty()) {
         qCWarning(lcLocalServer, "Nothing answers at %s and tolvaran-server is not installed beside the program",
@@ -101,23 +132,14 @@ QCoro::Task<> LocalServerLauncher::ensureRunning(const QString& serverURL)
 
     qCInfo(lcLocalServer, "Starting %s", qUtf8Printable(program));
     m_isStarting = true;
+    m_isListening = false;
+    m_startDeadline.start();
     m_process.start(program, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(defaultPort)});
-    bool isListening = false;
-    const QDeadlineTimer deadline(startTimeoutMs);
-    if (co_await qCoro(m_process).waitForStarted(startTimeoutMs)) {
-        while (!isListening && m_process.state() == QProcess::Running && !deadline.hasExpired()) {
-            if (!m_process.canReadLine()
-                && !co_await qCoro(m_process).waitForReadyRead(std::max<qint64>(1, deadline.remainingTime())))
-                continue;
-            while (m_process.canReadLine()) {
-                const QByteArray line = m_process.readLine().trimmed();
-                qCInfo(lcLocalServer, "%s", line.constData());
-                isListening = isListening || line.startsWith("tolvaran-server listening on");
-            }
-        }
-    }
-    m_isStarting = false;
-    if (!isListening) {
+    // Every end of the wait (listening, the server ending, the deadline or
+    // the program quitting) settles it exactly once.
+    if (m_isStarting)
+        co_await qCoro(this, &LocalServerLauncher::startSettled);
+    if (!m_isListening) {
         qCCritical(lcLocalServer, "tolvaran-server did not start listening");
         stop();
     }
@@ -133,12 +155,6 @@ void LocalServerLauncher::stop()
         m_process.kill();
         m_process.waitForFinished(2000);
     }
-}
-
-QCoro::Task<> startWithLocalServer(LocalServerLauncher& launcher, QString serverURL, AppLifecycle& lifecycle)
-{
-    co_await launcher.ensureRunning(serverURL);
-    co_await lifecycle.start();
 }
 
 } // namespace tolvaran

@@ -4,10 +4,9 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QTimer>
 
 namespace tolvaran {
-
-class AppLifecycle;
 
 // Starts tolvaran-server when the program's server address is the default
 // local one and nothing answers there, and stops it when the program ends.
@@ -30,17 +29,26 @@ public:
 
     // Completes once a server answers at the address, or it is clear none will.
     QCoro::Task<> ensureRunning(const QString& serverURL);
+    // A start still waiting for the server to listen ends at once, and the
+    // server is stopped; no later start launches one.
+    void abandonStart();
     void stop();
 
     bool hasStartedServer() const { return m_process.state() != QProcess::NotRunning; }
 
-private:
-    QProcess m_process;
-    bool m_isStarting = false;
-};
+signals:
+    // Once per start: the server listens, failed or was given up on.
+    void startSettled();
 
-// The program's start: the local server first when it is needed, so that
-// listening at launch finds it.
-QCoro::Task<> startWithLocalServer(LocalServerLauncher& launcher, QString serverURL, AppLifecycle& lifecycle);
+private:
+    void readStartOutput();
+    void settleStart();
+
+    QProcess m_process;
+    QTimer m_startDeadline;
+    bool m_isStarting = false;
+    bool m_isListening = false;
+    bool m_isAbandoned = false;
+};
 
 } // namespace tolvaran

@@ -39,8 +39,8 @@ int main(int argc, char* argv[])
     options.setApplicationDescription(QStringLiteral("Live translation of what the computer plays."));
     options.addHelpOption();
     options.addVersionOption();
-    const QCommandLineOption noOverlay(QStringLiteral("no-overlay"),
-        QStringLiteral("Show no translation overlay: listen and record only."));
+    const QCommandLineOption noOverlay(
+        QStringLiteral("no-overlay"), QStringLiteral("Show no translation overlay: listen and record only."));
     options.addOption(noOverlay);
     options.process(app);
 
@@ -79,8 +79,7 @@ int main(int argc, char* argv[])
     qCInfo(lcApp, "Tolvaran %s started; settings in %s", TOLVARAN_VERSION,
         qUtf8Printable(QDir::toNativeSeparators(tolvaran::Defaults::standardStorePath())));
     tolvaran::LocalServerLauncher localServer;
-    QTimer::singleShot(
-        0, &lifecycle, [&] { tolvaran::startWithLocalServer(localServer, settings.serverURL(), lifecycle); });
+    QTimer::singleShot(0, &lifecycle, [&] { lifecycle.start(localServer, settings.serverURL()); });
 
     const int status = QApplication::exec();
     qCInfo(lcApp, "Tolvaran quit");
