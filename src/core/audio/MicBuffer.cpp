@@ -8,7 +8,6 @@
 #include <QLoggingCategory>
 #include <QPromise>
 
-#include <cstring>
 #include <mutex>
 #include <pulse/pulseaudio.h>
 #include <vector>
