@@ -7,7 +7,7 @@ namespace tolvaran {
 
 // One timer for everything in the overlay that moves by itself: typed text,
 // scrolling and fades. All of them step in the same tick, so the window draws
-// one frame for all, at most 60 times a second, and the timer runs only
+// one frame for all, 30 times a second, and the timer runs only
 // while something is moving. Main thread only.
 class FrameTicker
 {
@@ -24,6 +24,8 @@ public:
     void add(Client* client);
     // Safe from within a tick.
     void remove(Client* client);
+
+    bool contains(Client* client) const { return m_clients.contains(client); }
 
     bool isRunning() const { return m_timer.isActive(); }
 
