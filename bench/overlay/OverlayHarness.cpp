@@ -2,15 +2,19 @@
 // screenshots and for measuring what the overlay costs while text streams in.
 //
 //   overlay_harness [--mode both|translated|original] [--labels on|off]
-//                   [--scene short|long|chinese|arabic|preview|stream|idle]
+//                   [--scene short|long|chinese|arabic|preview|stream|idle|floor]
 //                   [--seconds N] [--warmup N] [--report FILE]
 //
 // stream: 10 results a second (interim words, and a final line every fifth),
-// 50 lines kept; idle: a finished conversation, nothing changes. With
+// 50 lines kept; idle: a finished conversation, nothing changes; floor: the
+// same stream in a panel of the same size that shows each paragraph's two
+// texts in plain Text items, with no typing, fading, scrolling animation or
+// toolbar: what showing the stream costs at the least. With
 // --report, the process's CPU time in percent of one core and the frame
 // statistics of the overlay window, counted after the warm-up, are written to
 // FILE when the run ends.
 
+#include "OverlayGeometry.h"
 #include "OverlayWindowManager.h"
 #include "UiEngine.h"
 #include "audio/AudioCapture.h"
@@ -26,8 +30,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebSocket>
@@ -36,6 +43,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
@@ -151,6 +159,101 @@ double processCpuSeconds()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
+// The floor's view: the overlay's paragraphs, both languages side by side,
+// each text a plain Text item that changes at once; the list keeps its end
+// in view without animating.
+const char* floorView = R"(
+import QtQuick
+import Tolvaran.Ui
+
+Item {
+    id: root
+
+    required property TranslationViewModel viewModel
+    required property AppSettings settings
+
+    OverlayParagraphs {
+        id: feed
+
+        viewModel: root.viewModel
+        settings: root.settings
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.topMargin: 5
+        anchors.bottomMargin: 5
+        anchors.leftMargin: 10
+        anchors.rightMargin: 10
+        radius: 12
+        color: AppTheme.material
+        opacity: root.settings.overlayOpacity
+    }
+
+    Flickable {
+        anchors.fill: parent
+        anchors.margins: 10
+        anchors.topMargin: 40
+        clip: true
+        interactive: false
+        contentHeight: column.height
+        contentY: Math.max(0, contentHeight - height)
+
+        Column {
+            id: column
+
+            width: parent.width
+            padding: 16
+            spacing: 12
+
+            Repeater {
+                model: feed.model
+
+                delegate: Rectangle {
+                    required property string originalText
+                    required property string translatedText
+                    required property string interimOriginalText
+                    required property string interimTranslationText
+
+                    width: column.width - 32
+                    height: texts.height + 32
+                    color: root.settings.overlayParagraphBgColor
+                    radius: root.settings.overlayParagraphRadius
+
+                    Row {
+                        id: texts
+
+                        x: 16
+                        y: 16
+                        spacing: 20
+
+                        Text {
+                            width: (column.width - 84) / 2
+                            wrapMode: Text.Wrap
+                            textFormat: Text.PlainText
+                            text: originalText + " " + interimOriginalText
+                            font.pixelSize: root.settings.fontSize
+                            font.weight: Font.DemiBold
+                            color: root.settings.overlayOriginalColor
+                        }
+
+                        Text {
+                            width: (column.width - 84) / 2
+                            wrapMode: Text.Wrap
+                            textFormat: Text.PlainText
+                            text: translatedText + " " + interimTranslationText
+                            font.pixelSize: root.settings.fontSize
+                            font.weight: Font.DemiBold
+                            color: root.settings.overlayTranslatedColor
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+)";
+
 struct FrameStats
 {
     bool counting = false;
@@ -172,7 +275,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOptions({{"mode", "both, translated or original", "mode", "both"},
         {"labels", "speaker labels on or off", "labels", "on"},
-        {"scene", "short, long, chinese, arabic, preview, stream or idle", "scene", "short"},
+        {"scene", "short, long, chinese, arabic, preview, stream, idle or floor", "scene", "short"},
         {"seconds", "run for this long, then quit (0: until killed)", "seconds", "0"},
         {"warmup", "count frames and CPU only after this many seconds", "seconds", "0"},
         {"report", "write frame statistics here at the end", "file"}});
@@ -208,13 +311,42 @@ int main(int argc, char* argv[])
     FrameStats stats;
     stats.clock.start();
 
+    std::unique_ptr<FloatingPanel> floorPanel;
+    const auto showFloor = [&]() -> QQuickWindow* {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        floorPanel.reset(FloatingPanel::titledTransparent(
+            OverlayGeometry::overlayFrame(BottomLeftSpace(screen->geometry()).fromQt(screen->availableGeometry())),
+            OverlayGeometry::minimumSize));
+        QQmlComponent component(&engine);
+        component.setData(floorView, QUrl(QStringLiteral("qrc:/harness/Floor.qml")));
+        if (!component.isReady()) {
+            std::fprintf(stderr, "overlay_harness: %s\n", qPrintable(component.errorString()));
+            std::exit(1);
+        }
+        auto* content = qobject_cast<QQuickItem*>(
+            component.createWithInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
+                {QStringLiteral("settings"), QVariant::fromValue(&settings)}}));
+        content->setParentItem(floorPanel->contentItem());
+        content->setParent(floorPanel.get());
+        content->setSize(floorPanel->size());
+        floorPanel->setLevel(FloatingPanel::pinnedLevel);
+        floorPanel->show();
+        return floorPanel.get();
+    };
+
     const auto start = [&] {
         if (scene == "preview") {
             windows.showPreview(viewModel, settings);
             return;
         }
-        windows.show(viewModel, settings);
-        QObject::connect(windows.panel(), &QQuickWindow::frameSwapped, [&] {
+        QQuickWindow* window = nullptr;
+        if (scene == "floor") {
+            window = showFloor();
+        } else {
+            windows.show(viewModel, settings);
+            window = windows.panel();
+        }
+        QObject::connect(window, &QQuickWindow::frameSwapped, [&] {
             if (!stats.counting)
                 return;
             const qint64 now = stats.clock.nsecsElapsed();
@@ -223,10 +355,10 @@ int main(int argc, char* argv[])
             stats.lastSwap = now;
         });
         QObject::connect(
-            windows.panel(), &QQuickWindow::beforeSynchronizing, windows.panel(),
-            [&] { stats.frameStart = stats.clock.nsecsElapsed(); }, Qt::DirectConnection);
+            window, &QQuickWindow::beforeSynchronizing, window, [&] { stats.frameStart = stats.clock.nsecsElapsed(); },
+            Qt::DirectConnection);
         QObject::connect(
-            windows.panel(), &QQuickWindow::afterRendering, windows.panel(),
+            window, &QQuickWindow::afterRendering, window,
             [&] {
                 if (stats.counting)
                     stats.workMs.append(double(stats.clock.nsecsElapsed() - stats.frameStart) / 1e6);
@@ -248,7 +380,7 @@ int main(int argc, char* argv[])
             feedAll(conversation);
             feed(viewModel, interimResult(conversation[3], 4));
         }
-        if (scene == "stream") {
+        if (scene == "stream" || scene == "floor") {
             auto* timer = new QTimer(&app);
             timer->setInterval(100);
             QObject::connect(timer, &QTimer::timeout, [&viewModel, step = 0]() mutable {
