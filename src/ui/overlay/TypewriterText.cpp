@@ -100,7 +100,7 @@ void TypewriterText::setFont(const QFont& font)
     m_font = font;
     m_layoutWidth = -1; // forces a new layout
     relayout();
-    update();
+    requestFrame();
     emit fontChanged();
 }
 
@@ -199,7 +199,9 @@ void TypewriterText::requestFrame()
 {
     ++m_frameRequests;
     m_dirtyFrom = qInf();
-    update();
+    // The whole rectangle, not update(): that marks "all" with an empty
+    // rectangle, which a later partial update in the same frame replaces.
+    update(QRect(0, 0, int(std::ceil(width())), int(std::ceil(height()))));
 }
 
 void TypewriterText::itemChange(ItemChange change, const ItemChangeData& value)
@@ -224,10 +226,11 @@ void TypewriterText::itemChange(ItemChange change, const ItemChangeData& value)
 void TypewriterText::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
 {
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.width() != oldGeometry.width()) {
+    if (newGeometry.width() != oldGeometry.width())
         relayout();
-        update();
-    }
+    // A new size gets a new, empty canvas: all of it is drawn again.
+    if (newGeometry.size() != oldGeometry.size())
+        requestFrame();
 }
 
 qreal TypewriterText::relayout()
@@ -348,7 +351,7 @@ void TypewriterText::setSelection(int anchor, int position)
         return;
     m_selectionAnchor = anchor;
     m_selectionPosition = position;
-    update();
+    requestFrame();
     emit selectionChanged();
 }
 

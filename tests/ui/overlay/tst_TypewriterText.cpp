@@ -135,9 +135,11 @@ private slots:
         const QColor faint(0, 0, 0, 89);
         QTest::newRow("grows onto a new line")
             << Segments{{"Hello there", ink}} << Segments{{"Hello there, general Kenobi, and all of you here", ink}};
-        // The first line turns red while the third is still typing.
         const QString threeLines = "Hello there, general Kenobi. We meet again at last, my old friend, and all of "
                                    "you are welcome to stay";
+        QTest::newRow("grows onto a fourth line")
+            << Segments{{threeLines, ink}} << Segments{{threeLines + " here with us for as long as you like", ink}};
+        // The first line turns red while the third is still typing.
         QTest::newRow("recoloured while typing")
             << Segments{{threeLines, ink}} << Segments{{threeLines.left(12), Qt::red}, {threeLines.mid(12) + "!", ink}};
         QTest::newRow("cut in the middle while typing")
@@ -151,8 +153,9 @@ private slots:
     {
         QFETCH(QList<TypewriterSegment>, first);
         QFETCH(QList<TypewriterSegment>, second);
+        m_window->resize(400, 300);
         auto* whole = new TypewriterText(m_window->contentItem());
-        whole->setY(100);
+        whole->setY(150);
         whole->setWidth(400);
         whole->setFont(m_text->font());
 
@@ -172,7 +175,7 @@ private slots:
         whole->advance();
 
         const QImage image = m_window->grabWindow();
-        QCOMPARE(image.copy(0, 0, 400, 100), image.copy(0, 100, 400, 100));
+        QCOMPARE(image.copy(0, 0, 400, 150), image.copy(0, 150, 400, 150));
     }
 
     void copiesTheSelectionOrTheWholeText()
