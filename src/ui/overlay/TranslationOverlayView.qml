@@ -175,6 +175,19 @@ FloatingPanelChrome {
         scroll.start();
     }
 
+    // Both languages side by side want 800 points, one language 500: the
+    // panel makes room when the second column comes and gives it back when
+    // it goes, together with the columns' own move.
+    Connections {
+        target: overlay.settings
+
+        function onDisplayModeChanged() {
+            const panel = overlay.Window.window;
+            if (panel && panel.setIdealWidth)
+                panel.setIdealWidth(OverlayStyle.idealWidth(overlay.settings.displayMode), 200);
+        }
+    }
+
     Connections {
         target: feed
 
