@@ -4,6 +4,7 @@
 //   overlay_harness [--mode both|translated|original] [--labels on|off]
 //                   [--scene short|long|chinese|arabic|preview|stream|idle|floor]
 //                   [--seconds N] [--warmup N] [--report FILE]
+//                   [--switch-to both|translated|original] [--menu]
 //
 // stream: 10 results a second (interim words, and a final line every fifth),
 // 50 lines kept; idle: a finished conversation, nothing changes; floor: the
@@ -16,6 +17,7 @@
 
 #include "OverlayGeometry.h"
 #include "OverlayWindowManager.h"
+#include "TypewriterText.h"
 #include "UiEngine.h"
 #include "audio/AudioCapture.h"
 #include "live/TranslationViewModel.h"
@@ -30,6 +32,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMouseEvent>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -149,6 +152,23 @@ void feed(TranslationViewModel& viewModel, const QByteArray& json)
         viewModel.handleTranslationResult(std::get<TranslationResult>(*message));
     else
         std::fprintf(stderr, "overlay_harness: not a result: %s\n", json.constData());
+}
+
+DisplayMode modeNamed(const QString& name)
+{
+    return name == "translated" ? DisplayMode::translatedOnly
+        : name == "original"    ? DisplayMode::originalOnly
+                                : DisplayMode::both;
+}
+
+// The last typed text shown, in the order of the item tree.
+QQuickItem* lastText(QQuickItem* item)
+{
+    QQuickItem* found = qobject_cast<TypewriterText*>(item) && item->isVisible() ? item : nullptr;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* inner = lastText(child))
+            found = inner;
+    return found;
 }
 
 double processCpuSeconds()
@@ -278,14 +298,14 @@ int main(int argc, char* argv[])
         {"scene", "short, long, chinese, arabic, preview, stream, idle or floor", "scene", "short"},
         {"seconds", "run for this long, then quit (0: until killed)", "seconds", "0"},
         {"warmup", "count frames and CPU only after this many seconds", "seconds", "0"},
+        {"switch-to", "after 3 s, change the display mode to this one", "mode"},
+        {"menu", "after 4 s, open the text menu on the last paragraph"},
         {"report", "write frame statistics here at the end", "file"}});
     parser.process(app);
 
     QTemporaryDir dir;
     AppSettings settings(dir.filePath("settings.json"));
-    settings.setDisplayMode(parser.value("mode") == "translated" ? DisplayMode::translatedOnly
-            : parser.value("mode") == "original"                 ? DisplayMode::originalOnly
-                                                                 : DisplayMode::both);
+    settings.setDisplayMode(modeNamed(parser.value("mode")));
     settings.setShowSpeakerLabels(parser.value("labels") != "off");
     settings.setMaxTranslationLines(50);
     settings.setIsPinnedAboveAll(true);
@@ -398,6 +418,23 @@ int main(int argc, char* argv[])
         }
     });
     viewModel.startListening();
+
+    if (parser.isSet("switch-to"))
+        QTimer::singleShot(3000, &app, [&] { settings.setDisplayMode(modeNamed(parser.value("switch-to"))); });
+    if (parser.isSet("menu")) {
+        QTimer::singleShot(4000, &app, [&] {
+            QQuickWindow* window = windows.panel();
+            QQuickItem* text = window ? lastText(window->contentItem()) : nullptr;
+            if (!text)
+                return;
+            const QPointF at = text->mapToScene(QPointF(std::min(60.0, text->width() / 2), 10));
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, at, window->mapToGlobal(at), Qt::RightButton,
+                    type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, {});
+                QCoreApplication::sendEvent(window, &event);
+            }
+        });
+    }
 
     QTimer::singleShot(parser.value("warmup").toInt() * 1000, &app, [&] {
         stats.counting = true;
