@@ -1,5 +1,6 @@
 #include "FloatingPanel.h"
 
+#include "FrameTicker.h"
 #include "OverlayGeometry.h"
 
 #include <QGuiApplication>
@@ -48,6 +49,19 @@ void FloatingPanel::setLevel(int level)
     // Changing the hint on a hidden panel does not show it.
     setFlags(flagsForLevel(level));
     emit levelChanged();
+}
+
+bool FloatingPanel::event(QEvent* event)
+{
+    // While text types or the list scrolls, frames follow the overlay's
+    // ticker: a change between two ticks (a new result, a size settling
+    // after a frame) is drawn with the next tick rather than in a frame of
+    // its own.
+    if (event->type() == QEvent::UpdateRequest && !FrameTicker::instance().isInTick()) {
+        FrameTicker::instance().updateWithNextTick(this);
+        return true;
+    }
+    return QQuickWindow::event(event);
 }
 
 void FloatingPanel::setIdealWidth(int width, int milliseconds)

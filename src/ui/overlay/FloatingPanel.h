@@ -47,6 +47,9 @@ public:
 signals:
     void levelChanged();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     FloatingPanel();
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QSet>
 #include <QTimer>
+#include <QWindow>
 
 namespace tolvaran {
 
@@ -27,13 +30,25 @@ public:
 
     bool contains(Client* client) const { return m_clients.contains(client); }
 
+    // Whether a frame asked for now belongs to the tick just run; a window
+    // asking for a frame between ticks waits for the next one instead, so
+    // that everything moving draws together. Always true while stopped.
+    bool isInTick() const;
+    // Asks `window` for a frame with the next tick, or at once when the
+    // ticker stops first.
+    void updateWithNextTick(QWindow* window);
+
     bool isRunning() const { return m_timer.isActive(); }
 
 private:
     FrameTicker();
 
+    void flushWaitingWindows();
+
     QTimer m_timer;
     QSet<Client*> m_clients;
+    QElapsedTimer m_sinceTick;
+    QList<QPointer<QWindow>> m_waitingWindows;
 };
 
 } // namespace tolvaran
