@@ -91,6 +91,7 @@ FloatingPanelChrome {
 
                         delegate: TranslationParagraphView {
                             width: column.width - 32
+                            isCulled: y + height < flick.contentY
                             displayMode: overlay.settings.displayMode
                             fontSize: overlay.settings.fontSize
                             showSpeakerLabels: overlay.settings.showSpeakerLabels

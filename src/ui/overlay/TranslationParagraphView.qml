@@ -24,6 +24,8 @@ Rectangle {
     property color paragraphBgColor: "transparent"
     property real paragraphRadius: 8
 
+    // Scrolled out of sight: its contents are left out of every frame.
+    property bool isCulled: false
     property bool appeared: false
     readonly property bool isHovering: hover.hovered
     readonly property font textFont: Qt.font({
@@ -73,6 +75,8 @@ Rectangle {
         y: 16
         width: paragraph.width - 32
         spacing: 8
+        // Not `visible`, which would fold the column up.
+        opacity: paragraph.isCulled ? 0 : 1
 
         Column {
             width: parent.width
