@@ -222,6 +222,27 @@ private slots:
         QVERIFY(panel->isVisible());
     }
 
+    // Names Mesa and others give their OpenGL drawn by the processor, for
+    // which the program takes Qt Quick's software renderer instead.
+    void softwareRasterizers_data()
+    {
+        QTest::addColumn<QString>("renderer");
+        QTest::addColumn<bool>("software");
+        QTest::newRow("llvmpipe") << "llvmpipe (LLVM 15.0.6, 256 bits)" << true;
+        QTest::newRow("softpipe") << "softpipe" << true;
+        QTest::newRow("classic swrast") << "Software Rasterizer" << true;
+        QTest::newRow("intel") << "Mesa Intel(R) UHD Graphics 620 (KBL GT2)" << false;
+        QTest::newRow("amd") << "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-18-amd64)" << false;
+        QTest::newRow("virtio-gpu with host acceleration") << "virgl (Mesa Intel(R) Xe Graphics)" << false;
+        QTest::newRow("unknown") << "" << false;
+    }
+
+    void softwareRasterizers()
+    {
+        QFETCH(QString, renderer);
+        QTEST(ui::isSoftwareRasterizer(renderer), "software");
+    }
+
     // A panel asked for a width it lacks widens, keeping its right edge and
     // staying on the screen, and gives the room back afterwards unless the
     // user has resized it since. Frames in Qt's coordinates.
