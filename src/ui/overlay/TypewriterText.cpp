@@ -45,6 +45,9 @@ TypewriterText::TypewriterText(QQuickItem* parent)
     , m_clock(defaultClock())
 {
     setAcceptedMouseButtons(Qt::LeftButton);
+    // The text is drawn at whole pixels already; while the list scrolls to
+    // fractions of one, filtering would only blur it, at a cost per pixel.
+    setSmooth(false);
     setCursor(Qt::IBeamCursor);
 }
 
