@@ -2,16 +2,22 @@
 // screenshots and for measuring what the overlay costs while text streams in.
 //
 //   overlay_harness [--mode both|translated|original] [--labels on|off]
-//                   [--scene short|long|chinese|arabic|preview|stream|idle]
+//                   [--scene short|long|chinese|arabic|preview|stream|idle|floor]
 //                   [--seconds N] [--warmup N] [--report FILE]
+//                   [--switch-to both|translated|original] [--menu]
 //
 // stream: 10 results a second (interim words, and a final line every fifth),
-// 50 lines kept; idle: a finished conversation, nothing changes. With
+// 50 lines kept; idle: a finished conversation, nothing changes; floor: the
+// same stream in a panel of the same size that shows each paragraph's two
+// texts in plain Text items, with no typing, fading, scrolling animation or
+// toolbar: what showing the stream costs at the least. With
 // --report, the process's CPU time in percent of one core and the frame
 // statistics of the overlay window, counted after the warm-up, are written to
 // FILE when the run ends.
 
+#include "OverlayGeometry.h"
 #include "OverlayWindowManager.h"
+#include "TypewriterText.h"
 #include "UiEngine.h"
 #include "audio/AudioCapture.h"
 #include "live/TranslationViewModel.h"
@@ -26,8 +32,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMouseEvent>
+#include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebSocket>
@@ -36,6 +46,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
@@ -143,6 +154,23 @@ void feed(TranslationViewModel& viewModel, const QByteArray& json)
         std::fprintf(stderr, "overlay_harness: not a result: %s\n", json.constData());
 }
 
+DisplayMode modeNamed(const QString& name)
+{
+    return name == "translated" ? DisplayMode::translatedOnly
+        : name == "original"    ? DisplayMode::originalOnly
+                                : DisplayMode::both;
+}
+
+// The last typed text shown, in the order of the item tree.
+QQuickItem* lastText(QQuickItem* item)
+{
+    QQuickItem* found = qobject_cast<TypewriterText*>(item) && item->isVisible() ? item : nullptr;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* inner = lastText(child))
+            found = inner;
+    return found;
+}
+
 double processCpuSeconds()
 {
     timespec t{};
@@ -150,6 +178,101 @@ double processCpuSeconds()
         return 0;
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
+
+// The floor's view: the overlay's paragraphs, both languages side by side,
+// each text a plain Text item that changes at once; the list keeps its end
+// in view without animating.
+const char* floorView = R"(
+import QtQuick
+import Tolvaran.Ui
+
+Item {
+    id: root
+
+    required property TranslationViewModel viewModel
+    required property AppSettings settings
+
+    OverlayParagraphs {
+        id: feed
+
+        viewModel: root.viewModel
+        settings: root.settings
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.topMargin: 5
+        anchors.bottomMargin: 5
+        anchors.leftMargin: 10
+        anchors.rightMargin: 10
+        radius: 12
+        color: AppTheme.material
+        opacity: root.settings.overlayOpacity
+    }
+
+    Flickable {
+        anchors.fill: parent
+        anchors.margins: 10
+        anchors.topMargin: 40
+        clip: true
+        interactive: false
+        contentHeight: column.height
+        contentY: Math.max(0, contentHeight - height)
+
+        Column {
+            id: column
+
+            width: parent.width
+            padding: 16
+            spacing: 12
+
+            Repeater {
+                model: feed.model
+
+                delegate: Rectangle {
+                    required property string originalText
+                    required property string translatedText
+                    required property string interimOriginalText
+                    required property string interimTranslationText
+
+                    width: column.width - 32
+                    height: texts.height + 32
+                    color: root.settings.overlayParagraphBgColor
+                    radius: root.settings.overlayParagraphRadius
+
+                    Row {
+                        id: texts
+
+                        x: 16
+                        y: 16
+                        spacing: 20
+
+                        Text {
+                            width: (column.width - 84) / 2
+                            wrapMode: Text.Wrap
+                            textFormat: Text.PlainText
+                            text: originalText + " " + interimOriginalText
+                            font.pixelSize: root.settings.fontSize
+                            font.weight: Font.DemiBold
+                            color: root.settings.overlayOriginalColor
+                        }
+
+                        Text {
+                            width: (column.width - 84) / 2
+                            wrapMode: Text.Wrap
+                            textFormat: Text.PlainText
+                            text: translatedText + " " + interimTranslationText
+                            font.pixelSize: root.settings.fontSize
+                            font.weight: Font.DemiBold
+                            color: root.settings.overlayTranslatedColor
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+)";
 
 struct FrameStats
 {
@@ -172,17 +295,17 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOptions({{"mode", "both, translated or original", "mode", "both"},
         {"labels", "speaker labels on or off", "labels", "on"},
-        {"scene", "short, long, chinese, arabic, preview, stream or idle", "scene", "short"},
+        {"scene", "short, long, chinese, arabic, preview, stream, idle or floor", "scene", "short"},
         {"seconds", "run for this long, then quit (0: until killed)", "seconds", "0"},
         {"warmup", "count frames and CPU only after this many seconds", "seconds", "0"},
+        {"switch-to", "after 3 s, change the display mode to this one", "mode"},
+        {"menu", "after 4 s, open the text menu on the last paragraph"},
         {"report", "write frame statistics here at the end", "file"}});
     parser.process(app);
 
     QTemporaryDir dir;
     AppSettings settings(dir.filePath("settings.json"));
-    settings.setDisplayMode(parser.value("mode") == "translated" ? DisplayMode::translatedOnly
-            : parser.value("mode") == "original"                 ? DisplayMode::originalOnly
-                                                                 : DisplayMode::both);
+    settings.setDisplayMode(modeNamed(parser.value("mode")));
     settings.setShowSpeakerLabels(parser.value("labels") != "off");
     settings.setMaxTranslationLines(50);
     settings.setIsPinnedAboveAll(true);
@@ -208,13 +331,42 @@ int main(int argc, char* argv[])
     FrameStats stats;
     stats.clock.start();
 
+    std::unique_ptr<FloatingPanel> floorPanel;
+    const auto showFloor = [&]() -> QQuickWindow* {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        floorPanel.reset(FloatingPanel::titledTransparent(
+            OverlayGeometry::overlayFrame(BottomLeftSpace(screen->geometry()).fromQt(screen->availableGeometry())),
+            OverlayGeometry::minimumSize));
+        QQmlComponent component(&engine);
+        component.setData(floorView, QUrl(QStringLiteral("qrc:/harness/Floor.qml")));
+        if (!component.isReady()) {
+            std::fprintf(stderr, "overlay_harness: %s\n", qPrintable(component.errorString()));
+            std::exit(1);
+        }
+        auto* content = qobject_cast<QQuickItem*>(
+            component.createWithInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
+                {QStringLiteral("settings"), QVariant::fromValue(&settings)}}));
+        content->setParentItem(floorPanel->contentItem());
+        content->setParent(floorPanel.get());
+        content->setSize(floorPanel->size());
+        floorPanel->setLevel(FloatingPanel::pinnedLevel);
+        floorPanel->show();
+        return floorPanel.get();
+    };
+
     const auto start = [&] {
         if (scene == "preview") {
             windows.showPreview(viewModel, settings);
             return;
         }
-        windows.show(viewModel, settings);
-        QObject::connect(windows.panel(), &QQuickWindow::frameSwapped, [&] {
+        QQuickWindow* window = nullptr;
+        if (scene == "floor") {
+            window = showFloor();
+        } else {
+            windows.show(viewModel, settings);
+            window = windows.panel();
+        }
+        QObject::connect(window, &QQuickWindow::frameSwapped, [&] {
             if (!stats.counting)
                 return;
             const qint64 now = stats.clock.nsecsElapsed();
@@ -223,10 +375,10 @@ int main(int argc, char* argv[])
             stats.lastSwap = now;
         });
         QObject::connect(
-            windows.panel(), &QQuickWindow::beforeSynchronizing, windows.panel(),
-            [&] { stats.frameStart = stats.clock.nsecsElapsed(); }, Qt::DirectConnection);
+            window, &QQuickWindow::beforeSynchronizing, window, [&] { stats.frameStart = stats.clock.nsecsElapsed(); },
+            Qt::DirectConnection);
         QObject::connect(
-            windows.panel(), &QQuickWindow::afterRendering, windows.panel(),
+            window, &QQuickWindow::afterRendering, window,
             [&] {
                 if (stats.counting)
                     stats.workMs.append(double(stats.clock.nsecsElapsed() - stats.frameStart) / 1e6);
@@ -248,7 +400,7 @@ int main(int argc, char* argv[])
             feedAll(conversation);
             feed(viewModel, interimResult(conversation[3], 4));
         }
-        if (scene == "stream") {
+        if (scene == "stream" || scene == "floor") {
             auto* timer = new QTimer(&app);
             timer->setInterval(100);
             QObject::connect(timer, &QTimer::timeout, [&viewModel, step = 0]() mutable {
@@ -266,6 +418,23 @@ int main(int argc, char* argv[])
         }
     });
     viewModel.startListening();
+
+    if (parser.isSet("switch-to"))
+        QTimer::singleShot(3000, &app, [&] { settings.setDisplayMode(modeNamed(parser.value("switch-to"))); });
+    if (parser.isSet("menu")) {
+        QTimer::singleShot(4000, &app, [&] {
+            QQuickWindow* window = windows.panel();
+            QQuickItem* text = window ? lastText(window->contentItem()) : nullptr;
+            if (!text)
+                return;
+            const QPointF at = text->mapToScene(QPointF(std::min(60.0, text->width() / 2), 10));
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, at, window->mapToGlobal(at), Qt::RightButton,
+                    type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, {});
+                QCoreApplication::sendEvent(window, &event);
+            }
+        });
+    }
 
     QTimer::singleShot(parser.value("warmup").toInt() * 1000, &app, [&] {
         stats.counting = true;

@@ -56,6 +56,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    tolvaran::ui::chooseRenderer();
+
     // First, so that a signal during start-up also ends in an orderly quit.
     tolvaran::UnixSignalWatcher signalWatcher;
 

@@ -1,16 +1,27 @@
 #include "FloatingPanel.h"
 
+#include "FrameTicker.h"
 #include "OverlayGeometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariantAnimation>
 
+#include <algorithm>
+
 namespace tolvaran {
+
+Qt::WindowFlags FloatingPanel::flagsForLevel(int level)
+{
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    if (level >= pinnedLevel)
+        flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
 
 FloatingPanel::FloatingPanel()
 {
-    setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
+    setFlags(flagsForLevel(m_level));
     QSurfaceFormat format = requestedFormat();
     format.setAlphaBufferSize(8);
     setFormat(format);
@@ -36,11 +47,49 @@ void FloatingPanel::setLevel(int level)
         return;
     m_level = level;
     // Changing the hint on a hidden panel does not show it.
-    setFlag(Qt::WindowStaysOnTopHint, level != normalLevel);
+    setFlags(flagsForLevel(level));
     emit levelChanged();
 }
 
-void FloatingPanel::animateToFrame(const QRect& frame)
+bool FloatingPanel::event(QEvent* event)
+{
+    // While text types or the list scrolls, frames follow the overlay's
+    // ticker: a change between two ticks (a new result, a size settling
+    // after a frame) is drawn with the next tick rather than in a frame of
+    // its own.
+    if (event->type() == QEvent::UpdateRequest && !FrameTicker::instance().isInTick()) {
+        FrameTicker::instance().updateWithNextTick(this);
+        return true;
+    }
+    return QQuickWindow::event(event);
+}
+
+void FloatingPanel::setIdealWidth(int width, int milliseconds)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    int target = 0;
+    if (width > this->width()) {
+        target = std::min(width, screen->availableGeometry().width());
+        m_widthBeforeWidening = this->width();
+        m_widenedTo = target;
+    } else if (m_widthBeforeWidening > 0 && this->width() == m_widenedTo) {
+        target = std::max(width, m_widthBeforeWidening);
+        m_widthBeforeWidening = 0;
+    } else {
+        m_widthBeforeWidening = 0;
+        return;
+    }
+    QRect frame = geometry();
+    frame.setLeft(frame.right() + 1 - target);
+    const QRect available = screen->availableGeometry();
+    if (frame.left() < available.left())
+        frame.moveLeft(available.left());
+    animateToFrame(BottomLeftSpace(screen->geometry()).fromQt(frame), milliseconds);
+}
+
+void FloatingPanel::animateToFrame(const QRect& frame, int milliseconds)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -48,7 +97,7 @@ void FloatingPanel::animateToFrame(const QRect& frame)
     auto* animation = new QVariantAnimation(this);
     animation->setStartValue(geometry());
     animation->setEndValue(BottomLeftSpace(screen->geometry()).toQt(frame));
-    animation->setDuration(250);
+    animation->setDuration(milliseconds);
     animation->setEasingCurve(QEasingCurve::InOutQuad);
     connect(animation, &QVariantAnimation::valueChanged, this,
         [this](const QVariant& value) { setGeometry(value.toRect()); });

@@ -35,6 +35,10 @@ namespace OverlayGeometry {
 inline constexpr QSize panelSize{500, 350};
 inline constexpr QSize minimumSize{350, 200};
 inline constexpr int margin = 20;
+// The width the overlay's content would like, with both languages side by
+// side and with one.
+inline constexpr int idealWidthSideBySide = 800;
+inline constexpr int idealWidthOneColumn = 500;
 
 // Both take and give bottom-left coordinates. The overlay sits 20 points in
 // from the bottom-right corner of the visible frame; the preview is centred.

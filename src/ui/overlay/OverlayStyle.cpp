@@ -1,5 +1,6 @@
 #include "OverlayStyle.h"
 
+#include "OverlayGeometry.h"
 #include "SpeakerColors.h"
 #include "settings/AppSettings.h"
 
@@ -23,6 +24,11 @@ bool OverlayStyle::showsTranslation(int mode)
 bool OverlayStyle::isBoth(int mode)
 {
     return DisplayMode(mode) == DisplayMode::both;
+}
+
+int OverlayStyle::idealWidth(int mode)
+{
+    return isBoth(mode) ? OverlayGeometry::idealWidthSideBySide : OverlayGeometry::idealWidthOneColumn;
 }
 
 QString OverlayStyle::displayModeLabel(int mode)

@@ -26,6 +26,8 @@ public:
     Q_INVOKABLE static bool showsOriginal(int mode);
     Q_INVOKABLE static bool showsTranslation(int mode);
     Q_INVOKABLE static bool isBoth(int mode);
+    // The overlay panel's width for the mode, when nothing else decides it.
+    Q_INVOKABLE static int idealWidth(int mode);
     Q_INVOKABLE static QString displayModeLabel(int mode);
     // both -> translated only -> original only -> both.
     Q_INVOKABLE static int nextDisplayMode(int mode);

@@ -91,6 +91,7 @@ FloatingPanelChrome {
 
                         delegate: TranslationParagraphView {
                             width: column.width - 32
+                            isCulled: y + height < flick.contentY
                             displayMode: overlay.settings.displayMode
                             fontSize: overlay.settings.fontSize
                             showSpeakerLabels: overlay.settings.showSpeakerLabels
@@ -173,6 +174,19 @@ FloatingPanelChrome {
             return;
         scroll.to = flick.end();
         scroll.start();
+    }
+
+    // Both languages side by side want 800 points, one language 500: the
+    // panel makes room when the second column comes and gives it back when
+    // it goes, together with the columns' own move.
+    Connections {
+        target: overlay.settings
+
+        function onDisplayModeChanged() {
+            const panel = overlay.Window.window;
+            if (panel && panel.setIdealWidth)
+                panel.setIdealWidth(OverlayStyle.idealWidth(overlay.settings.displayMode), 200);
+        }
     }
 
     Connections {

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import Tolvaran.Ui
 
 // One paragraph: the speaker header, then its text in the columns the
@@ -23,9 +24,10 @@ Rectangle {
     property color paragraphBgColor: "transparent"
     property real paragraphRadius: 8
 
+    // Scrolled out of sight: its contents are left out of every frame.
+    property bool isCulled: false
     property bool appeared: false
     readonly property bool isHovering: hover.hovered
-    readonly property bool isBoth: OverlayStyle.isBoth(displayMode)
     readonly property font textFont: Qt.font({
         "pixelSize": fontSize,
         "weight": Font.DemiBold
@@ -73,6 +75,8 @@ Rectangle {
         y: 16
         width: paragraph.width - 32
         spacing: 8
+        // Not `visible`, which would fold the column up.
+        opacity: paragraph.isCulled ? 0 : 1
 
         Column {
             width: parent.width
@@ -152,7 +156,11 @@ Rectangle {
         }
 
         Item {
-            readonly property real columnWidth: paragraph.isBoth ? (width - 20) / 2 : width
+            id: columns
+
+            readonly property real sideBySide: modeLayout.sideBySide
+            // Alone, a column fills the width; beside the other, half of it.
+            readonly property real columnWidth: width - sideBySide * (width + 20) / 2
 
             width: parent.width
             height: Math.max(original.visible ? original.implicitHeight : 0,
@@ -162,25 +170,74 @@ Rectangle {
                 id: original
 
                 width: parent.columnWidth
-                visible: OverlayStyle.showsOriginal(paragraph.displayMode)
+                opacity: modeLayout.originalOpacity
+                visible: opacity > 0
                 font: paragraph.textFont
                 charInterval: 0.02
                 fadeDuration: 0.25
                 segments: paragraph.segments(paragraph.originalText, paragraph.interimOriginalText,
                                              paragraph.originalColor)
+
+                TapHandler {
+                    acceptedButtons: Qt.RightButton
+                    onTapped: eventPoint => contextMenu.openFor(original, eventPoint.position)
+                }
             }
 
             TypewriterText {
                 id: translation
 
-                x: paragraph.isBoth ? parent.columnWidth + 20 : 0
+                x: parent.sideBySide * (parent.columnWidth + 20)
                 width: parent.columnWidth
-                visible: OverlayStyle.showsTranslation(paragraph.displayMode)
+                opacity: modeLayout.translationOpacity
+                visible: opacity > 0
                 font: paragraph.textFont
                 charInterval: 0.02
                 fadeDuration: 0.25
                 segments: paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
                                              paragraph.translatedColor)
+
+                TapHandler {
+                    acceptedButtons: Qt.RightButton
+                    onTapped: eventPoint => contextMenu.openFor(translation, eventPoint.position)
+                }
+            }
+        }
+    }
+
+    DisplayModeLayout {
+        id: modeLayout
+
+        displayMode: paragraph.displayMode
+    }
+
+    // The panel never takes the keyboard, so copying is offered here: the
+    // selection, or without one the whole text of the column clicked. Made
+    // on first use.
+    Loader {
+        id: contextMenu
+
+        property TypewriterText text: null
+
+        function openFor(text, position) {
+            contextMenu.text = text;
+            active = true;
+            item.popup(text, position.x, position.y);
+        }
+
+        active: false
+        sourceComponent: Menu {
+            // Kept inside the panel, clear of its rounded edge.
+            margins: 12
+
+            MenuItem {
+                text: contextMenu.text && contextMenu.text.selectedText !== "" ? "Copy" : "Copy Paragraph"
+                onTriggered: contextMenu.text.copy()
+            }
+
+            MenuItem {
+                text: "Select All"
+                onTriggered: contextMenu.text.selectAll()
             }
         }
     }

@@ -19,7 +19,7 @@ QStringList TypewriterSchedule::graphemes(const QString& text)
     return result;
 }
 
-void TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segments, double now)
+qsizetype TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segments, double now)
 {
     struct Target
     {
@@ -33,10 +33,15 @@ void TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segments, d
             targets.append({std::move(character), segment.color});
 
     qsizetype i = 0;
+    qsizetype firstChanged = -1;
     while (i < m_chars.size() && i < targets.size() && m_chars[i].character == targets[i].character) {
+        if (m_chars[i].color != targets[i].color && firstChanged < 0)
+            firstChanged = i;
         m_chars[i].color = targets[i].color;
         ++i;
     }
+    if (firstChanged < 0)
+        firstChanged = i;
     m_chars.resize(i);
     m_offsets.resize(i + 1);
     m_text.truncate(m_offsets[i]);
@@ -48,6 +53,7 @@ void TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segments, d
         m_offsets.append(m_text.size());
         m_chars.append({std::move(targets[i].character), targets[i].color, cursor});
     }
+    return firstChanged;
 }
 
 double TypewriterSchedule::opacity(qsizetype index, double t) const
@@ -61,6 +67,12 @@ qsizetype TypewriterSchedule::visibleCount(double t) const
     const auto firstHidden
         = std::partition_point(m_chars.cbegin(), m_chars.cend(), [t](const Char& c) { return c.revealedAt < t; });
     return firstHidden - m_chars.cbegin();
+}
+
+qsizetype TypewriterSchedule::indexAt(qsizetype offset) const
+{
+    const auto after = std::upper_bound(m_offsets.cbegin(), m_offsets.cend(), offset);
+    return std::min<qsizetype>(after - m_offsets.cbegin() - 1, m_chars.size());
 }
 
 bool TypewriterSchedule::isFullyRevealed(double t) const

@@ -35,8 +35,9 @@ public:
 
     // Keeps the characters the new text starts with (taking their new colour
     // without a new fade), drops the rest and queues the new ones behind the
-    // later of now and the last queued one.
-    void synchronise(const QList<TypewriterSegment>& segments, double now);
+    // later of now and the last queued one. Gives the first character that
+    // looks different now: recoloured, replaced or new.
+    qsizetype synchronise(const QList<TypewriterSegment>& segments, double now);
 
     const QList<Char>& chars() const { return m_chars; }
 
@@ -49,6 +50,10 @@ public:
     // Where character i starts in the text of all characters, in UTF-16 units;
     // offset(chars().size()) is the whole length.
     qsizetype offset(qsizetype index) const { return m_offsets[index]; }
+
+    // The character that UTF-16 unit `offset` belongs to; chars().size() at
+    // or past the end.
+    qsizetype indexAt(qsizetype offset) const;
 
     // The first n characters as one text.
     QString text(qsizetype n) const { return m_text.left(m_offsets[n]); }

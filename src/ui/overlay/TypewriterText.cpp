@@ -10,6 +10,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvaran {
 
@@ -44,6 +45,9 @@ TypewriterText::TypewriterText(QQuickItem* parent)
     , m_clock(defaultClock())
 {
     setAcceptedMouseButtons(Qt::LeftButton);
+    // The text is drawn at whole pixels already; while the list scrolls to
+    // fractions of one, filtering would only blur it, at a cost per pixel.
+    setSmooth(false);
     setCursor(Qt::IBeamCursor);
 }
 
@@ -99,7 +103,7 @@ void TypewriterText::setFont(const QFont& font)
     m_font = font;
     m_layoutWidth = -1; // forces a new layout
     relayout();
-    update();
+    requestFrame();
     emit fontChanged();
 }
 
@@ -128,22 +132,22 @@ void TypewriterText::componentComplete()
 void TypewriterText::synchronise()
 {
     const double now = m_clock();
-    m_schedule.synchronise(m_segments, now);
+    const qsizetype changed = m_schedule.synchronise(m_segments, now);
     const int length = int(m_schedule.offset(m_schedule.chars().size()));
     if (std::max(m_selectionAnchor, m_selectionPosition) > length)
         setSelection(0, 0);
-    // Characters may be gone and colours changed: lay out now, but leave the
-    // drawing to the next tick while revealing, so that a burst of changes
-    // costs no extra frames.
-    m_frameTime = now;
     m_visibleCount = m_schedule.visibleCount(now);
-    relayout();
-    if (m_schedule.isFullyRevealed(now)) {
-        requestFrame();
-        setRevealing(false);
-    } else {
-        setRevealing(true);
+    const bool revealed = m_schedule.isFullyRevealed(now);
+    setRevealing(!revealed);
+    if (!revealed && FrameTicker::instance().contains(this)) {
+        // The next tick lays out and draws what changed: a new size now
+        // would draw a frame of its own between two ticks.
+        m_dirtyFrom = std::min(m_dirtyFrom, lineTop(m_schedule.offset(changed)));
+        return;
     }
+    m_frameTime = now;
+    relayout();
+    requestFrame();
 }
 
 void TypewriterText::advance()
@@ -152,29 +156,32 @@ void TypewriterText::advance()
     const double t = m_clock();
     m_frameTime = t;
     m_visibleCount = m_schedule.visibleCount(t);
-    if (relayout()) {
-        requestFrame();
-    } else {
-        // Only the lines of characters still fading need drawing again.
-        const auto& chars = m_schedule.chars();
-        const auto settled = std::partition_point(chars.cbegin(), chars.cbegin() + m_visibleCount,
-            [&](const TypewriterSchedule::Char& c) { return c.revealedAt + m_schedule.fadeDuration <= previous; });
-        const int from = int(m_schedule.offset(settled - chars.cbegin()));
-        const int to = int(m_schedule.offset(m_visibleCount));
-        QRectF dirty;
-        for (int i = 0; i < m_layout.lineCount() && from < to; ++i) {
-            const QTextLine line = m_layout.lineAt(i);
-            if (line.textStart() < to && line.textStart() + line.textLength() > from)
-                dirty |= line.rect();
-        }
-        if (!dirty.isEmpty()) {
-            ++m_frameRequests;
-            // A margin for glyphs that reach outside their line.
-            update(dirty.adjusted(-2, -2, 2, 2).toAlignedRect());
-        }
+    // What is drawn again: the lines from the first one whose text or colours
+    // changed, and the lines of characters still fading. The rest of the
+    // column keeps its pixels.
+    qreal from = std::min(std::exchange(m_dirtyFrom, qInf()), relayout());
+    const auto& chars = m_schedule.chars();
+    const auto settled = std::partition_point(chars.cbegin(), chars.cbegin() + m_visibleCount,
+        [&](const TypewriterSchedule::Char& c) { return c.revealedAt + m_schedule.fadeDuration <= previous; });
+    if (settled - chars.cbegin() < m_visibleCount)
+        from = std::min(from, lineTop(m_schedule.offset(settled - chars.cbegin())));
+    if (from < height()) {
+        ++m_frameRequests;
+        // A margin for glyphs that reach outside their line.
+        update(QRectF(0, from - 2, width(), height() - from + 4).toAlignedRect());
     }
     if (m_schedule.isFullyRevealed(t))
         setRevealing(false);
+}
+
+qreal TypewriterText::lineTop(qsizetype offset) const
+{
+    for (int i = 0; i < m_layout.lineCount(); ++i) {
+        const QTextLine line = m_layout.lineAt(i);
+        if (offset < line.textStart() + line.textLength())
+            return line.y();
+    }
+    return m_layout.lineCount() > 0 ? m_layout.lineAt(m_layout.lineCount() - 1).y() : 0;
 }
 
 void TypewriterText::setRevealing(bool revealing)
@@ -194,7 +201,10 @@ void TypewriterText::setRevealing(bool revealing)
 void TypewriterText::requestFrame()
 {
     ++m_frameRequests;
-    update();
+    m_dirtyFrom = qInf();
+    // The whole rectangle, not update(): that marks "all" with an empty
+    // rectangle, which a later partial update in the same frame replaces.
+    update(QRect(0, 0, int(std::ceil(width())), int(std::ceil(height()))));
 }
 
 void TypewriterText::itemChange(ItemChange change, const ItemChangeData& value)
@@ -219,18 +229,34 @@ void TypewriterText::itemChange(ItemChange change, const ItemChangeData& value)
 void TypewriterText::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
 {
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.width() != oldGeometry.width()) {
+    if (newGeometry.width() != oldGeometry.width())
         relayout();
-        update();
-    }
+    // A new size gets a new, empty canvas: all of it is drawn again.
+    if (newGeometry.size() != oldGeometry.size())
+        requestFrame();
 }
 
-bool TypewriterText::relayout()
+qreal TypewriterText::relayout()
 {
     const QString text = visibleText();
     const qreal lineWidth = width() > 0 ? width() : 1e6;
     if (m_layoutWidth == lineWidth && m_layout.text() == text)
-        return false;
+        return qInf();
+    qreal changedFrom = 0;
+    if (m_layoutWidth == lineWidth) {
+        // Lines end where the greedy wrap put them: all before the line
+        // holding the first change stay, except that the line just before it
+        // may take up a word the change shortened.
+        const QString old = m_layout.text();
+        const auto common = std::mismatch(old.cbegin(), old.cend(), text.cbegin(), text.cend()).first - old.cbegin();
+        for (int i = 0; i < m_layout.lineCount(); ++i) {
+            const QTextLine line = m_layout.lineAt(i);
+            if (common < line.textStart() + line.textLength() || i == m_layout.lineCount() - 1) {
+                changedFrom = m_layout.lineAt(std::max(0, i - 1)).y();
+                break;
+            }
+        }
+    }
     m_layoutWidth = lineWidth;
 
     // The direction of the whole text, not of what has appeared so far, so
@@ -261,7 +287,7 @@ bool TypewriterText::relayout()
     }
     m_layout.endLayout();
     setImplicitSize(std::ceil(naturalWidth), text.isEmpty() ? 0 : std::ceil(y));
-    return true;
+    return changedFrom;
 }
 
 void TypewriterText::paint(QPainter* painter)
@@ -283,22 +309,30 @@ void TypewriterText::paint(QPainter* painter)
         }
     }
 
-    // Runs of equal colour and opacity: the settled text is a few runs, and
-    // only the characters still fading are drawn one by one.
+    // Only the lines the painter's clip reaches: while typing, that is the
+    // line or two still fading. Within a line, runs of equal colour and
+    // opacity are drawn together, so settled text is a few runs.
+    const QRectF clip = painter->hasClipping() ? painter->clipBoundingRect() : QRectF();
     const auto& chars = m_schedule.chars();
-    qsizetype i = 0;
-    while (i < m_visibleCount) {
-        const QColor color = faded(chars[i].color, m_schedule.opacity(i, m_frameTime));
-        qsizetype j = i + 1;
-        while (j < m_visibleCount && faded(chars[j].color, m_schedule.opacity(j, m_frameTime)) == color)
-            ++j;
-        if (color.alpha() > 0) {
-            painter->setPen(color);
-            const int from = int(m_schedule.offset(i));
-            for (const QGlyphRun& run : m_layout.glyphRuns(from, int(m_schedule.offset(j)) - from))
-                painter->drawGlyphRun(QPointF(0, 0), run);
+    for (int l = 0; l < m_layout.lineCount(); ++l) {
+        const QTextLine line = m_layout.lineAt(l);
+        if (!clip.isNull() && (line.y() + line.height() < clip.top() || line.y() > clip.bottom()))
+            continue;
+        const qsizetype end = std::min(m_visibleCount, m_schedule.indexAt(line.textStart() + line.textLength()));
+        qsizetype i = m_schedule.indexAt(line.textStart());
+        while (i < end) {
+            const QColor color = faded(chars[i].color, m_schedule.opacity(i, m_frameTime));
+            qsizetype j = i + 1;
+            while (j < end && faded(chars[j].color, m_schedule.opacity(j, m_frameTime)) == color)
+                ++j;
+            if (color.alpha() > 0) {
+                painter->setPen(color);
+                const int from = int(m_schedule.offset(i));
+                for (const QGlyphRun& run : line.glyphRuns(from, int(m_schedule.offset(j)) - from))
+                    painter->drawGlyphRun(QPointF(0, 0), run);
+            }
+            i = j;
         }
-        i = j;
     }
 }
 
@@ -320,7 +354,7 @@ void TypewriterText::setSelection(int anchor, int position)
         return;
     m_selectionAnchor = anchor;
     m_selectionPosition = position;
-    update();
+    requestFrame();
     emit selectionChanged();
 }
 
@@ -333,7 +367,9 @@ QString TypewriterText::selectedText() const
 
 void TypewriterText::copy() const
 {
-    if (const QString text = selectedText(); !text.isEmpty())
+    const QString selected = selectedText();
+    const QString text = selected.isEmpty() ? m_schedule.text(m_schedule.chars().size()) : selected;
+    if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }
 

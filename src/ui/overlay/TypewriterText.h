@@ -15,7 +15,7 @@ namespace tolvaran {
 
 // A growing text whose new characters fade in one after another. The text is
 // always plain: nothing in it is read as markup or as a link. Frames are drawn
-// at most 60 times a second and only while characters are still fading; the
+// 30 times a second and only while characters are still fading; the
 // line layout is redone only when a character appears or the width changes.
 // The shown text can be selected with the mouse and copied.
 class TypewriterText : public QQuickPaintedItem, public FrameTicker::Client
@@ -72,6 +72,7 @@ public:
 
     const QTextLayout& textLayout() const { return m_layout; }
 
+    // The selection, or without one the whole text, typed or still to come.
     Q_INVOKABLE void copy() const;
     Q_INVOKABLE void selectAll();
 
@@ -101,8 +102,11 @@ protected:
 
 private:
     void synchronise();
-    // True when the lines changed.
-    bool relayout();
+    // Where the lines start to differ from the last layout; infinity when
+    // nothing changed.
+    qreal relayout();
+    // The top of the line holding UTF-16 unit `offset` of the laid-out text.
+    qreal lineTop(qsizetype offset) const;
     void requestFrame();
     void setRevealing(bool revealing);
     int cursorAt(const QPointF& point) const;
@@ -117,6 +121,8 @@ private:
     double m_frameTime = 0;
     QTextLayout m_layout;
     qreal m_layoutWidth = -1;
+    // Where the next frame starts drawing, for changes made between frames.
+    qreal m_dirtyFrom = qInf();
     bool m_isRevealing = false;
     quint64 m_frameRequests = 0;
     QColor m_selectionColor{100, 150, 255, 110};

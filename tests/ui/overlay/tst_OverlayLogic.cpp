@@ -60,16 +60,20 @@ private slots:
         QTest::addColumn<double>("changeAt");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QList<double>>("expected");
+        // The first character that looks different afterwards.
+        QTest::addColumn<int>("firstChanged");
 
         QTest::newRow("grows at the end")
             << "Hello" << 10.0 << "Hello there"
-            << QList<double>{0.02, 0.04, 0.06, 0.08, 0.1, 10.02, 10.04, 10.06, 10.08, 10.1, 10.12};
-        QTest::newRow("changes in the middle") << "Hello" << 10.0 << "Help" << QList<double>{0.02, 0.04, 0.06, 10.02};
-        QTest::newRow("emptied") << "Hello" << 10.0 << "" << QList<double>{};
+            << QList<double>{0.02, 0.04, 0.06, 0.08, 0.1, 10.02, 10.04, 10.06, 10.08, 10.1, 10.12} << 5;
+        QTest::newRow("changes in the middle")
+            << "Hello" << 10.0 << "Help" << QList<double>{0.02, 0.04, 0.06, 10.02} << 3;
+        QTest::newRow("emptied") << "Hello" << 10.0 << "" << QList<double>{} << 0;
         QTest::newRow("burst queues behind the last")
             << "0123456789" << 0.01 << "0123456789abcdefghij"
             << QList<double>{0.02, 0.04, 0.06, 0.08, 0.1, 0.12, 0.14, 0.16, 0.18, 0.2, 0.22, 0.24, 0.26, 0.28, 0.3,
-                   0.32, 0.34, 0.36, 0.38, 0.4};
+                   0.32, 0.34, 0.36, 0.38, 0.4}
+            << 10;
     }
 
     void synchronise()
@@ -78,10 +82,11 @@ private slots:
         QFETCH(double, changeAt);
         QFETCH(QString, after);
         QFETCH(QList<double>, expected);
+        QFETCH(int, firstChanged);
 
         TypewriterSchedule s;
         s.synchronise(plain(before), 0);
-        s.synchronise(plain(after), changeAt);
+        QCOMPARE(s.synchronise(plain(after), changeAt), qsizetype(firstChanged));
         compareTimes(starts(s), expected);
         QCOMPARE(s.text(s.chars().size()), after);
     }
@@ -91,6 +96,8 @@ private slots:
         TypewriterSchedule s;
         s.synchronise({{"Hello ", ink}, {"how", ink}}, 0);
         const QList<double> before = starts(s);
+        // The first recoloured character is where drawing starts again.
+        QCOMPARE(s.synchronise({{"Hello ", ink}, {"how", QColor(255, 255, 255, 89)}}, 5), 6);
         s.synchronise({{"Hello ", Qt::red}, {"how", QColor(255, 255, 255, 89)}}, 5);
         QCOMPARE(starts(s), before);
         QCOMPARE(s.chars().first().color, QColor(Qt::red));

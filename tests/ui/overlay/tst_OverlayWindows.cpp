@@ -4,6 +4,7 @@
 #include "TypewriterText.h"
 #include "UiEngine.h"
 
+#include <QClipboard>
 #include <QCoroTask>
 #include <QGuiApplication>
 #include <QQmlEngine>
@@ -42,6 +43,22 @@ QStringList shownTexts(QQuickWindow& window)
     QStringList texts;
     collectTexts(window.contentItem(), texts);
     return texts;
+}
+
+template<typename Match>
+QQuickItem* findItem(QQuickItem* item, const Match& match)
+{
+    if (match(item))
+        return item;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* found = findItem(child, match))
+            return found;
+    return nullptr;
+}
+
+QPoint centreOf(const QQuickItem* item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
 } // namespace
@@ -124,10 +141,151 @@ private slots:
             R"({"type":"result","original":"wie geht","translation":"how are","tokens":[{"text":"wie geht","is_final":false,"speaker":"1"}]})");
         QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hallo wie geht", "Hello how are"}));
 
+        // The column that goes fades out rather than vanishing at once.
         fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
+        QCOMPARE(shownTexts(*windows.panel()).size(), 2);
         QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hello how are"}));
         fixture.settings->setDisplayMode(DisplayMode::originalOnly);
         QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hallo wie geht"}));
+        const int narrow = windows.panel()->width();
+        QVERIFY(narrow < 800);
+
+        // Both languages side by side make the panel as wide as they like.
+        fixture.settings->setDisplayMode(DisplayMode::both);
+        QTRY_COMPARE(windows.panel()->width(), 800);
+        QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hallo wie geht", "Hello how are"}));
+        fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
+        QTRY_COMPARE(windows.panel()->width(), narrow);
+    }
+
+    // The panel never has the keyboard; copying goes through a menu on the
+    // text: the selection, or the whole text of the column clicked.
+    void copyMenu()
+    {
+        test::ViewModelFixture fixture;
+        fixture.settings->setDisplayMode(DisplayMode::both);
+        QCoro::waitFor(fixture.viewModel->startListening());
+        QQmlEngine engine;
+        ui::prepareEngine(engine);
+        OverlayWindowManager windows(engine);
+        windows.show(*fixture.viewModel, *fixture.settings);
+        FloatingPanel* panel = windows.panel();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        fixture.feed(
+            R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})");
+        QTRY_COMPARE(shownTexts(*panel), (QStringList{"Hallo", "Hello"}));
+        QGuiApplication::clipboard()->clear();
+
+        auto* translation = findItem(panel->contentItem(), [](QQuickItem* item) {
+            const auto* text = qobject_cast<TypewriterText*>(item);
+            return text && text->visibleText() == "Hello";
+        });
+        QVERIFY(translation);
+        QTest::mouseClick(panel, Qt::RightButton, {}, centreOf(translation));
+        QQuickItem* copy = nullptr;
+        QTRY_VERIFY((copy = findItem(panel->contentItem(), [](QQuickItem* item) {
+            return item->isVisible() && item->property("text").toString() == "Copy Paragraph";
+        })));
+        QTest::mouseClick(panel, Qt::LeftButton, {}, centreOf(copy));
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), "Hello");
+    }
+
+    // Each level as the window manager sees it: the panel is always a
+    // utility window that takes no focus and is managed like any other;
+    // only the pinned level keeps it above other programs' windows.
+    void levels_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("staysOnTop");
+        QTest::newRow("normal") << FloatingPanel::normalLevel << false;
+        QTest::newRow("floating, the preview") << FloatingPanel::floatingLevel << false;
+        QTest::newRow("pinned above all") << FloatingPanel::pinnedLevel << true;
+    }
+
+    void levels()
+    {
+        QFETCH(int, level);
+        QFETCH(bool, staysOnTop);
+        std::unique_ptr<FloatingPanel> panel(FloatingPanel::titledTransparent({100, 100, 500, 350}, {350, 200}));
+        QVERIFY(panel);
+        panel->show();
+        panel->setLevel(FloatingPanel::pinnedLevel);
+        panel->setLevel(level);
+        QCOMPARE(panel->level(), level);
+        const Qt::WindowFlags flags = panel->flags();
+        QCOMPARE(flags, FloatingPanel::flagsForLevel(level));
+        QCOMPARE(bool(flags & Qt::WindowStaysOnTopHint), staysOnTop);
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+        QVERIFY(flags & Qt::FramelessWindowHint);
+        QVERIFY(flags & Qt::WindowDoesNotAcceptFocus);
+        QVERIFY(!(flags & Qt::BypassWindowManagerHint));
+        QVERIFY(panel->isVisible());
+    }
+
+    // Names Mesa and others give their OpenGL drawn by the processor, for
+    // which the program takes Qt Quick's software renderer instead.
+    void softwareRasterizers_data()
+    {
+        QTest::addColumn<QString>("renderer");
+        QTest::addColumn<bool>("software");
+        QTest::newRow("llvmpipe") << "llvmpipe (LLVM 15.0.6, 256 bits)" << true;
+        QTest::newRow("softpipe") << "softpipe" << true;
+        QTest::newRow("classic swrast") << "Software Rasterizer" << true;
+        QTest::newRow("intel") << "Mesa Intel(R) UHD Graphics 620 (KBL GT2)" << false;
+        QTest::newRow("amd") << "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-18-amd64)" << false;
+        QTest::newRow("virtio-gpu with host acceleration") << "virgl (Mesa Intel(R) Xe Graphics)" << false;
+        QTest::newRow("unknown") << "" << false;
+    }
+
+    void softwareRasterizers()
+    {
+        QFETCH(QString, renderer);
+        QTEST(ui::isSoftwareRasterizer(renderer), "software");
+    }
+
+    // A panel asked for a width it lacks widens, keeping its right edge and
+    // staying on the screen, and gives the room back afterwards unless the
+    // user has resized it since. Frames in Qt's coordinates.
+    void idealWidth_data()
+    {
+        QTest::addColumn<QRect>("start");
+        QTest::addColumn<int>("wider");
+        QTest::addColumn<int>("resizedTo");
+        QTest::addColumn<QRect>("widened");
+        QTest::addColumn<QRect>("after");
+        QTest::newRow("gives back what it took")
+            << QRect(280, 100, 500, 350) << 600 << 0 << QRect(180, 100, 600, 350) << QRect(280, 100, 500, 350);
+        QTest::newRow("stays on the screen")
+            << QRect(0, 100, 500, 350) << 700 << 0 << QRect(0, 100, 700, 350) << QRect(200, 100, 500, 350);
+        QTest::newRow("keeps a width the user chose")
+            << QRect(130, 100, 500, 350) << 600 << 650 << QRect(30, 100, 600, 350) << QRect(30, 100, 650, 350);
+        QTest::newRow("wide enough already")
+            << QRect(50, 100, 700, 350) << 600 << 0 << QRect(50, 100, 700, 350) << QRect(50, 100, 700, 350);
+    }
+
+    void idealWidth()
+    {
+        QFETCH(QRect, start);
+        QFETCH(int, wider);
+        QFETCH(int, resizedTo);
+        QFETCH(QRect, widened);
+        QFETCH(QRect, after);
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        QVERIFY(screen->availableGeometry().contains(QRect(0, 100, 800, 350)));
+        std::unique_ptr<FloatingPanel> panel(FloatingPanel::titledTransparent(
+            BottomLeftSpace(screen->geometry()).fromQt(start), OverlayGeometry::minimumSize));
+        panel->show();
+        QCOMPARE(panel->geometry(), start);
+
+        panel->setIdealWidth(wider, 50);
+        QTRY_COMPARE(panel->geometry(), widened);
+        if (resizedTo > 0)
+            panel->resize(resizedTo, panel->height());
+        panel->setIdealWidth(500, 50);
+        QTRY_COMPARE(panel->geometry(), after);
+        // And it stays there: nothing else is still moving it.
+        QTest::qWait(150);
+        QCOMPARE(panel->geometry(), after);
     }
 
     void previewPanel()

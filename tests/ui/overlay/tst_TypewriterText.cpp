@@ -1,5 +1,6 @@
 #include "TypewriterText.h"
 
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QQuickWindow>
@@ -121,6 +122,79 @@ private slots:
             for (int x = 0; x < 60 && !red; ++x)
                 red = qRed(image.pixel(x, y)) > 150 && qGreen(image.pixel(x, y)) < 80;
         QVERIFY(red);
+    }
+
+    // Frames draw only the lines that changed; after any sequence of changes
+    // the text must look exactly as one drawn whole.
+    void drawsInPartsWhatItWouldDrawWhole_data()
+    {
+        using Segments = QList<TypewriterSegment>;
+        QTest::addColumn<Segments>("first");
+        QTest::addColumn<Segments>("second");
+        const QColor ink(Qt::black);
+        const QColor faint(0, 0, 0, 89);
+        QTest::newRow("grows onto a new line")
+            << Segments{{"Hello there", ink}} << Segments{{"Hello there, general Kenobi, and all of you here", ink}};
+        const QString threeLines = "Hello there, general Kenobi. We meet again at last, my old friend, and all of "
+                                   "you are welcome to stay";
+        QTest::newRow("grows onto a fourth line")
+            << Segments{{threeLines, ink}} << Segments{{threeLines + " here with us for as long as you like", ink}};
+        // The first line turns red while the third is still typing.
+        QTest::newRow("recoloured while typing")
+            << Segments{{threeLines, ink}} << Segments{{threeLines.left(12), Qt::red}, {threeLines.mid(12) + "!", ink}};
+        QTest::newRow("cut in the middle while typing")
+            << Segments{{"Hello there, general Kenobi, and all of you here", ink}}
+            << Segments{{"Help us all now", ink}};
+        QTest::newRow("shortened to one line")
+            << Segments{{"Hello there, general Kenobi, and all of you here", ink}} << Segments{{"Hello there", ink}};
+    }
+
+    void drawsInPartsWhatItWouldDrawWhole()
+    {
+        QFETCH(QList<TypewriterSegment>, first);
+        QFETCH(QList<TypewriterSegment>, second);
+        m_window->resize(400, 300);
+        auto* whole = new TypewriterText(m_window->contentItem());
+        whole->setY(150);
+        whole->setWidth(400);
+        whole->setFont(m_text->font());
+
+        m_text->setSegments(first);
+        m_now += 10;
+        m_text->advance();
+        m_window->grabWindow();
+        m_text->setSegments(second);
+        for (int frame = 0; frame < 40 && m_text->isRevealing(); ++frame) {
+            m_now += 0.05;
+            m_text->advance();
+            m_window->grabWindow();
+        }
+        QVERIFY(!m_text->isRevealing());
+        whole->setSegments(second);
+        m_now += 10;
+        whole->advance();
+
+        const QImage image = m_window->grabWindow();
+        QCOMPARE(image.copy(0, 0, 400, 150), image.copy(0, 150, 400, 150));
+    }
+
+    void copiesTheSelectionOrTheWholeText()
+    {
+        m_text->setSegments({{"Hello ", Qt::black}, {"there", Qt::gray}});
+        // Not all of it is on screen yet; the whole text is copied.
+        m_now += 0.05;
+        m_text->advance();
+        m_text->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "Hello there");
+        m_now += 10;
+        m_text->advance();
+        const QTextLine line = m_text->textLayout().lineAt(0);
+        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, QPointF(line.cursorToX(6), 10).toPoint());
+        QTest::mouseMove(m_window.get(), QPointF(line.cursorToX(11), 10).toPoint());
+        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, QPointF(line.cursorToX(11), 10).toPoint());
+        QCOMPARE(m_text->selectedText(), "there");
+        m_text->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "there");
     }
 
     void emptiedTextDrawsNothing()
