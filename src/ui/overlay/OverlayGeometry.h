@@ -34,6 +34,12 @@ namespace OverlayGeometry {
 
 inline constexpr QSize panelSize{500, 350};
 inline constexpr QSize minimumSize{350, 200};
+// The overlay's content grows to 600 tall, inside 5 points of margin above
+// and below; it has no widest (Qt's largest window width).
+inline constexpr QSize maximumSize{(1 << 24) - 1, 600 + 2 * 5};
+// The preview's content, which fills its panel.
+inline constexpr QSize previewMinimumSize{400, 200};
+inline constexpr QSize previewMaximumSize{700, 600};
 inline constexpr int margin = 20;
 // The width the overlay's content would like, with both languages side by
 // side and with one.

@@ -47,12 +47,14 @@ OverlayWindowManager::OverlayWindowManager(QQmlEngine& engine, QObject* parent)
 
 OverlayWindowManager::~OverlayWindowManager() = default;
 
-std::unique_ptr<FloatingPanel> OverlayWindowManager::makePanel(
-    const QRect& frame, const QString& title, const char* view, TranslationViewModel& viewModel, AppSettings& settings)
+std::unique_ptr<FloatingPanel> OverlayWindowManager::makePanel(const QRect& frame, const QSize& minimumSize,
+    const QSize& maximumSize, const QString& title, const char* view, TranslationViewModel& viewModel,
+    AppSettings& settings)
 {
-    std::unique_ptr<FloatingPanel> panel(FloatingPanel::titledTransparent(frame, OverlayGeometry::minimumSize, title));
+    std::unique_ptr<FloatingPanel> panel(FloatingPanel::titledTransparent(frame, minimumSize, title));
     if (!panel)
         return nullptr;
+    panel->setMaximumSize(maximumSize);
     QQmlComponent component(&m_engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/overlay/%1.qml").arg(view)));
     // Qt 6.4 crashes when a component that is not ready is asked for an object.
     if (!component.isReady()) {
@@ -84,7 +86,8 @@ void OverlayWindowManager::show(TranslationViewModel& viewModel, AppSettings& se
         const auto frame = visibleFrame();
         if (!frame)
             return;
-        m_panel = makePanel(OverlayGeometry::overlayFrame(*frame), {}, "TranslationOverlayView", viewModel, settings);
+        m_panel = makePanel(OverlayGeometry::overlayFrame(*frame), OverlayGeometry::minimumSize,
+            OverlayGeometry::maximumSize, {}, "TranslationOverlayView", viewModel, settings);
         if (!m_panel)
             return;
         m_panel->installEventFilter(this);
@@ -106,8 +109,9 @@ void OverlayWindowManager::showPreview(TranslationViewModel& viewModel, AppSetti
         const auto frame = visibleFrame();
         if (!frame)
             return;
-        m_previewPanel = makePanel(OverlayGeometry::previewFrame(*frame), QStringLiteral("Translation Preview"),
-            "TranslationOverlayPreviewView", viewModel, settings);
+        m_previewPanel = makePanel(OverlayGeometry::previewFrame(*frame), OverlayGeometry::previewMinimumSize,
+            OverlayGeometry::previewMaximumSize, QStringLiteral("Translation Preview"), "TranslationOverlayPreviewView",
+            viewModel, settings);
         if (!m_previewPanel)
             return;
         m_previewPanel->installEventFilter(this);

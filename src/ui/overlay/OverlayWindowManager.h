@@ -41,8 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::unique_ptr<FloatingPanel> makePanel(const QRect& frame, const QString& title, const char* view,
-        TranslationViewModel& viewModel, AppSettings& settings);
+    std::unique_ptr<FloatingPanel> makePanel(const QRect& frame, const QSize& minimumSize, const QSize& maximumSize,
+        const QString& title, const char* view, TranslationViewModel& viewModel, AppSettings& settings);
     void overlayWillClose();
 
     QQmlEngine& m_engine;

@@ -88,6 +88,7 @@ private slots:
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->geometry(), expectedFrame(OverlayGeometry::overlayFrame));
         QCOMPARE(panel->minimumSize(), QSize(350, 200));
+        QCOMPARE(panel->maximumSize().height(), 610);
         QCOMPARE(panel->level(), FloatingPanel::normalLevel);
         QVERIFY(!(panel->flags() & Qt::WindowStaysOnTopHint));
         QVERIFY(panel->flags() & Qt::WindowDoesNotAcceptFocus);
@@ -303,6 +304,8 @@ private slots:
         QCOMPARE(preview->geometry(), expectedFrame(OverlayGeometry::previewFrame));
         QCOMPARE(preview->level(), FloatingPanel::floatingLevel);
         QCOMPARE(preview->title(), "Translation Preview");
+        QCOMPARE(preview->minimumSize(), QSize(400, 200));
+        QCOMPARE(preview->maximumSize(), QSize(700, 600));
         QTRY_VERIFY(shownTexts(*preview).contains("Good morning, how are you today?"));
         QCOMPARE(shownTexts(*preview).size(), 6);
 
