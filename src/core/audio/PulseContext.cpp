@@ -22,24 +22,11 @@ struct QueryResult
     QList<Info> items;
 };
 
-PulseContext::SourceInfo toSourceInfo(const pa_source_info& info)
-{
-    PulseContext::SourceInfo source;
-    source.index = info.index;
-    source.name = QString::fromUtf8(info.name);
-    source.description = QString::fromUtf8(info.description ? info.description : info.name);
-    source.isMonitor = info.monitor_of_sink != PA_INVALID_INDEX;
-    source.isRunning = info.state == PA_SOURCE_RUNNING;
-    source.sampleRate = info.sample_spec.rate;
-    source.channels = info.sample_spec.channels;
-    return source;
-}
-
 void onSourceInfo(pa_context*, const pa_source_info* info, int eol, void* userdata)
 {
     auto* result = static_cast<QueryResult<PulseContext::SourceInfo>*>(userdata);
     if (eol == 0 && info)
-        result->items.append(toSourceInfo(*info));
+        result->items.append(PulseContext::toSourceInfo(*info));
     else
         pa_threaded_mainloop_signal(result->mainloop, 0);
 }
@@ -368,6 +355,19 @@ void PulseContext::discardReadable(pa_stream* stream)
             break;
         pa_stream_drop(stream);
     }
+}
+
+PulseContext::SourceInfo PulseContext::toSourceInfo(const pa_source_info& info)
+{
+    PulseContext::SourceInfo source;
+    source.index = info.index;
+    source.name = QString::fromUtf8(info.name);
+    source.description = QString::fromUtf8(info.description ? info.description : info.name);
+    source.isMonitor = info.monitor_of_sink != PA_INVALID_INDEX;
+    source.isRunning = info.state == PA_SOURCE_RUNNING;
+    source.sampleRate = info.sample_spec.rate;
+    source.channels = info.sample_spec.channels;
+    return source;
 }
 
 QList<PulseContext::SourceOutputInfo> PulseContext::sourceOutputs() const

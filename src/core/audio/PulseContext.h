@@ -11,6 +11,7 @@
 
 struct pa_context;
 struct pa_operation;
+struct pa_source_info;
 struct pa_stream;
 struct pa_threaded_mainloop;
 
@@ -151,6 +152,8 @@ public:
     // the answer goes to listener, which must outlive the operation (or
     // cancel it).
     static pa_operation* askSourceKind(pa_context* context, const char* name, SourceKindListener* listener);
+
+    static SourceInfo toSourceInfo(const pa_source_info& info);
 
     std::optional<ServerInfo> serverInfo() const;
     std::optional<SinkInfo> sink(const QString& name) const;

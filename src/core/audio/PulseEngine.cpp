@@ -15,19 +15,6 @@ namespace {
 std::mutex registryLock;
 std::map<QString, std::weak_ptr<PulseEngine>> registry;
 
-PulseEngine::SourceInfo toSourceInfo(const pa_source_info& info)
-{
-    PulseEngine::SourceInfo source;
-    source.index = info.index;
-    source.name = QString::fromUtf8(info.name);
-    source.description = QString::fromUtf8(info.description ? info.description : info.name);
-    source.isMonitor = info.monitor_of_sink != PA_INVALID_INDEX;
-    source.isRunning = info.state == PA_SOURCE_RUNNING;
-    source.sampleRate = info.sample_spec.rate;
-    source.channels = info.sample_spec.channels;
-    return source;
-}
-
 void onChange(pa_context*, pa_subscription_event_type_t event, uint32_t index, void* userdata)
 {
     static_cast<PulseEngine*>(userdata)->dispatchChange(
@@ -433,7 +420,7 @@ QFuture<std::optional<PulseEngine::SourceInfo>> PulseEngine::source(const QStrin
         return pa_context_get_source_info_by_name(
             context, name.constData(),
             [](pa_context*, const pa_source_info* info, int eol, void* userdata) {
-                collectOne(info, eol, userdata, &toSourceInfo);
+                collectOne(info, eol, userdata, &PulseContext::toSourceInfo);
             },
             query);
     });
@@ -445,7 +432,7 @@ QFuture<std::optional<QList<PulseEngine::SourceInfo>>> PulseEngine::sources()
         return pa_context_get_source_info_list(
             context,
             [](pa_context*, const pa_source_info* info, int eol, void* userdata) {
-                collect(info, eol, userdata, &toSourceInfo);
+                collect(info, eol, userdata, &PulseContext::toSourceInfo);
             },
             query);
     });
