@@ -47,6 +47,31 @@ public:
 
     QString recordingsFolder() const { return home.filePath("data/Tolvaran/Recordings"); }
 
+    // What the recordings folder holds: its audio files, its descriptions and
+    // the first description's content.
+    struct SavedRecordings
+    {
+        QStringList audio;
+        QStringList descriptions;
+        bool isFirstDescriptionRead = false;
+        QJsonObject firstDescription;
+    };
+
+    SavedRecordings savedRecordings() const
+    {
+        const QDir recordings(recordingsFolder());
+        SavedRecordings saved;
+        saved.audio = recordings.entryList({"*.m4a"}, QDir::Files);
+        saved.descriptions = recordings.entryList({"*.json"}, QDir::Files);
+        if (saved.descriptions.isEmpty())
+            return saved;
+        QFile file(recordings.filePath(saved.descriptions.first()));
+        saved.isFirstDescriptionRead = file.open(QIODevice::ReadOnly);
+        if (saved.isFirstDescriptionRead)
+            saved.firstDescription = QJsonDocument::fromJson(file.readAll()).object();
+        return saved;
+    }
+
     // Replaces the settings file with these settings.
     bool writeSettings(const QJsonObject& settings) const
     {

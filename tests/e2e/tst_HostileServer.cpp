@@ -58,15 +58,12 @@ private slots:
         QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.process.exitCode(), 0);
 
-        const QDir recordings(program.recordingsFolder());
-        const QStringList audio = recordings.entryList({"*.m4a"}, QDir::Files);
-        const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
-        QCOMPARE(audio.size(), 1);
-        QCOMPARE(json.size(), 1);
-        QFile entryFile(recordings.filePath(json.first()));
-        QVERIFY(entryFile.open(QIODevice::ReadOnly));
-        const QJsonObject entry = QJsonDocument::fromJson(entryFile.readAll()).object();
-        QCOMPARE(entry.value("audioFileName").toString(), audio.first());
+        const auto saved = program.savedRecordings();
+        QCOMPARE(saved.audio.size(), 1);
+        QCOMPARE(saved.descriptions.size(), 1);
+        QVERIFY(saved.isFirstDescriptionRead);
+        const QJsonObject& entry = saved.firstDescription;
+        QCOMPARE(entry.value("audioFileName").toString(), saved.audio.first());
         QVERIFY(entry.value("duration").toDouble() > 0);
         const QJsonArray transcript = entry.value("transcript").toArray();
         QCOMPARE(transcript.size(), 1);

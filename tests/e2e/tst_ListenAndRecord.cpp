@@ -67,15 +67,12 @@ private slots:
         QVERIFY(server.connections().first().binaryFrames.size() >= afterSpeech);
         QCOMPARE(server.connections().first().textFrames, QStringList{"{\"type\":\"finish\"}"});
 
-        const QDir recordings(program.recordingsFolder());
-        const QStringList audio = recordings.entryList({"*.m4a"}, QDir::Files);
-        const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
-        QCOMPARE(audio.size(), 1);
-        QCOMPARE(json.size(), 1);
-        QFile entryFile(recordings.filePath(json.first()));
-        QVERIFY(entryFile.open(QIODevice::ReadOnly));
-        const QJsonObject entry = QJsonDocument::fromJson(entryFile.readAll()).object();
-        QCOMPARE(entry.value("audioFileName").toString(), audio.first());
+        const auto saved = program.savedRecordings();
+        QCOMPARE(saved.audio.size(), 1);
+        QCOMPARE(saved.descriptions.size(), 1);
+        QVERIFY(saved.isFirstDescriptionRead);
+        const QJsonObject& entry = saved.firstDescription;
+        QCOMPARE(entry.value("audioFileName").toString(), saved.audio.first());
         QCOMPARE(entry.value("language").toString(), "de");
         QVERIFY(entry.value("duration").toDouble() > 1.0);
         const QJsonArray transcript = entry.value("transcript").toArray();
@@ -116,11 +113,10 @@ private slots:
         QVERIFY2(QTest::qWaitFor([&] { return !recordings.entryList({"*.json"}, QDir::Files).isEmpty(); }, 10000),
             program.output.constData());
         QVERIFY(program.output.contains("Saving a recording left unsaved"));
-        const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
-        QCOMPARE(json.size(), 1);
-        QFile entryFile(recordings.filePath(json.first()));
-        QVERIFY(entryFile.open(QIODevice::ReadOnly));
-        const QJsonObject entry = QJsonDocument::fromJson(entryFile.readAll()).object();
+        const auto saved = program.savedRecordings();
+        QCOMPARE(saved.descriptions.size(), 1);
+        QVERIFY(saved.isFirstDescriptionRead);
+        const QJsonObject& entry = saved.firstDescription;
         QVERIFY(recordings.exists(entry.value("audioFileName").toString()));
         QVERIFY2(
             entry.value("duration").toDouble() >= 1.0, qPrintable(QString::number(entry.value("duration").toDouble())));

@@ -67,13 +67,10 @@ private slots:
         QVERIFY(output.contains("Stopping tolvaran-server"));
         QVERIFY(!localPortAnswers());
 
-        const QDir recordings(program.recordingsFolder());
-        const QStringList json = recordings.entryList({"*.json"}, QDir::Files);
-        QCOMPARE(json.size(), 1);
-        QFile entryFile(recordings.filePath(json.first()));
-        QVERIFY(entryFile.open(QIODevice::ReadOnly));
-        const QJsonArray transcript
-            = QJsonDocument::fromJson(entryFile.readAll()).object().value("transcript").toArray();
+        const auto saved = program.savedRecordings();
+        QCOMPARE(saved.descriptions.size(), 1);
+        QVERIFY(saved.isFirstDescriptionRead);
+        const QJsonArray transcript = saved.firstDescription.value("transcript").toArray();
         QVERIFY(!transcript.isEmpty());
         const QJsonObject line = transcript.first().toObject();
         QVERIFY2(line.value("originalText").toString().contains("young man"),
