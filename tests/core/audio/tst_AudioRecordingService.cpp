@@ -1,5 +1,6 @@
 #include "DecodedAudio.h"
 #include "LogCapture.h"
+#include "SpeechPlayer.h"
 #include "audio/AudioRecordingService.h"
 
 #include <QDir>
@@ -136,14 +137,11 @@ private slots:
     {
         QVERIFY(m_scratch.isValid());
         QVERIFY(QDir().mkpath(outputDir()));
-        const QString wav = m_scratch.filePath("speech.wav");
+        const QString wav = test::makeSpeech(m_scratch.path(), "speech",
+            "Good morning everyone, thank you for joining the weekly planning call. Today we look at the release "
+            "schedule, the open support tickets and the budget for the next quarter.");
+        QVERIFY2(!wav.isEmpty(), "espeak-ng is needed (scripts/setup-deps)");
         const QString raw = m_scratch.filePath("speech.raw");
-        QProcess espeak;
-        espeak.start("espeak-ng",
-            {"-w", wav,
-                "Good morning everyone, thank you for joining the weekly planning call. Today we look at the release "
-                "schedule, the open support tickets and the budget for the next quarter."});
-        QVERIFY2(espeak.waitForFinished(30000) && espeak.exitCode() == 0, "espeak-ng is needed (scripts/setup-deps)");
         QProcess sox;
         sox.start("sox", {wav, "-r", "16000", "-c", "1", "-b", "16", "-e", "signed-integer", "-t", "raw", raw});
         QVERIFY2(sox.waitForFinished(30000) && sox.exitCode() == 0, "sox is needed (scripts/setup-deps)");
