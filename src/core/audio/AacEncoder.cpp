@@ -77,7 +77,7 @@ std::unique_ptr<AacEncoder> AacEncoder::open(int sampleRate, int bitRate, QStrin
 
 AacEncoder::~AacEncoder() = default;
 
-std::optional<QByteArray> AacEncoder::encode(const int16_t* frame)
+std::optional<QByteArrayView> AacEncoder::encode(const int16_t* frame)
 {
     VO_CODECBUFFER input{};
     // The library reads the samples and never writes them.
@@ -92,7 +92,7 @@ std::optional<QByteArray> AacEncoder::encode(const int16_t* frame)
     if (m_library->api.GetOutputData(m_library->handle, &output, &info) != VO_ERR_NONE
         || output.Length > VO_U32(m_output.size()))
         return std::nullopt;
-    return QByteArray(m_output.constData(), qsizetype(output.Length));
+    return QByteArrayView(m_output.constData(), qsizetype(output.Length));
 }
 
 QByteArray AacEncoder::audioSpecificConfig() const

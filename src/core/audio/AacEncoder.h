@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -28,8 +29,9 @@ public:
     AacEncoder(const AacEncoder&) = delete;
     AacEncoder& operator=(const AacEncoder&) = delete;
 
-    // Encodes frameSamples samples into one raw AAC frame; none on failure.
-    std::optional<QByteArray> encode(const int16_t* frame);
+    // Encodes frameSamples samples into one raw AAC frame, valid until the
+    // next call; none on failure.
+    std::optional<QByteArrayView> encode(const int16_t* frame);
 
     // The two bytes of AudioSpecificConfig a container stores for the stream.
     QByteArray audioSpecificConfig() const;

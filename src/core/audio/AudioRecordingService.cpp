@@ -235,7 +235,7 @@ bool AudioRecordingService::Encoder::encodeWholeFrames()
 
 bool AudioRecordingService::Encoder::encode(const int16_t* frame)
 {
-    const std::optional<QByteArray> aacFrame = aac->encode(frame);
+    const std::optional<QByteArrayView> aacFrame = aac->encode(frame);
     if (!aacFrame)
         return fail(QStringLiteral("the AAC encoder failed"));
     int result = av_new_packet(packet.get(), int(aacFrame->size()));
