@@ -49,8 +49,9 @@ public:
     TranslationViewModel& viewModel() const { return *m_viewModel; }
 
     // A fresh view model: permission as given, and that many recordings in
-    // its folder, one a day apart, the newest lasting 75.9 seconds.
-    Q_INVOKABLE void reset(bool permission, int recordingCount)
+    // its folder, one a day apart, the newest lasting 75.9 seconds. False
+    // when the view model did not list them all in time.
+    Q_INVOKABLE bool reset(bool permission, int recordingCount)
     {
         m_viewModel.reset();
         m_settings.reset();
@@ -69,6 +70,9 @@ public:
         m_capture = capture.get();
         m_viewModel = std::make_unique<TranslationViewModel>(*m_settings, std::move(capture));
         emit changed();
+        // The folder is read in the background; a slow machine (or a
+        // sanitizer build) may not have listed it by the first look.
+        return QTest::qWaitFor([this, recordingCount] { return m_viewModel->recordings().size() == recordingCount; });
     }
 
     Q_INVOKABLE void setPermission(bool permission) { m_capture->permission = permission; }

@@ -148,7 +148,7 @@ int main(int argc, char* argv[])
 
     bool ok = true;
     for (const State& state : states) {
-        fixture.reset(state.permission, state.recordings);
+        ok = fixture.reset(state.permission, state.recordings) && ok;
         fixture.viewModel().checkPermission();
         if (state.drive)
             state.drive(fixture);
@@ -165,7 +165,7 @@ int main(int argc, char* argv[])
 
     // Connecting lasts half a second: pictured a moment after the start.
     {
-        fixture.reset(true, 3);
+        ok = fixture.reset(true, 3) && ok;
         fixture.viewModel().checkPermission();
         auto window = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/menubar/MenuBarWindow.qml"),
             {{"viewModel", QVariant::fromValue(fixture.viewModelObject())},

@@ -24,7 +24,7 @@ Item {
         }
 
         function open(permission, recordings) {
-            fixture.reset(permission, recordings)
+            verify(fixture.reset(permission, recordings))
             panel = createTemporaryObject(panelComponent, root, {
                 viewModel: fixture.viewModel,
                 settings: fixture.settings,
