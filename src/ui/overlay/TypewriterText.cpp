@@ -103,6 +103,7 @@ void TypewriterText::setFont(const QFont& font)
     m_font = font;
     m_layoutWidth = -1; // forces a new layout
     relayout();
+    updateImplicitHeight();
     requestFrame();
     emit fontChanged();
 }
@@ -136,17 +137,19 @@ void TypewriterText::synchronise()
     const int length = int(m_schedule.offset(m_schedule.chars().size()));
     if (std::max(m_selectionAnchor, m_selectionPosition) > length)
         setSelection(0, 0);
+    // Laid out once per change, the characters still to come included.
+    const qreal from = std::min(relayout(), lineTop(m_schedule.offset(changed)));
     m_visibleCount = m_schedule.visibleCount(now);
     const bool revealed = m_schedule.isFullyRevealed(now);
     setRevealing(!revealed);
     if (!revealed && FrameTicker::instance().contains(this)) {
-        // The next tick lays out and draws what changed: a new size now
-        // would draw a frame of its own between two ticks.
-        m_dirtyFrom = std::min(m_dirtyFrom, lineTop(m_schedule.offset(changed)));
+        // The next tick draws what changed: a new size now would draw a
+        // frame of its own between two ticks.
+        m_dirtyFrom = std::min(m_dirtyFrom, from);
         return;
     }
     m_frameTime = now;
-    relayout();
+    updateImplicitHeight();
     requestFrame();
 }
 
@@ -159,12 +162,14 @@ void TypewriterText::advance()
     // What is drawn again: the lines from the first one whose text or colours
     // changed, and the lines of characters still fading. The rest of the
     // column keeps its pixels.
-    qreal from = std::min(std::exchange(m_dirtyFrom, qInf()), relayout());
+    qreal from = std::exchange(m_dirtyFrom, qInf());
     const auto& chars = m_schedule.chars();
     const auto settled = std::partition_point(chars.cbegin(), chars.cbegin() + m_visibleCount,
         [&](const TypewriterSchedule::Char& c) { return c.revealedAt + m_schedule.fadeDuration <= previous; });
     if (settled - chars.cbegin() < m_visibleCount)
         from = std::min(from, lineTop(m_schedule.offset(settled - chars.cbegin())));
+    // A new line makes the item taller, which draws all of it anew.
+    updateImplicitHeight();
     if (from < height()) {
         ++m_frameRequests;
         // A margin for glyphs that reach outside their line.
@@ -174,14 +179,37 @@ void TypewriterText::advance()
         setRevealing(false);
 }
 
-qreal TypewriterText::lineTop(qsizetype offset) const
+int TypewriterText::lineIndex(qsizetype offset) const
 {
     for (int i = 0; i < m_layout.lineCount(); ++i) {
         const QTextLine line = m_layout.lineAt(i);
         if (offset < line.textStart() + line.textLength())
-            return line.y();
+            return i;
     }
-    return m_layout.lineCount() > 0 ? m_layout.lineAt(m_layout.lineCount() - 1).y() : 0;
+    return m_layout.lineCount() - 1;
+}
+
+qreal TypewriterText::lineTop(qsizetype offset) const
+{
+    const int line = lineIndex(offset);
+    return line >= 0 ? m_layout.lineAt(line).y() : 0;
+}
+
+void TypewriterText::updateImplicitHeight()
+{
+    // Down to the line of the last character shown: the item grows line by
+    // line as the text types.
+    qreal height = 0;
+    if (m_visibleCount > 0) {
+        const QTextLine line = m_layout.lineAt(lineIndex(m_schedule.offset(m_visibleCount) - 1));
+        height = line.y() + line.height();
+    }
+    setImplicitHeight(std::ceil(height));
+}
+
+int TypewriterText::shownLength() const
+{
+    return int(m_schedule.offset(m_visibleCount));
 }
 
 void TypewriterText::setRevealing(bool revealing)
@@ -218,6 +246,9 @@ void TypewriterText::itemChange(ItemChange change, const ItemChangeData& value)
                     setRevealing(m_isRevealing);
                 }
             });
+        // Back in a scene: the first frame shows the text as it is by now.
+        if (value.window && m_isRevealing)
+            advance();
         setRevealing(m_isRevealing);
     } else if (change == ItemVisibleHasChanged && m_isRevealing) {
         advance();
@@ -229,8 +260,10 @@ void TypewriterText::itemChange(ItemChange change, const ItemChangeData& value)
 void TypewriterText::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
 {
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.width() != oldGeometry.width())
+    if (newGeometry.width() != oldGeometry.width()) {
         relayout();
+        updateImplicitHeight();
+    }
     // A new size gets a new, empty canvas: all of it is drawn again.
     if (newGeometry.size() != oldGeometry.size())
         requestFrame();
@@ -238,7 +271,7 @@ void TypewriterText::geometryChange(const QRectF& newGeometry, const QRectF& old
 
 qreal TypewriterText::relayout()
 {
-    const QString text = visibleText();
+    const QString text = m_schedule.text(m_schedule.chars().size());
     const qreal lineWidth = width() > 0 ? width() : 1e6;
     if (m_layoutWidth == lineWidth && m_layout.text() == text)
         return qInf();
@@ -259,11 +292,9 @@ qreal TypewriterText::relayout()
     }
     m_layoutWidth = lineWidth;
 
-    // The direction of the whole text, not of what has appeared so far, so
-    // that right-to-left text does not jump sides as it types. Lines are
-    // aligned here rather than by the layout, because glyph runs do not carry
-    // the layout's alignment while hit testing does.
-    const bool rightToLeft = m_schedule.text(m_schedule.chars().size()).isRightToLeft();
+    // Lines are aligned here rather than by the layout, because glyph runs do
+    // not carry the layout's alignment while hit testing does.
+    const bool rightToLeft = text.isRightToLeft();
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -286,7 +317,7 @@ qreal TypewriterText::relayout()
         naturalWidth = std::max(naturalWidth, line.naturalTextWidth());
     }
     m_layout.endLayout();
-    setImplicitSize(std::ceil(naturalWidth), text.isEmpty() ? 0 : std::ceil(y));
+    setImplicitWidth(std::ceil(naturalWidth));
     return changedFrom;
 }
 
@@ -295,8 +326,8 @@ void TypewriterText::paint(QPainter* painter)
     if (m_visibleCount == 0)
         return;
     const int selStart = std::min(m_selectionAnchor, m_selectionPosition);
-    const int selEnd = std::max(m_selectionAnchor, m_selectionPosition);
-    if (selStart != selEnd) {
+    const int selEnd = std::min(std::max(m_selectionAnchor, m_selectionPosition), shownLength());
+    if (selStart < selEnd) {
         for (int i = 0; i < m_layout.lineCount(); ++i) {
             const QTextLine line = m_layout.lineAt(i);
             const int from = std::max(selStart, line.textStart());
@@ -343,7 +374,7 @@ int TypewriterText::cursorAt(const QPointF& point) const
     for (int i = 0; i < m_layout.lineCount(); ++i) {
         const QTextLine line = m_layout.lineAt(i);
         if (point.y() < line.y() + line.height() || i == m_layout.lineCount() - 1)
-            return line.xToCursor(point.x());
+            return std::min(line.xToCursor(point.x()), shownLength());
     }
     return 0;
 }
@@ -360,9 +391,10 @@ void TypewriterText::setSelection(int anchor, int position)
 
 QString TypewriterText::selectedText() const
 {
+    // What is selected and already on screen.
     const int from = std::min(m_selectionAnchor, m_selectionPosition);
-    const int to = std::max(m_selectionAnchor, m_selectionPosition);
-    return m_layout.text().mid(from, to - from);
+    const int to = std::min(std::max(m_selectionAnchor, m_selectionPosition), shownLength());
+    return from < to ? m_layout.text().mid(from, to - from) : QString();
 }
 
 void TypewriterText::copy() const
@@ -412,7 +444,7 @@ void TypewriterText::mouseDoubleClickEvent(QMouseEvent* event)
         ? at
         : int(words.toPreviousBoundary());
     words.setPosition(at);
-    const int end = int(words.toNextBoundary());
+    const int end = std::min(int(words.toNextBoundary()), shownLength());
     if (start >= 0 && end > start)
         setSelection(start, end);
     event->accept();

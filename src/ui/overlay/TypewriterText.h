@@ -15,9 +15,10 @@ namespace tolvaran {
 
 // A growing text whose new characters fade in one after another. The text is
 // always plain: nothing in it is read as markup or as a link. Frames are drawn
-// 30 times a second and only while characters are still fading; the
-// line layout is redone only when a character appears or the width changes.
-// The shown text can be selected with the mouse and copied.
+// 30 times a second and only while characters are still fading. The lines are
+// laid out once per change of the text or the width, the characters still to
+// come included, so a word being typed already stands on the line it ends
+// on. The shown text can be selected with the mouse and copied.
 class TypewriterText : public QQuickPaintedItem, public FrameTicker::Client
 {
     Q_OBJECT
@@ -102,11 +103,15 @@ protected:
 
 private:
     void synchronise();
-    // Where the lines start to differ from the last layout; infinity when
-    // nothing changed.
+    // Lays out the whole text. Gives where the lines start to differ from the
+    // last layout; infinity when nothing changed.
     qreal relayout();
-    // The top of the line holding UTF-16 unit `offset` of the laid-out text.
+    // The line holding UTF-16 unit `offset` of the text; the last at the end.
+    int lineIndex(qsizetype offset) const;
     qreal lineTop(qsizetype offset) const;
+    void updateImplicitHeight();
+    // UTF-16 units of the text on screen.
+    int shownLength() const;
     void requestFrame();
     void setRevealing(bool revealing);
     int cursorAt(const QPointF& point) const;
@@ -116,7 +121,7 @@ private:
     QList<TypewriterSegment> m_segments;
     QFont m_font;
     TypewriterSchedule m_schedule;
-    // The characters laid out and drawn: those whose fade has begun.
+    // The characters drawn: those whose fade has begun.
     qsizetype m_visibleCount = 0;
     double m_frameTime = 0;
     QTextLayout m_layout;

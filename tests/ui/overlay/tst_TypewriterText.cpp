@@ -178,6 +178,47 @@ private slots:
         QCOMPARE(image.copy(0, 0, 400, 150), image.copy(0, 150, 400, 150));
     }
 
+    // A word being typed at the end of a line stands where it ends from its
+    // first letter on: no ink is ever drawn where the finished text has none,
+    // and the item is as tall as the lines typed so far.
+    void typesEveryCharacterWhereItStays_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("latin") << "Hello there, general Kenobi. We meet again at last, my extraordinarily old friend";
+        QTest::newRow("arabic") << QString::fromUtf8("مرحبا بالجميع، هل يمكنكم سماعي بوضوح؟ سنبدأ الاجتماع بمراجعة النتائج");
+    }
+
+    void typesEveryCharacterWhereItStays()
+    {
+        QFETCH(QString, text);
+        m_window->resize(400, 300);
+        m_text->setSegments({{text, Qt::black}});
+        QList<QImage> frames;
+        QList<qreal> heights;
+        for (int frame = 0; frame < 200 && m_text->isRevealing(); ++frame) {
+            m_now += 0.03;
+            m_text->advance();
+            frames.append(m_window->grabWindow());
+            heights.append(m_text->implicitHeight());
+        }
+        QVERIFY(!m_text->isRevealing());
+        const QImage finished = m_window->grabWindow();
+        const QRgb paper = finished.pixel(finished.width() - 1, finished.height() - 1);
+        const QTextLayout& layout = m_text->textLayout();
+        QVERIFY(layout.lineCount() >= 2);
+        for (qsizetype f = 0; f < frames.size(); ++f) {
+            for (int y = 0; y < finished.height(); ++y)
+                for (int x = 0; x < finished.width(); ++x)
+                    if (frames[f].pixel(x, y) != paper && finished.pixel(x, y) == paper)
+                        QFAIL(qPrintable(QString("frame %1 has ink at %2, %3").arg(f).arg(x).arg(y)));
+        }
+        // Heights are those of whole lines, growing to the finished height.
+        const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+        QCOMPARE(heights.last(), std::ceil(last.y() + last.height()));
+        QVERIFY(std::is_sorted(heights.cbegin(), heights.cend()));
+        QVERIFY(heights.first() < heights.last());
+    }
+
     void copiesTheSelectionOrTheWholeText()
     {
         m_text->setSegments({{"Hello ", Qt::black}, {"there", Qt::gray}});
