@@ -3,6 +3,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tolvaran {
 
@@ -35,7 +36,12 @@ void TickedAnimation::tick()
     }
     const double progress = m_duration > 0 ? std::min(1.0, double(m_started.elapsed()) / m_duration) : 1.0;
     const double eased = QEasingCurve(QEasingCurve::Type(m_easing)).valueForProgress(progress);
-    m_target->setProperty(m_property.toUtf8().constData(), m_from + (m_to - m_from) * eased);
+    double value = progress >= 1.0 ? m_to : m_from + (m_to - m_from) * eased;
+    if (m_snap > 0 && progress < 1.0)
+        value = std::round(value / m_snap) * m_snap;
+    const QByteArray name = m_property.toUtf8();
+    if (m_target->property(name.constData()).toDouble() != value)
+        m_target->setProperty(name.constData(), value);
     if (progress >= 1.0)
         setRunning(false);
 }

@@ -23,6 +23,10 @@ class TickedAnimation : public QObject, public FrameTicker::Client
     Q_PROPERTY(int duration MEMBER m_duration NOTIFY changed)
     // A QEasingCurve type, as QML's Easing values are.
     Q_PROPERTY(int easing MEMBER m_easing NOTIFY changed)
+    // Values are rounded to whole multiples of this; 0 keeps them as they are.
+    // A scroll in whole pixels keeps text sharp, and the last steps of an
+    // easing that move less than a pixel draw no frame.
+    Q_PROPERTY(double snap MEMBER m_snap NOTIFY changed)
     Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
 
 public:
@@ -49,6 +53,7 @@ private:
     double m_to = 0;
     int m_duration = 250;
     int m_easing = QEasingCurve::InOutQuad;
+    double m_snap = 0;
     double m_from = 0;
     QElapsedTimer m_started;
     bool m_running = false;

@@ -66,6 +66,10 @@ FloatingPanelChrome {
                     return Math.max(0, contentHeight - height);
                 }
 
+                // Paragraphs above this line are culled. It moves in steps, so
+                // that a scroll does not ask every paragraph on every frame.
+                readonly property real cullLine: Math.floor(contentY / 200) * 200
+
                 anchors.fill: parent
                 interactive: false
                 contentWidth: width
@@ -91,7 +95,7 @@ FloatingPanelChrome {
 
                         delegate: TranslationParagraphView {
                             width: column.width - 32
-                            isCulled: y + height < flick.contentY
+                            isCulled: y + height < flick.cullLine
                             displayMode: overlay.settings.displayMode
                             fontSize: overlay.settings.fontSize
                             showSpeakerLabels: overlay.settings.showSpeakerLabels
@@ -165,6 +169,7 @@ FloatingPanelChrome {
         property: "contentY"
         duration: 400
         easing: Easing.OutCubic
+        snap: 1
     }
 
     function scrollToLatest() {

@@ -71,12 +71,14 @@ Rectangle {
     Column {
         id: content
 
+        // Out of the scene while culled: hidden items still cost every frame
+        // of a scroll. It keeps its state and its height, and comes back
+        // as it was.
+        parent: paragraph.isCulled ? null : paragraph
         x: 16
         y: 16
         width: paragraph.width - 32
         spacing: 8
-        // Not `visible`, which would fold the column up.
-        opacity: paragraph.isCulled ? 0 : 1
 
         Column {
             width: parent.width

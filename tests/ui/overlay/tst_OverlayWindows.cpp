@@ -159,6 +159,54 @@ private slots:
         QTRY_COMPARE(windows.panel()->width(), narrow);
     }
 
+    // Paragraphs scrolled out of sight at the top leave the scene, and come
+    // back as they were when the reader scrolls up: whole, not typed again,
+    // and the list keeps its height meanwhile.
+    void olderParagraphsComeBackAsTheyWere()
+    {
+        test::ViewModelFixture fixture;
+        fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
+        QCoro::waitFor(fixture.viewModel->startListening());
+        QQmlEngine engine;
+        ui::prepareEngine(engine);
+        OverlayWindowManager windows(engine);
+        windows.show(*fixture.viewModel, *fixture.settings);
+        FloatingPanel* panel = windows.panel();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QStringList sentences;
+        for (int i = 0; i < 14; ++i) {
+            sentences.append(QStringLiteral("Sentence number %1 of a long call").arg(i));
+            fixture.feed(QStringLiteral(R"({"type":"result","original":"x","translation":"%1","tokens":[)"
+                                        R"({"text":"x","is_final":true,"speaker":"%2","language":"de"}]})")
+                             .arg(sentences.last())
+                             .arg(i % 2 + 1)
+                             .toUtf8());
+        }
+        QTRY_VERIFY(shownTexts(*panel).contains(sentences.last()));
+        QTRY_VERIFY(!findItem(panel->contentItem(), [](QQuickItem* item) {
+            const auto* text = qobject_cast<TypewriterText*>(item);
+            return text && text->isVisible() && text->isRevealing();
+        }));
+        QVERIFY(!shownTexts(*panel).contains(sentences.first()));
+        QQuickItem* list = findItem(
+            panel->contentItem(), [](QQuickItem* item) { return item->inherits("QQuickFlickable"); });
+        QVERIFY(list);
+        const double contentHeight = list->property("contentHeight").toDouble();
+        QVERIFY(contentHeight > 2 * list->height());
+
+        const QPointF at = list->mapToScene(QPointF(list->width() / 2, list->height() / 2));
+        QWheelEvent wheel(at, panel->mapToGlobal(at), {}, QPoint(0, 120 * 100), Qt::NoButton, {}, Qt::NoScrollPhase,
+            false);
+        QGuiApplication::sendEvent(panel, &wheel);
+        QTRY_COMPARE(list->property("contentY").toDouble(), 0.0);
+        QTRY_VERIFY(shownTexts(*panel).contains(sentences.first()));
+        QCOMPARE(list->property("contentHeight").toDouble(), contentHeight);
+        QVERIFY(!findItem(panel->contentItem(), [](QQuickItem* item) {
+            const auto* text = qobject_cast<TypewriterText*>(item);
+            return text && text->isVisible() && text->isRevealing();
+        }));
+    }
+
     // The panel never has the keyboard; copying goes through a menu on the
     // text: the selection, or the whole text of the column clicked.
     void copyMenu()
