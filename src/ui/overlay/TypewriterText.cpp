@@ -302,6 +302,7 @@ qreal TypewriterText::relayout()
     option.setUseDesignMetrics(true);
 
     m_layout.clearLayout();
+    m_glyphRuns.clear();
     m_layout.setText(text);
     m_layout.setFont(m_font);
     m_layout.setTextOption(option);
@@ -359,12 +360,25 @@ void TypewriterText::paint(QPainter* painter)
             if (color.alpha() > 0) {
                 painter->setPen(color);
                 const int from = int(m_schedule.offset(i));
-                for (const QGlyphRun& run : line.glyphRuns(from, int(m_schedule.offset(j)) - from))
+                for (const QGlyphRun& run : glyphRuns(line, from, int(m_schedule.offset(j)) - from))
                     painter->drawGlyphRun(QPointF(0, 0), run);
             }
             i = j;
         }
     }
+}
+
+const QList<QGlyphRun>& TypewriterText::glyphRuns(const QTextLine& line, int from, int length)
+{
+    // A character fades over several frames and a settled line is drawn
+    // again whenever the text moves: each range is shaped once per layout.
+    if (m_glyphRuns.size() > 1024)
+        m_glyphRuns.clear();
+    const quint64 key = quint64(quint32(from)) << 32 | quint32(length);
+    auto found = m_glyphRuns.find(key);
+    if (found == m_glyphRuns.end())
+        found = m_glyphRuns.insert(key, line.glyphRuns(from, length));
+    return *found;
 }
 
 int TypewriterText::cursorAt(const QPointF& point) const

@@ -4,6 +4,8 @@
 #include "TypewriterSchedule.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QHash>
 #include <QQuickPaintedItem>
 #include <QTextLayout>
 #include <QVariantList>
@@ -15,7 +17,7 @@ namespace tolvaran {
 
 // A growing text whose new characters fade in one after another. The text is
 // always plain: nothing in it is read as markup or as a link. Frames are drawn
-// 30 times a second and only while characters are still fading. The lines are
+// 25 times a second and only while characters are still fading. The lines are
 // laid out once per change of the text or the width, the characters still to
 // come included, so a word being typed already stands on the line it ends
 // on. The shown text can be selected with the mouse and copied.
@@ -114,6 +116,8 @@ private:
     int shownLength() const;
     void requestFrame();
     void setRevealing(bool revealing);
+    // The glyphs of `length` UTF-16 units from `from`, within `line`.
+    const QList<QGlyphRun>& glyphRuns(const QTextLine& line, int from, int length);
     int cursorAt(const QPointF& point) const;
     void setSelection(int anchor, int position);
 
@@ -125,6 +129,7 @@ private:
     qsizetype m_visibleCount = 0;
     double m_frameTime = 0;
     QTextLayout m_layout;
+    QHash<quint64, QList<QGlyphRun>> m_glyphRuns;
     qreal m_layoutWidth = -1;
     // Where the next frame starts drawing, for changes made between frames.
     qreal m_dirtyFrom = qInf();
