@@ -16,7 +16,13 @@ void TickedAnimation::start()
 {
     if (!m_target)
         return;
-    m_from = m_target->property(m_property.toUtf8().constData()).toDouble();
+    // Looked up once, not by name on every step.
+    const QMetaObject* type = m_target->metaObject();
+    m_targetProperty = type->property(type->indexOfProperty(m_property.toUtf8().constData()));
+    if (!m_targetProperty.isValid())
+        return;
+    m_animated = m_target;
+    m_from = m_targetProperty.read(m_animated).toDouble();
     m_started.start();
     // The first step comes with the next tick, together with everything else
     // that moves.
@@ -30,7 +36,7 @@ void TickedAnimation::stop()
 
 void TickedAnimation::tick()
 {
-    if (!m_target) {
+    if (!m_animated || !m_targetProperty.isValid()) {
         setRunning(false);
         return;
     }
@@ -39,9 +45,8 @@ void TickedAnimation::tick()
     double value = progress >= 1.0 ? m_to : m_from + (m_to - m_from) * eased;
     if (m_snap > 0 && progress < 1.0)
         value = std::round(value / m_snap) * m_snap;
-    const QByteArray name = m_property.toUtf8();
-    if (m_target->property(name.constData()).toDouble() != value)
-        m_target->setProperty(name.constData(), value);
+    if (m_targetProperty.read(m_animated).toDouble() != value)
+        m_targetProperty.write(m_animated, value);
     if (progress >= 1.0)
         setRunning(false);
 }

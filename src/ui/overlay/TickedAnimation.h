@@ -4,6 +4,7 @@
 
 #include <QEasingCurve>
 #include <QElapsedTimer>
+#include <QMetaProperty>
 #include <QObject>
 #include <QPointer>
 #include <QtQml/qqmlregistration.h>
@@ -50,6 +51,9 @@ private:
 
     QPointer<QObject> m_target;
     QString m_property;
+    // What start() found: a change of target takes effect at the next start.
+    QPointer<QObject> m_animated;
+    QMetaProperty m_targetProperty;
     double m_to = 0;
     int m_duration = 250;
     int m_easing = QEasingCurve::InOutQuad;
