@@ -5,7 +5,7 @@ import Tolvaran.Ui
 // One paragraph: the speaker header, then its text in the columns the
 // display mode shows. New paragraphs fade in once; growing ones type only
 // their new characters.
-Rectangle {
+Item {
     id: paragraph
 
     required property string speaker
@@ -34,8 +34,6 @@ Rectangle {
     })
 
     implicitHeight: content.implicitHeight + 32
-    color: paragraphBgColor
-    radius: paragraphRadius
     opacity: 0
     Component.onCompleted: {
         appeared = true;
@@ -54,6 +52,17 @@ Rectangle {
 
     HoverHandler {
         id: hover
+    }
+
+    // The background, out of the scene while culled like the content. A
+    // parent set by a binding puts the item last, above its siblings.
+    Rectangle {
+        parent: paragraph.isCulled ? null : paragraph
+        z: -1
+        width: paragraph.width
+        height: paragraph.height
+        color: paragraph.paragraphBgColor
+        radius: paragraph.paragraphRadius
     }
 
     // The final text, then the live words faint behind it.
@@ -118,7 +127,8 @@ Rectangle {
                     textFormat: Text.PlainText
                     font: AppTheme.caption2
                     color: AppTheme.tertiary
-                    visible: paragraph.language !== "" && paragraph.language !== "?"
+                    // Left out of frames while faded out.
+                    visible: opacity > 0 && paragraph.language !== "" && paragraph.language !== "?"
                     opacity: paragraph.isHovering ? 1 : 0
 
                     Behavior on opacity {
@@ -138,6 +148,7 @@ Rectangle {
                     textFormat: Text.PlainText
                     font: AppTheme.caption2
                     color: AppTheme.tertiary
+                    visible: opacity > 0
                     opacity: paragraph.isHovering ? 1 : 0
 
                     Behavior on opacity {

@@ -166,6 +166,8 @@ private slots:
     {
         test::ViewModelFixture fixture;
         fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
+        fixture.settings->setOverlayParagraphBgColor(Qt::red);
+        fixture.settings->setOverlayTranslatedColor(Qt::blue);
         QCoro::waitFor(fixture.viewModel->startListening());
         QQmlEngine engine;
         ui::prepareEngine(engine);
@@ -187,7 +189,7 @@ private slots:
             const auto* text = qobject_cast<TypewriterText*>(item);
             return text && text->isVisible() && text->isRevealing();
         }));
-        QVERIFY(!shownTexts(*panel).contains(sentences.first()));
+        QTRY_VERIFY(!shownTexts(*panel).contains(sentences.first()));
         QQuickItem* list = findItem(
             panel->contentItem(), [](QQuickItem* item) { return item->inherits("QQuickFlickable"); });
         QVERIFY(list);
@@ -201,6 +203,20 @@ private slots:
         QTRY_COMPARE(list->property("contentY").toDouble(), 0.0);
         QTRY_VERIFY(shownTexts(*panel).contains(sentences.first()));
         QCOMPARE(list->property("contentHeight").toDouble(), contentHeight);
+        // The text is drawn over its paragraph's background, not under it.
+        QQuickItem* first = findItem(panel->contentItem(), [&](QQuickItem* item) {
+            const auto* text = qobject_cast<TypewriterText*>(item);
+            return text && text->isVisible() && text->visibleText() == sentences.first();
+        });
+        QVERIFY(first);
+        const QImage shown = panel->grabWindow();
+        const QRect area = first->mapRectToScene(first->boundingRect()).toRect() & shown.rect();
+        QVERIFY(!area.isEmpty());
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ink += qBlue(shown.pixel(x, y)) > 150 && qRed(shown.pixel(x, y)) < 100;
+        QVERIFY2(ink > 50, qPrintable(QString::number(ink)));
         QVERIFY(!findItem(panel->contentItem(), [](QQuickItem* item) {
             const auto* text = qobject_cast<TypewriterText*>(item);
             return text && text->isVisible() && text->isRevealing();
