@@ -10,7 +10,7 @@ namespace tolvaran {
 
 // One timer for everything in the overlay that moves by itself: typed text,
 // scrolling and fades. All of them step in the same tick, so the window draws
-// one frame for all, 30 times a second, and the timer runs only
+// one frame for all, 25 times a second, and the timer runs only
 // while something is moving. Main thread only.
 class FrameTicker
 {
