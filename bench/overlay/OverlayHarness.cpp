@@ -459,14 +459,16 @@ int main(int argc, char* argv[])
         auto work = stats.workMs;
         std::sort(work.begin(), work.end());
         const double p99 = work.isEmpty() ? 0 : work[qsizetype(double(work.size() - 1) * 0.99)];
+        const double median = work.isEmpty() ? 0 : work[work.size() / 2];
         const double elapsed = double(stats.clock.nsecsElapsed()) / 1e9;
         const double cpu = (processCpuSeconds() - stats.cpuAtStart) / elapsed * 100;
-        report.write(QStringLiteral("cpu_percent %1\nframes %2\nseconds %3\nfps %4\np99_frame_ms %5\n")
+        report.write(QStringLiteral("cpu_percent %1\nframes %2\nseconds %3\nfps %4\np99_frame_ms %5\nmedian_frame_ms %6\n")
                          .arg(cpu, 0, 'f', 2)
                          .arg(stats.workMs.size())
                          .arg(elapsed, 0, 'f', 2)
                          .arg(double(stats.workMs.size()) / elapsed, 0, 'f', 1)
                          .arg(p99, 0, 'f', 2)
+                         .arg(median, 0, 'f', 2)
                          .toUtf8());
     }
     return status;
