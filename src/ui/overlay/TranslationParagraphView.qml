@@ -28,6 +28,7 @@ Item {
     property bool isCulled: false
     property bool appeared: false
     readonly property bool isHovering: hover.hovered
+    property bool wasHovered: false
     readonly property font textFont: Qt.font({
         "pixelSize": fontSize,
         "weight": Font.DemiBold
@@ -35,6 +36,7 @@ Item {
 
     implicitHeight: content.implicitHeight + 32
     opacity: 0
+    onIsHoveringChanged: wasHovered = wasHovered || isHovering
     Component.onCompleted: {
         appeared = true;
         appear.start();
@@ -52,6 +54,27 @@ Item {
 
     HoverHandler {
         id: hover
+    }
+
+    // A caption that fades in and out with `shown`, the first time as well.
+    component HoverLabel: Text {
+        property bool shown
+
+        anchors.verticalCenter: parent.verticalCenter
+        textFormat: Text.PlainText
+        font: AppTheme.caption2
+        color: AppTheme.tertiary
+        // Left out of frames while faded out.
+        visible: opacity > 0
+        opacity: 0
+        Component.onCompleted: opacity = Qt.binding(() => shown ? 1 : 0)
+
+        Behavior on opacity {
+            NumberAnimation {
+                duration: 150
+                easing.type: Easing.InOutQuad
+            }
+        }
     }
 
     // The background, out of the scene while culled like the content. A
@@ -96,7 +119,7 @@ Item {
 
             Item {
                 width: parent.width
-                height: Math.max(speakerLabel.implicitHeight, timeLabel.implicitHeight)
+                height: speakerLabel.implicitHeight
 
                 Rectangle {
                     id: dot
@@ -120,41 +143,23 @@ Item {
                     color: AppTheme.secondary
                 }
 
-                Text {
-                    x: speakerLabel.x + speakerLabel.implicitWidth + 6
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: "(" + paragraph.language + ")"
-                    textFormat: Text.PlainText
-                    font: AppTheme.caption2
-                    color: AppTheme.tertiary
-                    // Left out of frames while faded out.
-                    visible: opacity > 0 && paragraph.language !== "" && paragraph.language !== "?"
-                    opacity: paragraph.isHovering ? 1 : 0
-
-                    Behavior on opacity {
-                        NumberAnimation {
-                            duration: 150
-                            easing.type: Easing.InOutQuad
+                // The language and the time show only while the pointer is
+                // over the paragraph. Most paragraphs never are: the labels
+                // are made on the first hover.
+                Loader {
+                    anchors.fill: parent
+                    active: paragraph.wasHovered
+                    sourceComponent: Item {
+                        HoverLabel {
+                            x: speakerLabel.x + speakerLabel.implicitWidth + 6
+                            shown: paragraph.isHovering && paragraph.language !== "" && paragraph.language !== "?"
+                            text: "(" + paragraph.language + ")"
                         }
-                    }
-                }
 
-                Text {
-                    id: timeLabel
-
-                    anchors.right: parent.right
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: Qt.formatDateTime(paragraph.timestamp, "HH:mm:ss")
-                    textFormat: Text.PlainText
-                    font: AppTheme.caption2
-                    color: AppTheme.tertiary
-                    visible: opacity > 0
-                    opacity: paragraph.isHovering ? 1 : 0
-
-                    Behavior on opacity {
-                        NumberAnimation {
-                            duration: 150
-                            easing.type: Easing.InOutQuad
+                        HoverLabel {
+                            anchors.right: parent.right
+                            shown: paragraph.isHovering
+                            text: Qt.formatDateTime(paragraph.timestamp, "HH:mm:ss")
                         }
                     }
                 }

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -221,6 +222,63 @@ private slots:
             const auto* text = qobject_cast<TypewriterText*>(item);
             return text && text->isVisible() && text->isRevealing();
         }));
+    }
+
+    // The language and the time fade in while the pointer is over a
+    // paragraph and out when it leaves; the live-only paragraph, whose
+    // language is not known yet, shows the time alone.
+    void hoverShowsLanguageAndTime_data()
+    {
+        QTest::addColumn<QByteArray>("result");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("finished line") << QByteArray(
+            R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de","translation_status":"original"}]})")
+                                       << "(de)";
+        QTest::newRow("live words only") << QByteArray(
+            R"({"type":"result","original":"Hallo","translation":"","tokens":[{"text":"Hallo","is_final":false,"speaker":"1"}]})")
+                                         << "";
+    }
+
+    void hoverShowsLanguageAndTime()
+    {
+        QFETCH(QByteArray, result);
+        QFETCH(QString, language);
+        test::ViewModelFixture fixture;
+        fixture.settings->setDisplayMode(DisplayMode::originalOnly);
+        QCoro::waitFor(fixture.viewModel->startListening());
+        QQmlEngine engine;
+        ui::prepareEngine(engine);
+        OverlayWindowManager windows(engine);
+        windows.show(*fixture.viewModel, *fixture.settings);
+        FloatingPanel* panel = windows.panel();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        fixture.feed(result);
+        QTRY_COMPARE(shownTexts(*panel), QStringList{"Hallo"});
+
+        const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+        const auto shownLabel = [&](auto matches) {
+            return findItem(panel->contentItem(), [&](QQuickItem* item) {
+                return item->isVisible() && item->inherits("QQuickText") && matches(item->property("text").toString());
+            });
+        };
+        const auto isTime = [&](const QString& text) { return time.match(text).hasMatch(); };
+        const auto isLanguage = [](const QString& text) { return text.startsWith('(') && text.endsWith(')'); };
+        QVERIFY(!shownLabel(isTime));
+
+        QQuickItem* text = findItem(panel->contentItem(), [](QQuickItem* item) {
+            const auto* typed = qobject_cast<TypewriterText*>(item);
+            return typed && typed->isVisible();
+        });
+        QTest::mouseMove(panel, centreOf(text));
+        QQuickItem* shownTime = nullptr;
+        QTRY_VERIFY((shownTime = shownLabel(isTime)));
+        QTRY_COMPARE(shownTime->opacity(), 1.0);
+        QQuickItem* shownLanguage = shownLabel(isLanguage);
+        QCOMPARE(shownLanguage ? shownLanguage->property("text").toString() : QString(), language);
+
+        QTest::mouseMove(panel, QPoint(panel->width() / 2, 2));
+        QTRY_VERIFY(!shownLabel(isTime));
+        QVERIFY(!shownLabel(isLanguage));
     }
 
     // The panel never has the keyboard; copying goes through a menu on the
