@@ -62,6 +62,29 @@ QPoint centreOf(const QQuickItem* item)
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
+struct PreparedEngine : QQmlEngine
+{
+    PreparedEngine() { ui::prepareEngine(*this); }
+};
+
+// The overlay panel of a view model listening to a test server. Settings
+// are changed on `fixture` before show().
+struct ListeningOverlay
+{
+    test::ViewModelFixture fixture;
+    PreparedEngine engine;
+    OverlayWindowManager windows{engine};
+    FloatingPanel* panel = nullptr;
+
+    bool show()
+    {
+        QCoro::waitFor(fixture.viewModel->startListening());
+        windows.show(*fixture.viewModel, *fixture.settings);
+        panel = windows.panel();
+        return fixture.viewModel->isListening() && panel && QTest::qWaitForWindowExposed(panel);
+    }
+};
+
 } // namespace
 
 // The overlay and preview panels with their real views, on the offscreen
@@ -127,15 +150,10 @@ private slots:
     // display mode decides which columns show.
     void overlayShowsTheConversation()
     {
-        test::ViewModelFixture fixture;
+        ListeningOverlay overlay;
+        auto& [fixture, engine, windows, panel] = overlay;
         fixture.settings->setDisplayMode(DisplayMode::both);
-        QCoro::waitFor(fixture.viewModel->startListening());
-        QVERIFY(fixture.viewModel->isListening());
-        QQmlEngine engine;
-        ui::prepareEngine(engine);
-        OverlayWindowManager windows(engine);
-        windows.show(*fixture.viewModel, *fixture.settings);
-        QVERIFY(QTest::qWaitForWindowExposed(windows.panel()));
+        QVERIFY(overlay.show());
 
         fixture.feed(
             R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})");
@@ -165,17 +183,12 @@ private slots:
     // and the list keeps its height meanwhile.
     void olderParagraphsComeBackAsTheyWere()
     {
-        test::ViewModelFixture fixture;
+        ListeningOverlay overlay;
+        auto& [fixture, engine, windows, panel] = overlay;
         fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
         fixture.settings->setOverlayParagraphBgColor(Qt::red);
         fixture.settings->setOverlayTranslatedColor(Qt::blue);
-        QCoro::waitFor(fixture.viewModel->startListening());
-        QQmlEngine engine;
-        ui::prepareEngine(engine);
-        OverlayWindowManager windows(engine);
-        windows.show(*fixture.viewModel, *fixture.settings);
-        FloatingPanel* panel = windows.panel();
-        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QVERIFY(overlay.show());
         QStringList sentences;
         for (int i = 0; i < 14; ++i) {
             sentences.append(QStringLiteral("Sentence number %1 of a long call").arg(i));
@@ -243,15 +256,10 @@ private slots:
     {
         QFETCH(QByteArray, result);
         QFETCH(QString, language);
-        test::ViewModelFixture fixture;
+        ListeningOverlay overlay;
+        auto& [fixture, engine, windows, panel] = overlay;
         fixture.settings->setDisplayMode(DisplayMode::originalOnly);
-        QCoro::waitFor(fixture.viewModel->startListening());
-        QQmlEngine engine;
-        ui::prepareEngine(engine);
-        OverlayWindowManager windows(engine);
-        windows.show(*fixture.viewModel, *fixture.settings);
-        FloatingPanel* panel = windows.panel();
-        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QVERIFY(overlay.show());
         fixture.feed(result);
         QTRY_COMPARE(shownTexts(*panel), QStringList{"Hallo"});
 
@@ -285,15 +293,10 @@ private slots:
     // text: the selection, or the whole text of the column clicked.
     void copyMenu()
     {
-        test::ViewModelFixture fixture;
+        ListeningOverlay overlay;
+        auto& [fixture, engine, windows, panel] = overlay;
         fixture.settings->setDisplayMode(DisplayMode::both);
-        QCoro::waitFor(fixture.viewModel->startListening());
-        QQmlEngine engine;
-        ui::prepareEngine(engine);
-        OverlayWindowManager windows(engine);
-        windows.show(*fixture.viewModel, *fixture.settings);
-        FloatingPanel* panel = windows.panel();
-        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QVERIFY(overlay.show());
         fixture.feed(
             R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})");
         QTRY_COMPARE(shownTexts(*panel), (QStringList{"Hallo", "Hello"}));
