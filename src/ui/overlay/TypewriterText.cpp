@@ -200,8 +200,8 @@ void TypewriterText::updateImplicitHeight()
     // Down to the line of the last character shown: the item grows line by
     // line as the text types.
     qreal height = 0;
-    if (m_visibleCount > 0) {
-        const QTextLine line = m_layout.lineAt(lineIndex(m_schedule.offset(m_visibleCount) - 1));
+    if (const int last = m_visibleCount > 0 ? lineIndex(m_schedule.offset(m_visibleCount) - 1) : -1; last >= 0) {
+        const QTextLine line = m_layout.lineAt(last);
         height = line.y() + line.height();
     }
     setImplicitHeight(std::ceil(height));
