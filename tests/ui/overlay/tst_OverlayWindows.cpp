@@ -277,6 +277,7 @@ private slots:
             const auto* typed = qobject_cast<TypewriterText*>(item);
             return typed && typed->isVisible();
         });
+        QVERIFY(text);
         QTest::mouseMove(panel, centreOf(text));
         QQuickItem* shownTime = nullptr;
         QTRY_VERIFY((shownTime = shownLabel(isTime)));
