@@ -77,17 +77,6 @@ Item {
         }
     }
 
-    // The background, out of the scene while culled like the content. A
-    // parent set by a binding puts the item last, above its siblings.
-    Rectangle {
-        parent: paragraph.isCulled ? null : paragraph
-        z: -1
-        width: paragraph.width
-        height: paragraph.height
-        color: paragraph.paragraphBgColor
-        radius: paragraph.paragraphRadius
-    }
-
     // The final text, then the live words faint behind it.
     function segments(finalText, interimText, color) {
         const separator = finalText !== "" && interimText !== "" ? " " : "";
@@ -100,124 +89,131 @@ Item {
             }];
     }
 
-    Column {
-        id: content
-
-        // Out of the scene while culled: hidden items still cost every frame
-        // of a scroll. It keeps its state and its height, and comes back
-        // as it was.
+    // The background and everything on it. Out of the scene while culled:
+    // hidden items still cost every frame of a scroll. It keeps its state
+    // and its height, and comes back as it was.
+    Rectangle {
         parent: paragraph.isCulled ? null : paragraph
-        x: 16
-        y: 16
-        width: paragraph.width - 32
-        spacing: 8
+        width: paragraph.width
+        height: paragraph.height
+        color: paragraph.paragraphBgColor
+        radius: paragraph.paragraphRadius
 
         Column {
-            width: parent.width
-            spacing: 6
-            visible: paragraph.showSpeakerLabels
+            id: content
 
-            Item {
+            x: 16
+            y: 16
+            width: paragraph.width - 32
+            spacing: 8
+
+            Column {
                 width: parent.width
-                height: speakerLabel.implicitHeight
+                spacing: 6
+                visible: paragraph.showSpeakerLabels
 
-                Rectangle {
-                    id: dot
+                Item {
+                    width: parent.width
+                    height: speakerLabel.implicitHeight
 
-                    width: 8
-                    height: 8
-                    radius: 4
-                    color: OverlayStyle.speakerColor(paragraph.speaker)
-                    anchors.verticalCenter: parent.verticalCenter
-                }
+                    Rectangle {
+                        id: dot
 
-                Text {
-                    id: speakerLabel
+                        width: 8
+                        height: 8
+                        radius: 4
+                        color: OverlayStyle.speakerColor(paragraph.speaker)
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
 
-                    x: dot.width + 6
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: paragraph.speaker
-                    textFormat: Text.PlainText
-                    font.pixelSize: 13
-                    font.weight: Font.Medium
-                    color: AppTheme.secondary
-                }
+                    Text {
+                        id: speakerLabel
 
-                // The language and the time show only while the pointer is
-                // over the paragraph. Most paragraphs never are: the labels
-                // are made on the first hover.
-                Loader {
-                    anchors.fill: parent
-                    active: paragraph.wasHovered
-                    sourceComponent: Item {
-                        HoverLabel {
-                            x: speakerLabel.x + speakerLabel.implicitWidth + 6
-                            shown: paragraph.isHovering && paragraph.language !== "" && paragraph.language !== "?"
-                            text: "(" + paragraph.language + ")"
-                        }
+                        x: dot.width + 6
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: paragraph.speaker
+                        textFormat: Text.PlainText
+                        font.pixelSize: 13
+                        font.weight: Font.Medium
+                        color: AppTheme.secondary
+                    }
 
-                        HoverLabel {
-                            anchors.right: parent.right
-                            shown: paragraph.isHovering
-                            text: Qt.formatDateTime(paragraph.timestamp, "HH:mm:ss")
+                    // The language and the time show only while the pointer is
+                    // over the paragraph. Most paragraphs never are: the labels
+                    // are made on the first hover.
+                    Loader {
+                        anchors.fill: parent
+                        active: paragraph.wasHovered
+                        sourceComponent: Item {
+                            HoverLabel {
+                                x: speakerLabel.x + speakerLabel.implicitWidth + 6
+                                shown: paragraph.isHovering && paragraph.language !== "" && paragraph.language !== "?"
+                                text: "(" + paragraph.language + ")"
+                            }
+
+                            HoverLabel {
+                                anchors.right: parent.right
+                                shown: paragraph.isHovering
+                                text: Qt.formatDateTime(paragraph.timestamp, "HH:mm:ss")
+                            }
                         }
                     }
                 }
-            }
 
-            Rectangle {
-                width: parent.width
-                height: 1
-                color: AppTheme.divider
-                opacity: 0.5
-            }
-        }
-
-        Item {
-            id: columns
-
-            readonly property real sideBySide: modeLayout.sideBySide
-            // Alone, a column fills the width; beside the other, half of it.
-            readonly property real columnWidth: width - sideBySide * (width + 20) / 2
-
-            width: parent.width
-            height: Math.max(original.visible ? original.implicitHeight : 0,
-                             translation.visible ? translation.implicitHeight : 0)
-
-            TypewriterText {
-                id: original
-
-                width: parent.columnWidth
-                opacity: modeLayout.originalOpacity
-                visible: opacity > 0
-                font: paragraph.textFont
-                charInterval: 0.02
-                fadeDuration: 0.25
-                segments: paragraph.segments(paragraph.originalText, paragraph.interimOriginalText,
-                                             paragraph.originalColor)
-
-                TapHandler {
-                    acceptedButtons: Qt.RightButton
-                    onTapped: eventPoint => contextMenu.openFor(original, eventPoint.position)
+                Rectangle {
+                    width: parent.width
+                    height: 1
+                    color: AppTheme.divider
+                    opacity: 0.5
                 }
             }
 
-            TypewriterText {
-                id: translation
+            Item {
+                id: columns
 
-                x: parent.sideBySide * (parent.columnWidth + 20)
-                width: parent.columnWidth
-                opacity: modeLayout.translationOpacity
-                visible: opacity > 0
-                font: paragraph.textFont
-                charInterval: 0.02
-                fadeDuration: 0.25
-                segments: paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
-                                             paragraph.translatedColor)
+                readonly property real sideBySide: modeLayout.sideBySide
+                // Alone, a column fills the width; beside the other, half of it.
+                readonly property real columnWidth: width - sideBySide * (width + 20) / 2
 
-                TapHandler {
-                    acceptedButtons: Qt.RightButton
-                    onTapped: eventPoint => contextMenu.openFor(translation, eventPoint.position)
+                width: parent.width
+                height: Math.max(original.visible ? original.implicitHeight : 0,
+                                 translation.visible ? translation.implicitHeight : 0)
+
+                TypewriterText {
+                    id: original
+
+                    width: parent.columnWidth
+                    opacity: modeLayout.originalOpacity
+                    visible: opacity > 0
+                    font: paragraph.textFont
+                    charInterval: 0.02
+                    fadeDuration: 0.25
+                    segments: paragraph.segments(paragraph.originalText, paragraph.interimOriginalText,
+                                                 paragraph.originalColor)
+
+                    TapHandler {
+                        acceptedButtons: Qt.RightButton
+                        onTapped: eventPoint => contextMenu.openFor(original, eventPoint.position)
+                    }
+                }
+
+                TypewriterText {
+                    id: translation
+
+                    x: parent.sideBySide * (parent.columnWidth + 20)
+                    width: parent.columnWidth
+                    opacity: modeLayout.translationOpacity
+                    visible: opacity > 0
+                    font: paragraph.textFont
+                    charInterval: 0.02
+                    fadeDuration: 0.25
+                    segments: paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
+                                                 paragraph.translatedColor)
+
+                    TapHandler {
+                        acceptedButtons: Qt.RightButton
+                        onTapped: eventPoint => contextMenu.openFor(translation, eventPoint.position)
+                    }
                 }
             }
         }
