@@ -57,6 +57,10 @@ QQuickItem* findItem(QQuickItem* item, const Match& match)
     return nullptr;
 }
 
+// Speaker 1 says "Hallo", translated "Hello", as a finished line.
+const QByteArray halloFinished =
+    R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})";
+
 QPoint centreOf(const QQuickItem* item)
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
@@ -155,8 +159,7 @@ private slots:
         fixture.settings->setDisplayMode(DisplayMode::both);
         QVERIFY(overlay.show());
 
-        fixture.feed(
-            R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})");
+        fixture.feed(halloFinished);
         fixture.feed(
             R"({"type":"result","original":"wie geht","translation":"how are","tokens":[{"text":"wie geht","is_final":false,"speaker":"1"}]})");
         QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hallo wie geht", "Hello how are"}));
@@ -298,8 +301,7 @@ private slots:
         auto& [fixture, engine, windows, panel] = overlay;
         fixture.settings->setDisplayMode(DisplayMode::both);
         QVERIFY(overlay.show());
-        fixture.feed(
-            R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})");
+        fixture.feed(halloFinished);
         QTRY_COMPARE(shownTexts(*panel), (QStringList{"Hallo", "Hello"}));
         QGuiApplication::clipboard()->clear();
 
