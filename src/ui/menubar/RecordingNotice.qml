@@ -14,13 +14,15 @@ RowLayout {
     spacing: 6
 
     SymbolImage {
+        // On the first line's middle, also when the text wraps.
         Layout.alignment: Qt.AlignTop
-        Layout.topMargin: 1
+        Layout.topMargin: Math.max(0, Math.round((noticeText.font.pixelSize * 1.3 - AppTheme.captionSize) / 2))
         name: "exclamationmark.triangle.fill"
         size: AppTheme.captionSize
         color: AppTheme.orange
     }
     Text {
+        id: noticeText
         objectName: "recordingNoticeText"
         Layout.fillWidth: true
         text: notice.viewModel.recordingNotice
