@@ -1,4 +1,6 @@
+#include "DecodedAudio.h"
 #include "ProgramUnderTest.h"
+#include "SmallDisk.h"
 #include "SoundServer.h"
 #include "SpeechPlayer.h"
 #include "TestTranslationServer.h"
@@ -126,6 +128,80 @@ private slots:
         QCOMPARE(transcript.first().toObject().value("speaker").toString(), "Speaker 3");
         program.signal(SIGTERM);
         QVERIFY(program.waitForExit());
+    }
+
+    // The recordings folder on a small disk that fills mid-recording: the
+    // stream to the server goes on, nothing is reported saved that is not,
+    // quitting exits 0 with the journal kept, and once space is back the next
+    // start lists the recording with its transcript, playable up to the fill.
+    void diskFillsWhileRecording()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        test::ProgramUnderTest program;
+        test::TestTranslationServer server;
+        test::SmallDisk disk(program.recordingsFolder(), "size=400k,nr_inodes=64");
+        TOLVARAN_REQUIRE_MOUNTED(disk);
+        QVERIFY(disk.fillLeaving("filler", 32 * 1024));
+        QVERIFY(program.writeSettings({{"serverURL", server.url()}, {"autoStartListening", true}}));
+        const QString speech = test::makeSpeech(program.home.path(), "speech", "Hello world, the disk fills up now.");
+        QVERIFY(!speech.isEmpty());
+        QVERIFY(program.start());
+        const QByteArray& output = program.output;
+        QVERIFY2(QTest::qWaitFor([&] { return output.contains("startRecording: service returned true"); }, 20000),
+            output.constData());
+        QVERIFY(output.contains("Recording notice: Little space left"));
+        server.sendText("{\"type\":\"result\",\"tokens\":[{\"text\":\"Hello world\",\"is_final\":true,"
+                        "\"speaker\":\"1\",\"translation_status\":\"original\",\"language\":\"en\"}],"
+                        "\"original\":\"Hello world\",\"translation\":\"Hola mundo\"}");
+        QVERIFY(QTest::qWaitFor([&] { return output.contains("Result: original='Hello world'"); }, 10000));
+        // No inode is left for a description: it cannot be written when the
+        // recording ends.
+        QVERIFY(disk.useUpInodes("inode") > 0);
+
+        QVERIFY(test::playInto(test::speakerSink, speech));
+        QVERIFY2(QTest::qWaitFor([&] { return output.contains("Failed to write audio"); }, 90000), output.constData());
+        QVERIFY2(QTest::qWaitFor([&] { return output.contains("Recording notice: The disk is full"); }, 10000),
+            output.constData());
+        const qsizetype framesAtFull = server.connections().first().binaryFrames.size();
+        QVERIFY2(QTest::qWaitFor(
+                     [&] { return server.connections().first().binaryFrames.size() > framesAtFull + 20; }, 10000),
+            output.constData());
+        QCOMPARE(server.connections().size(), 1);
+        QVERIFY(server.connections().first().isOpen);
+
+        program.signal(SIGTERM);
+        QVERIFY2(program.waitForExit(), output.constData());
+        QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.process.exitCode(), 0);
+        QVERIFY2(!output.contains("Recording saved:"), output.constData());
+        QVERIFY2(!output.contains("Saved recording JSON"), output.constData());
+        QCOMPARE(program.savedRecordings().descriptions, QStringList());
+        QCOMPARE(QDir(program.recordingsFolder() + "/.inprogress").entryList({"*.jsonl"}, QDir::Files).size(), 1);
+
+        QVERIFY(QFile::remove(program.recordingsFolder() + "/filler"));
+        for (const QString& name : QDir(program.recordingsFolder()).entryList({"inode*"}, QDir::Files))
+            QVERIFY(QFile::remove(program.recordingsFolder() + "/" + name));
+        program.output.clear();
+        QVERIFY(program.writeSettings({{"serverURL", server.url()}}));
+        QVERIFY(program.start());
+        QVERIFY2(QTest::qWaitFor([&] { return output.contains("Saving a recording left unsaved"); }, 20000),
+            output.constData());
+        const auto saved = program.savedRecordings();
+        QCOMPARE(saved.descriptions.size(), 1);
+        QVERIFY(saved.isFirstDescriptionRead);
+        const QJsonObject& entry = saved.firstDescription;
+        const QJsonArray transcript = entry.value("transcript").toArray();
+        QCOMPARE(transcript.size(), 1);
+        QCOMPARE(transcript.first().toObject().value("translatedText").toString(), "Hola mundo");
+        const test::DecodedAudio audio
+            = test::DecodedAudio::of(program.recordingsFolder() + "/" + entry.value("audioFileName").toString());
+        QVERIFY2(audio.ok, qPrintable(audio.error));
+        const double duration = entry.value("duration").toDouble();
+        QVERIFY2(audio.duration() > 1.0 && std::abs(audio.duration() - duration) < 0.1,
+            qPrintable(QStringLiteral("%1 / %2").arg(audio.duration()).arg(duration)));
+        program.signal(SIGTERM);
+        QVERIFY(program.waitForExit());
+        QCOMPARE(program.process.exitCode(), 0);
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeAudioCapture.h"
+#include "SmallDisk.h"
 #include "TestTranslationServer.h"
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingEntry.h"
@@ -19,6 +20,7 @@
 #include <QUuid>
 
 #include <memory>
+#include <unistd.h>
 
 namespace tolvaran::test {
 
@@ -55,6 +57,7 @@ public:
     {
         m_viewModel.reset();
         m_settings.reset();
+        m_readOnlyDisk.reset();
         m_dir = std::make_unique<QTemporaryDir>();
         m_server = std::make_unique<TestTranslationServer>();
         const QString folder = m_dir->filePath(QStringLiteral("Recordings"));
@@ -76,6 +79,21 @@ public:
     }
 
     Q_INVOKABLE void setPermission(bool permission) { m_capture->permission = permission; }
+
+    // Makes the recordings folder read-only for real: a read-only mount for
+    // root (who may write anywhere else), the folder's mode otherwise. Gives
+    // the reason when it cannot.
+    Q_INVOKABLE QString makeRecordingsFolderReadOnly()
+    {
+        const QString folder = m_dir->filePath(QStringLiteral("Recordings"));
+        if (::geteuid() != 0)
+            return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner) ? QString()
+                                                                                     : QStringLiteral("chmod failed");
+        m_readOnlyDisk = std::make_unique<SmallDisk>(folder, "size=64k", true);
+        return m_readOnlyDisk->isMounted() ? QString() : m_readOnlyDisk->error();
+    }
+
+    Q_INVOKABLE bool isCI() const { return qEnvironmentVariable("CI") == QLatin1String("true"); }
 
     Q_INVOKABLE void setMicPermission(bool permission) { m_capture->micPermission = permission; }
 
@@ -151,6 +169,8 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    // Declared after m_dir: unmounted before the folder goes.
+    std::unique_ptr<SmallDisk> m_readOnlyDisk;
     std::unique_ptr<TestTranslationServer> m_server;
     std::unique_ptr<AppSettings> m_settings;
     FakeAudioCapture* m_capture = nullptr;

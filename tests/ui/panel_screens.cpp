@@ -123,6 +123,12 @@ int main(int argc, char* argv[])
                 listening(f);
                 f.viewModel().startRecording();
             }},
+        {"recording-notice", true, 3,
+            [&](PanelFixture& f) {
+                f.makeRecordingsFolderReadOnly();
+                listening(f);
+                f.viewModel().startRecording();
+            }},
         {"room", true, 2,
             [](PanelFixture& f) {
                 f.viewModel().setIsRoomMode(true);

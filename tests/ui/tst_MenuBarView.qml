@@ -152,6 +152,28 @@ Item {
             compare(item("listeningButton").text, "Start Listening")
         }
 
+        function test_readOnlyRecordingsFolderIsTold() {
+            open(true, 0)
+            const reason = fixture.makeRecordingsFolderReadOnly()
+            if (reason !== "") {
+                if (fixture.isCI())
+                    fail("CI needs a read-only folder: " + reason)
+                skip("Cannot make a read-only folder: " + reason)
+            }
+            verify(!shown("recordingNotice"))
+            mouseClick(item("listeningButton"))
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            mouseClick(item("recordButton"))
+            tryCompare(item("recordingNoticeText"), "text", "The recordings folder is read-only", 5000)
+            verify(shown("recordingNotice"))
+            compare(item("recordButton").text, "Record Session")
+            compare(panel.model.stateName, "listening")
+            mouseClick(item("dismissRecordingNoticeButton"))
+            verify(!shown("recordingNotice"))
+            mouseClick(item("listeningButton"))
+            tryCompare(panel.model, "stateName", "disconnected", 5000)
+        }
+
         function test_sevenRecordingsShowFiveRows() {
             open(true, 7)
             verify(!shown("noRecordings"))

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <pthread.h>
 #include <unistd.h>
 #include <vector>
@@ -99,6 +100,10 @@ struct AudioRecordingService::Encoder
     // Resampled audio not yet a whole frame.
     std::vector<int16_t> pending;
     int64_t nextPts = 0;
+    // The file's length after the last write that reached the disk whole:
+    // packets are flushed one by one, so this is where its last complete
+    // fragment (or the header) ends.
+    int64_t wholeBytes = 0;
     // Once writing failed (a full disk), nothing more is accepted.
     bool hasFailed = false;
     QString failure;
@@ -190,6 +195,10 @@ std::unique_ptr<AudioRecordingService::Encoder> AudioRecordingService::Encoder::
     std::unique_ptr<AVDictionary, DictionaryDeleter> unused(options);
     if (result < 0)
         return failAt(Stage::header, avErrorText(result));
+    avio_flush(encoder->format->pb);
+    if (encoder->format->pb->error < 0)
+        return failAt(Stage::header, avErrorText(encoder->format->pb->error));
+    encoder->wholeBytes = avio_tell(encoder->format->pb);
     return encoder;
 }
 
@@ -250,6 +259,9 @@ bool AudioRecordingService::Encoder::encode(const int16_t* frame)
     av_packet_unref(packet.get());
     if (result < 0)
         return fail(result);
+    if (format->pb->error < 0)
+        return fail(format->pb->error);
+    wholeBytes = avio_tell(format->pb);
     return true;
 }
 
@@ -290,6 +302,8 @@ struct AudioRecordingService::Recording
     std::unique_ptr<Encoder> encoder;
     QString path;
     qint64 writtenFrames = 0;
+    // Frames taken before writing failed; all of them when it never did.
+    qint64 failedAtFrame = std::numeric_limits<qint64>::max();
     bool hasLoggedDrop = false;
 };
 
@@ -298,8 +312,39 @@ struct AudioRecordingService::Job
     std::shared_ptr<Recording> recording;
     QByteArray pcm;
     bool isFinish = false;
-    Completion completion;
+    OutcomeCompletion completion;
 };
+
+AudioRecordingService::Outcome AudioRecordingService::finishFile(Recording& recording)
+{
+    double duration = double(recording.writtenFrames) / double(inputSampleRate);
+    const bool finished = recording.encoder->finish();
+    const QString failure = recording.encoder->failure;
+    const int64_t wholeBytes = recording.encoder->wholeBytes;
+    // Closing writes out what is still buffered; only after it can the
+    // file be cut back to its last whole fragment.
+    recording.encoder.reset();
+    if (finished) {
+        qCInfo(lcAudioRecording, "Recording saved: %s, duration: %.1fs", qUtf8Printable(recording.path), duration);
+        return {QUrl::fromLocalFile(recording.path), duration, true, {}};
+    }
+    const QString reason = failure.isEmpty() ? QStringLiteral("unknown") : failure;
+    qCCritical(lcAudioRecording, "Recording failed: %s", qUtf8Printable(reason));
+    if (recording.writtenFrames > 0 && wholeBytes > 0) {
+        // The fragments written before the failure still play, and are the
+        // only copy of the call: kept, without the torn end.
+        if (::truncate(QFile::encodeName(recording.path).constData(), off_t(wholeBytes)) != 0) {
+            qCCritical(lcAudioRecording, "Cannot cut %s back to its last whole fragment: %s",
+                qUtf8Printable(recording.path), std::strerror(errno));
+        }
+        duration = std::min(duration, double(recording.failedAtFrame) / double(inputSampleRate));
+        qCInfo(lcAudioRecording, "Recording kept in part: %s, about %.1fs written before the failure",
+            qUtf8Printable(recording.path), duration);
+        return {QUrl::fromLocalFile(recording.path), duration, false, reason};
+    }
+    QFile::remove(recording.path);
+    return {std::nullopt, 0, false, reason};
+}
 
 AudioRecordingService::AudioRecordingService()
     : AudioRecordingService(QDir::tempPath())
@@ -418,13 +463,23 @@ void AudioRecordingService::wakeWorker(std::unique_lock<std::mutex>& guard)
 
 void AudioRecordingService::stopRecording(Completion completion)
 {
+    finishRecording([completion = std::move(completion)](const Outcome& outcome) {
+        if (completion)
+            completion(outcome.file, outcome.duration);
+    });
+}
+
+void AudioRecordingService::finishRecording(OutcomeCompletion completion)
+{
     std::unique_lock guard(m_lock);
     if (!m_isRecording) {
         guard.unlock();
         if (completion)
-            completion(std::nullopt, 0);
+            completion(Outcome{});
         return;
     }
+    if (!completion)
+        completion = [](const Outcome&) {};
     m_isRecording = false;
     // The finish is queued behind the recording's last chunks, never dropped.
     m_queue.push_back({std::move(m_recording), {}, true, std::move(completion)});
@@ -466,36 +521,15 @@ void AudioRecordingService::runWorker()
                     } else if (recording.encoder->hasFailed) {
                         qCCritical(
                             lcAudioRecording, "Failed to write audio: %s", qUtf8Printable(recording.encoder->failure));
+                        recording.failedAtFrame = recording.writtenFrames;
+                        if (onWriteFailed)
+                            onWriteFailed(recording.path, recording.encoder->failure);
                     } else {
                         qCCritical(lcAudioRecording, "Failed to create sample buffer: %d", -1);
                     }
                 }
             } else {
-                const double duration = double(recording.writtenFrames) / double(inputSampleRate);
-                const bool finished = recording.encoder->finish();
-                const QString failure = recording.encoder->failure;
-                recording.encoder.reset();
-                if (finished) {
-                    qCInfo(lcAudioRecording, "Recording saved: %s, duration: %.1fs", qUtf8Printable(recording.path),
-                        duration);
-                    if (job.completion)
-                        job.completion(QUrl::fromLocalFile(recording.path), duration);
-                } else if (recording.writtenFrames > 0) {
-                    // Writing stopped part way (a full disk, a failed last flush
-                    // or close): the fragments written so far still play, and
-                    // are the only copy of the call.
-                    qCCritical(lcAudioRecording, "Recording failed: %s", qUtf8Printable(failure));
-                    qCInfo(lcAudioRecording, "Recording saved: %s, duration: %.1fs", qUtf8Printable(recording.path),
-                        duration);
-                    if (job.completion)
-                        job.completion(QUrl::fromLocalFile(recording.path), duration);
-                } else {
-                    qCCritical(lcAudioRecording, "Recording failed: %s",
-                        failure.isEmpty() ? "unknown" : qUtf8Printable(failure));
-                    QFile::remove(recording.path);
-                    if (job.completion)
-                        job.completion(std::nullopt, 0);
-                }
+                job.completion(finishFile(recording));
             }
             job = Job();
             guard.lock();

@@ -29,6 +29,19 @@ public:
     // length in seconds.
     using Completion = std::function<void(std::optional<QUrl> file, double duration)>;
 
+    // How a recording ended. A file whose writing failed part way (a full
+    // disk) is kept when it holds audio: it ends at its last whole fragment
+    // and plays up to there.
+    struct Outcome
+    {
+        std::optional<QUrl> file;
+        double duration = 0;
+        bool isComplete = false;
+        QString failure;
+    };
+
+    using OutcomeCompletion = std::function<void(const Outcome& outcome)>;
+
     static constexpr int inputSampleRate = 16000;
     static constexpr int outputSampleRate = 44100;
     static constexpr int outputBitRate = 64000;
@@ -57,6 +70,13 @@ public:
     // recording, otherwise on the worker thread once the file is finished.
     // Recording may start again at once.
     void stopRecording(Completion completion);
+    // The same, telling a file kept in part from a finished one.
+    void finishRecording(OutcomeCompletion completion);
+
+    // Called once per recording, on the worker thread, when its file cannot
+    // be written any more (the disk is full). The recording goes on taking
+    // chunks and dropping them until it is stopped. Set before recording.
+    std::function<void(const QString& filePath, const QString& reason)> onWriteFailed;
 
     bool isRecording() const;
     std::optional<QDateTime> recordingStartDate() const;
@@ -68,6 +88,7 @@ private:
     struct Recording;
     struct Job;
 
+    static Outcome finishFile(Recording& recording);
     void runWorker();
     void wakeWorker(std::unique_lock<std::mutex>& guard);
 

@@ -12,11 +12,48 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QStorageInfo>
 #include <QtConcurrent>
+
+#include <cerrno>
+#include <unistd.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcViewModel)
 
 namespace tolvaran {
+
+namespace {
+
+const QString readOnlyNotice = QStringLiteral("The recordings folder is read-only");
+const QString diskFullNotice = QStringLiteral("The disk is full");
+const QString cannotStartNotice = QStringLiteral("The recording could not start");
+const QString interruptedNotice = QStringLiteral("The disk is full: the recording stopped, listening goes on");
+const QString writeFailedNotice = QStringLiteral("The recording stopped: its file could not be written");
+const QString savedInPartNotice = QStringLiteral("The disk filled up: the recording was saved only in part");
+const QString savedInPartListeningNotice
+    = QStringLiteral("The disk is full: the recording was saved only in part, listening goes on");
+const QString waitingForSpaceNotice = QStringLiteral("The disk is full: the recording is saved when space is free");
+const QString lowSpaceNotice = QStringLiteral("Little space left: less than ten minutes of recording");
+
+// The nearest folder that exists on the way up, to ask about its file system.
+QString existingAncestor(QString path)
+{
+    while (!QFileInfo::exists(path)) {
+        const QString parent = QFileInfo(path).absolutePath();
+        if (parent == path)
+            break;
+        path = parent;
+    }
+    return path;
+}
+
+qint64 freeBytes(const QString& folder)
+{
+    const QStorageInfo storage(existingAncestor(folder));
+    return storage.isValid() ? storage.bytesAvailable() : -1;
+}
+
+} // namespace
 
 RecordingController::RecordingController(const QUrl& customFolder, QObject* parent)
     : QObject(parent)
@@ -24,6 +61,24 @@ RecordingController::RecordingController(const QUrl& customFolder, QObject* pare
     , m_store(std::make_unique<RecordingStore>(customFolder, RecordingStore::Loading::inBackground))
 {
     connect(m_store.get(), &RecordingStore::recordingsChanged, this, &RecordingController::refreshList);
+    // Free space is not announced: it is looked at now and then while a
+    // recording waits for it.
+    m_retryTimer.setInterval(2000);
+    connect(&m_retryTimer, &QTimer::timeout, this, &RecordingController::retryUnsaved);
+    // The worker thread ends inside m_recorder's destructor, before this
+    // object goes; a call still queued then is dropped with it.
+    m_recorder->onWriteFailed = [this](const QString& filePath, const QString& reason) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, filePath, reason] {
+                if (!m_journal || m_journal->audioPath() != filePath)
+                    return;
+                const bool isFull = reason.contains(QLatin1String("No space")) || freeBytes(filePath) < minFreeBytes;
+                setNotice(isFull ? interruptedNotice : writeFailedNotice);
+                emit recordingInterrupted();
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 RecordingController::~RecordingController()
@@ -34,10 +89,12 @@ RecordingController::~RecordingController()
     }
     // Waits until every stopped recording's file is finished; those whose
     // save has not come back to this thread yet are saved here with it.
+    m_isClosing = true;
     m_recorder.reset();
     const QString folder = m_store->activeDirectory();
+    // What still cannot be written keeps its journal for the next start.
     saveLeftovers(
-        RecordingJournal::collectLeftovers(folder, QDateTime::currentDateTimeUtc().addDays(1), audioFileDuration));
+        RecordingJournal::collectLeftovers(folder, QDateTime::currentDateTimeUtc().addDays(1), audioFileDuration), {});
 }
 
 bool RecordingController::start(const QString& language)
@@ -45,11 +102,18 @@ bool RecordingController::start(const QString& language)
     if (m_journal)
         return false;
     m_store->ensureDirectory();
+    const QString folder = m_store->activeDirectory();
     QString error;
-    std::optional<RecordingJournal> journal
-        = RecordingJournal::create(m_store->activeDirectory(), randomUuid(), recordingDateNow(), language, &error);
+    std::optional<RecordingJournal> journal;
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+        error = QStringLiteral("%1: %2").arg(folder, qt_error_string(errno));
+    else if (const qint64 available = freeBytes(folder); available >= 0 && available < minFreeBytes)
+        error = QStringLiteral("only %1 bytes free in %2").arg(available).arg(folder);
+    else
+        journal = RecordingJournal::create(folder, randomUuid(), recordingDateNow(), language, &error);
     if (!journal) {
         qCCritical(lcViewModel, "startRecording: cannot create the recording's files: %s", qUtf8Printable(error));
+        setNotice(startFailureNotice());
         return false;
     }
     const bool ok = m_recorder->startRecording(journal->audioPath());
@@ -57,13 +121,44 @@ bool RecordingController::start(const QString& language)
     if (!ok) {
         QFile::remove(journal->audioPath());
         QFile::remove(journal->journalPath());
+        setNotice(startFailureNotice());
         return false;
     }
     m_journal = std::move(journal);
     m_transcript.clear();
     m_startDate = m_recorder->recordingStartDate().value_or(QDateTime::currentDateTimeUtc());
     emit isRecordingChanged();
+
+    const qint64 available = freeBytes(folder);
+    if (available >= 0 && available < lowSpaceBytes && !m_hasWarnedLowSpace) {
+        m_hasWarnedLowSpace = true;
+        qCWarning(lcViewModel, "startRecording: %lld bytes free, less than ten minutes of audio", available);
+        setNotice(lowSpaceNotice);
+    } else if (m_unsaved.isEmpty()) {
+        setNotice({});
+    }
     return true;
+}
+
+QString RecordingController::startFailureNotice() const
+{
+    const QString folder = existingAncestor(m_store->activeDirectory());
+    const QStorageInfo storage(folder);
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0 || (storage.isValid() && storage.isReadOnly()))
+        return readOnlyNotice;
+    if (storage.isValid() && storage.bytesAvailable() < minFreeBytes)
+        return diskFullNotice;
+    return cannotStartNotice;
+}
+
+void RecordingController::setNotice(const QString& notice)
+{
+    if (m_isClosing || notice == m_notice)
+        return;
+    m_notice = notice;
+    if (!notice.isEmpty())
+        qCInfo(lcViewModel, "Recording notice: %s", qUtf8Printable(notice));
+    emit noticeChanged();
 }
 
 void RecordingController::addLine(
@@ -102,50 +197,125 @@ void RecordingController::stop(const QString& language)
     ++m_pendingSaves;
     emit pendingSavesChanged();
     // The completion runs on the recorder's own thread: the file is moved
-    // there, and only the save comes back to this thread. Until the save,
-    // the journal stays, so a start-up after a crash still finds it.
+    // there, and only the save comes back to this thread. Until the
+    // description is on disk, the journal stays, so a later start still
+    // finds the recording.
     QPointer<RecordingController> self(this);
-    m_recorder->stopRecording([self, folder, language, transcript, journalPath](
-                                  std::optional<QUrl> file, double duration) {
-        std::optional<RecordingEntry> entry;
-        if (!file) {
-            qCCritical(lcViewModel, "stopRecording: no file URL returned");
-        } else {
-            const QString path = file->toLocalFile();
-            qCInfo(lcViewModel, "stopRecording: temp file at %s, duration=%.1fs", qUtf8Printable(path), duration);
-            QString error;
-            if (const auto name = RecordingStore::moveIntoDirectory(path, folder, &error)) {
-                qCInfo(lcViewModel, "stopRecording: moved to %s", qUtf8Printable(folder + QLatin1Char('/') + *name));
-                RecordingJournal::appendPublishedAudio(journalPath, *name);
-                entry = RecordingEntry{randomUuid(), recordingDateNow(), duration, language, *name, transcript};
+    m_recorder->finishRecording(
+        [self, folder, language, transcript, journalPath](const AudioRecordingService::Outcome& outcome) {
+            std::optional<Unsaved> unsaved;
+            if (!outcome.file) {
+                qCCritical(lcViewModel, "stopRecording: no file URL returned");
             } else {
-                qCCritical(lcViewModel, "stopRecording: failed to move file: %s", qUtf8Printable(error));
-            }
-        }
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, entry, journalPath] {
-                if (!self) {
-                    qCCritical(lcViewModel, "stopRecording: self was deallocated");
-                    return;
+                const QString path = outcome.file->toLocalFile();
+                qCInfo(lcViewModel, "stopRecording: temp file at %s, duration=%.1fs", qUtf8Printable(path),
+                    outcome.duration);
+                QString error;
+                if (const auto name = RecordingStore::moveIntoDirectory(path, folder, &error)) {
+                    const QString moved = QDir(folder).filePath(*name);
+                    qCInfo(lcViewModel, "stopRecording: moved to %s", qUtf8Printable(moved));
+                    if (!RecordingJournal::appendPublishedAudio(journalPath, *name))
+                        qCWarning(lcViewModel, "stopRecording: cannot note the moved audio in %s",
+                            qUtf8Printable(journalPath));
+                    double duration = outcome.duration;
+                    if (!outcome.isComplete) {
+                        // What plays is what was kept.
+                        duration = audioFileDuration(moved);
+                        qCWarning(lcViewModel, "stopRecording: saved only in part (%s): %.1fs of audio",
+                            qUtf8Printable(outcome.failure), duration);
+                    }
+                    unsaved = Unsaved{journalPath, folder,
+                        RecordingEntry{randomUuid(), recordingDateNow(), duration, language, *name, transcript},
+                        !outcome.isComplete};
+                } else {
+                    qCCritical(lcViewModel, "stopRecording: failed to move file: %s", qUtf8Printable(error));
                 }
-                self->finishSave(journalPath, entry);
-            },
-            Qt::QueuedConnection);
-    });
+            }
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [self, unsaved] {
+                    if (!self) {
+                        qCCritical(lcViewModel, "stopRecording: self was deallocated");
+                        return;
+                    }
+                    self->finishSave(unsaved);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
-void RecordingController::finishSave(const QString& journalPath, const std::optional<RecordingEntry>& entry)
+void RecordingController::finishSave(const std::optional<Unsaved>& unsaved)
 {
-    if (entry) {
+    if (unsaved) {
         qCInfo(lcViewModel, "stopRecording: saving entry and refreshing list");
-        m_store->save(*entry);
-        QFile::remove(journalPath);
-        refreshList();
-        qCInfo(lcViewModel, "stopRecording: recordings count = %lld", qint64(recordings().size()));
+        if (trySave(*unsaved)) {
+            refreshList();
+            qCInfo(lcViewModel, "stopRecording: recordings count = %lld", qint64(recordings().size()));
+            if (unsaved->isPartial)
+                setNotice(m_notice == interruptedNotice ? savedInPartListeningNotice : savedInPartNotice);
+        } else {
+            qCCritical(lcViewModel,
+                "stopRecording: the description of %s could not be written; its journal is kept until it is",
+                qUtf8Printable(unsaved->entry.audioFileName));
+            keepUnsaved(*unsaved);
+        }
     }
     --m_pendingSaves;
     emit pendingSavesChanged();
+}
+
+bool RecordingController::trySave(const Unsaved& unsaved)
+{
+    // A folder chosen meanwhile is not this recording's: it waits for the
+    // next start in its own folder.
+    if (unsaved.folder != m_store->activeDirectory() || !m_store->save(unsaved.entry))
+        return false;
+    if (!unsaved.journalPath.isEmpty() && QFileInfo::exists(unsaved.journalPath) && !QFile::remove(unsaved.journalPath))
+        qCWarning(lcViewModel, "Cannot remove the journal %s", qUtf8Printable(unsaved.journalPath));
+    return true;
+}
+
+void RecordingController::keepUnsaved(const Unsaved& unsaved)
+{
+    if (m_isClosing)
+        return;
+    m_unsaved.append(unsaved);
+    m_bytesAtFailedRetry = freeBytes(unsaved.folder);
+    if (m_notice != interruptedNotice)
+        setNotice(waitingForSpaceNotice);
+    m_retryTimer.start();
+}
+
+void RecordingController::retryUnsaved()
+{
+    if (m_unsaved.isEmpty()) {
+        m_retryTimer.stop();
+        return;
+    }
+    const qint64 available = freeBytes(m_store->activeDirectory());
+    if (available == m_bytesAtFailedRetry)
+        return; // nothing changed since the last try
+    bool wasPartial = false;
+    for (auto it = m_unsaved.begin(); it != m_unsaved.end();) {
+        if (trySave(*it)) {
+            qCInfo(lcViewModel, "Saved a recording that waited for space: %s", qUtf8Printable(it->entry.audioFileName));
+            wasPartial = wasPartial || it->isPartial;
+            it = m_unsaved.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    refreshList();
+    if (!m_unsaved.isEmpty()) {
+        m_bytesAtFailedRetry = freeBytes(m_store->activeDirectory());
+        return;
+    }
+    m_retryTimer.stop();
+    m_bytesAtFailedRetry = -1;
+    if (wasPartial)
+        setNotice(savedInPartNotice);
+    else if (m_notice == waitingForSpaceNotice || m_notice == interruptedNotice)
+        setNotice({});
 }
 
 void RecordingController::remove(const RecordingEntry& entry)
@@ -160,30 +330,56 @@ QCoro::Task<> RecordingController::adoptLeftovers()
     const QString folder = m_store->activeDirectory();
     // Journals this run writes are newer than this moment.
     const QDateTime startedBefore = QDateTime::currentDateTimeUtc();
+    using Found = std::pair<QList<RecordingJournal::Leftover>, QList<RecordingEntry>>;
     // Kept in a variable: g++ 12 destroys temporaries of a co_await
     // expression twice.
-    QFuture<QList<RecordingJournal::Leftover>> collected = QtConcurrent::run([folder, startedBefore] {
-        return RecordingJournal::collectLeftovers(folder, startedBefore, audioFileDuration);
+    QFuture<Found> collected = QtConcurrent::run([folder, startedBefore] {
+        QList<RecordingJournal::Leftover> leftovers
+            = RecordingJournal::collectLeftovers(folder, startedBefore, audioFileDuration);
+        return Found{std::move(leftovers), RecordingStore::recoverBrokenDescriptions(folder, audioFileDuration)};
     });
-    const QList<RecordingJournal::Leftover> leftovers = co_await collected;
+    const Found found = co_await collected;
     if (self)
-        self->saveLeftovers(leftovers);
+        self->saveLeftovers(found.first, found.second);
 }
 
-void RecordingController::saveLeftovers(const QList<RecordingJournal::Leftover>& leftovers)
+void RecordingController::saveLeftovers(
+    const QList<RecordingJournal::Leftover>& leftovers, const QList<RecordingEntry>& rebuilt)
 {
+    const QString folder = m_store->activeDirectory();
     for (const RecordingJournal::Leftover& leftover : leftovers) {
-        // Saved before the run ended, but the journal was not removed yet.
-        const QString description
-            = QDir(m_store->activeDirectory()).filePath(jsonFileName(leftover.entry.audioFileName));
-        if (!QFileInfo::exists(description)) {
-            qCInfo(lcViewModel, "Saving a recording left unsaved: %s (%lld transcript lines)",
-                qUtf8Printable(leftover.entry.audioFileName), qint64(leftover.entry.transcript.size()));
-            m_store->save(leftover.entry);
+        switch (RecordingStore::descriptionOf(folder, leftover.entry.audioFileName)) {
+        case RecordingStore::Description::valid:
+            // Saved before the run ended, but the journal was not removed yet.
+            QFile::remove(leftover.journalPath);
+            continue;
+        case RecordingStore::Description::unreadable:
+            qCWarning(lcViewModel, "Not saving %s over a description that cannot be read",
+                qUtf8Printable(leftover.entry.audioFileName));
+            continue;
+        case RecordingStore::Description::broken:
+            // Written in part by a run that ran out of space: the journal
+            // knows better, and the broken file is kept aside.
+            if (!RecordingStore::setDescriptionAside(folder, leftover.entry.audioFileName))
+                continue;
+            break;
+        case RecordingStore::Description::missing:
+            break;
         }
-        QFile::remove(leftover.journalPath);
+        qCInfo(lcViewModel, "Saving a recording left unsaved: %s (%lld transcript lines)",
+            qUtf8Printable(leftover.entry.audioFileName), qint64(leftover.entry.transcript.size()));
+        const Unsaved unsaved{leftover.journalPath, folder, leftover.entry, false};
+        if (!trySave(unsaved))
+            keepUnsaved(unsaved);
     }
-    if (!leftovers.isEmpty())
+    for (const RecordingEntry& entry : rebuilt) {
+        qCInfo(lcViewModel, "Listing %s with a description rebuilt from its audio (%.1fs)",
+            qUtf8Printable(entry.audioFileName), entry.duration);
+        const Unsaved unsaved{QString(), folder, entry, false};
+        if (!trySave(unsaved))
+            keepUnsaved(unsaved);
+    }
+    if (!leftovers.isEmpty() || !rebuilt.isEmpty())
         refreshList();
 }
 

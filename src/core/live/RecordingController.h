@@ -6,6 +6,7 @@
 
 #include <QCoroTask>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -43,6 +44,22 @@ public:
     // Stopped recordings whose file is not yet moved into place and saved.
     int pendingSaves() const { return m_pendingSaves; }
 
+    // Recordings whose description could not be written (a full disk): their
+    // journals stay, and they are saved as soon as the folder takes them.
+    int unsavedCount() const { return int(m_unsaved.size()); }
+
+    // What the user should know about recording: why one could not start,
+    // that the disk filled while recording, that one was saved only in part,
+    // that little space is left. Empty when there is nothing to tell.
+    const QString& notice() const { return m_notice; }
+
+    void dismissNotice() { setNotice({}); }
+
+    // Free space below which a recording does not start, and below which a
+    // start warns (about ten minutes of audio, with room for the container).
+    static constexpr qint64 minFreeBytes = 16 * 1024;
+    static constexpr qint64 lowSpaceBytes = 600 * (64000 / 8) * 11 / 10;
+
     // False when the recorder or the files cannot start (logged).
     bool start(const QString& language);
     void stop(const QString& language);
@@ -59,12 +76,31 @@ public:
 
 signals:
     void isRecordingChanged();
+    void noticeChanged();
+    // The running recording's file cannot be written any more; the owner
+    // stops the recording, and listening goes on.
+    void recordingInterrupted();
     void recordingsChanged();
     void pendingSavesChanged();
 
 private:
-    void finishSave(const QString& journalPath, const std::optional<RecordingEntry>& entry);
-    void saveLeftovers(const QList<RecordingJournal::Leftover>& leftovers);
+    struct Unsaved
+    {
+        QString journalPath; // empty for a description rebuilt from its audio
+        QString folder;
+        RecordingEntry entry;
+        bool isPartial = false;
+    };
+
+    void finishSave(const std::optional<Unsaved>& unsaved);
+    void saveLeftovers(const QList<RecordingJournal::Leftover>& leftovers, const QList<RecordingEntry>& rebuilt);
+    // Writes the description and, once it is on disk, drops the journal.
+    bool trySave(const Unsaved& unsaved);
+    // Keeps the recording (and its journal) for a later try.
+    void keepUnsaved(const Unsaved& unsaved);
+    void retryUnsaved();
+    QString startFailureNotice() const;
+    void setNotice(const QString& notice);
     void refreshList();
 
     std::unique_ptr<AudioRecordingService> m_recorder;
@@ -75,6 +111,14 @@ private:
     QDateTime m_startDate;
     QList<TimedTranscriptLine> m_transcript;
     int m_pendingSaves = 0;
+    QList<Unsaved> m_unsaved;
+    // Free bytes when a retry last failed: the next one waits for a change.
+    qint64 m_bytesAtFailedRetry = -1;
+    QTimer m_retryTimer;
+    QString m_notice;
+    bool m_hasWarnedLowSpace = false;
+    // Set in the destructor: nothing is told any more.
+    bool m_isClosing = false;
 };
 
 } // namespace tolvaran

@@ -109,6 +109,10 @@ void TranslationViewModel::forwardSignals()
     connect(
         m_recording.get(), &RecordingController::isRecordingChanged, this, &TranslationViewModel::isRecordingChanged);
     connect(m_recording.get(), &RecordingController::recordingsChanged, this, &TranslationViewModel::recordingsChanged);
+    connect(
+        m_recording.get(), &RecordingController::noticeChanged, this, &TranslationViewModel::recordingNoticeChanged);
+    // A recording whose file cannot be written ends there; listening goes on.
+    connect(m_recording.get(), &RecordingController::recordingInterrupted, this, &TranslationViewModel::stopRecording);
     connect(m_recording.get(), &RecordingController::pendingSavesChanged, this,
         &TranslationViewModel::pendingRecordingSavesChanged);
     connect(m_room.get(), &RoomState::isRoomModeChanged, this, &TranslationViewModel::isRoomModeChanged);

@@ -61,6 +61,8 @@ class TranslationViewModel : public QObject
     Q_PROPERTY(bool isMicEnabled READ isMicEnabled WRITE setIsMicEnabled NOTIFY isMicEnabledChanged)
     Q_PROPERTY(bool hasMicPermission READ hasMicPermission NOTIFY hasMicPermissionChanged)
     Q_PROPERTY(bool isRecording READ isRecording NOTIFY isRecordingChanged)
+    // What the panel tells about recording in plain words; empty for nothing.
+    Q_PROPERTY(QString recordingNotice READ recordingNotice NOTIFY recordingNoticeChanged)
     Q_PROPERTY(bool isRoomMode READ isRoomMode WRITE setIsRoomMode NOTIFY isRoomModeChanged)
     Q_PROPERTY(qint64 roomSubscriberCount READ roomSubscriberCount NOTIFY roomSubscriberCountChanged)
     Q_PROPERTY(QString roomShareURL READ roomShareURLText NOTIFY roomShareURLChanged)
@@ -110,6 +112,9 @@ public:
     void deleteRecording(const RecordingEntry& entry);
     void openRecording(const RecordingEntry& entry);
     Q_INVOKABLE void closePlayback();
+
+    Q_INVOKABLE void dismissRecordingNotice() { m_recording->dismissNotice(); }
+
     QUrl audioURL(const RecordingEntry& entry) const;
 
     // Stopped recordings whose file is not yet moved into place and saved.
@@ -180,6 +185,8 @@ public:
 
     bool isRecording() const { return m_recording->isRecording(); }
 
+    const QString& recordingNotice() const { return m_recording->notice(); }
+
     const QList<RecordingEntry>& recordings() const { return m_recording->recordings(); }
 
     const std::optional<RecordingEntry>& playbackRecording() const { return m_playbackRecording; }
@@ -220,6 +227,7 @@ signals:
     void hasMicPermissionChanged();
     void selectedMicDeviceUIDChanged();
     void isRecordingChanged();
+    void recordingNoticeChanged();
     void recordingsChanged();
     void playbackRecordingChanged();
     void roomIdChanged();

@@ -20,7 +20,6 @@ namespace {
 using namespace std::chrono;
 
 const QString inProgressName = QStringLiteral(".inprogress");
-const QString journalSuffix = QStringLiteral(".jsonl");
 const QString audioSuffix = QStringLiteral(".m4a");
 
 bool createExclusive(const QString& path)
@@ -213,7 +212,14 @@ QList<RecordingJournal::Leftover> RecordingJournal::collectLeftovers(const QStri
                 qCCritical(lcRecordingStore, "Cannot move a left recording into place: %s", qUtf8Printable(error));
                 continue;
             }
-            appendPublishedAudio(journalPath, *audioFileName);
+            if (!appendPublishedAudio(journalPath, *audioFileName))
+                qCCritical(lcRecordingStore, "Cannot note in %s where its audio went", qUtf8Printable(journalPath));
+        } else if (!audioFileName) {
+            // Moved into place by a run that could not note it in the journal
+            // (a full disk): it kept its name there unless that was taken.
+            const QString movedName = journalName.chopped(journalSuffix.size()) + audioSuffix;
+            if (QFileInfo(published.filePath(movedName)).isFile())
+                audioFileName = movedName;
         }
         if (!audioFileName || !QFileInfo(published.filePath(*audioFileName)).isFile()) {
             qCWarning(lcRecordingStore, "Removing a recording journal without audio: %s", qUtf8Printable(journalPath));

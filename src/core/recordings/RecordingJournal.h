@@ -25,6 +25,7 @@ class RecordingJournal
 {
 public:
     static constexpr qint64 maxJournalBytes = 64 * 1024 * 1024;
+    static inline const QString journalSuffix = QStringLiteral(".jsonl");
 
     // The hidden folder inside a recordings folder.
     static QString inProgressDirectory(const QString& recordingsFolder);

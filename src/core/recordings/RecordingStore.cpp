@@ -1,5 +1,8 @@
 #include "RecordingStore.h"
 
+#include "RecordingJournal.h"
+#include "model/RandomUuid.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -270,7 +273,7 @@ void RecordingStore::setLoading(bool loading)
     emit isLoadingChanged();
 }
 
-void RecordingStore::save(const RecordingEntry& entry)
+bool RecordingStore::save(const RecordingEntry& entry)
 {
     ensureDirectory();
     const QDir folder(activeDirectory());
@@ -278,7 +281,7 @@ void RecordingStore::save(const RecordingEntry& entry)
     if (!isRecordingAudioName(entry.audioFileName)) {
         qCCritical(lcRecordingStore, "Failed to save recording JSON: %s",
             qUtf8Printable(QStringLiteral("unsuitable audio file name \"%1\"").arg(entry.audioFileName)));
-        return;
+        return false;
     }
     const QString jsonName = jsonFileName(entry.audioFileName);
     // Written aside and renamed over the old file, so a crash never leaves a
@@ -296,12 +299,13 @@ void RecordingStore::save(const RecordingEntry& entry)
     const bool hasAudio = isRegularFile(audioPath);
     qCInfo(lcRecordingStore, "Audio file exists at %s: %s", qUtf8Printable(audioPath), hasAudio ? "true" : "false");
     if (!saved)
-        return; // the folder still holds what it held
+        return false; // the folder still holds what it held
     // The list holds what a load would find: the entry as it reads back.
     std::optional<RecordingEntry> listed;
     if (hasAudio)
         listed = decodeRecordingEntry(bytes);
     change({jsonName, std::move(listed)});
+    return true;
 }
 
 void RecordingStore::remove(const RecordingEntry& entry)
@@ -372,6 +376,86 @@ std::optional<QString> RecordingStore::moveIntoDirectory(
         return fail(lastError);
     }
     return fail(QStringLiteral("No free file name in %1").arg(folder));
+}
+
+QList<RecordingEntry> RecordingStore::recoverBrokenDescriptions(
+    const QString& folderPath, const std::function<double(const QString& audioPath)>& duration)
+{
+    QList<RecordingEntry> rebuilt;
+    const QDir folder(folderPath);
+    const QDir inProgress(RecordingJournal::inProgressDirectory(folderPath));
+    const QStringList audioNames = folder.entryList({QStringLiteral("*.m4a")}, QDir::Files, QDir::Name);
+    for (const QString& audioName : audioNames) {
+        if (!isRecordingAudioName(audioName) || !isRegularFile(folder.filePath(audioName)))
+            continue;
+        const QString jsonName = jsonFileName(audioName);
+        const QString jsonPath = folder.filePath(jsonName);
+        const QString asidePath = jsonPath + QStringLiteral(".broken");
+        // A journal still speaks for this audio: adopting it gives the transcript.
+        if (inProgress.exists(deletingPathExtension(audioName) + RecordingJournal::journalSuffix))
+            continue;
+        bool isSetAside = false;
+        switch (descriptionOf(folderPath, audioName)) {
+        case Description::broken:
+            break;
+        case Description::missing:
+            // Set aside before, its replacement never written.
+            if (!QFileInfo::exists(asidePath))
+                continue;
+            isSetAside = true;
+            break;
+        case Description::valid:
+        case Description::unreadable: // may be fine another time
+            continue;
+        }
+        const QString audioPath = folder.filePath(audioName);
+        const double seconds = duration(audioPath);
+        if (!(seconds > 0)) {
+            qCWarning(lcRecordingStore, "Leaving the broken description %s alone: %s does not play",
+                qUtf8Printable(jsonName), qUtf8Printable(audioName));
+            continue;
+        }
+        if (!isSetAside && !setDescriptionAside(folderPath, audioName))
+            continue;
+        // The audio was last written when the recording ended.
+        const QDateTime end = QFileInfo(audioPath).lastModified().toUTC();
+        RecordingEntry entry{randomUuid(), RecordingDate{std::chrono::milliseconds{end.toMSecsSinceEpoch()}}, seconds,
+            QString(), audioName, {}};
+        bound(entry);
+        rebuilt.append(std::move(entry));
+    }
+    return rebuilt;
+}
+
+RecordingStore::Description RecordingStore::descriptionOf(const QString& folder, const QString& audioFileName)
+{
+    const QString jsonPath = QDir(folder).filePath(jsonFileName(audioFileName));
+    if (!QFileInfo::exists(jsonPath))
+        return Description::missing;
+    QString reason;
+    const std::optional<QByteArray> bytes = readRegularFile(jsonPath, maxDescriptionBytes, &reason);
+    if (!bytes)
+        return Description::unreadable;
+    return decodeRecordingEntry(*bytes) ? Description::valid : Description::broken;
+}
+
+bool RecordingStore::setDescriptionAside(const QString& folder, const QString& audioFileName)
+{
+    const QString jsonName = jsonFileName(audioFileName);
+    const QString jsonPath = QDir(folder).filePath(jsonName);
+    const QString asidePath = jsonPath + QStringLiteral(".broken");
+    QString aside = asidePath;
+    for (int attempt = 2; QFileInfo::exists(aside) && attempt <= 1000; ++attempt)
+        aside = asidePath + QStringLiteral(".%1").arg(attempt);
+    QFile broken(jsonPath);
+    if (QFileInfo::exists(aside) || !broken.rename(aside)) {
+        qCCritical(lcRecordingStore, "Cannot set the broken description %s aside: %s", qUtf8Printable(jsonName),
+            qUtf8Printable(broken.errorString()));
+        return false;
+    }
+    qCWarning(lcRecordingStore, "Set the broken description %s aside as %s", qUtf8Printable(jsonName),
+        qUtf8Printable(QFileInfo(aside).fileName()));
+    return true;
 }
 
 } // namespace tolvaran

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 namespace tolvaran {
@@ -61,8 +62,9 @@ public:
     void loadRecordings(Loading loading = Loading::blocking);
     // Writes the entry's description and puts the entry into the list (in
     // place of one with the same audio file), or takes it out when its audio
-    // file is missing.
-    void save(const RecordingEntry& entry);
+    // file is missing. False when the description could not be written
+    // whole (a full disk, a read-only folder): the folder holds what it held.
+    bool save(const RecordingEntry& entry);
     // Removes the entry's audio and description, only when the description in
     // the folder is this entry's, and takes the entry out of the list.
     void remove(const RecordingEntry& entry);
@@ -80,6 +82,29 @@ public:
     // nothing with the reason in errorText. Safe on any thread.
     static std::optional<QString> moveIntoDirectory(
         const QString& filePath, const QString& folder, QString* errorText = nullptr);
+
+    // Recordings whose description is empty or cut short beside a playable
+    // audio file with no journal: each broken description is set aside
+    // under "<name>.broken" (never overwritten) and an entry is rebuilt from
+    // the audio, with its length and an empty transcript, for the caller to
+    // save. A description already set aside is not set aside again. Any
+    // thread; duration reads an audio file's length in seconds.
+    static QList<RecordingEntry> recoverBrokenDescriptions(
+        const QString& folder, const std::function<double(const QString& audioPath)>& duration);
+
+    enum class Description {
+        missing,
+        valid, // read whole and decoded
+        broken, // read whole, and empty or not a description
+        unreadable, // cannot be read now (too large, no permission)
+    };
+
+    // The state of the description of the recording with this audio file.
+    // Any thread.
+    static Description descriptionOf(const QString& folder, const QString& audioFileName);
+    // Renames a broken description to "<name>.broken" (or a free variant of
+    // it), so that a new one can be written without losing it. Any thread.
+    static bool setDescriptionAside(const QString& folder, const QString& audioFileName);
 
 signals:
     // After every load, save and delete, on the main thread.

@@ -207,6 +207,12 @@ Item {
                     }
                 }
             }
+
+            RecordingNotice {
+                objectName: "recordingNotice"
+                Layout.fillWidth: true
+                viewModel: panel.viewModel
+            }
         }
 
         Divider {}

@@ -1,5 +1,6 @@
 #include "DecodedAudio.h"
 #include "LogCapture.h"
+#include "SmallDisk.h"
 #include "ViewModelFixture.h"
 #include "audio/AudioRecordingService.h"
 #include "recordings/RecordingJournal.h"
@@ -8,6 +9,8 @@
 #include <QCoroTask>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -259,6 +262,143 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
         QCOMPARE(vm.recordings().size(), 1);
         QVERIFY(QDir(fixture.recordingsFolder()).exists(vm.recordings().first().audioFileName));
+    }
+
+    // The disk fills mid-recording: the recording stops where it filled and
+    // listening goes on; its description cannot be written (no inode left),
+    // so the journal stays and nothing is listed; once space returns the
+    // recording is saved with its transcript and plays up to the fill.
+    void diskFillsWhileRecording()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        test::SmallDisk disk(fixture.recordingsFolder(), "size=512k,nr_inodes=64");
+        TOLVARAN_REQUIRE_MOUNTED(disk);
+        QVERIFY(disk.fillLeaving("filler", 48 * 1024));
+        test::LogCapture recorderLog("com.tolvaran.app.AudioRecording");
+
+        QCoro::waitFor(vm.startListening());
+        QVERIFY(vm.isRecording());
+        QCOMPARE(vm.recordingNotice(), "Little space left: less than ten minutes of recording");
+        fixture.capture->deliver(toneChunks(50));
+        fixture.server.sendText(finalResult("Vor dem Ende", "Before the end"));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 1; }, waitMs));
+        QVERIFY(disk.useUpInodes("inode") > 0);
+
+        for (int second = 0; second < 60 && vm.isRecording(); ++second) {
+            fixture.capture->deliver(toneChunks(50));
+            (void)QTest::qWaitFor([&] { return !vm.isRecording(); }, 200);
+        }
+        QVERIFY(!vm.isRecording());
+        QVERIFY(vm.isListening());
+        QCOMPARE(vm.recordingNotice(), "The disk is full: the recording stopped, listening goes on");
+        QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
+        QCOMPARE(vm.recordings().size(), 0);
+        QCOMPARE(recorderLog.linesStartingWith("Recording saved"), QStringList());
+        QCOMPARE(recorderLog.linesStartingWith("Recording kept in part").size(), 1);
+        const QDir inProgress(RecordingJournal::inProgressDirectory(fixture.recordingsFolder()));
+        QCOMPARE(inProgress.entryList({"*.jsonl"}, QDir::Files).size(), 1);
+        // The recording cannot start again on a full disk, and says why.
+        vm.startRecording();
+        QVERIFY(!vm.isRecording());
+        QCOMPARE(vm.recordingNotice(), "The disk is full");
+
+        QVERIFY(QFile::remove(fixture.recordingsFolder() + "/filler"));
+        QVERIFY(QFile::remove(fixture.recordingsFolder() + "/inode0"));
+        QVERIFY(QTest::qWaitFor([&] { return vm.recordings().size() == 1; }, waitMs));
+        const RecordingEntry entry = vm.recordings().first();
+        QCOMPARE(entry.transcript.size(), 1);
+        QCOMPARE(entry.transcript.first().translatedText, "Before the end");
+        QCOMPARE(vm.recordingNotice(), "The disk filled up: the recording was saved only in part");
+        QCOMPARE(inProgress.entryList({"*.jsonl"}, QDir::Files), QStringList());
+        const test::DecodedAudio audio = test::DecodedAudio::of(vm.audioURL(entry).toLocalFile());
+        QVERIFY2(audio.ok, qPrintable(audio.error));
+        QVERIFY2(audio.duration() > 2.0 && std::abs(audio.duration() - entry.duration) < 0.1,
+            qPrintable(QStringLiteral("%1 / %2").arg(audio.duration()).arg(entry.duration)));
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    // A read-only recordings folder: listening goes on, the recording does
+    // not start, and the panel is told why.
+    void readOnlyFolderIsTold()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        test::SmallDisk disk(fixture.recordingsFolder(), "size=64k", true);
+        TOLVARAN_REQUIRE_MOUNTED(disk);
+        QSignalSpy noticeChanged(&vm, &TranslationViewModel::recordingNoticeChanged);
+        QCoro::waitFor(vm.startListening());
+        QVERIFY(vm.isListening());
+        QVERIFY(!vm.isRecording());
+        QCOMPARE(vm.recordingNotice(), "The recordings folder is read-only");
+        QCOMPARE(noticeChanged.count(), 1);
+        vm.dismissRecordingNotice();
+        QCOMPARE(vm.recordingNotice(), QString());
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    // A description left empty or cut short beside audio that plays, with no
+    // journal, is set aside and rebuilt from the audio; with a journal, the
+    // journal's transcript wins.
+    void brokenDescriptionIsRebuilt_data()
+    {
+        QTest::addColumn<QByteArray>("broken");
+        QTest::addColumn<bool>("withJournal");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("cut short") << QByteArray("{\"audioFileName\":\"tolvaran_rec_") << false;
+        QTest::newRow("empty, journal kept") << QByteArray() << true;
+    }
+
+    void brokenDescriptionIsRebuilt()
+    {
+        QFETCH(QByteArray, broken);
+        QFETCH(bool, withJournal);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("Recordings");
+        std::optional<RecordingJournal> journal
+            = RecordingJournal::create(folder, QUuid::createUuid(), recordingDateNow(), "fr");
+        QVERIFY(journal);
+        QString audioName;
+        {
+            AudioRecordingService recorder;
+            QVERIFY(recorder.startRecording(journal->audioPath()));
+            for (const QByteArray& chunk : toneChunks(100))
+                recorder.appendPCMData(chunk);
+            QVERIFY(journal->appendLine({QUuid::createUuid(), 300, "Speaker 1", "Salut", "Hi", "fr"}));
+        }
+        const auto moved = RecordingStore::moveIntoDirectory(journal->audioPath(), folder);
+        QVERIFY(moved);
+        const QString description = QDir(folder).filePath(jsonFileName(*moved));
+        QFile file(description);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(broken) == broken.size());
+        file.close();
+        if (!withJournal)
+            QVERIFY(QFile::remove(journal->journalPath()));
+        journal.reset();
+        QTest::qWait(20); // journals of this run are newer than its start
+
+        test::ViewModelFixture fixture;
+        fixture.settings->setRecordingsFolder(QUrl::fromLocalFile(folder));
+        TranslationViewModel vm(*fixture.settings, std::make_unique<test::FakeAudioCapture>());
+        QCoro::waitFor(vm.adoptLeftoverRecordings());
+        QVERIFY(QTest::qWaitFor([&] { return vm.recordings().size() == 1; }, waitMs));
+        const RecordingEntry entry = vm.recordings().first();
+        QCOMPARE(entry.audioFileName, *moved);
+        QVERIFY2(std::abs(entry.duration - 2.0) < 0.1, qPrintable(QString::number(entry.duration)));
+        QCOMPARE(entry.transcript.size(), withJournal ? 1 : 0);
+        QFile aside(description + ".broken");
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), broken);
+        QFile rewritten(description);
+        QVERIFY(rewritten.open(QIODevice::ReadOnly));
+        QCOMPARE(decodeRecordingEntry(rewritten.readAll()), entry);
+
+        // The next start finds nothing more to do.
+        TranslationViewModel again(*fixture.settings, std::make_unique<test::FakeAudioCapture>());
+        QCoro::waitFor(again.adoptLeftoverRecordings());
+        QVERIFY(QTest::qWaitFor([&] { return again.recordings().size() == 1; }, waitMs));
+        QCOMPARE(again.recordings().first(), entry);
+        QCOMPARE(QDir(folder).entryList({"*.broken*"}, QDir::Files).size(), 1);
     }
 
     void guards()
