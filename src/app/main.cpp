@@ -58,6 +58,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tolvaran needs a graphical desktop session (or xvfb-run); none was found.\n");
         return 1;
     }
+    // The program run by itself to ask the OpenGL driver (chooseRenderer).
+    if (qEnvironmentVariableIsSet(tolvaran::ui::openGLProbeVariable))
+        return tolvaran::ui::printOpenGLRenderer(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvaran"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVARAN_VERSION));
