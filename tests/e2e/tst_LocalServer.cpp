@@ -12,8 +12,6 @@
 #include <QTcpSocket>
 #include <QTest>
 
-#include <memory>
-
 using namespace tolvaran;
 
 namespace {
@@ -24,6 +22,8 @@ bool portAnswers(quint16 port)
     socket.connectToHost(QHostAddress::LocalHost, port);
     return socket.waitForConnected(1000);
 }
+
+enum class Occupant { nothing, otherProgram, ourServer };
 
 // A port nothing listens on right now.
 quint16 freePort()
@@ -58,10 +58,12 @@ public:
 
 } // namespace
 
-// With the default server address, the program makes sure its own server
-// answers there, or starts one: English played on the computer becomes
-// Spanish lines in the saved transcript, and the server ends with the
-// program. The default port is one of the test's own (TOLVARAN_LOCAL_SERVER_PORT),
+Q_DECLARE_METATYPE(Occupant)
+
+// With the default server address, the program uses its own server where it
+// answers, or starts one: English played on the computer becomes Spanish
+// lines in the saved transcript, and a server the program started ends with
+// it. The default port is one of the test's own (TOLVARAN_LOCAL_SERVER_PORT),
 // so that the test depends on no fixed port being free.
 class TestLocalServer : public QObject
 {
@@ -71,25 +73,43 @@ private slots:
 
     void startsTheLocalServerAndStopsItOnQuit_data()
     {
-        QTest::addColumn<bool>("isPortTaken");
-        QTest::newRow("nothing on the default port") << false;
-        QTest::newRow("another program on the default port") << true;
+        QTest::addColumn<Occupant>("occupant");
+        QTest::newRow("nothing on the default port") << Occupant::nothing;
+        QTest::newRow("another program on the default port") << Occupant::otherProgram;
+        QTest::newRow("tolvaran-server on the default port") << Occupant::ourServer;
     }
 
     void startsTheLocalServerAndStopsItOnQuit()
     {
-        QFETCH(bool, isPortTaken);
+        QFETCH(Occupant, occupant);
         TOLVARAN_REQUIRE_SOUND_SERVER();
-        std::unique_ptr<OtherWebServer> other;
+        const QRegularExpression listening(QStringLiteral("tolvaran-server listening on ws://127\\.0\\.0\\.1:(\\d+)"));
+        QRegularExpressionMatch match;
+        OtherWebServer other;
+        QProcess usersServer;
         quint16 defaultPort = 0;
-        if (isPortTaken) {
-            other = std::make_unique<OtherWebServer>();
-            QVERIFY(other->listen(QHostAddress::LocalHost, 0));
-            defaultPort = other->serverPort();
-        } else {
+        switch (occupant) {
+        case Occupant::nothing:
             defaultPort = freePort();
-            QVERIFY(defaultPort != 0);
+            break;
+        case Occupant::otherProgram:
+            QVERIFY(other.listen(QHostAddress::LocalHost, 0));
+            defaultPort = other.serverPort();
+            break;
+        case Occupant::ourServer:
+            // One the user started: the program uses it and leaves it running.
+            usersServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            usersServer.start(TOLVARAN_SERVER_EXECUTABLE, {"--listen", "127.0.0.1:0"});
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    usersServer.waitForReadyRead(100);
+                    return (match = listening.match(QString::fromUtf8(usersServer.peek(4096)))).hasMatch();
+                },
+                90000));
+            defaultPort = quint16(match.captured(1).toUInt());
+            break;
         }
+        QVERIFY(defaultPort != 0);
         const QString serverURL = QStringLiteral("ws://localhost:%1").arg(defaultPort);
 
         test::ProgramUnderTest program;
@@ -101,20 +121,24 @@ private slots:
 
         QVERIFY(program.start());
         const QByteArray& output = program.output;
-        const QRegularExpression listening(QStringLiteral("tolvaran-server listening on ws://127\\.0\\.0\\.1:(\\d+)"));
-        QRegularExpressionMatch match;
-        QVERIFY2(
-            QTest::qWaitFor([&] { return (match = listening.match(QString::fromUtf8(output))).hasMatch(); }, 90000),
-            output.constData());
-        const quint16 serverPort = quint16(match.captured(1).toUInt());
-        if (isPortTaken)
-            QVERIFY(serverPort != defaultPort);
-        else
-            QCOMPARE(serverPort, defaultPort);
+        quint16 serverPort = defaultPort;
+        if (occupant == Occupant::ourServer) {
+            QVERIFY2(QTest::qWaitFor([&] { return output.contains("tolvaran-server answers at"); }, 30000),
+                output.constData());
+        } else {
+            QVERIFY2(
+                QTest::qWaitFor([&] { return (match = listening.match(QString::fromUtf8(output))).hasMatch(); }, 90000),
+                output.constData());
+            serverPort = quint16(match.captured(1).toUInt());
+            if (occupant == Occupant::otherProgram)
+                QVERIFY(serverPort != defaultPort);
+            else
+                QCOMPARE(serverPort, defaultPort);
+        }
         QVERIFY2(QTest::qWaitFor([&] { return output.contains("Audio capture started successfully"); }, 30000),
             output.constData());
         QVERIFY2(output.contains(QStringLiteral("WebSocket connecting to: ws://%1:%2/translate")
-                                     .arg(isPortTaken ? "127.0.0.1" : "localhost")
+                                     .arg(occupant == Occupant::otherProgram ? "127.0.0.1" : "localhost")
                                      .arg(serverPort)
                                      .toUtf8()),
             output.constData());
@@ -128,12 +152,19 @@ private slots:
         program.signal(SIGTERM);
         QVERIFY2(program.waitForExit(), output.constData());
         QCOMPARE(program.process.exitCode(), 0);
-        QVERIFY(output.contains("Stopping tolvaran-server"));
-        QVERIFY(!portAnswers(serverPort));
-
-        if (isPortTaken) {
+        if (occupant == Occupant::ourServer) {
+            QVERIFY(!output.contains("tolvaran-server listening on"));
+            QVERIFY(!output.contains("Stopping tolvaran-server"));
+            QVERIFY(portAnswers(serverPort));
+            usersServer.terminate();
+            QVERIFY(usersServer.waitForFinished(10000));
+        } else {
+            QVERIFY(output.contains("Stopping tolvaran-server"));
+            QVERIFY(!portAnswers(serverPort));
+        }
+        if (occupant == Occupant::otherProgram) {
             // It asked who answers, and streamed nothing to the other program.
-            QCOMPARE(other->requestLines, QList<QByteArray>{"GET /tolvaran/health HTTP/1.1"});
+            QCOMPARE(other.requestLines, QList<QByteArray>{"GET /tolvaran/health HTTP/1.1"});
         }
         // The free port served this run only: the user's setting is unchanged.
         QFile settings(program.settingsFolder() + "/settings.json");
