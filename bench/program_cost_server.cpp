@@ -3,6 +3,10 @@
 // rate (5 per second unless given), an interim word list and then a final
 // line in turn, as a live server does while people speak. Prints its address
 // and, on exit, how many bytes of audio it received.
+//
+// With --flood N it sends nothing until SIGUSR1, then N results within one
+// second (in 100 bursts) from three speakers taking turns, prints "flood sent"
+// and falls silent again: the flood of bench/flood-memory.
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -16,6 +20,7 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+int floodPipe[2] = {-1, -1};
 
 void onSignal(int)
 {
@@ -23,19 +28,26 @@ void onSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
 
-QString resultMessage(qint64 index)
+void onFloodSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(floodPipe[1], &byte, 1);
+}
+
+QString resultMessage(qint64 index, int speaker)
 {
     const bool isFinal = index % 5 == 4;
     const QString word = QStringLiteral("word%1").arg(index);
     return QStringLiteral(
-        "{\"type\":\"result\",\"tokens\":[{\"text\":\"%1\",\"is_final\":%2,\"speaker\":\"1\","
+        "{\"type\":\"result\",\"tokens\":[{\"text\":\"%1\",\"is_final\":%2,\"speaker\":\"%6\","
         "\"translation_status\":\"original\",\"language\":\"en\",\"start_ms\":%3,\"end_ms\":%4},"
-        "{\"text\":\"Wort%5\",\"is_final\":%2,\"speaker\":\"1\",\"translation_status\":\"translation\","
+        "{\"text\":\"Wort%5\",\"is_final\":%2,\"speaker\":\"%6\",\"translation_status\":\"translation\","
         "\"language\":\"de\"}],\"original\":\"%1\",\"translation\":\"Wort%5\"}")
         .arg(word, isFinal ? QStringLiteral("true") : QStringLiteral("false"))
         .arg(index * 200)
         .arg(index * 200 + 180)
-        .arg(index);
+        .arg(index)
+        .arg(speaker);
 }
 
 } // namespace
@@ -43,13 +55,14 @@ QString resultMessage(qint64 index)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const int rate = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5;
+    const bool isFlood = argc > 2 && qstrcmp(argv[1], "--flood") == 0;
+    const int rate = argc > 1 ? QString::fromLocal8Bit(argv[isFlood ? 2 : 1]).toInt() : 5;
     if (rate <= 0) {
-        std::fprintf(stderr, "usage: %s [results per second]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [results per second | --flood results]\n", argv[0]);
         return 2;
     }
 
-    if (::pipe(signalPipe) != 0)
+    if (::pipe(signalPipe) != 0 || ::pipe(floodPipe) != 0)
         return 1;
     QSocketNotifier quitNotifier(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
@@ -64,7 +77,17 @@ int main(int argc, char* argv[])
     qint64 audioBytes = 0;
     qint64 sent = 0;
     QTimer results;
-    results.setInterval(1000 / rate);
+    constexpr int floodBursts = 100;
+    results.setInterval(isFlood ? 1000 / floodBursts : 1000 / rate);
+    int burstsLeft = 0;
+    QSocketNotifier floodNotifier(floodPipe[0], QSocketNotifier::Read);
+    QObject::connect(&floodNotifier, &QSocketNotifier::activated, [&] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(floodPipe[0], &byte, 1);
+        burstsLeft = floodBursts;
+        results.start();
+    });
+    std::signal(SIGUSR1, onFloodSignal);
     QList<QWebSocket*> clients;
     QObject::connect(&server, &QWebSocketServer::newConnection, [&] {
         while (QWebSocket* client = server.nextPendingConnection()) {
@@ -76,12 +99,23 @@ int main(int argc, char* argv[])
                 client->deleteLater();
             });
         }
-        results.start();
+        if (!isFlood)
+            results.start();
     });
     QObject::connect(&results, &QTimer::timeout, [&] {
-        const QString message = resultMessage(sent++);
-        for (QWebSocket* client : std::as_const(clients))
-            client->sendTextMessage(message);
+        const int count = isFlood ? rate / floodBursts + (burstsLeft <= rate % floodBursts ? 1 : 0) : 1;
+        for (int i = 0; i < count; ++i) {
+            // The flood is a conversation of three, taking turns each utterance.
+            const QString message = resultMessage(sent, isFlood ? int(sent / 5 % 3) + 1 : 1);
+            ++sent;
+            for (QWebSocket* client : std::as_const(clients))
+                client->sendTextMessage(message);
+        }
+        if (isFlood && --burstsLeft == 0) {
+            results.stop();
+            std::printf("flood sent\n");
+            std::fflush(stdout);
+        }
     });
 
     std::printf("ws://127.0.0.1:%u\n", unsigned(server.serverPort()));

@@ -28,7 +28,8 @@ QCoro::Task<> AppLifecycle::start(LocalServerLauncher& localServer, QString serv
     // Runs beside everything else: a recording started now is never taken
     // for one an earlier run left.
     m_viewModel.adoptLeftoverRecordings();
-    co_await localServer.ensureRunning(serverURL);
+    if (const auto url = co_await localServer.ensureRunning(serverURL))
+        m_viewModel.setServerURLForThisRun(*url);
     // Asked here, not only when the panel opens: otherwise the permission is
     // still unknown at launch and listening would never start by itself.
     if (!m_isQuitting)

@@ -1,5 +1,7 @@
 #include "LocalServerLauncher.h"
 
+#include "model/ServerIdentity.h"
+
 #include <QCoreApplication>
 #include <QCoroSignal>
 #include <QDeadlineTimer>
@@ -17,21 +19,76 @@ namespace tolvaran {
 
 namespace {
 
-constexpr quint16 defaultPort = 3000;
+enum class PortAnswer { nothing, ourServer, somethingElse };
 
-QCoro::Task<bool> somethingAnswers()
+// Waits for the socket's state to leave the connecting states, or the deadline.
+QCoro::Task<> connected(QTcpSocket& socket, const QDeadlineTimer& deadline)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress(QHostAddress::LocalHost), defaultPort);
-    const QDeadlineTimer deadline(LocalServerLauncher::probeTimeoutMs);
     while (socket.state() != QAbstractSocket::ConnectedState && socket.state() != QAbstractSocket::UnconnectedState
         && !deadline.hasExpired()) {
         co_await qCoro(&socket, &QAbstractSocket::stateChanged,
             std::chrono::milliseconds(std::max<qint64>(1, deadline.remainingTime())));
     }
-    const bool connected = socket.state() == QAbstractSocket::ConnectedState;
+}
+
+// The body of a complete HTTP 200 answer in bytes read so far; nothing while
+// it is incomplete or another status.
+std::optional<QByteArray> completeBody(const QByteArray& response, bool isClosed)
+{
+    const qsizetype headerEnd = response.indexOf("\r\n\r\n");
+    if (headerEnd < 0)
+        return std::nullopt;
+    const QByteArray head = response.left(headerEnd);
+    if (!head.startsWith("HTTP/1.1 200") && !head.startsWith("HTTP/1.0 200"))
+        return QByteArray();
+    QByteArray body = response.mid(headerEnd + 4);
+    for (const QByteArray& line : head.split('\n')) {
+        const QByteArray field = line.trimmed();
+        if (field.toLower().startsWith("content-length:")) {
+            bool ok = false;
+            const qsizetype length = field.mid(15).trimmed().toLongLong(&ok);
+            if (!ok)
+                return QByteArray();
+            if (body.size() < length)
+                return isClosed ? std::optional(QByteArray()) : std::nullopt;
+            return body.left(length);
+        }
+    }
+    return isClosed ? std::optional(body) : std::nullopt;
+}
+
+// Whether anything listens on the port and, if so, whether it is our server:
+// another program's web server answers the identifying request otherwise or
+// not at all.
+QCoro::Task<PortAnswer> whatAnswers(quint16 port)
+{
+    QTcpSocket socket;
+    const QDeadlineTimer deadline(LocalServerLauncher::probeTimeoutMs);
+    socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    co_await connected(socket, deadline);
+    if (socket.state() != QAbstractSocket::ConnectedState)
+        co_return PortAnswer::nothing;
+
+    socket.write(QByteArray("GET ") + ServerIdentity::path + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port)
+        + "\r\nConnection: close\r\n\r\n");
+    // Our answer is a few dozen bytes; another server may send a whole page.
+    constexpr qsizetype maxResponse = 16 * 1024;
+    // A peer closing the connection wakes the wait as new bytes do.
+    QObject::connect(&socket, &QAbstractSocket::disconnected, &socket, &QIODevice::readyRead);
+    QByteArray response;
+    std::optional<QByteArray> body;
+    while (!body && response.size() < maxResponse && !deadline.hasExpired()) {
+        if (socket.bytesAvailable() == 0 && socket.state() == QAbstractSocket::ConnectedState)
+            co_await qCoro(&socket, &QIODevice::readyRead,
+                std::chrono::milliseconds(std::max<qint64>(1, deadline.remainingTime())));
+        response += socket.read(maxResponse - response.size());
+        const bool isClosed = socket.state() != QAbstractSocket::ConnectedState && socket.bytesAvailable() == 0;
+        body = completeBody(response, isClosed);
+        if (isClosed)
+            break;
+    }
     socket.abort();
-    co_return connected;
+    co_return body&& ServerIdentity::isOurs(*body) ? PortAnswer::ourServer : PortAnswer::somethingElse;
 }
 
 } // namespace
@@ -62,8 +119,10 @@ void LocalServerLauncher::readStartOutput()
     while (m_process.canReadLine()) {
         const QByteArray line = m_process.readLine().trimmed();
         qCInfo(lcLocalServer, "%s", line.constData());
-        if (m_isStarting && line.startsWith("tolvaran-server listening on")) {
+        static constexpr QByteArrayView listening("tolvaran-server listening on ");
+        if (m_isStarting && line.startsWith(listening)) {
             m_isListening = true;
+            m_listeningURL = QString::fromUtf8(line.mid(listening.size()));
             settleStart();
         }
     }
@@ -92,12 +151,19 @@ LocalServerLauncher::~LocalServerLauncher()
     stop();
 }
 
+quint16 LocalServerLauncher::defaultPort()
+{
+    bool ok = false;
+    const uint port = qEnvironmentVariableIntValue("TOLVARAN_LOCAL_SERVER_PORT", &ok);
+    return ok && port > 0 && port <= 65535 ? quint16(port) : quint16(3000);
+}
+
 bool LocalServerLauncher::isDefaultLocalAddress(const QString& serverURL)
 {
     const QUrl url(serverURL, QUrl::StrictMode);
     const QString host = url.host();
     return url.isValid() && url.scheme() == QLatin1String("ws")
-        && (host == QLatin1String("localhost") || host == QLatin1String("127.0.0.1")) && url.port() == defaultPort
+        && (host == QLatin1String("localhost") || host == QLatin1String("127.0.0.1")) && url.port() == defaultPort()
         && (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery() && url.userInfo().isEmpty();
 }
 
@@ -113,28 +179,38 @@ QString LocalServerLauncher::serverExecutable()
     return {};
 }
 
-QCoro::Task<> LocalServerLauncher::ensureRunning(const QString& serverURL)
+QCoro::Task<std::optional<QString>> LocalServerLauncher::ensureRunning(const QString& serverURL)
 {
     if (!isDefaultLocalAddress(serverURL) || hasStartedServer())
-        co_return;
-    if (co_await somethingAnswers()) {
-        qCInfo(lcLocalServer, "A translation server answers at %s; using it", qUtf8Printable(serverURL));
-        co_return;
+        co_return std::nullopt;
+    const PortAnswer answer = co_await whatAnswers(defaultPort());
+    if (answer == PortAnswer::ourServer) {
+        qCInfo(lcLocalServer, "tolvaran-server answers at %s; using it", qUtf8Printable(serverURL));
+        co_return std::nullopt;
     }
     if (m_isAbandoned)
-        co_return;
+        co_return std::nullopt;
     const QString program = serverExecutable();
     if (program.isEmpty()) {
-        qCWarning(lcLocalServer, "Nothing answers at %s and tolvaran-server is not installed beside the program",
+        qCWarning(lcLocalServer, "tolvaran-server does not answer at %s and is not installed beside the program",
             qUtf8Printable(serverURL));
-        co_return;
+        co_return std::nullopt;
     }
 
+    // Port 0: the system picks a free one, which the server prints.
+    const quint16 port = answer == PortAnswer::nothing ? defaultPort() : 0;
+    if (answer == PortAnswer::somethingElse) {
+        qCWarning(lcLocalServer,
+            "Another program, not tolvaran-server, answers at %s; starting tolvaran-server on a "
+            "free port for this run",
+            qUtf8Printable(serverURL));
+    }
     qCInfo(lcLocalServer, "Starting %s", qUtf8Printable(program));
     m_isStarting = true;
     m_isListening = false;
+    m_listeningURL.clear();
     m_startDeadline.start();
-    m_process.start(program, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(defaultPort)});
+    m_process.start(program, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port)});
     // Every end of the wait (listening, the server ending, the deadline or
     // the program quitting) settles it exactly once.
     if (m_isStarting)
@@ -142,7 +218,11 @@ QCoro::Task<> LocalServerLauncher::ensureRunning(const QString& serverURL)
     if (!m_isListening) {
         qCCritical(lcLocalServer, "tolvaran-server did not start listening");
         stop();
+        co_return std::nullopt;
     }
+    if (port == 0)
+        co_return m_listeningURL;
+    co_return std::nullopt;
 }
 
 void LocalServerLauncher::stop()

@@ -19,14 +19,48 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
+namespace {
+
+// Without a display Qt aborts with advice to reinstall the application; say
+// what is missing instead. A platform chosen explicitly (offscreen for tests,
+// vnc, eglfs) needs no desktop session.
+bool hasDisplayFor(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    const bool hasX = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool hasWayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    if (platforms.isEmpty())
+        return hasX || hasWayland;
+    // A list ("wayland;xcb") is tried in turn.
+    for (const QByteArray& platform : platforms.split(';')) {
+        if (platform.startsWith("xcb") ? hasX : platform.startsWith("wayland") ? hasWayland : true)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (!hasDisplayFor(argc, argv)) {
+        std::fprintf(stderr, "tolvaran needs a graphical desktop session (or xvfb-run); none was found.\n");
+        return 1;
+    }
+    // The program run by itself to ask the OpenGL driver (chooseRenderer).
+    if (qEnvironmentVariableIsSet(tolvaran::ui::openGLProbeVariable))
+        return tolvaran::ui::printOpenGLRenderer(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvaran"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVARAN_VERSION));

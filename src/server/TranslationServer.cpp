@@ -5,6 +5,7 @@
 #include "Room.h"
 #include "SpeakerSession.h"
 #include "Translator.h"
+#include "model/ServerIdentity.h"
 #include "model/TranslationModels.h"
 
 #include <QHttpServerRequest>
@@ -42,6 +43,10 @@ TranslationServer::TranslationServer(
     m_http.route(QStringLiteral("/"), [] {
         return QHttpServerResponse(QByteArrayLiteral("text/plain"),
             QByteArrayLiteral("Tolvaran local translation server: stream to /translate?lang=<code>\n"));
+    });
+    m_http.route(QString::fromLatin1(ServerIdentity::path), [] {
+        return QHttpServerResponse(
+            QByteArrayLiteral("text/plain"), ServerIdentity::body(QByteArrayLiteral(TOLVARAN_VERSION)));
     });
     m_http.route(QStringLiteral("/room/<arg>"), [this](const QString& id) {
         if (!m_rooms.value(id))

@@ -31,6 +31,46 @@ private slots:
         QVERIFY(program.output.contains("Tolvaran quit"));
     }
 
+    void saysItNeedsADesktopSession_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("no platform, no display") << ""
+                                                 << "" << false;
+        QTest::newRow("X11 without a display") << "xcb"
+                                               << "" << false;
+        QTest::newRow("Wayland or X11, neither there") << "wayland;xcb"
+                                                       << "" << false;
+        QTest::newRow("offscreen") << "offscreen"
+                                   << "" << true;
+    }
+
+    // One plain line instead of Qt's abort, and an exit status that says it.
+    void saysItNeedsADesktopSession()
+    {
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
+        QFETCH(bool, starts);
+        ProgramUnderTest program;
+        QProcessEnvironment env = program.process.processEnvironment();
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", platform);
+        program.process.setProcessEnvironment(env);
+        if (starts) {
+            QVERIFY(program.start());
+            program.signal(SIGTERM);
+            QVERIFY(program.waitForExit());
+            QCOMPARE(program.process.exitCode(), 0);
+            return;
+        }
+        program.process.start(TOLVARAN_EXECUTABLE, QStringList());
+        QVERIFY(program.waitForExit());
+        QCOMPARE(program.process.exitCode(), 1);
+        QCOMPARE(program.output, "tolvaran needs a graphical desktop session (or xvfb-run); none was found.\n");
+    }
+
     void startsOnDefaultsBesideACorruptSettingsFile()
     {
         ProgramUnderTest program;

@@ -2,6 +2,7 @@
 #include "PocketsphinxEngine.h"
 #include "ServerTestSupport.h"
 #include "TranslationServer.h"
+#include "model/ServerIdentity.h"
 #include "translation/WebSocketService.h"
 
 #include <QNetworkAccessManager>
@@ -306,6 +307,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(spanish.isClosed, 10000);
         QCOMPARE(spanish.types().last(), "room_closed");
         QCOMPARE(get("/room/" + roomId).first, 404);
+    }
+
+    void saysWhoItIs()
+    {
+        const auto [status, body] = get(ServerIdentity::path);
+        QCOMPARE(status, 200);
+        QVERIFY2(ServerIdentity::isOurs(body), body.constData());
+        QVERIFY(!ServerIdentity::isOurs(get("/").second));
     }
 
     void unknownRoom()

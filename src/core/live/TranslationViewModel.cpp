@@ -122,7 +122,10 @@ void TranslationViewModel::forwardSignals()
     connect(
         m_room.get(), &RoomState::roomActiveLanguagesChanged, this, &TranslationViewModel::roomActiveLanguagesChanged);
     connect(m_room.get(), &RoomState::shareURLChanged, this, &TranslationViewModel::roomShareURLChanged);
-    connect(&m_settings, &AppSettings::serverURLChanged, this, &TranslationViewModel::roomShareURLChanged);
+    connect(&m_settings, &AppSettings::serverURLChanged, this, [this] {
+        m_serverURLForThisRun.reset();
+        emit roomShareURLChanged();
+    });
     // A folder chosen in the settings is listed from then on.
     connect(&m_settings, &AppSettings::recordingsFolderChanged, this, [this] {
         recordingStore().setCustomDirectory(m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
@@ -133,8 +136,7 @@ QCoro::Task<> TranslationViewModel::startListening()
 {
     QPointer<TranslationViewModel> self(this);
     m_results->clear();
-    ListeningSession::Request request{
-        m_settings.serverURL(), rawValue(m_settings.selectedLanguage()), m_room->isRoomMode(), {}};
+    ListeningSession::Request request{serverURL(), rawValue(m_settings.selectedLanguage()), m_room->isRoomMode(), {}};
     for (TargetLanguage language : m_settings.speakerLanguages())
         request.speakerLanguageHints.append(rawValue(language));
 
@@ -314,7 +316,18 @@ QUrl TranslationViewModel::audioURL(const RecordingEntry& entry) const
 
 std::optional<QString> TranslationViewModel::roomShareURL() const
 {
-    return m_room->shareURL(m_settings.serverURL());
+    return m_room->shareURL(serverURL());
+}
+
+void TranslationViewModel::setServerURLForThisRun(const QString& url)
+{
+    m_serverURLForThisRun = url;
+    emit roomShareURLChanged();
+}
+
+QString TranslationViewModel::serverURL() const
+{
+    return m_serverURLForThisRun.value_or(m_settings.serverURL());
 }
 
 // Plain fields --------------------------------------------------------------

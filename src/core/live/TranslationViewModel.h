@@ -92,6 +92,13 @@ public:
     // Saves recordings an earlier run left unsaved; called once at start-up.
     QCoro::Task<> adoptLeftoverRecordings() { return m_recording->adoptLeftovers(); }
 
+    // The server address for this run when it is not the serverURL setting
+    // (the local server had to take another port); the setting is kept, and
+    // a change of it ends the replacement.
+    void setServerURLForThisRun(const QString& url);
+    // What listening connects to: that address, or else the setting.
+    QString serverURL() const;
+
     // Listening.
     QCoro::Task<> startListening();
     QCoro::Task<> stopListening();
@@ -266,6 +273,7 @@ private:
     bool m_hasMicPermission = false;
     std::optional<QString> m_selectedMicDeviceUID;
     std::optional<RecordingEntry> m_playbackRecording;
+    std::optional<QString> m_serverURLForThisRun;
     bool m_wasAutoStarted = false;
 };
 
