@@ -106,7 +106,7 @@ Item {
                 iconColor: AppTheme.orange
                 text: "System audio capture unavailable"
                 font: AppTheme.caption
-                color: AppTheme.orange
+                color: AppTheme.orangeText
             }
             GlassSecondaryButtonStyle {
                 objectName: "openSoundSettingsButton"
@@ -340,7 +340,7 @@ Item {
                     maximumLineCount: 4
                     elide: Text.ElideRight
                     font: AppTheme.caption
-                    color: AppTheme.red
+                    color: AppTheme.redText
                 }
             }
 

@@ -121,6 +121,9 @@ FloatingPanelChrome {
             Rectangle {
                 width: parent.width
                 height: 32
+                // Only over text scrolled up under it: at rest it would veil
+                // the first paragraph's header.
+                visible: flick.contentY > 0
                 gradient: Gradient {
                     GradientStop {
                         position: 0

@@ -23,6 +23,10 @@ Item {
     property color originalColor: "white"
     property color paragraphBgColor: "transparent"
     property real paragraphRadius: 8
+    // Texts of our own on the card take their colour from it, not from the
+    // palette: the card is the user's colour whatever the desktop's.
+    readonly property color labelColor: TextColors.label(paragraphBgColor, TextColors.Secondary)
+    readonly property color captionColor: TextColors.label(paragraphBgColor, TextColors.Tertiary)
 
     // Scrolled out of sight: its contents are left out of every frame.
     property bool isCulled: false
@@ -63,7 +67,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         textFormat: Text.PlainText
         font: AppTheme.caption2
-        color: AppTheme.tertiary
+        color: paragraph.captionColor
         // Left out of frames while faded out.
         visible: opacity > 0
         opacity: 0
@@ -77,7 +81,8 @@ Item {
         }
     }
 
-    // The final text, then the live words faint behind it.
+    // The final text, then the live words faint behind it, as faint as
+    // still reads on the card.
     function segments(finalText, interimText, color) {
         const separator = finalText !== "" && interimText !== "" ? " " : "";
         return [{
@@ -85,7 +90,7 @@ Item {
                 "color": color
             }, {
                 "text": interimText,
-                "color": Qt.rgba(color.r, color.g, color.b, color.a * 0.35)
+                "color": TextColors.faint(color, paragraphBgColor, 0.35)
             }];
     }
 
@@ -135,7 +140,7 @@ Item {
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         font.weight: Font.Medium
-                        color: AppTheme.secondary
+                        color: paragraph.labelColor
                     }
 
                     // The language and the time show only while the pointer is
@@ -163,7 +168,7 @@ Item {
                 Rectangle {
                     width: parent.width
                     height: 1
-                    color: AppTheme.divider
+                    color: AppTheme.alpha(TextColors.ink(paragraph.paragraphBgColor), 0.25)
                     opacity: 0.5
                 }
             }
