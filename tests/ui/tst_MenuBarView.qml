@@ -210,7 +210,7 @@ Item {
             verify(shown("errorLabel"))
             const text = item("errorText")
             verify(text.text.length > 0)
-            verify(Qt.colorEqual(text.color, AppTheme.redText))
+            compare(text.color.toString(), AppTheme.redText.toString())
             verify(Qt.colorEqual(item("statusDot").color, AppTheme.red))
             verify(item("statusText").text.startsWith("Error: "))
             // The listening button stays usable to try again.
