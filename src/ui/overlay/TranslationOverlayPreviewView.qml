@@ -53,6 +53,7 @@ FloatingPanelChrome {
                     originalColor: preview.settings.overlayOriginalColor
                     paragraphBgColor: preview.settings.overlayParagraphBgColor
                     paragraphRadius: preview.settings.overlayParagraphRadius
+                    targetLanguage: preview.settings.selectedLanguage
                 }
             }
         }

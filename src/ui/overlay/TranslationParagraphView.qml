@@ -23,6 +23,10 @@ Item {
     property color originalColor: "white"
     property color paragraphBgColor: "transparent"
     property real paragraphRadius: 8
+    // The target language, a TargetLanguage.
+    property int targetLanguage: -1
+    readonly property bool originalStandsIn: OverlayStyle.showsOriginalAsTranslation(
+        displayMode, language, targetLanguage, translatedText !== "" || interimTranslationText !== "")
     // Texts of our own on the card take their colour from it, not from the
     // palette: the card is the user's colour whatever the desktop's.
     readonly property color labelColor: TextColors.label(paragraphBgColor, TextColors.Secondary)
@@ -212,8 +216,11 @@ Item {
                     font: paragraph.textFont
                     charInterval: 0.02
                     fadeDuration: 0.25
-                    segments: paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
-                                                 paragraph.translatedColor)
+                    segments: paragraph.originalStandsIn
+                              ? paragraph.segments(paragraph.originalText, paragraph.interimOriginalText,
+                                                   paragraph.translatedColor)
+                              : paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
+                                                   paragraph.translatedColor)
 
                     TapHandler {
                         acceptedButtons: Qt.RightButton
