@@ -26,27 +26,16 @@ using namespace tolvaran;
 
 namespace {
 
-// qt6ct's "darker" scheme, as a dark desktop hands it to the program.
+// The roles of qt6ct's "darker" scheme that views read.
 QPalette darkPalette()
 {
     QPalette palette;
-    const auto set = [&](QPalette::ColorRole role, const char* color) { palette.setColor(role, QColor(color)); };
-    set(QPalette::WindowText, "#ffffff");
-    set(QPalette::Button, "#424245");
-    set(QPalette::Light, "#979797");
-    set(QPalette::Midlight, "#5e5c5b");
-    set(QPalette::Dark, "#302f2e");
-    set(QPalette::Mid, "#4a4947");
-    set(QPalette::Text, "#ffffff");
-    set(QPalette::BrightText, "#ffffff");
-    set(QPalette::ButtonText, "#ffffff");
-    set(QPalette::Base, "#3d3d3d");
-    set(QPalette::Window, "#222020");
-    set(QPalette::Shadow, "#e7e4e0");
-    set(QPalette::Highlight, "#12608a");
-    set(QPalette::HighlightedText, "#f9f9f9");
-    set(QPalette::ToolTipBase, "#3f3f36");
-    set(QPalette::ToolTipText, "#ffffff");
+    for (const auto& [role, color] : std::initializer_list<std::pair<QPalette::ColorRole, const char*>>{
+             {QPalette::Window, "#222020"}, {QPalette::WindowText, "#ffffff"}, {QPalette::Base, "#3d3d3d"},
+             {QPalette::Text, "#ffffff"}, {QPalette::Button, "#424245"}, {QPalette::ButtonText, "#ffffff"},
+             {QPalette::Highlight, "#12608a"}, {QPalette::HighlightedText, "#f9f9f9"},
+             {QPalette::ToolTipBase, "#3f3f36"}, {QPalette::ToolTipText, "#ffffff"}})
+        palette.setColor(role, QColor(color));
     return palette;
 }
 
@@ -151,8 +140,6 @@ QStringList lowContrastTexts(QQuickWindow& window)
         }
     }
     const QImage background = settledPicture(window);
-    if (qEnvironmentVariableIsSet("TOLVARAN_DUMP"))
-        background.save(qEnvironmentVariable("TOLVARAN_DUMP") + QTest::currentDataTag() + ".png");
     QStringList low;
     for (const ShownText& text : texts) {
         const double ratio = contrastOver(text.color, background, text.area.toAlignedRect());

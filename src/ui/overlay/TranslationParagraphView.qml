@@ -255,13 +255,36 @@ Item {
         sourceComponent: Menu {
             // Kept inside the panel, clear of its rounded edge.
             margins: 12
+            // In the program's colours, light or dark with the desktop.
+            background: Rectangle {
+                implicitWidth: 180
+                radius: 6
+                color: AppTheme.opaqueMaterial
+                border.width: 1
+                border.color: AppTheme.materialBorder
+            }
 
-            MenuItem {
+            component MenuEntry: MenuItem {
+                id: menuItem
+
+                contentItem: Text {
+                    text: menuItem.text
+                    textFormat: Text.PlainText
+                    font: AppTheme.body
+                    color: AppTheme.primary
+                }
+                background: Rectangle {
+                    radius: 4
+                    color: menuItem.highlighted ? AppTheme.hoverBg : "transparent"
+                }
+            }
+
+            MenuEntry {
                 text: contextMenu.text && contextMenu.text.selectedText !== "" ? "Copy" : "Copy Paragraph"
                 onTriggered: contextMenu.text.copy()
             }
 
-            MenuItem {
+            MenuEntry {
                 text: "Select All"
                 onTriggered: contextMenu.text.selectAll()
             }
