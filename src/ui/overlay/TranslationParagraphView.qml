@@ -267,6 +267,9 @@ Item {
             component MenuEntry: MenuItem {
                 id: menuItem
 
+                leftPadding: 10
+                rightPadding: 10
+
                 contentItem: Text {
                     text: menuItem.text
                     textFormat: Text.PlainText
