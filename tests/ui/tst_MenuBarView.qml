@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtTest
 import Tolvaran.Ui
 
@@ -167,6 +168,21 @@ Item {
             verify(!record.enabled)
             mouseClick(record)
             verify(!fixture.viewModel.isRecording)
+            // Though disabled, it answers the pointer with its help.
+            const helpShown = () => {
+                const find = node => {
+                    if (node.visible && node.text === "Start listening to record a session")
+                        return true
+                    for (let i = 0; i < node.children.length; ++i)
+                        if (find(node.children[i]))
+                            return true
+                    return false
+                }
+                return find(Overlay.overlay)
+            }
+            verify(!helpShown())
+            mouseMove(record, 10, 5)
+            tryVerify(helpShown, 5000)
         }
 
         // Where no file manager opens the folder, the panel says so and
