@@ -9,6 +9,7 @@
 #include "settings/UpdaterService.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -135,6 +136,22 @@ public:
 
     Q_INVOKABLE int recordingCount() const { return int(m_viewModel->recordings().size()); }
 
+    Q_INVOKABLE QString recordingsFolder() const { return m_dir->filePath(QStringLiteral("Recordings")); }
+
+    // Whether a file manager opens folders. Without one there is none: the
+    // offscreen platform opens nothing.
+    Q_INVOKABLE void setFolderOpener(bool works)
+    {
+        if (works)
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolder");
+        else
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
+
+    Q_INVOKABLE QStringList openedFolders() const { return m_openedFolders; }
+
+    ~PanelFixture() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
     Q_INVOKABLE QString newestRecordingId() const
     {
         return m_viewModel->recordings().isEmpty()
@@ -147,6 +164,10 @@ public:
         const auto& playing = m_viewModel->playbackRecording();
         return playing ? playing->id.toString(QUuid::WithoutBraces) : QString();
     }
+
+public slots:
+
+    void openFolder(const QUrl& url) { m_openedFolders.append(url.toLocalFile()); }
 
 signals:
     void changed();
@@ -176,6 +197,7 @@ private:
     FakeAudioCapture* m_capture = nullptr;
     std::unique_ptr<TranslationViewModel> m_viewModel;
     UpdaterService m_updater{QUrl(), QStringLiteral("1.0")};
+    QStringList m_openedFolders;
 };
 
 } // namespace tolvaran::test

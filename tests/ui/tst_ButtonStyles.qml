@@ -54,7 +54,9 @@ Item {
             tryCompare(button, "scale", 0.98)
             mouseRelease(button)
             tryCompare(button, "scale", 1)
-            compare(button.background.color.r, 1)
+            // Filled with the tint, deepened only as far as the label needs.
+            compare(button.background.color.r, button.fill.r)
+            verify(button.fill.r > 0.5 && button.fill.g < 0.1 && button.fill.b < 0.1)
         }
 
         function test_hoveredAndPressedSecondaryButtonShowsBoth() {

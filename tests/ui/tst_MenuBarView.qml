@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtTest
 import Tolvaran.Ui
 
@@ -147,9 +148,58 @@ Item {
             verify(!shown("roomCard"))
             compare(item("statusText").text, "Listening...")
             verify(Qt.colorEqual(item("statusDot").color, AppTheme.green))
+            // Recording can start now, and stop whatever comes.
+            verify(item("recordButton").enabled)
+            mouseClick(item("recordButton"))
+            tryCompare(fixture.viewModel, "isRecording", true, 5000)
             mouseClick(listen)
             tryCompare(panel.model, "stateName", "disconnected", 5000)
             compare(item("listeningButton").text, "Start Listening")
+            tryCompare(fixture.viewModel, "isRecording", false, 5000)
+            verify(!item("recordButton").enabled)
+        }
+
+        // A session is recorded only while listening: idle, the button says
+        // why it does nothing.
+        function test_recordSessionWaitsForListening() {
+            open(true, 0)
+            const record = item("recordButton")
+            compare(record.text, "Record Session")
+            verify(!record.enabled)
+            mouseClick(record)
+            verify(!fixture.viewModel.isRecording)
+            // Though disabled, it answers the pointer with its help.
+            const helpShown = () => {
+                const find = node => {
+                    if (node.visible && node.text === "Start listening to record a session")
+                        return true
+                    for (let i = 0; i < node.children.length; ++i)
+                        if (find(node.children[i]))
+                            return true
+                    return false
+                }
+                return find(Overlay.overlay)
+            }
+            verify(!helpShown())
+            mouseMove(record, 10, 5)
+            tryVerify(helpShown, 5000)
+        }
+
+        // Where no file manager opens the folder, the panel says so and
+        // where the folder is; once one does, the message goes.
+        function test_folderThatDoesNotOpenIsExplained() {
+            open(true, 0)
+            verify(!shown("folderMessage"))
+            fixture.setFolderOpener(false)
+            mouseClick(item("openFolderButton"))
+            tryVerify(() => shown("folderMessage"))
+            verify(item("folderMessage").text.indexOf(fixture.recordingsFolder()) > 0)
+            fixture.setFolderOpener(true)
+            // The message moved what is below it; the layout settles first.
+            waitForRendering(panel)
+            mouseClick(item("openFolderButton"))
+            tryVerify(() => !shown("folderMessage"))
+            compare(fixture.openedFolders(), [fixture.recordingsFolder()])
         }
 
         function test_readOnlyRecordingsFolderIsTold() {
@@ -201,6 +251,7 @@ Item {
             verify(shown("roomCard"))
             compare(item("subscriberText").text, "0 subscribers")
             verify(!shown("copyLinkButton"))
+            verify(!shown("shareLink"))
 
             fixture.sendRoomUpdate(1, { "de": 1 })
             tryCompare(item("subscriberText"), "text", "1 subscriber")
@@ -221,8 +272,15 @@ Item {
             fixture.sendRoomCreated("room-7")
             tryVerify(() => shown("copyLinkButton"))
             verify(fixture.viewModel.roomShareURL.indexOf("room-7") >= 0)
+            // The link shows, to read or select, and a copy says so.
+            compare(item("shareLink").text, fixture.viewModel.roomShareURL)
+            verify(shown("shareLink"))
+            compare(item("copyLinkButton").text, "Copy Link")
+            waitForRendering(panel)
             mouseClick(item("copyLinkButton"))
             compare(fixture.clipboardText(), fixture.viewModel.roomShareURL)
+            compare(item("copyLinkButton").text, "Copied")
+            tryCompare(item("copyLinkButton"), "text", "Copy Link", 5000)
         }
 
         function test_errorShowsInRedInTheFooter() {
@@ -232,7 +290,7 @@ Item {
             verify(shown("errorLabel"))
             const text = item("errorText")
             verify(text.text.length > 0)
-            verify(Qt.colorEqual(text.color, AppTheme.red))
+            compare(text.color.toString(), AppTheme.redText.toString())
             verify(Qt.colorEqual(item("statusDot").color, AppTheme.red))
             verify(item("statusText").text.startsWith("Error: "))
             // The listening button stays usable to try again.

@@ -36,11 +36,14 @@ void MenuBarModel::setViewModel(TranslationViewModel* viewModel)
         connect(viewModel, &TranslationViewModel::isRoomModeChanged, this, &MenuBarModel::roomChanged);
         connect(viewModel, &TranslationViewModel::roomSubscriberCountChanged, this, &MenuBarModel::roomChanged);
         connect(viewModel, &TranslationViewModel::recordingsChanged, this, &MenuBarModel::recordingsChanged);
+        connect(viewModel, &TranslationViewModel::stateChanged, this, &MenuBarModel::canRecordChanged);
+        connect(viewModel, &TranslationViewModel::isRecordingChanged, this, &MenuBarModel::canRecordChanged);
     }
     emit viewModelChanged();
     emit stateChanged();
     emit roomChanged();
     emit recordingsChanged();
+    emit canRecordChanged();
 }
 
 QString MenuBarModel::stateName(const ConnectionState& state)
@@ -128,6 +131,11 @@ int MenuBarModel::recordingCount() const
     return m_viewModel ? int(m_viewModel->recordings().size()) : 0;
 }
 
+bool MenuBarModel::canRecord() const
+{
+    return m_viewModel && (m_viewModel->isRecording() || m_viewModel->isListening());
+}
+
 QString MenuBarModel::subscriberText(qint64 count)
 {
     return QString::number(count) + QStringLiteral(" subscriber") + (count == 1 ? QString() : QStringLiteral("s"));
@@ -181,6 +189,8 @@ void MenuBarModel::checkPermissions()
         return;
     m_viewModel->checkPermission();
     m_viewModel->checkMicPermission();
+    // A new look at the panel starts without an old message.
+    setFolderMessage({});
 }
 
 void MenuBarModel::openRecording(int row)
@@ -211,8 +221,21 @@ void MenuBarModel::openRecordingsFolder()
         return;
     RecordingStore& store = m_viewModel->recordingStore();
     store.ensureDirectory();
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(store.activeDirectory())))
-        qCWarning(lcMenuBar, "No file browser opened %s", qUtf8Printable(store.activeDirectory()));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(store.activeDirectory()))) {
+        setFolderMessage({});
+        return;
+    }
+    qCWarning(lcMenuBar, "No file browser opened %s", qUtf8Printable(store.activeDirectory()));
+    setFolderMessage(QStringLiteral("No file manager could open the folder. It is at ")
+        + QDir::toNativeSeparators(store.activeDirectory()));
+}
+
+void MenuBarModel::setFolderMessage(const QString& message)
+{
+    if (message == m_folderMessage)
+        return;
+    m_folderMessage = message;
+    emit folderMessageChanged();
 }
 
 bool MenuBarModel::openSoundSettings()

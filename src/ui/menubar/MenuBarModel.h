@@ -11,7 +11,6 @@
 
 namespace tolvaran {
 
-
 // What the menu bar panel and the tray item show of the view model, and the
 // panel's actions. Views bind to it; the rules a test should reach live here.
 class MenuBarModel : public QObject
@@ -32,6 +31,11 @@ class MenuBarModel : public QObject
     Q_PROPERTY(QString subscriberText READ subscriberText NOTIFY roomChanged)
     Q_PROPERTY(int recordingCount READ recordingCount NOTIFY recordingsChanged)
     Q_PROPERTY(int shownRecordings MEMBER shownRecordingCount CONSTANT)
+    // A session is recorded only while listening; stopping a recording is
+    // always possible.
+    Q_PROPERTY(bool canRecord READ canRecord NOTIFY canRecordChanged)
+    // Why the recordings folder did not open; empty when it did.
+    Q_PROPERTY(QString folderMessage READ folderMessage NOTIFY folderMessageChanged)
 
 public:
     // Rows of recordings the panel lists, newest first.
@@ -54,6 +58,9 @@ public:
     bool isRoomCardVisible() const;
     QString subscriberText() const;
     int recordingCount() const;
+    bool canRecord() const;
+
+    QString folderMessage() const { return m_folderMessage; }
 
     // The tray symbol of a state.
     static QString menuBarIcon(const ConnectionState& state);
@@ -83,11 +90,16 @@ signals:
     void stateChanged();
     void roomChanged();
     void recordingsChanged();
+    void canRecordChanged();
+    void folderMessageChanged();
     // The program quits in order: a running recording is saved first.
     void quitRequested();
 
 private:
+    void setFolderMessage(const QString& message);
+
     QPointer<TranslationViewModel> m_viewModel;
+    QString m_folderMessage;
 };
 
 } // namespace tolvaran

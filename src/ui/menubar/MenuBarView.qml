@@ -106,7 +106,7 @@ Item {
                 iconColor: AppTheme.orange
                 text: "System audio capture unavailable"
                 font: AppTheme.caption
-                color: AppTheme.orange
+                color: AppTheme.orangeText
             }
             GlassSecondaryButtonStyle {
                 objectName: "openSoundSettingsButton"
@@ -173,10 +173,21 @@ Item {
                 }
             }
 
+            // A disabled button sees no pointer: its help follows this one.
+            HoverHandler {
+                id: controlsHover
+            }
+
             GlassPlainButtonStyle {
                 id: recordButton
                 objectName: "recordButton"
                 visible: panel.viewModel.hasPermission
+                enabled: menuBar.canRecord
+                Controls.ToolTip.visible: !enabled && controlsHover.hovered
+                                          && recordButton.contains(recordButton.mapFromItem(controlsHover.parent,
+                                                                                            controlsHover.point.position))
+                Controls.ToolTip.delay: 600
+                Controls.ToolTip.text: "Start listening to record a session"
                 Layout.fillWidth: true
                 text: panel.viewModel.isRecording ? "Stop Recording" : "Record Session"
                 onClicked: panel.viewModel.isRecording ? panel.viewModel.stopRecording() : panel.viewModel.startRecording()
@@ -248,6 +259,21 @@ Item {
                     Controls.ToolTip.text: "Open recordings folder"
                     onClicked: menuBar.openRecordingsFolder()
                 }
+            }
+
+            // Where no file manager opened the folder: say so, and where
+            // it is, to copy.
+            TextEdit {
+                objectName: "folderMessage"
+                Layout.fillWidth: true
+                visible: menuBar.folderMessage !== ""
+                text: menuBar.folderMessage
+                textFormat: TextEdit.PlainText
+                readOnly: true
+                selectByMouse: true
+                wrapMode: TextEdit.Wrap
+                font: AppTheme.caption
+                color: AppTheme.orangeText
             }
 
             Text {
@@ -346,7 +372,7 @@ Item {
                     maximumLineCount: 4
                     elide: Text.ElideRight
                     font: AppTheme.caption
-                    color: AppTheme.red
+                    color: AppTheme.redText
                 }
             }
 

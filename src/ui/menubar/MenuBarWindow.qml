@@ -16,13 +16,30 @@ Window {
     signal quitRequested
     signal updateRequested
 
+    // The content's height, which changes with the state.
+    readonly property int contentHeight: Math.ceil(view.implicitHeight)
+
     title: "Tolvaran"
     width: view.implicitWidth
-    height: view.implicitHeight
     minimumWidth: width
     maximumWidth: width
-    minimumHeight: height
-    maximumHeight: height
+    Component.onCompleted: fitContent()
+    onContentHeightChanged: fitContent()
+
+    // The window is exactly as tall as its content. A window manager holds
+    // a window to its size hints and refuses a resize outside them, so the
+    // hints make room first, then the window is resized, then they are
+    // fixed again; in any other order the panel keeps its old height.
+    function fitContent() {
+        const fitted = contentHeight
+        if (fitted <= 0)
+            return
+        minimumHeight = Math.min(minimumHeight, fitted)
+        maximumHeight = Math.max(maximumHeight, fitted)
+        height = fitted
+        minimumHeight = fitted
+        maximumHeight = fitted
+    }
     color: isPopup ? "transparent" : AppTheme.opaqueMaterial
     flags: isPopup ? (Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | Qt.NoDropShadowWindowHint) : Qt.Window
 

@@ -42,8 +42,10 @@ Rectangle {
             T.Button {
                 id: copyLink
                 objectName: "copyLinkButton"
+                // Set for a moment after a copy, as the confirmation.
+                property bool copied: false
                 visible: card.viewModel.roomShareURL !== ""
-                text: "Copy Link"
+                text: copied ? "Copied" : "Copy Link"
                 hoverEnabled: true
                 leftPadding: 8
                 rightPadding: 8
@@ -51,9 +53,18 @@ Rectangle {
                 bottomPadding: 3
                 implicitWidth: implicitContentWidth + leftPadding + rightPadding
                 implicitHeight: implicitContentHeight + topPadding + bottomPadding
-                onClicked: card.model.copyShareLink()
+                onClicked: {
+                    card.model.copyShareLink()
+                    copied = true
+                    copiedTimer.restart()
+                }
+                Timer {
+                    id: copiedTimer
+                    interval: 2000
+                    onTriggered: copyLink.copied = false
+                }
                 contentItem: SymbolLabel {
-                    iconName: "doc.on.doc"
+                    iconName: copyLink.copied ? "checkmark" : "doc.on.doc"
                     text: copyLink.text
                     font: AppTheme.caption
                     spacing: 4
@@ -65,6 +76,22 @@ Rectangle {
                     border.color: AppTheme.alpha(AppTheme.primary, 0.15)
                 }
             }
+        }
+
+        // The link itself, to read out or select.
+        TextEdit {
+            objectName: "shareLink"
+            Layout.fillWidth: true
+            visible: card.viewModel.roomShareURL !== ""
+            text: card.viewModel.roomShareURL
+            textFormat: TextEdit.PlainText
+            readOnly: true
+            selectByMouse: true
+            wrapMode: TextEdit.WrapAnywhere
+            font: AppTheme.caption
+            color: AppTheme.secondary
+            selectionColor: AppTheme.alpha(AppTheme.blue, 0.35)
+            selectedTextColor: AppTheme.primary
         }
 
         // One line; what does not fit is cut off.

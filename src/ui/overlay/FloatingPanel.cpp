@@ -64,8 +64,16 @@ bool FloatingPanel::event(QEvent* event)
     return QQuickWindow::event(event);
 }
 
+void FloatingPanel::setWidened(int baseWidth, int width, int idealWidth)
+{
+    m_idealWidth = idealWidth;
+    m_widthBeforeWidening = width > baseWidth ? baseWidth : 0;
+    m_widenedTo = width > baseWidth ? width : 0;
+}
+
 void FloatingPanel::setIdealWidth(int width, int milliseconds)
 {
+    m_idealWidth = width;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -44,6 +44,14 @@ public:
     // over `milliseconds`.
     Q_INVOKABLE void setIdealWidth(int width, int milliseconds);
 
+    // The width last asked for; 0 when none.
+    int idealWidth() const { return m_idealWidth; }
+
+    // The panel was given width where its own would be baseWidth, for
+    // content that asks for idealWidth: it gives the room back as if it
+    // had widened itself.
+    void setWidened(int baseWidth, int width, int idealWidth);
+
 signals:
     void levelChanged();
 
@@ -57,6 +65,7 @@ private:
     // The width before the last widening, and the width it set; 0 when none.
     int m_widthBeforeWidening = 0;
     int m_widenedTo = 0;
+    int m_idealWidth = 0;
 };
 
 } // namespace tolvaran

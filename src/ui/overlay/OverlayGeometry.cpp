@@ -1,11 +1,15 @@
 #include "OverlayGeometry.h"
 
+#include <algorithm>
+
 namespace tolvaran::OverlayGeometry {
 
-QRect overlayFrame(const QRect& visibleFrame)
+QRect overlayFrame(const QRect& visibleFrame, int width)
 {
+    width = std::min(width, visibleFrame.width());
     const int right = visibleFrame.x() + visibleFrame.width();
-    return {QPoint(right - panelSize.width() - margin, visibleFrame.y() + margin), panelSize};
+    const int x = std::max(visibleFrame.x(), right - width - margin);
+    return {QPoint(x, visibleFrame.y() + margin), QSize(width, panelSize.height())};
 }
 
 QRect previewFrame(const QRect& visibleFrame)

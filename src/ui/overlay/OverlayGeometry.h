@@ -47,8 +47,9 @@ inline constexpr int idealWidthSideBySide = 800;
 inline constexpr int idealWidthOneColumn = 500;
 
 // Both take and give bottom-left coordinates. The overlay sits 20 points in
-// from the bottom-right corner of the visible frame; the preview is centred.
-QRect overlayFrame(const QRect& visibleFrame);
+// from the bottom-right corner of the visible frame, as wide as asked within
+// it; the preview is centred.
+QRect overlayFrame(const QRect& visibleFrame, int width = panelSize.width());
 QRect previewFrame(const QRect& visibleFrame);
 
 } // namespace OverlayGeometry

@@ -31,6 +31,16 @@ int OverlayStyle::idealWidth(int mode)
     return isBoth(mode) ? OverlayGeometry::idealWidthSideBySide : OverlayGeometry::idealWidthOneColumn;
 }
 
+bool OverlayStyle::showsOriginalAsTranslation(int mode, const QString& language, int target, bool hasTranslation)
+{
+    if (DisplayMode(mode) != DisplayMode::translatedOnly || hasTranslation || target < 0
+        || target >= int(caseCount<TargetLanguage>))
+        return false;
+    // "en-US" is English too.
+    const QString spoken = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+    return spoken.compare(rawValue(TargetLanguage(target)), Qt::CaseInsensitive) == 0;
+}
+
 QString OverlayStyle::displayModeLabel(int mode)
 {
     switch (DisplayMode(mode)) {
@@ -63,9 +73,11 @@ void OverlayStyle::cycleDisplayMode(AppSettings* settings)
         settings->setDisplayMode(DisplayMode(nextDisplayMode(int(settings->displayMode()))));
 }
 
-QString OverlayStyle::fontSizeHelp(AppSettings* settings)
+QString OverlayStyle::fontSizeHelp(int preset)
 {
-    return settings ? QStringLiteral("Font size: ") + label(settings->fontSizePreset()) : QString();
+    if (preset < int(AppSettings::FontSizePreset::small) || preset > int(AppSettings::FontSizePreset::large))
+        return {};
+    return QStringLiteral("Font size: ") + label(AppSettings::FontSizePreset(preset));
 }
 
 } // namespace tolvaran

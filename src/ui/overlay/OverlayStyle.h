@@ -28,11 +28,18 @@ public:
     Q_INVOKABLE static bool isBoth(int mode);
     // The overlay panel's width for the mode, when nothing else decides it.
     Q_INVOKABLE static int idealWidth(int mode);
+    // In "Translate" mode, speech already in the target language (a
+    // TargetLanguage) gets no translation from the server; its own words
+    // stand in the translation column rather than an empty card.
+    Q_INVOKABLE static bool showsOriginalAsTranslation(
+        int mode, const QString& language, int target, bool hasTranslation);
     Q_INVOKABLE static QString displayModeLabel(int mode);
     // both -> translated only -> original only -> both.
     Q_INVOKABLE static int nextDisplayMode(int mode);
     Q_INVOKABLE static void cycleDisplayMode(tolvaran::AppSettings* settings);
-    Q_INVOKABLE static QString fontSizeHelp(tolvaran::AppSettings* settings);
+    // preset: an AppSettings::FontSizePreset. Takes the value, not the
+    // settings, so that a binding follows it.
+    Q_INVOKABLE static QString fontSizeHelp(int preset);
 };
 
 } // namespace tolvaran

@@ -60,11 +60,14 @@ Item {
             }
 
             ToolbarIconButtonStyle {
+                readonly property string help: OverlayStyle.fontSizeHelp(toolbar.settings.fontSizePreset)
+
+                objectName: "fontSizeButton"
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: "textformat.size"
                 ToolTip.visible: hovered
                 ToolTip.delay: 600
-                ToolTip.text: OverlayStyle.fontSizeHelp(toolbar.settings)
+                ToolTip.text: help
                 onClicked: toolbar.settings.cycleFontSize()
             }
         }

@@ -1,6 +1,7 @@
 #include "OverlayWindowManager.h"
 
 #include "OverlayGeometry.h"
+#include "OverlayStyle.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
@@ -86,10 +87,15 @@ void OverlayWindowManager::show(TranslationViewModel& viewModel, AppSettings& se
         const auto frame = visibleFrame();
         if (!frame)
             return;
-        m_panel = makePanel(OverlayGeometry::overlayFrame(*frame), OverlayGeometry::minimumSize,
-            OverlayGeometry::maximumSize, {}, "TranslationOverlayView", viewModel, settings);
+        // As wide as the display mode wants, as after a change of mode: both
+        // languages side by side get their room from the start.
+        const int ideal = OverlayStyle::idealWidth(int(settings.displayMode()));
+        const QRect at = OverlayGeometry::overlayFrame(*frame, std::max(ideal, OverlayGeometry::panelSize.width()));
+        m_panel = makePanel(at, OverlayGeometry::minimumSize, OverlayGeometry::maximumSize, {},
+            "TranslationOverlayView", viewModel, settings);
         if (!m_panel)
             return;
+        m_panel->setWidened(OverlayGeometry::panelSize.width(), at.width(), ideal);
         m_panel->installEventFilter(this);
     }
     m_panel->setLevel(levelFor(settings.isPinnedAboveAll()));
@@ -134,8 +140,12 @@ void OverlayWindowManager::updateWindowLevel(bool isPinned)
 void OverlayWindowManager::resetPosition()
 {
     const auto frame = visibleFrame();
-    if (m_panel && frame)
-        m_panel->animateToFrame(OverlayGeometry::overlayFrame(*frame));
+    if (!m_panel || !frame)
+        return;
+    const int ideal = m_panel->idealWidth();
+    const QRect home = OverlayGeometry::overlayFrame(*frame, std::max(ideal, OverlayGeometry::panelSize.width()));
+    m_panel->animateToFrame(home);
+    m_panel->setWidened(OverlayGeometry::panelSize.width(), home.width(), ideal);
 }
 
 bool OverlayWindowManager::eventFilter(QObject* watched, QEvent* event)

@@ -53,6 +53,7 @@ FloatingPanelChrome {
                     originalColor: preview.settings.overlayOriginalColor
                     paragraphBgColor: preview.settings.overlayParagraphBgColor
                     paragraphRadius: preview.settings.overlayParagraphRadius
+                    targetLanguage: preview.settings.selectedLanguage
                 }
             }
         }
@@ -76,7 +77,8 @@ FloatingPanelChrome {
         width: badge.implicitWidth + 16
         height: badge.implicitHeight + 6
         radius: 4
-        color: AppTheme.alpha(AppTheme.orange, 0.8)
+        // Over the samples as they scroll by: it must read over anything.
+        color: AppTheme.alpha(TextColors.fillUnderWhite(AppTheme.orange, 0.8, "transparent"), 0.8)
 
         Text {
             id: badge
@@ -85,7 +87,7 @@ FloatingPanelChrome {
             text: "PREVIEW"
             font.pixelSize: AppTheme.caption2Size
             font.weight: Font.Bold
-            color: "white"
+            color: AppTheme.textOn(parent.color)
         }
     }
 }

@@ -54,6 +54,8 @@ FloatingPanelChrome {
 
             anchors.top: toolbar.bottom
             anchors.bottom: parent.bottom
+            // Room of its own for "Jump to latest" below the text.
+            anchors.bottomMargin: jump.visible ? jump.height + 12 : 0
             width: parent.width
             clip: true
 
@@ -103,6 +105,7 @@ FloatingPanelChrome {
                             originalColor: overlay.settings.overlayOriginalColor
                             paragraphBgColor: overlay.settings.overlayParagraphBgColor
                             paragraphRadius: overlay.settings.overlayParagraphRadius
+                            targetLanguage: overlay.settings.selectedLanguage
                         }
                     }
                 }
@@ -121,6 +124,9 @@ FloatingPanelChrome {
             Rectangle {
                 width: parent.width
                 height: 32
+                // Only over text scrolled up under it: at rest it would veil
+                // the first paragraph's header.
+                visible: flick.contentY > 0
                 gradient: Gradient {
                     GradientStop {
                         position: 0
@@ -142,22 +148,36 @@ FloatingPanelChrome {
                 }
             }
 
-            ToolbarTextButtonStyle {
-                anchors.horizontalCenter: parent.horizontalCenter
-                anchors.bottom: parent.bottom
-                anchors.bottomMargin: 10
-                visible: !overlay.followsLatest
-                text: "Jump to latest"
-                background: Rectangle {
-                    radius: height / 2
-                    color: AppTheme.material
-                    border.width: 0.5
-                    border.color: AppTheme.materialBorder
-                }
-                onClicked: {
-                    overlay.followsLatest = true;
-                    overlay.scrollToLatest();
-                }
+            // Until the first words arrive, a sign that it listens.
+            Text {
+                objectName: "listeningHint"
+                anchors.centerIn: parent
+                visible: repeater.count === 0 && overlay.viewModel.isListening
+                text: "Listening…"
+                textFormat: Text.PlainText
+                font: AppTheme.body
+                color: AppTheme.secondary
+            }
+        }
+
+        ToolbarTextButtonStyle {
+            id: jump
+
+            objectName: "jumpToLatest"
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 6
+            visible: !overlay.followsLatest
+            text: "Jump to latest"
+            background: Rectangle {
+                radius: height / 2
+                color: AppTheme.material
+                border.width: 0.5
+                border.color: AppTheme.materialBorder
+            }
+            onClicked: {
+                overlay.followsLatest = true;
+                overlay.scrollToLatest();
             }
         }
     }

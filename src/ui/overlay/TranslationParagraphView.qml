@@ -23,6 +23,14 @@ Item {
     property color originalColor: "white"
     property color paragraphBgColor: "transparent"
     property real paragraphRadius: 8
+    // The target language, a TargetLanguage.
+    property int targetLanguage: -1
+    readonly property bool originalStandsIn: OverlayStyle.showsOriginalAsTranslation(
+        displayMode, language, targetLanguage, translatedText !== "" || interimTranslationText !== "")
+    // Texts of our own on the card take their colour from it, not from the
+    // palette: the card is the user's colour whatever the desktop's.
+    readonly property color labelColor: TextColors.label(paragraphBgColor, TextColors.Secondary)
+    readonly property color captionColor: TextColors.label(paragraphBgColor, TextColors.Tertiary)
 
     // Scrolled out of sight: its contents are left out of every frame.
     property bool isCulled: false
@@ -63,7 +71,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         textFormat: Text.PlainText
         font: AppTheme.caption2
-        color: AppTheme.tertiary
+        color: paragraph.captionColor
         // Left out of frames while faded out.
         visible: opacity > 0
         opacity: 0
@@ -77,7 +85,8 @@ Item {
         }
     }
 
-    // The final text, then the live words faint behind it.
+    // The final text, then the live words faint behind it, as faint as
+    // still reads on the card.
     function segments(finalText, interimText, color) {
         const separator = finalText !== "" && interimText !== "" ? " " : "";
         return [{
@@ -85,7 +94,7 @@ Item {
                 "color": color
             }, {
                 "text": interimText,
-                "color": Qt.rgba(color.r, color.g, color.b, color.a * 0.35)
+                "color": TextColors.faint(color, paragraphBgColor, 0.35)
             }];
     }
 
@@ -135,7 +144,7 @@ Item {
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         font.weight: Font.Medium
-                        color: AppTheme.secondary
+                        color: paragraph.labelColor
                     }
 
                     // The language and the time show only while the pointer is
@@ -163,7 +172,7 @@ Item {
                 Rectangle {
                     width: parent.width
                     height: 1
-                    color: AppTheme.divider
+                    color: AppTheme.alpha(TextColors.ink(paragraph.paragraphBgColor), 0.25)
                     opacity: 0.5
                 }
             }
@@ -207,8 +216,11 @@ Item {
                     font: paragraph.textFont
                     charInterval: 0.02
                     fadeDuration: 0.25
-                    segments: paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
-                                                 paragraph.translatedColor)
+                    segments: paragraph.originalStandsIn
+                              ? paragraph.segments(paragraph.originalText, paragraph.interimOriginalText,
+                                                   paragraph.translatedColor)
+                              : paragraph.segments(paragraph.translatedText, paragraph.interimTranslationText,
+                                                   paragraph.translatedColor)
 
                     TapHandler {
                         acceptedButtons: Qt.RightButton
@@ -243,13 +255,39 @@ Item {
         sourceComponent: Menu {
             // Kept inside the panel, clear of its rounded edge.
             margins: 12
+            // In the program's colours, light or dark with the desktop.
+            background: Rectangle {
+                implicitWidth: 180
+                radius: 6
+                color: AppTheme.opaqueMaterial
+                border.width: 1
+                border.color: AppTheme.materialBorder
+            }
 
-            MenuItem {
+            component MenuEntry: MenuItem {
+                id: menuItem
+
+                leftPadding: 10
+                rightPadding: 10
+
+                contentItem: Text {
+                    text: menuItem.text
+                    textFormat: Text.PlainText
+                    font: AppTheme.body
+                    color: AppTheme.primary
+                }
+                background: Rectangle {
+                    radius: 4
+                    color: menuItem.highlighted ? AppTheme.hoverBg : "transparent"
+                }
+            }
+
+            MenuEntry {
                 text: contextMenu.text && contextMenu.text.selectedText !== "" ? "Copy" : "Copy Paragraph"
                 onTriggered: contextMenu.text.copy()
             }
 
-            MenuItem {
+            MenuEntry {
                 text: "Select All"
                 onTriggered: contextMenu.text.selectAll()
             }

@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick
+import Tolvaran.Ui
 
 // Shared colours, fonts and timings of every window. Colours follow the
 // desktop's palette, so light and dark desktops both read well.
@@ -11,10 +12,11 @@ QtObject {
     }
     readonly property bool isDark: palette.window.hslLightness < 0.5
 
-    // Label colours: primary text, and the quieter secondary and tertiary.
-    readonly property color primary: isDark ? "#F5F5F7" : "#1D1D1F"
-    readonly property color secondary: alpha(primary, 0.62)
-    readonly property color tertiary: alpha(primary, 0.38)
+    // Label colours on the material: primary text, and the quieter secondary
+    // and tertiary. Text on anything else takes textOn() of that background.
+    readonly property color primary: TextColors.label(material, TextColors.Primary)
+    readonly property color secondary: TextColors.label(material, TextColors.Secondary)
+    readonly property color tertiary: TextColors.label(material, TextColors.Tertiary)
     readonly property color accent: blue
 
     readonly property color red: isDark ? "#FF453A" : "#E0352B"
@@ -22,6 +24,9 @@ QtObject {
     readonly property color blue: isDark ? "#0A84FF" : "#0A6CDF"
     readonly property color orange: isDark ? "#FF9F0A" : "#C45F00"
     readonly property color grey: "#8E8E93"
+    // The status colours where they colour a text on the material.
+    readonly property color redText: readable(red, material)
+    readonly property color orangeText: readable(orange, material)
 
     readonly property color hoverBg: alpha(grey, 0.3)
     readonly property color cardBg: alpha(primary, 0.04)
@@ -60,5 +65,15 @@ QtObject {
 
     function alpha(c, a) {
         return Qt.rgba(c.r, c.g, c.b, a)
+    }
+
+    // A text's colour comes from what it is drawn on (TextColors has the
+    // rule): a label of a level on background, or a coloured text made to
+    // read on it.
+    function textOn(background, level) {
+        return TextColors.label(background, level === undefined ? TextColors.Primary : level)
+    }
+    function readable(color, background) {
+        return TextColors.readable(color, background)
     }
 }

@@ -8,6 +8,8 @@ T.Button {
     id: control
 
     property color tint: AppTheme.blue
+    // The tint, deep enough for the white label to read on it.
+    readonly property color fill: TextColors.fillUnderWhite(tint, 0.8, AppTheme.material)
     property string iconName
     property real iconSize: AppTheme.title2Size
 
@@ -41,12 +43,12 @@ T.Button {
             iconSize: control.iconSize
             text: control.text
             font: control.font
-            color: "white"
+            color: AppTheme.textOn(TextColors.over(AppTheme.alpha(control.fill, 0.8), AppTheme.material))
         }
     }
 
     background: Rectangle {
         radius: 20
-        color: AppTheme.alpha(control.tint, control.down ? 0.6 : 0.8)
+        color: AppTheme.alpha(control.fill, control.down ? 0.6 : 0.8)
     }
 }

@@ -25,6 +25,7 @@ constexpr std::array entries{
     Entry{"arrow.trianglehead.2.clockwise.rotate.90.circle", 0xe2e7}, // change_circle
     Entry{"captions.bubble", 0xe996}, // closed_caption_off
     Entry{"captions.bubble.fill", 0xe01c}, // closed_caption
+    Entry{"checkmark", 0xe5ca}, // check
     Entry{"doc.on.doc", 0xe14d}, // content_copy
     Entry{"exclamationmark.triangle", 0xf083}, // warning_amber
     Entry{"exclamationmark.triangle.fill", 0xe002}, // warning

@@ -1,17 +1,20 @@
 #include "../../core/live/ViewModelFixture.h"
 #include "OverlayGeometry.h"
+#include "OverlayStyle.h"
 #include "OverlayWindowManager.h"
 #include "TypewriterText.h"
 #include "UiEngine.h"
 
 #include <QClipboard>
 #include <QCoroTask>
+#include <QFile>
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -21,7 +24,8 @@ using namespace tolvaran;
 
 namespace {
 
-QRect expectedFrame(QRect (*frame)(const QRect&))
+template<typename Frame>
+QRect expectedFrame(const Frame& frame)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const BottomLeftSpace space(screen->geometry());
@@ -58,8 +62,8 @@ QQuickItem* findItem(QQuickItem* item, const Match& match)
 }
 
 // Speaker 1 says "Hallo", translated "Hello", as a finished line.
-const QByteArray halloFinished =
-    R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})";
+const QByteArray halloFinished
+    = R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})";
 
 QPoint centreOf(const QQuickItem* item)
 {
@@ -114,7 +118,10 @@ private slots:
         FloatingPanel* panel = windows.panel();
         QVERIFY(panel);
         QVERIFY(panel->isVisible());
-        QCOMPARE(panel->geometry(), expectedFrame(OverlayGeometry::overlayFrame));
+        // Both languages side by side, the default: as wide as they want.
+        QCOMPARE(panel->geometry(), expectedFrame([](const QRect& visible) {
+            return OverlayGeometry::overlayFrame(visible, OverlayGeometry::idealWidthSideBySide);
+        }));
         QCOMPARE(panel->minimumSize(), QSize(350, 200));
         QCOMPARE(panel->maximumSize().height(), 610);
         QCOMPARE(panel->level(), FloatingPanel::normalLevel);
@@ -158,11 +165,19 @@ private slots:
         auto& [fixture, engine, windows, panel] = overlay;
         fixture.settings->setDisplayMode(DisplayMode::both);
         QVERIFY(overlay.show());
+        // Until the first words, a quiet sign that it listens.
+        const auto hint = [&] {
+            QQuickItem* found = findItem(
+                panel->contentItem(), [](QQuickItem* item) { return item->objectName() == "listeningHint"; });
+            return found && found->isVisible() ? found->property("text").toString() : QString();
+        };
+        QCOMPARE(hint(), QString::fromUtf8("Listening…"));
 
         fixture.feed(halloFinished);
         fixture.feed(
             R"({"type":"result","original":"wie geht","translation":"how are","tokens":[{"text":"wie geht","is_final":false,"speaker":"1"}]})");
         QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hallo wie geht", "Hello how are"}));
+        QCOMPARE(hint(), QString());
 
         // The column that goes fades out rather than vanishing at once.
         fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
@@ -179,6 +194,77 @@ private slots:
         QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hallo wie geht", "Hello how are"}));
         fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
         QTRY_COMPARE(windows.panel()->width(), narrow);
+    }
+
+    // One width rule, on first show as on each change of mode: both
+    // languages side by side get 800 points, one language 500, and the panel
+    // keeps its right edge 20 points in from the screen's.
+    void widthFollowsTheDisplayMode_data()
+    {
+        QTest::addColumn<DisplayMode>("first");
+        QTest::newRow("both") << DisplayMode::both;
+        QTest::newRow("translated only") << DisplayMode::translatedOnly;
+        QTest::newRow("original only") << DisplayMode::originalOnly;
+    }
+
+    void widthFollowsTheDisplayMode()
+    {
+        QFETCH(DisplayMode, first);
+        ListeningOverlay overlay;
+        auto& [fixture, engine, windows, panel] = overlay;
+        fixture.settings->setDisplayMode(first);
+        QVERIFY(overlay.show());
+        const auto widthFor = [](DisplayMode mode) { return mode == DisplayMode::both ? 800 : 500; };
+        const int right = QGuiApplication::primaryScreen()->availableGeometry().right() - 20;
+        QCOMPARE(panel->width(), widthFor(first));
+        QCOMPARE(panel->geometry().right(), right);
+        for (int step = 0; step < 3; ++step) {
+            OverlayStyle::cycleDisplayMode(fixture.settings.get());
+            QTRY_COMPARE(panel->width(), widthFor(fixture.settings->displayMode()));
+            QTRY_COMPARE(panel->geometry().right(), right);
+        }
+        QCOMPARE(fixture.settings->displayMode(), first);
+        QCOMPARE(panel->width(), widthFor(first));
+
+        // Put back at home at the width of the mode in force.
+        panel->setPosition(panel->position() - QPoint(100, 100));
+        windows.resetPosition();
+        QTRY_COMPARE(panel->geometry().right(), right);
+        QCOMPARE(panel->width(), widthFor(first));
+    }
+
+    // "Translate" shows the translation, or, for speech already in the
+    // target language (the server sends none), the words themselves.
+    void translateModeWithoutTranslation_data()
+    {
+        QTest::addColumn<DisplayMode>("mode");
+        QTest::addColumn<QByteArray>("result");
+        QTest::addColumn<QStringList>("shown");
+        const QByteArray english
+            = R"({"type":"result","original":"good morning","translation":"","tokens":[{"text":"good morning","is_final":true,"speaker":"1","language":"en-US","translation_status":"original"}]})";
+        const QByteArray germanAlone
+            = R"({"type":"result","original":"Hallo","translation":"","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de","translation_status":"original"}]})";
+        QTest::newRow("English into English") << DisplayMode::translatedOnly << english << QStringList{"good morning"};
+        QTest::newRow("German with its translation")
+            << DisplayMode::translatedOnly << halloFinished << QStringList{"Hello"};
+        // Its translation is still on its way: nothing stands in for it.
+        QTest::newRow("German before its translation") << DisplayMode::translatedOnly << germanAlone << QStringList{""};
+        // Side by side the words show once, in their own column.
+        QTest::newRow("English, both languages") << DisplayMode::both << english << QStringList{"good morning", ""};
+    }
+
+    void translateModeWithoutTranslation()
+    {
+        QFETCH(DisplayMode, mode);
+        QFETCH(QByteArray, result);
+        ListeningOverlay overlay;
+        auto& [fixture, engine, windows, panel] = overlay;
+        fixture.settings->setSelectedLanguage(TargetLanguage::english);
+        fixture.settings->setDisplayMode(mode);
+        QVERIFY(overlay.show());
+        fixture.feed(result);
+        QFETCH(QStringList, shown);
+        QTRY_COMPARE(shownTexts(*panel), shown);
     }
 
     // Paragraphs scrolled out of sight at the top leave the scene, and come
@@ -207,18 +293,23 @@ private slots:
             return text && text->isVisible() && text->isRevealing();
         }));
         QTRY_VERIFY(!shownTexts(*panel).contains(sentences.first()));
-        QQuickItem* list = findItem(
-            panel->contentItem(), [](QQuickItem* item) { return item->inherits("QQuickFlickable"); });
+        QQuickItem* list
+            = findItem(panel->contentItem(), [](QQuickItem* item) { return item->inherits("QQuickFlickable"); });
         QVERIFY(list);
         const double contentHeight = list->property("contentHeight").toDouble();
         QVERIFY(contentHeight > 2 * list->height());
 
         const QPointF at = list->mapToScene(QPointF(list->width() / 2, list->height() / 2));
-        QWheelEvent wheel(at, panel->mapToGlobal(at), {}, QPoint(0, 120 * 100), Qt::NoButton, {}, Qt::NoScrollPhase,
-            false);
+        QWheelEvent wheel(
+            at, panel->mapToGlobal(at), {}, QPoint(0, 120 * 100), Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QGuiApplication::sendEvent(panel, &wheel);
         QTRY_COMPARE(list->property("contentY").toDouble(), 0.0);
         QTRY_VERIFY(shownTexts(*panel).contains(sentences.first()));
+        // "Jump to latest" has a place of its own, below the text.
+        QQuickItem* jump
+            = findItem(panel->contentItem(), [](QQuickItem* item) { return item->objectName() == "jumpToLatest"; });
+        QVERIFY(jump && jump->isVisible());
+        QTRY_VERIFY(list->mapToScene(QPointF(0, list->height())).y() <= jump->mapToScene(QPointF(0, 0)).y());
         QCOMPARE(list->property("contentHeight").toDouble(), contentHeight);
         // The text is drawn over its paragraph's background, not under it.
         QQuickItem* first = findItem(panel->contentItem(), [&](QQuickItem* item) {
@@ -443,5 +534,23 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOverlayWindows)
+// A screen as wide as a laptop's, so that both languages side by side fit
+// with the margin beside them (the offscreen screen is 800 wide otherwise).
+int main(int argc, char* argv[])
+{
+    QTemporaryDir dir;
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen")) {
+        QFile config(dir.filePath("screens.json"));
+        if (!config.open(QIODevice::WriteOnly)
+            || config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1440, "height": 900}]})") < 0)
+            return 1;
+        config.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+    }
+    QGuiApplication app(argc, argv);
+    TestOverlayWindows test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_OverlayWindows.moc"
