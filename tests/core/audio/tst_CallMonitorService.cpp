@@ -2,8 +2,8 @@
 #include "SoundServer.h"
 #include "audio/CallMonitorService.h"
 #include "audio/CallProbes.h"
-#include "audio/MicBuffer.h"
-#include "audio/PulseContext.h"
+#include "audio/MicEngine.h"
+#include "audio/PulseEngine.h"
 
 #include <QDir>
 #include <QFile>
@@ -252,12 +252,15 @@ private slots:
         QVERIFY(!check());
 
         // This program's own microphone stream is no call.
-        MicBuffer ownMicrophone;
+        MicEngine ownMicrophone;
         ownMicrophone.setEnabled(true);
         QVERIFY(QCoro::waitFor(ownMicrophone.startEngine()));
         QVERIFY(ownMicrophone.isEngineRunning());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            PulseContext::connect("probe", std::chrono::seconds(2))->source(test::microphoneSource)->isRunning, 5000);
+        const auto isMicrophoneRunning = [] {
+            const auto source = PulseEngine::shared()->source(test::microphoneSource).result();
+            return source && source->isRunning;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(isMicrophoneRunning(), 5000);
         QVERIFY(!check());
         ownMicrophone.stopEngine();
 
