@@ -63,6 +63,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         , awayNoticeDelay(awayNotice)
         , stream(*engine, *this, "System audio", PulseRecordStream::Kind::monitor,
               quint32(fragmentBuffers * captureBufferFrames))
+        , watch(*engine)
     {
         readyPromise.start();
     }
@@ -78,14 +79,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     {
         isClosed = true;
         isRunning = false;
-        if (changeHandler) {
-            pulse->removeChangeHandler(changeHandler);
-            changeHandler = 0;
-        }
-        if (connectionHandler) {
-            pulse->removeConnectionHandler(connectionHandler);
-            connectionHandler = 0;
-        }
+        watch.clear();
         pulse->cancelTimer(awayTimer);
         stopClock();
         operations.cancelAll();
@@ -114,13 +108,13 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         }
         if (!stream.open(firstSource))
             return;
-        changeHandler = pulse->addChangeHandler([this](int facility, int type, quint32) {
+        watch.onChange([this](int facility, int type, quint32) {
             // A new default output, or the first output after none.
             if (facility == PA_SUBSCRIPTION_EVENT_SERVER
                 || (facility == PA_SUBSCRIPTION_EVENT_SINK && type == PA_SUBSCRIPTION_EVENT_NEW))
                 followDefaultSink();
         });
-        connectionHandler = pulse->addConnectionHandler([this](bool isConnected) { connectionChanged(isConnected); });
+        watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
     }
 
     void reportReady(const QString& error)
@@ -291,10 +285,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         isRunning = false;
         stopClock();
         pulse->cancelTimer(awayTimer);
-        if (changeHandler) {
-            pulse->removeChangeHandler(changeHandler);
-            changeHandler = 0;
-        }
+        watch.clear();
         service->m_isCapturing = false;
         qCCritical(lcAudioCapture, "Audio capture lost: %s", qUtf8Printable(message));
         if (service->onError)
@@ -381,8 +372,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     PulseRecordStream stream;
     pa_time_event* clock = nullptr;
     PulseEngine::Timer* awayTimer = nullptr;
-    int changeHandler = 0;
-    int connectionHandler = 0;
+    PulseEngine::Watch watch;
     PulseOperations operations;
     QPromise<QString> readyPromise;
     bool hasReportedReady = false;

@@ -25,6 +25,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
         , pulse(pulseEngine)
         , chosenSource(std::move(chosen))
         , stream(*pulseEngine, *this, "Microphone", PulseRecordStream::Kind::input, MicEngine::blockFrames)
+        , watch(*pulseEngine)
     {
         startedPromise.start();
     }
@@ -39,14 +40,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
     void close()
     {
         isClosed = true;
-        if (changeHandler) {
-            pulse->removeChangeHandler(changeHandler);
-            changeHandler = 0;
-        }
-        if (connectionHandler) {
-            pulse->removeConnectionHandler(connectionHandler);
-            connectionHandler = 0;
-        }
+        watch.clear();
         pulse->cancelTimer(deadline);
         operations.cancelAll();
         stream.close();
@@ -69,7 +63,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
                 input->deadline = nullptr;
                 input->reportStarted(false);
             });
-            input->connectionHandler = input->pulse->addConnectionHandler(
+            input->watch.onConnection(
                 [input = input.get()](bool isConnected) { input->connectionChanged(isConnected); });
             input->watchInputs();
             input->openChosen();
@@ -257,7 +251,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
     // sound server that came back without its inputs yet) opens then.
     void watchInputs()
     {
-        changeHandler = pulse->addChangeHandler([this](int facility, int type, quint32) {
+        watch.onChange([this](int facility, int type, quint32) {
             if (facility != PA_SUBSCRIPTION_EVENT_SERVER
                 && (facility != PA_SUBSCRIPTION_EVENT_SOURCE || type != PA_SUBSCRIPTION_EVENT_NEW))
                 return;
@@ -333,8 +327,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
     bool lookupFound = false;
     bool isOnMicrophone = true;
     bool hasReportedNoMicrophone = false;
-    int changeHandler = 0;
-    int connectionHandler = 0;
+    PulseEngine::Watch watch;
     std::atomic<bool> isRunning{false};
     std::vector<float> silence;
 };

@@ -408,55 +408,47 @@ void PulseEngine::onStateChanged(pa_context* context, void* userdata)
 
 void PulseEngine::dispatchConnection(bool isConnected)
 {
-    std::vector<int> ids;
-    for (const auto& [id, handler] : m_connectionHandlers)
-        ids.push_back(id);
-    for (const int id : ids) {
-        const auto found = m_connectionHandlers.find(id);
-        if (found != m_connectionHandlers.end()) {
-            const ConnectionHandler handler = found->second;
+    // A handler may clear its own watch or others while they are told.
+    for (Watch* watch : std::set<Watch*>(m_watches)) {
+        if (m_watches.contains(watch) && watch->m_connection) {
+            const ConnectionHandler handler = watch->m_connection;
             handler(isConnected);
         }
     }
 }
 
-int PulseEngine::addConnectionHandler(ConnectionHandler handler)
-{
-    const int id = m_nextHandlerId++;
-    m_connectionHandlers.emplace(id, std::move(handler));
-    return id;
-}
-
-void PulseEngine::removeConnectionHandler(int id)
-{
-    m_connectionHandlers.erase(id);
-}
-
 void PulseEngine::dispatchChange(int facility, int type, quint32 index)
 {
-    // A handler may remove itself or others while they are told.
-    std::vector<int> ids;
-    for (const auto& [id, handler] : m_changeHandlers)
-        ids.push_back(id);
-    for (const int id : ids) {
-        const auto found = m_changeHandlers.find(id);
-        if (found != m_changeHandlers.end()) {
-            const ChangeHandler handler = found->second;
+    for (Watch* watch : std::set<Watch*>(m_watches)) {
+        if (m_watches.contains(watch) && watch->m_change) {
+            const ChangeHandler handler = watch->m_change;
             handler(facility, type, index);
         }
     }
 }
 
-int PulseEngine::addChangeHandler(ChangeHandler handler)
+void PulseEngine::Watch::onChange(ChangeHandler handler)
 {
-    const int id = m_nextHandlerId++;
-    m_changeHandlers.emplace(id, std::move(handler));
-    return id;
+    m_change = std::move(handler);
+    m_isWatching = true;
+    m_engine.m_watches.insert(this);
 }
 
-void PulseEngine::removeChangeHandler(int id)
+void PulseEngine::Watch::onConnection(ConnectionHandler handler)
 {
-    m_changeHandlers.erase(id);
+    m_connection = std::move(handler);
+    m_isWatching = true;
+    m_engine.m_watches.insert(this);
+}
+
+void PulseEngine::Watch::clear()
+{
+    if (!m_isWatching)
+        return;
+    m_isWatching = false;
+    m_engine.m_watches.erase(this);
+    m_change = nullptr;
+    m_connection = nullptr;
 }
 
 PulseEngine::Timer* PulseEngine::startTimer(std::chrono::microseconds delay, std::function<void()> then)

@@ -142,12 +142,33 @@ public:
     // connection is being made again. Any thread, also the event thread itself.
     void post(std::function<void(pa_context* context)> job);
 
-    // Event thread (or under Lock). Handlers run on the event thread with
-    // the lock held; the id removes them again.
-    int addChangeHandler(ChangeHandler handler);
-    void removeChangeHandler(int id);
-    int addConnectionHandler(ConnectionHandler handler);
-    void removeConnectionHandler(int id);
+    // Handlers of the server's changes and of the connection's loss and
+    // return, for as long as their holder wants them. Event thread or under
+    // Lock, also clear(), which must come before a holder goes that other
+    // threads may see; the handlers run on the event thread with the lock held.
+    class Watch
+    {
+    public:
+        explicit Watch(PulseEngine& engine)
+            : m_engine(engine)
+        { }
+
+        ~Watch() { clear(); }
+
+        Watch(const Watch&) = delete;
+        Watch& operator=(const Watch&) = delete;
+
+        void onChange(ChangeHandler handler);
+        void onConnection(ConnectionHandler handler);
+        void clear();
+
+    private:
+        friend class PulseEngine;
+        PulseEngine& m_engine;
+        ChangeHandler m_change;
+        ConnectionHandler m_connection;
+        bool m_isWatching = false;
+    };
 
     struct Timer;
     // Event thread (or under Lock): calls then on the event thread after
@@ -174,7 +195,7 @@ public:
 
     void track(Query* query) { m_queries.insert(query); }
 
-    // Event thread: tells every change handler.
+    // Event thread: tells every watch of a change.
     void dispatchChange(int facility, int type, quint32 index);
 
     void untrack(Query* query) { m_queries.erase(query); }
@@ -203,9 +224,7 @@ private:
     Timer* m_connectDeadline = nullptr;
     bool m_isDrainScheduled = false;
     std::list<std::function<void(pa_context*)>> m_queuedJobs;
-    std::map<int, ChangeHandler> m_changeHandlers;
-    std::map<int, ConnectionHandler> m_connectionHandlers;
-    int m_nextHandlerId = 1;
+    std::set<Watch*> m_watches;
     std::set<Query*> m_queries;
 };
 

@@ -101,10 +101,10 @@ private slots:
             std::lock_guard guard(lock);
             return told;
         };
-        int handler = 0;
+        PulseEngine::Watch watch(*pulse);
         {
             PulseEngine::Lock engineLock(*pulse);
-            handler = pulse->addConnectionHandler([&](bool isConnected) {
+            watch.onConnection([&](bool isConnected) {
                 std::lock_guard guard(lock);
                 told.append(isConnected);
             });
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(info);
         QCOMPARE(info->defaultSinkName, test::speakerSink);
         PulseEngine::Lock engineLock(*pulse);
-        pulse->removeConnectionHandler(handler);
+        watch.clear();
     }
 };
 
