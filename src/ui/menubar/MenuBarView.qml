@@ -115,6 +115,15 @@ Item {
                 iconName: ""
                 onClicked: menuBar.openSoundSettings()
             }
+            SymbolLabel {
+                objectName: "soundServerWarning"
+                visible: panel.viewModel.isSoundServerAway
+                iconName: "exclamationmark.triangle.fill"
+                iconColor: AppTheme.orange
+                text: "Sound server unavailable, reconnecting…"
+                font: AppTheme.caption
+                color: AppTheme.orange
+            }
 
             GlassActionButtonStyle {
                 objectName: "listeningButton"

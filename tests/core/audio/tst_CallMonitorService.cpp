@@ -115,10 +115,10 @@ private slots:
         FakeWorld world;
         CallMonitorService monitor(world.probes());
         QList<bool> reported;
-        monitor.onCallStateChanged = [&](bool active) {
+        QObject::connect(&monitor, &CallMonitorService::callStateChanged, [&](bool active) {
             reported.append(active);
             QCOMPARE(monitor.isCallActive(), active);
-        };
+        });
         QSignalSpy changes(&monitor, &CallMonitorService::isCallActiveChanged);
         test::LogCapture log(category);
 
@@ -143,7 +143,8 @@ private slots:
         FakeWorld world{true, true};
         CallMonitorService monitor(world.probes());
         QList<bool> reported;
-        monitor.onCallStateChanged = [&](bool active) { reported.append(active); };
+        QObject::connect(
+            &monitor, &CallMonitorService::callStateChanged, [&](bool active) { reported.append(active); });
         monitor.startMonitoring();
         QVERIFY(monitor.isCallActive());
 
@@ -239,7 +240,8 @@ private slots:
         TOLVARAN_REQUIRE_SOUND_SERVER();
         CallMonitorService monitor;
         QList<bool> reported;
-        monitor.onCallStateChanged = [&](bool active) { reported.append(active); };
+        QObject::connect(
+            &monitor, &CallMonitorService::callStateChanged, [&](bool active) { reported.append(active); });
         monitor.startMonitoring();
         QVERIFY(!monitor.isCallActive());
 
