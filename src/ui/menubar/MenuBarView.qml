@@ -118,6 +118,8 @@ Item {
             SymbolLabel {
                 objectName: "soundServerWarning"
                 visible: panel.viewModel.isSoundServerAway
+                Layout.topMargin: 4
+                Layout.bottomMargin: 4
                 iconName: "exclamationmark.triangle.fill"
                 iconColor: AppTheme.orange
                 text: "Sound server unavailable, reconnecting…"
