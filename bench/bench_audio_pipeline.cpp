@@ -26,7 +26,7 @@ void BM_PipelinePerBuffer(benchmark::State& state)
     AudioCaptureService service;
     const QByteArray mic(640, char(3));
     for (auto _ : state) {
-        service.micBufferStore().append(mic);
+        service.micEngine().buffer().append(mic);
         const auto system = AudioCaptureService::convertToPCM16(buffer);
         benchmark::DoNotOptimize(service.mixMicIntoSystemAudio(*system));
     }

@@ -76,6 +76,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption noOverlay(
         QStringLiteral("no-overlay"), QStringLiteral("Show no translation overlay: listen and record only."));
     options.addOption(noOverlay);
+    const QCommandLineOption microphone(
+        QStringLiteral("microphone"), QStringLiteral("Mix the microphone in from the start."));
+    options.addOption(microphone);
     options.process(app);
 
     // Before anything else starts: a second launch only brings the running
@@ -97,6 +100,8 @@ int main(int argc, char* argv[])
 
     tolvaran::AppSettings settings;
     tolvaran::TranslationViewModel viewModel(settings);
+    if (options.isSet(microphone))
+        viewModel.setIsMicEnabled(true);
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
         [&lifecycle] { lifecycle.quit(); });

@@ -151,9 +151,10 @@ private slots:
         QList<TranslationResult> results;
         QStringList errors;
         int finishedCount = 0;
-        client.onResult = [&](const TranslationResult& result) { results.append(result); };
-        client.onError = [&](const QString& text) { errors.append(text); };
-        client.onFinished = [&] { ++finishedCount; };
+        QObject::connect(&client, &WebSocketService::resultReceived,
+            [&](const TranslationResult& result) { results.append(result); });
+        QObject::connect(&client, &WebSocketService::errorOccurred, [&](const QString& text) { errors.append(text); });
+        QObject::connect(&client, &WebSocketService::finishReceived, [&] { ++finishedCount; });
         client.setServerURL(url(""));
         client.connect(target, false, {});
 

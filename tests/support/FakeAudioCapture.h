@@ -85,6 +85,16 @@ public:
         captureThread.join();
     }
 
+    // From another thread, as the capture tells it.
+    void reportSoundServerAway(bool isAway)
+    {
+        std::thread captureThread([this, isAway] {
+            if (onSoundServerAway)
+                onSoundServerAway(isAway);
+        });
+        captureThread.join();
+    }
+
     void failWhileRunning(const QString& message)
     {
         capturing = false;

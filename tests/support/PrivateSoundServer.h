@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
 
 // A sound server of a test's own, for tests that must disturb or kill one;
 // the shared server of the test run is never touched. Needs the compile
@@ -26,8 +29,10 @@ public:
             return QStringLiteral("no temporary folder");
         QProcess script;
         script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), {QStringLiteral("start"), m_dir.path()});
-        if (!script.waitForFinished(20000) || script.exitCode() != 0)
-            return QString::fromUtf8(script.readAllStandardError());
+        if (!script.waitForFinished(20000) || script.exitCode() != 0) {
+            const QString error = QString::fromUtf8(script.readAllStandardError());
+            return error.isEmpty() ? QStringLiteral("the sound server script failed") : error;
+        }
         const auto match
             = QRegularExpression(QStringLiteral("PULSE_SERVER='([^']+)'")).match(QString::fromUtf8(script.readAll()));
         if (!match.hasMatch())
@@ -45,6 +50,28 @@ public:
         QProcess script;
         script.start(QStringLiteral(TOLVARAN_SOUND_SERVER_SCRIPT), {QStringLiteral("stop"), m_dir.path()});
         script.waitForFinished(20000);
+    }
+
+    // Kills the daemon at once, as a crash would, and waits until it is
+    // gone; start() brings one up again on the same socket.
+    bool kill()
+    {
+        const auto pid = pid_t(processId());
+        if (pid <= 0 || ::kill(pid, SIGKILL) != 0)
+            return false;
+        m_isRunning = false;
+        const QString stat = QStringLiteral("/proc/%1/stat").arg(pid);
+        // Gone, or a zombie nobody has reaped yet: either way it no longer serves.
+        const bool isGone = QTest::qWaitFor(
+            [&stat] {
+                QFile file(stat);
+                return !file.open(QIODevice::ReadOnly) || file.readAll().contains(") Z ");
+            },
+            5000);
+        // A zombie keeps its pid, which the next daemon would take for a
+        // running one.
+        QFile::remove(m_dir.filePath(QStringLiteral("pulse-runtime/pulse/pid")));
+        return isGone;
     }
 
     QString server() const { return m_server; }

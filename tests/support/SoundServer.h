@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/PulseContext.h"
+#include "audio/PulseEngine.h"
 
 #include <QTest>
 
@@ -10,9 +10,9 @@
 // missing sound server is a failure.
 #define TOLVARAN_REQUIRE_SOUND_SERVER()                                                                                \
     do {                                                                                                               \
-        QString reason;                                                                                                \
-        if (!tolvaran::PulseContext::connect(                                                                          \
-                QStringLiteral("tolvaran-test-probe"), std::chrono::seconds(2), &reason)) {                            \
+        const auto probe = tolvaran::PulseEngine::shared();                                                            \
+        if (!probe->serverInfo().result()) {                                                                           \
+            const QString reason = probe->failureText();                                                               \
             if (qEnvironmentVariable("CI") == QLatin1String("true"))                                                   \
                 QFAIL(qPrintable(QStringLiteral("CI needs the sound server: ") + reason));                             \
             QSKIP(qPrintable(QStringLiteral("No sound server (run through scripts/test): ") + reason));                \

@@ -98,6 +98,8 @@ public:
 
     Q_INVOKABLE void setMicPermission(bool permission) { m_capture->micPermission = permission; }
 
+    Q_INVOKABLE void reportSoundServerAway(bool isAway) { m_capture->reportSoundServerAway(isAway); }
+
     // "accept", "refuse" or "hang": how the server answers the connection.
     Q_INVOKABLE void startListening(const QString& handshake = QStringLiteral("accept"))
     {

@@ -138,6 +138,12 @@ int main(int argc, char* argv[])
                 f.sendRoomUpdate(3, {{"de", 2}, {"fr", 1}, {"ja", 4}, {"pt", 1}, {"es", 2}, {"it", 1}});
                 waitFor([&] { return f.viewModel().roomSubscriberCount() == 3; }, 5000);
             }},
+        {"sound-server-away", true, 3,
+            [&](PanelFixture& f) {
+                listening(f);
+                f.reportSoundServerAway(true);
+                waitFor([&] { return f.viewModel().isSoundServerAway(); }, 5000);
+            }},
         {"error", true, 1,
             [](PanelFixture& f) {
                 f.startListening(QStringLiteral("refuse"));

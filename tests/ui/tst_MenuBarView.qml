@@ -309,6 +309,19 @@ Item {
             compare(item("statusText").textFormat, Text.PlainText)
         }
 
+        function test_soundServerAwayIsShownWhileListening() {
+            open(true, 0)
+            fixture.startListening("accept")
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            verify(!shown("soundServerWarning"))
+            fixture.reportSoundServerAway(true)
+            tryVerify(() => shown("soundServerWarning"), 5000)
+            compare(item("soundServerWarning").text, "Sound server unavailable, reconnecting…")
+            verify(shown("listeningButton"))
+            fixture.reportSoundServerAway(false)
+            tryVerify(() => !shown("soundServerWarning"), 5000)
+        }
+
         function test_footerActions() {
             open(true, 0)
             mouseClick(item("settingsButton"))

@@ -29,6 +29,9 @@ public:
     std::function<void(const QByteArray&)> onPCMDataForRecording;
     // A capture lost while running; capture has then stopped.
     std::function<void(const QString&)> onError;
+    // True when the sound server has been away for a while (capture goes on
+    // with silence and keeps trying), false once capture runs again.
+    std::function<void(bool isAway)> onSoundServerAway;
 
     // Nothing on success; at once when already capturing. A stopCapture
     // before it finishes ends it with a failure.

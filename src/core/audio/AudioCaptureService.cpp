@@ -1,8 +1,8 @@
 #include "AudioCaptureService.h"
 
 #include "AudioResampler.h"
-#include "PulseContext.h"
 #include "PulseEngine.h"
+#include "PulseRecordStream.h"
 
 #include <QCoroFuture>
 #include <QLoggingCategory>
@@ -46,23 +46,24 @@ void appendUInt16(QByteArray& bytes, quint16 value)
     bytes.append(char((value >> 8) & 0xFF));
 }
 
-QString contextError(pa_context* context)
-{
-    return QString::fromUtf8(pa_strerror(pa_context_errno(context)));
-}
-
 } // namespace
 
 // One running capture: the monitor stream, the clock that keeps the outgoing
-// stream in real time, and the watch on the default sink. Lives on the pulse
-// thread: everything but construction runs there or under its lock.
-struct AudioCaptureService::Session final : SourceKindListener
+// stream in real time, and the watches on the default sink and on the
+// connection. Lives on the pulse thread: everything but construction runs
+// there or under its lock.
+struct AudioCaptureService::Session final : PulseRecordStream::Listener
 {
-    Session(AudioCaptureService* owner, PulseEngine* engine, QString sink, QString monitor)
+    Session(AudioCaptureService* owner, PulseEngine* engine, QString sink, QString monitor,
+        std::chrono::milliseconds awayNotice)
         : service(owner)
         , pulse(engine)
         , sinkName(std::move(sink))
-        , sourceName(std::move(monitor))
+        , firstSource(std::move(monitor))
+        , awayNoticeDelay(awayNotice)
+        , stream(*engine, *this, "System audio", PulseRecordStream::Kind::monitor,
+              quint32(fragmentBuffers * captureBufferFrames))
+        , watch(*engine)
     {
         readyPromise.start();
     }
@@ -78,14 +79,11 @@ struct AudioCaptureService::Session final : SourceKindListener
     {
         isClosed = true;
         isRunning = false;
-        if (changeHandler) {
-            pulse->removeChangeHandler(changeHandler);
-            changeHandler = 0;
-        }
-        pulse->cancelTimer(readyDeadline);
+        watch.clear();
+        pulse->cancelTimer(awayTimer);
         stopClock();
         operations.cancelAll();
-        PulseContext::releaseStream(stream);
+        stream.close();
         reportReady(QStringLiteral("the capture was stopped"));
     }
 
@@ -108,34 +106,15 @@ struct AudioCaptureService::Session final : SourceKindListener
             reportReady(pulse->failureText());
             return;
         }
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, uint32_t(captureSampleRate), uint8_t(captureChannels)};
-        pa_channel_map map;
-        pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
-        stream = pa_stream_new(context, "System audio", &spec, &map);
-        if (!stream) {
-            reportReady(contextError(context));
+        if (!stream.open(firstSource))
             return;
-        }
-        pa_stream_set_state_callback(stream, &Session::onState, this);
-        pa_stream_set_read_callback(stream, &Session::onRead, this);
-        pa_stream_set_moved_callback(stream, &Session::onMoved, this);
-        if (!PulseContext::connectRecord(
-                stream, sourceName, quint32(fragmentBuffers * bufferSamples * sizeof(float)))) {
-            reportReady(contextError(context));
-            PulseContext::releaseStream(stream);
-            return;
-        }
-        readyDeadline = pulse->startTimer(PulseEngine::connectTimeout, [this] {
-            readyDeadline = nullptr;
-            PulseContext::releaseStream(stream);
-            reportReady(QStringLiteral("the sound server did not answer in time"));
-        });
-        changeHandler = pulse->addChangeHandler([this](int facility, int type, quint32) {
+        watch.onChange([this](int facility, int type, quint32) {
             // A new default output, or the first output after none.
             if (facility == PA_SUBSCRIPTION_EVENT_SERVER
                 || (facility == PA_SUBSCRIPTION_EVENT_SINK && type == PA_SUBSCRIPTION_EVENT_NEW))
                 followDefaultSink();
         });
+        watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
     }
 
     void reportReady(const QString& error)
@@ -149,9 +128,35 @@ struct AudioCaptureService::Session final : SourceKindListener
 
     void track(pa_operation* operation) { operations.track(operation); }
 
-    // The default sink may have changed, or the server moved the stream
-    // (its source went away): the stream moves to the default sink's
-    // monitor, and the clock's silence covers the move.
+    // The sound server went away: the clock's silence keeps the stream to
+    // the translation server going, and the capture opens again on the
+    // default output once the server is back.
+    void connectionChanged(bool isConnected)
+    {
+        if (!isRunning)
+            return;
+        operations.cancelAll();
+        if (isConnected) {
+            followDefaultSink();
+            return;
+        }
+        stream.close();
+        qCWarning(lcAudioCapture, "Audio capture waits for the sound server; sending silence");
+        if (!awayTimer && !isAwayReported) {
+            awayTimer = pulse->startTimer(awayNoticeDelay, [this] {
+                awayTimer = nullptr;
+                isAwayReported = true;
+                qCWarning(lcAudioCapture, "The sound server has been away for %.1f s; still trying",
+                    double(awayNoticeDelay.count()) / 1000);
+                if (service->onSoundServerAway)
+                    service->onSoundServerAway(true);
+            });
+        }
+    }
+
+    // The default sink may have changed, the server moved the stream (its
+    // source went away) or came back: the stream moves to, or opens on, the
+    // default sink's monitor, and the clock's silence covers the gap.
     void followDefaultSink()
     {
         track(pa_context_get_server_info(
@@ -174,19 +179,24 @@ struct AudioCaptureService::Session final : SourceKindListener
 
     void moveTo(pa_context* context, const pa_sink_info& sink)
     {
-        if (!stream || !sink.monitor_source_name || pa_stream_get_state(stream) != PA_STREAM_READY)
+        if (!sink.monitor_source_name || !isRunning)
+            return;
+        const QString monitor = QString::fromUtf8(sink.monitor_source_name);
+        if (!stream.isOpen()) {
+            sinkName = QString::fromUtf8(sink.name);
+            qCInfo(lcAudioCapture, "Capturing %s again", qUtf8Printable(monitor));
+            stream.open(monitor);
+            return;
+        }
+        if (!stream.isReady() || monitor == stream.sourceName())
             return;
         sinkName = QString::fromUtf8(sink.name);
-        const QString monitor = QString::fromUtf8(sink.monitor_source_name);
-        const char* device = pa_stream_get_device_name(stream);
-        if (device && monitor == QString::fromUtf8(device))
-            return;
         qCInfo(lcAudioCapture, "Default output is now %s; capturing %s", qUtf8Printable(sinkName),
             qUtf8Printable(monitor));
-        // The name changes once the server reports the move (onMoved): the
-        // monitor may be gone before the request arrives.
+        // The name changes once the server reports the move (streamMoved):
+        // the monitor may be gone before the request arrives.
         track(pa_context_move_source_output_by_name(
-            context, pa_stream_get_index(stream), sink.monitor_source_name,
+            context, stream.index(), sink.monitor_source_name,
             [](pa_context* c, int success, void*) {
                 if (!success)
                     qCWarning(lcAudioCapture, "Cannot follow the default output: %s", pa_strerror(pa_context_errno(c)));
@@ -243,8 +253,9 @@ struct AudioCaptureService::Session final : SourceKindListener
         pending.erase(pending.begin(), pending.begin() + qsizetype(offset));
     }
 
-    // The monitor is silent while nothing plays, the sink sleeps or the
-    // stream moves; the server must still hear time pass.
+    // The monitor is silent while nothing plays, the sink sleeps, the
+    // stream moves or the sound server is away; the server must still hear
+    // time pass.
     void fillSilence()
     {
         const quint64 due = framesDue();
@@ -273,88 +284,76 @@ struct AudioCaptureService::Session final : SourceKindListener
             return;
         isRunning = false;
         stopClock();
-        if (changeHandler) {
-            pulse->removeChangeHandler(changeHandler);
-            changeHandler = 0;
-        }
-        if (stream)
-            pa_stream_set_read_callback(stream, nullptr, nullptr);
+        pulse->cancelTimer(awayTimer);
+        watch.clear();
         service->m_isCapturing = false;
         qCCritical(lcAudioCapture, "Audio capture lost: %s", qUtf8Printable(message));
         if (service->onError)
             service->onError(AudioCaptureError::captureFailure(message).errorDescription());
     }
 
-    static void onState(pa_stream* stream, void* userdata)
+    void streamReady() override
     {
-        auto* session = static_cast<Session*>(userdata);
-        const pa_stream_state_t state = pa_stream_get_state(stream);
-        if (state == PA_STREAM_READY && !session->hasReportedReady) {
-            session->pulse->cancelTimer(session->readyDeadline);
-            session->isRunning = true;
-            session->startClock();
-            session->reportReady({});
-        } else if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
-            const QString reason = contextError(pa_stream_get_context(stream));
-            if (!session->hasReportedReady) {
-                session->pulse->cancelTimer(session->readyDeadline);
-                session->reportReady(reason);
-            } else {
-                session->reportLoss(QStringLiteral("the system audio stream ended: %1").arg(reason));
-            }
+        if (!hasReportedReady) {
+            isRunning = true;
+            startClock();
+            reportReady({});
+            return;
+        }
+        qCInfo(lcAudioCapture, "Audio capture resumed on %s", qUtf8Printable(stream.sourceName()));
+        pulse->cancelTimer(awayTimer);
+        if (isAwayReported) {
+            isAwayReported = false;
+            if (service->onSoundServerAway)
+                service->onSoundServerAway(false);
         }
     }
 
-    static void onMoved(pa_stream* stream, void* userdata)
+    void streamEnded(const QString& reason, bool wasReady) override
     {
-        auto* session = static_cast<Session*>(userdata);
-        // Until the new source is known to be a monitor, what it gives may be
-        // the user's microphone (where the server puts streams whose output
-        // went away): it is not system audio.
-        session->isOnMonitor = false;
-        if (const char* device = pa_stream_get_device_name(stream)) {
-            {
-                std::lock_guard guard(session->sourceNameLock);
-                session->sourceName = QString::fromUtf8(device);
-            }
-            session->track(PulseContext::askSourceKind(session->pulse->context(), device, session));
+        if (!hasReportedReady) {
+            reportReady(reason);
+        } else if (wasReady) {
+            reportLoss(QStringLiteral("the system audio stream ended: %1").arg(reason));
+        } else {
+            // Opening again after a restart failed: silence goes on, and
+            // the next output that appears is tried.
+            qCWarning(lcAudioCapture, "Cannot capture again yet: %s", qUtf8Printable(reason));
         }
-        session->followDefaultSink();
     }
 
-    pa_stream* recordingStream() const override { return stream; }
+    // Until the new source is known to be a monitor, what it gives may be
+    // the user's microphone (where the server puts streams whose output went
+    // away): it is not system audio.
+    void streamMoved(const QString&) override { followDefaultSink(); }
 
-    void sourceKindKnown(bool isMonitorNow, const char* movedTo) override
+    void sourceKindKnown(bool isMonitor, const QString& movedTo) override
     {
-        isOnMonitor = isMonitorNow;
-        if (isOnMonitor) {
+        if (isMonitor) {
             hasReportedNoOutput = false;
         } else if (!hasReportedNoOutput) {
             hasReportedNoOutput = true;
             qCWarning(lcAudioCapture,
                 "No output left to capture (the server moved the stream to %s); sending silence until one appears",
-                movedTo);
+                qUtf8Printable(movedTo));
         }
     }
 
-    static void onRead(pa_stream* stream, size_t, void* userdata)
+    void samplesRead(const float* samples, size_t count) override
     {
-        auto* session = static_cast<Session*>(userdata);
-        if (!session->isOnMonitor) {
-            // The clock's silence stands in.
-            PulseContext::discardReadable(stream);
-            return;
-        }
-        PulseContext::appendReadableSamples(stream, session->pending);
-        session->isFilling = false;
+        if (samples)
+            pending.insert(pending.end(), samples, samples + count);
+        else
+            pending.resize(pending.size() + count, 0.0f);
+        isFilling = false;
         // The server may push every 20 ms whatever fragment was asked for:
         // handing over a fragment at a time wakes the main thread a third
         // as often.
-        if (session->pending.size() >= fragmentBuffers * bufferSamples)
-            session->deliverPending();
+        if (pending.size() >= fragmentBuffers * bufferSamples)
+            deliverPending();
         // While the monitor delivers, the clock never has to wake.
-        if (session->clock)
-            pa_context_rttime_restart(session->pulse->context(), session->clock, session->nextSilenceDue());
+        if (clock)
+            pa_context_rttime_restart(pulse->context(), clock, nextSilenceDue());
     }
 
     static void onClock(pa_mainloop_api*, pa_time_event* event, const struct timeval*, void* userdata)
@@ -368,12 +367,12 @@ struct AudioCaptureService::Session final : SourceKindListener
     AudioCaptureService* service;
     PulseEngine* pulse;
     QString sinkName;
-    mutable std::mutex sourceNameLock;
-    QString sourceName;
-    pa_stream* stream = nullptr;
+    const QString firstSource;
+    const std::chrono::milliseconds awayNoticeDelay;
+    PulseRecordStream stream;
     pa_time_event* clock = nullptr;
-    PulseEngine::Timer* readyDeadline = nullptr;
-    int changeHandler = 0;
+    PulseEngine::Timer* awayTimer = nullptr;
+    PulseEngine::Watch watch;
     PulseOperations operations;
     QPromise<QString> readyPromise;
     bool hasReportedReady = false;
@@ -382,7 +381,7 @@ struct AudioCaptureService::Session final : SourceKindListener
     quint64 deliveredFrames = 0;
     bool isRunning = false;
     bool isFilling = false;
-    bool isOnMonitor = true;
+    bool isAwayReported = false;
     bool hasReportedNoOutput = false;
     std::vector<float> pending;
     const std::vector<float> silence = std::vector<float>(bufferSamples, 0.0f);
@@ -390,13 +389,13 @@ struct AudioCaptureService::Session final : SourceKindListener
 
 AudioCaptureService::AudioCaptureService(std::optional<QString> server)
     : m_server(std::move(server))
-    , m_micBufferStore(m_server)
+    , m_micEngine(m_server)
 { }
 
 AudioCaptureService::~AudioCaptureService()
 {
     stopCapture();
-    m_micBufferStore.stopEngine();
+    m_micEngine.stopEngine();
 }
 
 QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture()
@@ -429,7 +428,7 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
 
     qCInfo(lcAudioCapture, "Starting audio capture...");
     m_hasSentHeader = false;
-    auto session = std::make_shared<Session>(this, pulse.get(), sink->name, sink->monitorSourceName);
+    auto session = std::make_shared<Session>(this, pulse.get(), sink->name, sink->monitorSourceName, m_awayNoticeDelay);
     m_pulse = pulse;
     m_session = session;
     const QString failure = co_await session->open(session);
@@ -442,7 +441,7 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
     m_isCapturing = true;
     if (isMicEnabled()) {
         qCInfo(lcAudioCapture, "Starting mic engine...");
-        co_await m_micBufferStore.startEngine();
+        co_await m_micEngine.startEngine();
         if (overtaken())
             co_return stopped;
         qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", isMicEnabled() ? "true" : "false");
@@ -456,7 +455,7 @@ void AudioCaptureService::stopCapture()
     ++m_generation;
     if (!m_session)
         return;
-    m_micBufferStore.stopEngine();
+    m_micEngine.stopEngine();
     m_session.reset();
     m_isCapturing = false;
 }
@@ -464,10 +463,7 @@ void AudioCaptureService::stopCapture()
 QString AudioCaptureService::capturedSourceName() const
 {
     const std::shared_ptr<Session> session = m_session;
-    if (!session)
-        return {};
-    std::lock_guard guard(session->sourceNameLock);
-    return session->sourceName;
+    return session ? session->stream.sourceName() : QString();
 }
 
 QCoro::Task<bool> AudioCaptureService::checkPermission()
@@ -483,16 +479,16 @@ QCoro::Task<bool> AudioCaptureService::checkPermission()
 void AudioCaptureService::startMicEngine()
 {
     qCInfo(lcAudioCapture, "Starting mic engine...");
-    [](MicBuffer& micBuffer, std::weak_ptr<int> alive) -> QCoro::Task<> {
-        co_await micBuffer.startEngine();
+    [](MicEngine& micEngine, std::weak_ptr<int> alive) -> QCoro::Task<> {
+        co_await micEngine.startEngine();
         if (!alive.expired())
-            qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", micBuffer.isEnabled() ? "true" : "false");
-    }(m_micBufferStore, m_alive);
+            qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", micEngine.isEnabled() ? "true" : "false");
+    }(m_micEngine, m_alive);
 }
 
 void AudioCaptureService::stopMicEngine()
 {
-    m_micBufferStore.stopEngine();
+    m_micEngine.stopEngine();
 }
 
 QCoro::Task<bool> AudioCaptureService::checkMicPermission()
@@ -551,7 +547,7 @@ std::optional<QByteArray> AudioCaptureService::convertToPCM16(const CapturedAudi
 
 QByteArray AudioCaptureService::mixMicIntoSystemAudio(const QByteArray& system)
 {
-    const QByteArray mic = m_micBufferStore.take(system.size());
+    const QByteArray mic = m_micEngine.buffer().take(system.size());
     if (mic.isEmpty())
         return system;
     const qsizetype n = system.size() / 2;

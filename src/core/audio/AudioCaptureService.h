@@ -2,14 +2,15 @@
 
 #include "AudioCapture.h"
 #include "AudioCaptureError.h"
-#include "MicBuffer.h"
 #include "MicDevice.h"
+#include "MicEngine.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,7 +32,9 @@ class PulseEngine;
 // default sink when the user switches outputs) and turns every 20 ms buffer
 // into one chunk of 16 kHz mono 16-bit PCM, optionally with the microphone
 // mixed in. The first chunk after each start carries a WAV header for an
-// endless stream.
+// endless stream. The stream keeps real time with silence while there is
+// nothing to capture, also while the sound server restarts: capture and
+// microphone open again where they were once it is back.
 //
 // Everything is called on the main thread, except the callbacks and
 // handleCapturedBuffer, which run on the capture thread (the sound server
@@ -49,6 +52,8 @@ public:
     static constexpr int captureChannels = int(targetChannels);
     static constexpr int captureBufferFrames = int(captureSampleRate) / 50;
     static constexpr quint32 streamDataSize = 0x7FFFFFFF;
+    // A sound server away for longer than this is told (onSoundServerAway).
+    static constexpr std::chrono::milliseconds awayNoticeDelay = std::chrono::seconds(10);
 
     // server = nullopt: the user's default sound server.
     explicit AudioCaptureService(std::optional<QString> server = std::nullopt);
@@ -65,16 +70,19 @@ public:
     // True when the sound server answers and its default sink has a monitor.
     QCoro::Task<bool> checkPermission() override;
 
-    bool isMicEnabled() const override { return m_micBufferStore.isEnabled(); }
+    bool isMicEnabled() const override { return m_micEngine.isEnabled(); }
 
-    void setMicEnabled(bool enabled) override { m_micBufferStore.setEnabled(enabled); }
+    void setMicEnabled(bool enabled) override { m_micEngine.setEnabled(enabled); }
 
-    std::optional<QString> selectedMicDeviceUID() const { return m_micBufferStore.selectedDeviceUID(); }
+    std::optional<QString> selectedMicDeviceUID() const { return m_micEngine.selectedDeviceUID(); }
 
     void setSelectedMicDeviceUID(std::optional<QString> uid) override
     {
-        m_micBufferStore.setSelectedDeviceUID(std::move(uid));
+        m_micEngine.setSelectedDeviceUID(std::move(uid));
     }
+
+    // From the next start; for tests that cannot wait ten seconds.
+    void setAwayNoticeDelay(std::chrono::milliseconds delay) { m_awayNoticeDelay = delay; }
 
     void startMicEngine() override;
     void stopMicEngine() override;
@@ -83,7 +91,7 @@ public:
 
     QList<MicDevice> availableMicDevices() const override { return m_availableMicDevices; }
 
-    MicBuffer& micBufferStore() { return m_micBufferStore; }
+    MicEngine& micEngine() { return m_micEngine; }
 
     // The monitor source being captured, empty while not capturing. Any thread.
     QString capturedSourceName() const;
@@ -104,7 +112,8 @@ private:
     quint64 m_generation = 0;
     std::shared_ptr<PulseEngine> m_pulse;
     std::shared_ptr<Session> m_session;
-    MicBuffer m_micBufferStore;
+    MicEngine m_micEngine;
+    std::chrono::milliseconds m_awayNoticeDelay = awayNoticeDelay;
     QList<MicDevice> m_availableMicDevices;
     // Tells a suspended task whether this service still exists.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

@@ -21,8 +21,17 @@ AudioPipeline::AudioPipeline(AudioCapture& capture, AudioRecordingService* recor
         QMetaObject::invokeMethod(
             this,
             [self = QPointer(this), message] {
-                if (self && self->onError)
-                    self->onError(message);
+                if (self)
+                    emit self->captureFailed(message);
+            },
+            Qt::QueuedConnection);
+    };
+    m_capture.onSoundServerAway = [this](bool isAway) {
+        QMetaObject::invokeMethod(
+            this,
+            [self = QPointer(this), isAway] {
+                if (self)
+                    emit self->soundServerAwayChanged(isAway);
             },
             Qt::QueuedConnection);
     };
@@ -33,6 +42,7 @@ AudioPipeline::~AudioPipeline()
     m_capture.onAudioData = nullptr;
     m_capture.onPCMDataForRecording = nullptr;
     m_capture.onError = nullptr;
+    m_capture.onSoundServerAway = nullptr;
 }
 
 void AudioPipeline::beginSession()
@@ -68,8 +78,8 @@ void AudioPipeline::deliverPending()
         session = m_session;
     }
     for (const Pending& item : std::as_const(pending)) {
-        if (item.session == session && onChunk)
-            onChunk(item.chunk);
+        if (item.session == session)
+            emit chunkReady(item.chunk);
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <mutex>
 
 namespace tolvaran {
@@ -19,10 +18,10 @@ class AudioRecordingService;
 //
 // Threads: the capture thread hands in every chunk; the recorder gets its
 // copy there at once (a queue push that never waits for the disk); the
-// chunks for the server reach onChunk on this object's thread (the main
-// thread) as queued calls, in capture order, several at a time when they
-// came together, so the main thread wakes once per delivery rather than once
-// per chunk. Capture errors reach onError on that thread too.
+// chunks for the server are emitted as chunkReady on this object's thread
+// (the main thread) from queued calls, in capture order, several at a time
+// when they came together, so the main thread wakes once per delivery rather
+// than once per chunk. What the capture reports arrives on that thread too.
 //
 // The capture must stop (or be destroyed) before this object goes.
 class AudioPipeline : public QObject
@@ -34,14 +33,17 @@ public:
     AudioPipeline(AudioCapture& capture, AudioRecordingService* recorder, QObject* parent = nullptr);
     ~AudioPipeline() override;
 
-    // Main thread: each chunk for the server.
-    std::function<void(const QByteArray& chunk)> onChunk;
-    // Main thread: the capture was lost.
-    std::function<void(const QString& message)> onError;
-
     // Main thread: chunks captured before this call and not yet delivered
     // are dropped, so a new connection begins with the new stream's header.
     void beginSession();
+
+signals:
+    // Each chunk for the server.
+    void chunkReady(const QByteArray& chunk);
+    // The capture was lost.
+    void captureFailed(const QString& message);
+    // The sound server has been away for a while, or capture runs again.
+    void soundServerAwayChanged(bool isAway);
 
 private:
     struct Pending

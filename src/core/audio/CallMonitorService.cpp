@@ -85,8 +85,7 @@ QCoro::Task<> CallMonitorService::checkCallState()
         co_return;
     setCallActive(active);
     qCInfo(lcCallMonitor, "Call state changed: active=%s (teams=%s, mic=%s)", text(active), text(teams), text(mic));
-    if (onCallStateChanged)
-        onCallStateChanged(active);
+    emit callStateChanged(active);
 }
 
 void CallMonitorService::stopMonitoring()
@@ -101,8 +100,7 @@ void CallMonitorService::stopMonitoring()
     setMonitoring(false);
     if (m_isCallActive) {
         setCallActive(false);
-        if (onCallStateChanged)
-            onCallStateChanged(false);
+        emit callStateChanged(false);
     }
     qCInfo(lcCallMonitor, "Call monitoring stopped");
 }

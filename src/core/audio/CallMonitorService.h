@@ -44,15 +44,14 @@ public:
 
     bool isMonitoring() const { return m_isMonitoring; }
 
-    // Told each change of isCallActive.
-    std::function<void(bool isActive)> onCallStateChanged;
-
     void startMonitoring();
     void stopMonitoring();
     // Finishes at once when the probes answer at once.
     QCoro::Task<> checkCallState();
 
 signals:
+    // Each change of isCallActive, with its new value.
+    void callStateChanged(bool isActive);
     void isCallActiveChanged();
     void isMonitoringChanged();
 

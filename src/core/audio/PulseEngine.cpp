@@ -6,7 +6,7 @@
 #include <mutex>
 #include <pulse/pulseaudio.h>
 
-Q_DECLARE_LOGGING_CATEGORY(lcPulse)
+Q_LOGGING_CATEGORY(lcPulse, "com.tolvaran.app.Pulse")
 
 namespace tolvaran {
 
@@ -114,6 +114,19 @@ PulseEngine::SinkInfo toSinkInfo(const pa_sink_info& info)
         QString::fromUtf8(info.monitor_source_name)};
 }
 
+PulseEngine::SourceInfo toSourceInfo(const pa_source_info& info)
+{
+    PulseEngine::SourceInfo source;
+    source.index = info.index;
+    source.name = QString::fromUtf8(info.name);
+    source.description = QString::fromUtf8(info.description ? info.description : info.name);
+    source.isMonitor = info.monitor_of_sink != PA_INVALID_INDEX;
+    source.isRunning = info.state == PA_SOURCE_RUNNING;
+    source.sampleRate = info.sample_spec.rate;
+    source.channels = info.sample_spec.channels;
+    return source;
+}
+
 PulseEngine::SourceOutputInfo toSourceOutputInfo(const pa_source_output_info& info)
 {
     PulseEngine::SourceOutputInfo output;
@@ -192,22 +205,35 @@ std::shared_ptr<PulseEngine> PulseEngine::shared(const std::optional<QString>& s
 
 bool PulseEngine::connect(const std::optional<QString>& server)
 {
+    m_server = server;
     m_mainloop = pa_threaded_mainloop_new();
     if (!m_mainloop) {
         m_hasFailed = true;
         m_failureText = QStringLiteral("Cannot create the sound server event loop");
         return false;
     }
+    if (!startContext()) {
+        m_hasFailed = true;
+        return false;
+    }
+    if (pa_threaded_mainloop_start(m_mainloop) < 0) {
+        m_hasFailed = true;
+        m_failureText = QStringLiteral("Cannot start the sound server event loop");
+        return false;
+    }
+    return true;
+}
+
+bool PulseEngine::startContext()
+{
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), "Tolvaran");
     if (!m_context) {
-        m_hasFailed = true;
         m_failureText = QStringLiteral("Cannot create a sound server context");
         return false;
     }
     pa_context_set_state_callback(m_context, &PulseEngine::onStateChanged, this);
-    const QByteArray address = server ? server->toUtf8() : QByteArray();
-    if (pa_context_connect(m_context, server ? address.constData() : nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        m_hasFailed = true;
+    const QByteArray address = m_server ? m_server->toUtf8() : QByteArray();
+    if (pa_context_connect(m_context, m_server ? address.constData() : nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         m_failureText
             = QStringLiteral("No sound server: %1").arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context))));
         return false;
@@ -216,13 +242,8 @@ bool PulseEngine::connect(const std::optional<QString>& server)
     m_connectDeadline = startTimer(connectTimeout, [this] {
         m_connectDeadline = nullptr;
         if (!m_isReady)
-            fail(QStringLiteral("No sound server: the sound server did not answer in time"));
+            lose(QStringLiteral("No sound server: the sound server did not answer in time"));
     });
-    if (pa_threaded_mainloop_start(m_mainloop) < 0) {
-        m_hasFailed = true;
-        m_failureText = QStringLiteral("Cannot start the sound server event loop");
-        return false;
-    }
     return true;
 }
 
@@ -233,7 +254,9 @@ PulseEngine::~PulseEngine()
     // The event thread ends first, so no callback runs while the rest goes.
     pa_threaded_mainloop_stop(m_mainloop);
     m_hasFailed = true;
+    m_isReady = false;
     cancelTimer(m_connectDeadline);
+    cancelTimer(m_reconnectTimer);
     runQueuedJobs();
     for (Query* query : std::set<Query*>(m_queries))
         query->abandon();
@@ -254,6 +277,14 @@ bool PulseEngine::hasFailed() const
     return m_hasFailed;
 }
 
+bool PulseEngine::isConnected() const
+{
+    if (!m_mainloop)
+        return false;
+    Lock lock(*this);
+    return m_isReady;
+}
+
 QString PulseEngine::failureText() const
 {
     if (!m_mainloop)
@@ -271,12 +302,14 @@ void PulseEngine::post(std::function<void(pa_context*)> job)
     const bool inThread = pa_threaded_mainloop_in_thread(m_mainloop);
     if (!inThread)
         pa_threaded_mainloop_lock(m_mainloop);
-    if (m_hasFailed) {
+    // While a lost connection is made again, nothing waits for it: the
+    // server may stay away for long.
+    if (m_hasFailed || (m_wasReady && !m_isReady)) {
         job(nullptr);
     } else {
         m_queuedJobs.push_back(std::move(job));
     }
-    if (m_isReady && !m_hasFailed && !m_isDrainScheduled) {
+    if (m_isReady && !m_hasFailed && !m_isDrainScheduled && !m_queuedJobs.empty()) {
         // Jobs run from the event loop, not inside whoever posted them.
         m_isDrainScheduled = true;
         pa_mainloop_api_once(
@@ -297,20 +330,50 @@ void PulseEngine::runQueuedJobs()
     }
 }
 
-void PulseEngine::fail(const QString& reason)
+void PulseEngine::lose(const QString& reason)
 {
     if (m_hasFailed)
         return;
-    m_hasFailed = true;
+    const bool wasReady = m_isReady;
+    m_isReady = false;
     m_failureText = reason;
+    // Only a connection that once stood is made again.
+    m_hasFailed = !m_wasReady;
     cancelTimer(m_connectDeadline);
     runQueuedJobs();
     for (Query* query : std::set<Query*>(m_queries))
         query->abandon();
-    if (!m_isReady) {
+    if (m_context) {
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        pa_context_set_subscribe_callback(m_context, nullptr, nullptr);
         // Still connecting: it would otherwise go on waiting for the server.
-        pa_context_disconnect(m_context);
+        if (PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)))
+            pa_context_disconnect(m_context);
     }
+    if (wasReady)
+        dispatchConnection(false);
+    if (m_hasFailed || m_reconnectTimer || !m_context)
+        return;
+    m_reconnectTimer = startTimer(m_reconnectDelay, [this] {
+        m_reconnectTimer = nullptr;
+        reconnect();
+    });
+    m_reconnectDelay = std::min(m_reconnectDelay * 2, std::chrono::milliseconds(maxReconnectDelay));
+}
+
+void PulseEngine::reconnect()
+{
+    qCDebug(lcPulse, "Connecting to the sound server again");
+    // The old context goes with the streams that were on it; its time
+    // events belong to the event loop and stay.
+    pa_context* old = m_context;
+    const bool isStarted = startContext();
+    if (m_context)
+        pa_context_unref(old);
+    else
+        m_context = old;
+    if (!isStarted)
+        lose(m_failureText);
 }
 
 void PulseEngine::onStateChanged(pa_context* context, void* userdata)
@@ -318,7 +381,10 @@ void PulseEngine::onStateChanged(pa_context* context, void* userdata)
     auto* engine = static_cast<PulseEngine*>(userdata);
     const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY && !engine->m_isReady && !engine->m_hasFailed) {
+        const bool isReturn = engine->m_wasReady;
         engine->m_isReady = true;
+        engine->m_wasReady = true;
+        engine->m_reconnectDelay = firstReconnectDelay;
         engine->cancelTimer(engine->m_connectDeadline);
         pa_context_set_subscribe_callback(context, &onChange, engine);
         const auto mask = pa_subscription_mask_t(
@@ -328,40 +394,61 @@ void PulseEngine::onStateChanged(pa_context* context, void* userdata)
         else
             qCWarning(lcPulse, "Cannot follow the sound server's changes: %s", pa_strerror(pa_context_errno(context)));
         engine->runQueuedJobs();
+        if (isReturn) {
+            qCInfo(lcPulse, "Connected to the sound server again");
+            engine->dispatchConnection(true);
+        }
     } else if (!PA_CONTEXT_IS_GOOD(state)) {
         const QString reason = QString::fromUtf8(pa_strerror(pa_context_errno(context)));
-        if (engine->m_isReady && !engine->m_hasFailed)
+        if (engine->m_isReady)
             qCWarning(lcPulse, "Connection to the sound server lost: %s", qUtf8Printable(reason));
-        engine->fail(QStringLiteral("No sound server: %1").arg(reason));
+        engine->lose(QStringLiteral("No sound server: %1").arg(reason));
     }
-    pa_threaded_mainloop_signal(engine->m_mainloop, 0);
+}
+
+void PulseEngine::dispatchConnection(bool isConnected)
+{
+    // A handler may clear its own watch or others while they are told.
+    for (Watch* watch : std::set<Watch*>(m_watches)) {
+        if (m_watches.contains(watch) && watch->m_connection) {
+            const ConnectionHandler handler = watch->m_connection;
+            handler(isConnected);
+        }
+    }
 }
 
 void PulseEngine::dispatchChange(int facility, int type, quint32 index)
 {
-    // A handler may remove itself or others while they are told.
-    std::vector<int> ids;
-    for (const auto& [id, handler] : m_changeHandlers)
-        ids.push_back(id);
-    for (const int id : ids) {
-        const auto found = m_changeHandlers.find(id);
-        if (found != m_changeHandlers.end()) {
-            const ChangeHandler handler = found->second;
+    for (Watch* watch : std::set<Watch*>(m_watches)) {
+        if (m_watches.contains(watch) && watch->m_change) {
+            const ChangeHandler handler = watch->m_change;
             handler(facility, type, index);
         }
     }
 }
 
-int PulseEngine::addChangeHandler(ChangeHandler handler)
+void PulseEngine::Watch::onChange(ChangeHandler handler)
 {
-    const int id = m_nextHandlerId++;
-    m_changeHandlers.emplace(id, std::move(handler));
-    return id;
+    m_change = std::move(handler);
+    m_isWatching = true;
+    m_engine.m_watches.insert(this);
 }
 
-void PulseEngine::removeChangeHandler(int id)
+void PulseEngine::Watch::onConnection(ConnectionHandler handler)
 {
-    m_changeHandlers.erase(id);
+    m_connection = std::move(handler);
+    m_isWatching = true;
+    m_engine.m_watches.insert(this);
+}
+
+void PulseEngine::Watch::clear()
+{
+    if (!m_isWatching)
+        return;
+    m_isWatching = false;
+    m_engine.m_watches.erase(this);
+    m_change = nullptr;
+    m_connection = nullptr;
 }
 
 PulseEngine::Timer* PulseEngine::startTimer(std::chrono::microseconds delay, std::function<void()> then)
@@ -420,7 +507,7 @@ QFuture<std::optional<PulseEngine::SourceInfo>> PulseEngine::source(const QStrin
         return pa_context_get_source_info_by_name(
             context, name.constData(),
             [](pa_context*, const pa_source_info* info, int eol, void* userdata) {
-                collectOne(info, eol, userdata, &PulseContext::toSourceInfo);
+                collectOne(info, eol, userdata, &toSourceInfo);
             },
             query);
     });
@@ -432,7 +519,7 @@ QFuture<std::optional<QList<PulseEngine::SourceInfo>>> PulseEngine::sources()
         return pa_context_get_source_info_list(
             context,
             [](pa_context*, const pa_source_info* info, int eol, void* userdata) {
-                collect(info, eol, userdata, &PulseContext::toSourceInfo);
+                collect(info, eol, userdata, &toSourceInfo);
             },
             query);
     });
@@ -448,6 +535,29 @@ QFuture<std::optional<QList<PulseEngine::SourceOutputInfo>>> PulseEngine::source
             },
             query);
     });
+}
+
+bool PulseOperations::track(pa_operation* operation)
+{
+    std::erase_if(m_operations, [](pa_operation* done) {
+        if (pa_operation_get_state(done) == PA_OPERATION_RUNNING)
+            return false;
+        pa_operation_unref(done);
+        return true;
+    });
+    if (!operation)
+        return false;
+    m_operations.push_back(operation);
+    return true;
+}
+
+void PulseOperations::cancelAll()
+{
+    for (pa_operation* operation : m_operations) {
+        pa_operation_cancel(operation);
+        pa_operation_unref(operation);
+    }
+    m_operations.clear();
 }
 
 } // namespace tolvaran

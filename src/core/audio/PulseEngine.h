@@ -1,7 +1,5 @@
 #pragma once
 
-#include "PulseContext.h"
-
 #include <QFuture>
 #include <QList>
 #include <QString>
@@ -13,16 +11,43 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <vector>
 
 struct pa_context;
-struct pa_stream;
+struct pa_operation;
 struct pa_threaded_mainloop;
 
 namespace tolvaran {
 
+// The requests in flight for one owner, under the event thread's lock:
+// finished ones are released as new ones come, and cancelAll (before the
+// owner goes) makes sure no callback of theirs runs any more.
+class PulseOperations
+{
+public:
+    PulseOperations() = default;
+
+    ~PulseOperations() { cancelAll(); }
+
+    PulseOperations(const PulseOperations&) = delete;
+    PulseOperations& operator=(const PulseOperations&) = delete;
+
+    // False when operation is null: the request could not be sent.
+    bool track(pa_operation* operation);
+    void cancelAll();
+
+private:
+    std::vector<pa_operation*> m_operations;
+};
+
 // The program's one connection to the sound server: one event thread and one
 // context, shared by capture, microphone, introspection and the change
 // subscription. It starts on first use and ends with its last user.
+//
+// Sound servers restart under running programs (PipeWire after an update,
+// PulseAudio after suspend): once connected, a lost connection is made again
+// by itself, with a short back-off, and the connection handlers are told of
+// the loss and of the return, so that streams can be opened again.
 //
 // Nothing here waits for the server. Queries return futures that finish on
 // the event thread, with nothing when the server does not answer in time or
@@ -32,17 +57,51 @@ namespace tolvaran {
 class PulseEngine
 {
 public:
-    using ServerInfo = PulseContext::ServerInfo;
-    using SinkInfo = PulseContext::SinkInfo;
-    using SourceInfo = PulseContext::SourceInfo;
-    using SourceOutputInfo = PulseContext::SourceOutputInfo;
+    struct ServerInfo
+    {
+        QString defaultSinkName;
+        QString defaultSourceName;
+    };
+
+    struct SinkInfo
+    {
+        QString name;
+        QString description;
+        QString monitorSourceName;
+    };
+
+    struct SourceInfo
+    {
+        quint32 index = 0;
+        QString name;
+        QString description;
+        // Monitors carry what a sink plays; they are not microphones.
+        bool isMonitor = false;
+        bool isRunning = false;
+        quint32 sampleRate = 0;
+        quint8 channels = 0;
+    };
+
+    // A stream that records from a source.
+    struct SourceOutputInfo
+    {
+        quint32 sourceIndex = 0;
+        // The recording program; none for the server's own streams.
+        std::optional<qint64> processId;
+        bool isCorked = false;
+    };
 
     // A change the server reported (pa_subscription_event_type_t facility
     // and type bits) for the object with that index.
     using ChangeHandler = std::function<void(int facility, int type, quint32 index)>;
+    // False when the connection was lost, true when it is back.
+    using ConnectionHandler = std::function<void(bool isConnected)>;
 
     static constexpr auto connectTimeout = std::chrono::seconds(2);
     static constexpr auto queryTimeout = std::chrono::seconds(2);
+    // Waits between attempts to connect again: doubling up to the last.
+    static constexpr auto firstReconnectDelay = std::chrono::milliseconds(100);
+    static constexpr auto maxReconnectDelay = std::chrono::milliseconds(1000);
 
     // The running engine for that server (nullopt: the user's default), or a
     // new one when there is none or the last one lost its connection. Not on
@@ -70,21 +129,46 @@ public:
 
     pa_context* context() const { return m_context; }
 
-    // True once the connection failed or ended; a new shared() call then
-    // connects afresh.
+    // True when the first connection failed; a new shared() call then
+    // connects afresh. A connection lost later is made again instead.
     bool hasFailed() const;
+    // Ready now: neither connecting for the first time nor connecting again.
+    bool isConnected() const;
     // Why the connection failed, or empty.
     QString failureText() const;
 
     // Runs job on the event thread with the lock held, once the connection
-    // is ready; with nullptr when it failed or fails before. Any thread,
-    // also the event thread itself.
+    // is ready; with nullptr when it failed or fails before, or while a lost
+    // connection is being made again. Any thread, also the event thread itself.
     void post(std::function<void(pa_context* context)> job);
 
-    // Event thread (or under Lock). Handlers run on the event thread with
-    // the lock held; the id removes them again.
-    int addChangeHandler(ChangeHandler handler);
-    void removeChangeHandler(int id);
+    // Handlers of the server's changes and of the connection's loss and
+    // return, for as long as their holder wants them. Event thread or under
+    // Lock, also clear(), which must come before a holder goes that other
+    // threads may see; the handlers run on the event thread with the lock held.
+    class Watch
+    {
+    public:
+        explicit Watch(PulseEngine& engine)
+            : m_engine(engine)
+        { }
+
+        ~Watch() { clear(); }
+
+        Watch(const Watch&) = delete;
+        Watch& operator=(const Watch&) = delete;
+
+        void onChange(ChangeHandler handler);
+        void onConnection(ConnectionHandler handler);
+        void clear();
+
+    private:
+        friend class PulseEngine;
+        PulseEngine& m_engine;
+        ChangeHandler m_change;
+        ConnectionHandler m_connection;
+        bool m_isWatching = false;
+    };
 
     struct Timer;
     // Event thread (or under Lock): calls then on the event thread after
@@ -111,7 +195,7 @@ public:
 
     void track(Query* query) { m_queries.insert(query); }
 
-    // Event thread: tells every change handler.
+    // Event thread: tells every watch of a change.
     void dispatchChange(int facility, int type, quint32 index);
 
     void untrack(Query* query) { m_queries.erase(query); }
@@ -119,21 +203,28 @@ public:
 private:
     PulseEngine() = default;
     bool connect(const std::optional<QString>& server);
-    void fail(const QString& reason);
+    bool startContext();
+    void lose(const QString& reason);
+    void reconnect();
     void runQueuedJobs();
+    void dispatchConnection(bool isConnected);
     static void onStateChanged(pa_context* context, void* userdata);
 
+    std::optional<QString> m_server;
     pa_threaded_mainloop* m_mainloop = nullptr;
     pa_context* m_context = nullptr;
     // Event-thread state, under the lock.
     bool m_isReady = false;
+    // Connected once: a loss is followed by attempts to connect again.
+    bool m_wasReady = false;
+    Timer* m_reconnectTimer = nullptr;
+    std::chrono::milliseconds m_reconnectDelay = firstReconnectDelay;
     bool m_hasFailed = false;
     QString m_failureText;
     Timer* m_connectDeadline = nullptr;
     bool m_isDrainScheduled = false;
     std::list<std::function<void(pa_context*)>> m_queuedJobs;
-    std::map<int, ChangeHandler> m_changeHandlers;
-    int m_nextHandlerId = 1;
+    std::set<Watch*> m_watches;
     std::set<Query*> m_queries;
 };
 

@@ -18,7 +18,7 @@ ListeningSession::ListeningSession(
     , m_pipeline(pipeline)
     , m_webSocket(webSocket)
 {
-    m_pipeline.onChunk = [this](const QByteArray& chunk) { m_webSocket.sendAudio(chunk); };
+    connect(&m_pipeline, &AudioPipeline::chunkReady, &m_webSocket, &WebSocketService::sendAudio);
 }
 
 void ListeningSession::setState(const ConnectionState& state)

@@ -57,29 +57,34 @@ TranslationViewModel::~TranslationViewModel()
 
 void TranslationViewModel::setupCallbacks()
 {
-    // The pipeline reports a lost capture on the main thread.
-    m_pipeline->onError = [this](const QString& message) {
+    // The pipeline reports on the main thread.
+    connect(m_pipeline.get(), &AudioPipeline::captureFailed, this, [this](const QString& message) {
         m_session->setState(ConnectionState::error(TolvaranError::audioCaptureFailed(message)));
-    };
+    });
+    connect(
+        m_pipeline.get(), &AudioPipeline::soundServerAwayChanged, this, &TranslationViewModel::setIsSoundServerAway);
+    // A notice of a capture that has ended no longer holds.
+    connect(m_session.get(), &ListeningSession::stateChanged, this, [this] {
+        if (!isListening())
+            setIsSoundServerAway(false);
+    });
 
-    // The WebSocket service calls on the main thread and dies with this object.
-    m_webSocketService->onResult = [this](const TranslationResult& result) { handleTranslationResult(result); };
-    m_webSocketService->onFinished = [this] { finalizeCurrentLine(); };
-    m_webSocketService->onError = [this](const QString& text) {
-        m_session->setState(ConnectionState::error(TolvaranError::serverError(text)));
-    };
-    m_webSocketService->onRoomCreated = [this](const QString& roomId) {
+    // The WebSocket service signals on the main thread and dies with this object.
+    connect(m_webSocketService.get(), &WebSocketService::resultReceived, this,
+        &TranslationViewModel::handleTranslationResult);
+    connect(
+        m_webSocketService.get(), &WebSocketService::finishReceived, this, &TranslationViewModel::finalizeCurrentLine);
+    connect(m_webSocketService.get(), &WebSocketService::errorOccurred, this,
+        [this](const QString& text) { m_session->setState(ConnectionState::error(TolvaranError::serverError(text))); });
+    connect(m_webSocketService.get(), &WebSocketService::roomCreated, this, [this](const QString& roomId) {
         m_room->setRoomId(roomId);
         qCInfo(lcViewModel, "Room created: %s", qUtf8Printable(roomId));
-    };
-    m_webSocketService->onRoomUpdate = [this](qint64 count, const QList<LanguageSubscriberCount>& languages) {
-        m_room->applyUpdate(count, languages);
-    };
+    });
+    connect(m_webSocketService.get(), &WebSocketService::roomUpdated, m_room.get(), &RoomState::applyUpdate);
 
-    m_callMonitor->onCallStateChanged = [this](bool isActive) {
-        QMetaObject::invokeMethod(
-            this, [this, isActive] { onCallStateChanged(isActive); }, Qt::QueuedConnection);
-    };
+    // Queued: a change found inside a check acts after it.
+    connect(m_callMonitor.get(), &CallMonitorService::callStateChanged, this, &TranslationViewModel::onCallStateChanged,
+        Qt::QueuedConnection);
 
     // Finalized utterances go into the running recording's transcript.
     QObject::connect(
@@ -227,6 +232,12 @@ void TranslationViewModel::setIsMicEnabled(bool enabled)
         m_audioService->stopMicEngine();
     if (assign(m_isMicEnabled, enabled))
         emit isMicEnabledChanged();
+}
+
+void TranslationViewModel::setIsSoundServerAway(bool isAway)
+{
+    if (assign(m_isSoundServerAway, isAway))
+        emit isSoundServerAwayChanged();
 }
 
 void TranslationViewModel::setSelectedMicDeviceUID(const std::optional<QString>& uid)

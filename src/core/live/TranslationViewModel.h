@@ -60,6 +60,9 @@ class TranslationViewModel : public QObject
     Q_PROPERTY(bool hasPermission READ hasPermission WRITE setHasPermission NOTIFY hasPermissionChanged)
     Q_PROPERTY(bool isMicEnabled READ isMicEnabled WRITE setIsMicEnabled NOTIFY isMicEnabledChanged)
     Q_PROPERTY(bool hasMicPermission READ hasMicPermission NOTIFY hasMicPermissionChanged)
+    // Listening goes on with silence while the sound server has been away
+    // for a while; it resumes by itself.
+    Q_PROPERTY(bool isSoundServerAway READ isSoundServerAway NOTIFY isSoundServerAwayChanged)
     Q_PROPERTY(bool isRecording READ isRecording NOTIFY isRecordingChanged)
     // What the panel tells about recording in plain words; empty for nothing.
     Q_PROPERTY(QString recordingNotice READ recordingNotice NOTIFY recordingNoticeChanged)
@@ -184,6 +187,8 @@ public:
 
     bool hasMicPermission() const { return m_hasMicPermission; }
 
+    bool isSoundServerAway() const { return m_isSoundServerAway; }
+
     const std::optional<QString>& selectedMicDeviceUID() const { return m_selectedMicDeviceUID; }
 
     void setSelectedMicDeviceUID(const std::optional<QString>& uid);
@@ -232,6 +237,7 @@ signals:
     void hasPermissionChanged();
     void isMicEnabledChanged();
     void hasMicPermissionChanged();
+    void isSoundServerAwayChanged();
     void selectedMicDeviceUIDChanged();
     void isRecordingChanged();
     void recordingNoticeChanged();
@@ -248,6 +254,7 @@ private:
     void setupCallbacks();
     void forwardSignals();
     void onCallStateChanged(bool isActive);
+    void setIsSoundServerAway(bool isAway);
 
     AppSettings& m_settings;
     // Declared so that they go in the reverse order: the capture (whose
@@ -271,6 +278,7 @@ private:
     bool m_hasPermission = false;
     bool m_isMicEnabled = false;
     bool m_hasMicPermission = false;
+    bool m_isSoundServerAway = false;
     std::optional<QString> m_selectedMicDeviceUID;
     std::optional<RecordingEntry> m_playbackRecording;
     std::optional<QString> m_serverURLForThisRun;

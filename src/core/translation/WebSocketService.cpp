@@ -187,22 +187,17 @@ void WebSocketService::handleText(const QString& text)
         return;
 
     if (auto* result = std::get_if<TranslationResult>(&*message)) {
-        if (onResult)
-            onResult(*result);
+        emit resultReceived(*result);
     } else if (std::holds_alternative<FinishedNotice>(*message)) {
-        if (onFinished)
-            onFinished();
+        emit finishReceived();
     } else if (auto* room = std::get_if<RoomCreatedMessage>(&*message)) {
-        if (onRoomCreated)
-            onRoomCreated(room->roomId);
+        emit roomCreated(room->roomId);
     } else if (auto* update = std::get_if<RoomUpdateMessage>(&*message)) {
-        if (onRoomUpdate)
-            onRoomUpdate(update->subscriberCount, update->languages);
+        emit roomUpdated(update->subscriberCount, update->languages);
     } else if (auto* error = std::get_if<ServerErrorNotice>(&*message)) {
         // The connection stays open after a server error.
         setLastError(error->text);
-        if (onError)
-            onError(error->text);
+        emit errorOccurred(error->text);
     }
 }
 
@@ -225,8 +220,7 @@ void WebSocketService::fail(const QString& description)
     setIsConnected(false);
     setLastError(description);
     qCWarning(lcWebSocket, "WebSocket failed: %s", qUtf8Printable(description));
-    if (onError)
-        onError(description);
+    emit errorOccurred(description);
 }
 
 void WebSocketService::disconnect()

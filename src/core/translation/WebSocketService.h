@@ -13,7 +13,6 @@
 #include <QUrl>
 
 #include <deque>
-#include <functional>
 #include <optional>
 
 class QWebSocket;
@@ -21,9 +20,9 @@ class QWebSocket;
 namespace tolvaran {
 
 // The one connection to the translation server: audio goes out as binary
-// frames, the server's JSON messages come back through the callbacks.
-// Everything here, callbacks included, runs on the main thread; callbacks come
-// one message at a time, in arrival order. No reconnection, no keep-alive.
+// frames, the server's JSON messages come back as signals. Everything here,
+// signals included, runs on the main thread; signals come one message at a
+// time, in arrival order. No reconnection, no keep-alive.
 class WebSocketService : public QObject
 {
     Q_OBJECT
@@ -49,14 +48,8 @@ public:
     explicit WebSocketService(QObject* parent = nullptr);
     ~WebSocketService() override;
 
-    std::function<void(const TranslationResult&)> onResult;
-    std::function<void()> onFinished;
-    std::function<void(const QString&)> onError;
-    std::function<void(const QString&)> onRoomCreated;
-    std::function<void(qint64 subscriberCount, const QList<LanguageSubscriberCount>& languages)> onRoomUpdate;
-
     // Closes any earlier connection and starts a new one. Success or failure
-    // shows later, through isConnected, lastError and onError.
+    // shows later, through isConnected, lastError and errorOccurred.
     void connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints);
     // Closes with code 1000; harmless when nothing is open. Reports nothing.
     void disconnect();
@@ -92,6 +85,14 @@ public:
     static std::optional<QUrl> parseSessionURL(const QString& text);
 
 signals:
+    void resultReceived(const tolvaran::TranslationResult& result);
+    // The server finished the stream it was asked to finish.
+    void finishReceived();
+    // A server error message (the connection stays open), or the failure
+    // of the connection.
+    void errorOccurred(const QString& description);
+    void roomCreated(const QString& roomId);
+    void roomUpdated(qint64 subscriberCount, const QList<tolvaran::LanguageSubscriberCount>& languages);
     void isConnectedChanged();
     void lastErrorChanged();
     void serverURLChanged();

@@ -115,6 +115,17 @@ Item {
                 iconName: ""
                 onClicked: menuBar.openSoundSettings()
             }
+            SymbolLabel {
+                objectName: "soundServerWarning"
+                visible: panel.viewModel.isSoundServerAway
+                Layout.topMargin: 4
+                Layout.bottomMargin: 4
+                iconName: "exclamationmark.triangle.fill"
+                iconColor: AppTheme.orange
+                text: "Sound server unavailable, reconnecting…"
+                font: AppTheme.caption
+                color: AppTheme.orange
+            }
 
             GlassActionButtonStyle {
                 objectName: "listeningButton"

@@ -40,11 +40,16 @@ private slots:
         QList<QByteArray> sent;
         QStringList errors;
         bool onMainThread = true;
-        pipeline.onChunk = [&](const QByteArray& chunk) {
+        QList<bool> away;
+        connect(&pipeline, &AudioPipeline::chunkReady, [&](const QByteArray& chunk) {
             onMainThread = onMainThread && QThread::currentThread() == thread();
             sent.append(chunk);
-        };
-        pipeline.onError = [&](const QString& message) { errors.append(message); };
+        });
+        connect(&pipeline, &AudioPipeline::captureFailed, [&](const QString& message) { errors.append(message); });
+        connect(&pipeline, &AudioPipeline::soundServerAwayChanged, [&](bool isAway) {
+            onMainThread = onMainThread && QThread::currentThread() == thread();
+            away.append(isAway);
+        });
 
         QVERIFY(recorder.startRecording());
         QVERIFY(QCoro::waitFor(capture.startCapture()) == std::nullopt);
@@ -64,8 +69,12 @@ private slots:
         QCOMPARE(sent.last(), QByteArray(640, 'e'));
         QCOMPARE(recorder.sampleOffset(), 1600);
 
+        capture.reportSoundServerAway(true);
+        capture.reportSoundServerAway(false);
+        QTRY_COMPARE(away, (QList<bool>{true, false}));
         capture.failWhileRunning("Audio capture failed: gone");
         QTRY_COMPARE(errors, QStringList{"Audio capture failed: gone"});
+        QVERIFY(onMainThread);
         recorder.stopRecording(nullptr);
     }
 
@@ -117,7 +126,7 @@ private slots:
         AudioCaptureService capture;
         AudioPipeline pipeline(capture, &recorder);
         QList<QByteArray> sent;
-        pipeline.onChunk = [&](const QByteArray& chunk) { sent.append(chunk); };
+        connect(&pipeline, &AudioPipeline::chunkReady, [&](const QByteArray& chunk) { sent.append(chunk); });
 
         QVERIFY(recorder.startRecording(pipePath));
         QElapsedTimer clock;

@@ -2,8 +2,8 @@
 #include "SoundServer.h"
 #include "audio/CallMonitorService.h"
 #include "audio/CallProbes.h"
-#include "audio/MicBuffer.h"
-#include "audio/PulseContext.h"
+#include "audio/MicEngine.h"
+#include "audio/PulseEngine.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,10 +115,10 @@ private slots:
         FakeWorld world;
         CallMonitorService monitor(world.probes());
         QList<bool> reported;
-        monitor.onCallStateChanged = [&](bool active) {
+        QObject::connect(&monitor, &CallMonitorService::callStateChanged, [&](bool active) {
             reported.append(active);
             QCOMPARE(monitor.isCallActive(), active);
-        };
+        });
         QSignalSpy changes(&monitor, &CallMonitorService::isCallActiveChanged);
         test::LogCapture log(category);
 
@@ -143,7 +143,8 @@ private slots:
         FakeWorld world{true, true};
         CallMonitorService monitor(world.probes());
         QList<bool> reported;
-        monitor.onCallStateChanged = [&](bool active) { reported.append(active); };
+        QObject::connect(
+            &monitor, &CallMonitorService::callStateChanged, [&](bool active) { reported.append(active); });
         monitor.startMonitoring();
         QVERIFY(monitor.isCallActive());
 
@@ -239,7 +240,8 @@ private slots:
         TOLVARAN_REQUIRE_SOUND_SERVER();
         CallMonitorService monitor;
         QList<bool> reported;
-        monitor.onCallStateChanged = [&](bool active) { reported.append(active); };
+        QObject::connect(
+            &monitor, &CallMonitorService::callStateChanged, [&](bool active) { reported.append(active); });
         monitor.startMonitoring();
         QVERIFY(!monitor.isCallActive());
 
@@ -252,12 +254,15 @@ private slots:
         QVERIFY(!check());
 
         // This program's own microphone stream is no call.
-        MicBuffer ownMicrophone;
+        MicEngine ownMicrophone;
         ownMicrophone.setEnabled(true);
         QVERIFY(QCoro::waitFor(ownMicrophone.startEngine()));
         QVERIFY(ownMicrophone.isEngineRunning());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            PulseContext::connect("probe", std::chrono::seconds(2))->source(test::microphoneSource)->isRunning, 5000);
+        const auto isMicrophoneRunning = [] {
+            const auto source = PulseEngine::shared()->source(test::microphoneSource).result();
+            return source && source->isRunning;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(isMicrophoneRunning(), 5000);
         QVERIFY(!check());
         ownMicrophone.stopEngine();
 

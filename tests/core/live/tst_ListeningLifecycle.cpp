@@ -231,6 +231,28 @@ private slots:
         QCOMPARE(vm.state(), ConnectionState::disconnected());
     }
 
+    // A sound server away for a while is shown while listening goes on and
+    // recording goes on; the notice goes with its return or with the stop.
+    void soundServerAwayWhileListening()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        QSignalSpy notices(&vm, &TranslationViewModel::isSoundServerAwayChanged);
+        QCoro::waitFor(vm.startListening());
+        QVERIFY(vm.isRecording());
+        fixture.capture->reportSoundServerAway(true);
+        QVERIFY(QTest::qWaitFor([&] { return vm.isSoundServerAway(); }, waitMs));
+        QVERIFY(vm.isListening());
+        QVERIFY(vm.isRecording());
+        fixture.capture->reportSoundServerAway(false);
+        QVERIFY(QTest::qWaitFor([&] { return !vm.isSoundServerAway(); }, waitMs));
+        fixture.capture->reportSoundServerAway(true);
+        QVERIFY(QTest::qWaitFor([&] { return vm.isSoundServerAway(); }, waitMs));
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(!vm.isSoundServerAway());
+        QCOMPARE(notices.size(), 4);
+    }
+
     // A server error replaces listening; capture and socket keep running.
     void serverErrorKeepsTheSessionRunning()
     {
@@ -345,7 +367,7 @@ private slots:
     {
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
-        auto callStateChanged = [&](bool active) { vm.callMonitor().onCallStateChanged(active); };
+        auto callStateChanged = [&](bool active) { emit vm.callMonitor().callStateChanged(active); };
 
         // A call starts while idle: listening starts; its end stops it.
         callStateChanged(true);

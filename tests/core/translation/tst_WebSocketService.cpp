@@ -23,23 +23,27 @@ namespace {
 
 constexpr int waitMs = 10000;
 
-// Everything the callbacks saw, in order.
+// Everything the signals told, in order.
 struct CallbackLog
 {
     QStringList events;
 
     void attach(WebSocketService& service)
     {
-        service.onResult = [this](const TranslationResult& result) { events.append("result:" + result.original); };
-        service.onFinished = [this] { events.append("finished"); };
-        service.onError = [this](const QString& text) { events.append("error:" + text); };
-        service.onRoomCreated = [this](const QString& roomId) { events.append("room:" + roomId); };
-        service.onRoomUpdate = [this](qint64 count, const QList<LanguageSubscriberCount>& languages) {
-            QStringList parts{QString::number(count)};
-            for (const auto& language : languages)
-                parts.append(language.lang + "=" + QString::number(language.count));
-            events.append("update:" + parts.join(','));
-        };
+        QObject::connect(&service, &WebSocketService::resultReceived,
+            [this](const TranslationResult& result) { events.append("result:" + result.original); });
+        QObject::connect(&service, &WebSocketService::finishReceived, [this] { events.append("finished"); });
+        QObject::connect(&service, &WebSocketService::errorOccurred,
+            [this](const QString& text) { events.append("error:" + text); });
+        QObject::connect(&service, &WebSocketService::roomCreated,
+            [this](const QString& roomId) { events.append("room:" + roomId); });
+        QObject::connect(&service, &WebSocketService::roomUpdated,
+            [this](qint64 count, const QList<LanguageSubscriberCount>& languages) {
+                QStringList parts{QString::number(count)};
+                for (const auto& language : languages)
+                    parts.append(language.lang + "=" + QString::number(language.count));
+                events.append("update:" + parts.join(','));
+            });
     }
 
     qsizetype errorCount() const
@@ -335,12 +339,12 @@ private slots:
         int handled = 0;
         bool inOrder = true;
         qint64 largestBacklog = 0;
-        service.onResult = [&](const TranslationResult& result) {
+        QObject::connect(&service, &WebSocketService::resultReceived, [&](const TranslationResult& result) {
             inOrder = inOrder && result.original == QString::number(handled);
             ++handled;
             largestBacklog = std::max(largestBacklog, service.incomingBacklogBytes());
             QThread::usleep(20); // slower than the server
-        };
+        });
         QVERIFY(connectTo(service, server));
         test::LogCapture quiet("com.tolvaran.app.WebSocket");
         for (int i = 0; i < count; ++i)
@@ -485,12 +489,12 @@ private slots:
         WebSocketService service;
         QStringList originals;
         qsizetype handledWhenLoopRan = -1;
-        service.onResult = [&](const TranslationResult& result) {
+        QObject::connect(&service, &WebSocketService::resultReceived, [&](const TranslationResult& result) {
             if (originals.isEmpty())
                 QTimer::singleShot(0, [&] { handledWhenLoopRan = originals.size(); });
             originals.append(result.original);
             QThread::usleep(300); // a consumer with real work to do
-        };
+        });
         QVERIFY(connectTo(service, server));
         test::LogCapture quiet("com.tolvaran.app.WebSocket");
         // Small enough to sit in the socket buffer whole, so one read gets it all.

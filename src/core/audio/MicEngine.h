@@ -1,0 +1,96 @@
+#pragma once
+
+#include "MicBuffer.h"
+
+#include <QByteArray>
+#include <QCoroTask>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+namespace tolvaran {
+
+// One block of microphone input: interleaved 32-bit float frames.
+struct AudioInputBlock
+{
+    const float* samples = nullptr;
+    qsizetype frameLength = 0;
+    int channels = 0;
+    double sampleRate = 0;
+};
+
+class PulseEngine;
+
+// The microphone engine: a record stream on the chosen source, which the
+// sound server delivers at 16 kHz mono (its resampler filters and keeps
+// state, so the microphone neither aliases nor drifts against the system
+// audio), turned into PCM in the byte buffer that the system-audio capture
+// drains as it mixes. When the chosen source goes away, the engine goes on
+// with the default input; when the sound server restarts, it opens its
+// stream again where it was.
+//
+// startEngine, stopEngine and the device choice belong to the main thread;
+// blocks arrive on the sound server connection's thread.
+class MicEngine
+{
+public:
+    // What the server hands over at a time: 100 ms, as the capture.
+    static constexpr int blockFrames = 1600;
+
+    // server = nullopt: the user's default sound server.
+    explicit MicEngine(std::optional<QString> server = std::nullopt);
+    ~MicEngine();
+
+    MicEngine(const MicEngine&) = delete;
+    MicEngine& operator=(const MicEngine&) = delete;
+
+    bool isEnabled() const { return m_isEnabled.load(std::memory_order_relaxed); }
+
+    void setEnabled(bool enabled) { m_isEnabled.store(enabled, std::memory_order_relaxed); }
+
+    // A source name; nullopt means the server's default input. Used from the
+    // next startEngine.
+    std::optional<QString> selectedDeviceUID() const { return m_selectedDeviceUID; }
+
+    void setSelectedDeviceUID(std::optional<QString> uid) { m_selectedDeviceUID = std::move(uid); }
+
+    double targetSampleRate() const { return m_targetSampleRate; }
+
+    // True once a stream runs; false when none could be opened. Does not
+    // wait on the main thread.
+    QCoro::Task<bool> startEngine();
+    // Never waits for the sound server; empties the buffer.
+    void stopEngine();
+
+    bool isEngineRunning() const;
+
+    // The source the engine records from, empty while stopped. Any thread.
+    QString engineSourceName() const;
+
+    MicBuffer& buffer() { return m_buffer; }
+
+    // One block as the stream delivers it: converted and appended while
+    // enabled. Sound server thread.
+    void handleBlock(const AudioInputBlock& block);
+
+    // Down-mixed, resampled and quantized; the blocks of the stream are
+    // already 16 kHz mono and are only quantized.
+    static std::optional<QByteArray> convertAVBufferToPCM16(const AudioInputBlock& buffer, double targetSampleRate);
+
+private:
+    struct Input;
+
+    const std::optional<QString> m_server;
+    MicBuffer m_buffer;
+    std::shared_ptr<PulseEngine> m_pulse;
+    std::shared_ptr<Input> m_input;
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
+    const double m_targetSampleRate = 16000;
+    qint64 m_tapCallCount = 0;
+    std::atomic<bool> m_isEnabled{false};
+    std::optional<QString> m_selectedDeviceUID;
+};
+
+} // namespace tolvaran
