@@ -11,7 +11,6 @@
 
 namespace tolvaran {
 
-
 // What the menu bar panel and the tray item show of the view model, and the
 // panel's actions. Views bind to it; the rules a test should reach live here.
 class MenuBarModel : public QObject
@@ -65,7 +64,8 @@ public:
     // The date in the locale's medium style and the time in its short style.
     Q_INVOKABLE static QString formatDate(const QDateTime& date, const QLocale& locale = QLocale());
 
-    // Stops listening while listening, else starts it.
+    // Stops listening while listening, else starts it unless the server URL
+    // is invalid.
     Q_INVOKABLE void toggleListening();
     Q_INVOKABLE void startRoom();
     // Asked each time the panel appears.
