@@ -46,9 +46,17 @@ QColor SettingsColors::textOn(const QColor& text, const QColor& background)
     const QColor base = opaque(text);
     if (contrastRatio(base, background) >= minimumContrast)
         return base;
+    // Toward black or white, whichever stands out more, keeping the hue as
+    // far as the contrast allows: a warning stays red.
     const QColor black(Qt::black);
     const QColor white(Qt::white);
-    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+    const QColor extreme = contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+    for (double amount = 0.1; amount < 1.0; amount += 0.1) {
+        const QColor candidate = blend(base, extreme, amount);
+        if (contrastRatio(candidate, background) >= minimumContrast + 0.3)
+            return candidate;
+    }
+    return extreme;
 }
 
 QColor SettingsColors::secondaryOn(const QColor& text, const QColor& background)

@@ -25,7 +25,8 @@ public:
     static double luminance(const QColor& color);
     // (lighter + 0.05) / (darker + 0.05): 1 to 21.
     Q_INVOKABLE static double contrastRatio(const QColor& a, const QColor& b);
-    // text, or black or white where text does not stand out from background.
+    // text, or where it does not stand out from background, text blended
+    // toward black or white until it does.
     Q_INVOKABLE static QColor textOn(const QColor& text, const QColor& background);
     // A quieter colour than text for captions and help, still readable:
     // text blended toward background as far as the contrast allows.

@@ -8,7 +8,7 @@ import Tolvaran.Ui
 // selected one. Every control writes its setting the moment it changes;
 // there is nothing to apply or cancel. Texts take their colours from the
 // palette of what they are drawn on: the window, a card, or the selection.
-Rectangle {
+Control {
     id: view
 
     required property TranslationViewModel viewModel
@@ -19,13 +19,31 @@ Rectangle {
     // Not kept: a newly built window starts on General.
     property int selectedTab: 0
     readonly property alias model: form
-    readonly property SystemPalette palette: AppTheme.palette
-    readonly property color cardText: SettingsColors.textOn(palette.text, palette.base)
-    readonly property color cardSecondary: SettingsColors.secondaryOn(palette.text, palette.base)
+    readonly property SystemPalette pal: AppTheme.palette
 
     implicitWidth: 540
     implicitHeight: 420
-    color: palette.window
+    // The controls draw with the desktop's own palette; Qt Quick would give
+    // some of them (fields, lists) a light one of its own under a dark desktop.
+    palette.window: pal.window
+    palette.windowText: pal.windowText
+    palette.base: pal.base
+    palette.alternateBase: pal.alternateBase
+    palette.text: pal.text
+    palette.button: pal.button
+    palette.buttonText: pal.buttonText
+    palette.highlight: pal.highlight
+    palette.highlightedText: pal.highlightedText
+    palette.light: pal.light
+    palette.midlight: pal.midlight
+    palette.mid: pal.mid
+    palette.dark: pal.dark
+    palette.shadow: pal.shadow
+    palette.placeholderText: pal.placeholderText
+    padding: 0
+    background: Rectangle {
+        color: view.pal.window
+    }
 
     SettingsModel {
         id: form
@@ -246,15 +264,14 @@ Rectangle {
         }
     }
 
-    RowLayout {
-        anchors.fill: parent
+    contentItem: RowLayout {
         spacing: 0
 
         // Sidebar
         Rectangle {
             Layout.preferredWidth: 160
             Layout.fillHeight: true
-            color: view.palette.window
+            color: view.pal.window
 
             ListView {
                 id: tabs
@@ -273,14 +290,14 @@ Rectangle {
                     required property string modelData
                     readonly property bool isSelected: index === view.selectedTab
                     readonly property color textColor: isSelected
-                        ? SettingsColors.textOn(view.palette.highlightedText, view.palette.highlight)
-                        : SettingsColors.textOn(view.palette.windowText, view.palette.window)
+                        ? SettingsColors.textOn(view.pal.highlightedText, view.pal.highlight)
+                        : SettingsColors.textOn(view.pal.windowText, view.pal.window)
 
                     objectName: "tab_" + modelData
                     width: ListView.view.width
                     height: 28
                     radius: 6
-                    color: isSelected ? view.palette.highlight : "transparent"
+                    color: isSelected ? view.pal.highlight : "transparent"
 
                     Row {
                         anchors.verticalCenter: parent.verticalCenter
@@ -310,7 +327,7 @@ Rectangle {
         Rectangle {
             Layout.preferredWidth: 1
             Layout.fillHeight: true
-            color: Qt.rgba(view.palette.windowText.r, view.palette.windowText.g, view.palette.windowText.b, 0.15)
+            color: Qt.rgba(view.pal.windowText.r, view.pal.windowText.g, view.pal.windowText.b, 0.15)
         }
 
         // Detail
@@ -404,7 +421,7 @@ Rectangle {
                     visible: !view.settings.isServerURLValid
                     text: "Invalid server URL"
                     font.pixelSize: 11
-                    color: SettingsColors.textOn(AppTheme.red, view.palette.base)
+                    color: SettingsColors.textOn(AppTheme.red, view.pal.base)
                 }
             }
             SettingsSection {
@@ -417,6 +434,7 @@ Rectangle {
                     ComboBox {
                         objectName: "targetLanguage"
                         Layout.preferredWidth: 170
+                        font.pixelSize: 13
                         model: form.languageLabels
                         currentIndex: form.selectedLanguageIndex
                         enabled: form.canEditConnection
@@ -702,6 +720,7 @@ Rectangle {
                     ComboBox {
                         objectName: "inputDevice"
                         Layout.preferredWidth: 200
+                        font.pixelSize: 13
                         model: form.micDeviceLabels
                         currentIndex: form.selectedMicIndex
                         onActivated: index => form.selectMic(index)
@@ -715,7 +734,7 @@ Rectangle {
                         iconName: "mic.slash"
                         text: "Microphone access not granted"
                         font.pixelSize: 12
-                        color: SettingsColors.secondaryOn(view.palette.text, view.palette.base)
+                        color: SettingsColors.secondaryOn(view.pal.text, view.pal.base)
                     }
                     Button {
                         text: "Open System Settings"

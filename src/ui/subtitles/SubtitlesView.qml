@@ -21,6 +21,8 @@ Item {
         isPreview: view.isPreview
     }
 
+    // One caption line on its own box. When its text needs more room than
+    // the strip has, the newest whole lines are shown and the oldest go.
     component Caption: Item {
         id: caption
 
@@ -29,12 +31,16 @@ Item {
         property int weight: Font.Normal
         property bool italic: false
         property real lineOpacity: 1.0
+        // The height it may take, box included.
+        property real maximumHeight: Infinity
         readonly property real paddingH: view.settings.subtitlePaddingH
         readonly property real paddingV: view.settings.subtitlePaddingV
-        readonly property alias label: label
+        readonly property real lineHeight: label.lineCount > 0 ? label.contentHeight / label.lineCount : label.height
+        readonly property real shownHeight: Math.min(label.height,
+            Math.max(1, Math.floor((maximumHeight - 2 * paddingV) / lineHeight)) * lineHeight)
 
         width: parent.width
-        height: label.height + 2 * paddingV
+        height: shownHeight + 2 * paddingV
 
         Rectangle {
             id: box
@@ -56,22 +62,29 @@ Item {
             }
         }
 
-        Text {
-            id: label
-
-            readonly property color base: view.settings.subtitleTextColor
-            readonly property real widest: Math.max(0, caption.width - 2 * caption.paddingH)
-            width: Math.min(implicitWidth, widest)
+        Item {
             x: box.x + caption.paddingH
             y: caption.paddingV
-            text: caption.text
-            textFormat: Text.PlainText
-            wrapMode: Text.Wrap
-            horizontalAlignment: captions.alignment
-            color: Qt.rgba(base.r, base.g, base.b, caption.lineOpacity)
-            font.pixelSize: Math.max(1, caption.pixelSize)
-            font.weight: caption.weight
-            font.italic: caption.italic
+            width: label.width
+            height: caption.shownHeight
+            clip: label.height > height
+
+            Text {
+                id: label
+
+                readonly property color base: view.settings.subtitleTextColor
+                readonly property real widest: Math.max(0, caption.width - 2 * caption.paddingH)
+                width: Math.min(implicitWidth, widest)
+                y: parent.height - height
+                text: caption.text
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                horizontalAlignment: captions.alignment
+                color: Qt.rgba(base.r, base.g, base.b, caption.lineOpacity)
+                font.pixelSize: Math.max(1, caption.pixelSize)
+                font.weight: caption.weight
+                font.italic: caption.italic
+            }
         }
     }
 
@@ -89,13 +102,18 @@ Item {
         Caption {
             objectName: "translatedLine"
             visible: captions.showsTranslatedLine
+            maximumHeight: view.height - lines.anchors.bottomMargin
+                - (original.visible ? original.height + lines.spacing : 0)
             text: captions.translatedText
             pixelSize: view.settings.subtitleFontSize
             weight: Font.DemiBold
         }
         Caption {
+            id: original
             objectName: "originalLine"
             visible: captions.showsOriginalLine
+            // Beside a translation it takes at most half the strip.
+            maximumHeight: (view.height - lines.anchors.bottomMargin) / (captions.showsTranslatedLine ? 2 : 1)
             text: captions.originalText
             pixelSize: captions.isBoth ? view.settings.subtitleFontSize * 0.75 : view.settings.subtitleFontSize
             italic: captions.isBoth
