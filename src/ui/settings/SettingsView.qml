@@ -40,6 +40,13 @@ Control {
     palette.dark: pal.dark
     palette.shadow: pal.shadow
     palette.placeholderText: pal.placeholderText
+    palette.disabled.windowText: disabledPal.windowText
+    palette.disabled.text: disabledPal.text
+    palette.disabled.buttonText: disabledPal.buttonText
+    palette.disabled.button: disabledPal.button
+    palette.disabled.base: disabledPal.base
+    // The desktop's font size may be larger; the form is laid out for 13.
+    font.pixelSize: 13
     padding: 0
     background: Rectangle {
         color: view.pal.window
@@ -48,6 +55,11 @@ Control {
     SettingsModel {
         id: form
         viewModel: view.viewModel
+    }
+
+    SystemPalette {
+        id: disabledPal
+        colorGroup: SystemPalette.Disabled
     }
 
     LoginItem {
@@ -202,6 +214,7 @@ Control {
 
         CardText {
             Layout.fillWidth: true
+            Layout.minimumWidth: implicitWidth
             text: segmented.label
         }
         Row {
@@ -216,6 +229,14 @@ Control {
                     checkable: true
                     checked: index === segmented.current
                     font.pixelSize: 12
+                    leftPadding: 8
+                    rightPadding: 8
+                    // The chosen segment in the selection's colours, which
+                    // Fusion's pressed look barely tells apart in a dark palette.
+                    palette.button: checked ? AppTheme.palette.highlight : AppTheme.palette.button
+                    palette.buttonText: checked
+                        ? SettingsColors.textOn(AppTheme.palette.highlightedText, AppTheme.palette.highlight)
+                        : SettingsColors.textOn(AppTheme.palette.buttonText, AppTheme.palette.button)
                     onClicked: {
                         segmented.selected(index);
                         checked = Qt.binding(() => index === segmented.current);
