@@ -370,7 +370,12 @@ Control {
                 y: 14
                 width: detail.width - 28
                 sourceComponent: [general, connection, translation, subtitles, audio, recording, advanced][view.selectedTab]
-                onLoaded: detail.contentY = 0
+                onLoaded: {
+                    detail.contentY = 0;
+                    // Microphones may have come or gone since the window opened.
+                    if (view.selectedTab === 4)
+                        form.refreshMicDevices();
+                }
             }
         }
     }
