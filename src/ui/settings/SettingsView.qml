@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
+import Qt.labs.platform as Platform
 import QtQuick.Layouts
 import Tolvaran.Ui
 
@@ -189,16 +189,19 @@ Control {
 
             TapHandler {
                 onTapped: {
-                    dialog.selectedColor = colorRow.color;
+                    dialog.currentColor = colorRow.color;
                     dialog.open();
                 }
             }
         }
-        // Without an alpha channel: opacity has sliders of its own.
-        ColorDialog {
+        // Without an alpha channel: opacity has sliders of its own. The
+        // platform's dialog, or Qt's own window where the desktop offers none
+        // (Qt Quick's drawn one is cramped inside this window and draws no
+        // colours with the software renderer).
+        Platform.ColorDialog {
             id: dialog
             title: colorRow.label
-            onAccepted: colorRow.picked(Qt.rgba(selectedColor.r, selectedColor.g, selectedColor.b, 1))
+            onAccepted: colorRow.picked(Qt.rgba(color.r, color.g, color.b, 1))
         }
     }
 
@@ -811,7 +814,11 @@ Control {
                         objectName: "chooseFolder"
                         text: "Choose..."
                         font.pixelSize: 12
-                        onClicked: folderDialog.open()
+                        onClicked: {
+                            folderDialog.open();
+                            // Qt's own dialog takes the folder to show once it exists.
+                            folderDialog.currentFolder = form.folderURL;
+                        }
                     }
                 }
                 RowLayout {
@@ -823,12 +830,13 @@ Control {
                         onClicked: form.resetFolder()
                     }
                 }
-                FolderDialog {
+                Platform.FolderDialog {
                     id: folderDialog
                     title: "Choose a folder to save recordings"
                     acceptLabel: "Select"
+                    folder: form.folderURL
                     currentFolder: form.folderURL
-                    onAccepted: form.chooseFolder(selectedFolder)
+                    onAccepted: form.chooseFolder(folder)
                 }
             }
         }

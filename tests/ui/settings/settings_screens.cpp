@@ -24,6 +24,16 @@ using namespace tolvaran;
 
 namespace {
 
+QQuickItem* findNamed(QQuickItem* item, const QString& name)
+{
+    if (item->objectName() == name)
+        return item;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* found = findNamed(child, name))
+            return found;
+    return nullptr;
+}
+
 bool capture(const QRect& area, const QString& path)
 {
     const QString geometry
@@ -66,6 +76,24 @@ int settingsScreens(const QString& out, const QString& prefix)
         const QRect frame = window->frameGeometry().adjusted(-8, -8, 8, 8);
         capture(frame, QStringLiteral("%1/%2-%3.png").arg(out, prefix, names.at(tab)));
     }
+    // The colour well's and the folder chooser's dialogs (Qt Quick's own
+    // where no desktop portal or platform dialog serves).
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto clickNamed = [&](int tab, const QString& name) {
+        view->setProperty("selectedTab", tab);
+        QTest::qWait(300);
+        if (QQuickItem* item = findNamed(view, name))
+            QTest::mouseClick(window, Qt::LeftButton, {}, item->mapToScene(item->boundingRect().center()).toPoint());
+        QTest::qWait(800);
+    };
+    clickNamed(2, QStringLiteral("colorWell"));
+    capture(screen, QStringLiteral("%1/%2-color-dialog.png").arg(out, prefix));
+    QTest::keyClick(QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : window, Qt::Key_Escape);
+    clickNamed(5, QStringLiteral("chooseFolder"));
+    capture(screen, QStringLiteral("%1/%2-folder-dialog.png").arg(out, prefix));
+    QTest::keyClick(QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : window, Qt::Key_Escape);
+    QTest::qWait(300);
+
     // An invalid server URL, as the Connection tab shows it.
     fixture.settings->setServerURL(QStringLiteral("localhost:3000"));
     view->setProperty("selectedTab", 1);
