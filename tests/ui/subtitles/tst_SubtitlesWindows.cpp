@@ -92,8 +92,29 @@ bool clickAt(const QPoint& point)
     return true;
 }
 
-// Run in a child on a private X server: a click on the subtitles reaches the
-// window below them, while the same click on an ordinary window stops there.
+// The window's _NET_WM_DESKTOP on the X server, or -1 when it has none.
+qint64 desktopOf(QWindow& window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11->connection();
+    constexpr char name[] = "_NET_WM_DESKTOP";
+    xcb_intern_atom_reply_t* atom
+        = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof(name) - 1, name), nullptr);
+    if (!atom)
+        return -1;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection,
+        xcb_get_property(connection, 0, xcb_window_t(window.winId()), atom->atom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+    qint64 desktop = -1;
+    if (reply && xcb_get_property_value_length(reply) == 4)
+        desktop = *static_cast<const quint32*>(xcb_get_property_value(reply));
+    free(reply);
+    free(atom);
+    return desktop;
+}
+
+// Run in a child on a private X server: the subtitles ask for every
+// workspace, and a click on them reaches the window below, while the same
+// click on an ordinary window stops there.
 int clickThroughProbe()
 {
     PressCounter below;
@@ -109,6 +130,10 @@ int clickThroughProbe()
     QQuickWindow* panel = windows.panel();
     if (!panel || !QTest::qWaitForWindowExposed(panel))
         return 3;
+    if (desktopOf(*panel) != 0xFFFFFFFF) {
+        std::fprintf(stderr, "_NET_WM_DESKTOP: %lld\n", desktopOf(*panel));
+        return 7;
+    }
     int panelPresses = 0;
 
     struct Counter : QObject
