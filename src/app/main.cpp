@@ -1,7 +1,9 @@
 #include "AppLifecycle.h"
 #include "LocalServerLauncher.h"
 #include "OverlayHook.h"
+#include "SettingsHook.h"
 #include "SingleInstance.h"
+#include "SubtitlesHook.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
 #include "UnixSignalWatcher.h"
@@ -73,8 +75,8 @@ int main(int argc, char* argv[])
     options.setApplicationDescription(QStringLiteral("Live translation of what the computer plays."));
     options.addHelpOption();
     options.addVersionOption();
-    const QCommandLineOption noOverlay(
-        QStringLiteral("no-overlay"), QStringLiteral("Show no translation overlay: listen and record only."));
+    const QCommandLineOption noOverlay(QStringLiteral("no-overlay"),
+        QStringLiteral("Show no translation overlay or subtitles: listen and record only."));
     options.addOption(noOverlay);
     const QCommandLineOption microphone(
         QStringLiteral("microphone"), QStringLiteral("Mix the microphone in from the start."));
@@ -111,8 +113,12 @@ int main(int argc, char* argv[])
     tolvaran::ui::prepareEngine(engine);
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
     std::optional<tolvaran::OverlayHook> overlay;
-    if (!options.isSet(noOverlay))
+    std::optional<tolvaran::SubtitlesHook> subtitles;
+    if (!options.isSet(noOverlay)) {
         overlay.emplace(viewModel, settings, engine);
+        subtitles.emplace(viewModel, settings, engine);
+    }
+    tolvaran::SettingsHook settingsWindow(viewModel, settings, updater, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
     QObject::connect(&instance, &tolvaran::SingleInstance::activationRequested, &tray, &tolvaran::TrayItem::showPanel);
     tray.start();

@@ -3,6 +3,7 @@
 #include "Defaults.h"
 #include "JsonSettingsFormat.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <algorithm>
@@ -87,9 +88,30 @@ AppSettings::AppSettings(const QString& storePath, QObject* parent)
     , m_store(openSettingsFile(storePath))
 {
     load();
+    m_writeTimer.setSingleShot(true);
+    m_writeTimer.setInterval(writeDelay);
+    connect(&m_writeTimer, &QTimer::timeout, this, &AppSettings::flush);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &AppSettings::flush);
 }
 
-AppSettings::~AppSettings() = default;
+AppSettings::~AppSettings()
+{
+    flush();
+}
+
+void AppSettings::flush()
+{
+    m_writeTimer.stop();
+    Defaults::sync(*m_store);
+}
+
+bool AppSettings::isValidServerURL(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("ws") || scheme == QLatin1String("wss")) && !url.host().isEmpty();
+}
 
 void AppSettings::load()
 {
@@ -109,13 +131,16 @@ void AppSettings::cycleFontSize()
     setFontSizePreset(static_cast<FontSizePreset>(next));
 }
 
-// An equal value is written again but notifies nobody.
+// An equal value is written again but notifies nobody. The timer is not
+// restarted by later assignments, so a long drag is written every writeDelay.
 template<typename T>
 void AppSettings::assign(T& field, const T& value, const QString& key, void (AppSettings::*changed)())
 {
     const bool differs = !(field == value);
     field = value;
     write(*m_store, key, value);
+    if (!m_writeTimer.isActive())
+        m_writeTimer.start();
     if (differs)
         emit(this->*changed)();
 }

@@ -7,8 +7,10 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
+#include <chrono>
 #include <memory>
 
 class QSettings;
@@ -68,12 +70,16 @@ using LanguageSet = QSet<TargetLanguage>;
 #define TOLVARAN_SETTING_MEMBER(Type, name, Name, key, fallback) Type m_##name;
 
 // Every user preference, read once from the per-user store and written back
-// on every assignment. Observers hear only of real changes.
+// after every assignment: a burst of assignments (a slider being dragged)
+// reaches the file once, at most writeDelay after its first one, and what is
+// pending is written on quit and by flush(). Observers hear only of real
+// changes.
 class AppSettings : public QObject
 {
     Q_OBJECT
     TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_PROPERTY)
     Q_PROPERTY(double fontSize READ fontSize NOTIFY fontSizePresetChanged)
+    Q_PROPERTY(bool isServerURLValid READ isServerURLValid NOTIFY serverURLChanged)
 
 public:
     enum class FontSizePreset { small, medium, large };
@@ -87,6 +93,10 @@ public:
 
     // There is no public translation service; the project ships a local one.
     static inline const QString defaultServerURL = QStringLiteral("ws://localhost:3000");
+    static constexpr std::chrono::milliseconds writeDelay{250};
+
+    // A ws:// or wss:// URL with a host; anything else cannot be connected to.
+    static bool isValidServerURL(const QString& text);
 
     // Reads the standard per-user store.
     explicit AppSettings(QObject* parent = nullptr);
@@ -103,6 +113,11 @@ public:
     // small -> medium -> large -> small.
     Q_INVOKABLE void cycleFontSize();
 
+    bool isServerURLValid() const { return isValidServerURL(m_serverURL); }
+
+    // Writes pending assignments to the file now.
+    Q_INVOKABLE void flush();
+
 signals:
     TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_SIGNAL)
 
@@ -112,6 +127,7 @@ private:
     void assign(T& field, const T& value, const QString& key, void (AppSettings::*changed)());
 
     std::unique_ptr<QSettings> m_store;
+    QTimer m_writeTimer;
     TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_MEMBER)
 };
 

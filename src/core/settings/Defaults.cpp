@@ -34,14 +34,6 @@ bool isNumberOrBool(const QVariant& value)
     return isNumber(value) || value.typeId() == QMetaType::Bool;
 }
 
-void writeThrough(QSettings& store, const QString& key)
-{
-    store.sync();
-    if (store.status() != QSettings::NoError)
-        qCCritical(
-            lcSettings, "Could not write setting %s to %s", qUtf8Printable(key), qUtf8Printable(store.fileName()));
-}
-
 } // namespace
 
 QString standardStorePath()
@@ -120,7 +112,6 @@ QUrl url(const QSettings& store, const QString& key)
 void set(QSettings& store, const QString& key, const QVariant& value)
 {
     store.setValue(key, value);
-    writeThrough(store, key);
 }
 
 void setColor(QSettings& store, const QString& key, const QColor& color)
@@ -136,7 +127,13 @@ void setStringList(QSettings& store, const QString& key, const QStringList& list
 void remove(QSettings& store, const QString& key)
 {
     store.remove(key);
-    writeThrough(store, key);
+}
+
+void sync(QSettings& store)
+{
+    store.sync();
+    if (store.status() != QSettings::NoError)
+        qCCritical(lcSettings, "Could not write the settings to %s", qUtf8Printable(store.fileName()));
 }
 
 } // namespace tolvaran::Defaults

@@ -11,7 +11,7 @@
 
 // Typed reading and writing of the per-user settings store. Readers accept a
 // stored value only of a compatible kind and otherwise give the fallback;
-// writers reach the file at once.
+// writers change the store in memory, and sync() writes it to the file.
 namespace tolvaran::Defaults {
 
 // The per-user store: $XDG_CONFIG_HOME/Tolvaran/settings.json.
@@ -40,6 +40,8 @@ void setColor(QSettings& store, const QString& key, const QColor& color);
 // Stored as a binary value holding the compact JSON array.
 void setStringList(QSettings& store, const QString& key, const QStringList& list);
 void remove(QSettings& store, const QString& key);
+// Writes the store's pending changes to its file, atomically.
+void sync(QSettings& store);
 
 template<typename E>
 void setRaw(QSettings& store, const QString& key, E value)

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -155,13 +156,34 @@ bool writeJsonSettings(QIODevice& device, const QSettings::SettingsMap& map)
     return device.write(bytes) == bytes.size();
 }
 
+namespace {
+
+// QSettings writes its file on the next turn of the event loop after each
+// change; here only sync() writes, so that the caller decides how changes
+// are grouped.
+class ExplicitlySyncedSettings : public QSettings
+{
+public:
+    using QSettings::QSettings;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            return true;
+        return QSettings::event(event);
+    }
+};
+
+} // namespace
+
 std::unique_ptr<QSettings> openSettingsFile(const QString& path)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         qCCritical(lcSettings, "Cannot create the settings folder for %s", qUtf8Printable(path));
     clearAbandonedLock(path);
     setAsideIfCorrupt(path);
-    return std::make_unique<QSettings>(path, jsonSettingsFormat());
+    return std::make_unique<ExplicitlySyncedSettings>(path, jsonSettingsFormat());
 }
 
 } // namespace tolvaran

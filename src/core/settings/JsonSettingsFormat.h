@@ -18,9 +18,8 @@ QSettings::Format jsonSettingsFormat();
 bool readJsonSettings(QIODevice& device, QSettings::SettingsMap& map);
 bool writeJsonSettings(QIODevice& device, const QSettings::SettingsMap& map);
 
-// Opens the settings file at path; QSettings writes it atomically on every
-// sync. A file that does not hold a JSON object is renamed aside and kept,
-// so the program starts on defaults and never overwrites what the user had.
+// Opens the settings file at path; it is written, atomically, only by sync(). A file that does not hold a JSON object
+// is renamed aside and kept, so the program starts on defaults and never overwrites what the user had.
 std::unique_ptr<QSettings> openSettingsFile(const QString& path);
 
 } // namespace tolvaran

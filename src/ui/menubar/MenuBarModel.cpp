@@ -2,6 +2,7 @@
 
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingStore.h"
+#include "settings/AppSettings.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -171,13 +172,14 @@ void MenuBarModel::toggleListening()
         return;
     if (m_viewModel->isListening())
         m_viewModel->stopListening();
-    else
+    else if (m_viewModel->settings().isServerURLValid())
         m_viewModel->startListening();
 }
 
 void MenuBarModel::startRoom()
 {
-    if (!m_viewModel)
+    // The panel says why it cannot connect instead of failing later.
+    if (!m_viewModel || !m_viewModel->settings().isServerURLValid())
         return;
     m_viewModel->setIsRoomMode(true);
     m_viewModel->startListening();

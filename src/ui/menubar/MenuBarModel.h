@@ -72,7 +72,8 @@ public:
     // The date in the locale's medium style and the time in its short style.
     Q_INVOKABLE static QString formatDate(const QDateTime& date, const QLocale& locale = QLocale());
 
-    // Stops listening while listening, else starts it.
+    // Stops listening while listening, else starts it unless the server URL
+    // is invalid.
     Q_INVOKABLE void toggleListening();
     Q_INVOKABLE void startRoom();
     // Asked each time the panel appears.

@@ -133,7 +133,7 @@ Item {
                 tint: menuBar.isListening ? AppTheme.red : AppTheme.blue
                 iconName: menuBar.isListening ? "stop.circle.fill" : "mic.circle.fill"
                 text: menuBar.isListening ? "Stop Listening" : "Start Listening"
-                enabled: !menuBar.isConnecting
+                enabled: !menuBar.isConnecting && (menuBar.isListening || panel.settings.isServerURLValid)
                 onClicked: menuBar.toggleListening()
             }
             GlassSecondaryButtonStyle {
@@ -141,8 +141,16 @@ Item {
                 visible: panel.viewModel.hasPermission && !menuBar.isListening
                 iconName: "person.2.circle.fill"
                 text: "Start Room"
-                enabled: !menuBar.isConnecting
+                enabled: !menuBar.isConnecting && panel.settings.isServerURLValid
                 onClicked: menuBar.startRoom()
+            }
+            Text {
+                objectName: "invalidServerURL"
+                visible: panel.viewModel.hasPermission && !menuBar.isListening && !panel.settings.isServerURLValid
+                text: "Invalid server URL"
+                textFormat: Text.PlainText
+                font: AppTheme.caption
+                color: AppTheme.red
             }
 
             RoomCard {

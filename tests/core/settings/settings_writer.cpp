@@ -1,4 +1,4 @@
-// Assigns settings as fast as it can until it is killed, announcing on
+// Assigns and writes settings as fast as it can until it is killed, announcing on
 // standard output once the first assignment has reached the file.
 #include "settings/AppSettings.h"
 
@@ -18,6 +18,7 @@ int main(int argc, char* argv[])
         settings.setMaxTranslationLines(i);
         // A length that changes with every write, so a torn write shows.
         settings.setServerURL(QStringLiteral("ws://localhost/") + QString(int(i % 5000), QLatin1Char('x')));
+        settings.flush();
         if (i == 1) {
             std::puts("ready");
             std::fflush(stdout);

@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(settings.serverURL(), AppSettings::defaultServerURL);
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList({"settings.json.corrupt-*"}, QDir::Files).size(), 1);
         settings.setSelectedLanguage(TargetLanguage::german);
-        QCOMPARE(readStoreFile(path).value("selectedLanguage").toString(), "de");
+        QTRY_COMPARE(readStoreFile(path).value("selectedLanguage").toString(), "de");
     }
 
     void storedValues()
@@ -342,6 +342,7 @@ private slots:
         settings.setOverlayOpacity(0.5);
         settings.setRecordingsFolder(QUrl::fromLocalFile("/tmp/a b"));
 
+        settings.flush();
         const QJsonObject stored = readStoreFile(path);
         QCOMPARE(stored.value("selectedLanguage").toString(), "uk");
         QCOMPARE(stored.value("displayMode").toString(), "translated");
@@ -366,7 +367,7 @@ private slots:
 
         settings.setDisplayMode(DisplayMode::both);
         QCOMPARE(spy.count(), 0);
-        QCOMPARE(readStoreFile(path).value("displayMode").toString(), "both");
+        QTRY_COMPARE(readStoreFile(path).value("displayMode").toString(), "both");
 
         settings.setDisplayMode(DisplayMode::originalOnly);
         QCOMPARE(spy.count(), 1);
@@ -398,11 +399,11 @@ private slots:
         {
             AppSettings settings(path);
             settings.setRecordingsFolder(QUrl::fromLocalFile("/tmp/rec"));
-            QVERIFY(readStoreFile(path).contains("recordingsFolder"));
+            QTRY_VERIFY(readStoreFile(path).contains("recordingsFolder"));
             QSignalSpy spy(&settings, &AppSettings::recordingsFolderChanged);
             settings.setRecordingsFolder(QUrl());
             QCOMPARE(spy.count(), 1);
-            QVERIFY(!readStoreFile(path).contains("recordingsFolder"));
+            QTRY_VERIFY(!readStoreFile(path).contains("recordingsFolder"));
         }
         QCOMPARE(AppSettings(path).recordingsFolder(), QUrl());
     }
@@ -435,7 +436,7 @@ private slots:
         settings.cycleFontSize();
         QCOMPARE(settings.fontSizePreset(), next);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(readStoreFile(path).value("fontSizePreset").toString(), rawValue(next));
+        QTRY_COMPARE(readStoreFile(path).value("fontSizePreset").toString(), rawValue(next));
         settings.cycleFontSize();
         settings.cycleFontSize();
         QCOMPARE(settings.fontSizePreset(), preset);
@@ -508,7 +509,7 @@ private slots:
 
         // The program goes on writing a fresh, valid file.
         settings.setServerURL("wss://new");
-        QCOMPARE(readStoreFile(path).value("serverURL").toString(), "wss://new");
+        QTRY_COMPARE(readStoreFile(path).value("serverURL").toString(), "wss://new");
     }
 
     // A crash can leave the lock file empty; the first change must not wait on it.
@@ -519,7 +520,7 @@ private slots:
         AppSettings settings(path);
         QVERIFY(!QFile::exists(path + ".lock"));
         settings.setSubtitleFontSize(31);
-        QCOMPARE(readStoreFile(path).value("subtitleFontSize").toDouble(), 31.0);
+        QTRY_COMPARE(readStoreFile(path).value("subtitleFontSize").toDouble(), 31.0);
     }
 
     void blankFileIsAnEmptyStore()
@@ -530,6 +531,7 @@ private slots:
         QCOMPARE(settings.maxTranslationLines(), 50);
         QVERIFY(QDir(QFileInfo(path).absolutePath()).entryList({"*.corrupt-*"}).isEmpty());
         settings.setMaxTranslationLines(60);
+        settings.flush();
         QCOMPARE(AppSettings(path).maxTranslationLines(), 60);
     }
 };

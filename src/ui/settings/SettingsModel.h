@@ -1,0 +1,113 @@
+#pragma once
+
+#include "live/TranslationViewModel.h"
+#include "settings/AppSettings.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+namespace tolvaran {
+
+// The settings window's rules, kept out of QML so that they are written once
+// and tested: which controls may change while listening, the value captions,
+// the language lists, the microphone choice, the recordings folder row and
+// the call detection switch. The view binds to it and to the settings.
+class SettingsModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(tolvaran::TranslationViewModel* viewModel READ viewModel WRITE setViewModel NOTIFY sourcesChanged)
+    // While listening, the server and the languages are those of the running
+    // session; call detection may be switched off but not on.
+    Q_PROPERTY(bool canEditConnection READ canEditConnection NOTIFY listeningChanged)
+    Q_PROPERTY(bool canToggleAutoDetect READ canToggleAutoDetect NOTIFY autoDetectChanged)
+    Q_PROPERTY(bool isCallDetected READ isCallDetected NOTIFY autoDetectChanged)
+    Q_PROPERTY(QString callStatusText READ callStatusText NOTIFY autoDetectChanged)
+    Q_PROPERTY(QStringList tabLabels READ tabLabels CONSTANT)
+    Q_PROPERTY(QStringList tabIcons READ tabIcons CONSTANT)
+    // Flag and name of each target language, in their order.
+    Q_PROPERTY(QStringList languageLabels READ languageLabels CONSTANT)
+    Q_PROPERTY(int selectedLanguageIndex READ selectedLanguageIndex NOTIFY languagesChanged)
+    // One flag per language: in the speaker languages or not.
+    Q_PROPERTY(QVariantList speakerLanguageFlags READ speakerLanguageFlags NOTIFY languagesChanged)
+    Q_PROPERTY(int displayModeIndex READ displayModeIndex NOTIFY displayModeChanged)
+    Q_PROPERTY(int subtitlesSideIndex READ subtitlesSideIndex NOTIFY subtitlesSideChanged)
+    // "System Default" first, then each microphone by name.
+    Q_PROPERTY(QStringList micDeviceLabels READ micDeviceLabels NOTIFY micDevicesChanged)
+    Q_PROPERTY(int selectedMicIndex READ selectedMicIndex NOTIFY micDevicesChanged)
+    Q_PROPERTY(QString folderName READ folderName NOTIFY folderChanged)
+    Q_PROPERTY(QString folderPath READ folderPath NOTIFY folderChanged)
+    Q_PROPERTY(QUrl folderURL READ folderURL NOTIFY folderChanged)
+    Q_PROPERTY(bool hasCustomFolder READ hasCustomFolder NOTIFY folderChanged)
+
+public:
+    explicit SettingsModel(QObject* parent = nullptr);
+
+    TranslationViewModel* viewModel() const { return m_viewModel; }
+
+    void setViewModel(TranslationViewModel* viewModel);
+
+    bool canEditConnection() const;
+    bool canToggleAutoDetect() const;
+    bool isCallDetected() const;
+    QString callStatusText() const;
+    static QStringList tabLabels();
+    static QStringList tabIcons();
+    static QStringList languageLabels();
+    int selectedLanguageIndex() const;
+    QVariantList speakerLanguageFlags() const;
+    int displayModeIndex() const;
+    int subtitlesSideIndex() const;
+    QStringList micDeviceLabels() const;
+    int selectedMicIndex() const;
+    QString folderName() const;
+    QString folderPath() const;
+    QUrl folderURL() const;
+    bool hasCustomFolder() const;
+
+    // 0.95 -> "95%".
+    Q_INVOKABLE static QString percentText(double value);
+    // 12.7 -> "12 px".
+    Q_INVOKABLE static QString lengthText(double value);
+    // 28 -> "28 pt".
+    Q_INVOKABLE static QString pointText(double value);
+    // 8 -> "8.0s".
+    Q_INVOKABLE static QString secondsText(double value);
+
+    Q_INVOKABLE void selectLanguage(int index);
+    Q_INVOKABLE void setSpeakerLanguage(int index, bool isSpoken);
+    Q_INVOKABLE void setDisplayMode(int index);
+    Q_INVOKABLE void setSubtitlesSide(int index);
+    // Also starts or stops the call monitor.
+    Q_INVOKABLE void setAutoDetect(bool enabled);
+    Q_INVOKABLE void selectMic(int index);
+    // Asks the sound server for its microphones again.
+    Q_INVOKABLE void refreshMicDevices();
+    // A folder the user chose: recordings go there from now on, and the list
+    // shows what it holds.
+    Q_INVOKABLE void chooseFolder(const QUrl& folder);
+    Q_INVOKABLE void resetFolder();
+    Q_INVOKABLE static bool openSoundSettings();
+
+signals:
+    void sourcesChanged();
+    void listeningChanged();
+    void autoDetectChanged();
+    void languagesChanged();
+    void displayModeChanged();
+    void subtitlesSideChanged();
+    void micDevicesChanged();
+    void folderChanged();
+
+private:
+    AppSettings* settings() const;
+
+    QPointer<TranslationViewModel> m_viewModel;
+    QList<QMetaObject::Connection> m_connections;
+};
+
+} // namespace tolvaran

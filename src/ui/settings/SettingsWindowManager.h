@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QQuickWindow>
+
+#include <memory>
+
+class QQmlEngine;
+
+namespace tolvaran {
+
+class AppSettings;
+class TranslationViewModel;
+class UpdaterService;
+
+// Owns the settings window. A request while it is open brings it forward as
+// it is; after it was closed the next request builds a new one, starting on
+// General. Closing it writes pending settings at once. Main thread only.
+class SettingsWindowManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize windowSize{540, 420};
+
+    explicit SettingsWindowManager(QQmlEngine& engine, QObject* parent = nullptr);
+    ~SettingsWindowManager() override;
+
+    // The updater every window offers; without one each window makes its own.
+    void setUpdater(UpdaterService* updater);
+
+    // Shows the window when the view model asks for it, and lowers the flag.
+    void updateVisibility(TranslationViewModel& viewModel, AppSettings& settings);
+    void show(TranslationViewModel& viewModel, AppSettings& settings);
+
+    QQuickWindow* window() const { return m_window.get(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<QQuickWindow> create(TranslationViewModel& viewModel, AppSettings& settings);
+
+    QQmlEngine& m_engine;
+    QPointer<UpdaterService> m_updater;
+    QPointer<AppSettings> m_settings;
+    std::unique_ptr<QQuickWindow> m_window;
+};
+
+} // namespace tolvaran

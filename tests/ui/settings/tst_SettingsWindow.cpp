@@ -1,0 +1,531 @@
+#include "../../core/live/ViewModelFixture.h"
+#include "SettingsHook.h"
+#include "UiEngine.h"
+#include "audio/CallMonitorService.h"
+#include "menubar/MenuBarModel.h"
+#include "recordings/RecordingStore.h"
+#include "settings/SettingsColors.h"
+#include "settings/SettingsModel.h"
+#include "settings/SettingsWindowManager.h"
+#include "settings/UpdaterService.h"
+
+#include <QCoroTask>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPalette>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QTest>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <sys/stat.h>
+
+Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
+
+using namespace tolvaran;
+
+namespace {
+
+struct PreparedEngine : QQmlEngine
+{
+    PreparedEngine() { ui::prepareEngine(*this); }
+};
+
+QQuickItem* findNamed(QQuickItem* item, const QString& name)
+{
+    if (item->objectName() == name)
+        return item;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* found = findNamed(child, name))
+            return found;
+    return nullptr;
+}
+
+QJsonObject storeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+// The settings window of a view model on a test server, opened as the
+// panel's "Settings..." does it.
+struct OpenSettings
+{
+    test::ViewModelFixture fixture;
+    PreparedEngine engine;
+    UpdaterService updater{QUrl(), QStringLiteral("1.0")};
+    SettingsHook hook{*fixture.viewModel, *fixture.settings, updater, engine};
+
+    QQuickWindow* window() { return hook.windows().window(); }
+
+    QQuickItem* view() { return window() ? window()->contentItem()->childItems().value(0) : nullptr; }
+
+    SettingsModel* model() { return view() ? view()->property("model").value<SettingsModel*>() : nullptr; }
+
+    bool open()
+    {
+        fixture.viewModel->setShowSettingsRequested(true);
+        return QTest::qWaitFor([this] { return window() && window()->isVisible(); })
+            && QTest::qWaitForWindowExposed(window());
+    }
+
+    // The named control on the given tab, scrolled into view.
+    QQuickItem* control(int tab, const QString& name)
+    {
+        view()->setProperty("selectedTab", tab);
+        QCoreApplication::processEvents();
+        QQuickItem* item = findNamed(view(), name);
+        auto* detail = qobject_cast<QQuickItem*>(findNamed(view(), "detail"));
+        if (item && detail) {
+            auto* content = detail->property("contentItem").value<QQuickItem*>();
+            const double top = item->mapToItem(content, QPointF()).y();
+            const double most = detail->property("contentHeight").toDouble() - detail->height();
+            detail->setProperty("contentY", std::clamp(top - 20, 0.0, std::max(0.0, most)));
+            QCoreApplication::processEvents();
+        }
+        return item;
+    }
+
+    QQuickItem* switchOf(int tab, const QString& row)
+    {
+        QQuickItem* item = control(tab, row);
+        return item ? findNamed(item, "switch") : nullptr;
+    }
+};
+
+enum Tab { general, connection, translation, subtitles, audio, recording, advanced };
+
+ino_t inodeOf(const QString& path)
+{
+    struct stat info
+    {
+    };
+
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+QPalette lightPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor("#EFEFEF"));
+    palette.setColor(QPalette::WindowText, QColor("#000000"));
+    palette.setColor(QPalette::Base, QColor("#FFFFFF"));
+    palette.setColor(QPalette::AlternateBase, QColor("#F7F7F7"));
+    palette.setColor(QPalette::Text, QColor("#000000"));
+    palette.setColor(QPalette::Button, QColor("#EFEFEF"));
+    palette.setColor(QPalette::ButtonText, QColor("#000000"));
+    palette.setColor(QPalette::Highlight, QColor("#308CC6"));
+    palette.setColor(QPalette::HighlightedText, QColor("#FFFFFF"));
+    return palette;
+}
+
+// What qt6ct's "darker" scheme gives.
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor("#424242"));
+    palette.setColor(QPalette::WindowText, QColor("#FFFFFF"));
+    palette.setColor(QPalette::Base, QColor("#3C3C3C"));
+    palette.setColor(QPalette::AlternateBase, QColor("#505050"));
+    palette.setColor(QPalette::Text, QColor("#FFFFFF"));
+    palette.setColor(QPalette::Button, QColor("#424242"));
+    palette.setColor(QPalette::ButtonText, QColor("#FFFFFF"));
+    palette.setColor(QPalette::Highlight, QColor("#0C4B82"));
+    palette.setColor(QPalette::HighlightedText, QColor("#FFFFFF"));
+    return palette;
+}
+
+double effectiveOpacity(const QQuickItem* item)
+{
+    double opacity = 1.0;
+    for (; item; item = item->parentItem())
+        opacity *= item->opacity();
+    return opacity;
+}
+
+void collectTexts(QQuickItem* item, QList<QQuickItem*>& texts)
+{
+    if (!item->isVisible())
+        return;
+    if (item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty())
+        texts.append(item);
+    for (QQuickItem* child : item->childItems())
+        collectTexts(child, texts);
+}
+
+// The colour most of the pixels under the item have.
+QColor backgroundUnder(const QImage& image, const QRect& rect)
+{
+    QHash<QRgb, int> counts;
+    const QRect inside = rect.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb most = 0;
+    int mostCount = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > mostCount) {
+            most = it.key();
+            mostCount = it.value();
+        }
+    return QColor::fromRgb(most);
+}
+
+QColor over(const QColor& text, double opacity, const QColor& background)
+{
+    const double a = text.alphaF() * opacity;
+    return QColor::fromRgbF(float(text.redF() * a + background.redF() * (1 - a)),
+        float(text.greenF() * a + background.greenF() * (1 - a)),
+        float(text.blueF() * a + background.blueF() * (1 - a)));
+}
+
+} // namespace
+
+class TestSettingsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("overlay opacity, lower end") << "percent" << 0.3 << "30%";
+        QTest::newRow("opacity default") << "percent" << 0.95 << "95%";
+        QTest::newRow("a step of 0.05 from 0.3") << "percent" << (0.3 + 0.05 * 3) << "45%";
+        QTest::newRow("subtitle opacity, lower end") << "percent" << 0.0 << "0%";
+        QTest::newRow("full") << "percent" << 1.0 << "100%";
+        QTest::newRow("length truncated") << "length" << 12.7 << "12 px";
+        QTest::newRow("font size, upper end") << "points" << 60.0 << "60 pt";
+        QTest::newRow("gap default") << "seconds" << 8.0 << "8.0s";
+        QTest::newRow("gap half step") << "seconds" << 1.5 << "1.5s";
+    }
+
+    void captions()
+    {
+        QFETCH(QString, kind);
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        const QString text = kind == "percent" ? SettingsModel::percentText(value)
+            : kind == "length"                 ? SettingsModel::lengthText(value)
+            : kind == "points"                 ? SettingsModel::pointText(value)
+                                               : SettingsModel::secondsText(value);
+        QCOMPARE(text, expected);
+    }
+
+    // The sliders' ends in the window, dragged there as a user would.
+    void slidersReachTheirEnds()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        for (const auto& [tab, row, end, caption] : {std::tuple{translation, "overlayOpacity", 0.3, "30%"},
+                 std::tuple{subtitles, "subtitleBgOpacity", 0.0, "0%"}}) {
+            QQuickItem* item = settings.control(tab, row);
+            QVERIFY(item);
+            QQuickItem* slider = findNamed(item, "slider");
+            QTest::mouseClick(
+                settings.window(), Qt::LeftButton, {}, slider->mapToScene(QPointF(1, slider->height() / 2)).toPoint());
+            QTRY_COMPARE(findNamed(item, "valueText")->property("text").toString(), caption);
+        }
+        QCOMPARE(settings.fixture.settings->overlayOpacity(), 0.3);
+        QCOMPARE(settings.fixture.settings->subtitleBgOpacity(), 0.0);
+    }
+
+    void windowOpensAndComesForward()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        QCOMPARE(settings.fixture.viewModel->showSettingsRequested(), false);
+        QQuickWindow* window = settings.window();
+        QCOMPARE(window->title(), "Tolvaran Settings");
+        QCOMPARE(window->size(), QSize(540, 420));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(settings.control(audio, "audioPage"));
+
+        // Open: brought forward, on the same tab.
+        QVERIFY(settings.open());
+        QCOMPARE(settings.window(), window);
+        QCOMPARE(settings.view()->property("selectedTab").toInt(), int(audio));
+
+        // A lowered flag closes nothing.
+        settings.fixture.viewModel->setShowSettingsRequested(false);
+        QCoreApplication::processEvents();
+        QVERIFY(window->isVisible());
+
+        // Closed: built anew, on General.
+        window->close();
+        QVERIFY(settings.open());
+        QVERIFY(settings.window() != window);
+        QCOMPARE(settings.view()->property("selectedTab").toInt(), int(general));
+        QVERIFY(findNamed(settings.view(), "generalPage"));
+    }
+
+    void controlsWhileListening()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        const auto enabled = [&](int tab, const QString& name) {
+            QQuickItem* item = settings.control(tab, name);
+            return item && item->isEnabled();
+        };
+        QVERIFY(enabled(connection, "serverURL"));
+        QVERIFY(enabled(connection, "targetLanguage"));
+        QVERIFY(enabled(connection, "speaker_3"));
+        QVERIFY(settings.switchOf(audio, "autoDetect")->isEnabled());
+
+        QCoro::waitFor(settings.fixture.viewModel->startListening());
+        QVERIFY(settings.fixture.viewModel->isListening());
+        QVERIFY(!enabled(connection, "serverURL"));
+        QVERIFY(!enabled(connection, "targetLanguage"));
+        for (int i = 0; i < 16; ++i)
+            QVERIFY(!enabled(connection, QStringLiteral("speaker_%1").arg(i)));
+        // Off: cannot be switched on while listening.
+        QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
+        settings.model()->setAutoDetect(true);
+        QVERIFY(!settings.fixture.settings->isAutoDetectEnabled());
+        QVERIFY(!settings.fixture.viewModel->callMonitor().isMonitoring());
+
+        // On: can be switched off, and the monitor stops.
+        QCoro::waitFor(settings.fixture.viewModel->stopListening());
+        QQuickItem* toggle = settings.switchOf(audio, "autoDetect");
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
+        QTRY_VERIFY(settings.fixture.settings->isAutoDetectEnabled());
+        QVERIFY(settings.fixture.viewModel->callMonitor().isMonitoring());
+        QVERIFY(findNamed(settings.view(), "callStatus")->isVisible());
+        QCoro::waitFor(settings.fixture.viewModel->startListening());
+        toggle = settings.switchOf(audio, "autoDetect");
+        QVERIFY(toggle->isEnabled());
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
+        QTRY_VERIFY(!settings.fixture.settings->isAutoDetectEnabled());
+        QVERIFY(!settings.fixture.viewModel->callMonitor().isMonitoring());
+        QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
+    }
+
+    // A new user's first need: a target language other than English.
+    void languagesAreChosenHere()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        SettingsModel* model = settings.model();
+        QCOMPARE(model->languageLabels().size(), 16);
+        QVERIFY(model->languageLabels().at(3).endsWith("German"));
+        model->selectLanguage(3);
+        QCOMPARE(settings.fixture.settings->selectedLanguage(), TargetLanguage::german);
+        QCOMPARE(settings.control(connection, "targetLanguage")->property("currentIndex").toInt(), 3);
+
+        QQuickItem* spanish = settings.control(connection, "speaker_1");
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, spanish->mapToScene(spanish->boundingRect().center()).toPoint());
+        QTRY_COMPARE(settings.fixture.settings->speakerLanguages(), LanguageSet{TargetLanguage::spanish});
+        QVERIFY(spanish->property("checked").toBool());
+        // Unticking the last one leaves none: the server detects the language.
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, spanish->mapToScene(spanish->boundingRect().center()).toPoint());
+        QTRY_VERIFY(settings.fixture.settings->speakerLanguages().isEmpty());
+        QVERIFY(!spanish->property("checked").toBool());
+        settings.window()->close();
+        QCOMPARE(storeFile(settings.fixture.dir.filePath("settings.json"))
+                     .value("speakerLanguages")
+                     .toObject()
+                     .value("data"),
+            QString::fromLatin1(QByteArray("[]").toBase64()));
+    }
+
+    void folderRow()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        const QString custom = settings.fixture.recordingsFolder();
+        QCOMPARE(settings.control(recording, "folderName")->property("text").toString(), "Recordings");
+        QCOMPARE(findNamed(settings.view(), "folderPath")->property("text").toString(), custom);
+        QVERIFY(findNamed(settings.view(), "resetFolder")->isVisible());
+
+        const QString chosen = settings.fixture.dir.filePath("Elsewhere/Calls");
+        settings.model()->chooseFolder(QUrl::fromLocalFile(chosen));
+        QCOMPARE(findNamed(settings.view(), "folderName")->property("text").toString(), "Calls");
+        QTRY_COMPARE(settings.fixture.viewModel->recordingStore().activeDirectory(), chosen);
+        QVERIFY(QFileInfo(chosen).isDir());
+
+        settings.model()->resetFolder();
+        QCOMPARE(settings.fixture.settings->recordingsFolder(), QUrl());
+        QCOMPARE(findNamed(settings.view(), "folderName")->property("text").toString(), "Default");
+        QCOMPARE(findNamed(settings.view(), "folderPath")->property("text").toString(),
+            QDir::toNativeSeparators(RecordingStore::recordingsDirectory()));
+        QVERIFY(!findNamed(settings.view(), "resetFolder")->isVisible());
+    }
+
+    void microphoneRowWithoutPermission()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        QTRY_COMPARE(
+            settings.control(audio, "micWarning")->isVisible(), !settings.fixture.viewModel->hasMicPermission());
+        QCOMPARE(findNamed(settings.view(), "micPicker")->isVisible(), settings.fixture.viewModel->hasMicPermission());
+        QCOMPARE(settings.model()->micDeviceLabels().value(0), "System Default");
+    }
+
+    // A drag writes the file a few times, not once per step, and closing the
+    // window leaves the last value on disk.
+    void sliderDragIsWrittenInFewWrites()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        const QString path = settings.fixture.dir.filePath("settings.json");
+        settings.fixture.settings->flush();
+        QQuickItem* row = settings.control(subtitles, "subtitleBottomOffset");
+        QQuickItem* slider = findNamed(row, "slider");
+        QVERIFY(slider);
+
+        // 100 steps at 60 per second, as a mouse drags.
+        const QPointF start = slider->mapToScene(QPointF(1, slider->height() / 2));
+        const double width = slider->width() - 2;
+        QTest::mousePress(settings.window(), Qt::LeftButton, {}, start.toPoint());
+        QSet<ino_t> versions{inodeOf(path)};
+        int step = 0;
+        QTimer drag;
+        drag.setInterval(16);
+        connect(&drag, &QTimer::timeout, this, [&] {
+            ++step;
+            QTest::mouseMove(settings.window(), (start + QPointF(width * step / 100.0 * 0.6, 0)).toPoint());
+            versions.insert(inodeOf(path));
+        });
+        drag.start();
+        QTRY_VERIFY_WITH_TIMEOUT(step >= 100, 20000);
+        drag.stop();
+        QTest::mouseRelease(settings.window(), Qt::LeftButton, {}, (start + QPointF(width * 0.6, 0)).toPoint());
+        const double last = settings.fixture.settings->subtitleBottomOffset();
+        QVERIFY(last >= 150 && last <= 200);
+        // Four writes a second over the drag's second and a half, and the start.
+        QVERIFY2(versions.size() <= 10, QByteArray::number(versions.size()));
+
+        settings.window()->close();
+        QCOMPARE(storeFile(path).value("subtitleBottomOffset").toDouble(), last);
+    }
+
+    void invalidServerURL_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("valid");
+
+        QTest::newRow("ws") << "ws://localhost:3000" << true;
+        QTest::newRow("wss with path") << "wss://translate.example.org/v1?x=1" << true;
+        QTest::newRow("upper-case scheme") << "WSS://example.org" << true;
+        QTest::newRow("http") << "http://example.org" << false;
+        QTest::newRow("no scheme") << "localhost:3000" << false;
+        QTest::newRow("no host") << "ws://" << false;
+        QTest::newRow("only a path") << "ws:///socket" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("spaces inside") << "ws://local host" << false;
+    }
+
+    void invalidServerURL()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, valid);
+        QCOMPARE(AppSettings::isValidServerURL(url), valid);
+
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        const QString working = settings.fixture.settings->serverURL();
+        QVERIFY(!settings.control(connection, "invalidServerURL")->isVisible());
+        settings.fixture.settings->setServerURL(url);
+        QCOMPARE(findNamed(settings.view(), "invalidServerURL")->isVisible(), !valid);
+
+        // The panel's buttons do not try a URL that cannot connect.
+        MenuBarModel menuBar;
+        menuBar.setViewModel(settings.fixture.viewModel.get());
+        if (!valid) {
+            menuBar.toggleListening();
+            menuBar.startRoom();
+            QCOMPARE(settings.fixture.viewModel->state().kind(), ConnectionState::Kind::disconnected);
+            QVERIFY(!settings.fixture.viewModel->isRoomMode());
+        }
+        settings.fixture.settings->setServerURL(working);
+        menuBar.toggleListening();
+        QTRY_VERIFY(settings.fixture.viewModel->isListening());
+        QCoro::waitFor(settings.fixture.viewModel->stopListening());
+    }
+
+    // Every text of every tab stands out from what it is drawn on, in a light
+    // and a dark palette.
+    void textsAreLegible_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << lightPalette();
+        QTest::newRow("dark") << darkPalette();
+    }
+
+    void textsAreLegible()
+    {
+        QFETCH(QPalette, palette);
+        const QPalette before = QGuiApplication::palette();
+        QGuiApplication::setPalette(palette);
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        int checked = 0;
+        for (int tab = general; tab <= advanced; ++tab) {
+            settings.view()->setProperty("selectedTab", tab);
+            QTest::qWait(50); // let the page lay out before the grab
+            const QImage image = settings.window()->grabWindow();
+            QList<QQuickItem*> texts;
+            collectTexts(settings.view(), texts);
+            for (QQuickItem* text : texts) {
+                const QRect rect = text->mapRectToScene(text->boundingRect()).toAlignedRect();
+                if (!rect.intersects(image.rect()) || !text->isEnabled())
+                    continue;
+                const QColor background = backgroundUnder(image, rect);
+                const QColor shown = over(text->property("color").value<QColor>(), effectiveOpacity(text), background);
+                const double contrast = SettingsColors::contrastRatio(shown, background);
+                QVERIFY2(contrast >= 4.5,
+                    qPrintable(QStringLiteral("tab %1, \"%2\": %3 on %4 is %5:1")
+                                   .arg(tab)
+                                   .arg(text->property("text").toString(), shown.name(), background.name())
+                                   .arg(contrast, 0, 'f', 2)));
+                ++checked;
+            }
+        }
+        QGuiApplication::setPalette(before);
+        QVERIFY(checked > 60);
+    }
+
+    void secondaryColoursKeepTheirContrast_data()
+    {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("white on dark grey") << QColor(Qt::white) << QColor("#3C3C3C");
+        QTest::newRow("grey text on grey, from the palette") << QColor("#808080") << QColor("#707070");
+        QTest::newRow("white on mid blue") << QColor(Qt::white) << QColor("#308CC6");
+        QTest::newRow("a warning red on a dark card") << QColor("#FF453A") << QColor("#3D3D3D");
+    }
+
+    void secondaryColoursKeepTheirContrast()
+    {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        const QColor shown = SettingsColors::textOn(text, background);
+        QVERIFY(SettingsColors::contrastRatio(shown, background) >= 4.5);
+        // Only as far from the given colour as needed: a red warning stays red.
+        if (SettingsColors::contrastRatio(text, background) >= 4.5)
+            QCOMPARE(shown, text);
+        if (text.hslSaturation() > 200)
+            QVERIFY(qAbs(shown.hslHue() - text.hslHue()) <= 2);
+        const QColor secondary = SettingsColors::secondaryOn(text, background);
+        QVERIFY(SettingsColors::contrastRatio(secondary, background) >= 4.5);
+    }
+};
+
+QTEST_MAIN(TestSettingsWindow)
+#include "tst_SettingsWindow.moc"
