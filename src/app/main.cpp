@@ -27,6 +27,11 @@ Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
 int main(int argc, char* argv[])
 {
+    // Overlays need absolute positions and to stay on top, which Wayland
+    // leaves to the compositor: on a Wayland session run through XWayland,
+    // unless the user chose a platform.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvaran"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVARAN_VERSION));
