@@ -78,6 +78,29 @@ answer=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/tolvaran" --version 2>"$out/ve
 }
 [ "$answer" = "Tolvaran $version" ] || fail "tolvaran --version said '$answer', not 'Tolvaran $version'"
 
+# On a Wayland session the program goes through XWayland by itself: Qt is
+# never asked for its Wayland platform, even where the session says Wayland.
+: >"$out/display"
+Xvfb -displayfd 9 -screen 0 640x480x24 -nolisten tcp 9>"$out/display" >"$out/xvfb.log" 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 300); do
+  [ -s "$out/display" ] && break
+  sleep 0.1
+done
+if [ -s "$out/display" ]; then
+  answer=$(env -u QT_QPA_PLATFORM DISPLAY=":$(head -n1 "$out/display")" XDG_SESSION_TYPE=wayland \
+    WAYLAND_DISPLAY=wayland-tolvaran-test "$root/usr/bin/tolvaran" --version 2>"$out/wayland.err") ||
+    fail "tolvaran --version on a Wayland session failed: $(cat "$out/wayland.err")"
+  [ "$answer" = "Tolvaran $version" ] || fail "tolvaran --version on a Wayland session said '$answer'"
+  ! grep -i 'platform plugin "wayland"' "$out/wayland.err" || fail "on a Wayland session Qt was asked for Wayland"
+else
+  fail "Xvfb did not start: $(cat "$out/xvfb.log")"
+fi
+# A platform the user chose is kept, on a Wayland session too.
+answer=$(env -u DISPLAY QT_QPA_PLATFORM=offscreen WAYLAND_DISPLAY=wayland-tolvaran-test "$root/usr/bin/tolvaran" --version \
+  2>"$out/offscreen.err") || fail "tolvaran --version with QT_QPA_PLATFORM=offscreen on a Wayland session failed"
+
 # The unpacked server finds its speech model and listens (on a free port).
 server_out="$out/server.out"
 "$root/usr/bin/tolvaran-server" --listen 127.0.0.1:0 >"$server_out" 2>"$out/server.err" &
