@@ -7,8 +7,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tolvaran)
 set(CPACK_PACKAGE_VENDOR "Tolvaran")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Translates live calls while they happen")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Tolvaran captures what the computer plays (and, if you want, the microphone), sends it to a translation server and shows the recognised words and their translation in a floating overlay or as subtitles. It records calls with a timed transcript and plays them back. Its local server, tolvaran-server, works offline with pocketsphinx and Apertium.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Tolvaran captures what the computer plays (and, if you want, the
+microphone), sends it to a translation server and shows the recognised
+words and their translation in a floating overlay or as subtitles. It
+records calls with a timed transcript and plays them back. Its local
+server, tolvaran-server, works offline with pocketsphinx and Apertium.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CONTACT "Tolvaran developers" CACHE STRING "The package's maintainer")

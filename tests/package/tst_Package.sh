@@ -38,8 +38,15 @@ done
 stray=$(cd "$root" && find . -type f ! -path './usr/bin/*' ! -path './usr/share/*')
 [ -z "$stray" ] || fail "files outside usr/bin and usr/share: $stray"
 
-# The metainfo file, and that the desktop file it launches is installed.
+# The metainfo file, and that the desktop file it launches is installed; the
+# desktop file without even a hint (one that lists several main categories
+# shows the program in several menus).
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
+desktop_file=$root/usr/share/applications/tolvaran.desktop
+if [ -f "$desktop_file" ]; then
+  complaints=$(desktop-file-validate "$desktop_file" 2>&1) && [ -z "$complaints" ] ||
+    fail "desktop-file-validate: $complaints"
+fi
 
 # Dependencies: computed from the linked libraries, and every one of them (or
 # an alternative) a package Debian has, which setup-deps installed here.
