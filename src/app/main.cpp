@@ -52,13 +52,32 @@ bool hasDisplayFor(int argc, char* argv[])
     return false;
 }
 
+// --version and --help print and quit.
+bool asksOnlyForText(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"--version", "-v", "--help", "-h", "--help-all"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // Overlays need absolute positions and to stay on top, which Wayland
+    // leaves to the compositor: on a Wayland session run through XWayland,
+    // unless the user chose a platform.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     if (!hasDisplayFor(argc, argv)) {
-        std::fprintf(stderr, "tolvaran needs a graphical desktop session (or xvfb-run); none was found.\n");
-        return 1;
+        // Answering on the terminal needs no window.
+        if (!asksOnlyForText(argc, argv)) {
+            std::fprintf(stderr, "tolvaran needs a graphical desktop session (or xvfb-run); none was found.\n");
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     // The program run by itself to ask the OpenGL driver (chooseRenderer).
     if (qEnvironmentVariableIsSet(tolvaran::ui::openGLProbeVariable))

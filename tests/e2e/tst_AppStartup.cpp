@@ -71,6 +71,33 @@ private slots:
         QCOMPARE(program.output, "tolvaran needs a graphical desktop session (or xvfb-run); none was found.\n");
     }
 
+    // A terminal without a desktop still gets the version and the help.
+    void answersOnTheTerminalWithoutADesktopSession_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("version") << "--version"
+                                 << "Tolvaran " + QString::fromLatin1(TOLVARAN_VERSION_TEXT);
+        QTest::newRow("help") << "--help"
+                              << "--no-overlay";
+    }
+
+    void answersOnTheTerminalWithoutADesktopSession()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        ProgramUnderTest program;
+        QProcessEnvironment env = program.process.processEnvironment();
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        program.process.setProcessEnvironment(env);
+        program.process.start(TOLVARAN_EXECUTABLE, {option});
+        QVERIFY(program.waitForExit());
+        QCOMPARE(program.process.exitCode(), 0);
+        QVERIFY2(program.output.contains(answer.toUtf8()), program.output.constData());
+    }
+
     void startsOnDefaultsBesideACorruptSettingsFile()
     {
         ProgramUnderTest program;
