@@ -1,11 +1,13 @@
 #include "AppLifecycle.h"
 #include "LocalServerLauncher.h"
 #include "OverlayHook.h"
+#include "PlaybackHook.h"
 #include "SingleInstance.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
 #include "UnixSignalWatcher.h"
 #include "live/TranslationViewModel.h"
+#include "recordings/TranscriptExport.h"
 #include "settings/AppSettings.h"
 #include "settings/Defaults.h"
 #include "settings/UpdaterService.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QQmlEngine>
@@ -27,6 +30,20 @@ Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
 int main(int argc, char* argv[])
 {
+    // An export is a tool run beside a running program, not a second
+    // instance of it: no display, no claim.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (tolvaran::isExportCommand(arguments)) {
+        const QCoreApplication tool(argc, argv);
+        QFile out;
+        QFile err;
+        if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
+            return 1;
+        return tolvaran::runExportCommand(arguments, out, err);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvaran"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVARAN_VERSION));
@@ -74,6 +91,7 @@ int main(int argc, char* argv[])
     std::optional<tolvaran::OverlayHook> overlay;
     if (!options.isSet(noOverlay))
         overlay.emplace(viewModel, settings, engine);
+    tolvaran::PlaybackHook playback(viewModel, settings, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
     QObject::connect(&instance, &tolvaran::SingleInstance::activationRequested, &tray, &tolvaran::TrayItem::showPanel);
     tray.start();

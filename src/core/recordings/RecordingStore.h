@@ -63,8 +63,9 @@ public:
     // place of one with the same audio file), or takes it out when its audio
     // file is missing.
     void save(const RecordingEntry& entry);
-    // Removes the entry's audio and description, only when the description in
-    // the folder is this entry's, and takes the entry out of the list.
+    // Moves the entry's audio and description to the desktop's trash (or
+    // removes them where there is none), only when the description in the
+    // folder is this entry's, and takes the entry out of the list.
     void remove(const RecordingEntry& entry);
     QUrl audioURL(const RecordingEntry& entry) const;
 
