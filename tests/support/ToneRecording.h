@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -35,7 +36,7 @@ inline QString recordFile(const QString& folder, const QByteArray& pcm)
     if (!recorder.startRecording())
         return {};
     for (qsizetype at = 0; at < pcm.size(); at += 3200)
-        recorder.appendPCMData(QByteArrayView(pcm).mid(at, 3200));
+        recorder.appendPCMData(QByteArrayView(pcm.constData() + at, std::min<qsizetype>(3200, pcm.size() - at)));
     std::mutex lock;
     std::condition_variable done;
     std::optional<std::optional<QUrl>> result;

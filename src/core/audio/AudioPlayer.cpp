@@ -5,10 +5,9 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
-#include <gst/gst.h>
-
 #include <algorithm>
 #include <cmath>
+#include <gst/gst.h>
 #include <mutex>
 
 Q_LOGGING_CATEGORY(lcAudioPlayer, "com.tolvaran.app.AudioPlayer")
@@ -136,12 +135,13 @@ std::unique_ptr<AudioPlayer> AudioPlayer::load(const QString& path, QString* err
     while (GstMessage* old = gst_bus_pop(pipeline->bus.get()))
         gst_message_unref(old);
 
+    // The demuxer knows only the fragments it has read so far of a
+    // fragmented file, as the recorder writes them; the packets tell it all.
+    double duration = audioFileDuration(path);
     gint64 nanoseconds = -1;
-    double duration = 0;
-    if (gst_element_query_duration(pipeline->playbin.get(), GST_FORMAT_TIME, &nanoseconds) && nanoseconds > 0)
+    if (duration <= 0 && gst_element_query_duration(pipeline->playbin.get(), GST_FORMAT_TIME, &nanoseconds)
+        && nanoseconds > 0)
         duration = double(nanoseconds) / GST_SECOND;
-    else
-        duration = audioFileDuration(path); // a fragmented file may state none
     return std::unique_ptr<AudioPlayer>(new AudioPlayer(std::move(pipeline), duration));
 }
 

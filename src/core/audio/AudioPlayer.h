@@ -33,6 +33,7 @@ public:
     double currentTime() const;
     // Clamped to the file; keeps playing or paused as it was.
     void setCurrentTime(double seconds);
+
     // A seek or a rate change is still being carried out.
     bool isSeeking() const { return m_pendingSeeks > 0; }
 

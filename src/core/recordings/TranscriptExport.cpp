@@ -22,8 +22,10 @@ struct Cue
 QString oneLine(const QString& text)
 {
     QString line = text;
-    line.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar::LineSeparator, u' ').replace(
-        QChar::ParagraphSeparator, u' ');
+    line.replace(u'\r', u' ')
+        .replace(u'\n', u' ')
+        .replace(QChar::LineSeparator, u' ')
+        .replace(QChar::ParagraphSeparator, u' ');
     return line.trimmed();
 }
 
@@ -71,7 +73,9 @@ QString clock(qint64 ms, QChar fractionSeparator)
 QString vttEscaped(const QString& text)
 {
     QString escaped = text;
-    escaped.replace(u'&', QStringLiteral("&amp;")).replace(u'<', QStringLiteral("&lt;")).replace(u'>', QStringLiteral("&gt;"));
+    escaped.replace(u'&', QStringLiteral("&amp;"))
+        .replace(u'<', QStringLiteral("&lt;"))
+        .replace(u'>', QStringLiteral("&gt;"));
     return escaped;
 }
 
@@ -224,9 +228,12 @@ int runExportCommand(const QStringList& arguments, QIODevice& out, QIODevice& er
     constexpr qint64 maxBytes = 256 * 1024 * 1024;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return fail(2, QStringLiteral("cannot read %1: %2").arg(path, QFileInfo::exists(path) ? file.errorString() : QStringLiteral("no such file")));
+        return fail(2,
+            QStringLiteral("cannot read %1: %2")
+                .arg(path, QFileInfo::exists(path) ? file.errorString() : QStringLiteral("no such file")));
     if (file.size() > maxBytes)
-        return fail(2, QStringLiteral("%1 is not a recording's description: larger than %2 bytes").arg(path).arg(maxBytes));
+        return fail(
+            2, QStringLiteral("%1 is not a recording's description: larger than %2 bytes").arg(path).arg(maxBytes));
     const std::optional<RecordingEntry> entry = decodeRecordingEntry(file.readAll());
     if (!entry)
         return fail(2,

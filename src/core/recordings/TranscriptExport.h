@@ -30,8 +30,8 @@ QByteArray exportTranscript(const RecordingEntry& entry, TranscriptFormat format
 
 // Written atomically: the old file stays whole until the new one is complete.
 // False with the reason in errorText.
-bool writeTranscriptFile(const QString& path, const RecordingEntry& entry, TranscriptFormat format,
-    TranscriptText text, QString* errorText = nullptr);
+bool writeTranscriptFile(const QString& path, const RecordingEntry& entry, TranscriptFormat format, TranscriptText text,
+    QString* errorText = nullptr);
 
 // The command line "--export <recording.json> --format srt|vtt|txt [--text
 // translation|original|both]" (arguments without the program name): the

@@ -71,7 +71,8 @@ void PlaybackWindowManager::updateVisibility(TranslationViewModel& viewModel, Ap
         show(*wanted, viewModel, settings);
 }
 
-void PlaybackWindowManager::show(const RecordingEntry& recording, TranslationViewModel& viewModel, AppSettings& settings)
+void PlaybackWindowManager::show(
+    const RecordingEntry& recording, TranslationViewModel& viewModel, AppSettings& settings)
 {
     m_viewModel = &viewModel;
     if (m_window) {
@@ -86,7 +87,7 @@ void PlaybackWindowManager::show(const RecordingEntry& recording, TranslationVie
     // Qt 6.4 crashes when a component that is not ready is asked for an object.
     QObject* object = component.isReady()
         ? component.createWithInitialProperties({{QStringLiteral("playback"), QVariant::fromValue(view)},
-              {QStringLiteral("settings"), QVariant::fromValue(&settings)}})
+            {QStringLiteral("settings"), QVariant::fromValue(&settings)}})
         : nullptr;
     auto* window = qobject_cast<QQuickWindow*>(object);
     if (!window) {

@@ -318,8 +318,8 @@ bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName
         path += u'.' + fileExtension(*format);
     }
     const TranscriptText text = m_displayMode == DisplayMode::translatedOnly ? TranscriptText::translation
-        : m_displayMode == DisplayMode::originalOnly                       ? TranscriptText::original
-                                                                           : TranscriptText::both;
+        : m_displayMode == DisplayMode::originalOnly                         ? TranscriptText::original
+                                                                             : TranscriptText::both;
     QString reason;
     if (!writeTranscriptFile(path, m_recording, *format, text, &reason)) {
         qCWarning(lcPlayback, "Export to %s failed: %s", qUtf8Printable(path), qUtf8Printable(reason));
@@ -339,7 +339,8 @@ QString RecordingPlaybackView::formatTime(double seconds)
 
 QString RecordingPlaybackView::rateLabel(float rate)
 {
-    return (rate == 1.0f || rate == 2.0f ? QString::asprintf("%.0f", double(rate)) : QString::asprintf("%.1f", double(rate)))
+    return (rate == 1.0f || rate == 2.0f ? QString::asprintf("%.0f", double(rate))
+                                         : QString::asprintf("%.1f", double(rate)))
         + u'x';
 }
 
@@ -352,7 +353,8 @@ double RecordingPlaybackView::contrastRatio(const QColor& a, const QColor& b)
 
 QColor RecordingPlaybackView::readableOn(const QColor& foreground, const QColor& background, double opacity)
 {
-    const QColor opaqueBackground = background.alpha() == 255 ? background : blend(background, Qt::white, background.alphaF());
+    const QColor opaqueBackground
+        = background.alpha() == 255 ? background : blend(background, Qt::white, background.alphaF());
     for (double a = std::clamp(opacity, 0.0, 1.0); a < 1.0; a += 0.05) {
         const QColor candidate = blend(foreground, opaqueBackground, a);
         if (contrastRatio(candidate, opaqueBackground) >= 4.5)

@@ -169,7 +169,9 @@ public:
 
     // "%d:%02d", minutes not wrapped into hours.
     Q_INVOKABLE static QString formatTime(double seconds);
+
     static QString formatDuration(double seconds) { return formatTime(seconds); }
+
     // "0.5x", "1x", "1.5x", "2x".
     Q_INVOKABLE static QString rateLabel(float rate);
     // fg over bg at the given opacity, made more opaque where needed until it

@@ -35,7 +35,9 @@ private slots:
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("text") << QByteArray("{\"id\": \"not audio\"}\n") << true;
         QTest::newRow("empty") << QByteArray() << true;
-        QTest::newRow("cut M4A header") << QByteArray("\0\0\0\x20" "ftypM4A ", 12) << true;
+        QTest::newRow("cut M4A header") << QByteArray("\0\0\0\x20"
+                                                      "ftypM4A ",
+            12) << true;
     }
 
     void unplayableFilesSayWhy()

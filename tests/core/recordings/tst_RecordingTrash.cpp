@@ -62,7 +62,8 @@ private slots:
         QCOMPARE(store.recordings().size(), 1);
         QCOMPARE(store.recordings().first().id, other.id);
         const QDir trash(dataHome().filePath(QStringLiteral("Trash")));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"tolvaran_rec_200.json", "tolvaran_rec_200.m4a"}));
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::Files), QStringList({"tolvaran_rec_200.json", "tolvaran_rec_200.m4a"}));
         QCOMPARE(QDir(trash.filePath(QStringLiteral("files"))).entryList(QDir::Files),
             QStringList({"tolvaran_rec_100.json", "tolvaran_rec_100.m4a"}));
         QFile info(trash.filePath(QStringLiteral("info/tolvaran_rec_100.m4a.trashinfo")));

@@ -140,7 +140,8 @@ private slots:
         entry.duration = 2;
         entry.transcript = {line(3000, "", "b", "B"), line(1000, "Speaker 1", "a", "A")};
         QCOMPARE(QString::fromUtf8(exportTranscript(entry, TranscriptFormat::srt, TranscriptText::translation)),
-            QStringLiteral("1\n00:00:03,000 --> 00:00:03,000\nB\n\n2\n00:00:01,000 --> 00:00:02,000\nSpeaker 1: A\n\n"));
+            QStringLiteral(
+                "1\n00:00:03,000 --> 00:00:03,000\nB\n\n2\n00:00:01,000 --> 00:00:02,000\nSpeaker 1: A\n\n"));
     }
 
     void fileIsReplacedWhole()
@@ -166,16 +167,18 @@ private slots:
         const QString entry = write(QStringLiteral("tolvaran_rec_1.json"), encodeRecordingEntry(knownEntry()));
         const QString notJson = write(QStringLiteral("notes.json"), "these are my notes");
         const QString settings = write(QStringLiteral("settings.json"), R"({"serverURL": "ws://localhost:3000"})");
-        const QString lineOnly = write(QStringLiteral("line.json"), encodeTimedTranscriptLine(knownEntry().transcript[0]));
+        const QString lineOnly
+            = write(QStringLiteral("line.json"), encodeTimedTranscriptLine(knownEntry().transcript[0]));
         const QString missing = m_dir.filePath(QStringLiteral("missing.json"));
 
         QTest::newRow("srt") << QStringList{"--export", entry, "--format", "srt"} << 0
                              << exportTranscript(knownEntry(), TranscriptFormat::srt, TranscriptText::translation);
-        QTest::newRow("vtt, both, = form") << QStringList{"--format=vtt", "--text=both", "--export=" + entry} << 0
-                                           << exportTranscript(knownEntry(), TranscriptFormat::vtt, TranscriptText::both);
+        QTest::newRow("vtt, both, = form") << QStringList{"--format=vtt", "--text=both",
+            "--export=" + entry} << 0 << exportTranscript(knownEntry(), TranscriptFormat::vtt, TranscriptText::both);
         QTest::newRow("not JSON") << QStringList{"--export", notJson, "--format", "srt"} << 2 << QByteArray();
         QTest::newRow("other JSON") << QStringList{"--export", settings, "--format", "vtt"} << 2 << QByteArray();
-        QTest::newRow("a line, not an entry") << QStringList{"--export", lineOnly, "--format", "txt"} << 2 << QByteArray();
+        QTest::newRow("a line, not an entry")
+            << QStringList{"--export", lineOnly, "--format", "txt"} << 2 << QByteArray();
         QTest::newRow("missing file") << QStringList{"--export", missing, "--format", "srt"} << 2 << QByteArray();
         QTest::newRow("a folder") << QStringList{"--export", m_dir.path(), "--format", "srt"} << 2 << QByteArray();
         QTest::newRow("no format") << QStringList{"--export", entry} << 1 << QByteArray();
@@ -211,7 +214,8 @@ private slots:
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         program.setProcessEnvironment(environment);
 
-        program.start(QStringLiteral(TOLVARAN_EXECUTABLE), {"--export", entry, "--format", "vtt", "--text", "original"});
+        program.start(
+            QStringLiteral(TOLVARAN_EXECUTABLE), {"--export", entry, "--format", "vtt", "--text", "original"});
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);

@@ -57,7 +57,8 @@ class TestPlayback : public QObject
 
     std::unique_ptr<RecordingPlaybackView> playingView()
     {
-        auto view = std::make_unique<RecordingPlaybackView>(toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+        auto view = std::make_unique<RecordingPlaybackView>(
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
         view->setupPlayer();
         return view;
     }
@@ -291,7 +292,8 @@ private slots:
     void aRateChosenWhilePausedAppliesAtTheNextPlay()
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
-        auto view = std::make_unique<RecordingPlaybackView>(toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+        auto view = std::make_unique<RecordingPlaybackView>(
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
         view->setPlaybackRate(1.5f);
         view->setupPlayer();
         QVERIFY(view->hasPlayer());
@@ -315,13 +317,15 @@ private slots:
         AppSettings settings(home.filePath("settings.json"));
         settings.setRecordingsFolder(QUrl::fromLocalFile(m_dir.filePath("Recordings")));
         const RecordingEntry first = toneEntry(QFileInfo(m_tone).fileName());
-        RecordingStore(QUrl::fromLocalFile(m_dir.filePath("Recordings")), RecordingStore::Loading::blocking).save(first);
+        RecordingStore(QUrl::fromLocalFile(m_dir.filePath("Recordings")), RecordingStore::Loading::blocking)
+            .save(first);
         TranslationViewModel viewModel(settings, std::make_unique<test::FakeAudioCapture>());
         QTRY_COMPARE(viewModel.recordings().size(), 1);
         QQmlEngine engine;
         ui::prepareEngine(engine);
         PlaybackWindowManager windows(engine);
-        connect(&viewModel, &TranslationViewModel::playbackRecordingChanged, &windows,
+        connect(
+            &viewModel, &TranslationViewModel::playbackRecordingChanged, &windows,
             [&] { windows.updateVisibility(viewModel, settings); }, Qt::QueuedConnection);
 
         viewModel.openRecording(first);
