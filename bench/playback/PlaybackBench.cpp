@@ -109,7 +109,8 @@ int main(int argc, char* argv[])
     QQmlEngine engine;
     ui::prepareEngine(engine);
     PlaybackWindowManager windows(engine);
-    QObject::connect(&viewModel, &TranslationViewModel::playbackRecordingChanged, &windows,
+    QObject::connect(
+        &viewModel, &TranslationViewModel::playbackRecordingChanged, &windows,
         [&] { windows.updateVisibility(viewModel, settings); }, Qt::QueuedConnection);
 
     QElapsedTimer click;

@@ -159,8 +159,10 @@ AudioPlayer::AudioPlayer(std::unique_ptr<Pipeline> pipeline, double duration)
             const GstMessageType type = GST_MESSAGE_TYPE(message);
             if (type == GST_MESSAGE_EOS || type == GST_MESSAGE_ERROR || type == GST_MESSAGE_ASYNC_DONE) {
                 const QString text = type == GST_MESSAGE_ERROR ? errorText(message) : QString();
+                const quint64 generation = player->m_seekGeneration.load();
                 QMetaObject::invokeMethod(
-                    player, [player, type, text] { player->handleMessage(int(type), text); }, Qt::QueuedConnection);
+                    player, [player, type, text, generation] { player->handleMessage(int(type), text, generation); },
+                    Qt::QueuedConnection);
             }
             return GST_BUS_DROP;
         },
@@ -169,7 +171,7 @@ AudioPlayer::AudioPlayer(std::unique_ptr<Pipeline> pipeline, double duration)
 
 AudioPlayer::~AudioPlayer() = default;
 
-void AudioPlayer::handleMessage(int type, const QString& text)
+void AudioPlayer::handleMessage(int type, const QString& text, quint64 seekGeneration)
 {
     switch (GstMessageType(type)) {
     case GST_MESSAGE_EOS:
@@ -182,12 +184,13 @@ void AudioPlayer::handleMessage(int type, const QString& text)
     case GST_MESSAGE_ERROR:
         qCWarning(lcAudioPlayer, "Playback stopped: %s", qUtf8Printable(text));
         m_isPlaying = false;
-        m_pendingSeeks = 0;
+        m_isSeeking = false;
         gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_PAUSED);
         emit errorOccurred(text);
         break;
     case GST_MESSAGE_ASYNC_DONE:
-        m_pendingSeeks = std::max(0, m_pendingSeeks - 1);
+        if (seekGeneration == m_seekGeneration.load())
+            m_isSeeking = false;
         break;
     default:
         break;
@@ -196,7 +199,7 @@ void AudioPlayer::handleMessage(int type, const QString& text)
 
 double AudioPlayer::currentTime() const
 {
-    if (m_pendingSeeks > 0)
+    if (m_isSeeking)
         return m_seekTarget;
     if (m_isAtEnd)
         return m_duration;
@@ -209,6 +212,9 @@ double AudioPlayer::currentTime() const
 bool AudioPlayer::seek(double seconds, float rate)
 {
     const double target = std::clamp(std::isfinite(seconds) ? seconds : 0.0, 0.0, m_duration);
+    // Counted before it is sent: the pipeline may be filled again before
+    // the call returns, and that "done" must count as this seek's.
+    ++m_seekGeneration;
     const bool ok = gst_element_seek(m_pipeline->playbin.get(), rate, GST_FORMAT_TIME,
         GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), GST_SEEK_TYPE_SET,
         gint64(std::llround(target * GST_SECOND)), GST_SEEK_TYPE_NONE, GST_CLOCK_TIME_NONE);
@@ -218,7 +224,7 @@ bool AudioPlayer::seek(double seconds, float rate)
     }
     m_isAtEnd = false;
     m_seekTarget = target;
-    ++m_pendingSeeks;
+    m_isSeeking = true;
     return true;
 }
 

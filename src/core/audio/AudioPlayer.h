@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 namespace tolvaran {
@@ -35,7 +36,7 @@ public:
     void setCurrentTime(double seconds);
 
     // A seek or a rate change is still being carried out.
-    bool isSeeking() const { return m_pendingSeeks > 0; }
+    bool isSeeking() const { return m_isSeeking; }
 
     bool isPlaying() const { return m_isPlaying; }
 
@@ -61,16 +62,19 @@ private:
 
     explicit AudioPlayer(std::unique_ptr<Pipeline> pipeline, double duration);
     bool seek(double seconds, float rate);
-    void handleMessage(int type, const QString& text);
+    void handleMessage(int type, const QString& text, quint64 seekGeneration);
 
     std::unique_ptr<Pipeline> m_pipeline;
     double m_duration = 0;
     float m_rate = 1.0f;
     bool m_isPlaying = false;
     bool m_isAtEnd = false;
-    // Seeks not yet carried out: until they are, the position is the last target.
-    int m_pendingSeeks = 0;
+    // Until the last seek is carried out, the position is its target.
+    bool m_isSeeking = false;
     double m_seekTarget = 0;
+    // Counts the seeks sent. A flushing seek makes the pipeline fill again;
+    // the "done" of an earlier seek, still on its way, carries an older count.
+    std::atomic<quint64> m_seekGeneration = 0;
 };
 
 } // namespace tolvaran

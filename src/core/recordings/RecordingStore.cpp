@@ -99,13 +99,24 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit, QSt
     return bytes;
 }
 
+// Qt 6.4 moves a file into "files" under the working directory when it finds
+// no trash at all; with the home trash in place it always finds one.
+bool hasHomeTrash()
+{
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataHome.isEmpty())
+        return false;
+    const QString trash = QDir(dataHome).filePath(QStringLiteral("Trash"));
+    return QFileInfo(trash).isDir() || (QDir().mkpath(trash) && QFileInfo(trash).isDir());
+}
+
 // Into the desktop's trash, so that a file manager can bring it back; where
 // the folder has no usable trash (another file system without one, no
 // permission), removed for good as before.
 void discard(const QString& path)
 {
     QString inTrash;
-    if (QFile::moveToTrash(path, &inTrash)) {
+    if (hasHomeTrash() && QFile::moveToTrash(path, &inTrash)) {
         qCInfo(lcRecordingStore, "Moved %s to the trash: %s", qUtf8Printable(path), qUtf8Printable(inTrash));
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingPlaybackView.h"
 #include "recordings/RecordingEntry.h"
 
 #include <QObject>
@@ -14,7 +15,6 @@ class QQmlEngine;
 namespace tolvaran {
 
 class AppSettings;
-class RecordingPlaybackView;
 class TranslationViewModel;
 
 // Hears that a playback window is about to close, whatever closed it. One

@@ -90,16 +90,17 @@ private slots:
         QTRY_VERIFY(!player->isSeeking());
         monitor.take();
 
-        QElapsedTimer clock;
         player->play();
-        clock.start();
         QVERIFY(player->isPlaying());
-        QTRY_VERIFY_WITH_TIMEOUT(player->currentTime() >= 1.0, 10000);
-        const double elapsed = clock.elapsed() / 1000.0;
-        const double position = player->currentTime();
-        // The output starts a little late; under load, later.
-        QVERIFY2(position / elapsed > rate * 0.7 && position / elapsed < rate * 1.15,
-            qPrintable(QStringLiteral("%1 s in %2 s").arg(position).arg(elapsed)));
+        // The test server's null sink may hold a new stream back for a while
+        // before it runs; the rate is measured once it does.
+        QTRY_VERIFY_WITH_TIMEOUT(player->currentTime() >= 0.3, 10000);
+        const double from = player->currentTime();
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(clock.elapsed() >= 600, 5000);
+        const double speed = (player->currentTime() - from) / (clock.elapsed() / 1000.0);
+        QVERIFY2(speed > rate * 0.8 && speed < rate * 1.2, qPrintable(QString::number(speed)));
         QTRY_VERIFY_WITH_TIMEOUT(player->currentTime() >= 1.8, 10000);
         player->pause();
         QVERIFY(!player->isPlaying());
