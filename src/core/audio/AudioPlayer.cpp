@@ -2,6 +2,7 @@
 
 #include "recordings/AudioFileDuration.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -29,6 +30,10 @@ bool initGStreamer(QString* reason)
     std::call_once(once, [] {
         GError* error = nullptr;
         ok = gst_init_check(nullptr, nullptr, &error);
+        // Its registry and threads go with the application, so that a leak
+        // checker sees only what is ours. Every player is gone by then.
+        if (ok)
+            qAddPostRoutine([] { gst_deinit(); });
         if (!ok)
             failure = error ? QString::fromUtf8(error->message) : QStringLiteral("GStreamer did not start");
         g_clear_error(&error);

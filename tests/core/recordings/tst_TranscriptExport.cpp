@@ -166,7 +166,7 @@ private slots:
 
         const QString entry = write(QStringLiteral("tolvaran_rec_1.json"), encodeRecordingEntry(knownEntry()));
         const QString notJson = write(QStringLiteral("notes.json"), "these are my notes");
-        const QString settings = write(QStringLiteral("settings.json"), R"({"serverURL": "ws://localhost:3000"})");
+        const QString settings = write(QStringLiteral("settings.json"), "{\"serverURL\": \"ws://localhost:3000\"}");
         const QString lineOnly
             = write(QStringLiteral("line.json"), encodeTimedTranscriptLine(knownEntry().transcript[0]));
         const QString missing = m_dir.filePath(QStringLiteral("missing.json"));
