@@ -32,7 +32,8 @@ inline QByteArray tonePCM(double frequency, double seconds, double silenceSecond
 // Records pcm into an M4A file in folder; its path, or empty on failure.
 inline QString recordFile(const QString& folder, const QByteArray& pcm)
 {
-    AudioRecordingService recorder(folder);
+    // A queue for all of it: fed faster than real time, it must drop nothing.
+    AudioRecordingService recorder(folder, pcm.size() / 2 + 16000);
     if (!recorder.startRecording())
         return {};
     for (qsizetype at = 0; at < pcm.size(); at += 3200)
