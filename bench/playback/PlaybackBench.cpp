@@ -56,6 +56,8 @@ double cpuPercentOver(int seconds)
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
+    // As the program does: the software renderer where OpenGL is drawn by the processor.
+    ui::chooseRenderer();
     const int seconds = app.arguments().size() > 1 ? app.arguments().at(1).toInt() : 20;
     constexpr int hour = 3600;
     constexpr int lineCount = 1500;
@@ -87,8 +89,12 @@ int main(int argc, char* argv[])
 
     // The floor: the player alone.
     double floorPercent = 0;
+    qint64 loadMs = 0;
     {
+        QElapsedTimer loading;
+        loading.start();
         auto player = AudioPlayer::load(audio);
+        loadMs = loading.elapsed();
         if (!player) {
             qCritical("The player did not load");
             return 1;
@@ -109,14 +115,13 @@ int main(int argc, char* argv[])
     QQmlEngine engine;
     ui::prepareEngine(engine);
     PlaybackWindowManager windows(engine);
-    QObject::connect(
-        &viewModel, &TranslationViewModel::playbackRecordingChanged, &windows,
-        [&] { windows.updateVisibility(viewModel, settings); }, Qt::QueuedConnection);
 
+    // What a click on the panel's row does, with the coordinator's watch at once.
     QElapsedTimer click;
     click.start();
     viewModel.openRecording(viewModel.recordings().first());
-    if (!QTest::qWaitFor([&] { return windows.window() != nullptr; }, 10000)) {
+    windows.updateVisibility(viewModel, settings);
+    if (!windows.window()) {
         qCritical("No window opened");
         return 1;
     }
@@ -133,6 +138,11 @@ int main(int argc, char* argv[])
     }
 
     RecordingPlaybackView& view = *windows.view();
+    if (!QTest::qWaitFor([&] { return view.hasPlayer(); }, 10000)) {
+        qCritical("The audio did not load");
+        return 1;
+    }
+    const qint64 readyMs = click.elapsed();
     view.seekTo(qint64(hour) * 1000 / 2);
     QTest::qWait(1000);
     const int activeBefore = view.activeSegmentIndex();
@@ -142,6 +152,8 @@ int main(int argc, char* argv[])
     printf("lines %d\n", lineCount);
     printf("segments %lld\n", static_cast<long long>(view.segments().size()));
     printf("open_ms %lld\n", static_cast<long long>(openMs));
+    printf("player_load_ms %lld\n", static_cast<long long>(loadMs));
+    printf("player_ready_after_click_ms %lld\n", static_cast<long long>(readyMs));
     printf("playing_cpu_percent %.2f\n", playingPercent);
     printf("floor_player_alone_cpu_percent %.2f\n", floorPercent);
     printf("segments_passed %d\n", activeAfter - activeBefore);

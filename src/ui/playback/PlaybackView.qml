@@ -115,9 +115,6 @@ Item {
             spacing: 8
             boundsBehavior: Flickable.StopAtBounds
             model: root.playback.segments
-            // Cards a little off screen are kept, so that scrolling to the
-            // centre finds their heights.
-            cacheBuffer: 800
             Controls.ScrollBar.vertical: Controls.ScrollBar {}
 
             delegate: TranscriptSegmentView {
@@ -197,9 +194,12 @@ Item {
                     objectName: "positionSlider"
                     Layout.fillWidth: true
                     focusPolicy: Qt.NoFocus
+                    // Moved in whole pixels: over an hour a tick of the
+                    // position moves it by less, and each move redraws it.
+                    readonly property real step: (to - from) / Math.max(availableWidth, 1)
                     from: 0
                     to: Math.max(root.playback.duration, 0.01)
-                    value: root.playback.currentTime
+                    value: Math.round(root.playback.currentTime / step) * step
                     onPressedChanged: pressed ? root.playback.beginSliderDrag() : root.playback.endSliderDrag()
                     onMoved: root.playback.moveSlider(value)
                 }

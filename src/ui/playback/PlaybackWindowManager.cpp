@@ -10,6 +10,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QScreen>
+#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcPlayback)
 
@@ -122,7 +123,12 @@ void PlaybackWindowManager::show(
             weakViewModel->closePlayback();
     });
 
-    view->setupPlayer();
+    // The audio is opened once the window is drawn: opening waits for the
+    // sound server, and the transcript can be read meanwhile.
+    connect(window, &QQuickWindow::frameSwapped, view, &RecordingPlaybackView::setupPlayer,
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    // A window that is never drawn (minimised at once) still gets its audio.
+    QTimer::singleShot(setupDelayMs, view, &RecordingPlaybackView::setupPlayer);
     window->show();
     window->raise();
     window->requestActivate();

@@ -46,6 +46,8 @@ class PlaybackWindowManager : public QObject
 public:
     static constexpr QSize contentSize{650, 500};
     static constexpr QSize minimumSize{450, 350};
+    // The audio is opened at the latest this long after the window is shown.
+    static constexpr int setupDelayMs = 1000;
 
     explicit PlaybackWindowManager(QQmlEngine& engine, QObject* parent = nullptr);
     ~PlaybackWindowManager() override;

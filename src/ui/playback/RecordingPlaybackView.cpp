@@ -126,7 +126,8 @@ RecordingPlaybackView::~RecordingPlaybackView()
 
 void RecordingPlaybackView::setupPlayer()
 {
-    if (m_player || !m_audioURL.isLocalFile())
+    // Once: a file that cannot be played is not tried again.
+    if (std::exchange(m_isSetUp, true) || !m_audioURL.isLocalFile())
         return;
     m_player = AudioPlayer::load(m_audioURL.toLocalFile());
     if (!m_player)

@@ -98,8 +98,8 @@ public:
 
     const RecordingEntry& recording() const { return m_recording; }
 
-    // When the view appears: loads the audio. A file that cannot be played
-    // leaves no player: the transcript shows, the controls do nothing.
+    // When the view appears: loads the audio, once. A file that cannot be
+    // played leaves no player: the transcript shows, the controls do nothing.
     void setupPlayer();
     // When the view goes: stops the timer and the player.
     void cleanup();
@@ -207,6 +207,7 @@ private:
     std::unique_ptr<AudioPlayer> m_player;
     bool m_isPlaying = false;
     bool m_isDragging = false;
+    bool m_isSetUp = false;
     double m_currentTime = 0;
     double m_duration = 0;
     float m_playbackRate = 1.0f;

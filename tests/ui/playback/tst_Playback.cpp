@@ -340,8 +340,8 @@ private slots:
         QCOMPARE(window->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
         QVERIFY(window->title().startsWith(QStringLiteral("Recording — ")));
         QCOMPARE(window->title(), PlaybackWindowManager::windowTitle(first));
-        QVERIFY(windows.view()->hasPlayer());
         QCOMPARE(windows.view()->segmentModel()->rowCount(), 2);
+        QTRY_VERIFY(windows.view()->hasPlayer());
 
         // The view's close button.
         windows.view()->togglePlayback();
