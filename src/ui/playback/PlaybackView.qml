@@ -144,17 +144,20 @@ Item {
                 if (Math.abs(to - from) < 1)
                     return
                 contentY = from
-                scroll.from = from
                 scroll.to = to
-                scroll.restart()
+                scroll.start()
             }
 
-            NumberAnimation {
+            // On the shared 25 Hz frame ticker, in whole pixels: the window's
+            // own animation clock would redraw the list up to 60 times a
+            // second for each segment change.
+            TickedAnimation {
                 id: scroll
                 target: transcript
                 property: "contentY"
                 duration: 300
-                easing.type: Easing.InOutQuad
+                easing: Easing.InOutQuad
+                snap: 1
             }
 
             Connections {
