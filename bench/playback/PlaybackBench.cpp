@@ -23,8 +23,8 @@
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <sys/resource.h>
