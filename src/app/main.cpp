@@ -1,6 +1,7 @@
 #include "AppLifecycle.h"
 #include "LocalServerLauncher.h"
 #include "OverlayHook.h"
+#include "PlaybackHook.h"
 #include "SettingsHook.h"
 #include "SingleInstance.h"
 #include "SubtitlesHook.h"
@@ -8,6 +9,7 @@
 #include "UiEngine.h"
 #include "UnixSignalWatcher.h"
 #include "live/TranslationViewModel.h"
+#include "recordings/TranscriptExport.h"
 #include "settings/AppSettings.h"
 #include "settings/Defaults.h"
 #include "settings/UpdaterService.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QQmlEngine>
@@ -66,6 +69,20 @@ bool asksOnlyForText(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    // An export is a tool run beside a running program, not a second
+    // instance of it: no display, no claim.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (tolvaran::isExportCommand(arguments)) {
+        const QCoreApplication tool(argc, argv);
+        QFile out;
+        QFile err;
+        if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
+            return 1;
+        return tolvaran::runExportCommand(arguments, out, err);
+    }
+
     // Overlays need absolute positions and to stay on top, which Wayland
     // leaves to the compositor: on a Wayland session run through XWayland,
     // unless the user chose a platform.
@@ -138,6 +155,7 @@ int main(int argc, char* argv[])
         subtitles.emplace(viewModel, settings, engine);
     }
     tolvaran::SettingsHook settingsWindow(viewModel, settings, updater, engine);
+    tolvaran::PlaybackHook playback(viewModel, settings, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
     QObject::connect(&instance, &tolvaran::SingleInstance::activationRequested, &tray, &tolvaran::TrayItem::showPanel);
     tray.start();

@@ -52,6 +52,33 @@ private slots:
         QCOMPARE(first.process.exitCode(), 0);
     }
 
+    // An export is a tool run beside the running program, not another launch:
+    // it prints the export (a second launch would print nothing and end).
+    void exportWhileRunning()
+    {
+        ProgramUnderTest first;
+        QVERIFY(first.start());
+        QVERIFY(QTest::qWaitFor([&] { return first.output.contains("No tray host; the panel opens as a window"); }));
+        QFile entry(first.home.filePath("tolvaran_rec_1.json"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(
+            R"json({"id":"0F2D7A4E-5C1B-4E8A-9B3D-2A6C8E1F0B47","date":1.5,"duration":2.5,"language":"en",)json"
+            R"json("audioFileName":"tolvaran_rec_1.m4a","transcript":[{"id":"7B1E9C3A-2D4F-4A6B-8C0E-1F3A5B7D9E2C",)json"
+            R"json("offsetMs":1000,"speaker":"Speaker 1","originalText":"Hola","translatedText":"Hello",)json"
+            R"json("language":"es"}]})json");
+        entry.close();
+
+        QProcess tool;
+        tool.setProcessEnvironment(first.process.processEnvironment());
+        tool.start(TOLVARAN_EXECUTABLE, {"--export", entry.fileName(), "--format", "srt"});
+        QVERIFY(tool.waitForFinished(20000));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(tool.readAllStandardOutput(), QByteArray("1\n00:00:01,000 --> 00:00:02,500\nSpeaker 1: Hello\n\n"));
+        QCOMPARE(first.process.state(), QProcess::Running);
+        first.signal(SIGTERM);
+        QVERIFY(first.waitForExit());
+    }
+
     void launchAfterTheFirstWasKilled()
     {
         ProgramUnderTest first;

@@ -243,6 +243,24 @@ Item {
             compare(fixture.playbackRecordingId(), "")
         }
 
+        // The pointer that deleted the last row must not land on "Quit".
+        function test_deletingTheLastRowKeepsTheFooterInPlace() {
+            open(true, 1)
+            const quit = item("quitButton")
+            const before = quit.mapToItem(panel, 0, 0).y
+            const rows = visibleRows()
+            compare(rows.length, 1)
+            mouseClick(findChild(rows[0], "deleteRecordingButton"))
+            compare(fixture.recordingCount(), 0)
+            verify(shown("noRecordings"))
+            waitForRendering(panel)
+            compare(quit.mapToItem(panel, 0, 0).y, before)
+            // Opened again, the panel fits what it lists.
+            panel.appeared()
+            waitForRendering(panel)
+            verify(quit.mapToItem(panel, 0, 0).y < before)
+        }
+
         function test_roomCard() {
             open(true, 0)
             mouseClick(item("startRoomButton"))

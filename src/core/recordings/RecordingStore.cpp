@@ -102,6 +102,32 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit, QSt
     return bytes;
 }
 
+// Qt 6.4 moves a file into "files" under the working directory when it finds
+// no trash at all; with the home trash in place it always finds one.
+bool hasHomeTrash()
+{
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataHome.isEmpty())
+        return false;
+    const QString trash = QDir(dataHome).filePath(QStringLiteral("Trash"));
+    return QFileInfo(trash).isDir() || (QDir().mkpath(trash) && QFileInfo(trash).isDir());
+}
+
+// Into the desktop's trash, so that a file manager can bring it back; where
+// the folder has no usable trash (another file system without one, no
+// permission), removed for good as before.
+void discard(const QString& path)
+{
+    QString inTrash;
+    if (hasHomeTrash() && QFile::moveToTrash(path, &inTrash)) {
+        qCInfo(lcRecordingStore, "Moved %s to the trash: %s", qUtf8Printable(path), qUtf8Printable(inTrash));
+        return;
+    }
+    qCWarning(lcRecordingStore, "Cannot move %s to the trash; deleting it", qUtf8Printable(path));
+    if (!QFile::remove(path))
+        qCCritical(lcRecordingStore, "Failed to delete %s", qUtf8Printable(path));
+}
+
 // Newest first; equal dates in file name order, as a load lists them.
 bool listedBefore(const RecordingEntry& a, const RecordingEntry& b)
 {
@@ -323,10 +349,9 @@ void RecordingStore::remove(const RecordingEntry& entry)
     const std::optional<RecordingEntry> onDisk = bytes ? decodeRecordingEntry(*bytes) : std::nullopt;
     if (onDisk && onDisk->id == entry.id && onDisk->audioFileName == entry.audioFileName) {
         const QString audioPath = folder.filePath(entry.audioFileName);
-        if (isRegularFile(audioPath) && !QFile::remove(audioPath))
-            qCCritical(lcRecordingStore, "Failed to delete %s", qUtf8Printable(audioPath));
-        if (!QFile::remove(jsonPath))
-            qCCritical(lcRecordingStore, "Failed to delete %s", qUtf8Printable(jsonPath));
+        if (isRegularFile(audioPath))
+            discard(audioPath);
+        discard(jsonPath);
     } else if (bytes || QFileInfo::exists(jsonPath)) {
         qCCritical(lcRecordingStore, "Not deleting %s: it does not describe this recording", qUtf8Printable(jsonName));
         return;

@@ -65,8 +65,9 @@ public:
     // file is missing. False when the description could not be written
     // whole (a full disk, a read-only folder): the folder holds what it held.
     bool save(const RecordingEntry& entry);
-    // Removes the entry's audio and description, only when the description in
-    // the folder is this entry's, and takes the entry out of the list.
+    // Moves the entry's audio and description to the desktop's trash (or
+    // removes them where there is none), only when the description in the
+    // folder is this entry's, and takes the entry out of the list.
     void remove(const RecordingEntry& entry);
     QUrl audioURL(const RecordingEntry& entry) const;
 

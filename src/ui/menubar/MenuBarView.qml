@@ -31,8 +31,14 @@ Item {
     implicitWidth: 320
     implicitHeight: sections.implicitHeight
 
+    // The recordings section keeps the tallest height it had since the panel
+    // appeared: deleting a row leaves room instead of moving the footer (and
+    // "Quit") up under the pointer.
+    property real heldRecordingsHeight: 0
+
     // Each time the panel appears: permissions may have changed meanwhile.
     function appeared() {
+        heldRecordingsHeight = recordingsSection.implicitHeight
         menuBar.checkPermissions()
     }
 
@@ -249,8 +255,12 @@ Item {
 
         // Recordings
         ColumnLayout {
+            id: recordingsSection
             objectName: "recordings"
             Layout.fillWidth: true
+            Layout.preferredHeight: Math.max(implicitHeight, panel.heldRecordingsHeight)
+            onImplicitHeightChanged: panel.heldRecordingsHeight = Math.max(panel.heldRecordingsHeight, implicitHeight)
+            Component.onCompleted: panel.heldRecordingsHeight = implicitHeight
             Layout.leftMargin: 14
             Layout.rightMargin: 14
             Layout.topMargin: 10
@@ -356,6 +366,11 @@ Item {
                         }
                     }
                 }
+            }
+
+            // Takes up the held room at the bottom, below the rows.
+            Item {
+                Layout.fillHeight: true
             }
         }
 

@@ -1,0 +1,407 @@
+#include "RecordingPlaybackView.h"
+
+#include "audio/AudioPlayer.h"
+#include "menubar/MenuBarModel.h"
+#include "recordings/TranscriptExport.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cmath>
+
+Q_LOGGING_CATEGORY(lcPlayback, "com.tolvaran.app.Playback")
+
+namespace tolvaran {
+
+namespace {
+
+TranscriptSegment segmentOf(const QList<TimedTranscriptLine>& group)
+{
+    TranscriptSegment segment;
+    segment.id = group.first().id;
+    segment.speaker = group.first().speaker;
+    segment.offsetMs = group.first().offsetMs;
+    segment.language = group.first().language;
+    QStringList originals;
+    QStringList translations;
+    for (const TimedTranscriptLine& line : group) {
+        originals.append(line.originalText);
+        if (!line.translatedText.isEmpty())
+            translations.append(line.translatedText);
+    }
+    segment.originalText = originals.join(u' ');
+    segment.translatedText = translations.join(u' ');
+    return segment;
+}
+
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+QColor blend(const QColor& foreground, const QColor& background, double opacity)
+{
+    const auto mix = [opacity](double f, double b) { return f * opacity + b * (1 - opacity); };
+    return QColor::fromRgbF(float(mix(foreground.redF(), background.redF())),
+        float(mix(foreground.greenF(), background.greenF())), float(mix(foreground.blueF(), background.blueF())));
+}
+
+} // namespace
+
+QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript)
+{
+    QList<TranscriptSegment> segments;
+    QList<TimedTranscriptLine> group;
+    QString currentSpeaker;
+    for (const TimedTranscriptLine& line : transcript) {
+        if (line.speaker == currentSpeaker) {
+            group.append(line);
+            continue;
+        }
+        if (!group.isEmpty())
+            segments.append(segmentOf(group));
+        group = {line};
+        currentSpeaker = line.speaker;
+    }
+    if (!group.isEmpty())
+        segments.append(segmentOf(group));
+    return segments;
+}
+
+TranscriptSegmentModel::TranscriptSegmentModel(QList<TranscriptSegment> segments, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_segments(std::move(segments))
+{ }
+
+int TranscriptSegmentModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_segments.size());
+}
+
+QVariant TranscriptSegmentModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const TranscriptSegment& segment = m_segments.at(index.row());
+    switch (role) {
+    case SegmentIdRole:
+        return segment.id.toString(QUuid::WithoutBraces);
+    case SpeakerRole:
+        return segment.speaker;
+    case OffsetMsRole:
+        return segment.offsetMs;
+    case TimeLabelRole:
+        return RecordingPlaybackView::formatTime(double(segment.offsetMs) / 1000);
+    case OriginalTextRole:
+        return segment.originalText;
+    case TranslatedTextRole:
+        return segment.translatedText;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> TranscriptSegmentModel::roleNames() const
+{
+    return {{SegmentIdRole, "segmentId"}, {SpeakerRole, "speaker"}, {OffsetMsRole, "offsetMs"},
+        {TimeLabelRole, "timeLabel"}, {OriginalTextRole, "originalText"}, {TranslatedTextRole, "translatedText"}};
+}
+
+RecordingPlaybackView::RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, QObject* parent)
+    : QObject(parent)
+    , m_recording(std::move(recording))
+    , m_audioURL(std::move(audioURL))
+    , m_segments(std::make_unique<TranscriptSegmentModel>(groupedSegments(m_recording.transcript)))
+{
+    m_timer.setInterval(timerIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &RecordingPlaybackView::tick);
+}
+
+RecordingPlaybackView::~RecordingPlaybackView()
+{
+    cleanup();
+}
+
+void RecordingPlaybackView::setupPlayer()
+{
+    // Once: a file that cannot be played is not tried again.
+    if (std::exchange(m_isSetUp, true) || !m_audioURL.isLocalFile())
+        return;
+    m_player = AudioPlayer::load(m_audioURL.toLocalFile());
+    if (!m_player)
+        return;
+    // The end is seen at once rather than at the next tick.
+    connect(m_player.get(), &AudioPlayer::finished, this, &RecordingPlaybackView::tick);
+    connect(m_player.get(), &AudioPlayer::errorOccurred, this, &RecordingPlaybackView::tick);
+    m_duration = m_player->duration();
+    emit durationChanged();
+    emit hasPlayerChanged();
+}
+
+void RecordingPlaybackView::cleanup()
+{
+    stopTimer();
+    if (m_player) {
+        m_player->stop();
+        m_player.reset();
+        emit hasPlayerChanged();
+    }
+    setIsPlaying(false);
+}
+
+void RecordingPlaybackView::setPlaybackRate(float rate)
+{
+    if (m_playbackRate == rate)
+        return;
+    m_playbackRate = rate;
+    if (m_player)
+        m_player->setRate(rate);
+    emit playbackRateChanged();
+}
+
+bool RecordingPlaybackView::showsOriginal() const
+{
+    return m_displayMode != DisplayMode::translatedOnly;
+}
+
+bool RecordingPlaybackView::showsTranslation() const
+{
+    return m_displayMode != DisplayMode::originalOnly;
+}
+
+std::optional<QUuid> RecordingPlaybackView::activeSegmentId() const
+{
+    if (m_activeSegmentIndex < 0)
+        return std::nullopt;
+    return segments().at(m_activeSegmentIndex).id;
+}
+
+QString RecordingPlaybackView::dateText() const
+{
+    return MenuBarModel::formatDate(toDateTime(m_recording.date).toLocalTime());
+}
+
+QString RecordingPlaybackView::summaryText() const
+{
+    // The count is of transcript lines, not of the cards shown.
+    return QString::asprintf("%lld segments • ", static_cast<long long>(m_recording.transcript.size()))
+        + formatDuration(m_recording.duration);
+}
+
+void RecordingPlaybackView::togglePlayback()
+{
+    if (!m_player)
+        return;
+    if (m_isPlaying) {
+        m_player->pause();
+        stopTimer();
+    } else {
+        if (m_player->rate() != m_playbackRate)
+            m_player->setRate(m_playbackRate);
+        m_player->play();
+        startTimer();
+    }
+    setIsPlaying(!m_isPlaying);
+}
+
+void RecordingPlaybackView::startTimer()
+{
+    m_timer.start();
+}
+
+void RecordingPlaybackView::stopTimer()
+{
+    m_timer.stop();
+}
+
+void RecordingPlaybackView::tick()
+{
+    if (!m_player || m_isDragging)
+        return;
+    setCurrentTime(m_player->currentTime());
+    updateActiveSegment();
+    if (!m_player->isPlaying() && m_isPlaying) {
+        setIsPlaying(false);
+        stopTimer();
+    }
+}
+
+void RecordingPlaybackView::updateActiveSegment()
+{
+    const auto ms = qint64(m_currentTime * 1000);
+    const QList<TranscriptSegment>& list = segments();
+    int found = -1;
+    for (qsizetype i = list.size() - 1; i >= 0; --i) {
+        if (list[i].offsetMs <= ms) {
+            found = int(i);
+            break;
+        }
+    }
+    if (found == m_activeSegmentIndex)
+        return;
+    m_activeSegmentIndex = found;
+    emit activeSegmentChanged();
+}
+
+void RecordingPlaybackView::seekTo(qint64 milliseconds)
+{
+    const double seconds = double(milliseconds) / 1000;
+    if (m_player)
+        m_player->setCurrentTime(seconds);
+    setCurrentTime(seconds);
+    updateActiveSegment();
+    if (!m_isPlaying)
+        togglePlayback();
+}
+
+void RecordingPlaybackView::seekRelative(double seconds)
+{
+    if (!m_player)
+        return;
+    const double target = std::clamp(m_player->currentTime() + seconds, 0.0, m_player->duration());
+    m_player->setCurrentTime(target);
+    setCurrentTime(target);
+    updateActiveSegment();
+}
+
+void RecordingPlaybackView::toggleOriginal()
+{
+    setDisplayMode(m_displayMode == DisplayMode::translatedOnly ? DisplayMode::both : DisplayMode::translatedOnly);
+}
+
+void RecordingPlaybackView::toggleTranslate()
+{
+    setDisplayMode(m_displayMode == DisplayMode::originalOnly ? DisplayMode::both : DisplayMode::originalOnly);
+}
+
+void RecordingPlaybackView::close()
+{
+    emit closeRequested();
+}
+
+void RecordingPlaybackView::beginSliderDrag()
+{
+    m_isDragging = true;
+    if (m_player)
+        m_player->pause();
+}
+
+void RecordingPlaybackView::moveSlider(double seconds)
+{
+    setCurrentTime(std::clamp(seconds, 0.0, std::max(m_duration, 0.0)));
+    updateActiveSegment();
+}
+
+void RecordingPlaybackView::endSliderDrag()
+{
+    m_isDragging = false;
+    if (!m_player)
+        return;
+    m_player->setCurrentTime(m_currentTime);
+    if (m_isPlaying)
+        m_player->play();
+}
+
+bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName)
+{
+    if (!file.isLocalFile()) {
+        setExportMessage(QStringLiteral("Export failed: not a local file"));
+        return false;
+    }
+    QString path = file.toLocalFile();
+    std::optional<TranscriptFormat> format = transcriptFormatNamed(QFileInfo(path).suffix().toLower());
+    if (!format) {
+        format = transcriptFormatNamed(formatName);
+        if (!format)
+            format = TranscriptFormat::srt;
+        path += u'.' + fileExtension(*format);
+    }
+    const TranscriptText text = m_displayMode == DisplayMode::translatedOnly ? TranscriptText::translation
+        : m_displayMode == DisplayMode::originalOnly                         ? TranscriptText::original
+                                                                             : TranscriptText::both;
+    QString reason;
+    if (!writeTranscriptFile(path, m_recording, *format, text, &reason)) {
+        qCWarning(lcPlayback, "Export to %s failed: %s", qUtf8Printable(path), qUtf8Printable(reason));
+        setExportMessage(QStringLiteral("Export failed: ") + reason);
+        return false;
+    }
+    qCInfo(lcPlayback, "Exported the transcript to %s", qUtf8Printable(path));
+    setExportMessage(QStringLiteral("Exported to ") + QFileInfo(path).fileName());
+    return true;
+}
+
+QString RecordingPlaybackView::formatTime(double seconds)
+{
+    const auto total = std::isfinite(seconds) ? static_cast<long long>(seconds) : 0LL;
+    return QString::asprintf("%lld:%02lld", total / 60, total % 60);
+}
+
+QString RecordingPlaybackView::rateLabel(float rate)
+{
+    return (rate == 1.0f || rate == 2.0f ? QString::asprintf("%.0f", double(rate))
+                                         : QString::asprintf("%.1f", double(rate)))
+        + u'x';
+}
+
+double RecordingPlaybackView::contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor RecordingPlaybackView::readableOn(const QColor& foreground, const QColor& background, double opacity)
+{
+    const QColor opaqueBackground
+        = background.alpha() == 255 ? background : blend(background, Qt::white, background.alphaF());
+    for (double a = std::clamp(opacity, 0.0, 1.0); a < 1.0; a += 0.05) {
+        const QColor candidate = blend(foreground, opaqueBackground, a);
+        if (contrastRatio(candidate, opaqueBackground) >= 4.5)
+            return candidate;
+    }
+    return blend(foreground, opaqueBackground, 1.0);
+}
+
+void RecordingPlaybackView::setIsPlaying(bool playing)
+{
+    if (m_isPlaying == playing)
+        return;
+    m_isPlaying = playing;
+    emit isPlayingChanged();
+}
+
+void RecordingPlaybackView::setCurrentTime(double seconds)
+{
+    if (m_currentTime == seconds)
+        return;
+    m_currentTime = seconds;
+    emit currentTimeChanged();
+}
+
+void RecordingPlaybackView::setDisplayMode(DisplayMode mode)
+{
+    if (m_displayMode == mode)
+        return;
+    m_displayMode = mode;
+    emit displayModeChanged();
+}
+
+void RecordingPlaybackView::setExportMessage(const QString& message)
+{
+    if (m_exportMessage == message)
+        return;
+    m_exportMessage = message;
+    emit exportMessageChanged();
+}
+
+QVariantList RecordingPlaybackView::rateList() const
+{
+    QVariantList list;
+    for (const float rate : rates)
+        list.append(rate);
+    return list;
+}
+
+} // namespace tolvaran

@@ -1,0 +1,136 @@
+// Opens the playback window on a recording made by the recorder, plays it
+// from a segment in the middle of its transcript in each display mode, and
+// saves a screenshot of each with ImageMagick's import. Run by
+// scripts/screenshots-playback under Xvfb.
+
+#include "FakeAudioCapture.h"
+#include "ToneRecording.h"
+#include "UiEngine.h"
+#include "live/TranslationViewModel.h"
+#include "playback/PlaybackWindowManager.h"
+#include "playback/RecordingPlaybackView.h"
+#include "recordings/RecordingStore.h"
+#include "settings/AppSettings.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
+
+using namespace tolvaran;
+
+namespace {
+
+bool capture(const QRect& area, const QString& path)
+{
+    const QString geometry
+        = QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
+    return QProcess::execute(QStringLiteral("import"),
+               {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+                   geometry, QStringLiteral("+repage"), path})
+        == 0;
+}
+
+QList<TimedTranscriptLine> conversation()
+{
+    const QList<std::tuple<int, const char*, const char*, const char*>> lines{
+        {800, "Speaker 1", "Buenos días a todos, empezamos con el presupuesto.",
+            "Good morning everyone, let's start with the budget."},
+        {3500, "Speaker 1", "El trimestre pasado gastamos menos de lo previsto.",
+            "Last quarter we spent less than planned."},
+        {6200, "Speaker 2", "¿Y el proyecto de la nueva oficina?", "And the new office project?"},
+        {8400, "Speaker 1", "Va con retraso, pero dentro del presupuesto.", "It is late, but within budget."},
+        {10900, "Speaker 3", "Puedo enviar el informe esta tarde, con las cifras de marzo y abril.",
+            "I can send the report this afternoon, with the figures for March and April."},
+        {14100, "Speaker 2", "Perfecto, gracias.", "Perfect, thank you."},
+        {15800, "Speaker 2", "Otra cosa: la contratación.", ""},
+        {17600, "Speaker 1", "Tenemos dos candidatos para el puesto de ingeniería.",
+            "We have two candidates for the engineering position."},
+        {20700, "Speaker 3", "Las entrevistas son el jueves.", "The interviews are on Thursday."},
+        {23000, "Speaker 1", "Bien. ¿Algo más antes de terminar?", "Good. Anything else before we finish?"},
+        {25600, "Speaker 2", "No, nada más.", "No, nothing else."},
+        {27200, "Speaker 1", "Gracias, hasta la semana que viene.", "Thanks, see you next week."},
+    };
+    QList<TimedTranscriptLine> transcript;
+    for (const auto& [offset, speaker, original, translated] : lines)
+        transcript.append({QUuid::createUuid(), offset, QString::fromUtf8(speaker), QString::fromUtf8(original),
+            QString::fromUtf8(translated), QStringLiteral("es")});
+    return transcript;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() < 2) {
+        qCritical("usage: playback_screens OUTPUT_FOLDER [SUFFIX]");
+        return 2;
+    }
+    const QDir out(arguments.at(1));
+    const QString suffix = arguments.size() > 2 ? QStringLiteral("-") + arguments.at(2) : QString();
+
+    QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("Recordings"));
+    QDir().mkpath(folder);
+    const QString audio = test::recordFile(folder, test::tonePCM(220, 30, 0, 0.05));
+    if (audio.isEmpty()) {
+        qCritical("No recording was made");
+        return 1;
+    }
+    RecordingEntry entry;
+    entry.id = QUuid::createUuid();
+    entry.date = recordingDateNow();
+    entry.duration = 30;
+    entry.language = QStringLiteral("en");
+    entry.audioFileName = QFileInfo(audio).fileName();
+    entry.transcript = conversation();
+    RecordingStore(QUrl::fromLocalFile(folder), RecordingStore::Loading::blocking).save(entry);
+
+    AppSettings settings(home.filePath(QStringLiteral("settings.json")));
+    settings.setRecordingsFolder(QUrl::fromLocalFile(folder));
+    TranslationViewModel viewModel(settings, std::make_unique<test::FakeAudioCapture>());
+    QQmlEngine engine;
+    ui::prepareEngine(engine);
+    PlaybackWindowManager windows(engine);
+    QCursor::setPos(0, 0);
+    windows.show(entry, viewModel, settings);
+    if (!windows.window() || !QTest::qWaitForWindowExposed(windows.window())) {
+        qCritical("The playback window did not show");
+        return 1;
+    }
+    RecordingPlaybackView& view = *windows.view();
+
+    struct Shot
+    {
+        const char* name;
+        DisplayMode mode;
+        qint64 offsetMs;
+    };
+
+    const Shot shots[]{{"both", DisplayMode::both, 10900}, {"translated", DisplayMode::translatedOnly, 14100},
+        {"original", DisplayMode::originalOnly, 17600}};
+    int failures = 0;
+    for (const Shot& shot : shots) {
+        for (int i = 0; i < 3 && view.displayMode() != shot.mode; ++i)
+            view.displayMode() == DisplayMode::both ? view.toggleOriginal() : view.toggleTranslate();
+        view.seekTo(shot.offsetMs);
+        // The scroll to the centre takes 0.3 s; the position has moved a little.
+        QTest::qWait(1200);
+        const QString path = out.filePath(QStringLiteral("playback-%1%2.png").arg(QLatin1String(shot.name), suffix));
+        if (!capture(windows.window()->frameGeometry().adjusted(-16, -16, 16, 16), path))
+            ++failures;
+        else
+            qInfo("%s", qPrintable(path));
+    }
+    windows.hide();
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,376 @@
+#include "FakeAudioCapture.h"
+#include "SoundServer.h"
+#include "ToneRecording.h"
+#include "UiEngine.h"
+#include "audio/AudioPlayer.h"
+#include "live/TranslationViewModel.h"
+#include "playback/PlaybackWindowManager.h"
+#include "playback/RecordingPlaybackView.h"
+#include "recordings/RecordingStore.h"
+#include "settings/AppSettings.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
+
+using namespace tolvaran;
+
+namespace {
+
+TimedTranscriptLine line(qint64 offsetMs, const QString& speaker, const QString& original, const QString& translated)
+{
+    return {QUuid::createUuid(), offsetMs, speaker, original, translated, QStringLiteral("es")};
+}
+
+// Four seconds of tone, its first words at 1.2 s.
+RecordingEntry toneEntry(const QString& audioFileName)
+{
+    RecordingEntry entry;
+    entry.id = QUuid::createUuid();
+    entry.date = recordingDateNow();
+    entry.duration = 4.0;
+    entry.language = QStringLiteral("en");
+    entry.audioFileName = audioFileName;
+    entry.transcript = {line(1200, "Speaker 1", "uno", "one"), line(1800, "Speaker 1", "dos", "two"),
+        line(2500, "Speaker 2", "tres", "three")};
+    return entry;
+}
+
+} // namespace
+
+class TestPlayback : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_tone;
+
+    std::unique_ptr<RecordingPlaybackView> playingView()
+    {
+        auto view = std::make_unique<RecordingPlaybackView>(
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+        view->setupPlayer();
+        return view;
+    }
+
+private slots:
+
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir().mkpath(m_dir.filePath("Recordings"));
+        m_tone = test::recordFile(m_dir.filePath("Recordings"), test::tonePCM(440, 4));
+        QVERIFY(!m_tone.isEmpty());
+    }
+
+    void grouping_data()
+    {
+        QTest::addColumn<QList<TimedTranscriptLine>>("lines");
+        QTest::addColumn<QStringList>("speakers");
+        QTest::addColumn<QStringList>("originals");
+        QTest::addColumn<QStringList>("translations");
+        QTest::addColumn<QList<qint64>>("offsets");
+
+        QTest::newRow("A, A, B, A") << QList{line(0, "A", "a1", "A1"), line(10, "A", "a2", "A2"),
+            line(20, "B", "b", "B"), line(30, "A", "a3", "A3")}
+                                    << QStringList{"A", "B", "A"} << QStringList{"a1 a2", "b", "a3"}
+                                    << QStringList{"A1 A2", "B", "A3"} << QList<qint64>{0, 20, 30};
+        QTest::newRow("empty translations skipped, empty originals kept")
+            << QList{line(5, "A", "x", "X"), line(6, "A", "", ""), line(7, "A", "y", "Y")} << QStringList{"A"}
+            << QStringList{"x  y"} << QStringList{"X Y"} << QList<qint64>{5};
+        QTest::newRow("no speaker is a speaker too")
+            << QList{line(0, "", "a", ""), line(1, "", "b", "")} << QStringList{""} << QStringList{"a b"}
+            << QStringList{""} << QList<qint64>{0};
+        QTest::newRow("nothing") << QList<TimedTranscriptLine>{} << QStringList{} << QStringList{} << QStringList{}
+                                 << QList<qint64>{};
+    }
+
+    void grouping()
+    {
+        QFETCH(QList<TimedTranscriptLine>, lines);
+        QFETCH(QStringList, speakers);
+        QFETCH(QStringList, originals);
+        QFETCH(QStringList, translations);
+        QFETCH(QList<qint64>, offsets);
+        const QList<TranscriptSegment> segments = groupedSegments(lines);
+        QStringList gotSpeakers, gotOriginals, gotTranslations;
+        QList<qint64> gotOffsets;
+        for (const TranscriptSegment& segment : segments) {
+            gotSpeakers << segment.speaker;
+            gotOriginals << segment.originalText;
+            gotTranslations << segment.translatedText;
+            gotOffsets << segment.offsetMs;
+        }
+        QCOMPARE(gotSpeakers, speakers);
+        QCOMPARE(gotOriginals, originals);
+        QCOMPARE(gotTranslations, translations);
+        QCOMPARE(gotOffsets, offsets);
+        // Each segment is known by its first line.
+        if (!segments.isEmpty())
+            QCOMPARE(segments.first().id, lines.first().id);
+    }
+
+    void formats_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0.0 << "0:00";
+        QTest::newRow("59.9") << 59.9 << "0:59";
+        QTest::newRow("60") << 60.0 << "1:00";
+        QTest::newRow("an hour and more is not wrapped") << 3725.0 << "62:05";
+        QTest::newRow("not a number") << qQNaN() << "0:00";
+    }
+
+    void formats()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(RecordingPlaybackView::formatTime(seconds), text);
+        QCOMPARE(RecordingPlaybackView::formatDuration(seconds), text);
+    }
+
+    void labels()
+    {
+        QStringList rates;
+        for (const float rate : RecordingPlaybackView::rates)
+            rates << RecordingPlaybackView::rateLabel(rate);
+        QCOMPARE(rates, QStringList({"0.5x", "1x", "1.5x", "2x"}));
+        RecordingEntry entry = toneEntry("a.m4a");
+        entry.duration = 75.9;
+        // The count is of lines, though two of them share a card.
+        const RecordingPlaybackView view(entry, {});
+        QCOMPARE(view.summaryText(), QStringLiteral("3 segments • 1:15"));
+        QCOMPARE(view.segments().size(), 2);
+    }
+
+    void displayModes_data()
+    {
+        QTest::addColumn<DisplayMode>("from");
+        QTest::addColumn<DisplayMode>("afterOriginal");
+        QTest::addColumn<DisplayMode>("afterTranslate");
+        QTest::newRow("translated") << DisplayMode::translatedOnly << DisplayMode::both << DisplayMode::originalOnly;
+        QTest::newRow("both") << DisplayMode::both << DisplayMode::translatedOnly << DisplayMode::originalOnly;
+        QTest::newRow("original") << DisplayMode::originalOnly << DisplayMode::translatedOnly << DisplayMode::both;
+    }
+
+    void displayModes()
+    {
+        QFETCH(DisplayMode, from);
+        QFETCH(DisplayMode, afterOriginal);
+        QFETCH(DisplayMode, afterTranslate);
+        const auto reach = [](RecordingPlaybackView& view, DisplayMode mode) {
+            for (int i = 0; i < 4 && view.displayMode() != mode; ++i)
+                view.displayMode() == DisplayMode::both ? view.toggleOriginal() : view.toggleTranslate();
+        };
+        RecordingPlaybackView view(toneEntry("a.m4a"), {});
+        QCOMPARE(view.displayMode(), DisplayMode::both);
+        reach(view, from);
+        QCOMPARE(view.displayMode(), from);
+        view.toggleOriginal();
+        QCOMPARE(view.displayMode(), afterOriginal);
+        reach(view, from);
+        view.toggleTranslate();
+        QCOMPARE(view.displayMode(), afterTranslate);
+        QVERIFY(view.showsOriginal() || view.showsTranslation());
+    }
+
+    // Text colours the view derives keep 4.5:1 on the cards they sit on.
+    void readableColours_data()
+    {
+        QTest::addColumn<QColor>("foreground");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("black on light blue") << QColor(Qt::black) << QColor("#E3EEFB");
+        QTest::newRow("light on dark grey") << QColor("#F5F5F7") << QColor("#2A2A2C");
+    }
+
+    void readableColours()
+    {
+        QFETCH(QColor, foreground);
+        QFETCH(QColor, background);
+        for (const double opacity : {0.38, 0.5, 0.62}) {
+            const QColor colour = RecordingPlaybackView::readableOn(foreground, background, opacity);
+            QVERIFY2(RecordingPlaybackView::contrastRatio(colour, background) >= 4.5, qPrintable(colour.name()));
+            // Still quieter than the full colour where that reads.
+            QVERIFY(colour != foreground);
+        }
+    }
+
+    void withoutAPlayerTheTranscriptStillWorks()
+    {
+        RecordingPlaybackView view(toneEntry("missing.m4a"), QUrl::fromLocalFile(m_dir.filePath("missing.m4a")));
+        view.setupPlayer();
+        QVERIFY(!view.hasPlayer());
+        view.togglePlayback();
+        QVERIFY(!view.isPlaying());
+        view.seekRelative(10);
+        QCOMPARE(view.currentTime(), 0.0);
+        view.seekTo(1900);
+        QVERIFY(!view.isPlaying());
+        QCOMPARE(view.activeSegmentIndex(), 0);
+    }
+
+    void activeSegmentFollowsThePosition()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        const auto view = playingView();
+        QVERIFY(view->hasPlayer());
+        QCOMPARE(view->duration(), view->player()->duration());
+        QCOMPARE(view->activeSegmentIndex(), -1);
+        QVERIFY(!view->activeSegmentId());
+        view->seekRelative(1.199);
+        QCOMPARE(view->activeSegmentIndex(), -1);
+        view->seekRelative(0.001);
+        QCOMPARE(view->currentTime(), 1.2);
+        QCOMPARE(view->activeSegmentIndex(), 0);
+        QCOMPARE(view->activeSegmentId(), view->recording().transcript.first().id);
+        view->seekRelative(1.3);
+        QCOMPARE(view->activeSegmentIndex(), 1);
+        QVERIFY(!view->isPlaying());
+    }
+
+    void seekRelativeStaysInTheFile()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        const auto view = playingView();
+        view->seekRelative(3);
+        QCOMPARE(view->currentTime(), 3.0);
+        view->seekRelative(-10);
+        QCOMPARE(view->currentTime(), 0.0);
+        view->seekRelative(3);
+        view->seekRelative(10);
+        QCOMPARE(view->currentTime(), view->duration());
+        QTRY_VERIFY(!view->player()->isSeeking());
+        QVERIFY(!view->isPlaying());
+    }
+
+    void clickOnASegmentPlaysFromThere()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        const auto view = playingView();
+        view->seekTo(2500);
+        QVERIFY(view->isPlaying());
+        QVERIFY(view->isTimerRunning());
+        QCOMPARE(view->activeSegmentIndex(), 1);
+        QTRY_VERIFY(!view->player()->isSeeking());
+        QTRY_VERIFY(view->currentTime() > 2.6);
+        // While playing it only moves.
+        view->seekTo(1200);
+        QVERIFY(view->isPlaying());
+        QCOMPARE(view->activeSegmentIndex(), 0);
+        QTRY_VERIFY(!view->player()->isSeeking());
+        QVERIFY2(view->player()->currentTime() < 2.0, qPrintable(QString::number(view->player()->currentTime())));
+    }
+
+    void theEndResetsThePlayButton()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        const auto view = playingView();
+        QSignalSpy finished(view->player(), &AudioPlayer::finished);
+        QSignalSpy playing(view.get(), &RecordingPlaybackView::isPlayingChanged);
+        view->seekRelative(3.5);
+        view->togglePlayback();
+        QVERIFY(view->isPlaying());
+        QVERIFY(finished.wait(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!view->isPlaying(), 100);
+        QVERIFY(!view->isTimerRunning());
+        QCOMPARE(playing.size(), 2);
+        QCOMPARE(view->currentTime(), view->duration());
+    }
+
+    void aRateChosenWhilePausedAppliesAtTheNextPlay()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        auto view = std::make_unique<RecordingPlaybackView>(
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+        view->setPlaybackRate(1.5f);
+        view->setupPlayer();
+        QVERIFY(view->hasPlayer());
+        QVERIFY(!view->isPlaying());
+        QCOMPARE(view->playbackRate(), 1.5f);
+        view->togglePlayback();
+        QCOMPARE(view->player()->rate(), 1.5f);
+        // Measured once the test server's null sink lets the stream run.
+        QTRY_VERIFY_WITH_TIMEOUT(view->currentTime() >= 0.3, 10000);
+        const double from = view->currentTime();
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(clock.elapsed() >= 800, 5000);
+        const double speed = (view->currentTime() - from) / (clock.elapsed() / 1000.0);
+        QVERIFY2(speed > 1.5 * 0.8 && speed < 1.5 * 1.2, qPrintable(QString::number(speed)));
+    }
+
+    // The window, opened and closed through the view model's field as the
+    // panel's rows and the window's own buttons do.
+    void theWindowFollowsPlaybackRecording()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        QTemporaryDir home;
+        AppSettings settings(home.filePath("settings.json"));
+        settings.setRecordingsFolder(QUrl::fromLocalFile(m_dir.filePath("Recordings")));
+        const RecordingEntry first = toneEntry(QFileInfo(m_tone).fileName());
+        RecordingStore(QUrl::fromLocalFile(m_dir.filePath("Recordings")), RecordingStore::Loading::blocking)
+            .save(first);
+        TranslationViewModel viewModel(settings, std::make_unique<test::FakeAudioCapture>());
+        QTRY_COMPARE(viewModel.recordings().size(), 1);
+        QQmlEngine engine;
+        ui::prepareEngine(engine);
+        PlaybackWindowManager windows(engine);
+        connect(
+            &viewModel, &TranslationViewModel::playbackRecordingChanged, &windows,
+            [&] { windows.updateVisibility(viewModel, settings); }, Qt::QueuedConnection);
+
+        viewModel.openRecording(first);
+        QTRY_VERIFY(windows.window());
+        QQuickWindow* window = windows.window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->size(), QSize(650, 500));
+        QCOMPARE(window->minimumSize(), QSize(450, 350));
+        QCOMPARE(window->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+        QVERIFY(window->title().startsWith(QStringLiteral("Recording — ")));
+        QCOMPARE(window->title(), PlaybackWindowManager::windowTitle(first));
+        QCOMPARE(windows.view()->segmentModel()->rowCount(), 2);
+        QTRY_VERIFY(windows.view()->hasPlayer());
+
+        // The view's close button.
+        windows.view()->togglePlayback();
+        QPointer<QQuickWindow> closed(window);
+        QMetaObject::invokeMethod(windows.view(), "close");
+        QVERIFY(!viewModel.playbackRecording());
+        QTRY_VERIFY(!closed);
+        QVERIFY(!windows.window());
+
+        // The window's own close, as from its title bar.
+        viewModel.openRecording(first);
+        QTRY_VERIFY(windows.window());
+        windows.window()->close();
+        QVERIFY(!viewModel.playbackRecording());
+        QVERIFY(!windows.window());
+
+        // Another recording takes the window's place; deleting it closes it.
+        RecordingEntry second = first;
+        second.id = QUuid::createUuid();
+        viewModel.openRecording(first);
+        QTRY_VERIFY(windows.window());
+        viewModel.openRecording(second);
+        QTRY_COMPARE(windows.shownRecording()->id, second.id);
+        QCOMPARE(viewModel.playbackRecording()->id, second.id);
+        viewModel.deleteRecording(second);
+        QVERIFY(!viewModel.playbackRecording());
+        QTRY_VERIFY(!windows.window());
+    }
+};
+
+QTEST_MAIN(TestPlayback)
+#include "tst_Playback.moc"
