@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCoroTask>
 #include <QList>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -17,11 +18,13 @@ namespace tolvaran {
 // microphone. AudioCaptureService is the one on the sound server; tests put a
 // scripted one in its place. Operations belong to the main thread and never
 // wait there for the sound server: what needs its answer is a task. The
-// callbacks come on the capture thread.
-class AudioCapture
+// callbacks come on the capture thread, the signals on the main thread.
+class AudioCapture : public QObject
 {
+    Q_OBJECT
 public:
-    virtual ~AudioCapture() = default;
+    using QObject::QObject;
+    ~AudioCapture() override = default;
 
     // Each chunk for the server, the first one after a start behind the WAV header.
     std::function<void(const QByteArray&)> onAudioData;
@@ -48,6 +51,10 @@ public:
     virtual QCoro::Task<bool> checkMicPermission() = 0;
     virtual QCoro::Task<> refreshMicDevices() = 0;
     virtual QList<MicDevice> availableMicDevices() const = 0;
+
+signals:
+    // availableMicDevices changed: a microphone came, went or was renamed.
+    void micDevicesChanged();
 };
 
 } // namespace tolvaran

@@ -387,13 +387,40 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     const std::vector<float> silence = std::vector<float>(bufferSamples, 0.0f);
 };
 
+// The change handlers of the microphone list, which end (under the event
+// thread's lock) before the service does.
+struct AudioCaptureService::DeviceWatch
+{
+    explicit DeviceWatch(std::shared_ptr<PulseEngine> engine)
+        : pulse(std::move(engine))
+        , watch(*pulse)
+    { }
+
+    ~DeviceWatch()
+    {
+        PulseEngine::Lock lock(*pulse);
+        watch.clear();
+    }
+
+    DeviceWatch(const DeviceWatch&) = delete;
+    DeviceWatch& operator=(const DeviceWatch&) = delete;
+
+    std::shared_ptr<PulseEngine> pulse;
+    PulseEngine::Watch watch;
+};
+
 AudioCaptureService::AudioCaptureService(std::optional<QString> server)
     : m_server(std::move(server))
     , m_micEngine(m_server)
-{ }
+{
+    m_micRefreshTimer.setSingleShot(true);
+    m_micRefreshTimer.setInterval(micChangesSettleDelay);
+    QObject::connect(&m_micRefreshTimer, &QTimer::timeout, this, [this] { refreshMicDevices(); });
+}
 
 AudioCaptureService::~AudioCaptureService()
 {
+    m_deviceWatch.reset();
     stopCapture();
     m_micEngine.stopEngine();
 }
@@ -499,8 +526,9 @@ QCoro::Task<bool> AudioCaptureService::checkMicPermission()
 
 QCoro::Task<> AudioCaptureService::refreshMicDevices()
 {
+    watchMicDevices();
     const std::weak_ptr<int> alive = m_alive;
-    const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
+    const std::shared_ptr<PulseEngine> pulse = m_deviceWatch->pulse;
     const auto sources = co_await pulse->sources();
     if (alive.expired())
         co_return;
@@ -509,7 +537,37 @@ QCoro::Task<> AudioCaptureService::refreshMicDevices()
         if (!source.isMonitor)
             devices.append({source.name, source.description});
     }
+    if (devices == m_availableMicDevices)
+        co_return;
     m_availableMicDevices = devices;
+    emit micDevicesChanged();
+}
+
+void AudioCaptureService::watchMicDevices()
+{
+    // A first connection that failed gives a new engine: the watch moves there.
+    const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
+    if (m_deviceWatch && m_deviceWatch->pulse == pulse)
+        return;
+    m_deviceWatch.reset();
+    m_deviceWatch = std::make_unique<DeviceWatch>(pulse);
+    PulseEngine::Lock lock(*pulse);
+    m_deviceWatch->watch.onChange([this](int facility, int, quint32) {
+        if (facility == PA_SUBSCRIPTION_EVENT_SOURCE)
+            micSourcesChanged();
+    });
+    // After a restart of the server the devices may be others.
+    m_deviceWatch->watch.onConnection([this](bool isConnected) {
+        if (isConnected)
+            micSourcesChanged();
+    });
+}
+
+void AudioCaptureService::micSourcesChanged()
+{
+    // Each change restarts the wait, so a burst is read once, on the main thread.
+    QMetaObject::invokeMethod(
+        this, [this] { m_micRefreshTimer.start(); }, Qt::QueuedConnection);
 }
 
 void AudioCaptureService::handleCapturedBuffer(const CapturedAudioBuffer& buffer)

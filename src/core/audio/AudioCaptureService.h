@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QTimer>
 
 #include <atomic>
 #include <chrono>
@@ -87,6 +88,9 @@ public:
     void startMicEngine() override;
     void stopMicEngine() override;
     QCoro::Task<bool> checkMicPermission() override;
+    // From the first refresh on, the list also follows the sound server by
+    // itself: microphones plugged in or out while the program runs are
+    // announced with micDevicesChanged.
     QCoro::Task<> refreshMicDevices() override;
 
     QList<MicDevice> availableMicDevices() const override { return m_availableMicDevices; }
@@ -102,8 +106,17 @@ public:
     QByteArray mixMicIntoSystemAudio(const QByteArray& system);
     static QByteArray createWAVHeader(quint32 dataSize);
 
+    // How long the list waits for the rest of a burst of source changes (a
+    // device plug announces several) before it is read again once.
+    static constexpr std::chrono::milliseconds micChangesSettleDelay{100};
+
 private:
     struct Session;
+    struct DeviceWatch;
+
+    void watchMicDevices();
+    // Event thread: a source came, went or changed.
+    void micSourcesChanged();
 
     const std::optional<QString> m_server;
     std::atomic<bool> m_isCapturing{false};
@@ -115,6 +128,8 @@ private:
     MicEngine m_micEngine;
     std::chrono::milliseconds m_awayNoticeDelay = awayNoticeDelay;
     QList<MicDevice> m_availableMicDevices;
+    std::unique_ptr<DeviceWatch> m_deviceWatch;
+    QTimer m_micRefreshTimer;
     // Tells a suspended task whether this service still exists.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };

@@ -45,6 +45,9 @@ TranslationViewModel::TranslationViewModel(
 {
     setupCallbacks();
     forwardSignals();
+    // Microphones plugged in or out show at once in every list bound to the model.
+    connect(m_audioService.get(), &AudioCapture::micDevicesChanged, this,
+        [this] { m_micDevices.setRows(m_audioService->availableMicDevices()); });
     if (m_settings.isAutoDetectEnabled())
         m_callMonitor->startMonitoring();
 }

@@ -4,9 +4,13 @@
 #include "SpeechPlayer.h"
 #include "audio/AudioCaptureService.h"
 #include "audio/CallProbes.h"
+#include "live/ListModels.h"
+#include "live/TranslationViewModel.h"
+#include "settings/AppSettings.h"
 
 #include <QElapsedTimer>
 #include <QMutex>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -376,6 +380,37 @@ private slots:
                     QVERIFY2(device.id != source.name, qPrintable(source.name));
             }
         }
+    }
+
+    // A headset plugged in while the program runs reaches the view model's
+    // list by itself, once and by its name, without its output's monitor;
+    // the chosen microphone stays chosen; unplugged, the headset goes.
+    void pluggedMicrophoneReachesTheViewModel()
+    {
+        test::PrivateSoundServer server;
+        const QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QTemporaryDir dir;
+        AppSettings settings(dir.filePath("settings.json"));
+        TranslationViewModel viewModel(settings, std::make_unique<AudioCaptureService>(server.server()));
+        // The first look, as the panel and the settings window take it.
+        QCoro::waitFor(viewModel.checkMicPermission());
+        const auto& model = static_cast<const MicDeviceModel&>(*viewModel.micDeviceModel());
+        const QList<MicDevice> before = model.rows();
+        QVERIFY(before.contains(MicDevice{test::microphoneSource, QStringLiteral("Test-Microphone")}));
+        viewModel.setSelectedMicDeviceUID(test::microphoneSource);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+
+        QVERIFY(server.pactl({"load-module", "module-null-sink", "sink_name=headset_out"}));
+        QVERIFY(
+            server.pactl({"load-module", "module-null-source", "source_name=headset_mic", "description=USB-Headset"}));
+        const QList<MicDevice> plugged = before + QList<MicDevice>{{"headset_mic", "USB-Headset"}};
+        QTRY_COMPARE(model.rows(), plugged);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(viewModel.selectedMicDeviceUID(), test::microphoneSource);
+
+        QVERIFY(server.pactl({"unload-module", "module-null-source"}));
+        QTRY_COMPARE(model.rows(), before);
     }
 
     void absentServer()
