@@ -89,6 +89,15 @@ public:
     }
 
     // From another thread, as the capture tells it.
+    void reportApplicationPlaying(bool isPlaying)
+    {
+        std::thread captureThread([this, isPlaying] {
+            if (onApplicationPlaying)
+                onApplicationPlaying(isPlaying);
+        });
+        captureThread.join();
+    }
+
     void reportSoundServerAway(bool isAway)
     {
         std::thread captureThread([this, isAway] {
