@@ -148,10 +148,14 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         operations.cancelAll();
         if (isConnected) {
-            if (isApplicationScope())
-                listInputs();
-            else
+            if (!isApplicationScope()) {
                 followDefaultSink();
+                return;
+            }
+            // Nothing has to open before capture counts as running again:
+            // the application may not play yet.
+            listInputs();
+            endAwayNotice();
             return;
         }
         stream.close();
@@ -479,6 +483,11 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         }
         qCInfo(lcAudioCapture, "Audio capture resumed on %s", qUtf8Printable(stream.sourceName()));
+        endAwayNotice();
+    }
+
+    void endAwayNotice()
+    {
         pulse->cancelTimer(awayTimer);
         if (isAwayReported) {
             isAwayReported = false;
