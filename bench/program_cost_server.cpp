@@ -7,7 +7,12 @@
 // With --flood N it sends nothing until SIGUSR1, then N results within one
 // second (in 100 bursts) from three speakers taking turns, prints "flood sent"
 // and falls silent again: the flood of bench/flood-memory.
+//
+// After SIGUSR2 it prints "onset MS" (wall-clock milliseconds since the
+// epoch) when the next loud audio arrives: the far end of the
+// capture-to-socket latency.
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWebSocket>
@@ -15,12 +20,31 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
 
 int signalPipe[2] = {-1, -1};
 int floodPipe[2] = {-1, -1};
+int armPipe[2] = {-1, -1};
+
+void onArmSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(armPipe[1], &byte, 1);
+}
+
+// Far above silence, in 16-bit samples.
+bool isLoud(const QByteArray& frame)
+{
+    const auto* bytes = reinterpret_cast<const uchar*>(frame.constData());
+    for (qsizetype i = 0; i + 1 < frame.size(); i += 2) {
+        if (std::abs(int(qint16(quint16(bytes[i] | (bytes[i + 1] << 8))))) > 3000)
+            return true;
+    }
+    return false;
+}
 
 void onSignal(int)
 {
@@ -62,8 +86,16 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    if (::pipe(signalPipe) != 0 || ::pipe(floodPipe) != 0)
+    if (::pipe(signalPipe) != 0 || ::pipe(floodPipe) != 0 || ::pipe(armPipe) != 0)
         return 1;
+    bool isArmed = false;
+    QSocketNotifier armNotifier(armPipe[0], QSocketNotifier::Read);
+    QObject::connect(&armNotifier, &QSocketNotifier::activated, [&isArmed] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(armPipe[0], &byte, 1);
+        isArmed = true;
+    });
+    std::signal(SIGUSR2, onArmSignal);
     QSocketNotifier quitNotifier(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
     std::signal(SIGTERM, onSignal);
@@ -92,8 +124,15 @@ int main(int argc, char* argv[])
     QObject::connect(&server, &QWebSocketServer::newConnection, [&] {
         while (QWebSocket* client = server.nextPendingConnection()) {
             clients.append(client);
-            QObject::connect(client, &QWebSocket::binaryMessageReceived,
-                [&audioBytes](const QByteArray& frame) { audioBytes += frame.size(); });
+            QObject::connect(
+                client, &QWebSocket::binaryMessageReceived, [&audioBytes, &isArmed](const QByteArray& frame) {
+                    audioBytes += frame.size();
+                    if (isArmed && isLoud(frame)) {
+                        isArmed = false;
+                        std::printf("onset %lld\n", QDateTime::currentMSecsSinceEpoch());
+                        std::fflush(stdout);
+                    }
+                });
             QObject::connect(client, &QWebSocket::disconnected, [&clients, client] {
                 clients.removeAll(client);
                 client->deleteLater();

@@ -25,6 +25,7 @@ public:
     bool capturing = false;
     bool micEnabled = false;
     std::optional<QString> selectedMicDeviceUID;
+    QString captureScope = QStringLiteral("system");
 
     // Answers at once, as a sound server that is already connected does.
     QCoro::Task<std::optional<AudioCaptureError>> startCapture() override
@@ -54,6 +55,8 @@ public:
         calls.append(QStringLiteral("setSelectedMicDeviceUID:") + uid.value_or(QStringLiteral("none")));
         selectedMicDeviceUID = std::move(uid);
     }
+
+    void setCaptureScope(const QString& scope) override { captureScope = scope; }
 
     void startMicEngine() override { calls.append(QStringLiteral("startMicEngine")); }
 
@@ -86,6 +89,15 @@ public:
     }
 
     // From another thread, as the capture tells it.
+    void reportApplicationPlaying(bool isPlaying)
+    {
+        std::thread captureThread([this, isPlaying] {
+            if (onApplicationPlaying)
+                onApplicationPlaying(isPlaying);
+        });
+        captureThread.join();
+    }
+
     void reportSoundServerAway(bool isAway)
     {
         std::thread captureThread([this, isAway] {

@@ -100,6 +100,8 @@ public:
 
     Q_INVOKABLE void reportSoundServerAway(bool isAway) { m_capture->reportSoundServerAway(isAway); }
 
+    Q_INVOKABLE void reportApplicationPlaying(bool isPlaying) { m_capture->reportApplicationPlaying(isPlaying); }
+
     // "accept", "refuse" or "hang": how the server answers the connection.
     Q_INVOKABLE void startListening(const QString& handshake = QStringLiteral("accept"))
     {

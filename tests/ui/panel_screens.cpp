@@ -144,6 +144,11 @@ int main(int argc, char* argv[])
                 f.reportSoundServerAway(true);
                 waitFor([&] { return f.viewModel().isSoundServerAway(); }, 5000);
             }},
+        {"waiting-for-teams", true, 0,
+            [&](PanelFixture& f) {
+                static_cast<tolvaran::AppSettings*>(f.settingsObject())->setCaptureScope(QStringLiteral("callApp"));
+                listening(f);
+            }},
         {"error", true, 1,
             [](PanelFixture& f) {
                 f.startListening(QStringLiteral("refuse"));

@@ -340,6 +340,18 @@ Item {
             tryVerify(() => !shown("soundServerWarning"), 5000)
         }
 
+        function test_captureStatusIsShownWhileListening() {
+            open(true, 0)
+            verify(!shown("captureStatus"))
+            fixture.settings.captureScope = "callApp"
+            fixture.startListening("accept")
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            compare(item("captureStatus").text, "Waiting for Teams…")
+            verify(shown("captureStatus"))
+            fixture.reportApplicationPlaying(true)
+            tryCompare(item("captureStatus"), "text", "Capturing: Teams", 5000)
+        }
+
         function test_footerActions() {
             open(true, 0)
             mouseClick(item("settingsButton"))

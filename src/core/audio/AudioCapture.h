@@ -35,6 +35,14 @@ public:
     // True when the sound server has been away for a while (capture goes on
     // with silence and keeps trying), false once capture runs again.
     std::function<void(bool isAway)> onSoundServerAway;
+    // While one application is captured: whether any stream of it is being
+    // recorded (false: waiting for it, sending silence).
+    std::function<void(bool isPlaying)> onApplicationPlaying;
+
+    // What the next start captures: "system" (everything the default output
+    // plays), "callApp" (the call application's streams) or "app:<executable
+    // name>" (that application's streams alone, never anything else).
+    virtual void setCaptureScope(const QString& scope) = 0;
 
     // Nothing on success; at once when already capturing. A stopCapture
     // before it finishes ends it with a failure.

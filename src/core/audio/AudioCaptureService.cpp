@@ -1,6 +1,7 @@
 #include "AudioCaptureService.h"
 
 #include "AudioResampler.h"
+#include "CallMonitorService.h"
 #include "PulseEngine.h"
 #include "PulseRecordStream.h"
 
@@ -8,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QPromise>
 
+#include <map>
 #include <mutex>
 #include <pulse/pulseaudio.h>
 #include <vector>
@@ -33,6 +35,9 @@ constexpr quint64 lagFrames = (fragmentBuffers + 2) * AudioCaptureService::captu
 // A burst beyond this lead over the clock would make the stream run ahead
 // of real time; it is dropped.
 constexpr quint64 maxLeadFrames = 10 * AudioCaptureService::captureBufferFrames;
+// An application's stream that has given nothing for this long (paused,
+// corked) no longer holds back the mix of the others.
+constexpr pa_usec_t idleUsec = 2 * fragmentBuffers * bufferUsec;
 
 void appendUInt32(QByteArray& bytes, quint32 value)
 {
@@ -55,12 +60,13 @@ void appendUInt16(QByteArray& bytes, quint16 value)
 struct AudioCaptureService::Session final : PulseRecordStream::Listener
 {
     Session(AudioCaptureService* owner, PulseEngine* engine, QString sink, QString monitor,
-        std::chrono::milliseconds awayNotice)
+        std::chrono::milliseconds awayNotice, QSet<QString> applicationBinaries)
         : service(owner)
         , pulse(engine)
         , sinkName(std::move(sink))
         , firstSource(std::move(monitor))
         , awayNoticeDelay(awayNotice)
+        , applications(std::move(applicationBinaries))
         , stream(*engine, *this, "System audio", PulseRecordStream::Kind::monitor,
               quint32(fragmentBuffers * captureBufferFrames))
         , watch(*engine)
@@ -84,6 +90,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         stopClock();
         operations.cancelAll();
         stream.close();
+        inputs.clear();
         reportReady(QStringLiteral("the capture was stopped"));
     }
 
@@ -104,6 +111,10 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         if (!context) {
             reportReady(pulse->failureText());
+            return;
+        }
+        if (isApplicationScope()) {
+            connectApplications();
             return;
         }
         if (!stream.open(firstSource))
@@ -137,10 +148,19 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         operations.cancelAll();
         if (isConnected) {
-            followDefaultSink();
+            if (!isApplicationScope()) {
+                followDefaultSink();
+                return;
+            }
+            // Nothing has to open before capture counts as running again:
+            // the application may not play yet.
+            listInputs();
+            endAwayNotice();
             return;
         }
         stream.close();
+        inputs.clear();
+        reportApplicationPlaying();
         qCWarning(lcAudioCapture, "Audio capture waits for the sound server; sending silence");
         if (!awayTimer && !isAwayReported) {
             awayTimer = pulse->startTimer(awayNoticeDelay, [this] {
@@ -204,6 +224,162 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             nullptr));
     }
 
+    bool isApplicationScope() const { return !applications.isEmpty(); }
+
+    // One application's playback stream (sink input), recorded alone from
+    // its sink's monitor and mixed with the application's other streams.
+    struct InputStream final : PulseRecordStream::Listener
+    {
+        InputStream(Session& owner, quint32 input)
+            : session(owner)
+            , sinkInput(input)
+            , stream(*owner.pulse, *this, "Application audio", PulseRecordStream::Kind::monitor,
+                  quint32(fragmentBuffers * captureBufferFrames))
+        { }
+
+        void streamReady() override
+        {
+            lastRead = pa_rtclock_now();
+            session.reportApplicationPlaying();
+        }
+
+        // The server ends such a stream when its input moves to another
+        // sink: the input is asked again and followed there. Never erased
+        // here: this runs inside the stream's own callback.
+        void streamEnded(const QString& reason, bool wasReady) override
+        {
+            session.reportApplicationPlaying();
+            if (!wasReady) {
+                qCWarning(lcAudioCapture, "Cannot capture the application's stream %u: %s", sinkInput,
+                    qUtf8Printable(reason));
+                return;
+            }
+            session.askInput(sinkInput);
+        }
+
+        void samplesRead(const float* samples, size_t count) override
+        {
+            lastRead = pa_rtclock_now();
+            session.mixIn(*this, samples, count);
+        }
+
+        bool isLive(pa_usec_t now) const { return stream.isReady() && now < lastRead + idleUsec; }
+
+        Session& session;
+        const quint32 sinkInput;
+        quint32 sink = PA_INVALID_INDEX;
+        // Where its next sample goes in pending.
+        size_t written = 0;
+        pa_usec_t lastRead = 0;
+        PulseRecordStream stream;
+    };
+
+    // Only the chosen application is heard: the stream runs (silent) at once
+    // and its playback streams join as they are found or appear.
+    void connectApplications()
+    {
+        watch.onChange([this](int facility, int type, quint32 index) {
+            if (facility != PA_SUBSCRIPTION_EVENT_SINK_INPUT)
+                return;
+            if (type == PA_SUBSCRIPTION_EVENT_REMOVE) {
+                if (inputs.erase(index) > 0) {
+                    qCInfo(lcAudioCapture, "The application's stream %u ended", index);
+                    reportApplicationPlaying();
+                }
+                return;
+            }
+            // New, or changed: it may have moved to another sink.
+            askInput(index);
+        });
+        watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
+        isRunning = true;
+        startClock();
+        reportReady({});
+        reportApplicationPlaying();
+        listInputs();
+    }
+
+    void listInputs() { track(pa_context_get_sink_input_info_list(pulse->context(), &Session::onInputInfo, this)); }
+
+    void askInput(quint32 index)
+    {
+        track(pa_context_get_sink_input_info(pulse->context(), index, &Session::onInputInfo, this));
+    }
+
+    static void onInputInfo(pa_context* context, const pa_sink_input_info* info, int eol, void* userdata)
+    {
+        if (eol != 0 || !info)
+            return;
+        auto* session = static_cast<Session*>(userdata);
+        const char* binary = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_BINARY);
+        if (!session->isRunning || !binary || !session->applications.contains(QString::fromUtf8(binary)))
+            return;
+        auto& input = session->inputs[info->index];
+        if (!input) {
+            qCInfo(lcAudioCapture, "Capturing %s's stream %u", binary, info->index);
+            input = std::make_unique<InputStream>(*session, info->index);
+        }
+        if (input->stream.isOpen() && input->sink == info->sink)
+            return;
+        if (input->sink != PA_INVALID_INDEX && input->sink != info->sink)
+            qCInfo(lcAudioCapture, "Following %s's stream %u to output %u", binary, info->index, info->sink);
+        input->stream.close();
+        input->sink = info->sink;
+        session->track(pa_context_get_sink_info_by_index(context, info->sink, &Session::onInputSink, session));
+    }
+
+    // Every input waiting for this sink opens on its monitor.
+    static void onInputSink(pa_context*, const pa_sink_info* sink, int eol, void* userdata)
+    {
+        if (eol != 0 || !sink || !sink->monitor_source_name)
+            return;
+        auto* session = static_cast<Session*>(userdata);
+        for (auto& [index, input] : session->inputs) {
+            if (input->sink == sink->index && !input->stream.isOpen()) {
+                input->written = 0;
+                input->stream.open(QString::fromUtf8(sink->monitor_source_name), index);
+            }
+        }
+    }
+
+    // Tells whether any stream of the application is being captured.
+    void reportApplicationPlaying()
+    {
+        bool isPlaying = false;
+        for (const auto& entry : inputs)
+            isPlaying = isPlaying || entry.second->stream.isOpen();
+        if (isPlaying == isApplicationPlaying && hasReportedPlaying)
+            return;
+        hasReportedPlaying = true;
+        isApplicationPlaying = isPlaying;
+        if (service->onApplicationPlaying)
+            service->onApplicationPlaying(isPlaying);
+    }
+
+    // Adds an application stream's samples at its own place in the mix, and
+    // hands on what every live stream has given.
+    void mixIn(InputStream& input, const float* samples, size_t count)
+    {
+        if (pending.size() < input.written + count)
+            pending.resize(input.written + count, 0.0f);
+        if (samples) {
+            for (size_t i = 0; i < count; ++i)
+                pending[input.written + i] += samples[i];
+        }
+        input.written += count;
+        isFilling = false;
+        const pa_usec_t now = pa_rtclock_now();
+        size_t ready = pending.size();
+        for (const auto& entry : inputs) {
+            if (entry.second->isLive(now))
+                ready = std::min(ready, entry.second->written);
+        }
+        if (ready >= fragmentBuffers * bufferSamples)
+            deliverPending(ready);
+        if (clock)
+            pa_context_rttime_restart(pulse->context(), clock, nextSilenceDue());
+    }
+
     void startClock()
     {
         startTime = pa_rtclock_now();
@@ -243,14 +419,18 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         service->handleCapturedBuffer({samples, qsizetype(bufferSamples), captureChannels, captureSampleRate});
     }
 
-    void deliverPending()
+    // Hands on the whole buffers of the first limit samples.
+    void deliverPending(size_t limit = SIZE_MAX)
     {
+        const size_t available = std::min(limit, pending.size());
         size_t offset = 0;
-        while (pending.size() - offset >= bufferSamples) {
+        while (available - offset >= bufferSamples) {
             deliver(pending.data() + offset);
             offset += bufferSamples;
         }
         pending.erase(pending.begin(), pending.begin() + qsizetype(offset));
+        for (auto& entry : inputs)
+            entry.second->written -= std::min(entry.second->written, offset);
     }
 
     // The monitor is silent while nothing plays, the sink sleeps, the
@@ -272,6 +452,8 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
                 pending.resize(bufferSamples, 0.0f);
                 deliver(pending.data());
                 pending.clear();
+                for (auto& entry : inputs)
+                    entry.second->written = 0;
             } else {
                 deliver(silence.data());
             }
@@ -301,6 +483,11 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         }
         qCInfo(lcAudioCapture, "Audio capture resumed on %s", qUtf8Printable(stream.sourceName()));
+        endAwayNotice();
+    }
+
+    void endAwayNotice()
+    {
         pulse->cancelTimer(awayTimer);
         if (isAwayReported) {
             isAwayReported = false;
@@ -369,7 +556,14 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     QString sinkName;
     const QString firstSource;
     const std::chrono::milliseconds awayNoticeDelay;
+    // The executable names whose streams alone are captured; empty: all
+    // system audio.
+    const QSet<QString> applications;
     PulseRecordStream stream;
+    // The application's streams by sink input.
+    std::map<quint32, std::unique_ptr<InputStream>> inputs;
+    bool isApplicationPlaying = false;
+    bool hasReportedPlaying = false;
     pa_time_event* clock = nullptr;
     PulseEngine::Timer* awayTimer = nullptr;
     PulseEngine::Watch watch;
@@ -445,17 +639,23 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
         co_return AudioCaptureError::captureFailure(
             reason.isEmpty() ? QStringLiteral("the sound server did not answer") : reason);
     }
-    if (server->defaultSinkName.isEmpty())
-        co_return AudioCaptureError::noDisplayFound();
-    const auto sink = co_await pulse->sink(server->defaultSinkName);
-    if (overtaken())
-        co_return stopped;
-    if (!sink || sink->monitorSourceName.isEmpty())
-        co_return AudioCaptureError::noDisplayFound();
+    const QSet<QString> applications = applicationsOf(m_captureScope);
+    std::optional<PulseEngine::SinkInfo> sink;
+    // One application needs no output of its own: it is recorded wherever it plays.
+    if (applications.isEmpty()) {
+        if (server->defaultSinkName.isEmpty())
+            co_return AudioCaptureError::noDisplayFound();
+        sink = co_await pulse->sink(server->defaultSinkName);
+        if (overtaken())
+            co_return stopped;
+        if (!sink || sink->monitorSourceName.isEmpty())
+            co_return AudioCaptureError::noDisplayFound();
+    }
 
-    qCInfo(lcAudioCapture, "Starting audio capture...");
+    qCInfo(lcAudioCapture, "Starting audio capture (%s)...", qUtf8Printable(m_captureScope));
     m_hasSentHeader = false;
-    auto session = std::make_shared<Session>(this, pulse.get(), sink->name, sink->monitorSourceName, m_awayNoticeDelay);
+    auto session = std::make_shared<Session>(this, pulse.get(), sink ? sink->name : QString(),
+        sink ? sink->monitorSourceName : QString(), m_awayNoticeDelay, applications);
     m_pulse = pulse;
     m_session = session;
     const QString failure = co_await session->open(session);
@@ -485,6 +685,20 @@ void AudioCaptureService::stopCapture()
     m_micEngine.stopEngine();
     m_session.reset();
     m_isCapturing = false;
+}
+
+void AudioCaptureService::setCaptureScope(const QString& scope)
+{
+    m_captureScope = scope;
+}
+
+QSet<QString> AudioCaptureService::applicationsOf(const QString& scope)
+{
+    if (scope == QLatin1String("callApp"))
+        return CallMonitorService::teamsProcessNames;
+    if (scope.startsWith(QLatin1String("app:")) && scope.size() > 4)
+        return {scope.mid(4)};
+    return {};
 }
 
 QString AudioCaptureService::capturedSourceName() const

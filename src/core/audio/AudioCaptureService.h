@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 
@@ -82,6 +83,13 @@ public:
         m_micEngine.setSelectedDeviceUID(std::move(uid));
     }
 
+    void setCaptureScope(const QString& scope) override;
+
+    QString captureScope() const { return m_captureScope; }
+
+    // The executable names a scope captures alone; empty for all system audio.
+    static QSet<QString> applicationsOf(const QString& scope);
+
     // From the next start; for tests that cannot wait ten seconds.
     void setAwayNoticeDelay(std::chrono::milliseconds delay) { m_awayNoticeDelay = delay; }
 
@@ -127,6 +135,7 @@ private:
     std::shared_ptr<Session> m_session;
     MicEngine m_micEngine;
     std::chrono::milliseconds m_awayNoticeDelay = awayNoticeDelay;
+    QString m_captureScope = QStringLiteral("system");
     QList<MicDevice> m_availableMicDevices;
     std::unique_ptr<DeviceWatch> m_deviceWatch;
     QTimer m_micRefreshTimer;

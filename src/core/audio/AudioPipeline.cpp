@@ -35,6 +35,15 @@ AudioPipeline::AudioPipeline(AudioCapture& capture, AudioRecordingService* recor
             },
             Qt::QueuedConnection);
     };
+    m_capture.onApplicationPlaying = [this](bool isPlaying) {
+        QMetaObject::invokeMethod(
+            this,
+            [self = QPointer(this), isPlaying] {
+                if (self)
+                    emit self->applicationPlayingChanged(isPlaying);
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 AudioPipeline::~AudioPipeline()
@@ -43,6 +52,7 @@ AudioPipeline::~AudioPipeline()
     m_capture.onPCMDataForRecording = nullptr;
     m_capture.onError = nullptr;
     m_capture.onSoundServerAway = nullptr;
+    m_capture.onApplicationPlaying = nullptr;
 }
 
 void AudioPipeline::beginSession()

@@ -44,6 +44,8 @@ signals:
     void captureFailed(const QString& message);
     // The sound server has been away for a while, or capture runs again.
     void soundServerAwayChanged(bool isAway);
+    // While one application is captured: whether any stream of it is heard.
+    void applicationPlayingChanged(bool isPlaying);
 
 private:
     struct Pending

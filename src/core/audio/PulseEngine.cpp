@@ -387,8 +387,8 @@ void PulseEngine::onStateChanged(pa_context* context, void* userdata)
         engine->m_reconnectDelay = firstReconnectDelay;
         engine->cancelTimer(engine->m_connectDeadline);
         pa_context_set_subscribe_callback(context, &onChange, engine);
-        const auto mask = pa_subscription_mask_t(
-            PA_SUBSCRIPTION_MASK_SERVER | PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SOURCE);
+        const auto mask = pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SERVER | PA_SUBSCRIPTION_MASK_SINK
+            | PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SINK_INPUT);
         if (pa_operation* operation = pa_context_subscribe(context, mask, nullptr, nullptr))
             pa_operation_unref(operation);
         else

@@ -20,7 +20,7 @@ PulseRecordStream::~PulseRecordStream()
     close();
 }
 
-bool PulseRecordStream::open(const QString& source)
+bool PulseRecordStream::open(const QString& source, std::optional<quint32> sinkInput)
 {
     close();
     pa_context* context = m_engine.context();
@@ -44,7 +44,15 @@ bool PulseRecordStream::open(const QString& source)
     attributes.minreq = uint32_t(-1);
     attributes.fragsize = uint32_t(m_fragmentFrames * pa_frame_size(&spec));
     const QByteArray name = source.toUtf8();
-    if (pa_stream_connect_record(m_stream, name.constData(), &attributes, PA_STREAM_ADJUST_LATENCY) < 0) {
+    auto flags = PA_STREAM_ADJUST_LATENCY;
+    if (sinkInput) {
+        if (pa_stream_set_monitor_stream(m_stream, *sinkInput) < 0) {
+            fail(QString::fromUtf8(pa_strerror(pa_context_errno(context))));
+            return false;
+        }
+        flags = pa_stream_flags_t(flags | PA_STREAM_DONT_MOVE);
+    }
+    if (pa_stream_connect_record(m_stream, name.constData(), &attributes, flags) < 0) {
         fail(QString::fromUtf8(pa_strerror(pa_context_errno(context))));
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <mutex>
+#include <optional>
 
 struct pa_stream;
 
@@ -69,7 +70,9 @@ public:
 
     // Opens on the named source; the listener hears of the outcome. False
     // when the request could not even be sent (then it has heard already).
-    bool open(const QString& source);
+    // With a sink input, only that one playback stream is recorded (source is
+    // its sink's monitor); such a stream ends when the input moves.
+    bool open(const QString& source, std::optional<quint32> sinkInput = std::nullopt);
     // Afterwards the listener hears nothing more from this stream.
     void close();
 

@@ -66,10 +66,15 @@ void TranslationViewModel::setupCallbacks()
     });
     connect(
         m_pipeline.get(), &AudioPipeline::soundServerAwayChanged, this, &TranslationViewModel::setIsSoundServerAway);
+    connect(m_pipeline.get(), &AudioPipeline::applicationPlayingChanged, this, [this](bool isPlaying) {
+        if (assign(m_isCapturedAppPlaying, isPlaying))
+            emit captureStatusChanged();
+    });
     // A notice of a capture that has ended no longer holds.
     connect(m_session.get(), &ListeningSession::stateChanged, this, [this] {
         if (!isListening())
             setIsSoundServerAway(false);
+        emit captureStatusChanged();
     });
 
     // The WebSocket service signals on the main thread and dies with this object.
@@ -148,6 +153,10 @@ QCoro::Task<> TranslationViewModel::startListening()
     for (TargetLanguage language : m_settings.speakerLanguages())
         request.speakerLanguageHints.append(rawValue(language));
 
+    // Read at each start: a scope chosen while listening counts from the next.
+    m_listeningScope = AppSettings::knownCaptureScope(m_settings.captureScope());
+    m_isCapturedAppPlaying = false;
+    m_audioService->setCaptureScope(m_listeningScope);
     if (!co_await m_session->start(request) || !self)
         co_return;
 
@@ -235,6 +244,21 @@ void TranslationViewModel::setIsMicEnabled(bool enabled)
         m_audioService->stopMicEngine();
     if (assign(m_isMicEnabled, enabled))
         emit isMicEnabledChanged();
+}
+
+QString TranslationViewModel::captureStatus() const
+{
+    if (!isListening())
+        return {};
+    QString application;
+    if (m_listeningScope == AppSettings::callAppCaptureScope)
+        application = QStringLiteral("Teams");
+    else if (m_listeningScope.startsWith(AppSettings::appCaptureScopePrefix))
+        application = m_listeningScope.mid(AppSettings::appCaptureScopePrefix.size());
+    else
+        return QStringLiteral("Capturing: all system audio");
+    return m_isCapturedAppPlaying ? QStringLiteral("Capturing: %1").arg(application)
+                                  : QStringLiteral("Waiting for %1…").arg(application);
 }
 
 void TranslationViewModel::setIsSoundServerAway(bool isAway)

@@ -63,6 +63,9 @@ class TranslationViewModel : public QObject
     // Listening goes on with silence while the sound server has been away
     // for a while; it resumes by itself.
     Q_PROPERTY(bool isSoundServerAway READ isSoundServerAway NOTIFY isSoundServerAwayChanged)
+    // What listening captures, for the panel ("Capturing: Teams", "Waiting
+    // for Teams…"); empty while not listening.
+    Q_PROPERTY(QString captureStatus READ captureStatus NOTIFY captureStatusChanged)
     Q_PROPERTY(bool isRecording READ isRecording NOTIFY isRecordingChanged)
     // What the panel tells about recording in plain words; empty for nothing.
     Q_PROPERTY(QString recordingNotice READ recordingNotice NOTIFY recordingNoticeChanged)
@@ -189,6 +192,8 @@ public:
 
     bool isSoundServerAway() const { return m_isSoundServerAway; }
 
+    QString captureStatus() const;
+
     const std::optional<QString>& selectedMicDeviceUID() const { return m_selectedMicDeviceUID; }
 
     void setSelectedMicDeviceUID(const std::optional<QString>& uid);
@@ -238,6 +243,7 @@ signals:
     void isMicEnabledChanged();
     void hasMicPermissionChanged();
     void isSoundServerAwayChanged();
+    void captureStatusChanged();
     void selectedMicDeviceUIDChanged();
     void isRecordingChanged();
     void recordingNoticeChanged();
@@ -279,6 +285,10 @@ private:
     bool m_isMicEnabled = false;
     bool m_hasMicPermission = false;
     bool m_isSoundServerAway = false;
+    // The capture scope of the running listening, and whether its
+    // application is heard.
+    QString m_listeningScope;
+    bool m_isCapturedAppPlaying = false;
     std::optional<QString> m_selectedMicDeviceUID;
     std::optional<RecordingEntry> m_playbackRecording;
     std::optional<QString> m_serverURLForThisRun;

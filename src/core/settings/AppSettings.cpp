@@ -118,6 +118,18 @@ void AppSettings::load()
 #define TOLVARAN_SETTING_LOAD(Type, name, Name, key, fallback) m_##name = read<Type>(*m_store, Key::name, fallback);
     TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_LOAD)
 #undef TOLVARAN_SETTING_LOAD
+    m_captureScope = knownCaptureScope(m_captureScope);
+}
+
+QString AppSettings::knownCaptureScope(const QString& scope)
+{
+    if (scope == callAppCaptureScope)
+        return scope;
+    // An executable name has no slash and is not empty.
+    if (scope.startsWith(appCaptureScopePrefix) && scope.size() > appCaptureScopePrefix.size()
+        && !scope.contains(QLatin1Char('/')))
+        return scope;
+    return systemCaptureScope;
 }
 
 double AppSettings::fontSize() const

@@ -56,7 +56,8 @@ using LanguageSet = QSet<TargetLanguage>;
     X(QUrl, recordingsFolder, RecordingsFolder, "recordingsFolder", QUrl())                                            \
     X(bool, isAutoDetectEnabled, IsAutoDetectEnabled, "autoDetectTeams", false)                                        \
     X(qint64, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", qint64(50))                             \
-    X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)
+    X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
+    X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)
 
 #define TOLVARAN_SETTING_PROPERTY(Type, name, Name, key, fallback)                                                     \
     Q_PROPERTY(Type name READ name WRITE set##Name NOTIFY name##Changed)
@@ -97,6 +98,15 @@ public:
 
     // A ws:// or wss:// URL with a host; anything else cannot be connected to.
     static bool isValidServerURL(const QString& text);
+
+    // What listening captures: everything the computer plays, the detected
+    // call's application, or one application by its executable name
+    // ("app:firefox-esr").
+    static inline const QString systemCaptureScope = QStringLiteral("system");
+    static inline const QString callAppCaptureScope = QStringLiteral("callApp");
+    static inline const QString appCaptureScopePrefix = QStringLiteral("app:");
+    // The scope itself when it is one of those, else "system".
+    static QString knownCaptureScope(const QString& scope);
 
     // Reads the standard per-user store.
     explicit AppSettings(QObject* parent = nullptr);

@@ -122,6 +122,16 @@ Item {
                 onClicked: menuBar.openSoundSettings()
             }
             SymbolLabel {
+                objectName: "captureStatus"
+                visible: menuBar.isListening && panel.viewModel.captureStatus !== ""
+                Layout.topMargin: 4
+                Layout.bottomMargin: 4
+                iconName: "waveform"
+                text: panel.viewModel.captureStatus
+                font: AppTheme.caption
+                color: AppTheme.secondary
+            }
+            SymbolLabel {
                 objectName: "soundServerWarning"
                 visible: panel.viewModel.isSoundServerAway
                 Layout.topMargin: 4

@@ -2,6 +2,7 @@
 #include "PrivateSoundServer.h"
 #include "SoundServer.h"
 #include "SpeechPlayer.h"
+#include "ToneLevel.h"
 #include "audio/AudioCaptureService.h"
 #include "audio/CallProbes.h"
 #include "live/ListModels.h"
@@ -125,14 +126,14 @@ QByteArray streamedPCM(const QList<QByteArray>& chunks)
 }
 
 // A loud sine tone as a WAV file; empty on failure.
-QString makeTone(const QString& dir, const QString& name, double seconds)
+QString makeTone(const QString& dir, const QString& name, double seconds, int frequency = 440, double volume = 0.5)
 {
     const QString file = QDir(dir).filePath(name + QStringLiteral(".wav"));
     QProcess sox;
     sox.start(QStringLiteral("sox"),
         {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"), QStringLiteral("-c"), QStringLiteral("2"),
-            file, QStringLiteral("synth"), QString::number(seconds), QStringLiteral("sine"), QStringLiteral("440"),
-            QStringLiteral("vol"), QStringLiteral("0.5")});
+            file, QStringLiteral("synth"), QString::number(seconds), QStringLiteral("sine"), QString::number(frequency),
+            QStringLiteral("vol"), QString::number(volume)});
     return sox.waitForFinished(15000) && sox.exitCode() == 0 ? file : QString();
 }
 
@@ -152,6 +153,108 @@ bool suspend(bool suspended)
     pactl.start(QStringLiteral("pactl"),
         {QStringLiteral("suspend-sink"), test::speakerSink, suspended ? QStringLiteral("1") : QStringLiteral("0")});
     return pactl.waitForFinished(10000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+}
+
+// Players that the sound server knows by their executable names: copies of
+// pacat called "teams" (the call application) and "music", each playing its
+// own tone until killed.
+class NamedPlayers
+{
+public:
+    static constexpr int callTone = 440;
+    static constexpr int musicTone = 1000;
+    static constexpr int secondCallTone = 660;
+    // Each tone's amplitude in the 16 kHz stream.
+    static constexpr double level = 0.4 * 32767;
+
+    // Empty on success, else what is missing.
+    QString prepare()
+    {
+        for (const QString& name : {QStringLiteral("teams"), QStringLiteral("music")}) {
+            const QString copy = m_dir.filePath(name);
+            if (!QFile::copy(QStringLiteral("/usr/bin/pacat"), copy)
+                || !QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner))
+                return QStringLiteral("cannot copy pacat");
+        }
+        for (const int tone : {callTone, musicTone, secondCallTone}) {
+            if (makeTone(m_dir.path(), QString::number(tone), 30, tone, 0.4).isEmpty())
+                return QStringLiteral("sox is needed (scripts/setup-deps)");
+        }
+        return {};
+    }
+
+    // Starts name playing the tone on the default output (or sink).
+    bool play(const QString& name, int tone, const QProcessEnvironment& environment, const QString& sink = {})
+    {
+        auto* player = new QProcess(&m_owner);
+        player->setProcessEnvironment(environment);
+        QStringList arguments{QStringLiteral("--file-format=wav")};
+        if (!sink.isEmpty())
+            arguments << QStringLiteral("-d") << sink;
+        arguments << m_dir.filePath(QString::number(tone) + QStringLiteral(".wav"));
+        player->start(m_dir.filePath(name), arguments);
+        m_players.append(player);
+        return player->waitForStarted();
+    }
+
+    // Ends every player called name.
+    void quit(const QString& name)
+    {
+        for (QProcess* player : std::as_const(m_players)) {
+            if (QFileInfo(player->program()).fileName() == name) {
+                player->kill();
+                player->waitForFinished();
+            }
+        }
+    }
+
+    ~NamedPlayers()
+    {
+        for (QProcess* player : std::as_const(m_players)) {
+            player->kill();
+            player->waitForFinished();
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QObject m_owner;
+    QList<QProcess*> m_players;
+};
+
+// The playback streams of a server, lowest index first.
+QList<quint32> sinkInputs(const test::PrivateSoundServer& server)
+{
+    QProcess pactl;
+    pactl.setProcessEnvironment(server.environment());
+    pactl.start(
+        QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished(10000);
+    QList<quint32> indices;
+    for (const QByteArray& line : pactl.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            indices.append(line.split('\t').first().toUInt());
+    }
+    std::sort(indices.begin(), indices.end());
+    return indices;
+}
+
+// The PCM of the chunks from first on (the header left out).
+QByteArray pcmSince(Collector& collector, qsizetype first)
+{
+    QMutexLocker locker(&collector.mutex);
+    return collector.chunks.mid(std::max<qsizetype>(first, 1)).join();
+}
+
+// The first chunk from first on where the tone is heard, or -1.
+qsizetype firstChunkWithTone(Collector& collector, qsizetype first, int tone)
+{
+    QMutexLocker locker(&collector.mutex);
+    for (qsizetype i = std::max<qsizetype>(first, 1); i < collector.chunks.size(); ++i) {
+        if (test::toneLevel(collector.chunks[i], tone) > NamedPlayers::level / 4)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -562,6 +665,142 @@ private slots:
     // The user switches to a headset mid-call: what the headset plays is
     // captured within half a second of stream time, and the stream to the
     // server goes on without a gap.
+    void capturesOneApplication_data()
+    {
+        QTest::addColumn<QString>("scope");
+        QTest::addColumn<bool>("hearsCall");
+        QTest::addColumn<bool>("hearsMusic");
+
+        QTest::newRow("the call's application") << "callApp" << true << false;
+        QTest::newRow("all system audio") << "system" << true << true;
+        QTest::newRow("music alone") << "app:music" << false << true;
+    }
+
+    // "teams" plays 440 Hz and "music" 1 kHz: what is chosen arrives at its
+    // level, what is not lies at least 40 dB below.
+    void capturesOneApplication()
+    {
+        QFETCH(QString, scope);
+        QFETCH(bool, hearsCall);
+        QFETCH(bool, hearsMusic);
+        test::PrivateSoundServer server;
+        const QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        NamedPlayers players;
+        const QString missing = players.prepare();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
+        QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
+        QTRY_COMPARE(sinkInputs(server).size(), 2);
+
+        AudioCaptureService service(server.server());
+        service.setCaptureScope(scope);
+        Collector collector;
+        collector.attach(service);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
+        const int heard = hearsCall ? NamedPlayers::callTone : NamedPlayers::musicTone;
+        QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, 1, heard) >= 0, 5000);
+        const qsizetype from = collector.chunkCount();
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= from + 50, 5000);
+        service.stopCapture();
+
+        const QByteArray second = pcmSince(collector, from).left(50 * 640);
+        const double call = test::toneLevel(second, NamedPlayers::callTone);
+        const double music = test::toneLevel(second, NamedPlayers::musicTone);
+        const QString levels = QStringLiteral("440 Hz at %1, 1 kHz at %2").arg(call).arg(music);
+        const auto atLevel
+            = [](double amplitude) { return std::abs(20 * std::log10(amplitude / NamedPlayers::level)) < 1; };
+        QVERIFY2(hearsCall ? atLevel(call) : call < NamedPlayers::level / 100, qPrintable(levels));
+        QVERIFY2(hearsMusic ? atLevel(music) : music < NamedPlayers::level / 100, qPrintable(levels));
+        QVERIFY(collector.errorTexts().isEmpty());
+    }
+
+    // Listening for the call application while only music plays: silence in
+    // real time, nothing of the music. Then the call's streams come, a second
+    // one joins, one moves to another output and they end: each is followed,
+    // and the stream goes on, silent, once the application is gone.
+    void callApplicationStreamsJoinMoveAndLeave()
+    {
+        test::PrivateSoundServer server;
+        const QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(server.pactl({"load-module", "module-null-sink", "sink_name=headset"}));
+        // A null sink renders in real time only while a stream asks for it.
+        QProcess headsetListener;
+        headsetListener.setProcessEnvironment(server.environment());
+        headsetListener.setStandardOutputFile(QProcess::nullDevice());
+        headsetListener.start("parec", {"--latency-msec=20", "-d", "headset.monitor"});
+        QVERIFY(headsetListener.waitForStarted());
+        NamedPlayers players;
+        const QString missing = players.prepare();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
+        QTRY_COMPARE(sinkInputs(server).size(), 1);
+
+        AudioCaptureService service(server.server());
+        service.setCaptureScope("callApp");
+        Collector collector;
+        collector.attach(service);
+        QList<bool> playing;
+        QMutex playingLock;
+        service.onApplicationPlaying = [&](bool isPlaying) {
+            QMutexLocker locker(&playingLock);
+            playing.append(isPlaying);
+        };
+        const auto playingReports = [&] {
+            QMutexLocker locker(&playingLock);
+            return playing;
+        };
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= 50, 5000);
+        QCOMPARE(collector.peakSince(1), 0);
+        QCOMPARE(playingReports(), QList<bool>{false});
+
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
+        QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, 1, NamedPlayers::callTone) >= 0, 5000);
+        QCOMPARE(playingReports(), (QList<bool>{false, true}));
+
+        // A second stream of the call joins within 0.5 s of appearing.
+        QVERIFY(players.play("teams", NamedPlayers::secondCallTone, server.environment()));
+        QTRY_COMPARE(sinkInputs(server).size(), 3);
+        const qsizetype atSecond = collector.chunkCount();
+        QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, atSecond, NamedPlayers::secondCallTone) >= 0, 5000);
+        const qsizetype joinedAfter = firstChunkWithTone(collector, atSecond, NamedPlayers::secondCallTone) - atSecond;
+        QVERIFY2(joinedAfter <= 25, qPrintable(QStringLiteral("joined after %1 chunks").arg(joinedAfter)));
+
+        // The first call stream moves to the headset and keeps arriving.
+        const quint32 firstCallStream = sinkInputs(server).at(1);
+        QVERIFY(server.pactl({"move-sink-input", QString::number(firstCallStream), "headset"}));
+        const qsizetype atMove = collector.chunkCount() + 5;
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atMove + 50, 5000);
+        QVERIFY2(firstChunkWithTone(collector, atMove, NamedPlayers::callTone) >= 0, "the moved stream is lost");
+        const QByteArray afterMove = pcmSince(collector, atMove + 25);
+        QVERIFY2(test::toneLevel(afterMove, NamedPlayers::callTone) > NamedPlayers::level / 2,
+            qPrintable(QString::number(test::toneLevel(afterMove, NamedPlayers::callTone))));
+
+        // The call application exits: silence, in real time.
+        players.quit("teams");
+        QTRY_COMPARE(sinkInputs(server).size(), 1);
+        QTRY_COMPARE(playingReports().last(), false);
+        const qsizetype atExit = collector.chunkCount() + 10;
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atExit + 50, 5000);
+        service.stopCapture();
+        const qint64 elapsed = clock.elapsed();
+        headsetListener.kill();
+        headsetListener.waitForFinished();
+
+        QCOMPARE(test::peakOf(pcmSince(collector, atExit)), 0);
+        const QByteArray all = streamedPCM(collector.chunks);
+        QCOMPARE(all.size(), 640 * collector.chunks.size());
+        QVERIFY2(test::toneLevel(all, NamedPlayers::musicTone) < NamedPlayers::level / 100,
+            qPrintable(QString::number(test::toneLevel(all, NamedPlayers::musicTone))));
+        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
+            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
+        QVERIFY(collector.errorTexts().isEmpty());
+    }
+
     void followsTheDefaultOutput()
     {
         test::PrivateSoundServer server;

@@ -253,6 +253,54 @@ private slots:
         QCOMPARE(notices.size(), 4);
     }
 
+    void captureStatus_data()
+    {
+        QTest::addColumn<QString>("scope");
+        QTest::addColumn<QString>("captured");
+        QTest::addColumn<QString>("waiting");
+        QTest::addColumn<QString>("heard");
+
+        QTest::newRow("all system audio") << "system"
+                                          << "system"
+                                          << "Capturing: all system audio"
+                                          << "Capturing: all system audio";
+        QTest::newRow("the call's application") << "callApp"
+                                                << "callApp"
+                                                << "Waiting for Teams…"
+                                                << "Capturing: Teams";
+        QTest::newRow("one application") << "app:music"
+                                         << "app:music"
+                                         << "Waiting for music…"
+                                         << "Capturing: music";
+    }
+
+    // The panel tells what listening captures, from the scope in the settings
+    // at the start, and whether the chosen application is heard yet.
+    void captureStatus()
+    {
+        QFETCH(QString, scope);
+        QFETCH(QString, captured);
+        QFETCH(QString, waiting);
+        QFETCH(QString, heard);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        fixture.settings->setCaptureScope(scope);
+        QCOMPARE(vm.captureStatus(), QString());
+        QCoro::waitFor(vm.startListening());
+        QCOMPARE(fixture.capture->captureScope, captured);
+        QCOMPARE(vm.captureStatus(), waiting);
+        QSignalSpy changes(&vm, &TranslationViewModel::captureStatusChanged);
+        fixture.capture->reportApplicationPlaying(true);
+        QVERIFY(QTest::qWaitFor([&] { return vm.captureStatus() == heard; }, waitMs));
+        fixture.capture->reportApplicationPlaying(false);
+        QVERIFY(QTest::qWaitFor([&] { return vm.captureStatus() == waiting; }, waitMs));
+        // The panel hears of each change.
+        if (waiting != heard)
+            QVERIFY(changes.size() >= 2);
+        QCoro::waitFor(vm.stopListening());
+        QCOMPARE(vm.captureStatus(), QString());
+    }
+
     // A server error replaces listening; capture and socket keep running.
     void serverErrorKeepsTheSessionRunning()
     {

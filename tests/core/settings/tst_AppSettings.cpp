@@ -83,6 +83,7 @@ private slots:
         QCOMPARE(settings.isAutoDetectEnabled(), false);
         QCOMPARE(settings.maxTranslationLines(), 50);
         QCOMPARE(settings.paragraphSilenceGap(), 8.0);
+        QCOMPARE(settings.captureScope(), "system");
     }
 
     // What a hand-written store file loads as: usable values are taken, every
@@ -178,6 +179,28 @@ private slots:
         QTest::newRow("number for the server") << "serverURL"_ba
                                                << "42"_ba
                                                << "serverURL"_ba << QVariant(AppSettings::defaultServerURL);
+
+        QTest::newRow("capture the call's application") << "captureScope"_ba
+                                                        << R"("callApp")"_ba
+                                                        << "captureScope"_ba << QVariant("callApp");
+        QTest::newRow("capture one application") << "captureScope"_ba
+                                                 << R"("app:firefox-esr")"_ba
+                                                 << "captureScope"_ba << QVariant("app:firefox-esr");
+        QTest::newRow("unknown capture scope") << "captureScope"_ba
+                                               << R"("window")"_ba
+                                               << "captureScope"_ba << QVariant("system");
+        QTest::newRow("capture scope other case") << "captureScope"_ba
+                                                  << R"("CallApp")"_ba
+                                                  << "captureScope"_ba << QVariant("system");
+        QTest::newRow("application without name") << "captureScope"_ba
+                                                  << R"("app:")"_ba
+                                                  << "captureScope"_ba << QVariant("system");
+        QTest::newRow("application as a path") << "captureScope"_ba
+                                               << R"("app:/usr/bin/vlc")"_ba
+                                               << "captureScope"_ba << QVariant("system");
+        QTest::newRow("number for the capture scope") << "captureScope"_ba
+                                                      << "1"_ba
+                                                      << "captureScope"_ba << QVariant("system");
 
         QTest::newRow("colour without hash") << "overlayTranslatedColorHex"_ba
                                              << R"("ff8000")"_ba
@@ -295,6 +318,7 @@ private slots:
             settings.setIsAutoDetectEnabled(true);
             settings.setMaxTranslationLines(120);
             settings.setParagraphSilenceGap(2.25);
+            settings.setCaptureScope(QStringLiteral("app:music"));
         }
         const AppSettings settings(path);
         QCOMPARE(settings.selectedLanguage(), TargetLanguage::japanese);
@@ -325,6 +349,7 @@ private slots:
         QCOMPARE(settings.isAutoDetectEnabled(), true);
         QCOMPARE(settings.maxTranslationLines(), 120);
         QCOMPARE(settings.paragraphSilenceGap(), 2.25);
+        QCOMPARE(settings.captureScope(), "app:music");
     }
 
     // The stored forms are what other runs and versions read.
