@@ -35,19 +35,6 @@ TranscriptSegment segmentOf(const QList<TimedTranscriptLine>& group)
     return segment;
 }
 
-double luminance(const QColor& color)
-{
-    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
-QColor blend(const QColor& foreground, const QColor& background, double opacity)
-{
-    const auto mix = [opacity](double f, double b) { return f * opacity + b * (1 - opacity); };
-    return QColor::fromRgbF(float(mix(foreground.redF(), background.redF())),
-        float(mix(foreground.greenF(), background.greenF())), float(mix(foreground.blueF(), background.blueF())));
-}
-
 } // namespace
 
 QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript)
@@ -343,25 +330,6 @@ QString RecordingPlaybackView::rateLabel(float rate)
     return (rate == 1.0f || rate == 2.0f ? QString::asprintf("%.0f", double(rate))
                                          : QString::asprintf("%.1f", double(rate)))
         + u'x';
-}
-
-double RecordingPlaybackView::contrastRatio(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QColor RecordingPlaybackView::readableOn(const QColor& foreground, const QColor& background, double opacity)
-{
-    const QColor opaqueBackground
-        = background.alpha() == 255 ? background : blend(background, Qt::white, background.alphaF());
-    for (double a = std::clamp(opacity, 0.0, 1.0); a < 1.0; a += 0.05) {
-        const QColor candidate = blend(foreground, opaqueBackground, a);
-        if (contrastRatio(candidate, opaqueBackground) >= 4.5)
-            return candidate;
-    }
-    return blend(foreground, opaqueBackground, 1.0);
 }
 
 void RecordingPlaybackView::setIsPlaying(bool playing)

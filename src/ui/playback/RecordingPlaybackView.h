@@ -174,10 +174,6 @@ public:
 
     // "0.5x", "1x", "1.5x", "2x".
     Q_INVOKABLE static QString rateLabel(float rate);
-    // fg over bg at the given opacity, made more opaque where needed until it
-    // reads at 4.5:1.
-    Q_INVOKABLE static QColor readableOn(const QColor& foreground, const QColor& background, double opacity);
-    static double contrastRatio(const QColor& a, const QColor& b);
 
 signals:
     void hasPlayerChanged();
@@ -228,11 +224,6 @@ public:
     using QObject::QObject;
 
     Q_INVOKABLE static QString rateLabel(float rate) { return RecordingPlaybackView::rateLabel(rate); }
-
-    Q_INVOKABLE static QColor readableOn(const QColor& foreground, const QColor& background, double opacity)
-    {
-        return RecordingPlaybackView::readableOn(foreground, background, opacity);
-    }
 };
 
 } // namespace tolvaran

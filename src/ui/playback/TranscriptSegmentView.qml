@@ -29,7 +29,7 @@ Item {
     // The card is opaque: the active tint is laid over the user's colour, so
     // the user's text colours keep their contrast.
     readonly property color cardColor: isActive ? Qt.tint(paragraphBgColor, AppTheme.activeCardBg) : paragraphBgColor
-    readonly property color labelColor: PlaybackStyle.readableOn(translatedColor, cardColor, 0.62)
+    readonly property color labelColor: TextColors.faint(translatedColor, cardColor, 0.62)
     property bool isHovering: hover.hovered
 
     implicitHeight: content.implicitHeight + 24
@@ -116,7 +116,7 @@ Item {
             text: card.originalText
             font.pixelSize: card.isBoth ? card.fontSize * 0.8 : card.fontSize
             font.italic: card.isBoth
-            color: card.isBoth ? PlaybackStyle.readableOn(card.originalColor, card.cardColor, 0.5) : card.originalColor
+            color: card.isBoth ? TextColors.faint(card.originalColor, card.cardColor, 0.5) : card.originalColor
         }
     }
 

@@ -25,7 +25,7 @@ ColumnLayout {
         textFormat: Text.PlainText
         font.pixelSize: 11
         font.weight: Font.DemiBold
-        color: SettingsColors.secondaryOn(section.palette.windowText, section.palette.window)
+        color: TextColors.label(section.palette.window, TextColors.Secondary)
     }
     Rectangle {
         Layout.fillWidth: true
@@ -52,6 +52,6 @@ ColumnLayout {
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
         font.pixelSize: 11
-        color: SettingsColors.secondaryOn(section.palette.windowText, section.palette.window)
+        color: TextColors.label(section.palette.window, TextColors.Secondary)
     }
 }

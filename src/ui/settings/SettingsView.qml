@@ -73,14 +73,14 @@ Control {
     component CardText: Text {
         textFormat: Text.PlainText
         font.pixelSize: 13
-        color: SettingsColors.textOn(AppTheme.palette.text, AppTheme.palette.base)
+        color: TextColors.readable(AppTheme.palette.text, AppTheme.palette.base)
         elide: Text.ElideRight
     }
 
     component CardCaption: Text {
         textFormat: Text.PlainText
         font.pixelSize: 11
-        color: SettingsColors.secondaryOn(AppTheme.palette.text, AppTheme.palette.base)
+        color: TextColors.label(AppTheme.palette.base, TextColors.Secondary)
         elide: Text.ElideRight
     }
 
@@ -101,7 +101,7 @@ Control {
             visible: switchRow.iconName !== ""
             name: switchRow.iconName
             size: 13
-            color: SettingsColors.textOn(AppTheme.palette.text, AppTheme.palette.base)
+            color: TextColors.readable(AppTheme.palette.text, AppTheme.palette.base)
         }
         CardText {
             Layout.fillWidth: true
@@ -185,7 +185,7 @@ Control {
             radius: 5
             color: colorRow.color
             border.width: 1
-            border.color: SettingsColors.secondaryOn(AppTheme.palette.text, AppTheme.palette.base)
+            border.color: TextColors.label(AppTheme.palette.base, TextColors.Secondary)
 
             TapHandler {
                 onTapped: {
@@ -238,8 +238,8 @@ Control {
                     // Fusion's pressed look barely tells apart in a dark palette.
                     palette.button: checked ? AppTheme.palette.highlight : AppTheme.palette.button
                     palette.buttonText: checked
-                        ? SettingsColors.textOn(AppTheme.palette.highlightedText, AppTheme.palette.highlight)
-                        : SettingsColors.textOn(AppTheme.palette.buttonText, AppTheme.palette.button)
+                        ? TextColors.readable(AppTheme.palette.highlightedText, AppTheme.palette.highlight)
+                        : TextColors.readable(AppTheme.palette.buttonText, AppTheme.palette.button)
                     onClicked: {
                         segmented.selected(index);
                         checked = Qt.binding(() => index === segmented.current);
@@ -314,8 +314,8 @@ Control {
                     required property string modelData
                     readonly property bool isSelected: index === view.selectedTab
                     readonly property color textColor: isSelected
-                        ? SettingsColors.textOn(view.pal.highlightedText, view.pal.highlight)
-                        : SettingsColors.textOn(view.pal.windowText, view.pal.window)
+                        ? TextColors.readable(view.pal.highlightedText, view.pal.highlight)
+                        : TextColors.readable(view.pal.windowText, view.pal.window)
 
                     objectName: "tab_" + modelData
                     width: ListView.view.width
@@ -450,7 +450,7 @@ Control {
                     visible: !view.settings.isServerURLValid
                     text: "Invalid server URL"
                     font.pixelSize: 11
-                    color: SettingsColors.textOn(AppTheme.red, view.pal.base)
+                    color: TextColors.readable(AppTheme.red, view.pal.base)
                 }
             }
             SettingsSection {
@@ -763,7 +763,7 @@ Control {
                         iconName: "mic.slash"
                         text: "Microphone access not granted"
                         font.pixelSize: 12
-                        color: SettingsColors.secondaryOn(view.pal.text, view.pal.base)
+                        color: TextColors.label(view.pal.base, TextColors.Secondary)
                     }
                     Button {
                         text: "Open System Settings"

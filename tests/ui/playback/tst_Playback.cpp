@@ -8,6 +8,7 @@
 #include "playback/RecordingPlaybackView.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
+#include "theme/TextColors.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -200,8 +201,8 @@ private slots:
         QFETCH(QColor, foreground);
         QFETCH(QColor, background);
         for (const double opacity : {0.38, 0.5, 0.62}) {
-            const QColor colour = RecordingPlaybackView::readableOn(foreground, background, opacity);
-            QVERIFY2(RecordingPlaybackView::contrastRatio(colour, background) >= 4.5, qPrintable(colour.name()));
+            const QColor colour = TextColors::faint(foreground, background, opacity);
+            QVERIFY2(TextColors::contrast(colour, background) >= 4.5, qPrintable(colour.name()));
             // Still quieter than the full colour where that reads.
             QVERIFY(colour != foreground);
         }

@@ -4,10 +4,10 @@
 #include "audio/CallMonitorService.h"
 #include "menubar/MenuBarModel.h"
 #include "recordings/RecordingStore.h"
-#include "settings/SettingsColors.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsWindowManager.h"
 #include "settings/UpdaterService.h"
+#include "theme/TextColors.h"
 
 #include <QCoroTask>
 #include <QFile>
@@ -487,7 +487,7 @@ private slots:
                     continue;
                 const QColor background = backgroundUnder(image, rect);
                 const QColor shown = over(text->property("color").value<QColor>(), effectiveOpacity(text), background);
-                const double contrast = SettingsColors::contrastRatio(shown, background);
+                const double contrast = TextColors::contrast(shown, background);
                 QVERIFY2(contrast >= 4.5,
                     qPrintable(QStringLiteral("tab %1, \"%2\": %3 on %4 is %5:1")
                                    .arg(tab)
@@ -515,15 +515,15 @@ private slots:
     {
         QFETCH(QColor, text);
         QFETCH(QColor, background);
-        const QColor shown = SettingsColors::textOn(text, background);
-        QVERIFY(SettingsColors::contrastRatio(shown, background) >= 4.5);
+        const QColor shown = TextColors::readable(text, background);
+        QVERIFY(TextColors::contrast(shown, background) >= 4.5);
         // Only as far from the given colour as needed: a red warning stays red.
-        if (SettingsColors::contrastRatio(text, background) >= 4.5)
+        if (TextColors::contrast(text, background) >= 4.5)
             QCOMPARE(shown, text);
         if (text.hslSaturation() > 200)
             QVERIFY(qAbs(shown.hslHue() - text.hslHue()) <= 2);
-        const QColor secondary = SettingsColors::secondaryOn(text, background);
-        QVERIFY(SettingsColors::contrastRatio(secondary, background) >= 4.5);
+        const QColor secondary = TextColors::label(background, TextColors::Secondary);
+        QVERIFY(TextColors::contrast(secondary, background) >= 4.5);
     }
 };
 
