@@ -108,8 +108,13 @@ public:
         m_server->setHandshake(handshake == QLatin1String("refuse") ? TestTranslationServer::Handshake::refuse
                 : handshake == QLatin1String("hang")                ? TestTranslationServer::Handshake::hang
                                                                     : TestTranslationServer::Handshake::accept);
-        m_viewModel->startListening();
+        m_startFinished = false;
+        m_viewModel->startListening().then([this] { m_startFinished = true; });
     }
+
+    // The start goes on after an early error (it waits out the connection
+    // time): a test waits for it so that no task outlives the view model.
+    Q_INVOKABLE bool hasStartFinished() const { return m_startFinished; }
 
     Q_INVOKABLE void sendRoomCreated(const QString& roomId)
     {
@@ -200,6 +205,7 @@ private:
     std::unique_ptr<AppSettings> m_settings;
     FakeAudioCapture* m_capture = nullptr;
     std::unique_ptr<TranslationViewModel> m_viewModel;
+    bool m_startFinished = true;
     UpdaterService m_updater{QUrl(), QStringLiteral("1.0")};
     QStringList m_openedFolders;
 };
