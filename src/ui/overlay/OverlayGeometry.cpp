@@ -1,6 +1,21 @@
 #include "OverlayGeometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
+
+namespace tolvaran {
+
+std::optional<QRect> mainVisibleFrame()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return std::nullopt;
+    return BottomLeftSpace(screen->geometry()).fromQt(screen->availableGeometry());
+}
+
+} // namespace tolvaran
 
 namespace tolvaran::OverlayGeometry {
 

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace tolvaran {
 
 // Window positions are reasoned about from the bottom-left corner of the
@@ -29,6 +31,10 @@ public:
 private:
     int m_bottom;
 };
+
+// The primary screen's area without panels and docks, from the bottom-left;
+// none without a screen.
+std::optional<QRect> mainVisibleFrame();
 
 namespace OverlayGeometry {
 

@@ -18,15 +18,6 @@ namespace tolvaran {
 
 namespace {
 
-// The main screen's area without panels and docks, from the bottom-left.
-std::optional<QRect> visibleFrame()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return std::nullopt;
-    return BottomLeftSpace(screen->geometry()).fromQt(screen->availableGeometry());
-}
-
 int levelFor(bool isPinned)
 {
     return isPinned ? FloatingPanel::pinnedLevel : FloatingPanel::normalLevel;
@@ -84,7 +75,7 @@ void OverlayWindowManager::show(TranslationViewModel& viewModel, AppSettings& se
 {
     m_viewModel = &viewModel;
     if (!m_panel) {
-        const auto frame = visibleFrame();
+        const auto frame = mainVisibleFrame();
         if (!frame)
             return;
         // As wide as the display mode wants, as after a change of mode: both
@@ -112,7 +103,7 @@ void OverlayWindowManager::showPreview(TranslationViewModel& viewModel, AppSetti
 {
     m_viewModel = &viewModel;
     if (!m_previewPanel) {
-        const auto frame = visibleFrame();
+        const auto frame = mainVisibleFrame();
         if (!frame)
             return;
         m_previewPanel = makePanel(OverlayGeometry::previewFrame(*frame), OverlayGeometry::previewMinimumSize,
@@ -139,7 +130,7 @@ void OverlayWindowManager::updateWindowLevel(bool isPinned)
 
 void OverlayWindowManager::resetPosition()
 {
-    const auto frame = visibleFrame();
+    const auto frame = mainVisibleFrame();
     if (!m_panel || !frame)
         return;
     const int ideal = m_panel->idealWidth();

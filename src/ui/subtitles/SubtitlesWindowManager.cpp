@@ -21,15 +21,6 @@ namespace tolvaran {
 
 namespace {
 
-// The main screen's area without panels and docks, from the bottom-left.
-std::optional<QRect> visibleFrame()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return std::nullopt;
-    return BottomLeftSpace(screen->geometry()).fromQt(screen->availableGeometry());
-}
-
 // Asks the window manager to show the window on every workspace
 // (_NET_WM_DESKTOP 0xFFFFFFFF before it is mapped); Qt has no flag for it.
 void putOnAllWorkspaces(QWindow& window)
@@ -76,7 +67,7 @@ Qt::WindowFlags SubtitlesWindowManager::panelFlags()
 std::unique_ptr<QQuickWindow> SubtitlesWindowManager::createPanel(
     TranslationViewModel& viewModel, AppSettings& settings, bool isPreview)
 {
-    if (!visibleFrame())
+    if (!mainVisibleFrame())
         return nullptr;
     auto panel = std::make_unique<QQuickWindow>();
     panel->setFlags(panelFlags());
