@@ -1,6 +1,7 @@
 #include "../core/live/ViewModelFixture.h"
 #include "OverlayWindowManager.h"
 #include "PanelFixture.h"
+#include "QuickTestItems.h"
 #include "TypewriterText.h"
 #include "UiEngine.h"
 #include "settings/UpdaterService.h"
@@ -166,10 +167,7 @@ std::unique_ptr<QQuickWindow> create(QQmlEngine& engine, const QString& path, co
     return std::unique_ptr<QQuickWindow>(static_cast<QQuickWindow*>(object.release()));
 }
 
-struct PreparedEngine : QQmlEngine
-{
-    PreparedEngine() { ui::prepareEngine(*this); }
-};
+using test::PreparedEngine;
 
 const QByteArray halloFinished
     = R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de","translation_status":"original"}]})";

@@ -2,6 +2,7 @@
 #include "OverlayGeometry.h"
 #include "OverlayStyle.h"
 #include "OverlayWindowManager.h"
+#include "QuickTestItems.h"
 #include "TypewriterText.h"
 #include "UiEngine.h"
 
@@ -70,10 +71,7 @@ QPoint centreOf(const QQuickItem* item)
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
-struct PreparedEngine : QQmlEngine
-{
-    PreparedEngine() { ui::prepareEngine(*this); }
-};
+using test::PreparedEngine;
 
 // The overlay panel of a view model listening to a test server. Settings
 // are changed on `fixture` before show().

@@ -5,6 +5,7 @@
 //   settings_screens OUT subtitles PREFIX  the subtitles in each display mode
 
 #include "../../core/live/ViewModelFixture.h"
+#include "QuickTestItems.h"
 #include "UiEngine.h"
 #include "settings/SettingsWindowManager.h"
 #include "settings/UpdaterService.h"
@@ -24,15 +25,7 @@ using namespace tolvaran;
 
 namespace {
 
-QQuickItem* findNamed(QQuickItem* item, const QString& name)
-{
-    if (item->objectName() == name)
-        return item;
-    for (QQuickItem* child : item->childItems())
-        if (QQuickItem* found = findNamed(child, name))
-            return found;
-    return nullptr;
-}
+using test::findNamed;
 
 bool capture(const QRect& area, const QString& path)
 {

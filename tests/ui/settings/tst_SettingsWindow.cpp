@@ -1,4 +1,5 @@
 #include "../../core/live/ViewModelFixture.h"
+#include "QuickTestItems.h"
 #include "SettingsHook.h"
 #include "UiEngine.h"
 #include "audio/CallMonitorService.h"
@@ -29,20 +30,9 @@ using namespace tolvaran;
 
 namespace {
 
-struct PreparedEngine : QQmlEngine
-{
-    PreparedEngine() { ui::prepareEngine(*this); }
-};
+using test::PreparedEngine;
 
-QQuickItem* findNamed(QQuickItem* item, const QString& name)
-{
-    if (item->objectName() == name)
-        return item;
-    for (QQuickItem* child : item->childItems())
-        if (QQuickItem* found = findNamed(child, name))
-            return found;
-    return nullptr;
-}
+using test::findNamed;
 
 QJsonObject storeFile(const QString& path)
 {

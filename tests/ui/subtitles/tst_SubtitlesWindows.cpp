@@ -1,4 +1,5 @@
 #include "../../core/live/ViewModelFixture.h"
+#include "QuickTestItems.h"
 #include "SubtitlesHook.h"
 #include "UiEngine.h"
 #include "overlay/OverlayGeometry.h"
@@ -27,20 +28,9 @@ using namespace tolvaran;
 
 namespace {
 
-struct PreparedEngine : QQmlEngine
-{
-    PreparedEngine() { ui::prepareEngine(*this); }
-};
+using test::PreparedEngine;
 
-QQuickItem* findNamed(QQuickItem* item, const QString& name)
-{
-    if (item->objectName() == name)
-        return item;
-    for (QQuickItem* child : item->childItems())
-        if (QQuickItem* found = findNamed(child, name))
-            return found;
-    return nullptr;
-}
+using test::findNamed;
 
 // The text a caption line shows, or nothing when it is hidden.
 QString caption(QQuickWindow* panel, const char* line)
