@@ -71,6 +71,8 @@ public:
 
     void setSelectedMicDeviceUID(std::optional<QString>) override { }
 
+    void setCaptureScope(const QString&) override { }
+
     void startMicEngine() override { }
 
     void stopMicEngine() override { }
@@ -409,9 +411,8 @@ int main(int argc, char* argv[])
                     messages.append(step == 4 ? finalResult(u) : interimResult(u, 2 + step * 2));
             auto* timer = new QTimer(&app);
             timer->setInterval(100);
-            QObject::connect(timer, &QTimer::timeout, [&viewModel, messages, next = 0]() mutable {
-                feed(viewModel, messages[next++ % messages.size()]);
-            });
+            QObject::connect(timer, &QTimer::timeout,
+                [&viewModel, messages, next = 0]() mutable { feed(viewModel, messages[next++ % messages.size()]); });
             timer->start();
         }
     };
@@ -462,14 +463,15 @@ int main(int argc, char* argv[])
         const double median = work.isEmpty() ? 0 : work[work.size() / 2];
         const double elapsed = double(stats.clock.nsecsElapsed()) / 1e9;
         const double cpu = (processCpuSeconds() - stats.cpuAtStart) / elapsed * 100;
-        report.write(QStringLiteral("cpu_percent %1\nframes %2\nseconds %3\nfps %4\np99_frame_ms %5\nmedian_frame_ms %6\n")
-                         .arg(cpu, 0, 'f', 2)
-                         .arg(stats.workMs.size())
-                         .arg(elapsed, 0, 'f', 2)
-                         .arg(double(stats.workMs.size()) / elapsed, 0, 'f', 1)
-                         .arg(p99, 0, 'f', 2)
-                         .arg(median, 0, 'f', 2)
-                         .toUtf8());
+        report.write(
+            QStringLiteral("cpu_percent %1\nframes %2\nseconds %3\nfps %4\np99_frame_ms %5\nmedian_frame_ms %6\n")
+                .arg(cpu, 0, 'f', 2)
+                .arg(stats.workMs.size())
+                .arg(elapsed, 0, 'f', 2)
+                .arg(double(stats.workMs.size()) / elapsed, 0, 'f', 1)
+                .arg(p99, 0, 'f', 2)
+                .arg(median, 0, 'f', 2)
+                .toUtf8());
     }
     return status;
 }
