@@ -1,3 +1,4 @@
+#include "AppCoordinator.h"
 #include "FakeAudioCapture.h"
 #include "SoundServer.h"
 #include "ToneRecording.h"
@@ -312,8 +313,9 @@ private slots:
         QVERIFY2(speed > 1.5 * 0.8 && speed < 1.5 * 1.2, qPrintable(QString::number(speed)));
     }
 
-    // The window, opened and closed through the view model's field as the
-    // panel's rows and the window's own buttons do.
+    // The window, opened and closed by the program's coordinator following
+    // the view model's field, as the panel's rows and the window's own
+    // buttons set it.
     void theWindowFollowsPlaybackRecording()
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
@@ -327,10 +329,8 @@ private slots:
         QTRY_COMPARE(viewModel.recordings().size(), 1);
         QQmlEngine engine;
         ui::prepareEngine(engine);
-        PlaybackWindowManager windows(engine);
-        connect(
-            &viewModel, &TranslationViewModel::playbackRecordingChanged, &windows,
-            [&] { windows.updateVisibility(viewModel, settings); }, Qt::QueuedConnection);
+        AppCoordinator coordinator(settings, viewModel, engine);
+        PlaybackWindowManager& windows = coordinator.playbackManager();
 
         viewModel.openRecording(first);
         QTRY_VERIFY(windows.window());
