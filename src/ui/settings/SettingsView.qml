@@ -709,9 +709,34 @@ Control {
         id: audio
 
         ColumnLayout {
+            id: audioPage
             objectName: "audioPage"
             spacing: 14
 
+            // The programs playing are followed while this page is in view.
+            readonly property bool isInView: Window.window !== null && Window.window.visible
+
+            onIsInViewChanged: form.watchesApplications = isInView
+            Component.onCompleted: form.watchesApplications = isInView
+            Component.onDestruction: form.watchesApplications = false
+
+            SettingsSection {
+                RowLayout {
+                    objectName: "capturePicker"
+                    CardText {
+                        Layout.fillWidth: true
+                        text: "Capture"
+                    }
+                    ComboBox {
+                        objectName: "capture"
+                        Layout.preferredWidth: 200
+                        font.pixelSize: 13
+                        model: form.captureLabels
+                        currentIndex: form.selectedCaptureIndex
+                        onActivated: index => form.selectCapture(index)
+                    }
+                }
+            }
             SettingsSection {
                 title: "Call Detection"
                 SwitchRow {
