@@ -54,6 +54,7 @@ void SettingsModel::setViewModel(TranslationViewModel* viewModel)
     watchApplications(false);
     m_viewModel = viewModel;
     watchApplications(m_watchesApplications);
+    rememberApplicationNames();
     if (viewModel) {
         AppSettings& s = viewModel->settings();
         const auto listening = [this] {

@@ -731,6 +731,9 @@ Control {
                         objectName: "capture"
                         Layout.preferredWidth: 200
                         font.pixelSize: 13
+                        // The list opens on the window's overlay and would
+                        // take the desktop's font size instead.
+                        popup.font.pixelSize: 13
                         model: form.captureLabels
                         currentIndex: form.selectedCaptureIndex
                         onActivated: index => form.selectCapture(index)
@@ -775,6 +778,7 @@ Control {
                         objectName: "inputDevice"
                         Layout.preferredWidth: 200
                         font.pixelSize: 13
+                        popup.font.pixelSize: 13
                         model: form.micDeviceLabels
                         currentIndex: form.selectedMicIndex
                         onActivated: index => form.selectMic(index)
