@@ -718,7 +718,11 @@ Control {
 
             onIsInViewChanged: form.watchesApplications = isInView
             Component.onCompleted: form.watchesApplications = isInView
-            Component.onDestruction: form.watchesApplications = false
+            Component.onDestruction: {
+                // The window may be going as a whole, the model first.
+                if (form)
+                    form.watchesApplications = false;
+            }
 
             SettingsSection {
                 RowLayout {
