@@ -411,10 +411,14 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     {
         startTime = pa_rtclock_now();
         // Taken over from the session before: the stream goes on where it
-        // stood, and the clock fills the change-over with silence.
+        // stood, counted from now as a new one is. Neither the old stream's
+        // lead nor its lag behind the clock is carried over: its lag would
+        // leave the new stream's own start-up delay no room, and the clock
+        // would stand in for it with silence over and over.
         if (continued) {
-            startTime = continued->startTime;
             deliveredFrames = continued->deliveredFrames;
+            const pa_usec_t delivered = deliveredFrames * PA_USEC_PER_SEC / quint64(captureSampleRate);
+            startTime = startTime > delivered ? startTime - delivered : 0;
         }
         clock = pa_context_rttime_new(pulse->context(), nextSilenceDue(), &Session::onClock, this);
         if (!clock)
@@ -679,6 +683,7 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
     if (isMicEnabled()) {
         qCInfo(lcAudioCapture, "Starting mic engine...");
         co_await m_micEngine.startEngine();
+        // A change of scope meanwhile is no reason to fail: capture runs.
         if (overtaken())
             co_return stopped;
         qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", isMicEnabled() ? "true" : "false");
@@ -690,8 +695,9 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
 QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(std::optional<StreamClock> clock)
 {
     const quint64 generation = m_generation;
+    const quint64 change = m_scopeChanges;
     const std::weak_ptr<int> alive = m_alive;
-    const auto overtaken = [&] { return alive.expired() || m_generation != generation; };
+    const auto overtaken = [&] { return alive.expired() || m_generation != generation || m_scopeChanges != change; };
     const auto stopped = AudioCaptureError::captureFailure(QStringLiteral("the capture was stopped while starting"));
 
     const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
@@ -737,8 +743,9 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(s
 
 QCoro::Task<> AudioCaptureService::changeScope()
 {
-    // A start or change still under way is overtaken by this one.
-    const quint64 generation = ++m_generation;
+    // A change still under way is overtaken by this one; a stop overtakes it.
+    const quint64 change = ++m_scopeChanges;
+    const quint64 generation = m_generation;
     const std::weak_ptr<int> alive = m_alive;
     // A change-over still opening hands on the clock it was given.
     std::optional<StreamClock> clock = m_changeoverClock;
@@ -749,7 +756,7 @@ QCoro::Task<> AudioCaptureService::changeScope()
         // of it after the new one took its clock.
         if (m_session->isRunning) {
             m_session->deliverPending();
-            clock = StreamClock{m_session->startTime, m_session->deliveredFrames};
+            clock = StreamClock{m_session->deliveredFrames};
         }
         wasAway = m_session->isAwayReported;
         m_session->close();
@@ -758,7 +765,7 @@ QCoro::Task<> AudioCaptureService::changeScope()
     m_changeoverClock = clock;
     qCInfo(lcAudioCapture, "Capture changes over to %s", qUtf8Printable(m_captureScope));
     const auto failure = co_await openSession(clock);
-    if (alive.expired() || m_generation != generation)
+    if (alive.expired() || m_generation != generation || m_scopeChanges != change)
         co_return;
     m_changeoverClock.reset();
     if (failure) {

@@ -130,10 +130,9 @@ private:
     struct Session;
     struct DeviceWatch;
 
-    // Where a running stream's clock stands, for the session that takes it over.
+    // Where a running stream stands, for the session that takes it over.
     struct StreamClock
     {
-        quint64 startTime = 0;
         quint64 deliveredFrames = 0;
     };
 
@@ -154,6 +153,8 @@ private:
     std::atomic<bool> m_hasSentHeader{false};
     // Counts starts and stops, so a start that a stop overtook gives up.
     quint64 m_generation = 0;
+    // Counts changes of scope, so an older change-over still opening gives up.
+    quint64 m_scopeChanges = 0;
     std::shared_ptr<PulseEngine> m_pulse;
     std::shared_ptr<Session> m_session;
     std::optional<StreamClock> m_changeoverClock;
