@@ -716,8 +716,8 @@ Control {
             // The programs playing are followed while this page is in view.
             readonly property bool isInView: Window.window !== null && Window.window.visible
 
-            onIsInViewChanged: form.watchesApplications = isInView
-            Component.onCompleted: form.watchesApplications = isInView
+            onIsInViewChanged: form.watchesApplications = audioPage.isInView
+            Component.onCompleted: form.watchesApplications = audioPage.isInView
             Component.onDestruction: {
                 // The window may be going as a whole, the model first.
                 if (form)
