@@ -82,6 +82,12 @@ public:
     QCoro::Task<> refreshMicDevices() override { co_return; }
 
     QList<MicDevice> availableMicDevices() const override { return {}; }
+
+    void watchPlayingApplications() override { }
+
+    void unwatchPlayingApplications() override { }
+
+    QList<PlayingApplication> playingApplications() const override { return {}; }
 };
 
 struct Utterance

@@ -26,6 +26,8 @@ public:
     bool micEnabled = false;
     std::optional<QString> selectedMicDeviceUID;
     QString captureScope = QStringLiteral("system");
+    QList<PlayingApplication> applications;
+    int applicationWatchers = 0;
 
     // Answers at once, as a sound server that is already connected does.
     QCoro::Task<std::optional<AudioCaptureError>> startCapture() override
@@ -71,6 +73,19 @@ public:
     }
 
     QList<MicDevice> availableMicDevices() const override { return devices; }
+
+    void watchPlayingApplications() override { ++applicationWatchers; }
+
+    void unwatchPlayingApplications() override { --applicationWatchers; }
+
+    QList<PlayingApplication> playingApplications() const override { return applications; }
+
+    // Programs start or stop playing.
+    void setPlayingApplications(const QList<PlayingApplication>& playing)
+    {
+        applications = playing;
+        emit playingApplicationsChanged();
+    }
 
     // Delivers PCM chunks from another thread, the first one behind a
     // stand-in header, as the capture does while running.

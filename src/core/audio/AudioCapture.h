@@ -2,6 +2,7 @@
 
 #include "AudioCaptureError.h"
 #include "MicDevice.h"
+#include "PlayingApplication.h"
 
 #include <QByteArray>
 #include <QCoroTask>
@@ -39,9 +40,10 @@ public:
     // recorded (false: waiting for it, sending silence).
     std::function<void(bool isPlaying)> onApplicationPlaying;
 
-    // What the next start captures: "system" (everything the default output
-    // plays), "callApp" (the call application's streams) or "app:<executable
-    // name>" (that application's streams alone, never anything else).
+    // What is captured: "system" (everything the default output plays),
+    // "callApp" (the call application's streams) or "app:<executable name>"
+    // (that application's streams alone, never anything else). A running
+    // capture changes over at once, without a break in the stream.
     virtual void setCaptureScope(const QString& scope) = 0;
 
     // Nothing on success; at once when already capturing. A stopCapture
@@ -60,9 +62,17 @@ public:
     virtual QCoro::Task<> refreshMicDevices() = 0;
     virtual QList<MicDevice> availableMicDevices() const = 0;
 
+    // The programs playing sound now (other than this one and its local
+    // server), one entry per program, followed while anyone watches: each
+    // watch needs its unwatch.
+    virtual void watchPlayingApplications() = 0;
+    virtual void unwatchPlayingApplications() = 0;
+    virtual QList<PlayingApplication> playingApplications() const = 0;
+
 signals:
     // availableMicDevices changed: a microphone came, went or was renamed.
     void micDevicesChanged();
+    void playingApplicationsChanged();
 };
 
 } // namespace tolvaran

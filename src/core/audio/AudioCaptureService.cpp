@@ -4,8 +4,11 @@
 #include "CallMonitorService.h"
 #include "PulseEngine.h"
 #include "PulseRecordStream.h"
+#include "model/ServerIdentity.h"
 
+#include <QCoreApplication>
 #include <QCoroFuture>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPromise>
 
@@ -49,6 +52,29 @@ void appendUInt16(QByteArray& bytes, quint16 value)
 {
     bytes.append(char(value & 0xFF));
     bytes.append(char((value >> 8) & 0xFF));
+}
+
+// One entry per program that can be captured alone (it names its
+// executable), by name; this program and its local server are left out.
+QList<PlayingApplication> applicationsIn(const QList<PulseEngine::SinkInputInfo>& inputs)
+{
+    const QSet<QString> ours{QFileInfo(QCoreApplication::applicationFilePath()).fileName(), QStringLiteral("tolvaran"),
+        QString::fromLatin1(ServerIdentity::name)};
+    const qint64 ownProcess = QCoreApplication::applicationPid();
+    QList<PlayingApplication> applications;
+    QSet<QString> listed;
+    for (const PulseEngine::SinkInputInfo& input : inputs) {
+        if (input.binary.isEmpty() || input.processId == ownProcess || ours.contains(input.binary)
+            || listed.contains(input.binary))
+            continue;
+        listed.insert(input.binary);
+        applications.append({input.binary, input.applicationName.isEmpty() ? input.binary : input.applicationName});
+    }
+    std::sort(applications.begin(), applications.end(), [](const PlayingApplication& a, const PlayingApplication& b) {
+        const int byName = a.name.compare(b.name, Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a.binary < b.binary;
+    });
+    return applications;
 }
 
 } // namespace
@@ -311,18 +337,19 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         if (eol != 0 || !info)
             return;
         auto* session = static_cast<Session*>(userdata);
-        const char* binary = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_BINARY);
-        if (!session->isRunning || !binary || !session->applications.contains(QString::fromUtf8(binary)))
+        const QString binary = PulseEngine::sinkInputInfo(*info).binary;
+        if (!session->isRunning || binary.isEmpty() || !session->applications.contains(binary))
             return;
         auto& input = session->inputs[info->index];
         if (!input) {
-            qCInfo(lcAudioCapture, "Capturing %s's stream %u", binary, info->index);
+            qCInfo(lcAudioCapture, "Capturing %s's stream %u", qUtf8Printable(binary), info->index);
             input = std::make_unique<InputStream>(*session, info->index);
         }
         if (input->stream.isOpen() && input->sink == info->sink)
             return;
         if (input->sink != PA_INVALID_INDEX && input->sink != info->sink)
-            qCInfo(lcAudioCapture, "Following %s's stream %u to output %u", binary, info->index, info->sink);
+            qCInfo(lcAudioCapture, "Following %s's stream %u to output %u", qUtf8Printable(binary), info->index,
+                info->sink);
         input->stream.close();
         input->sink = info->sink;
         session->track(pa_context_get_sink_info_by_index(context, info->sink, &Session::onInputSink, session));
@@ -383,6 +410,16 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     void startClock()
     {
         startTime = pa_rtclock_now();
+        // Taken over from the session before: the stream goes on where it
+        // stood, counted from now as a new one is. Neither the old stream's
+        // lead nor its lag behind the clock is carried over: its lag would
+        // leave the new stream's own start-up delay no room, and the clock
+        // would stand in for it with silence over and over.
+        if (continued) {
+            deliveredFrames = continued->deliveredFrames;
+            const pa_usec_t delivered = deliveredFrames * PA_USEC_PER_SEC / quint64(captureSampleRate);
+            startTime = startTime > delivered ? startTime - delivered : 0;
+        }
         clock = pa_context_rttime_new(pulse->context(), nextSilenceDue(), &Session::onClock, this);
         if (!clock)
             qCWarning(lcAudioCapture, "No capture clock: silence will not stand in for a silent monitor");
@@ -559,6 +596,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     // The executable names whose streams alone are captured; empty: all
     // system audio.
     const QSet<QString> applications;
+    std::optional<StreamClock> continued;
     PulseRecordStream stream;
     // The application's streams by sink input.
     std::map<quint32, std::unique_ptr<InputStream>> inputs;
@@ -581,8 +619,8 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     const std::vector<float> silence = std::vector<float>(bufferSamples, 0.0f);
 };
 
-// The change handlers of the microphone list, which end (under the event
-// thread's lock) before the service does.
+// The change handlers of the microphone list or of the playing applications,
+// which end (under the event thread's lock) before the service does.
 struct AudioCaptureService::DeviceWatch
 {
     explicit DeviceWatch(std::shared_ptr<PulseEngine> engine)
@@ -610,11 +648,15 @@ AudioCaptureService::AudioCaptureService(std::optional<QString> server)
     m_micRefreshTimer.setSingleShot(true);
     m_micRefreshTimer.setInterval(micChangesSettleDelay);
     QObject::connect(&m_micRefreshTimer, &QTimer::timeout, this, [this] { refreshMicDevices(); });
+    m_applicationRefreshTimer.setSingleShot(true);
+    m_applicationRefreshTimer.setInterval(micChangesSettleDelay);
+    QObject::connect(&m_applicationRefreshTimer, &QTimer::timeout, this, [this] { refreshPlayingApplications(); });
 }
 
 AudioCaptureService::~AudioCaptureService()
 {
     m_deviceWatch.reset();
+    m_applicationWatch.reset();
     stopCapture();
     m_micEngine.stopEngine();
 }
@@ -630,6 +672,34 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
     const auto overtaken = [&] { return alive.expired() || m_generation != generation; };
     const auto stopped = AudioCaptureError::captureFailure(QStringLiteral("the capture was stopped while starting"));
 
+    if (auto failure = co_await openSession(std::nullopt))
+        co_return failure;
+    if (overtaken())
+        co_return stopped;
+    m_isCapturing = true;
+    // Another scope chosen while this one started.
+    if (applicationsOf(m_captureScope) != m_session->applications)
+        changeScope();
+    if (isMicEnabled()) {
+        qCInfo(lcAudioCapture, "Starting mic engine...");
+        co_await m_micEngine.startEngine();
+        // A change of scope meanwhile is no reason to fail: capture runs.
+        if (overtaken())
+            co_return stopped;
+        qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", isMicEnabled() ? "true" : "false");
+    }
+    qCInfo(lcAudioCapture, "Audio capture started successfully");
+    co_return std::nullopt;
+}
+
+QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(std::optional<StreamClock> clock)
+{
+    const quint64 generation = m_generation;
+    const quint64 change = m_scopeChanges;
+    const std::weak_ptr<int> alive = m_alive;
+    const auto overtaken = [&] { return alive.expired() || m_generation != generation || m_scopeChanges != change; };
+    const auto stopped = AudioCaptureError::captureFailure(QStringLiteral("the capture was stopped while starting"));
+
     const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
     const auto server = co_await pulse->serverInfo();
     if (overtaken())
@@ -639,7 +709,8 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
         co_return AudioCaptureError::captureFailure(
             reason.isEmpty() ? QStringLiteral("the sound server did not answer") : reason);
     }
-    const QSet<QString> applications = applicationsOf(m_captureScope);
+    const QString scope = m_captureScope;
+    const QSet<QString> applications = applicationsOf(scope);
     std::optional<PulseEngine::SinkInfo> sink;
     // One application needs no output of its own: it is recorded wherever it plays.
     if (applications.isEmpty()) {
@@ -652,10 +723,12 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
             co_return AudioCaptureError::noDisplayFound();
     }
 
-    qCInfo(lcAudioCapture, "Starting audio capture (%s)...", qUtf8Printable(m_captureScope));
-    m_hasSentHeader = false;
+    qCInfo(lcAudioCapture, "Starting audio capture (%s)...", qUtf8Printable(scope));
+    if (!clock)
+        m_hasSentHeader = false;
     auto session = std::make_shared<Session>(this, pulse.get(), sink ? sink->name : QString(),
         sink ? sink->monitorSourceName : QString(), m_awayNoticeDelay, applications);
+    session->continued = clock;
     m_pulse = pulse;
     m_session = session;
     const QString failure = co_await session->open(session);
@@ -665,31 +738,69 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
         m_session.reset();
         co_return AudioCaptureError::captureFailure(failure);
     }
-    m_isCapturing = true;
-    if (isMicEnabled()) {
-        qCInfo(lcAudioCapture, "Starting mic engine...");
-        co_await m_micEngine.startEngine();
-        if (overtaken())
-            co_return stopped;
-        qCInfo(lcAudioCapture, "Mic engine started, isEnabled=%s", isMicEnabled() ? "true" : "false");
-    }
-    qCInfo(lcAudioCapture, "Audio capture started successfully");
     co_return std::nullopt;
+}
+
+QCoro::Task<> AudioCaptureService::changeScope()
+{
+    // A change still under way is overtaken by this one; a stop overtakes it.
+    const quint64 change = ++m_scopeChanges;
+    const quint64 generation = m_generation;
+    const std::weak_ptr<int> alive = m_alive;
+    // A change-over still opening hands on the clock it was given.
+    std::optional<StreamClock> clock = m_changeoverClock;
+    bool wasAway = false;
+    if (m_session) {
+        PulseEngine::Lock lock(*m_pulse);
+        // What the old session holds goes out before it ends, and nothing
+        // of it after the new one took its clock.
+        if (m_session->isRunning) {
+            m_session->deliverPending();
+            clock = StreamClock{m_session->deliveredFrames};
+        }
+        wasAway = m_session->isAwayReported;
+        m_session->close();
+    }
+    m_session.reset();
+    m_changeoverClock = clock;
+    qCInfo(lcAudioCapture, "Capture changes over to %s", qUtf8Printable(m_captureScope));
+    const auto failure = co_await openSession(clock);
+    if (alive.expired() || m_generation != generation || m_scopeChanges != change)
+        co_return;
+    m_changeoverClock.reset();
+    if (failure) {
+        m_isCapturing = false;
+        qCCritical(lcAudioCapture, "Audio capture lost: %s", qUtf8Printable(failure->errorDescription()));
+        if (onError)
+            onError(failure->errorDescription());
+        co_return;
+    }
+    // The new session reached the server: it is back.
+    if (wasAway && onSoundServerAway)
+        onSoundServerAway(false);
 }
 
 void AudioCaptureService::stopCapture()
 {
     ++m_generation;
-    if (!m_session)
+    m_changeoverClock.reset();
+    // Between two sessions of a change-over there is none, yet capture runs.
+    const bool wasCapturing = m_isCapturing.exchange(false);
+    if (!m_session && !wasCapturing)
         return;
     m_micEngine.stopEngine();
     m_session.reset();
-    m_isCapturing = false;
 }
 
 void AudioCaptureService::setCaptureScope(const QString& scope)
 {
+    if (scope == m_captureScope)
+        return;
     m_captureScope = scope;
+    // A user who narrows the capture mid-call means from now on: nothing
+    // of the rest may go on reaching the server.
+    if (m_isCapturing)
+        changeScope();
 }
 
 QSet<QString> AudioCaptureService::applicationsOf(const QString& scope)
@@ -782,6 +893,64 @@ void AudioCaptureService::micSourcesChanged()
     // Each change restarts the wait, so a burst is read once, on the main thread.
     QMetaObject::invokeMethod(
         this, [this] { m_micRefreshTimer.start(); }, Qt::QueuedConnection);
+}
+
+void AudioCaptureService::watchPlayingApplications()
+{
+    if (m_applicationWatchers++ > 0)
+        return;
+    const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
+    m_applicationWatch = std::make_unique<DeviceWatch>(pulse);
+    {
+        PulseEngine::Lock lock(*pulse);
+        // A stream that changes (volume, pause) stays the same program's.
+        m_applicationWatch->watch.onChange([this](int facility, int type, quint32) {
+            if (facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT && type != PA_SUBSCRIPTION_EVENT_CHANGE)
+                sinkInputsChanged();
+        });
+        // Gone with the server, and read again once it is back.
+        m_applicationWatch->watch.onConnection([this](bool) { sinkInputsChanged(); });
+    }
+    refreshPlayingApplications();
+}
+
+void AudioCaptureService::unwatchPlayingApplications()
+{
+    if (m_applicationWatchers == 0 || --m_applicationWatchers > 0)
+        return;
+    m_applicationWatch.reset();
+    m_applicationRefreshTimer.stop();
+    ++m_applicationQueries;
+    if (!m_playingApplications.isEmpty()) {
+        m_playingApplications.clear();
+        emit playingApplicationsChanged();
+    }
+}
+
+void AudioCaptureService::sinkInputsChanged()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { m_applicationRefreshTimer.start(); }, Qt::QueuedConnection);
+}
+
+QCoro::Task<> AudioCaptureService::refreshPlayingApplications()
+{
+    if (!m_applicationWatch)
+        co_return;
+    const std::weak_ptr<int> alive = m_alive;
+    const quint64 question = ++m_applicationQueries;
+    const std::shared_ptr<PulseEngine> pulse = m_applicationWatch->pulse;
+    const auto inputs = co_await pulse->sinkInputs();
+    if (alive.expired() || question != m_applicationQueries)
+        co_return;
+    // No answer from a server that is there: the list stands until the next change.
+    if (!inputs && pulse->isConnected())
+        co_return;
+    const QList<PlayingApplication> applications = inputs ? applicationsIn(*inputs) : QList<PlayingApplication>();
+    if (applications == m_playingApplications)
+        co_return;
+    m_playingApplications = applications;
+    emit playingApplicationsChanged();
 }
 
 void AudioCaptureService::handleCapturedBuffer(const CapturedAudioBuffer& buffer)

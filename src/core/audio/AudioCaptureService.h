@@ -103,6 +103,14 @@ public:
 
     QList<MicDevice> availableMicDevices() const override { return m_availableMicDevices; }
 
+    // While watched, the list follows the sound server: streams that start
+    // or end are announced with playingApplicationsChanged, and after a
+    // restart of the server the list is read again.
+    void watchPlayingApplications() override;
+    void unwatchPlayingApplications() override;
+
+    QList<PlayingApplication> playingApplications() const override { return m_playingApplications; }
+
     MicEngine& micEngine() { return m_micEngine; }
 
     // The monitor source being captured, empty while not capturing. Any thread.
@@ -122,23 +130,46 @@ private:
     struct Session;
     struct DeviceWatch;
 
+    // Where a running stream stands, for the session that takes it over.
+    struct StreamClock
+    {
+        quint64 deliveredFrames = 0;
+    };
+
+    // A session for the current scope, on the clock given or a new one;
+    // nothing once it runs, or why not.
+    QCoro::Task<std::optional<AudioCaptureError>> openSession(std::optional<StreamClock> clock);
+    // The running capture goes over to the current scope.
+    QCoro::Task<> changeScope();
     void watchMicDevices();
     // Event thread: a source came, went or changed.
     void micSourcesChanged();
+    // Event thread: a playback stream started or ended, or the server went or came.
+    void sinkInputsChanged();
+    QCoro::Task<> refreshPlayingApplications();
 
     const std::optional<QString> m_server;
     std::atomic<bool> m_isCapturing{false};
     std::atomic<bool> m_hasSentHeader{false};
     // Counts starts and stops, so a start that a stop overtook gives up.
     quint64 m_generation = 0;
+    // Counts changes of scope, so an older change-over still opening gives up.
+    quint64 m_scopeChanges = 0;
     std::shared_ptr<PulseEngine> m_pulse;
     std::shared_ptr<Session> m_session;
+    std::optional<StreamClock> m_changeoverClock;
     MicEngine m_micEngine;
     std::chrono::milliseconds m_awayNoticeDelay = awayNoticeDelay;
     QString m_captureScope = QStringLiteral("system");
     QList<MicDevice> m_availableMicDevices;
     std::unique_ptr<DeviceWatch> m_deviceWatch;
     QTimer m_micRefreshTimer;
+    int m_applicationWatchers = 0;
+    std::unique_ptr<DeviceWatch> m_applicationWatch;
+    QTimer m_applicationRefreshTimer;
+    // Only the answer to the latest question counts.
+    quint64 m_applicationQueries = 0;
+    QList<PlayingApplication> m_playingApplications;
     // Tells a suspended task whether this service still exists.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };

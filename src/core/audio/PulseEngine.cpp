@@ -127,15 +127,19 @@ PulseEngine::SourceInfo toSourceInfo(const pa_source_info& info)
     return source;
 }
 
+std::optional<qint64> processIdOf(const pa_proplist* properties)
+{
+    bool ok = false;
+    const qint64 pid = QByteArray(pa_proplist_gets(properties, PA_PROP_APPLICATION_PROCESS_ID)).toLongLong(&ok);
+    return ok ? std::optional(pid) : std::nullopt;
+}
+
 PulseEngine::SourceOutputInfo toSourceOutputInfo(const pa_source_output_info& info)
 {
     PulseEngine::SourceOutputInfo output;
     output.sourceIndex = info.source;
     output.isCorked = info.corked != 0;
-    bool ok = false;
-    const qint64 pid = QByteArray(pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_PROCESS_ID)).toLongLong(&ok);
-    if (ok)
-        output.processId = pid;
+    output.processId = processIdOf(info.proplist);
     return output;
 }
 
@@ -532,6 +536,29 @@ QFuture<std::optional<QList<PulseEngine::SourceOutputInfo>>> PulseEngine::source
             context,
             [](pa_context*, const pa_source_output_info* info, int eol, void* userdata) {
                 collect(info, eol, userdata, &toSourceOutputInfo);
+            },
+            query);
+    });
+}
+
+PulseEngine::SinkInputInfo PulseEngine::sinkInputInfo(const pa_sink_input_info& info)
+{
+    SinkInputInfo input;
+    input.index = info.index;
+    input.sink = info.sink;
+    input.binary = QString::fromUtf8(pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_PROCESS_BINARY));
+    input.applicationName = QString::fromUtf8(pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_NAME));
+    input.processId = processIdOf(info.proplist);
+    return input;
+}
+
+QFuture<std::optional<QList<PulseEngine::SinkInputInfo>>> PulseEngine::sinkInputs()
+{
+    return ask<QList<SinkInputInfo>>(*this, [](pa_context* context, QueryOf<QList<SinkInputInfo>>* query) {
+        return pa_context_get_sink_input_info_list(
+            context,
+            [](pa_context*, const pa_sink_input_info* info, int eol, void* userdata) {
+                collect(info, eol, userdata, &PulseEngine::sinkInputInfo);
             },
             query);
     });

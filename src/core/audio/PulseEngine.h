@@ -15,6 +15,7 @@
 
 struct pa_context;
 struct pa_operation;
+struct pa_sink_input_info;
 struct pa_threaded_mainloop;
 
 namespace tolvaran {
@@ -90,6 +91,21 @@ public:
         std::optional<qint64> processId;
         bool isCorked = false;
     };
+
+    // A stream that plays into a sink, and the program it belongs to.
+    struct SinkInputInfo
+    {
+        quint32 index = 0;
+        quint32 sink = 0;
+        // The program's executable name (application.process.binary), empty
+        // when the program did not say.
+        QString binary;
+        // The name the program gives itself (application.name), or empty.
+        QString applicationName;
+        std::optional<qint64> processId;
+    };
+
+    static SinkInputInfo sinkInputInfo(const pa_sink_input_info& info);
 
     // A change the server reported (pa_subscription_event_type_t facility
     // and type bits) for the object with that index.
@@ -182,6 +198,7 @@ public:
     QFuture<std::optional<SourceInfo>> source(const QString& name);
     QFuture<std::optional<QList<SourceInfo>>> sources();
     QFuture<std::optional<QList<SourceOutputInfo>>> sourceOutputs();
+    QFuture<std::optional<QList<SinkInputInfo>>> sinkInputs();
 
     // Event-thread bookkeeping for a query in flight; public only for the
     // query helpers.

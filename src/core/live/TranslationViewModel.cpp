@@ -139,6 +139,17 @@ void TranslationViewModel::forwardSignals()
         m_serverURLForThisRun.reset();
         emit roomShareURLChanged();
     });
+    // A scope chosen while listening counts at once: the capture changes
+    // over without a break, and the panel says what it captures now.
+    connect(&m_settings, &AppSettings::captureScopeChanged, this, [this] {
+        const auto kind = state().kind();
+        if (kind == ConnectionState::Kind::disconnected || kind == ConnectionState::Kind::error)
+            return;
+        m_listeningScope = AppSettings::knownCaptureScope(m_settings.captureScope());
+        m_isCapturedAppPlaying = false;
+        m_audioService->setCaptureScope(m_listeningScope);
+        emit captureStatusChanged();
+    });
     // A folder chosen in the settings is listed from then on.
     connect(&m_settings, &AppSettings::recordingsFolderChanged, this, [this] {
         recordingStore().setCustomDirectory(m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
@@ -153,7 +164,6 @@ QCoro::Task<> TranslationViewModel::startListening()
     for (TargetLanguage language : m_settings.speakerLanguages())
         request.speakerLanguageHints.append(rawValue(language));
 
-    // Read at each start: a scope chosen while listening counts from the next.
     m_listeningScope = AppSettings::knownCaptureScope(m_settings.captureScope());
     m_isCapturedAppPlaying = false;
     m_audioService->setCaptureScope(m_listeningScope);

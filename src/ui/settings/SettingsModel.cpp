@@ -34,6 +34,11 @@ SettingsModel::SettingsModel(QObject* parent)
     : QObject(parent)
 { }
 
+SettingsModel::~SettingsModel()
+{
+    watchApplications(false);
+}
+
 AppSettings* SettingsModel::settings() const
 {
     return m_viewModel ? &m_viewModel->settings() : nullptr;
@@ -46,7 +51,10 @@ void SettingsModel::setViewModel(TranslationViewModel* viewModel)
     for (const auto& connection : m_connections)
         disconnect(connection);
     m_connections.clear();
+    watchApplications(false);
     m_viewModel = viewModel;
+    watchApplications(m_watchesApplications);
+    rememberApplicationNames();
     if (viewModel) {
         AppSettings& s = viewModel->settings();
         const auto listening = [this] {
@@ -62,6 +70,12 @@ void SettingsModel::setViewModel(TranslationViewModel* viewModel)
                       << connect(&s, &AppSettings::displayModeChanged, this, &SettingsModel::displayModeChanged)
                       << connect(&s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
                       << connect(&s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
+                      << connect(&s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged)
+                      << connect(&viewModel->audioService(), &AudioCapture::playingApplicationsChanged, this,
+                             [this] {
+                                 rememberApplicationNames();
+                                 emit captureChanged();
+                             })
                       << connect(viewModel, &TranslationViewModel::selectedMicDeviceUIDChanged, this,
                              &SettingsModel::micDevicesChanged)
                       << connect(viewModel, &TranslationViewModel::hasMicPermissionChanged, this,
@@ -81,6 +95,7 @@ void SettingsModel::setViewModel(TranslationViewModel* viewModel)
     emit displayModeChanged();
     emit subtitlesSideChanged();
     emit micDevicesChanged();
+    emit captureChanged();
     emit folderChanged();
 }
 
@@ -173,6 +188,90 @@ int SettingsModel::selectedMicIndex() const
             return static_cast<int>(i + 1);
     // A chosen device that is gone: the capture falls back to the default.
     return 0;
+}
+
+QList<SettingsModel::CaptureEntry> SettingsModel::captureEntries() const
+{
+    QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, QStringLiteral("All system audio")},
+        {AppSettings::callAppCaptureScope, QStringLiteral("Only the call (Teams)")}};
+    if (!m_viewModel)
+        return entries;
+    const QString chosen = AppSettings::knownCaptureScope(m_viewModel->settings().captureScope());
+    bool isChosenListed = !chosen.startsWith(AppSettings::appCaptureScopePrefix);
+    for (const PlayingApplication& application : m_viewModel->audioService().playingApplications()) {
+        const QString scope = AppSettings::appCaptureScopePrefix + application.binary;
+        isChosenListed = isChosenListed || scope == chosen;
+        entries.append({scope, application.name});
+    }
+    if (!isChosenListed) {
+        const QString binary = chosen.mid(AppSettings::appCaptureScopePrefix.size());
+        entries.append({chosen, m_applicationNames.value(binary, binary)});
+    }
+    return entries;
+}
+
+QStringList SettingsModel::captureLabels() const
+{
+    QStringList labels;
+    for (const CaptureEntry& entry : captureEntries())
+        labels.append(entry.label);
+    return labels;
+}
+
+QStringList SettingsModel::captureScopes() const
+{
+    QStringList scopes;
+    for (const CaptureEntry& entry : captureEntries())
+        scopes.append(entry.scope);
+    return scopes;
+}
+
+int SettingsModel::selectedCaptureIndex() const
+{
+    if (!m_viewModel)
+        return 0;
+    return std::max(0, int(captureScopes().indexOf(AppSettings::knownCaptureScope(settings()->captureScope()))));
+}
+
+void SettingsModel::selectCapture(int index)
+{
+    const QList<CaptureEntry> entries = captureEntries();
+    if (!settings() || index < 0 || index >= entries.size())
+        return;
+    settings()->setCaptureScope(entries.at(index).scope);
+}
+
+void SettingsModel::setWatchesApplications(bool watches)
+{
+    if (watches == m_watchesApplications)
+        return;
+    watchApplications(false);
+    m_watchesApplications = watches;
+    watchApplications(watches);
+    emit watchesApplicationsChanged();
+}
+
+void SettingsModel::rememberApplicationNames()
+{
+    if (!m_viewModel)
+        return;
+    for (const PlayingApplication& application : m_viewModel->audioService().playingApplications())
+        m_applicationNames.insert(application.binary, application.name);
+}
+
+// Holds or lets go of the view model's list of playing programs.
+void SettingsModel::watchApplications(bool watches)
+{
+    // A view model that is gone holds nothing any more.
+    if (!m_viewModel)
+        m_isHoldingApplications = false;
+    if (!m_viewModel || m_isHoldingApplications == watches)
+        return;
+    m_isHoldingApplications = watches;
+    if (watches)
+        m_viewModel->audioService().watchPlayingApplications();
+    else
+        m_viewModel->audioService().unwatchPlayingApplications();
 }
 
 QString SettingsModel::folderName() const

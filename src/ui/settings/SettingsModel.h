@@ -3,6 +3,7 @@
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -39,6 +40,14 @@ class SettingsModel : public QObject
     // "System Default" first, then each microphone by name.
     Q_PROPERTY(QStringList micDeviceLabels READ micDeviceLabels NOTIFY micDevicesChanged)
     Q_PROPERTY(int selectedMicIndex READ selectedMicIndex NOTIFY micDevicesChanged)
+    // What listening captures: "All system audio", "Only the call (Teams)",
+    // then each program playing now by name, and a chosen program that is
+    // not playing now, so that the choice stays in view.
+    Q_PROPERTY(QStringList captureLabels READ captureLabels NOTIFY captureChanged)
+    Q_PROPERTY(int selectedCaptureIndex READ selectedCaptureIndex NOTIFY captureChanged)
+    // While true, the programs playing are followed as they come and go.
+    Q_PROPERTY(bool watchesApplications READ watchesApplications WRITE setWatchesApplications NOTIFY
+            watchesApplicationsChanged)
     Q_PROPERTY(QString folderName READ folderName NOTIFY folderChanged)
     Q_PROPERTY(QString folderPath READ folderPath NOTIFY folderChanged)
     Q_PROPERTY(QUrl folderURL READ folderURL NOTIFY folderChanged)
@@ -46,6 +55,7 @@ class SettingsModel : public QObject
 
 public:
     explicit SettingsModel(QObject* parent = nullptr);
+    ~SettingsModel() override;
 
     TranslationViewModel* viewModel() const { return m_viewModel; }
 
@@ -64,6 +74,14 @@ public:
     int subtitlesSideIndex() const;
     QStringList micDeviceLabels() const;
     int selectedMicIndex() const;
+    QStringList captureLabels() const;
+    int selectedCaptureIndex() const;
+    // The capture scope of each entry of captureLabels.
+    QStringList captureScopes() const;
+
+    bool watchesApplications() const { return m_watchesApplications; }
+
+    void setWatchesApplications(bool watches);
     QString folderName() const;
     QString folderPath() const;
     QUrl folderURL() const;
@@ -85,6 +103,7 @@ public:
     // Also starts or stops the call monitor.
     Q_INVOKABLE void setAutoDetect(bool enabled);
     Q_INVOKABLE void selectMic(int index);
+    Q_INVOKABLE void selectCapture(int index);
     // Asks the sound server for its microphones again.
     Q_INVOKABLE void refreshMicDevices();
     // A folder the user chose: recordings go there from now on, and the list
@@ -101,13 +120,29 @@ signals:
     void displayModeChanged();
     void subtitlesSideChanged();
     void micDevicesChanged();
+    void captureChanged();
+    void watchesApplicationsChanged();
     void folderChanged();
 
 private:
+    struct CaptureEntry
+    {
+        QString scope;
+        QString label;
+    };
+
     AppSettings* settings() const;
+    QList<CaptureEntry> captureEntries() const;
+    void watchApplications(bool watches);
+    void rememberApplicationNames();
 
     QPointer<TranslationViewModel> m_viewModel;
     QList<QMetaObject::Connection> m_connections;
+    bool m_watchesApplications = false;
+    bool m_isHoldingApplications = false;
+    // Names of programs seen playing, by executable: a chosen one that
+    // stopped is still shown by its name.
+    QHash<QString, QString> m_applicationNames;
 };
 
 } // namespace tolvaran

@@ -709,9 +709,41 @@ Control {
         id: audio
 
         ColumnLayout {
+            id: audioPage
             objectName: "audioPage"
             spacing: 14
 
+            // The programs playing are followed while this page is in view.
+            readonly property bool isInView: Window.window !== null && Window.window.visible
+
+            onIsInViewChanged: form.watchesApplications = audioPage.isInView
+            Component.onCompleted: form.watchesApplications = audioPage.isInView
+            Component.onDestruction: {
+                // The window may be going as a whole, the model first.
+                if (form)
+                    form.watchesApplications = false;
+            }
+
+            SettingsSection {
+                RowLayout {
+                    objectName: "capturePicker"
+                    CardText {
+                        Layout.fillWidth: true
+                        text: "Capture"
+                    }
+                    ComboBox {
+                        objectName: "capture"
+                        Layout.preferredWidth: 200
+                        font.pixelSize: 13
+                        // The list opens on the window's overlay and would
+                        // take the desktop's font size instead.
+                        popup.font.pixelSize: 13
+                        model: form.captureLabels
+                        currentIndex: form.selectedCaptureIndex
+                        onActivated: index => form.selectCapture(index)
+                    }
+                }
+            }
             SettingsSection {
                 title: "Call Detection"
                 SwitchRow {
@@ -750,6 +782,7 @@ Control {
                         objectName: "inputDevice"
                         Layout.preferredWidth: 200
                         font.pixelSize: 13
+                        popup.font.pixelSize: 13
                         model: form.micDeviceLabels
                         currentIndex: form.selectedMicIndex
                         onActivated: index => form.selectMic(index)

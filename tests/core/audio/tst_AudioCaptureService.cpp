@@ -170,7 +170,8 @@ public:
     // Empty on success, else what is missing.
     QString prepare()
     {
-        for (const QString& name : {QStringLiteral("teams"), QStringLiteral("music")}) {
+        for (const QString& name :
+            {QStringLiteral("teams"), QStringLiteral("music"), QStringLiteral("tolvaran-server")}) {
             const QString copy = m_dir.filePath(name);
             if (!QFile::copy(QStringLiteral("/usr/bin/pacat"), copy)
                 || !QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner))
@@ -183,14 +184,18 @@ public:
         return {};
     }
 
-    // Starts name playing the tone on the default output (or sink).
-    bool play(const QString& name, int tone, const QProcessEnvironment& environment, const QString& sink = {})
+    // Starts name playing the tone on the default output (or sink), under
+    // the application name given (else pacat's own).
+    bool play(const QString& name, int tone, const QProcessEnvironment& environment, const QString& sink = {},
+        const QString& applicationName = {})
     {
         auto* player = new QProcess(&m_owner);
         player->setProcessEnvironment(environment);
         QStringList arguments{QStringLiteral("--file-format=wav")};
         if (!sink.isEmpty())
             arguments << QStringLiteral("-d") << sink;
+        if (!applicationName.isEmpty())
+            arguments << QStringLiteral("--property=application.name=") + applicationName;
         arguments << m_dir.filePath(QString::number(tone) + QStringLiteral(".wav"));
         player->start(m_dir.filePath(name), arguments);
         m_players.append(player);
@@ -799,6 +804,119 @@ private slots:
         QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
             qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
+    }
+
+    // Chosen mid-call: from the change on only the chosen audio arrives, in
+    // the same stream (one header, 20 ms chunks, real time).
+    void scopeChangesWhileCapturing()
+    {
+        test::PrivateSoundServer server;
+        const QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        NamedPlayers players;
+        const QString missing = players.prepare();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
+        QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
+        QTRY_COMPARE(sinkInputs(server).size(), 2);
+
+        AudioCaptureService service(server.server());
+        Collector collector;
+        collector.attach(service);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
+        QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, 1, NamedPlayers::musicTone) >= 0, 5000);
+
+        // Each scope in turn: what it leaves out is gone from the first chunk
+        // after the change (what the old session held went out during it),
+        // and what it keeps arrives at its level once its stream is found.
+        for (const auto& [scope, heard, leftOut] :
+            {std::tuple{"app:music", NamedPlayers::musicTone, NamedPlayers::callTone},
+                std::tuple{"callApp", NamedPlayers::callTone, NamedPlayers::musicTone},
+                std::tuple{"system", NamedPlayers::musicTone, -1}}) {
+            service.setCaptureScope(scope);
+            const qsizetype atChange = collector.chunkCount();
+            QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, atChange, heard) >= 0, 5000);
+            // Past the new stream's start, where the clock may stand in for it a moment.
+            const qsizetype from = firstChunkWithTone(collector, atChange, heard) + 25;
+            QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= from + 50, 5000);
+            const QByteArray after = pcmSince(collector, from).left(50 * 640);
+            const QByteArray sinceChange = pcmSince(collector, atChange);
+            const QString levels = QStringLiteral("%1: %2 Hz at %3, %4 Hz at %5")
+                                       .arg(scope)
+                                       .arg(heard)
+                                       .arg(test::toneLevel(after, heard))
+                                       .arg(leftOut)
+                                       .arg(leftOut > 0 ? test::toneLevel(sinceChange, leftOut) : 0);
+            QVERIFY2(test::toneLevel(after, heard) > NamedPlayers::level / 2, qPrintable(levels));
+            if (leftOut > 0)
+                QVERIFY2(test::toneLevel(sinceChange, leftOut) < NamedPlayers::level / 100, qPrintable(levels));
+        }
+        QVERIFY2(test::toneLevel(pcmSince(collector, collector.chunkCount() - 50), NamedPlayers::callTone)
+                > NamedPlayers::level / 2,
+            "all system audio again");
+        service.stopCapture();
+        const qint64 elapsed = clock.elapsed();
+
+        const QByteArray all = streamedPCM(collector.chunks);
+        QCOMPARE(all.size(), 640 * collector.chunks.size());
+        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
+            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
+        QVERIFY(collector.errorTexts().isEmpty());
+    }
+
+    // The programs playing, for the settings window's choice: one entry per
+    // program, by the name it gives itself, following starts and exits and
+    // a restart of the server; this program's own local server is left out.
+    void playingApplicationsFollowTheServer()
+    {
+        test::PrivateSoundServer server;
+        const QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        NamedPlayers players;
+        const QString missing = players.prepare();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment(), {}, "Microsoft Teams"));
+        QVERIFY(players.play("teams", NamedPlayers::secondCallTone, server.environment(), {}, "Microsoft Teams"));
+        QVERIFY(players.play("tolvaran-server", NamedPlayers::musicTone, server.environment()));
+        QTRY_COMPARE(sinkInputs(server).size(), 3);
+
+        AudioCaptureService service(server.server());
+        QVERIFY(service.playingApplications().isEmpty());
+        service.watchPlayingApplications();
+        // Two streams of the call, already there: one entry.
+        const PlayingApplication teams{"teams", "Microsoft Teams"};
+        QTRY_COMPARE(service.playingApplications(), QList<PlayingApplication>{teams});
+
+        // Started and ended while watched, within a bounded wait each.
+        QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
+        const PlayingApplication music{"music", "music"};
+        QTRY_COMPARE_WITH_TIMEOUT(service.playingApplications(), (QList<PlayingApplication>{teams, music}), 2000);
+        players.quit("music");
+        QTRY_COMPARE_WITH_TIMEOUT(service.playingApplications(), QList<PlayingApplication>{teams}, 2000);
+
+        // A second watcher; the list goes on until the last lets go.
+        service.watchPlayingApplications();
+        service.unwatchPlayingApplications();
+        QCOMPARE(service.playingApplications(), QList<PlayingApplication>{teams});
+
+        // The server restarts: its players are gone, and what plays after
+        // the return is listed again.
+        QVERIFY(server.kill());
+        QTRY_VERIFY_WITH_TIMEOUT(service.playingApplications().isEmpty(), 5000);
+        const QString again = server.start();
+        QVERIFY2(again.isEmpty(), qPrintable(again));
+        QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
+        QTRY_COMPARE_WITH_TIMEOUT(service.playingApplications(), QList<PlayingApplication>{music}, 10000);
+
+        QSignalSpy changes(&service, &AudioCapture::playingApplicationsChanged);
+        service.unwatchPlayingApplications();
+        QVERIFY(service.playingApplications().isEmpty());
+        QCOMPARE(changes.size(), 1);
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
+        QTRY_COMPARE(sinkInputs(server).size(), 2);
+        QVERIFY(!changes.wait(int(AudioCaptureService::micChangesSettleDelay.count()) * 5));
     }
 
     void followsTheDefaultOutput()

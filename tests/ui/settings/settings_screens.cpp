@@ -51,6 +51,10 @@ int settingsScreens(const QString& out, const QString& prefix)
     test::ViewModelFixture fixture;
     fixture.settings->setSpeakerLanguages({TargetLanguage::spanish, TargetLanguage::german});
     fixture.settings->setIsAutoDetectEnabled(true);
+    // What the Capture picker offers besides all audio and the call.
+    fixture.capture->setPlayingApplications({{"chromium", "Chromium Web Browser (YouTube, Meet)"},
+        {"firefox-esr", "Firefox"}, {"teams", "Microsoft Teams"}, {"spotify", "Spotify"}});
+    fixture.settings->setCaptureScope(QStringLiteral("app:spotify"));
     QQmlEngine engine;
     ui::prepareEngine(engine);
     UpdaterService updater(QUrl(), QStringLiteral("1.0"));
@@ -86,6 +90,15 @@ int settingsScreens(const QString& out, const QString& prefix)
     capture(screen, QStringLiteral("%1/%2-folder-dialog.png").arg(out, prefix));
     QTest::keyClick(QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : window, Qt::Key_Escape);
     QTest::qWait(300);
+
+    // The Capture picker open, and a chosen program that stopped playing.
+    clickNamed(4, QStringLiteral("capture"));
+    capture(window->frameGeometry().adjusted(-8, -8, 8, 8), QStringLiteral("%1/%2-capture-open.png").arg(out, prefix));
+    QTest::keyClick(window, Qt::Key_Escape);
+    fixture.capture->setPlayingApplications({{"firefox-esr", "Firefox"}});
+    QTest::qWait(600);
+    capture(
+        window->frameGeometry().adjusted(-8, -8, 8, 8), QStringLiteral("%1/%2-capture-stopped.png").arg(out, prefix));
 
     // An invalid server URL, as the Connection tab shows it.
     fixture.settings->setServerURL(QStringLiteral("localhost:3000"));

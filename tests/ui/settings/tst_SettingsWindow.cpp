@@ -18,6 +18,7 @@
 #include <QPalette>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
@@ -366,6 +367,110 @@ private slots:
             settings.control(audio, "micWarning")->isVisible(), !settings.fixture.viewModel->hasMicPermission());
         QCOMPARE(findNamed(settings.view(), "micPicker")->isVisible(), settings.fixture.viewModel->hasMicPermission());
         QCOMPARE(settings.model()->micDeviceLabels().value(0), "System Default");
+    }
+
+    // The capture choice and the stored scope, both ways: the programs
+    // playing follow the two fixed entries, and a chosen program that is
+    // not playing (or a stored value this program does not know) still
+    // shows what listening will capture.
+    void captureChoices_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QList<PlayingApplication>>("playing");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("selected");
+
+        const QStringList fixed{"All system audio", "Only the call (Teams)"};
+        const QList<PlayingApplication> two{{"firefox-esr", "Firefox"}, {"music", "Music Player"}};
+        QTest::newRow("all system audio") << "system" << QList<PlayingApplication>() << fixed << 0;
+        QTest::newRow("the call") << "callApp" << two << fixed + QStringList{"Firefox", "Music Player"} << 1;
+        QTest::newRow("a program playing") << "app:music" << two << fixed + QStringList{"Firefox", "Music Player"} << 3;
+        QTest::newRow("a program not playing now")
+            << "app:vlc" << two << fixed + QStringList{"Firefox", "Music Player", "vlc"} << 4;
+        QTest::newRow("none playing, a program chosen")
+            << "app:vlc" << QList<PlayingApplication>() << fixed + QStringList{"vlc"} << 2;
+        QTest::newRow("unknown value") << "CallApp" << two << fixed + QStringList{"Firefox", "Music Player"} << 0;
+        QTest::newRow("a path, not a program") << "app:/usr/bin/vlc" << QList<PlayingApplication>() << fixed << 0;
+    }
+
+    void captureChoices()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QList<PlayingApplication>, playing);
+        QFETCH(QStringList, labels);
+        QFETCH(int, selected);
+        test::ViewModelFixture fixture;
+        fixture.settings->setCaptureScope(stored);
+        fixture.capture->setPlayingApplications(playing);
+        SettingsModel model;
+        model.setViewModel(fixture.viewModel.get());
+        QCOMPARE(model.captureLabels(), labels);
+        QCOMPARE(model.selectedCaptureIndex(), selected);
+
+        // Each entry chosen is stored, and shows as chosen; from the last,
+        // as a program not playing leaves the list once another is chosen.
+        QSignalSpy changes(&model, &SettingsModel::captureChanged);
+        const QStringList scopes = model.captureScopes();
+        for (auto index = scopes.size() - 1; index >= 0; --index) {
+            model.selectCapture(int(index));
+            QCOMPARE(fixture.settings->captureScope(), scopes.at(index));
+            QCOMPARE(AppSettings::knownCaptureScope(scopes.at(index)), scopes.at(index));
+            QCOMPARE(model.selectedCaptureIndex(), index);
+            QCOMPARE(model.captureLabels().value(index), labels.at(index));
+        }
+        QVERIFY(!changes.isEmpty());
+        // Out of range: nothing changes.
+        model.selectCapture(int(labels.size()) + 1);
+        model.selectCapture(-1);
+        QCOMPARE(fixture.settings->captureScope(), "system");
+    }
+
+    // The picker in the window: it follows the programs while the Audio tab
+    // is in view, a choice made while listening changes the capture at once,
+    // and a chosen program that stops playing stays shown by its name.
+    void capturePickerFollowsPlayingApplications()
+    {
+        OpenSettings settings;
+        test::FakeAudioCapture& capture = *settings.fixture.capture;
+        QVERIFY(settings.open());
+        QCOMPARE(capture.applicationWatchers, 0);
+        QQuickItem* picker = settings.control(audio, "capture");
+        QVERIFY(picker);
+        QCOMPARE(capture.applicationWatchers, 1);
+        QCOMPARE(picker->property("count").toInt(), 2);
+        QCOMPARE(picker->property("currentText").toString(), "All system audio");
+
+        capture.setPlayingApplications({{"music", "Music Player"}});
+        QTRY_COMPARE(picker->property("count").toInt(), 3);
+        QCoro::waitFor(settings.fixture.viewModel->startListening());
+        QVERIFY(settings.fixture.viewModel->isListening());
+        QCOMPARE(capture.captureScope, "system");
+
+        // Chosen with the keyboard, as a user would.
+        picker->forceActiveFocus();
+        QTest::keyClick(settings.window(), Qt::Key_Down);
+        QCOMPARE(settings.fixture.settings->captureScope(), "callApp");
+        QCOMPARE(capture.captureScope, "callApp");
+        QCOMPARE(settings.fixture.viewModel->captureStatus(), "Waiting for Teams…");
+        QTest::keyClick(settings.window(), Qt::Key_Down);
+        QCOMPARE(settings.fixture.settings->captureScope(), "app:music");
+        QCOMPARE(capture.captureScope, "app:music");
+        QCOMPARE(picker->property("currentText").toString(), "Music Player");
+
+        // The music stops, another program plays: the choice stays in view.
+        capture.setPlayingApplications({{"firefox-esr", "Firefox"}});
+        QTRY_COMPARE(picker->property("count").toInt(), 4);
+        QCOMPARE(picker->property("currentIndex").toInt(), 3);
+        QCOMPARE(picker->property("currentText").toString(), "Music Player");
+        QCoro::waitFor(settings.fixture.viewModel->stopListening());
+
+        // Followed only while the Audio tab is in view in an open window.
+        settings.view()->setProperty("selectedTab", int(general));
+        QTRY_COMPARE(capture.applicationWatchers, 0);
+        QVERIFY(settings.control(audio, "capture"));
+        QCOMPARE(capture.applicationWatchers, 1);
+        settings.window()->close();
+        QTRY_COMPARE(capture.applicationWatchers, 0);
     }
 
     // A drag writes the file a few times, not once per step, and closing the
