@@ -445,6 +445,11 @@ private slots:
         QCoro::waitFor(settings.fixture.viewModel->startListening());
         QVERIFY(settings.fixture.viewModel->isListening());
         QCOMPARE(capture.captureScope, "system");
+        // Listening brings the overlay up; the offscreen platform hands it the
+        // focus, which a desktop would not. The user comes back to settings.
+        QTRY_VERIFY(settings.coordinator.overlayManager().panel());
+        settings.window()->requestActivate();
+        QTRY_VERIFY(settings.window()->isActive());
 
         // Chosen with the keyboard, as a user would.
         picker->forceActiveFocus();
