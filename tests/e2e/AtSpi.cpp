@@ -23,9 +23,8 @@ constexpr int callTimeout = 5000;
 
 bool AtSpi::connect()
 {
-    QDBusMessage ask = QDBusMessage::createMethodCall(
-        QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"),
-        QStringLiteral("GetAddress"));
+    QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+        QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
     const QDBusReply<QString> address = QDBusConnection::sessionBus().call(ask, QDBus::Block, callTimeout);
     if (!address.isValid()) {
         m_error = QStringLiteral("no accessibility bus: ") + address.error().message();
@@ -79,9 +78,8 @@ QList<AtSpi::Node> AtSpi::children(const Node& node)
 
 QString AtSpi::name(const Node& node)
 {
-    const QDBusMessage reply = m_bus.call(
-        QDBusMessage::createMethodCall(node.service, node.path, QStringLiteral("org.freedesktop.DBus.Properties"),
-            QStringLiteral("Get"))
+    const QDBusMessage reply = m_bus.call(QDBusMessage::createMethodCall(node.service, node.path,
+                                              QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"))
             << accessibleInterface << QStringLiteral("Name"),
         QDBus::Block, callTimeout);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
@@ -91,9 +89,8 @@ QString AtSpi::name(const Node& node)
 
 double AtSpi::value(const Node& node)
 {
-    const QDBusMessage reply = m_bus.call(
-        QDBusMessage::createMethodCall(node.service, node.path, QStringLiteral("org.freedesktop.DBus.Properties"),
-            QStringLiteral("Get"))
+    const QDBusMessage reply = m_bus.call(QDBusMessage::createMethodCall(node.service, node.path,
+                                              QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"))
             << QStringLiteral("org.a11y.atspi.Value") << QStringLiteral("CurrentValue"),
         QDBus::Block, callTimeout);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())

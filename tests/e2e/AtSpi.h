@@ -26,6 +26,7 @@ public:
 
     // Connects to the accessibility bus of the session bus in the environment.
     bool connect();
+
     QString error() const { return m_error; }
 
     // The root of the process with this id, once it is on the bus.

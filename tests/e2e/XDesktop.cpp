@@ -16,7 +16,9 @@ struct FreeReply
 {
     void operator()(void* reply) const { free(reply); } // NOLINT(cppcoreguidelines-no-malloc)
 };
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
+
+template<typename T>
+using Reply = std::unique_ptr<T, FreeReply>;
 
 xcb_atom_t atom(xcb_connection_t* connection, const QByteArray& name)
 {
@@ -28,8 +30,8 @@ xcb_atom_t atom(xcb_connection_t* connection, const QByteArray& name)
 // WM_CLASS holds the instance and the class name, each ending in a zero.
 QList<QByteArray> windowClass(xcb_connection_t* connection, xcb_window_t window)
 {
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection,
-        xcb_get_property(connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 64), nullptr));
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 64), nullptr));
     if (!reply)
         return {};
     const QByteArray value(
@@ -119,6 +121,7 @@ std::optional<QRect> XDesktop::trayItem(const QString& wantedClass) const
         xcb_window_t window;
         bool insideTray;
     };
+
     QList<Pending> pending{{xcb_window_t(m_root), false}};
     while (!pending.isEmpty()) {
         const Pending next = pending.takeLast();
