@@ -5,6 +5,7 @@
 #include "XDesktop.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -108,12 +109,15 @@ private:
         QVERIFY2(image.save(m_pictures.filePath(name + QStringLiteral(".png"))), qPrintable(name));
     }
 
-    // The screen once this area of it is drawn and holds still, with its
-    // animations ended.
+    // The screen once this area of it is drawn and has held still for
+    // longer than its animations last (a loaded machine draws few frames a
+    // second, so two equal pictures in a row prove nothing).
     QImage settledPicture(const QRect& area)
     {
         QImage shot;
         QImage last;
+        QElapsedTimer still;
+        still.start();
         const auto isDrawn = [](const QImage& image) {
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
@@ -125,11 +129,13 @@ private:
             [&] {
                 shot = m_desktop.picture();
                 const QImage crop = shot.copy(area);
-                const bool same = crop == last;
-                last = crop;
-                return same && isDrawn(crop);
+                if (crop != last) {
+                    last = crop;
+                    still.restart();
+                }
+                return still.elapsed() > 600 && isDrawn(crop);
             },
-            5000);
+            10000);
         if (!settled)
             qWarning("The screen did not settle");
         return shot;
@@ -359,6 +365,30 @@ private slots:
             for (int x = place.left(); x <= place.right(); ++x)
                 white += qGray(shot.pixel(x, y)) > 200 ? 1 : 0;
         QVERIFY2(white > 1000, qPrintable(QString::number(white)));
+        // Every letter on its box: no text runs past the dark background.
+        // (Only the box's rows count: the overlay may lie under the bar.)
+        QRect box;
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                if (qGray(shot.pixel(x, y)) < 70)
+                    box |= QRect(x, y, 1, 1);
+        QVERIFY(!box.isEmpty());
+        const int boxLeft = box.left();
+        const int boxRight = box.right();
+        int textLeft = place.right();
+        int textRight = place.left();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                if (qGray(shot.pixel(x, y)) > 240) {
+                    textLeft = std::min(textLeft, x);
+                    textRight = std::max(textRight, x);
+                }
+        QVERIFY2(boxLeft < textLeft && textRight < boxRight,
+            qPrintable(QStringLiteral("text from %1 to %2, its box from %3 to %4")
+                           .arg(textLeft)
+                           .arg(textRight)
+                           .arg(boxLeft)
+                           .arg(boxRight)));
         picture(QStringLiteral("05-subtitles"), shot);
     }
 
