@@ -1,10 +1,7 @@
+#include "AppCoordinator.h"
 #include "AppLifecycle.h"
 #include "LocalServerLauncher.h"
-#include "OverlayHook.h"
-#include "PlaybackHook.h"
-#include "SettingsHook.h"
 #include "SingleInstance.h"
-#include "SubtitlesHook.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
 #include "UnixSignalWatcher.h"
@@ -26,7 +23,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <optional>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
 
@@ -140,22 +136,17 @@ int main(int argc, char* argv[])
     tolvaran::TranslationViewModel viewModel(settings);
     if (options.isSet(microphone))
         viewModel.setIsMicEnabled(true);
+    // Before the windows, which may still hold it while they go.
+    tolvaran::UpdaterService updater;
+    QQmlEngine engine;
+    tolvaran::ui::prepareEngine(engine);
+    tolvaran::AppCoordinator coordinator(settings, viewModel, engine);
+    coordinator.setShowsLiveWindows(!options.isSet(noOverlay));
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
         [&lifecycle] { lifecycle.quit(); });
 
-    tolvaran::UpdaterService updater;
-    QQmlEngine engine;
-    tolvaran::ui::prepareEngine(engine);
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
-    std::optional<tolvaran::OverlayHook> overlay;
-    std::optional<tolvaran::SubtitlesHook> subtitles;
-    if (!options.isSet(noOverlay)) {
-        overlay.emplace(viewModel, settings, engine);
-        subtitles.emplace(viewModel, settings, engine);
-    }
-    tolvaran::SettingsHook settingsWindow(viewModel, settings, updater, engine);
-    tolvaran::PlaybackHook playback(viewModel, settings, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
     QObject::connect(&instance, &tolvaran::SingleInstance::activationRequested, &tray, &tolvaran::TrayItem::showPanel);
     tray.start();
@@ -163,7 +154,10 @@ int main(int argc, char* argv[])
     qCInfo(lcApp, "Tolvaran %s started; settings in %s", TOLVARAN_VERSION,
         qUtf8Printable(QDir::toNativeSeparators(tolvaran::Defaults::standardStorePath())));
     tolvaran::LocalServerLauncher localServer;
-    QTimer::singleShot(0, &lifecycle, [&] { lifecycle.start(localServer, settings.serverURL()); });
+    QTimer::singleShot(0, &lifecycle, [&] {
+        coordinator.settingsManager().setUpdater(&updater);
+        lifecycle.start(localServer, settings.serverURL());
+    });
 
     const int status = QApplication::exec();
     qCInfo(lcApp, "Tolvaran quit");

@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <array>
 
 namespace tolvaran {
 
@@ -17,6 +18,30 @@ TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_KEY)
 } // namespace Key
 
 namespace {
+
+// A frame is stored as the text "x,y,width,height"; anything else, or an
+// empty size, reads as none.
+QRect rectFromText(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return {};
+    std::array<int, 4> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        bool ok = false;
+        numbers[i] = parts[qsizetype(i)].trimmed().toInt(&ok);
+        if (!ok)
+            return {};
+    }
+    if (numbers[2] <= 0 || numbers[3] <= 0)
+        return {};
+    return {numbers[0], numbers[1], numbers[2], numbers[3]};
+}
+
+QString textFromRect(const QRect& rect)
+{
+    return QStringLiteral("%1,%2,%3,%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
 
 // How each kind of value is read from the store; anything unusable gives the fallback.
 template<typename T>
@@ -43,6 +68,9 @@ T read(const QSettings& store, const QString& key, const T& fallback)
         return integer(store, key, fallback);
     } else if constexpr (std::is_same_v<T, QColor>) {
         return color(store, key, fallback);
+    } else if constexpr (std::is_same_v<T, QRect>) {
+        const QRect rect = rectFromText(string(store, key, QString()));
+        return rect.isValid() ? rect : fallback;
     } else {
         static_assert(std::is_same_v<T, QUrl>);
         return url(store, key);
@@ -66,6 +94,12 @@ void write(QSettings& store, const QString& key, const T& value)
         setStringList(store, key, codes);
     } else if constexpr (std::is_same_v<T, QColor>) {
         setColor(store, key, value);
+    } else if constexpr (std::is_same_v<T, QRect>) {
+        // No frame: the key goes.
+        if (value.isValid())
+            set(store, key, textFromRect(value));
+        else
+            remove(store, key);
     } else if constexpr (std::is_same_v<T, QUrl>) {
         // No folder: the key goes.
         if (value.isEmpty())

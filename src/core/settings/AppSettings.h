@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QRect>
 #include <QSet>
 #include <QString>
 #include <QTimer>
@@ -57,7 +58,8 @@ using LanguageSet = QSet<TargetLanguage>;
     X(bool, isAutoDetectEnabled, IsAutoDetectEnabled, "autoDetectTeams", false)                                        \
     X(qint64, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", qint64(50))                             \
     X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
-    X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)
+    X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)                                         \
+    X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())
 
 #define TOLVARAN_SETTING_PROPERTY(Type, name, Name, key, fallback)                                                     \
     Q_PROPERTY(Type name READ name WRITE set##Name NOTIFY name##Changed)
@@ -115,6 +117,9 @@ public:
     ~AppSettings() override;
 
     // selectedLanguage(), setSelectedLanguage(...) and so on, one pair per row.
+    // overlayFrame is where the user left the overlay panel, in the
+    // desktop's coordinates (top-left origin, as Qt places windows); an empty
+    // one, or one that could not be read, means its home corner.
     TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_ACCESSORS)
 
     // The overlay text size in points of the current preset.

@@ -34,3 +34,23 @@ QRect previewFrame(const QRect& visibleFrame)
 }
 
 } // namespace tolvaran::OverlayGeometry
+
+namespace tolvaran::OverlayGeometry {
+
+bool isReachable(const QRect& frame, const QList<QRect>& availableAreas)
+{
+    return std::any_of(availableAreas.begin(), availableAreas.end(), [&frame](const QRect& area) {
+        const QRect part = frame.intersected(area);
+        return part.width() >= reachablePart.width() && part.height() >= reachablePart.height();
+    });
+}
+
+bool isReachable(const QRect& frame)
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return isReachable(frame, areas);
+}
+
+} // namespace tolvaran::OverlayGeometry

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 
@@ -57,6 +58,17 @@ inline constexpr int idealWidthOneColumn = 500;
 // it; the preview is centred.
 QRect overlayFrame(const QRect& visibleFrame, int width = panelSize.width());
 QRect previewFrame(const QRect& visibleFrame);
+
+// How much of a remembered overlay must lie on one screen for it to open
+// there: enough to see it and drag it back.
+inline constexpr QSize reachablePart{100, 50};
+
+// Whether a panel at frame has at least reachablePart on one of the given
+// available areas (frame and areas in Qt's coordinates). A frame left where
+// a monitor was unplugged has none.
+bool isReachable(const QRect& frame, const QList<QRect>& availableAreas);
+// The same on the screens there are now.
+bool isReachable(const QRect& frame);
 
 } // namespace OverlayGeometry
 

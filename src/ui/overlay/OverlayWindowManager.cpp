@@ -5,6 +5,7 @@
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQmlComponent>
@@ -35,9 +36,42 @@ void orderFront(QWindow& window)
 OverlayWindowManager::OverlayWindowManager(QQmlEngine& engine, QObject* parent)
     : QObject(parent)
     , m_engine(engine)
-{ }
+{
+    m_frameSaveTimer.setSingleShot(true);
+    m_frameSaveTimer.setInterval(frameSaveDelay);
+    connect(&m_frameSaveTimer, &QTimer::timeout, this, &OverlayWindowManager::saveFrame);
+    // A move just before quitting is kept too.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &OverlayWindowManager::saveFrame);
+}
 
-OverlayWindowManager::~OverlayWindowManager() = default;
+OverlayWindowManager::~OverlayWindowManager()
+{
+    saveFrame();
+}
+
+QRect OverlayWindowManager::initialFrame(const QRect& visibleFrame, int width, const AppSettings& settings) const
+{
+    const QRect home = OverlayGeometry::overlayFrame(visibleFrame, width);
+    const QRect remembered = settings.overlayFrame();
+    if (!remembered.isValid() || !OverlayGeometry::isReachable(remembered))
+        return home;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size
+        = remembered.size().expandedTo(OverlayGeometry::minimumSize).boundedTo(OverlayGeometry::maximumSize);
+    return BottomLeftSpace(screen->geometry()).fromQt(QRect(remembered.topLeft(), size));
+}
+
+void OverlayWindowManager::saveFrame()
+{
+    m_frameSaveTimer.stop();
+    // Compared with what was last written rather than trusting the timer:
+    // the news of a move may not have arrived yet when the program quits.
+    if (!m_panel || !m_settings || m_panel->geometry() == m_savedFrame)
+        return;
+    m_savedFrame = m_panel->geometry();
+    m_settings->setOverlayFrame(m_savedFrame);
+}
 
 std::unique_ptr<FloatingPanel> OverlayWindowManager::makePanel(const QRect& frame, const QSize& minimumSize,
     const QSize& maximumSize, const QString& title, const char* view, TranslationViewModel& viewModel,
@@ -74,6 +108,7 @@ std::unique_ptr<FloatingPanel> OverlayWindowManager::makePanel(const QRect& fram
 void OverlayWindowManager::show(TranslationViewModel& viewModel, AppSettings& settings)
 {
     m_viewModel = &viewModel;
+    m_settings = &settings;
     if (!m_panel) {
         const auto frame = mainVisibleFrame();
         if (!frame)
@@ -81,13 +116,21 @@ void OverlayWindowManager::show(TranslationViewModel& viewModel, AppSettings& se
         // As wide as the display mode wants, as after a change of mode: both
         // languages side by side get their room from the start.
         const int ideal = OverlayStyle::idealWidth(int(settings.displayMode()));
-        const QRect at = OverlayGeometry::overlayFrame(*frame, std::max(ideal, OverlayGeometry::panelSize.width()));
+        const int width = std::max(ideal, OverlayGeometry::panelSize.width());
+        const QRect at = initialFrame(*frame, width, settings);
         m_panel = makePanel(at, OverlayGeometry::minimumSize, OverlayGeometry::maximumSize, {},
             "TranslationOverlayView", viewModel, settings);
         if (!m_panel)
             return;
-        m_panel->setWidened(OverlayGeometry::panelSize.width(), at.width(), ideal);
+        // A width of its own choosing is given back when the content asks
+        // for less; one the user chose is kept.
+        const bool isOwnWidth = at.width() == OverlayGeometry::overlayFrame(*frame, width).width();
+        m_panel->setWidened(isOwnWidth ? OverlayGeometry::panelSize.width() : at.width(), at.width(), ideal);
         m_panel->installEventFilter(this);
+        m_savedFrame = m_panel->geometry();
+        for (const auto changed :
+            {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
+            connect(m_panel.get(), changed, &m_frameSaveTimer, qOverload<>(&QTimer::start));
     }
     m_panel->setLevel(levelFor(settings.isPinnedAboveAll()));
     orderFront(*m_panel);

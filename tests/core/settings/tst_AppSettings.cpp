@@ -84,6 +84,7 @@ private slots:
         QCOMPARE(settings.maxTranslationLines(), 50);
         QCOMPARE(settings.paragraphSilenceGap(), 8.0);
         QCOMPARE(settings.captureScope(), "system");
+        QCOMPARE(settings.overlayFrame(), QRect());
     }
 
     // What a hand-written store file loads as: usable values are taken, every
@@ -248,6 +249,14 @@ private slots:
                                         << R"("/tmp/rec")"_ba
                                         << "recordingsFolder"_ba << QVariant(QUrl());
 
+        QTest::newRow("overlay frame") << "overlayFrame"_ba
+                                       << R"("-1200,40,520,360")"_ba
+                                       << "overlayFrame"_ba << QVariant(QRect(-1200, 40, 520, 360));
+        for (const char* bad : {R"("1,2,3")", R"("1,2,3,4,5")", R"("a,2,3,4")", R"("1.5,2,300,400")", R"("1,2,0,400")",
+                 R"("1,2,300,-4")", R"("")", "[1,2,3,4]", "12"})
+            QTest::addRow("overlay frame %s", bad)
+                << "overlayFrame"_ba << QByteArray(bad) << "overlayFrame"_ba << QVariant(QRect());
+
         // Nesting: Qt's reader refuses a document deeper than 1024 levels.
         const auto nested = [](int depth) { return QByteArray(depth, '[') + "\"de\"" + QByteArray(depth, ']'); };
         QTest::newRow("nested server address")
@@ -319,6 +328,7 @@ private slots:
             settings.setMaxTranslationLines(120);
             settings.setParagraphSilenceGap(2.25);
             settings.setCaptureScope(QStringLiteral("app:music"));
+            settings.setOverlayFrame(QRect(-300, 20, 640, 480));
         }
         const AppSettings settings(path);
         QCOMPARE(settings.selectedLanguage(), TargetLanguage::japanese);
@@ -350,6 +360,7 @@ private slots:
         QCOMPARE(settings.maxTranslationLines(), 120);
         QCOMPARE(settings.paragraphSilenceGap(), 2.25);
         QCOMPARE(settings.captureScope(), "app:music");
+        QCOMPARE(settings.overlayFrame(), QRect(-300, 20, 640, 480));
     }
 
     // The stored forms are what other runs and versions read.
@@ -366,6 +377,7 @@ private slots:
         settings.setMaxTranslationLines(120);
         settings.setOverlayOpacity(0.5);
         settings.setRecordingsFolder(QUrl::fromLocalFile("/tmp/a b"));
+        settings.setOverlayFrame(QRect(10, 20, 500, 350));
 
         settings.flush();
         const QJsonObject stored = readStoreFile(path);
@@ -382,6 +394,11 @@ private slots:
             = QByteArray::fromBase64(stored.value("speakerLanguages").toObject().value("data").toString().toLatin1());
         QCOMPARE(speakers, R"(["fr","de"])");
         QCOMPARE(stored.value("recordingsFolder").toObject().value("url").toString(), "file:///tmp/a%20b");
+        QCOMPARE(stored.value("overlayFrame").toString(), "10,20,500,350");
+        // Back home: the key goes.
+        settings.setOverlayFrame(QRect());
+        settings.flush();
+        QVERIFY(!readStoreFile(path).contains("overlayFrame"));
     }
 
     void equalAssignmentWritesButDoesNotNotify()

@@ -1,6 +1,6 @@
 #include "../../core/live/ViewModelFixture.h"
+#include "AppCoordinator.h"
 #include "QuickTestItems.h"
-#include "SettingsHook.h"
 #include "UiEngine.h"
 #include "audio/CallMonitorService.h"
 #include "menubar/MenuBarModel.h"
@@ -49,9 +49,11 @@ struct OpenSettings
     test::ViewModelFixture fixture;
     PreparedEngine engine;
     UpdaterService updater{QUrl(), QStringLiteral("1.0")};
-    SettingsHook hook{*fixture.viewModel, *fixture.settings, updater, engine};
+    AppCoordinator coordinator{*fixture.settings, *fixture.viewModel, engine};
 
-    QQuickWindow* window() { return hook.windows().window(); }
+    OpenSettings() { coordinator.settingsManager().setUpdater(&updater); }
+
+    QQuickWindow* window() { return coordinator.settingsManager().window(); }
 
     QQuickItem* view() { return window() ? window()->contentItem()->childItems().value(0) : nullptr; }
 

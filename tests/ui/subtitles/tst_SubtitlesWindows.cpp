@@ -1,6 +1,6 @@
 #include "../../core/live/ViewModelFixture.h"
+#include "AppCoordinator.h"
 #include "QuickTestItems.h"
-#include "SubtitlesHook.h"
 #include "UiEngine.h"
 #include "overlay/OverlayGeometry.h"
 #include "subtitles/SubtitlesWindowManager.h"
@@ -167,15 +167,17 @@ int clickThroughProbe()
     return 0;
 }
 
-// A view model listening (or in a room) to a test server, with the interim
-// wiring that shows the subtitles.
+// A view model listening (or in a room) to a test server, with the
+// program's coordinator that shows the subtitles.
 struct ListeningSubtitles
 {
     test::ViewModelFixture fixture;
     PreparedEngine engine;
-    SubtitlesHook hook{*fixture.viewModel, *fixture.settings, engine};
+    AppCoordinator coordinator{*fixture.settings, *fixture.viewModel, engine};
 
-    QQuickWindow* panel() { return hook.windows().panel(); }
+    SubtitlesWindowManager& windows() { return coordinator.subtitlesManager(); }
+
+    QQuickWindow* panel() { return windows().panel(); }
 };
 
 } // namespace
@@ -221,39 +223,14 @@ private slots:
         subtitles.fixture.settings->setIsSubtitlesMode(true);
         QTRY_VERIFY(subtitles.panel() && subtitles.panel()->isVisible());
         subtitles.fixture.viewModel->setIsSubtitlePreviewVisible(true);
-        QQuickWindow* preview = subtitles.hook.windows().previewPanel();
-        QVERIFY(preview && preview->isVisible());
+        QTRY_VERIFY(subtitles.windows().previewPanel() && subtitles.windows().previewPanel()->isVisible());
+        QQuickWindow* preview = subtitles.windows().previewPanel();
 
         subtitles.fixture.settings->setSubtitleBottomOffset(300);
-        QCOMPARE(subtitles.panel()->geometry(), expectedFrame(300));
+        QTRY_COMPARE(subtitles.panel()->geometry(), expectedFrame(300));
         QCOMPARE(preview->geometry(), expectedFrame(300));
         const QRect visible = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(visible.bottom() - subtitles.panel()->geometry().bottom(), 300);
-    }
-
-    // Shown while listening in subtitles mode, and only then.
-    void shownWhileListeningInSubtitlesMode()
-    {
-        ListeningSubtitles subtitles;
-        auto& viewModel = *subtitles.fixture.viewModel;
-        auto& settings = *subtitles.fixture.settings;
-        settings.setIsSubtitlesMode(true);
-        QVERIFY(!subtitles.panel());
-
-        QCoro::waitFor(viewModel.startListening());
-        QVERIFY(viewModel.isListening());
-        QVERIFY(subtitles.panel() && subtitles.panel()->isVisible());
-
-        settings.setIsSubtitlesMode(false);
-        QVERIFY(!subtitles.panel()->isVisible());
-        settings.setIsSubtitlesMode(true);
-        QVERIFY(subtitles.panel()->isVisible());
-
-        QCoro::waitFor(viewModel.stopListening());
-        QVERIFY(!subtitles.panel()->isVisible());
-        settings.setIsSubtitlesMode(false);
-        settings.setIsSubtitlesMode(true);
-        QVERIFY(!subtitles.panel()->isVisible());
     }
 
     // A room is shown through the subtitles: its speaker sees the live text.
@@ -264,7 +241,7 @@ private slots:
         QVERIFY(!subtitles.fixture.settings->isSubtitlesMode());
         QCoro::waitFor(viewModel.startRoom());
         QVERIFY(viewModel.isListening());
-        QVERIFY(subtitles.panel() && subtitles.panel()->isVisible());
+        QTRY_VERIFY(subtitles.panel() && subtitles.panel()->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(subtitles.panel()));
 
         subtitles.fixture.server.sendText(finished("Guten Morgen", "Good morning"));
@@ -287,8 +264,8 @@ private slots:
     {
         ListeningSubtitles subtitles;
         subtitles.fixture.viewModel->setIsSubtitlePreviewVisible(true);
-        QQuickWindow* preview = subtitles.hook.windows().previewPanel();
-        QVERIFY(preview && preview->isVisible());
+        QTRY_VERIFY(subtitles.windows().previewPanel() && subtitles.windows().previewPanel()->isVisible());
+        QQuickWindow* preview = subtitles.windows().previewPanel();
         QVERIFY(!subtitles.panel());
         QCOMPARE(caption(preview, "translatedLine"), "This is a subtitle preview");
         QCOMPARE(caption(preview, "originalLine"), "Ceci est un apercu des sous-titres");
@@ -298,7 +275,7 @@ private slots:
         QCOMPARE(original->property("pixelSize").toDouble(), 28 * 0.75);
 
         subtitles.fixture.viewModel->setIsSubtitlePreviewVisible(false);
-        QVERIFY(!preview->isVisible());
+        QTRY_VERIFY(!preview->isVisible());
     }
 
     void clicksReachTheWindowBelow()

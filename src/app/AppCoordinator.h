@@ -1,0 +1,65 @@
+#pragma once
+
+#include "overlay/OverlayWindowManager.h"
+#include "playback/PlaybackWindowManager.h"
+#include "settings/SettingsWindowManager.h"
+#include "subtitles/SubtitlesWindowManager.h"
+
+#include <QObject>
+
+class QQmlEngine;
+
+namespace tolvaran {
+
+class AppSettings;
+class TranslationViewModel;
+
+// Opens, closes and moves the program's windows in step with the view model
+// and the settings, through one watch per property (watchProperty): a burst
+// of changes is handled once, on the main thread, with the latest value.
+// Nothing runs at start: the overlay first appears when listening starts.
+// Lives on the main thread.
+class AppCoordinator : public QObject
+{
+    Q_OBJECT
+
+public:
+    AppCoordinator(
+        AppSettings& settings, TranslationViewModel& viewModel, QQmlEngine& engine, QObject* parent = nullptr);
+    ~AppCoordinator() override;
+
+    // Without live windows (--no-overlay) neither the overlay nor the
+    // subtitles are ever shown; previews and the other windows still are.
+    void setShowsLiveWindows(bool shows) { m_showsLiveWindows = shows; }
+
+    OverlayWindowManager& overlayManager() { return m_overlayManager; }
+
+    SubtitlesWindowManager& subtitlesManager() { return m_subtitlesManager; }
+
+    PlaybackWindowManager& playbackManager() { return m_playbackManager; }
+
+    SettingsWindowManager& settingsManager() { return m_settingsManager; }
+
+private:
+    // The handlers, one per watch, in the order the watches are installed.
+    void observeOverlayVisibility();
+    void observeListening();
+    void observeSubtitlesMode();
+    void observePin();
+    void observeSubtitleBottomOffset();
+    void observeSubtitlePreview();
+    void observeTranslationPreview();
+    void observePlayback();
+    void observeSettingsRequest();
+    void observeResetOverlayPosition();
+
+    OverlayWindowManager m_overlayManager;
+    SubtitlesWindowManager m_subtitlesManager;
+    PlaybackWindowManager m_playbackManager;
+    SettingsWindowManager m_settingsManager;
+    AppSettings& m_settings;
+    TranslationViewModel& m_viewModel;
+    bool m_showsLiveWindows = true;
+};
+
+} // namespace tolvaran
