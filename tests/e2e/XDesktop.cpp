@@ -142,6 +142,25 @@ std::optional<QRect> XDesktop::trayItem(const QString& wantedClass) const
     return std::nullopt;
 }
 
+std::optional<QRect> XDesktop::windowOf(const QString& wantedClass, const QSize& size) const
+{
+    QList<xcb_window_t> pending{xcb_window_t(m_root)};
+    while (!pending.isEmpty()) {
+        const xcb_window_t window = pending.takeLast();
+        const QList<QByteArray> names = windowClass(m_connection, window);
+        if (names.size() >= 2 && QString::fromUtf8(names.at(1)) == wantedClass && isViewable(m_connection, window)) {
+            const Reply<xcb_get_geometry_reply_t> geometry(
+                xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
+            const Reply<xcb_translate_coordinates_reply_t> at(xcb_translate_coordinates_reply(
+                m_connection, xcb_translate_coordinates(m_connection, window, m_root, 0, 0), nullptr));
+            if (geometry && at && QSize(geometry->width, geometry->height) == size)
+                return QRect(at->dst_x, at->dst_y, geometry->width, geometry->height);
+        }
+        pending.append(childrenOf(m_connection, window));
+    }
+    return std::nullopt;
+}
+
 void XDesktop::moveTo(const QPoint& point) const
 {
     xcb_test_fake_input(

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -34,6 +35,10 @@ public:
     // The window of this X class embedded in the tray host's panel: an
     // application's tray item.
     std::optional<QRect> trayItem(const QString& windowClass) const;
+
+    // Where the X server has a shown window of this X class and size now,
+    // while the window manager moves it, before the program hears of it.
+    std::optional<QRect> windowOf(const QString& windowClass, const QSize& size) const;
 
     void moveTo(const QPoint& point) const;
     void press() const;
