@@ -570,6 +570,10 @@ private slots:
         m_server.sendText(
             resultMessage(QStringLiteral("9"), QStringLiteral("Thank you, see you tomorrow"), lastTranslation));
         QVERIFY2(waitForResult(QStringLiteral("Thank you, see you tomorrow")), qPrintable(log()));
+        const auto window = overlay();
+        QVERIFY(window);
+        QVERIFY(
+            QTest::qWaitFor([&] { return inkIn(m_desktop.picture(), paragraphArea(*window)).pixels > 300; }, 10000));
         picture(QStringLiteral("13-before-quit"));
         QVERIFY(click(*open, QStringLiteral("Quit")));
         QVERIFY2(m_program.waitForExit(), qPrintable(log()));
