@@ -4,6 +4,7 @@
 #include <QList>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
