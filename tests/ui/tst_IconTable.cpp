@@ -23,7 +23,8 @@ private:
     // The symbol names written in the views' sources.
     static QStringList namesInViews()
     {
-        static const QRegularExpression property(QStringLiteral("\\b(?:iconName|name|symbol)\\s*:\\s*(.*)$"));
+        // An attached property such as Accessible.name is a text, not a symbol.
+        static const QRegularExpression property(QStringLiteral("(?<![.\\w])(?:iconName|name|symbol)\\s*:\\s*(.*)$"));
         static const QRegularExpression literal(QStringLiteral("\"([^\"]*)\""));
         QStringList names;
         QDirIterator it(QStringLiteral(TOLVARAN_UI_SOURCE_DIR), {QStringLiteral("*.qml")}, QDir::Files,

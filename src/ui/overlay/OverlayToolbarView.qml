@@ -65,6 +65,7 @@ Item {
                 objectName: "fontSizeButton"
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: "textformat.size"
+                Accessible.name: help
                 ToolTip.visible: hovered
                 ToolTip.delay: 600
                 ToolTip.text: help

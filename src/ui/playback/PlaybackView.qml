@@ -232,6 +232,7 @@ Item {
                 GlassPlainButtonStyle {
                     objectName: "playButton"
                     iconName: root.playback.isPlaying ? "pause.circle.fill" : "play.circle.fill"
+                    Accessible.name: root.playback.isPlaying ? "Pause" : "Play"
                     iconSize: AppTheme.largeTitleSize
                     color: AppTheme.accent
                     focusPolicy: Qt.NoFocus
