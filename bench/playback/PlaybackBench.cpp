@@ -61,6 +61,9 @@ double cpuPercentOver(int seconds)
 
 int main(int argc, char* argv[])
 {
+    // Run by itself to ask the OpenGL driver (chooseRenderer), as the program is.
+    if (qEnvironmentVariableIsSet(ui::openGLProbeVariable))
+        return ui::printOpenGLRenderer(argc, argv);
     QGuiApplication app(argc, argv);
     // As the program does: the software renderer where OpenGL is drawn by the processor.
     ui::chooseRenderer();
@@ -153,7 +156,13 @@ int main(int argc, char* argv[])
     QTest::qWait(1000);
     qInfo("Measuring while the window plays");
     const int activeBefore = view.activeSegmentIndex();
+    // Frames drawn while playing: a frame where nothing visible changed is
+    // the costliest waste of a window that only follows the audio.
+    int frames = 0;
+    const QMetaObject::Connection counting
+        = QObject::connect(windows.window(), &QQuickWindow::frameSwapped, windows.window(), [&] { ++frames; });
     const double playingPercent = cpuPercentOver(seconds);
+    QObject::disconnect(counting);
     const int activeAfter = view.activeSegmentIndex();
 
     printf("lines %d\n", lineCount);
@@ -163,6 +172,7 @@ int main(int argc, char* argv[])
     printf("player_ready_after_click_ms %lld\n", static_cast<long long>(readyMs));
     printf("playing_cpu_percent %.2f\n", playingPercent);
     printf("floor_player_alone_cpu_percent %.2f\n", floorPercent);
+    printf("playing_frames_per_second %.1f\n", double(frames) / seconds);
     printf("segments_passed %d\n", activeAfter - activeBefore);
     windows.hide();
     return 0;

@@ -33,6 +33,12 @@ bool isSoftwareRasterizer(const QString& glRenderer)
 
 void chooseRenderer()
 {
+    // A program that does not answer as the probe would start itself again
+    // and again.
+    if (qEnvironmentVariableIsSet(openGLProbeVariable)) {
+        qCWarning(lcUi, "Asked for the renderer from within the OpenGL probe; not asking again");
+        return;
+    }
     if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QSG_RHI_BACKEND")
         || QQuickWindow::graphicsApi() != QSGRendererInterface::OpenGL)
         return;

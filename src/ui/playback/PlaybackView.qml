@@ -114,6 +114,10 @@ Item {
             bottomMargin: 16
             spacing: 8
             boundsBehavior: Flickable.StopAtBounds
+            // No current item: the list would keep that card alive and move
+            // an invisible highlight after it, redrawing the window on every
+            // frame for as long as the move lasts.
+            currentIndex: -1
             model: root.playback.segments
             Controls.ScrollBar.vertical: Controls.ScrollBar {}
 
@@ -134,16 +138,23 @@ Item {
                 onClicked: root.playback.seekTo(offsetMs)
             }
 
-            // The segment being heard moves to the middle.
+            // The segment being heard moves to the middle. Laying the list out
+            // again can move its coordinates (the places of cards not made yet
+            // are estimates), so the scroll starts from where the card shows
+            // now, not from the old contentY: that one can lie thousands of
+            // pixels away, and the scroll would run through (and make) every
+            // card between. A card not made yet is far away: the list jumps.
             function centre(index) {
                 if (index < 0)
                     return
-                const from = contentY
+                const card = itemAtIndex(index)
+                const shownAt = card ? card.y - contentY : 0
                 positionViewAtIndex(index, ListView.Center)
                 const to = contentY
-                if (Math.abs(to - from) < 1)
-                    return
-                contentY = from
+                const from = card && itemAtIndex(index) === card ? card.y - shownAt : to
+                if (Math.abs(to - from) >= 1)
+                    contentY = from
+                // Even when it does not move: it ends in the middle.
                 scroll.to = to
                 scroll.start()
             }
@@ -158,6 +169,12 @@ Item {
                 duration: 300
                 easing: Easing.InOutQuad
                 snap: 1
+                // Cards made on the way are laid out a frame later and can
+                // move the one being heard: it still ends in the middle.
+                onRunningChanged: {
+                    if (!running && root.playback.activeSegmentIndex >= 0)
+                        transcript.positionViewAtIndex(root.playback.activeSegmentIndex, ListView.Center)
+                }
             }
 
             Connections {

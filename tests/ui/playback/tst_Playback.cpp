@@ -1,5 +1,6 @@
 #include "AppCoordinator.h"
 #include "FakeAudioCapture.h"
+#include "QuickTestItems.h"
 #include "SoundServer.h"
 #include "ToneRecording.h"
 #include "UiEngine.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QScreen>
@@ -311,6 +313,68 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(clock.elapsed() >= 800, 5000);
         const double speed = (view->currentTime() - from) / (clock.elapsed() / 1000.0);
         QVERIFY2(speed > 1.5 * 0.8 && speed < 1.5 * 1.2, qPrintable(QString::number(speed)));
+    }
+
+    // A long transcript whose cards differ in height, so that the list only
+    // estimates where the cards it has not made lie, and re-estimates as it
+    // makes them: the card being heard still scrolls to the middle from
+    // where it shows, never through far parts of the list.
+    void theActiveCardScrollsToTheMiddle()
+    {
+        RecordingEntry entry;
+        entry.id = QUuid::createUuid();
+        entry.date = recordingDateNow();
+        entry.duration = 2000;
+        for (int i = 0; i < 400; ++i)
+            entry.transcript.append(line(qint64(i) * 5000, QStringLiteral("Speaker %1").arg(i % 2 + 1),
+                QStringLiteral("original %1").arg(i), QStringLiteral("many words ").repeated(1 + i % 5 * 12)));
+        // No audio: the transcript follows seekTo all the same.
+        RecordingPlaybackView view(entry, QUrl::fromLocalFile(m_dir.filePath("missing.m4a")));
+        QTemporaryDir home;
+        AppSettings settings(home.filePath("settings.json"));
+        test::PreparedEngine engine;
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/playback/PlaybackWindow.qml")));
+        QVERIFY2(component.isReady(), qPrintable(component.errorString()));
+        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.createWithInitialProperties(
+            {{"playback", QVariant::fromValue(&view)}, {"settings", QVariant::fromValue(&settings)}})));
+        QVERIFY(window);
+        window->resize(650, 500);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QQuickItem* list = test::findNamed(window->contentItem(), "transcript");
+        QVERIFY(list);
+        // No current card: its invisible highlight would move after it and
+        // redraw the window on every frame while playing.
+        QVERIFY(!list->property("highlightItem").value<QQuickItem*>());
+
+        const auto card = [&](int index) {
+            QQuickItem* item = nullptr;
+            QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, item), Q_ARG(int, index));
+            return item;
+        };
+        // Where the card's middle shows, from the list's middle.
+        const auto offCentre = [&](int index) {
+            const QQuickItem* item = card(index);
+            return item ? item->y() + item->height() / 2 - list->property("contentY").toDouble() - list->height() / 2
+                        : qInf();
+        };
+        // A far jump (a click on the slider) lands at once.
+        view.seekTo(200 * 5000);
+        QCOMPARE(view.activeSegmentIndex(), 200);
+        QTRY_VERIFY2(std::abs(offCentre(200)) <= 1, qPrintable(QString::number(offCentre(200))));
+        for (int index = 201; index <= 212; ++index) {
+            // Each frame drawn on the way.
+            double farthest = 0;
+            const QMetaObject::Connection watch = connect(window.get(), &QQuickWindow::afterAnimating, this,
+                [&] { farthest = std::max(farthest, std::abs(offCentre(index))); });
+            view.seekTo(qint64(index) * 5000);
+            QCOMPARE(view.activeSegmentIndex(), index);
+            QTRY_VERIFY2(std::abs(offCentre(index)) <= 1,
+                qPrintable(QStringLiteral("card %1 at %2").arg(index).arg(offCentre(index))));
+            disconnect(watch);
+            // It started where the card showed, just below the middle.
+            QVERIFY2(farthest < list->height(), qPrintable(QString::number(farthest)));
+        }
     }
 
     // The window, opened and closed by the program's coordinator following
