@@ -57,8 +57,8 @@ Item {
         RowLayout {
             objectName: "header"
             Layout.fillWidth: true
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
             Layout.topMargin: 12
             Layout.bottomMargin: 12
             spacing: 8
@@ -97,10 +97,10 @@ Item {
         ColumnLayout {
             objectName: "controls"
             Layout.fillWidth: true
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
-            Layout.topMargin: 10
-            Layout.bottomMargin: 10
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
+            Layout.topMargin: AppTheme.sectionPadding
+            Layout.bottomMargin: AppTheme.sectionPadding
             spacing: 8
 
             SymbolLabel {
@@ -221,7 +221,7 @@ Item {
                 Controls.ToolTip.visible: !enabled && controlsHover.hovered
                                           && recordButton.contains(recordButton.mapFromItem(controlsHover.parent,
                                                                                             controlsHover.point.position))
-                Controls.ToolTip.delay: 600
+                Controls.ToolTip.delay: AppTheme.toolTipDelay
                 Controls.ToolTip.text: "Start listening to record a session"
                 Layout.fillWidth: true
                 text: panel.viewModel.isRecording ? "Stop Recording" : "Record Session"
@@ -271,10 +271,10 @@ Item {
             Layout.preferredHeight: Math.max(implicitHeight, panel.heldRecordingsHeight)
             onImplicitHeightChanged: panel.heldRecordingsHeight = Math.max(panel.heldRecordingsHeight, implicitHeight)
             Component.onCompleted: panel.heldRecordingsHeight = implicitHeight
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
-            Layout.topMargin: 10
-            Layout.bottomMargin: 10
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
+            Layout.topMargin: AppTheme.sectionPadding
+            Layout.bottomMargin: AppTheme.sectionPadding
             spacing: 6
 
             RowLayout {
@@ -294,7 +294,7 @@ Item {
                     iconSize: AppTheme.bodySize
                     color: AppTheme.secondary
                     Controls.ToolTip.visible: hovered
-                    Controls.ToolTip.delay: 600
+                    Controls.ToolTip.delay: AppTheme.toolTipDelay
                     Controls.ToolTip.text: "Open recordings folder"
                     onClicked: menuBar.openRecordingsFolder()
                 }
@@ -390,8 +390,8 @@ Item {
         ColumnLayout {
             objectName: "footer"
             Layout.fillWidth: true
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
             Layout.topMargin: 8
             Layout.bottomMargin: 8
             spacing: 6

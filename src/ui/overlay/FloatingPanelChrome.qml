@@ -82,7 +82,7 @@ Item {
 
         Behavior on opacity {
             NumberAnimation {
-                duration: 150
+                duration: AppTheme.hoverAnimationDuration
                 easing.type: Easing.InOutQuad
             }
         }

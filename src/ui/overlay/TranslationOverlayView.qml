@@ -187,7 +187,7 @@ FloatingPanelChrome {
 
         target: flick
         property: "contentY"
-        duration: 400
+        duration: AppTheme.arrivalDuration
         easing: Easing.OutCubic
         snap: 1
     }

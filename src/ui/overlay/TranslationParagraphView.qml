@@ -56,7 +56,7 @@ Item {
         target: paragraph
         property: "opacity"
         to: 1
-        duration: 400
+        duration: AppTheme.arrivalDuration
         easing: Easing.OutCubic
     }
 
@@ -79,7 +79,7 @@ Item {
 
         Behavior on opacity {
             NumberAnimation {
-                duration: 150
+                duration: AppTheme.hoverAnimationDuration
                 easing.type: Easing.InOutQuad
             }
         }
@@ -142,7 +142,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         text: paragraph.speaker
                         textFormat: Text.PlainText
-                        font.pixelSize: 13
+                        font.pixelSize: AppTheme.bodySize
                         font.weight: Font.Medium
                         color: paragraph.labelColor
                     }
@@ -267,8 +267,8 @@ Item {
             component MenuEntry: MenuItem {
                 id: menuItem
 
-                leftPadding: 10
-                rightPadding: 10
+                leftPadding: AppTheme.compactButtonPadding
+                rightPadding: AppTheme.compactButtonPadding
 
                 contentItem: Text {
                     text: menuItem.text

@@ -72,7 +72,7 @@ Item {
                 color: AppTheme.secondary
                 focusPolicy: Qt.NoFocus
                 Controls.ToolTip.visible: hovered
-                Controls.ToolTip.delay: 600
+                Controls.ToolTip.delay: AppTheme.toolTipDelay
                 Controls.ToolTip.text: OverlayStyle.fontSizeHelp(root.settings)
                 onClicked: root.settings.cycleFontSize()
             }

@@ -46,7 +46,7 @@ Control {
     palette.disabled.button: disabledPal.button
     palette.disabled.base: disabledPal.base
     // The desktop's font size may be larger; the form is laid out for 13.
-    font.pixelSize: 13
+    font.pixelSize: AppTheme.bodySize
     padding: 0
     background: Rectangle {
         color: view.pal.window
@@ -72,14 +72,14 @@ Control {
     // A label on a card.
     component CardText: Text {
         textFormat: Text.PlainText
-        font.pixelSize: 13
+        font.pixelSize: AppTheme.bodySize
         color: TextColors.readable(AppTheme.palette.text, AppTheme.palette.base)
         elide: Text.ElideRight
     }
 
     component CardCaption: Text {
         textFormat: Text.PlainText
-        font.pixelSize: 11
+        font.pixelSize: AppTheme.captionSize
         color: TextColors.label(AppTheme.palette.base, TextColors.Secondary)
         elide: Text.ElideRight
     }
@@ -119,7 +119,7 @@ Control {
             }
             ToolTip.visible: switchRow.help !== "" && hovered
             ToolTip.text: switchRow.help
-            ToolTip.delay: 700
+            ToolTip.delay: AppTheme.helpToolTipDelay
         }
     }
 
@@ -231,7 +231,7 @@ Control {
                     text: modelData
                     checkable: true
                     checked: index === segmented.current
-                    font.pixelSize: 12
+                    font.pixelSize: AppTheme.calloutSize
                     leftPadding: 8
                     rightPadding: 8
                     // The chosen segment in the selection's colours, which
@@ -274,7 +274,7 @@ Control {
             onClicked: stepper.decrease()
             ToolTip.visible: stepper.help !== "" && hovered
             ToolTip.text: stepper.help
-            ToolTip.delay: 700
+            ToolTip.delay: AppTheme.helpToolTipDelay
         }
         Button {
             objectName: "increase"
@@ -284,7 +284,7 @@ Control {
             onClicked: stepper.increase()
             ToolTip.visible: stepper.help !== "" && hovered
             ToolTip.text: stepper.help
-            ToolTip.delay: 700
+            ToolTip.delay: AppTheme.helpToolTipDelay
         }
     }
 
@@ -337,7 +337,7 @@ Control {
                             anchors.verticalCenter: parent.verticalCenter
                             text: tabRow.modelData
                             textFormat: Text.PlainText
-                            font.pixelSize: 13
+                            font.pixelSize: AppTheme.bodySize
                             color: tabRow.textColor
                         }
                     }
@@ -362,16 +362,16 @@ Control {
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
-            contentHeight: page.implicitHeight + 28
+            contentHeight: page.implicitHeight + 2 * AppTheme.panelMargin
             boundsBehavior: Flickable.StopAtBounds
             ScrollBar.vertical: ScrollBar {}
 
             Loader {
                 id: page
                 objectName: "page"
-                x: 14
-                y: 14
-                width: detail.width - 28
+                x: AppTheme.panelMargin
+                y: AppTheme.panelMargin
+                width: detail.width - 2 * AppTheme.panelMargin
                 sourceComponent: [general, connection, translation, subtitles, audio, recording, advanced][view.selectedTab]
                 onLoaded: {
                     detail.contentY = 0;
@@ -388,7 +388,7 @@ Control {
 
         ColumnLayout {
             objectName: "generalPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 SwitchRow {
@@ -428,7 +428,7 @@ Control {
 
         ColumnLayout {
             objectName: "connectionPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Server"
@@ -440,7 +440,7 @@ Control {
                     Layout.fillWidth: true
                     text: view.settings.serverURL
                     font.family: "DejaVu Sans Mono"
-                    font.pixelSize: 13
+                    font.pixelSize: AppTheme.bodySize
                     enabled: form.canEditConnection
                     selectByMouse: true
                     onTextEdited: view.settings.serverURL = text
@@ -449,7 +449,7 @@ Control {
                     objectName: "invalidServerURL"
                     visible: !view.settings.isServerURLValid
                     text: "Invalid server URL"
-                    font.pixelSize: 11
+                    font.pixelSize: AppTheme.captionSize
                     color: TextColors.readable(AppTheme.red, view.pal.base)
                 }
             }
@@ -463,7 +463,7 @@ Control {
                     ComboBox {
                         objectName: "targetLanguage"
                         Layout.preferredWidth: 170
-                        font.pixelSize: 13
+                        font.pixelSize: AppTheme.bodySize
                         model: form.languageLabels
                         currentIndex: form.selectedLanguageIndex
                         enabled: form.canEditConnection
@@ -519,7 +519,7 @@ Control {
 
         ColumnLayout {
             objectName: "translationPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Preview"
@@ -595,7 +595,7 @@ Control {
                         onClicked: view.viewModel.resetOverlayPosition()
                         ToolTip.visible: hovered
                         ToolTip.text: "Move the overlay back to its default position (bottom-right corner)"
-                        ToolTip.delay: 700
+                        ToolTip.delay: AppTheme.helpToolTipDelay
                     }
                 }
             }
@@ -607,7 +607,7 @@ Control {
 
         ColumnLayout {
             objectName: "subtitlesPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Preview"
@@ -710,7 +710,7 @@ Control {
 
         ColumnLayout {
             objectName: "audioPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Call Detection"
@@ -749,7 +749,7 @@ Control {
                     ComboBox {
                         objectName: "inputDevice"
                         Layout.preferredWidth: 200
-                        font.pixelSize: 13
+                        font.pixelSize: AppTheme.bodySize
                         model: form.micDeviceLabels
                         currentIndex: form.selectedMicIndex
                         onActivated: index => form.selectMic(index)
@@ -762,12 +762,12 @@ Control {
                         Layout.fillWidth: true
                         iconName: "mic.slash"
                         text: "Microphone access not granted"
-                        font.pixelSize: 12
+                        font.pixelSize: AppTheme.calloutSize
                         color: TextColors.label(view.pal.base, TextColors.Secondary)
                     }
                     Button {
                         text: "Open System Settings"
-                        font.pixelSize: 11
+                        font.pixelSize: AppTheme.captionSize
                         onClicked: form.openSoundSettings()
                     }
                 }
@@ -780,7 +780,7 @@ Control {
 
         ColumnLayout {
             objectName: "recordingPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Automatic Recording"
@@ -813,7 +813,7 @@ Control {
                     Button {
                         objectName: "chooseFolder"
                         text: "Choose..."
-                        font.pixelSize: 12
+                        font.pixelSize: AppTheme.calloutSize
                         onClicked: {
                             folderDialog.open();
                             // Qt's own dialog takes the folder to show once it exists.
@@ -826,7 +826,7 @@ Control {
                         objectName: "resetFolder"
                         visible: form.hasCustomFolder
                         text: "Reset to Default"
-                        font.pixelSize: 11
+                        font.pixelSize: AppTheme.captionSize
                         onClicked: form.resetFolder()
                     }
                 }
@@ -847,7 +847,7 @@ Control {
 
         ColumnLayout {
             objectName: "advancedPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Translation History"

@@ -16,8 +16,8 @@ T.Button {
     Layout.fillWidth: true
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    leftPadding: 14
-    rightPadding: 14
+    leftPadding: AppTheme.buttonPadding
+    rightPadding: AppTheme.buttonPadding
     topPadding: 8
     bottomPadding: 8
     hoverEnabled: true
@@ -48,7 +48,7 @@ T.Button {
     }
 
     background: Rectangle {
-        radius: 20
+        radius: AppTheme.capsuleRadius
         color: AppTheme.alpha(control.fill, control.down ? 0.6 : 0.8)
     }
 }

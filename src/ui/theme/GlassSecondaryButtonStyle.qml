@@ -13,8 +13,8 @@ T.Button {
     Layout.fillWidth: true
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    leftPadding: 14
-    rightPadding: 14
+    leftPadding: AppTheme.buttonPadding
+    rightPadding: AppTheme.buttonPadding
     topPadding: 8
     bottomPadding: 8
     hoverEnabled: true
@@ -45,7 +45,7 @@ T.Button {
     }
 
     background: Rectangle {
-        radius: 20
+        radius: AppTheme.capsuleRadius
         color: control.hovered ? AppTheme.hoverBg : AppTheme.alpha(AppTheme.primary, 0.06)
         border.width: 1
         border.color: AppTheme.alpha(AppTheme.primary, 0.1)
