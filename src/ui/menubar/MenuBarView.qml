@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls as Controls
 import QtQuick.Layouts
@@ -11,8 +12,8 @@ Item {
 
     required property TranslationViewModel viewModel
     required property AppSettings settings
-    // The UpdaterService; none means update checks are not offered.
-    required property QtObject updater
+    // Null where update checks are not offered.
+    required property UpdaterService updater
 
     // Asks the program to quit in order (a running recording is saved).
     signal quitRequested

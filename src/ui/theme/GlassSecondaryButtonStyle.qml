@@ -29,12 +29,13 @@ T.Button {
         }
     }
 
+    // No id inside: the item stays deferred, so a button that brings its own
+    // contentItem never makes this one.
     contentItem: Item {
-        implicitWidth: label.implicitWidth
-        implicitHeight: label.implicitHeight
+        implicitWidth: childrenRect.width
+        implicitHeight: childrenRect.height
 
         SymbolLabel {
-            id: label
             anchors.centerIn: parent
             iconName: control.iconName
             iconSize: control.iconSize
