@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ParagraphListModel.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 #include "settings/LoginItem.h"
@@ -41,6 +42,22 @@ struct LoginItemForeign
     Q_GADGET
     QML_FOREIGN(tolvaran::LoginItem)
     QML_NAMED_ELEMENT(LoginItem)
+};
+
+// The enums of the core's value types (DisplayMode, SubtitlesSide, ...), so
+// that the QML tools know the type of the settings that hold them.
+namespace TranslationModelsForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(tolvaran)
+QML_NAMED_ELEMENT(Tolvaran)
+} // namespace TranslationModelsForeign
+
+// The overlay's paragraphs, which views take as a model but never name.
+struct ParagraphListModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::ParagraphListModel)
+    QML_ANONYMOUS
 };
 
 } // namespace tolvaran::qmlforeign

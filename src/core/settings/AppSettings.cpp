@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace tolvaran {
 
@@ -64,8 +65,10 @@ T read(const QSettings& store, const QString& key, const T& fallback)
         return boolean(store, key, fallback);
     } else if constexpr (std::is_same_v<T, double>) {
         return number(store, key, fallback);
-    } else if constexpr (std::is_same_v<T, qint64>) {
-        return integer(store, key, fallback);
+    } else if constexpr (std::is_same_v<T, int>) {
+        const qint64 value = integer(store, key, fallback);
+        return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max() ? int(value)
+                                                                                                    : fallback;
     } else if constexpr (std::is_same_v<T, QColor>) {
         return color(store, key, fallback);
     } else if constexpr (std::is_same_v<T, QRect>) {

@@ -29,11 +29,13 @@ using LanguageSet = QSet<TargetLanguage>;
 // with a capital (for the setter's name), its store key and its default.
 // Each row makes a property with its getter, setter, change signal, member,
 // load and write-through; a type's reading and writing are in AppSettings.cpp.
+// The namespace's enums are named with it and counts are int, so that the QML
+// tools know each property's type.
 #define TOLVARAN_APP_SETTINGS(X)                                                                                       \
-    X(TargetLanguage, selectedLanguage, SelectedLanguage, "selectedLanguage", TargetLanguage::english)                 \
+    X(tolvaran::TargetLanguage, selectedLanguage, SelectedLanguage, "selectedLanguage", TargetLanguage::english)       \
     X(LanguageSet, speakerLanguages, SpeakerLanguages, "speakerLanguages", LanguageSet())                              \
     X(QString, serverURL, ServerURL, "serverURL", defaultServerURL)                                                    \
-    X(DisplayMode, displayMode, DisplayMode, "displayMode", DisplayMode::both)                                         \
+    X(tolvaran::DisplayMode, displayMode, DisplayMode, "displayMode", DisplayMode::both)                               \
     X(double, overlayOpacity, OverlayOpacity, "overlayOpacity", 0.95)                                                  \
     X(bool, showSpeakerLabels, ShowSpeakerLabels, "showSpeakerLabels", true)                                           \
     X(QColor, overlayTranslatedColor, OverlayTranslatedColor, "overlayTranslatedColorHex", QColor(Qt::black))          \
@@ -56,7 +58,7 @@ using LanguageSet = QSet<TargetLanguage>;
     X(bool, autoRecordOnListen, AutoRecordOnListen, "autoRecordOnListen", true)                                        \
     X(QUrl, recordingsFolder, RecordingsFolder, "recordingsFolder", QUrl())                                            \
     X(bool, isAutoDetectEnabled, IsAutoDetectEnabled, "autoDetectTeams", false)                                        \
-    X(qint64, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", qint64(50))                             \
+    X(int, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", 50)                                        \
     X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
     X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)                                         \
     X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())

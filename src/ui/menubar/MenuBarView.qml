@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls as Controls
 import QtQuick.Layouts
@@ -11,8 +12,8 @@ Item {
 
     required property TranslationViewModel viewModel
     required property AppSettings settings
-    // The UpdaterService; none means update checks are not offered.
-    required property QtObject updater
+    // Null where update checks are not offered.
+    required property UpdaterService updater
 
     // Asks the program to quit in order (a running recording is saved).
     signal quitRequested
@@ -57,8 +58,8 @@ Item {
         RowLayout {
             objectName: "header"
             Layout.fillWidth: true
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
             Layout.topMargin: 12
             Layout.bottomMargin: 12
             spacing: 8
@@ -97,10 +98,10 @@ Item {
         ColumnLayout {
             objectName: "controls"
             Layout.fillWidth: true
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
-            Layout.topMargin: 10
-            Layout.bottomMargin: 10
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
+            Layout.topMargin: AppTheme.sectionPadding
+            Layout.bottomMargin: AppTheme.sectionPadding
             spacing: 8
 
             SymbolLabel {
@@ -221,7 +222,7 @@ Item {
                 Controls.ToolTip.visible: !enabled && controlsHover.hovered
                                           && recordButton.contains(recordButton.mapFromItem(controlsHover.parent,
                                                                                             controlsHover.point.position))
-                Controls.ToolTip.delay: 600
+                Controls.ToolTip.delay: AppTheme.toolTipDelay
                 Controls.ToolTip.text: "Start listening to record a session"
                 Layout.fillWidth: true
                 text: panel.viewModel.isRecording ? "Stop Recording" : "Record Session"
@@ -271,10 +272,10 @@ Item {
             Layout.preferredHeight: Math.max(implicitHeight, panel.heldRecordingsHeight)
             onImplicitHeightChanged: panel.heldRecordingsHeight = Math.max(panel.heldRecordingsHeight, implicitHeight)
             Component.onCompleted: panel.heldRecordingsHeight = implicitHeight
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
-            Layout.topMargin: 10
-            Layout.bottomMargin: 10
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
+            Layout.topMargin: AppTheme.sectionPadding
+            Layout.bottomMargin: AppTheme.sectionPadding
             spacing: 6
 
             RowLayout {
@@ -294,7 +295,7 @@ Item {
                     iconSize: AppTheme.bodySize
                     color: AppTheme.secondary
                     Controls.ToolTip.visible: hovered
-                    Controls.ToolTip.delay: 600
+                    Controls.ToolTip.delay: AppTheme.toolTipDelay
                     Controls.ToolTip.text: "Open recordings folder"
                     onClicked: menuBar.openRecordingsFolder()
                 }
@@ -390,8 +391,8 @@ Item {
         ColumnLayout {
             objectName: "footer"
             Layout.fillWidth: true
-            Layout.leftMargin: 14
-            Layout.rightMargin: 14
+            Layout.leftMargin: AppTheme.panelMargin
+            Layout.rightMargin: AppTheme.panelMargin
             Layout.topMargin: 8
             Layout.bottomMargin: 8
             spacing: 6

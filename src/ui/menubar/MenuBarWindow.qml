@@ -10,7 +10,7 @@ Window {
 
     required property TranslationViewModel viewModel
     required property AppSettings settings
-    required property QtObject updater
+    required property UpdaterService updater
     required property bool isPopup
 
     signal quitRequested

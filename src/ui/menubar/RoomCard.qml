@@ -11,14 +11,14 @@ Rectangle {
     required property TranslationViewModel viewModel
     required property MenuBarModel model
 
-    implicitHeight: content.implicitHeight + 20
+    implicitHeight: content.implicitHeight + 2 * AppTheme.cardPadding
     radius: 8
     color: AppTheme.cardBg
 
     ColumnLayout {
         id: content
         anchors.fill: parent
-        anchors.margins: 10
+        anchors.margins: AppTheme.cardPadding
         spacing: 6
 
         RowLayout {

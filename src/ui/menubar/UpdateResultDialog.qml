@@ -64,7 +64,7 @@ Window {
             GlassActionButtonStyle {
                 objectName: "openPageButton"
                 Layout.fillWidth: false
-                visible: dialog.pageURL.toString() !== ""
+                visible: String(dialog.pageURL) !== ""
                 text: "View Release"
                 iconName: ""
                 font: AppTheme.body

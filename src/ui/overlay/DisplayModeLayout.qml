@@ -20,19 +20,19 @@ QtObject {
         TickedAnimation {
             target: layout
             property: "sideBySide"
-            duration: 200
+            duration: AppTheme.contentTransitionDuration
             easing: Easing.InOutQuad
         },
         TickedAnimation {
             target: layout
             property: "originalOpacity"
-            duration: 200
+            duration: AppTheme.contentTransitionDuration
             easing: Easing.InOutQuad
         },
         TickedAnimation {
             target: layout
             property: "translationOpacity"
-            duration: 200
+            duration: AppTheme.contentTransitionDuration
             easing: Easing.InOutQuad
         }
     ]

@@ -3,6 +3,7 @@
 #include <QQuickWindow>
 #include <QRect>
 #include <QSize>
+#include <QtQml/qqml.h>
 
 namespace tolvaran {
 
@@ -18,6 +19,9 @@ class FloatingPanel : public QQuickWindow
 {
     Q_OBJECT
     Q_PROPERTY(int level READ level NOTIFY levelChanged)
+    // Named so that a view can ask its window for room (setIdealWidth).
+    QML_ELEMENT
+    QML_UNCREATABLE("The window managers make the panels")
 
 public:
     static constexpr int normalLevel = 0;

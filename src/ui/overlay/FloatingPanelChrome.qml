@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tolvaran.Ui
 
@@ -82,7 +83,7 @@ Item {
 
         Behavior on opacity {
             NumberAnimation {
-                duration: 150
+                duration: AppTheme.hoverAnimationDuration
                 easing.type: Easing.InOutQuad
             }
         }

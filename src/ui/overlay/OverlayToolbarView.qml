@@ -36,7 +36,7 @@ Item {
                 iconName: "arrow.triangle.2.circlepath"
                 text: OverlayStyle.displayModeLabel(toolbar.settings.displayMode)
                 ToolTip.visible: hovered
-                ToolTip.delay: 600
+                ToolTip.delay: AppTheme.toolTipDelay
                 ToolTip.text: "Cycle display mode"
                 onClicked: OverlayStyle.cycleDisplayMode(toolbar.settings)
             }
@@ -45,7 +45,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: toolbar.settings.isPinnedAboveAll ? "pin.fill" : "pin.slash"
                 ToolTip.visible: hovered
-                ToolTip.delay: 600
+                ToolTip.delay: AppTheme.toolTipDelay
                 ToolTip.text: toolbar.settings.isPinnedAboveAll ? "Unpin from top" : "Pin above all windows"
                 onClicked: toolbar.settings.isPinnedAboveAll = !toolbar.settings.isPinnedAboveAll
             }
@@ -54,7 +54,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: toolbar.settings.isSubtitlesMode ? "captions.bubble.fill" : "captions.bubble"
                 ToolTip.visible: hovered
-                ToolTip.delay: 600
+                ToolTip.delay: AppTheme.toolTipDelay
                 ToolTip.text: toolbar.settings.isSubtitlesMode ? "Exit subtitles mode" : "Subtitles mode"
                 onClicked: toolbar.settings.isSubtitlesMode = !toolbar.settings.isSubtitlesMode
             }
@@ -67,7 +67,7 @@ Item {
                 iconName: "textformat.size"
                 Accessible.name: help
                 ToolTip.visible: hovered
-                ToolTip.delay: 600
+                ToolTip.delay: AppTheme.toolTipDelay
                 ToolTip.text: help
                 onClicked: toolbar.settings.cycleFontSize()
             }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Tolvaran.Ui
@@ -187,7 +188,7 @@ FloatingPanelChrome {
 
         target: flick
         property: "contentY"
-        duration: 400
+        duration: AppTheme.arrivalDuration
         easing: Easing.OutCubic
         snap: 1
     }
@@ -208,9 +209,9 @@ FloatingPanelChrome {
         target: overlay.settings
 
         function onDisplayModeChanged() {
-            const panel = overlay.Window.window;
-            if (panel && panel.setIdealWidth)
-                panel.setIdealWidth(OverlayStyle.idealWidth(overlay.settings.displayMode), 200);
+            const panel = overlay.Window.window as FloatingPanel;
+            if (panel)
+                panel.setIdealWidth(OverlayStyle.idealWidth(overlay.settings.displayMode), AppTheme.contentTransitionDuration);
         }
     }
 

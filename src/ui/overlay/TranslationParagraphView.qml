@@ -56,33 +56,12 @@ Item {
         target: paragraph
         property: "opacity"
         to: 1
-        duration: 400
+        duration: AppTheme.arrivalDuration
         easing: Easing.OutCubic
     }
 
     HoverHandler {
         id: hover
-    }
-
-    // A caption that fades in and out with `shown`, the first time as well.
-    component HoverLabel: Text {
-        property bool shown
-
-        anchors.verticalCenter: parent.verticalCenter
-        textFormat: Text.PlainText
-        font: AppTheme.caption2
-        color: paragraph.captionColor
-        // Left out of frames while faded out.
-        visible: opacity > 0
-        opacity: 0
-        Component.onCompleted: opacity = Qt.binding(() => shown ? 1 : 0)
-
-        Behavior on opacity {
-            NumberAnimation {
-                duration: 150
-                easing.type: Easing.InOutQuad
-            }
-        }
     }
 
     // The final text, then the live words faint behind it, as faint as
@@ -142,31 +121,38 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         text: paragraph.speaker
                         textFormat: Text.PlainText
-                        font.pixelSize: 13
+                        font.pixelSize: AppTheme.bodySize
                         font.weight: Font.Medium
                         color: paragraph.labelColor
                     }
 
                     // The language and the time show only while the pointer is
                     // over the paragraph. Most paragraphs never are: the labels
-                    // are made on the first hover.
+                    // are made on the first hover. The labels read the
+                    // paragraph's ids: a Loader's component cannot be bound to
+                    // this file in Qt 6.4 (it is made in a context of its own),
+                    // so qmllint's unqualified check is off for it (7 warnings).
+                    // qmllint disable unqualified
                     Loader {
                         anchors.fill: parent
                         active: paragraph.wasHovered
                         sourceComponent: Item {
-                            HoverLabel {
+                            ParagraphHoverLabel {
+                                color: paragraph.captionColor
                                 x: speakerLabel.x + speakerLabel.implicitWidth + 6
                                 shown: paragraph.isHovering && paragraph.language !== "" && paragraph.language !== "?"
                                 text: "(" + paragraph.language + ")"
                             }
 
-                            HoverLabel {
+                            ParagraphHoverLabel {
+                                color: paragraph.captionColor
                                 anchors.right: parent.right
                                 shown: paragraph.isHovering
                                 text: Qt.formatDateTime(paragraph.timestamp, "HH:mm:ss")
                             }
                         }
                     }
+                    // qmllint enable unqualified
                 }
 
                 Rectangle {
@@ -239,7 +225,8 @@ Item {
 
     // The panel never takes the keyboard, so copying is offered here: the
     // selection, or without one the whole text of the column clicked. Made
-    // on first use.
+    // on first use. Off for qmllint's unqualified check as above (3 warnings).
+    // qmllint disable unqualified
     Loader {
         id: contextMenu
 
@@ -264,33 +251,16 @@ Item {
                 border.color: AppTheme.materialBorder
             }
 
-            component MenuEntry: MenuItem {
-                id: menuItem
-
-                leftPadding: 10
-                rightPadding: 10
-
-                contentItem: Text {
-                    text: menuItem.text
-                    textFormat: Text.PlainText
-                    font: AppTheme.body
-                    color: AppTheme.primary
-                }
-                background: Rectangle {
-                    radius: 4
-                    color: menuItem.highlighted ? AppTheme.hoverBg : "transparent"
-                }
-            }
-
-            MenuEntry {
+            ParagraphMenuEntry {
                 text: contextMenu.text && contextMenu.text.selectedText !== "" ? "Copy" : "Copy Paragraph"
                 onTriggered: contextMenu.text.copy()
             }
 
-            MenuEntry {
+            ParagraphMenuEntry {
                 text: "Select All"
                 onTriggered: contextMenu.text.selectAll()
             }
         }
     }
+    // qmllint enable unqualified
 }

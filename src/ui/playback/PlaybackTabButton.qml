@@ -9,13 +9,13 @@ ToolbarTabButtonStyle {
     focusPolicy: Qt.NoFocus
 
     background: Rectangle {
-        radius: 20
+        radius: AppTheme.capsuleRadius
         color: control.isActive ? AppTheme.alpha(AppTheme.grey, 0.5)
                                 : control.hovered ? AppTheme.alpha(AppTheme.grey, 0.3) : "transparent"
 
         Behavior on color {
             ColorAnimation {
-                duration: 150
+                duration: AppTheme.hoverAnimationDuration
                 easing.type: AppTheme.animationEasing
             }
         }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls as Controls
 import QtQuick.Dialogs
@@ -72,7 +73,7 @@ Item {
                 color: AppTheme.secondary
                 focusPolicy: Qt.NoFocus
                 Controls.ToolTip.visible: hovered
-                Controls.ToolTip.delay: 600
+                Controls.ToolTip.delay: AppTheme.toolTipDelay
                 Controls.ToolTip.text: OverlayStyle.fontSizeHelp(root.settings)
                 onClicked: root.settings.cycleFontSize()
             }

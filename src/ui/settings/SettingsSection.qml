@@ -23,7 +23,7 @@ ColumnLayout {
         Layout.leftMargin: 4
         text: section.title
         textFormat: Text.PlainText
-        font.pixelSize: 11
+        font.pixelSize: AppTheme.captionSize
         font.weight: Font.DemiBold
         color: TextColors.label(section.palette.window, TextColors.Secondary)
     }
@@ -39,8 +39,8 @@ ColumnLayout {
             id: card
             anchors.fill: parent
             anchors.margins: 8
-            anchors.leftMargin: 10
-            anchors.rightMargin: 10
+            anchors.leftMargin: AppTheme.cardPadding
+            anchors.rightMargin: AppTheme.cardPadding
             spacing: 6
         }
     }
@@ -51,7 +51,7 @@ ColumnLayout {
         text: section.footer
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
-        font.pixelSize: 11
+        font.pixelSize: AppTheme.captionSize
         color: TextColors.label(section.palette.window, TextColors.Secondary)
     }
 }

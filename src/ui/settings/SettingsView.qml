@@ -8,13 +8,21 @@ import Tolvaran.Ui
 // selected one. Every control writes its setting the moment it changes;
 // there is nothing to apply or cancel. Texts take their colours from the
 // palette of what they are drawn on: the window, a card, or the selection.
+//
+// The pages and the lists' delegates read the view's ids. Binding them to
+// this file (pragma ComponentBehavior: Bound) is what tells qmllint that is
+// safe, but Qt 6.4's Loader makes its component in a context of its own and
+// refuses a bound one, so the pages would not load. Until Qt 6.5, qmllint's
+// unqualified check is off for this file (81 warnings, all reads of view,
+// form, loginItem and the rows' own ids from inside components).
+// qmllint disable unqualified
 Control {
     id: view
 
     required property TranslationViewModel viewModel
     required property AppSettings settings
-    // The UpdaterService.
-    required property QtObject updater
+    // Null where update checks are not offered.
+    required property UpdaterService updater
 
     // Not kept: a newly built window starts on General.
     property int selectedTab: 0
@@ -46,7 +54,7 @@ Control {
     palette.disabled.button: disabledPal.button
     palette.disabled.base: disabledPal.base
     // The desktop's font size may be larger; the form is laid out for 13.
-    font.pixelSize: 13
+    font.pixelSize: AppTheme.bodySize
     padding: 0
     background: Rectangle {
         color: view.pal.window
@@ -72,14 +80,14 @@ Control {
     // A label on a card.
     component CardText: Text {
         textFormat: Text.PlainText
-        font.pixelSize: 13
+        font.pixelSize: AppTheme.bodySize
         color: TextColors.readable(AppTheme.palette.text, AppTheme.palette.base)
         elide: Text.ElideRight
     }
 
     component CardCaption: Text {
         textFormat: Text.PlainText
-        font.pixelSize: 11
+        font.pixelSize: AppTheme.captionSize
         color: TextColors.label(AppTheme.palette.base, TextColors.Secondary)
         elide: Text.ElideRight
     }
@@ -119,7 +127,7 @@ Control {
             }
             ToolTip.visible: switchRow.help !== "" && hovered
             ToolTip.text: switchRow.help
-            ToolTip.delay: 700
+            ToolTip.delay: AppTheme.helpToolTipDelay
         }
     }
 
@@ -231,7 +239,7 @@ Control {
                     text: modelData
                     checkable: true
                     checked: index === segmented.current
-                    font.pixelSize: 12
+                    font.pixelSize: AppTheme.calloutSize
                     leftPadding: 8
                     rightPadding: 8
                     // The chosen segment in the selection's colours, which
@@ -274,7 +282,7 @@ Control {
             onClicked: stepper.decrease()
             ToolTip.visible: stepper.help !== "" && hovered
             ToolTip.text: stepper.help
-            ToolTip.delay: 700
+            ToolTip.delay: AppTheme.helpToolTipDelay
         }
         Button {
             objectName: "increase"
@@ -284,11 +292,14 @@ Control {
             onClicked: stepper.increase()
             ToolTip.visible: stepper.help !== "" && hovered
             ToolTip.text: stepper.help
-            ToolTip.delay: 700
+            ToolTip.delay: AppTheme.helpToolTipDelay
         }
     }
 
-    contentItem: RowLayout {
+    // A child rather than the contentItem: a deferred contentItem cannot hold
+    // the ids the pages use.
+    RowLayout {
+        anchors.fill: parent
         spacing: 0
 
         // Sidebar
@@ -337,7 +348,7 @@ Control {
                             anchors.verticalCenter: parent.verticalCenter
                             text: tabRow.modelData
                             textFormat: Text.PlainText
-                            font.pixelSize: 13
+                            font.pixelSize: AppTheme.bodySize
                             color: tabRow.textColor
                         }
                     }
@@ -362,16 +373,16 @@ Control {
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
-            contentHeight: page.implicitHeight + 28
+            contentHeight: page.implicitHeight + 2 * AppTheme.panelMargin
             boundsBehavior: Flickable.StopAtBounds
             ScrollBar.vertical: ScrollBar {}
 
             Loader {
                 id: page
                 objectName: "page"
-                x: 14
-                y: 14
-                width: detail.width - 28
+                x: AppTheme.panelMargin
+                y: AppTheme.panelMargin
+                width: detail.width - 2 * AppTheme.panelMargin
                 sourceComponent: [general, connection, translation, subtitles, audio, recording, advanced][view.selectedTab]
                 onLoaded: {
                     detail.contentY = 0;
@@ -388,7 +399,7 @@ Control {
 
         ColumnLayout {
             objectName: "generalPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 SwitchRow {
@@ -428,7 +439,7 @@ Control {
 
         ColumnLayout {
             objectName: "connectionPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Server"
@@ -440,7 +451,7 @@ Control {
                     Layout.fillWidth: true
                     text: view.settings.serverURL
                     font.family: "DejaVu Sans Mono"
-                    font.pixelSize: 13
+                    font.pixelSize: AppTheme.bodySize
                     enabled: form.canEditConnection
                     selectByMouse: true
                     onTextEdited: view.settings.serverURL = text
@@ -449,7 +460,7 @@ Control {
                     objectName: "invalidServerURL"
                     visible: !view.settings.isServerURLValid
                     text: "Invalid server URL"
-                    font.pixelSize: 11
+                    font.pixelSize: AppTheme.captionSize
                     color: TextColors.readable(AppTheme.red, view.pal.base)
                 }
             }
@@ -463,7 +474,7 @@ Control {
                     ComboBox {
                         objectName: "targetLanguage"
                         Layout.preferredWidth: 170
-                        font.pixelSize: 13
+                        font.pixelSize: AppTheme.bodySize
                         model: form.languageLabels
                         currentIndex: form.selectedLanguageIndex
                         enabled: form.canEditConnection
@@ -519,7 +530,7 @@ Control {
 
         ColumnLayout {
             objectName: "translationPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Preview"
@@ -595,7 +606,7 @@ Control {
                         onClicked: view.viewModel.resetOverlayPosition()
                         ToolTip.visible: hovered
                         ToolTip.text: "Move the overlay back to its default position (bottom-right corner)"
-                        ToolTip.delay: 700
+                        ToolTip.delay: AppTheme.helpToolTipDelay
                     }
                 }
             }
@@ -607,7 +618,7 @@ Control {
 
         ColumnLayout {
             objectName: "subtitlesPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Preview"
@@ -711,7 +722,7 @@ Control {
         ColumnLayout {
             id: audioPage
             objectName: "audioPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             // The programs playing are followed while this page is in view.
             readonly property bool isInView: Window.window !== null && Window.window.visible
@@ -734,10 +745,10 @@ Control {
                     ComboBox {
                         objectName: "capture"
                         Layout.preferredWidth: 200
-                        font.pixelSize: 13
+                        font.pixelSize: AppTheme.bodySize
                         // The list opens on the window's overlay and would
                         // take the desktop's font size instead.
-                        popup.font.pixelSize: 13
+                        popup.font.pixelSize: AppTheme.bodySize
                         model: form.captureLabels
                         currentIndex: form.selectedCaptureIndex
                         onActivated: index => form.selectCapture(index)
@@ -781,8 +792,8 @@ Control {
                     ComboBox {
                         objectName: "inputDevice"
                         Layout.preferredWidth: 200
-                        font.pixelSize: 13
-                        popup.font.pixelSize: 13
+                        font.pixelSize: AppTheme.bodySize
+                        popup.font.pixelSize: AppTheme.bodySize
                         model: form.micDeviceLabels
                         currentIndex: form.selectedMicIndex
                         onActivated: index => form.selectMic(index)
@@ -795,12 +806,12 @@ Control {
                         Layout.fillWidth: true
                         iconName: "mic.slash"
                         text: "Microphone access not granted"
-                        font.pixelSize: 12
+                        font.pixelSize: AppTheme.calloutSize
                         color: TextColors.label(view.pal.base, TextColors.Secondary)
                     }
                     Button {
                         text: "Open System Settings"
-                        font.pixelSize: 11
+                        font.pixelSize: AppTheme.captionSize
                         onClicked: form.openSoundSettings()
                     }
                 }
@@ -813,7 +824,7 @@ Control {
 
         ColumnLayout {
             objectName: "recordingPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Automatic Recording"
@@ -846,7 +857,7 @@ Control {
                     Button {
                         objectName: "chooseFolder"
                         text: "Choose..."
-                        font.pixelSize: 12
+                        font.pixelSize: AppTheme.calloutSize
                         onClicked: {
                             folderDialog.open();
                             // Qt's own dialog takes the folder to show once it exists.
@@ -859,7 +870,7 @@ Control {
                         objectName: "resetFolder"
                         visible: form.hasCustomFolder
                         text: "Reset to Default"
-                        font.pixelSize: 11
+                        font.pixelSize: AppTheme.captionSize
                         onClicked: form.resetFolder()
                     }
                 }
@@ -880,7 +891,7 @@ Control {
 
         ColumnLayout {
             objectName: "advancedPage"
-            spacing: 14
+            spacing: AppTheme.sectionSpacing
 
             SettingsSection {
                 title: "Translation History"

@@ -46,6 +46,28 @@ QtObject {
     readonly property int contentTransitionDuration: 200
     readonly property int pressAnimationDuration: 100
     readonly property int animationEasing: Easing.InOutQuad
+    // A new paragraph of the overlay fading in, and its list scrolling to it.
+    readonly property int arrivalDuration: 400
+
+    // How long the pointer rests before a tooltip shows: a button's name, and
+    // a form's longer help, which should not flash up while passing over it.
+    readonly property int toolTipDelay: 600
+    readonly property int helpToolTipDelay: 700
+
+    // Spacing in pixels, named after their roles.
+    // A panel's or page's content from its edges.
+    readonly property int panelMargin: 14
+    // Between the sections of a page.
+    readonly property int sectionSpacing: 14
+    // A section's content from the dividers above and below it.
+    readonly property int sectionPadding: 10
+    // A card's content from its edges.
+    readonly property int cardPadding: 10
+    // A label from the ends of its button: prominent and compact buttons.
+    readonly property int buttonPadding: 14
+    readonly property int compactButtonPadding: 10
+    // Rounds a button of any height into a capsule.
+    readonly property int capsuleRadius: 20
 
     // Text sizes in pixels, named after their roles.
     readonly property int largeTitleSize: 26
@@ -53,6 +75,7 @@ QtObject {
     readonly property int title3Size: 15
     readonly property int headlineSize: 13
     readonly property int bodySize: 13
+    readonly property int calloutSize: 12
     readonly property int subheadlineSize: 11
     readonly property int captionSize: 11
     readonly property int caption2Size: 10

@@ -16,8 +16,8 @@ T.Button {
     Layout.fillWidth: true
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    leftPadding: 14
-    rightPadding: 14
+    leftPadding: AppTheme.buttonPadding
+    rightPadding: AppTheme.buttonPadding
     topPadding: 8
     bottomPadding: 8
     hoverEnabled: true
@@ -32,12 +32,13 @@ T.Button {
         }
     }
 
+    // No id inside: the item stays deferred, so a button that brings its own
+    // contentItem never makes this one.
     contentItem: Item {
-        implicitWidth: label.implicitWidth
-        implicitHeight: label.implicitHeight
+        implicitWidth: childrenRect.width
+        implicitHeight: childrenRect.height
 
         SymbolLabel {
-            id: label
             anchors.centerIn: parent
             iconName: control.iconName
             iconSize: control.iconSize
@@ -48,7 +49,7 @@ T.Button {
     }
 
     background: Rectangle {
-        radius: 20
+        radius: AppTheme.capsuleRadius
         color: AppTheme.alpha(control.fill, control.down ? 0.6 : 0.8)
     }
 }

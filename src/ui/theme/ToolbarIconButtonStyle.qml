@@ -21,12 +21,12 @@ T.Button {
     }
 
     background: Rectangle {
-        radius: 20
+        radius: AppTheme.capsuleRadius
         color: control.hovered ? AppTheme.alpha(AppTheme.grey, 0.3) : "transparent"
 
         Behavior on color {
             ColorAnimation {
-                duration: 150
+                duration: AppTheme.hoverAnimationDuration
                 easing.type: AppTheme.animationEasing
             }
         }

@@ -10,12 +10,12 @@ T.Button {
 
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    leftPadding: 10
-    rightPadding: 10
+    leftPadding: AppTheme.compactButtonPadding
+    rightPadding: AppTheme.compactButtonPadding
     topPadding: 5
     bottomPadding: 5
     hoverEnabled: true
-    font: Qt.font({ pixelSize: 12 })
+    font: Qt.font({ pixelSize: AppTheme.calloutSize })
     opacity: enabled ? 1 : 0.45
 
     contentItem: Text {
@@ -28,12 +28,12 @@ T.Button {
     }
 
     background: Rectangle {
-        radius: 20
+        radius: AppTheme.capsuleRadius
         color: control.isActive ? AppTheme.grey : control.hovered ? AppTheme.alpha(AppTheme.grey, 0.3) : "transparent"
 
         Behavior on color {
             ColorAnimation {
-                duration: 150
+                duration: AppTheme.hoverAnimationDuration
                 easing.type: AppTheme.animationEasing
             }
         }

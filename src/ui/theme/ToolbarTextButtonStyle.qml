@@ -11,12 +11,12 @@ T.Button {
 
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    leftPadding: 10
-    rightPadding: 10
+    leftPadding: AppTheme.compactButtonPadding
+    rightPadding: AppTheme.compactButtonPadding
     topPadding: 5
     bottomPadding: 5
     hoverEnabled: true
-    font: Qt.font({ pixelSize: 12, weight: Font.Medium })
+    font: Qt.font({ pixelSize: AppTheme.calloutSize, weight: Font.Medium })
     opacity: enabled ? 1 : 0.45
 
     contentItem: SymbolLabel {
@@ -34,7 +34,7 @@ T.Button {
 
         Behavior on color {
             ColorAnimation {
-                duration: 150
+                duration: AppTheme.hoverAnimationDuration
                 easing.type: AppTheme.animationEasing
             }
         }

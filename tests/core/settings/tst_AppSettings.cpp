@@ -148,16 +148,19 @@ private slots:
                                              << "subtitlePaddingH"_ba << QVariant(12.0);
         QTest::newRow("out of the window's range") << "maxTranslationLines"_ba
                                                    << "5"_ba
-                                                   << "maxTranslationLines"_ba << QVariant(qint64(5));
+                                                   << "maxTranslationLines"_ba << QVariant(5);
         QTest::newRow("fraction for an integer") << "maxTranslationLines"_ba
                                                  << "7.9"_ba
-                                                 << "maxTranslationLines"_ba << QVariant(qint64(7));
+                                                 << "maxTranslationLines"_ba << QVariant(7);
         QTest::newRow("text for an integer") << "maxTranslationLines"_ba
                                              << R"("30")"_ba
-                                             << "maxTranslationLines"_ba << QVariant(qint64(50));
+                                             << "maxTranslationLines"_ba << QVariant(50);
         QTest::newRow("integer out of range") << "maxTranslationLines"_ba
                                               << "1e300"_ba
-                                              << "maxTranslationLines"_ba << QVariant(qint64(50));
+                                              << "maxTranslationLines"_ba << QVariant(50);
+        QTest::newRow("integer beyond a count") << "maxTranslationLines"_ba
+                                                << "4294967396"_ba
+                                                << "maxTranslationLines"_ba << QVariant(50);
         QTest::newRow("boolean") << "showSpeakerLabels"_ba
                                  << "false"_ba
                                  << "showSpeakerLabels"_ba << QVariant(false);
