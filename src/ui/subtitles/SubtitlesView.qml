@@ -43,15 +43,20 @@ Item {
         width: parent.width
         height: shownHeight + 2 * paddingV
 
+        // Where a box of this width stands in the line.
+        function alignedX(boxWidth: real): real {
+            return captions.alignment === Qt.AlignLeft ? 0
+                : captions.alignment === Qt.AlignRight ? width - boxWidth
+                : (width - boxWidth) / 2;
+        }
+
         Rectangle {
             id: box
 
             readonly property color bg: view.settings.subtitleBgColor
             width: label.width + 2 * caption.paddingH
             height: parent.height
-            x: captions.alignment === Qt.AlignLeft ? 0
-                : captions.alignment === Qt.AlignRight ? caption.width - width
-                : (caption.width - width) / 2
+            x: caption.alignedX(width)
             radius: view.settings.subtitleCornerRadius
             color: Qt.rgba(bg.r, bg.g, bg.b, view.settings.subtitleBgOpacity)
 
@@ -64,7 +69,9 @@ Item {
         }
 
         Item {
-            x: box.x + caption.paddingH
+            // At once where the grown box will hold it: following the box
+            // as it widens would run a new line off the screen's edge.
+            x: caption.alignedX(label.width + 2 * caption.paddingH) + caption.paddingH
             y: caption.paddingV
             width: label.width
             height: caption.shownHeight

@@ -18,6 +18,7 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -258,6 +259,21 @@ private slots:
         QCOMPARE(original->property("italic").toBool(), false);
         QCOMPARE(original->property("lineOpacity").toDouble(), 1.0);
         QCOMPARE(original->property("pixelSize").toDouble(), subtitles.fixture.settings->subtitleFontSize());
+
+        // A long line stands on the screen from its first frames on, while
+        // its box is still widening around it.
+        const QString many = QStringLiteral("words of a long sentence ").repeated(4).trimmed();
+        subtitles.fixture.server.sendText(finished(many, "many words"));
+        QTRY_VERIFY(caption(subtitles.panel(), "originalLine").endsWith(many));
+        const QQuickItem* line = findNamed(subtitles.panel()->contentItem(), "originalLine");
+        const auto texts = line->findChildren<QQuickItem*>();
+        const auto text = std::find_if(texts.begin(), texts.end(), [](const QQuickItem* item) {
+            return QByteArray(item->metaObject()->className()).startsWith("QQuickText");
+        });
+        QVERIFY(text != texts.end());
+        const QRectF shown = (*text)->mapRectToScene(QRectF(0, 0, (*text)->width(), (*text)->height()));
+        QVERIFY2(shown.left() >= 0 && shown.right() <= subtitles.panel()->width(),
+            qPrintable(QStringLiteral("%1 to %2").arg(shown.left()).arg(shown.right())));
     }
 
     void previewShowsTheExamples()
