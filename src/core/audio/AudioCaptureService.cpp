@@ -135,15 +135,20 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     {
         if (isClosed)
             return;
-        if (!context) {
+        // A change of scope made while the sound server is away goes on in
+        // silence and opens once the server is back, as the scope before it
+        // would have; a first start reports that there is no server.
+        const bool waitsForServer = !context;
+        if (waitsForServer && !(continued && pulse->willReconnect())) {
             reportReady(pulse->failureText());
             return;
         }
         if (isApplicationScope()) {
-            connectApplications();
+            connectApplications(waitsForServer);
             return;
         }
-        if (!stream.open(firstSource))
+        const bool knowsMonitor = !waitsForServer && !firstSource.isEmpty();
+        if (knowsMonitor && !stream.open(firstSource))
             return;
         watch.onChange([this](int facility, int type, quint32) {
             // A new default output, or the first output after none.
@@ -152,6 +157,15 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
                 followDefaultSink();
         });
         watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
+        if (knowsMonitor)
+            return;
+        isRunning = true;
+        startClock();
+        reportReady({});
+        if (waitsForServer)
+            connectionChanged(false);
+        else
+            followDefaultSink();
     }
 
     void reportReady(const QString& error)
@@ -302,7 +316,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
 
     // Only the chosen application is heard: the stream runs (silent) at once
     // and its playback streams join as they are found or appear.
-    void connectApplications()
+    void connectApplications(bool waitsForServer)
     {
         watch.onChange([this](int facility, int type, quint32 index) {
             if (facility != PA_SUBSCRIPTION_EVENT_SINK_INPUT)
@@ -322,6 +336,11 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         startClock();
         reportReady({});
         reportApplicationPlaying();
+        if (waitsForServer) {
+            connectionChanged(false);
+            return;
+        }
+        endAwayNotice();
         listInputs();
     }
 
@@ -517,6 +536,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             isRunning = true;
             startClock();
             reportReady({});
+            endAwayNotice();
             return;
         }
         qCInfo(lcAudioCapture, "Audio capture resumed on %s", qUtf8Printable(stream.sourceName()));
@@ -692,7 +712,8 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
     co_return std::nullopt;
 }
 
-QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(std::optional<StreamClock> clock)
+QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(
+    std::optional<StreamClock> clock, bool isServerAway)
 {
     const quint64 generation = m_generation;
     const quint64 change = m_scopeChanges;
@@ -704,7 +725,9 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(s
     const auto server = co_await pulse->serverInfo();
     if (overtaken())
         co_return stopped;
-    if (!server) {
+    // A change-over carries on while the server is away: the session waits
+    // for it (or tells why not).
+    if (!server && !clock) {
         const QString reason = pulse->failureText();
         co_return AudioCaptureError::captureFailure(
             reason.isEmpty() ? QStringLiteral("the sound server did not answer") : reason);
@@ -713,7 +736,7 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(s
     const QSet<QString> applications = applicationsOf(scope);
     std::optional<PulseEngine::SinkInfo> sink;
     // One application needs no output of its own: it is recorded wherever it plays.
-    if (applications.isEmpty()) {
+    if (server && applications.isEmpty()) {
         if (server->defaultSinkName.isEmpty())
             co_return AudioCaptureError::noDisplayFound();
         sink = co_await pulse->sink(server->defaultSinkName);
@@ -729,6 +752,8 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(s
     auto session = std::make_shared<Session>(this, pulse.get(), sink ? sink->name : QString(),
         sink ? sink->monitorSourceName : QString(), m_awayNoticeDelay, applications);
     session->continued = clock;
+    // The panel's notice stands until the new session reaches the server.
+    session->isAwayReported = isServerAway;
     m_pulse = pulse;
     m_session = session;
     const QString failure = co_await session->open(session);
@@ -764,7 +789,7 @@ QCoro::Task<> AudioCaptureService::changeScope()
     m_session.reset();
     m_changeoverClock = clock;
     qCInfo(lcAudioCapture, "Capture changes over to %s", qUtf8Printable(m_captureScope));
-    const auto failure = co_await openSession(clock);
+    const auto failure = co_await openSession(clock, wasAway);
     if (alive.expired() || m_generation != generation || m_scopeChanges != change)
         co_return;
     m_changeoverClock.reset();
@@ -773,11 +798,9 @@ QCoro::Task<> AudioCaptureService::changeScope()
         qCCritical(lcAudioCapture, "Audio capture lost: %s", qUtf8Printable(failure->errorDescription()));
         if (onError)
             onError(failure->errorDescription());
-        co_return;
+        if (wasAway && onSoundServerAway)
+            onSoundServerAway(false);
     }
-    // The new session reached the server: it is back.
-    if (wasAway && onSoundServerAway)
-        onSoundServerAway(false);
 }
 
 void AudioCaptureService::stopCapture()

@@ -138,7 +138,9 @@ private:
 
     // A session for the current scope, on the clock given or a new one;
     // nothing once it runs, or why not.
-    QCoro::Task<std::optional<AudioCaptureError>> openSession(std::optional<StreamClock> clock);
+    // isServerAway: the panel says the sound server is away, until the new
+    // session reaches it.
+    QCoro::Task<std::optional<AudioCaptureError>> openSession(std::optional<StreamClock> clock, bool isServerAway = false);
     // The running capture goes over to the current scope.
     QCoro::Task<> changeScope();
     void watchMicDevices();

@@ -55,6 +55,10 @@ struct MicEngine::Input final : PulseRecordStream::Listener
             if (!input || input->isClosed)
                 return;
             if (!context) {
+                // Switched on while a lost server is being reached again: it
+                // opens once the server is back, as a running one would.
+                if (!input->pulse->hasFailed())
+                    input->watchConnection();
                 input->reportStarted(false);
                 return;
             }
@@ -63,12 +67,16 @@ struct MicEngine::Input final : PulseRecordStream::Listener
                 input->deadline = nullptr;
                 input->reportStarted(false);
             });
-            input->watch.onConnection(
-                [input = input.get()](bool isConnected) { input->connectionChanged(isConnected); });
-            input->watchInputs();
+            input->watchConnection();
             input->openChosen();
         });
         return startedPromise.future();
+    }
+
+    void watchConnection()
+    {
+        watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
+        watchInputs();
     }
 
     void openChosen()

@@ -152,6 +152,9 @@ public:
     bool isConnected() const;
     // Why the connection failed, or empty.
     QString failureText() const;
+    // Event thread or under Lock: a connection that stood once, so a loss is
+    // followed by attempts to make it again.
+    bool willReconnect() const { return m_wasReady && !m_hasFailed; }
 
     // Runs job on the event thread with the lock held, once the connection
     // is ready; with nullptr when it failed or fails before, or while a lost

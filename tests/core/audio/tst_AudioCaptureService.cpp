@@ -667,6 +667,86 @@ private slots:
         QVERIFY(collector.awayNotices().isEmpty());
     }
 
+    // Choices made while the sound server is away (another scope, the
+    // microphone switched on) carry on in silence and take effect once it is
+    // back; the notice that it is away ends with its return.
+    void choicesWhileServerAwayTakeEffectOnReturn_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("hearsCall");
+
+        QTest::newRow("all system audio to the music alone") << "system" << "app:music" << false;
+        QTest::newRow("the music alone to all system audio") << "app:music" << "system" << true;
+    }
+
+    void choicesWhileServerAwayTakeEffectOnReturn()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(bool, hearsCall);
+        test::PrivateSoundServer server;
+        const QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        NamedPlayers players;
+        const QString missing = players.prepare();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+
+        AudioCaptureService service(server.server());
+        service.setAwayNoticeDelay(300ms);
+        service.setCaptureScope(before);
+        Collector collector;
+        collector.attach(service);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
+        QTRY_VERIFY(collector.chunkCount() >= 10);
+
+        QVERIFY(server.kill());
+        QTRY_COMPARE_WITH_TIMEOUT(collector.awayNotices(), QList<bool>{true}, 5000);
+        service.setCaptureScope(after);
+        service.setSelectedMicDeviceUID(test::microphoneSource);
+        service.setMicEnabled(true);
+        service.startMicEngine();
+        const qsizetype atChange = collector.chunkCount();
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atChange + 25, 5000);
+        QVERIFY(service.isCapturing());
+        QCOMPARE(collector.peakSince(atChange), 0);
+
+        const QString again = server.start();
+        QVERIFY2(again.isEmpty(), qPrintable(again));
+        QTRY_COMPARE_WITH_TIMEOUT(collector.awayNotices(), (QList<bool>{true, false}), 5000);
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
+        QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
+        const qsizetype atReturn = collector.chunkCount();
+        QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, atReturn, NamedPlayers::musicTone) >= 0, 5000);
+        const qsizetype from = collector.chunkCount();
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= from + 50, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(service.micEngine().engineSourceName(), test::microphoneSource, 5000);
+        service.stopCapture();
+        const qint64 elapsed = clock.elapsed();
+
+        // Heard chunk by chunk: a new player's first moments may be late and
+        // stood in for by silence, which breaks a tone's phase over the second.
+        const QByteArray second = pcmSince(collector, from).left(50 * 640);
+        const auto chunksWith = [&second](int tone) {
+            int count = 0;
+            for (int i = 0; i < 50; ++i)
+                count += test::toneLevel(second.mid(i * 640, 640), tone) > NamedPlayers::level / 2;
+            return count;
+        };
+        QVERIFY2(chunksWith(NamedPlayers::musicTone) >= 45, "the music must be heard");
+        if (hearsCall)
+            QVERIFY2(chunksWith(NamedPlayers::callTone) >= 45, "all system audio holds the call");
+        else
+            QVERIFY2(test::toneLevel(second, NamedPlayers::callTone) < NamedPlayers::level / 100,
+                "the call must not be heard once only the music is chosen");
+        QCOMPARE(streamedPCM(collector.chunks).size(), 640 * collector.chunks.size());
+        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
+            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
+        QVERIFY(collector.errorTexts().isEmpty());
+    }
+
     // The user switches to a headset mid-call: what the headset plays is
     // captured within half a second of stream time, and the stream to the
     // server goes on without a gap.
