@@ -289,6 +289,8 @@ private slots:
         QVERIFY2(QTest::qWaitFor([&] { return !m_server.connections().isEmpty(); }, 20000), qPrintable(log()));
         QCOMPARE(m_server.connections().first().requestTarget, QStringLiteral("/translate?lang=de"));
         QVERIFY2(waitForNamed(*open, QStringLiteral("Stop Listening")), qPrintable(namesIn(open)));
+        // What is captured is read out too, not only shown.
+        QVERIFY2(waitForNamed(*open, QStringLiteral("Capturing: all system audio")), qPrintable(namesIn(open)));
         QVERIFY2(QTest::qWaitFor([&] { return m_server.connections().first().binaryFrames.size() > 5; }, 10000),
             qPrintable(log()));
         picture(QStringLiteral("02-listening"));
@@ -418,19 +420,18 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return m_program.savedRecordings().descriptions.size() == 1; }, 20000));
         const auto open = openPanel();
         QVERIFY(open);
-        // A recording's row is the one wide button without a name (the
-        // folder and delete buttons are small).
         std::optional<Node> row;
         QVERIFY2(QTest::qWaitFor(
                      [&] {
                          row = m_a11y.find(*open, [&](const Node& node) {
-                             return m_a11y.role(node) == QStringLiteral("push button") && m_a11y.name(node).isEmpty()
-                                 && m_a11y.extents(node).width() > 200;
+                             return m_a11y.role(node) == QStringLiteral("push button")
+                                 && m_a11y.name(node).startsWith(QStringLiteral("Recording of "));
                          });
                          return row.has_value();
                      },
                      10000),
             qPrintable(namesIn(open)));
+        QVERIFY2(m_a11y.findNamed(*open, QStringLiteral("Move to Trash")), qPrintable(namesIn(open)));
         m_desktop.click(centreOf(m_a11y.extents(*row)));
         std::optional<Node> player;
         QVERIFY2(
@@ -452,6 +453,7 @@ private slots:
         QVERIFY2(QTest::qWaitFor([&] { return m_a11y.value(*position) > 0.5; }, 10000),
             qPrintable(QString::number(m_a11y.value(*position))));
         QVERIFY(m_a11y.findNamed(*player, QStringLiteral("Pause")));
+        QVERIFY2(m_a11y.findNamed(*player, QStringLiteral("Back 10 seconds")), qPrintable(namesIn(player)));
         // Heard: the player's stream plays into the sound server.
         QProcess pactl;
         pactl.start(

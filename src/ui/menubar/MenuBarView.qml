@@ -82,6 +82,8 @@ Item {
             }
             Text {
                 objectName: "statusText"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 Layout.maximumWidth: 190
                 text: menuBar.statusText
                 textFormat: Text.PlainText
@@ -106,6 +108,8 @@ Item {
 
             SymbolLabel {
                 objectName: "permissionWarning"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: !panel.viewModel.hasPermission
                 Layout.topMargin: 4
                 Layout.bottomMargin: 4
@@ -124,6 +128,8 @@ Item {
             }
             SymbolLabel {
                 objectName: "captureStatus"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: menuBar.isListening && panel.viewModel.captureStatus !== ""
                 Layout.topMargin: 4
                 Layout.bottomMargin: 4
@@ -134,6 +140,8 @@ Item {
             }
             SymbolLabel {
                 objectName: "soundServerWarning"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: panel.viewModel.isSoundServerAway
                 Layout.topMargin: 4
                 Layout.bottomMargin: 4
@@ -163,6 +171,8 @@ Item {
             }
             Text {
                 objectName: "invalidServerURL"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: panel.viewModel.hasPermission && !menuBar.isListening && !panel.settings.isServerURLValid
                 text: "Invalid server URL"
                 textFormat: Text.PlainText
@@ -297,6 +307,7 @@ Item {
                     Controls.ToolTip.visible: hovered
                     Controls.ToolTip.delay: AppTheme.toolTipDelay
                     Controls.ToolTip.text: "Open recordings folder"
+                    Accessible.name: Controls.ToolTip.text
                     onClicked: menuBar.openRecordingsFolder()
                 }
             }
@@ -339,6 +350,7 @@ Item {
                     visible: index < menuBar.shownRecordings
                     Layout.fillWidth: true
                     onClicked: menuBar.openRecording(index)
+                    Accessible.name: "Recording of %1, %2".arg(menuBar.formatDate(date)).arg(menuBar.formatDuration(duration))
 
                     contentItem: RowLayout {
                         spacing: 8
@@ -370,6 +382,7 @@ Item {
                         GlassPlainButtonStyle {
                             objectName: "deleteRecordingButton"
                             iconName: "trash"
+                            Accessible.name: "Move to Trash"
                             iconSize: AppTheme.captionSize
                             color: AppTheme.secondary
                             background: null
@@ -410,6 +423,8 @@ Item {
                 }
                 Text {
                     objectName: "errorText"
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     Layout.fillWidth: true
                     text: menuBar.errorDescription
                     textFormat: Text.PlainText

@@ -35,6 +35,7 @@ RowLayout {
         objectName: "dismissRecordingNoticeButton"
         Layout.alignment: Qt.AlignTop
         iconName: "xmark.circle.fill"
+        Accessible.name: "Dismiss"
         iconSize: AppTheme.captionSize
         color: AppTheme.secondary
         background: null

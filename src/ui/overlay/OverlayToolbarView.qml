@@ -47,6 +47,7 @@ Item {
                 ToolTip.visible: hovered
                 ToolTip.delay: AppTheme.toolTipDelay
                 ToolTip.text: toolbar.settings.isPinnedAboveAll ? "Unpin from top" : "Pin above all windows"
+                Accessible.name: ToolTip.text
                 onClicked: toolbar.settings.isPinnedAboveAll = !toolbar.settings.isPinnedAboveAll
             }
 
@@ -56,6 +57,7 @@ Item {
                 ToolTip.visible: hovered
                 ToolTip.delay: AppTheme.toolTipDelay
                 ToolTip.text: toolbar.settings.isSubtitlesMode ? "Exit subtitles mode" : "Subtitles mode"
+                Accessible.name: ToolTip.text
                 onClicked: toolbar.settings.isSubtitlesMode = !toolbar.settings.isSubtitlesMode
             }
 

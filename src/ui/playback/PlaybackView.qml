@@ -75,11 +75,13 @@ Item {
                 Controls.ToolTip.visible: hovered
                 Controls.ToolTip.delay: AppTheme.toolTipDelay
                 Controls.ToolTip.text: OverlayStyle.fontSizeHelp(root.settings)
+                Accessible.name: Controls.ToolTip.text
                 onClicked: root.settings.cycleFontSize()
             }
             GlassPlainButtonStyle {
                 objectName: "closeButton"
                 iconName: "xmark.circle.fill"
+                Accessible.name: "Close"
                 iconSize: AppTheme.title3Size
                 color: AppTheme.secondary
                 focusPolicy: Qt.NoFocus
@@ -242,6 +244,7 @@ Item {
                 GlassPlainButtonStyle {
                     objectName: "backButton"
                     iconName: "gobackward.10"
+                    Accessible.name: "Back 10 seconds"
                     iconSize: AppTheme.title3Size
                     focusPolicy: Qt.NoFocus
                     background: null
@@ -260,6 +263,7 @@ Item {
                 GlassPlainButtonStyle {
                     objectName: "forwardButton"
                     iconName: "goforward.10"
+                    Accessible.name: "Forward 10 seconds"
                     iconSize: AppTheme.title3Size
                     focusPolicy: Qt.NoFocus
                     background: null
