@@ -104,11 +104,11 @@ public:
     }
 
     // From another thread, as the capture tells it.
-    void reportApplicationPlaying(bool isPlaying)
+    void reportApplicationPlaying(bool isPlaying, const QString& name = {})
     {
-        std::thread captureThread([this, isPlaying] {
+        std::thread captureThread([this, isPlaying, name] {
             if (onApplicationPlaying)
-                onApplicationPlaying(isPlaying);
+                onApplicationPlaying(isPlaying, name);
         });
         captureThread.join();
     }

@@ -100,7 +100,10 @@ public:
 
     Q_INVOKABLE void reportSoundServerAway(bool isAway) { m_capture->reportSoundServerAway(isAway); }
 
-    Q_INVOKABLE void reportApplicationPlaying(bool isPlaying) { m_capture->reportApplicationPlaying(isPlaying); }
+    Q_INVOKABLE void reportApplicationPlaying(bool isPlaying, const QString& name = {})
+    {
+        m_capture->reportApplicationPlaying(isPlaying, name);
+    }
 
     // "accept", "refuse" or "hang": how the server answers the connection.
     Q_INVOKABLE void startListening(const QString& handshake = QStringLiteral("accept"))

@@ -307,6 +307,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
 
         Session& session;
         const quint32 sinkInput;
+        QString name;
         quint32 sink = PA_INVALID_INDEX;
         // Where its next sample goes in pending.
         size_t written = 0;
@@ -356,13 +357,15 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         if (eol != 0 || !info)
             return;
         auto* session = static_cast<Session*>(userdata);
-        const QString binary = PulseEngine::sinkInputInfo(*info).binary;
+        const PulseEngine::SinkInputInfo about = PulseEngine::sinkInputInfo(*info);
+        const QString& binary = about.binary;
         if (!session->isRunning || binary.isEmpty() || !session->applications.contains(binary))
             return;
         auto& input = session->inputs[info->index];
         if (!input) {
             qCInfo(lcAudioCapture, "Capturing %s's stream %u", qUtf8Printable(binary), info->index);
             input = std::make_unique<InputStream>(*session, info->index);
+            input->name = about.applicationName.isEmpty() ? binary : about.applicationName;
         }
         if (input->stream.isOpen() && input->sink == info->sink)
             return;
@@ -388,18 +391,26 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         }
     }
 
-    // Tells whether any stream of the application is being captured.
+    // Tells whether any stream of the application is being captured, and
+    // the application's name.
     void reportApplicationPlaying()
     {
         bool isPlaying = false;
-        for (const auto& entry : inputs)
-            isPlaying = isPlaying || entry.second->stream.isOpen();
-        if (isPlaying == isApplicationPlaying && hasReportedPlaying)
+        QString name;
+        for (const auto& entry : inputs) {
+            if (entry.second->stream.isOpen()) {
+                isPlaying = true;
+                name = entry.second->name;
+                break;
+            }
+        }
+        if (isPlaying == isApplicationPlaying && name == playingName && hasReportedPlaying)
             return;
         hasReportedPlaying = true;
         isApplicationPlaying = isPlaying;
+        playingName = name;
         if (service->onApplicationPlaying)
-            service->onApplicationPlaying(isPlaying);
+            service->onApplicationPlaying(isPlaying, name);
     }
 
     // Adds an application stream's samples at its own place in the mix, and
@@ -621,6 +632,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     // The application's streams by sink input.
     std::map<quint32, std::unique_ptr<InputStream>> inputs;
     bool isApplicationPlaying = false;
+    QString playingName;
     bool hasReportedPlaying = false;
     pa_time_event* clock = nullptr;
     PulseEngine::Timer* awayTimer = nullptr;

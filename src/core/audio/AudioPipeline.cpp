@@ -35,12 +35,12 @@ AudioPipeline::AudioPipeline(AudioCapture& capture, AudioRecordingService* recor
             },
             Qt::QueuedConnection);
     };
-    m_capture.onApplicationPlaying = [this](bool isPlaying) {
+    m_capture.onApplicationPlaying = [this](bool isPlaying, const QString& name) {
         QMetaObject::invokeMethod(
             this,
-            [self = QPointer(this), isPlaying] {
+            [self = QPointer(this), isPlaying, name] {
                 if (self)
-                    emit self->applicationPlayingChanged(isPlaying);
+                    emit self->applicationPlayingChanged(isPlaying, name);
             },
             Qt::QueuedConnection);
     };

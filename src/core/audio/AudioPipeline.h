@@ -45,7 +45,7 @@ signals:
     // The sound server has been away for a while, or capture runs again.
     void soundServerAwayChanged(bool isAway);
     // While one application is captured: whether any stream of it is heard.
-    void applicationPlayingChanged(bool isPlaying);
+    void applicationPlayingChanged(bool isPlaying, const QString& name);
 
 private:
     struct Pending

@@ -66,10 +66,12 @@ void TranslationViewModel::setupCallbacks()
     });
     connect(
         m_pipeline.get(), &AudioPipeline::soundServerAwayChanged, this, &TranslationViewModel::setIsSoundServerAway);
-    connect(m_pipeline.get(), &AudioPipeline::applicationPlayingChanged, this, [this](bool isPlaying) {
-        if (assign(m_isCapturedAppPlaying, isPlaying))
-            emit captureStatusChanged();
-    });
+    connect(m_pipeline.get(), &AudioPipeline::applicationPlayingChanged, this,
+        [this](bool isPlaying, const QString& name) {
+            const bool hasNewName = isPlaying && !name.isEmpty() && assign(m_capturedAppName, name);
+            if (assign(m_isCapturedAppPlaying, isPlaying) || hasNewName)
+                emit captureStatusChanged();
+        });
     // A notice of a capture that has ended no longer holds.
     connect(m_session.get(), &ListeningSession::stateChanged, this, [this] {
         if (!isListening())
@@ -147,6 +149,7 @@ void TranslationViewModel::forwardSignals()
             return;
         m_listeningScope = AppSettings::knownCaptureScope(m_settings.captureScope());
         m_isCapturedAppPlaying = false;
+        m_capturedAppName.clear();
         m_audioService->setCaptureScope(m_listeningScope);
         emit captureStatusChanged();
     });
@@ -164,7 +167,10 @@ QCoro::Task<> TranslationViewModel::startListening()
     for (TargetLanguage language : m_settings.speakerLanguages())
         request.speakerLanguageHints.append(rawValue(language));
 
-    m_listeningScope = AppSettings::knownCaptureScope(m_settings.captureScope());
+    const QString scope = AppSettings::knownCaptureScope(m_settings.captureScope());
+    if (scope != m_listeningScope)
+        m_capturedAppName.clear();
+    m_listeningScope = scope;
     m_isCapturedAppPlaying = false;
     m_audioService->setCaptureScope(m_listeningScope);
     if (!co_await m_session->start(request) || !self)
@@ -264,7 +270,8 @@ QString TranslationViewModel::captureStatus() const
     if (m_listeningScope == AppSettings::callAppCaptureScope)
         application = QStringLiteral("Teams");
     else if (m_listeningScope.startsWith(AppSettings::appCaptureScopePrefix))
-        application = m_listeningScope.mid(AppSettings::appCaptureScopePrefix.size());
+        application = m_capturedAppName.isEmpty() ? m_listeningScope.mid(AppSettings::appCaptureScopePrefix.size())
+                                                  : m_capturedAppName;
     else
         return QStringLiteral("Capturing: all system audio");
     return m_isCapturedAppPlaying ? QStringLiteral("Capturing: %1").arg(application)

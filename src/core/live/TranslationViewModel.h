@@ -289,6 +289,9 @@ private:
     // application is heard.
     QString m_listeningScope;
     bool m_isCapturedAppPlaying = false;
+    // The captured application's own name, once heard ("Spotify" for
+    // "app:spotify"), as the settings list it.
+    QString m_capturedAppName;
     std::optional<QString> m_selectedMicDeviceUID;
     std::optional<RecordingEntry> m_playbackRecording;
     std::optional<QString> m_serverURLForThisRun;

@@ -826,11 +826,12 @@ private slots:
         service.setCaptureScope("callApp");
         Collector collector;
         collector.attach(service);
-        QList<bool> playing;
+        // The application's name while it is heard, "-" while it is not.
+        QStringList playing;
         QMutex playingLock;
-        service.onApplicationPlaying = [&](bool isPlaying) {
+        service.onApplicationPlaying = [&](bool isPlaying, const QString& name) {
             QMutexLocker locker(&playingLock);
-            playing.append(isPlaying);
+            playing.append(isPlaying ? name : QStringLiteral("-"));
         };
         const auto playingReports = [&] {
             QMutexLocker locker(&playingLock);
@@ -841,11 +842,11 @@ private slots:
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= 50, 5000);
         QCOMPARE(collector.peakSince(1), 0);
-        QCOMPARE(playingReports(), QList<bool>{false});
+        QCOMPARE(playingReports(), QStringList{"-"});
 
-        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment(), {}, "Microsoft Teams"));
         QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, 1, NamedPlayers::callTone) >= 0, 5000);
-        QCOMPARE(playingReports(), (QList<bool>{false, true}));
+        QCOMPARE(playingReports(), (QStringList{"-", "Microsoft Teams"}));
 
         // A second stream of the call joins within 0.5 s of appearing.
         QVERIFY(players.play("teams", NamedPlayers::secondCallTone, server.environment()));
@@ -868,7 +869,7 @@ private slots:
         // The call application exits: silence, in real time.
         players.quit("teams");
         QTRY_COMPARE(sinkInputs(server).size(), 1);
-        QTRY_COMPARE(playingReports().last(), false);
+        QTRY_COMPARE(playingReports().last(), "-");
         const qsizetype atExit = collector.chunkCount() + 10;
         QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atExit + 50, 5000);
         service.stopCapture();

@@ -259,19 +259,24 @@ private slots:
         QTest::addColumn<QString>("captured");
         QTest::addColumn<QString>("waiting");
         QTest::addColumn<QString>("heard");
+        // Once the application was heard under its own name.
+        QTest::addColumn<QString>("waitingAgain");
 
         QTest::newRow("all system audio") << "system"
                                           << "system"
+                                          << "Capturing: all system audio"
                                           << "Capturing: all system audio"
                                           << "Capturing: all system audio";
         QTest::newRow("the call's application") << "callApp"
                                                 << "callApp"
                                                 << "Waiting for Teams…"
-                                                << "Capturing: Teams";
+                                                << "Capturing: Teams"
+                                                << "Waiting for Teams…";
         QTest::newRow("one application") << "app:music"
                                          << "app:music"
                                          << "Waiting for music…"
-                                         << "Capturing: music";
+                                         << "Capturing: Music Player"
+                                         << "Waiting for Music Player…";
     }
 
     // The panel tells what listening captures, from the scope in the settings
@@ -282,6 +287,7 @@ private slots:
         QFETCH(QString, captured);
         QFETCH(QString, waiting);
         QFETCH(QString, heard);
+        QFETCH(QString, waitingAgain);
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
         fixture.settings->setCaptureScope(scope);
@@ -290,10 +296,10 @@ private slots:
         QCOMPARE(fixture.capture->captureScope, captured);
         QCOMPARE(vm.captureStatus(), waiting);
         QSignalSpy changes(&vm, &TranslationViewModel::captureStatusChanged);
-        fixture.capture->reportApplicationPlaying(true);
+        fixture.capture->reportApplicationPlaying(true, "Music Player");
         QVERIFY(QTest::qWaitFor([&] { return vm.captureStatus() == heard; }, waitMs));
         fixture.capture->reportApplicationPlaying(false);
-        QVERIFY(QTest::qWaitFor([&] { return vm.captureStatus() == waiting; }, waitMs));
+        QVERIFY(QTest::qWaitFor([&] { return vm.captureStatus() == waitingAgain; }, waitMs));
         // The panel hears of each change.
         if (waiting != heard)
             QVERIFY(changes.size() >= 2);
