@@ -244,6 +244,14 @@ QList<quint32> sinkInputs(const test::PrivateSoundServer& server)
     return indices;
 }
 
+// A private sound server, and the players ready to play on it; empty on
+// success, else what went wrong.
+QString startWithPlayers(test::PrivateSoundServer& server, NamedPlayers& players)
+{
+    const QString problem = server.start();
+    return problem.isEmpty() ? players.prepare() : problem;
+}
+
 // The PCM of the chunks from first on (the header left out).
 QByteArray pcmSince(Collector& collector, qsizetype first)
 {
@@ -686,11 +694,9 @@ private slots:
         QFETCH(QString, after);
         QFETCH(bool, hearsCall);
         test::PrivateSoundServer server;
-        const QString problem = server.start();
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         NamedPlayers players;
-        const QString missing = players.prepare();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        const QString problem = startWithPlayers(server, players);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
         AudioCaptureService service(server.server());
         service.setAwayNoticeDelay(300ms);
@@ -769,11 +775,9 @@ private slots:
         QFETCH(bool, hearsCall);
         QFETCH(bool, hearsMusic);
         test::PrivateSoundServer server;
-        const QString problem = server.start();
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         NamedPlayers players;
-        const QString missing = players.prepare();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        const QString problem = startWithPlayers(server, players);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
         QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
         QTRY_COMPARE(sinkInputs(server).size(), 2);
@@ -892,11 +896,9 @@ private slots:
     void scopeChangesWhileCapturing()
     {
         test::PrivateSoundServer server;
-        const QString problem = server.start();
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         NamedPlayers players;
-        const QString missing = players.prepare();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        const QString problem = startWithPlayers(server, players);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
         QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
         QTRY_COMPARE(sinkInputs(server).size(), 2);
@@ -953,11 +955,9 @@ private slots:
     void playingApplicationsFollowTheServer()
     {
         test::PrivateSoundServer server;
-        const QString problem = server.start();
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         NamedPlayers players;
-        const QString missing = players.prepare();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        const QString problem = startWithPlayers(server, players);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment(), {}, "Microsoft Teams"));
         QVERIFY(players.play("teams", NamedPlayers::secondCallTone, server.environment(), {}, "Microsoft Teams"));
         QVERIFY(players.play("tolvaran-server", NamedPlayers::musicTone, server.environment()));
