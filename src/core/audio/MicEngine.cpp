@@ -57,7 +57,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
             if (!context) {
                 // Switched on while a lost server is being reached again: it
                 // opens once the server is back, as a running one would.
-                if (!input->pulse->hasFailed())
+                if (input->pulse->willReconnect())
                     input->watchConnection();
                 input->reportStarted(false);
                 return;
