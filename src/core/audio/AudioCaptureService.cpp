@@ -395,22 +395,19 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     // the application's name.
     void reportApplicationPlaying()
     {
-        bool isPlaying = false;
+        // Never empty for a captured stream: it names its executable at least.
         QString name;
         for (const auto& entry : inputs) {
             if (entry.second->stream.isOpen()) {
-                isPlaying = true;
                 name = entry.second->name;
                 break;
             }
         }
-        if (isPlaying == isApplicationPlaying && name == playingName && hasReportedPlaying)
+        if (reportedPlaying == name)
             return;
-        hasReportedPlaying = true;
-        isApplicationPlaying = isPlaying;
-        playingName = name;
+        reportedPlaying = name;
         if (service->onApplicationPlaying)
-            service->onApplicationPlaying(isPlaying, name);
+            service->onApplicationPlaying(!name.isEmpty(), name);
     }
 
     // Adds an application stream's samples at its own place in the mix, and
@@ -631,9 +628,9 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     PulseRecordStream stream;
     // The application's streams by sink input.
     std::map<quint32, std::unique_ptr<InputStream>> inputs;
-    bool isApplicationPlaying = false;
-    QString playingName;
-    bool hasReportedPlaying = false;
+    // The name last reported as playing, empty for none; nothing before the
+    // first report.
+    std::optional<QString> reportedPlaying;
     pa_time_event* clock = nullptr;
     PulseEngine::Timer* awayTimer = nullptr;
     PulseEngine::Watch watch;

@@ -58,7 +58,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
                 // Switched on while a lost server is being reached again: it
                 // opens once the server is back, as a running one would.
                 if (input->pulse->willReconnect())
-                    input->watchConnection();
+                    input->watchServer();
                 input->reportStarted(false);
                 return;
             }
@@ -67,13 +67,13 @@ struct MicEngine::Input final : PulseRecordStream::Listener
                 input->deadline = nullptr;
                 input->reportStarted(false);
             });
-            input->watchConnection();
+            input->watchServer();
             input->openChosen();
         });
         return startedPromise.future();
     }
 
-    void watchConnection()
+    void watchServer()
     {
         watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
         watchInputs();
