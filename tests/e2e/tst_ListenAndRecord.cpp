@@ -114,7 +114,8 @@ private slots:
         const QDir recordings(program.recordingsFolder());
         QVERIFY2(QTest::qWaitFor([&] { return !recordings.entryList({"*.json"}, QDir::Files).isEmpty(); }, 10000),
             program.output.constData());
-        QVERIFY(program.output.contains("Saving a recording left unsaved"));
+        // The log line is written before the file, but the pipe may be read later.
+        QVERIFY(QTest::qWaitFor([&] { return program.output.contains("Saving a recording left unsaved"); }, 5000));
         const auto saved = program.savedRecordings();
         QCOMPARE(saved.descriptions.size(), 1);
         QVERIFY(saved.isFirstDescriptionRead);
@@ -149,7 +150,8 @@ private slots:
         const QByteArray& output = program.output;
         QVERIFY2(QTest::qWaitFor([&] { return output.contains("startRecording: service returned true"); }, 20000),
             output.constData());
-        QVERIFY(output.contains("Recording notice: Little space left"));
+        QVERIFY2(QTest::qWaitFor([&] { return output.contains("Recording notice: Little space left"); }, 5000),
+            output.constData());
         server.sendText("{\"type\":\"result\",\"tokens\":[{\"text\":\"Hello world\",\"is_final\":true,"
                         "\"speaker\":\"1\",\"translation_status\":\"original\",\"language\":\"en\"}],"
                         "\"original\":\"Hello world\",\"translation\":\"Hola mundo\"}");
