@@ -104,11 +104,11 @@ public:
     }
 
     // From another thread, as the capture tells it.
-    void reportApplicationPlaying(bool isPlaying, const QString& name = {})
+    void reportApplicationPlaying(const QString& playingName)
     {
-        std::thread captureThread([this, isPlaying, name] {
+        std::thread captureThread([this, playingName] {
             if (onApplicationPlaying)
-                onApplicationPlaying(isPlaying, name);
+                onApplicationPlaying(playingName);
         });
         captureThread.join();
     }

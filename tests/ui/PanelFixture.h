@@ -100,9 +100,9 @@ public:
 
     Q_INVOKABLE void reportSoundServerAway(bool isAway) { m_capture->reportSoundServerAway(isAway); }
 
-    Q_INVOKABLE void reportApplicationPlaying(bool isPlaying, const QString& name = {})
+    Q_INVOKABLE void reportApplicationPlaying(const QString& playingName)
     {
-        m_capture->reportApplicationPlaying(isPlaying, name);
+        m_capture->reportApplicationPlaying(playingName);
     }
 
     // "accept", "refuse" or "hang": how the server answers the connection.

@@ -348,7 +348,7 @@ Item {
             tryCompare(panel.model, "stateName", "listening", 5000)
             compare(item("captureStatus").text, "Waiting for Teams…")
             verify(shown("captureStatus"))
-            fixture.reportApplicationPlaying(true)
+            fixture.reportApplicationPlaying("Microsoft Teams")
             tryCompare(item("captureStatus"), "text", "Capturing: Teams", 5000)
         }
 

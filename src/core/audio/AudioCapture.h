@@ -36,10 +36,10 @@ public:
     // True when the sound server has been away for a while (capture goes on
     // with silence and keeps trying), false once capture runs again.
     std::function<void(bool isAway)> onSoundServerAway;
-    // While one application is captured: whether any stream of it is being
-    // recorded (false: waiting for it, sending silence), and then the name
-    // it gives itself (else its executable's), as the settings list it.
-    std::function<void(bool isPlaying, const QString& name)> onApplicationPlaying;
+    // While one application is captured: the name it gives itself (else its
+    // executable's), as the settings list it, while any stream of it is
+    // being recorded; empty while waiting for it, sending silence.
+    std::function<void(const QString& playingName)> onApplicationPlaying;
 
     // What is captured: "system" (everything the default output plays),
     // "callApp" (the call application's streams) or "app:<executable name>"

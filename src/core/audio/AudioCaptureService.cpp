@@ -407,7 +407,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         reportedPlaying = name;
         if (service->onApplicationPlaying)
-            service->onApplicationPlaying(!name.isEmpty(), name);
+            service->onApplicationPlaying(name);
     }
 
     // Adds an application stream's samples at its own place in the mix, and

@@ -35,12 +35,12 @@ AudioPipeline::AudioPipeline(AudioCapture& capture, AudioRecordingService* recor
             },
             Qt::QueuedConnection);
     };
-    m_capture.onApplicationPlaying = [this](bool isPlaying, const QString& name) {
+    m_capture.onApplicationPlaying = [this](const QString& playingName) {
         QMetaObject::invokeMethod(
             this,
-            [self = QPointer(this), isPlaying, name] {
+            [self = QPointer(this), playingName] {
                 if (self)
-                    emit self->applicationPlayingChanged(isPlaying, name);
+                    emit self->applicationPlayingChanged(playingName);
             },
             Qt::QueuedConnection);
     };

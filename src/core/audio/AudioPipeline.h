@@ -44,8 +44,9 @@ signals:
     void captureFailed(const QString& message);
     // The sound server has been away for a while, or capture runs again.
     void soundServerAwayChanged(bool isAway);
-    // While one application is captured: whether any stream of it is heard.
-    void applicationPlayingChanged(bool isPlaying, const QString& name);
+    // While one application is captured: its name while any stream of it is
+    // heard, else empty.
+    void applicationPlayingChanged(const QString& playingName);
 
 private:
     struct Pending

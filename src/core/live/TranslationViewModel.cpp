@@ -67,8 +67,9 @@ void TranslationViewModel::setupCallbacks()
     connect(
         m_pipeline.get(), &AudioPipeline::soundServerAwayChanged, this, &TranslationViewModel::setIsSoundServerAway);
     connect(m_pipeline.get(), &AudioPipeline::applicationPlayingChanged, this,
-        [this](bool isPlaying, const QString& name) {
-            const bool hasNewName = isPlaying && !name.isEmpty() && assign(m_capturedAppName, name);
+        [this](const QString& playingName) {
+            const bool isPlaying = !playingName.isEmpty();
+            const bool hasNewName = isPlaying && assign(m_capturedAppName, playingName);
             if (assign(m_isCapturedAppPlaying, isPlaying) || hasNewName)
                 emit captureStatusChanged();
         });

@@ -854,9 +854,9 @@ private slots:
         // The application's name while it is heard, "-" while it is not.
         QStringList playing;
         QMutex playingLock;
-        service.onApplicationPlaying = [&](bool isPlaying, const QString& name) {
+        service.onApplicationPlaying = [&](const QString& playingName) {
             QMutexLocker locker(&playingLock);
-            playing.append(isPlaying ? name : QStringLiteral("-"));
+            playing.append(playingName.isEmpty() ? QStringLiteral("-") : playingName);
         };
         const auto playingReports = [&] {
             QMutexLocker locker(&playingLock);

@@ -296,9 +296,9 @@ private slots:
         QCOMPARE(fixture.capture->captureScope, captured);
         QCOMPARE(vm.captureStatus(), waiting);
         QSignalSpy changes(&vm, &TranslationViewModel::captureStatusChanged);
-        fixture.capture->reportApplicationPlaying(true, "Music Player");
+        fixture.capture->reportApplicationPlaying("Music Player");
         QVERIFY(QTest::qWaitFor([&] { return vm.captureStatus() == heard; }, waitMs));
-        fixture.capture->reportApplicationPlaying(false);
+        fixture.capture->reportApplicationPlaying({});
         QVERIFY(QTest::qWaitFor([&] { return vm.captureStatus() == waitingAgain; }, waitMs));
         // The panel hears of each change.
         if (waiting != heard)
