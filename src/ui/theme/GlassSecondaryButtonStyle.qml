@@ -32,8 +32,10 @@ T.Button {
     // No id inside: the item stays deferred, so a button that brings its own
     // contentItem never makes this one.
     contentItem: Item {
-        implicitWidth: childrenRect.width
-        implicitHeight: childrenRect.height
+        // The label's own size: childrenRect would follow its centring and
+        // loop back into this size.
+        implicitWidth: children[0].implicitWidth
+        implicitHeight: children[0].implicitHeight
 
         SymbolLabel {
             anchors.centerIn: parent
