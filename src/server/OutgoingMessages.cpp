@@ -69,6 +69,11 @@ QString error(const QString& message)
     return compact({{QStringLiteral("type"), QStringLiteral("error")}, {QStringLiteral("message"), message}});
 }
 
+QString notice(const QString& message)
+{
+    return compact({{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("message"), message}});
+}
+
 QString roomCreated(const QString& roomId)
 {
     return compact({{QStringLiteral("type"), QStringLiteral("room_created")}, {QStringLiteral("roomId"), roomId}});

@@ -16,6 +16,8 @@ QString translation(const QString& original, const QString& translation, const Q
     const QString& targetLanguage, const QString& speaker);
 QString finished();
 QString error(const QString& message);
+// Something the speaker should know; the stream goes on.
+QString notice(const QString& message);
 QString roomCreated(const QString& roomId);
 // Listeners per language, in the order given.
 QString roomUpdate(const QList<QPair<QString, int>>& languages);

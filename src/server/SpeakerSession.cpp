@@ -79,8 +79,8 @@ SpeakerSession::SpeakerSession(std::unique_ptr<QWebSocket> socket, const QString
         m_isTranslating = true;
         m_translator.prepare(m_spokenLanguage, m_targetLanguage);
     } else {
-        send(outgoing::error(QStringLiteral("The local server cannot translate to %1; showing the transcript only")
-                                 .arg(languageName(m_targetLanguage))));
+        send(outgoing::notice(QStringLiteral("The local server cannot translate to %1; showing the transcript only")
+                                  .arg(languageName(m_targetLanguage))));
     }
 }
 

@@ -136,10 +136,10 @@ public:
                 {"languages", list}}).toJson(QJsonDocument::Compact)));
     }
 
-    Q_INVOKABLE void sendError(const QString& message)
+    Q_INVOKABLE void sendServerMessage(const QString& type, const QString& message)
     {
         m_server->sendText(QString::fromUtf8(
-            QJsonDocument(QJsonObject{{"type", "error"}, {"message", message}}).toJson(QJsonDocument::Compact)));
+            QJsonDocument(QJsonObject{{"type", type}, {"message", message}}).toJson(QJsonDocument::Compact)));
     }
 
     Q_INVOKABLE QString clipboardText() const { return QGuiApplication::clipboard()->text(); }

@@ -157,8 +157,9 @@ int main(int argc, char* argv[])
         {"server-error-markup", true, 1,
             [&](PanelFixture& f) {
                 listening(f);
-                f.sendError(QStringLiteral("<b>Quota exceeded</b> for <a href=\"https://x\">this key</a>; "
-                                           "<img src=\"file:///usr/share/pixmaps/debian-logo.png\"> retry later"));
+                f.sendServerMessage(QStringLiteral("error"),
+                    QStringLiteral("<b>Quota exceeded</b> for <a href=\"https://x\">this key</a>; "
+                                   "<img src=\"file:///usr/share/pixmaps/debian-logo.png\"> retry later"));
                 waitFor([&] { return f.viewModel().state().kind() == tolvaran::ConnectionState::Kind::error; }, 5000);
             }},
     };

@@ -96,7 +96,8 @@ Item {
             compare(visibleRows().length, 0)
             verify(shown("microphoneSwitch"))
             verify(!shown("errorLabel"))
-            verify(!item("updateButton").enabled)
+            // No release feed: nothing grey that cannot act.
+            verify(!shown("updateButton"))
         }
 
         function test_microphoneSwitchNeedsItsPermission() {
@@ -310,7 +311,9 @@ Item {
             verify(text.text.length > 0)
             compare(text.color.toString(), AppTheme.redText.toString())
             verify(Qt.colorEqual(item("statusDot").color, AppTheme.red))
-            verify(item("statusText").text.startsWith("Error: "))
+            // The header names what failed, whole; the footer says the rest.
+            compare(item("statusText").text, "Error: Connection failed")
+            verify(!item("statusText").truncated)
             // The listening button stays usable to try again.
             verify(item("listeningButton").enabled)
         }
@@ -319,12 +322,23 @@ Item {
             open(true, 0)
             fixture.startListening("accept")
             tryCompare(panel.model, "stateName", "listening", 5000)
-            fixture.sendError("<img src=\"file:///etc/x.png\"><a href=\"https://x\">click</a>")
+            fixture.sendServerMessage("error", "<img src=\"file:///etc/x.png\"><a href=\"https://x\">click</a>")
             tryCompare(panel.model, "stateName", "error", 5000)
             const text = item("errorText")
             compare(text.textFormat, Text.PlainText)
             verify(text.text.indexOf("<img src=") >= 0, text.text)
             compare(item("statusText").textFormat, Text.PlainText)
+        }
+
+        function test_serverNoticeIsShownWhileListening() {
+            open(true, 0)
+            fixture.startListening("accept")
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            verify(!shown("serverNotice"))
+            fixture.sendServerMessage("notice", "The local server cannot translate to German; showing the transcript only")
+            tryVerify(() => shown("serverNotice"), 5000)
+            compare(item("serverNotice").text, "The local server cannot translate to German; showing the transcript only")
+            compare(panel.model.stateName, "listening")
         }
 
         function test_soundServerAwayIsShownWhileListening() {

@@ -51,6 +51,12 @@ QCoro::Task<bool> ListeningSession::start(Request request)
         setState(ConnectionState::error(TolvaranError::connectionFailed(message)));
         co_return false;
     }
+    // A server error that arrived during the wait stands: it is not hidden
+    // behind "Listening".
+    if (m_state.kind() == ConnectionState::Kind::error) {
+        m_webSocket.disconnect();
+        co_return false;
+    }
     setState(ConnectionState::connected());
 
     const std::optional<AudioCaptureError> failure = co_await m_capture.startCapture();

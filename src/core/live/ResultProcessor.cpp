@@ -17,7 +17,7 @@ ResultProcessor::ResultProcessor(std::function<int()> maxLines, QObject* parent)
 
 void ResultProcessor::handleTranslationResult(const TranslationResult& result)
 {
-    qCInfo(lcViewModel, "Result: original='%s' translation='%s' tokens=%lld", qUtf8Printable(result.original.left(80)),
+    qCDebug(lcViewModel, "Result: original='%s' translation='%s' tokens=%lld", qUtf8Printable(result.original.left(80)),
         qUtf8Printable(result.translation.left(80)), qint64(result.tokens.size()));
     if (ResultText::isTranslationOnlyMessage(result))
         applyTranslationUpdate(result);

@@ -15,7 +15,8 @@
 #include <QLoggingCategory>
 #include <QPointer>
 
-Q_LOGGING_CATEGORY(lcViewModel, "com.tolvaran.app.ViewModel")
+// Results are logged at debug level, off unless QT_LOGGING_RULES turns it on.
+Q_LOGGING_CATEGORY(lcViewModel, "com.tolvaran.app.ViewModel", QtInfoMsg)
 
 namespace tolvaran {
 
@@ -66,17 +67,18 @@ void TranslationViewModel::setupCallbacks()
     });
     connect(
         m_pipeline.get(), &AudioPipeline::soundServerAwayChanged, this, &TranslationViewModel::setIsSoundServerAway);
-    connect(m_pipeline.get(), &AudioPipeline::applicationPlayingChanged, this,
-        [this](const QString& playingName) {
-            const bool isPlaying = !playingName.isEmpty();
-            const bool hasNewName = isPlaying && assign(m_capturedAppName, playingName);
-            if (assign(m_isCapturedAppPlaying, isPlaying) || hasNewName)
-                emit captureStatusChanged();
-        });
+    connect(m_pipeline.get(), &AudioPipeline::applicationPlayingChanged, this, [this](const QString& playingName) {
+        const bool isPlaying = !playingName.isEmpty();
+        const bool hasNewName = isPlaying && assign(m_capturedAppName, playingName);
+        if (assign(m_isCapturedAppPlaying, isPlaying) || hasNewName)
+            emit captureStatusChanged();
+    });
     // A notice of a capture that has ended no longer holds.
     connect(m_session.get(), &ListeningSession::stateChanged, this, [this] {
         if (!isListening())
             setIsSoundServerAway(false);
+        if (state().kind() == ConnectionState::Kind::disconnected)
+            setServerNotice({});
         emit captureStatusChanged();
     });
 
@@ -85,8 +87,17 @@ void TranslationViewModel::setupCallbacks()
         &TranslationViewModel::handleTranslationResult);
     connect(
         m_webSocketService.get(), &WebSocketService::finishReceived, this, &TranslationViewModel::finalizeCurrentLine);
-    connect(m_webSocketService.get(), &WebSocketService::errorOccurred, this,
-        [this](const QString& text) { m_session->setState(ConnectionState::error(TolvaranError::serverError(text))); });
+    connect(m_webSocketService.get(), &WebSocketService::errorOccurred, this, [this](const QString& text) {
+        // A connection that fails while starting is reported by the start,
+        // as a failed connection rather than as the server's error.
+        if (state().kind() == ConnectionState::Kind::connecting && !m_webSocketService->isConnected())
+            return;
+        m_session->setState(ConnectionState::error(TolvaranError::serverError(text)));
+    });
+    connect(m_webSocketService.get(), &WebSocketService::noticeReceived, this, [this](const QString& text) {
+        qCInfo(lcViewModel, "Server notice: %s", qUtf8Printable(text));
+        setServerNotice(text);
+    });
     connect(m_webSocketService.get(), &WebSocketService::roomCreated, this, [this](const QString& roomId) {
         m_room->setRoomId(roomId);
         qCInfo(lcViewModel, "Room created: %s", qUtf8Printable(roomId));
@@ -164,6 +175,7 @@ QCoro::Task<> TranslationViewModel::startListening()
 {
     QPointer<TranslationViewModel> self(this);
     m_results->clear();
+    setServerNotice({});
     ListeningSession::Request request{serverURL(), rawValue(m_settings.selectedLanguage()), m_room->isRoomMode(), {}};
     for (TargetLanguage language : m_settings.speakerLanguages())
         request.speakerLanguageHints.append(rawValue(language));
@@ -283,6 +295,12 @@ void TranslationViewModel::setIsSoundServerAway(bool isAway)
 {
     if (assign(m_isSoundServerAway, isAway))
         emit isSoundServerAwayChanged();
+}
+
+void TranslationViewModel::setServerNotice(const QString& text)
+{
+    if (assign(m_serverNotice, text))
+        emit serverNoticeChanged();
 }
 
 void TranslationViewModel::setSelectedMicDeviceUID(const std::optional<QString>& uid)

@@ -63,6 +63,9 @@ class TranslationViewModel : public QObject
     // Listening goes on with silence while the sound server has been away
     // for a while; it resumes by itself.
     Q_PROPERTY(bool isSoundServerAway READ isSoundServerAway NOTIFY isSoundServerAwayChanged)
+    // What the translation server told about this run ("cannot translate to
+    // German…"); empty for nothing. Cleared when the run ends.
+    Q_PROPERTY(QString serverNotice READ serverNotice NOTIFY serverNoticeChanged)
     // What listening captures, for the panel ("Capturing: Teams", "Waiting
     // for Teams…"); empty while not listening.
     Q_PROPERTY(QString captureStatus READ captureStatus NOTIFY captureStatusChanged)
@@ -192,6 +195,8 @@ public:
 
     bool isSoundServerAway() const { return m_isSoundServerAway; }
 
+    const QString& serverNotice() const { return m_serverNotice; }
+
     QString captureStatus() const;
 
     const std::optional<QString>& selectedMicDeviceUID() const { return m_selectedMicDeviceUID; }
@@ -243,6 +248,7 @@ signals:
     void isMicEnabledChanged();
     void hasMicPermissionChanged();
     void isSoundServerAwayChanged();
+    void serverNoticeChanged();
     void captureStatusChanged();
     void selectedMicDeviceUIDChanged();
     void isRecordingChanged();
@@ -261,6 +267,7 @@ private:
     void forwardSignals();
     void onCallStateChanged(bool isActive);
     void setIsSoundServerAway(bool isAway);
+    void setServerNotice(const QString& text);
 
     AppSettings& m_settings;
     // Declared so that they go in the reverse order: the capture (whose
@@ -285,6 +292,7 @@ private:
     bool m_isMicEnabled = false;
     bool m_hasMicPermission = false;
     bool m_isSoundServerAway = false;
+    QString m_serverNotice;
     // The capture scope of the running listening, and whether its
     // application is heard.
     QString m_listeningScope;

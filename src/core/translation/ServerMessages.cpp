@@ -36,7 +36,16 @@ std::optional<IncomingMessage> decodeIncomingMessage(QByteArrayView utf8)
         return decodeAs<RoomUpdateMessage>(object);
     if (envelope.type == u"error")
         return ServerErrorNotice{envelope.message.value_or(QStringLiteral("Unknown server error"))};
+    if (envelope.type == u"notice" && envelope.message && !envelope.message->isEmpty())
+        return ServerNotice{*envelope.message};
     return std::nullopt;
+}
+
+const char* messageTypeName(const IncomingMessage& message)
+{
+    static constexpr const char* names[] = {"result", "finished", "room_created", "room_update", "error", "notice"};
+    static_assert(std::size(names) == std::variant_size_v<IncomingMessage>);
+    return names[message.index()];
 }
 
 QByteArray encodeFinishMessage()

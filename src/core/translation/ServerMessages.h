@@ -166,8 +166,20 @@ struct ServerErrorNotice
     bool operator==(const ServerErrorNotice&) const = default;
 };
 
-using IncomingMessage
-    = std::variant<TranslationResult, FinishedNotice, RoomCreatedMessage, RoomUpdateMessage, ServerErrorNotice>;
+// "notice": something the user should know while the stream goes on (a
+// target language the server cannot translate into, say).
+struct ServerNotice
+{
+    QString text;
+
+    bool operator==(const ServerNotice&) const = default;
+};
+
+using IncomingMessage = std::variant<TranslationResult, FinishedNotice, RoomCreatedMessage, RoomUpdateMessage,
+    ServerErrorNotice, ServerNotice>;
+
+// The message's "type" on the wire, for the log.
+const char* messageTypeName(const IncomingMessage& message);
 
 // Classifies and decodes one incoming text (UTF-8). Gives nothing for a text
 // that is not a JSON object with a string "type", for an unknown type, and for

@@ -4,7 +4,9 @@
 #include <QStringDecoder>
 #include <QWebSocket>
 
-Q_LOGGING_CATEGORY(lcWebSocket, "com.tolvaran.app.WebSocket")
+// What people say must not reach the system log unless asked for: contents
+// are logged at debug level, which is off unless QT_LOGGING_RULES turns it on.
+Q_LOGGING_CATEGORY(lcWebSocket, "com.tolvaran.app.WebSocket", QtInfoMsg)
 
 namespace tolvaran {
 
@@ -73,8 +75,9 @@ void WebSocketService::connect(const QString& language, bool createRoom, const Q
     socket->setReadBufferSize(readBufferBytes);
     m_webSocket = socket;
     watch(socket);
-    socket->open(*url);
+    // Started first: a refusal on this machine may be reported within open().
     m_handshakeTimer.start();
+    socket->open(*url);
 
     m_toldNotConnected = false;
     setIsConnected(true);
@@ -108,12 +111,22 @@ void WebSocketService::watch(QWebSocket* socket)
     QObject::connect(socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
         [this, socket](QAbstractSocket::SocketError) {
             if (socket == m_webSocket)
-                enqueue(Failure{socket->errorString()});
+                enqueue(Failure{beforeOpenDescribed(socket->errorString())});
         });
     QObject::connect(socket, &QWebSocket::disconnected, this, [this, socket] {
         if (socket == m_webSocket)
-            enqueue(Failure{closedDescription(*socket)});
+            enqueue(Failure{beforeOpenDescribed(closedDescription(*socket))});
     });
+}
+
+QString WebSocketService::beforeOpenDescribed(QString description) const
+{
+    // Before the handshake the user needs to know which address failed and
+    // where it is set.
+    if (!m_handshakeTimer.isActive() || description.isEmpty())
+        return description;
+    description[0] = description[0].toLower();
+    return QStringLiteral("Could not reach %1: %2. Check Settings \u2192 Connection.").arg(m_serverURL, description);
 }
 
 QString WebSocketService::closedDescription(const QWebSocket& socket) const
@@ -181,8 +194,11 @@ void WebSocketService::handleText(const QString& text)
     // Whatever a failed connection still delivers is not reported after its end.
     if (!m_isConnected)
         return;
-    qCInfo(lcWebSocket, "Received message: %s", qUtf8Printable(text.left(200)));
-    std::optional<IncomingMessage> message = decodeIncomingMessage(text.toUtf8());
+    const QByteArray utf8 = text.toUtf8();
+    std::optional<IncomingMessage> message = decodeIncomingMessage(utf8);
+    qCInfo(lcWebSocket, "Received message: %s, %lld bytes", message ? messageTypeName(*message) : "undecodable",
+        qint64(utf8.size()));
+    qCDebug(lcWebSocket, "Received message: %s", qUtf8Printable(text.left(200)));
     if (!message)
         return;
 
@@ -194,6 +210,8 @@ void WebSocketService::handleText(const QString& text)
         emit roomCreated(room->roomId);
     } else if (auto* update = std::get_if<RoomUpdateMessage>(&*message)) {
         emit roomUpdated(update->subscriberCount, update->languages);
+    } else if (auto* notice = std::get_if<ServerNotice>(&*message)) {
+        emit noticeReceived(notice->text);
     } else if (auto* error = std::get_if<ServerErrorNotice>(&*message)) {
         // The connection stays open after a server error.
         setLastError(error->text);
@@ -260,7 +278,7 @@ void WebSocketService::sendAudio(const QByteArray& data)
     emit sendCountChanged();
     emit audioBytesSentChanged();
     if (m_sendCount % 50 == 1) {
-        qCInfo(lcWebSocket, "Sending audio chunk #%lld, size: %lld bytes, total: %lld bytes", m_sendCount,
+        qCDebug(lcWebSocket, "Sending audio chunk #%lld, size: %lld bytes, total: %lld bytes", m_sendCount,
             qint64(data.size()), m_audioBytesSent);
     }
     if (m_webSocket->state() == QAbstractSocket::ConnectedState) {

@@ -91,6 +91,8 @@ signals:
     // A server error message (the connection stays open), or the failure
     // of the connection.
     void errorOccurred(const QString& description);
+    // A server notice; the stream goes on.
+    void noticeReceived(const QString& text);
     void roomCreated(const QString& roomId);
     void roomUpdated(qint64 subscriberCount, const QList<tolvaran::LanguageSubscriberCount>& languages);
     void isConnectedChanged();
@@ -119,6 +121,7 @@ private:
     void sendBinaryNow(const QByteArray& data);
     void setIsConnected(bool connected);
     void setLastError(const std::optional<QString>& error);
+    QString beforeOpenDescribed(QString description) const;
     QString closedDescription(const QWebSocket& socket) const;
 
     bool m_isConnected = false;

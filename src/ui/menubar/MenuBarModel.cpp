@@ -87,7 +87,12 @@ QString MenuBarModel::stateName() const
 
 QString MenuBarModel::statusText() const
 {
-    return m_viewModel ? m_viewModel->statusText() : ConnectionState::disconnected().statusText();
+    if (!m_viewModel)
+        return ConnectionState::disconnected().statusText();
+    // The header has room for what failed; the footer shows the whole text.
+    if (const auto error = m_viewModel->state().error())
+        return QStringLiteral("Error: ") + error->errorDescription().section(QStringLiteral(": "), 0, 0);
+    return m_viewModel->statusText();
 }
 
 QString MenuBarModel::menuBarIcon() const

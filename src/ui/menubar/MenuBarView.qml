@@ -138,6 +138,13 @@ Item {
                 font: AppTheme.caption
                 color: AppTheme.secondary
             }
+            NoticeLabel {
+                objectName: "serverNotice"
+                Layout.fillWidth: true
+                text: panel.viewModel.serverNotice
+                color: AppTheme.orangeText
+                iconColor: AppTheme.orange
+            }
             SymbolLabel {
                 objectName: "soundServerWarning"
                 Accessible.role: Accessible.StaticText
@@ -458,6 +465,8 @@ Item {
                     font: AppTheme.caption
                     iconSize: AppTheme.captionSize
                     color: AppTheme.secondary
+                    // Without a release feed the package manager brings updates.
+                    visible: panel.updater !== null && panel.updater.isFeedConfigured
                     enabled: panel.updater !== null && panel.updater.canCheckForUpdates
                     onClicked: panel.updateRequested()
                 }

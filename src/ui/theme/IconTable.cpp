@@ -33,6 +33,7 @@ constexpr std::array entries{
     Entry{"gear", 0xe8b8}, // settings
     Entry{"gobackward.10", 0xe059}, // replay_10
     Entry{"goforward.10", 0xe056}, // forward_10
+    Entry{"info.circle", 0xe88f}, // info_outline
     Entry{"mic.circle.fill", 0xe029}, // mic
     Entry{"mic.fill", 0xe029}, // mic
     Entry{"mic.slash", 0xe02b}, // mic_off

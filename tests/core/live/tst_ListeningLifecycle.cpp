@@ -161,7 +161,8 @@ private slots:
         QTest::newRow("invalid server URL") << "invalid"
                                             << "Error: Connection failed: Invalid server URL";
         QTest::newRow("nothing listening") << "closed"
-                                           << "Error: Connection failed: Connection refused";
+                                           << "Error: Connection failed: Could not reach ws://127.0.0.1:1: connection "
+                                              "refused. Check Settings \u2192 Connection.";
         QTest::newRow("handshake refused") << "refused"
                                            << "";
         QTest::newRow("socket fails at once") << "drop"
@@ -197,10 +198,8 @@ private slots:
             QCOMPARE(vm.statusText(), status);
         QVERIFY(!fixture.capture->calls.contains("startCapture"));
         if (how == "drop") {
-            // The failure was first reported as a server error, then replaced.
-            QCOMPARE(log.texts.first(), "Connecting...");
-            QCOMPARE(log.texts.at(1), "Error: Server error: " + message);
-            QCOMPARE(log.texts.last(), "Error: Connection failed: " + message);
+            // A failed connection, never the server's error.
+            QCOMPARE(log.texts, (QStringList{"Connecting...", "Error: Connection failed: " + message}));
         }
         QVERIFY(!vm.isRecording());
     }
@@ -326,6 +325,37 @@ private slots:
         QCoro::waitFor(vm.stopListening());
         QCOMPARE(vm.state(), ConnectionState::disconnected());
         QVERIFY(!fixture.capture->capturing);
+    }
+
+    void messageWhileConnecting_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("notice: listening goes on") << R"({"type":"notice","message":"cannot translate to German"})"
+                                                   << "Listening..."
+                                                   << "cannot translate to German";
+        QTest::newRow("error: not hidden behind listening") << R"({"type":"error","message":"Quota exceeded"})"
+                                                            << "Error: Server error: Quota exceeded"
+                                                            << "";
+    }
+
+    // What the server says as the connection opens, within the first wait.
+    void messageWhileConnecting()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, status);
+        QFETCH(QString, notice);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QObject::connect(&fixture.server, &test::TestTranslationServer::clientConnected, &fixture.server,
+            [&] { fixture.server.sendText(message); });
+        QCoro::waitFor(vm.startListening());
+        QCOMPARE(vm.statusText(), status);
+        QCOMPARE(vm.serverNotice(), notice);
+        QCOMPARE(fixture.capture->capturing, !notice.isEmpty());
+        QCoro::waitFor(vm.stopListening());
+        QCOMPARE(vm.serverNotice(), QString());
     }
 
     void stopFromIdleIsHarmless()

@@ -13,8 +13,7 @@ const char* kindName(const std::optional<IncomingMessage>& message)
 {
     if (!message)
         return "dropped";
-    constexpr const char* names[] = {"result", "finished", "room_created", "room_update", "error"};
-    return names[message->index()];
+    return messageTypeName(*message);
 }
 
 QByteArray result(const QByteArray& tokens)
@@ -48,6 +47,8 @@ private slots:
         QTest::newRow("room update") << QByteArray(R"({"type":"room_update","subscriberCount":0,"languages":[]})")
                                      << "room_update";
         QTest::newRow("error") << QByteArray(R"({"type":"error","message":"boom"})") << "error";
+        QTest::newRow("notice") << QByteArray(R"({"type":"notice","message":"no German"})") << "notice";
+        QTest::newRow("notice without text") << QByteArray(R"({"type":"notice"})") << "dropped";
 
         QTest::newRow("not JSON") << QByteArray("hello") << "dropped";
         QTest::newRow("array") << QByteArray(R"([{"type":"finished"}])") << "dropped";

@@ -4,7 +4,9 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -448,9 +450,22 @@ private slots:
         QCOMPARE(server.tcpConnectionCount(), 0);
     }
 
-    // The 1st, 51st and 101st chunks are logged; counters run on across sessions.
-    void chunkLogLines()
+    // What people say reaches the log only at debug level, which is off
+    // unless asked for: the info lines keep the type and the size. With debug
+    // on, the 1st, 51st and 101st chunks are logged, counters running on
+    // across sessions, and a message's text is cut at 200 characters.
+    void logKeepsContentsAtDebugLevel_data()
     {
+        QTest::addColumn<bool>("withDebug");
+        QTest::newRow("default") << false;
+        QTest::newRow("debug asked for") << true;
+    }
+
+    void logKeepsContentsAtDebugLevel()
+    {
+        QFETCH(bool, withDebug);
+        QLoggingCategory::setFilterRules(withDebug ? "com.tolvaran.app.WebSocket.debug=true" : "");
+        const auto restore = qScopeGuard([] { QLoggingCategory::setFilterRules({}); });
         TestTranslationServer server;
         WebSocketService service;
         test::LogCapture capture("com.tolvaran.app.WebSocket");
@@ -460,25 +475,26 @@ private slots:
         QVERIFY(connectTo(service, server));
         for (int i = 0; i < 41; ++i)
             service.sendAudio(QByteArray(20, 'b'));
+        const QString text = "{\"type\":\"result\",\"tokens\":[],\"original\":\"our secret plan\",\"translation\":\"\","
+                             "\"pad\":\""
+            + QString(500, 'p') + "\"}";
+        server.sendText(text);
+        QVERIFY(QTest::qWaitFor([&] { return !capture.linesStartingWith("Received message: ").isEmpty(); }, waitMs));
 
-        QCOMPARE(capture.linesStartingWith("Sending audio chunk"),
-            (QStringList{"Sending audio chunk #1, size: 10 bytes, total: 10 bytes",
-                "Sending audio chunk #51, size: 10 bytes, total: 510 bytes",
-                "Sending audio chunk #101, size: 20 bytes, total: 1420 bytes"}));
+        QCOMPARE(capture.linesStartingWith("Received message: ").first(),
+            QString("Received message: result, %1 bytes").arg(text.toUtf8().size()));
         QCOMPARE(capture.linesStartingWith("WebSocket connecting to: ").size(), 2);
         QCOMPARE(service.sendCount(), 101);
-    }
-
-    void receivedLineIsCut()
-    {
-        TestTranslationServer server;
-        WebSocketService service;
-        test::LogCapture capture("com.tolvaran.app.WebSocket");
-        QVERIFY(connectTo(service, server));
-        const QString longText = "{\"type\":\"nothing\",\"pad\":\"" + QString(500, 'p') + "\"}";
-        server.sendText(longText);
-        QVERIFY(QTest::qWaitFor([&] { return !capture.linesStartingWith("Received message: ").isEmpty(); }, waitMs));
-        QCOMPARE(capture.linesStartingWith("Received message: ").first(), "Received message: " + longText.left(200));
+        if (withDebug) {
+            QCOMPARE(capture.linesStartingWith("Received message: ").last(), "Received message: " + text.left(200));
+            QCOMPARE(capture.linesStartingWith("Sending audio chunk"),
+                (QStringList{"Sending audio chunk #1, size: 10 bytes, total: 10 bytes",
+                    "Sending audio chunk #51, size: 10 bytes, total: 510 bytes",
+                    "Sending audio chunk #101, size: 20 bytes, total: 1420 bytes"}));
+        } else {
+            QVERIFY(capture.lines().filter("secret").isEmpty());
+            QVERIFY(capture.linesStartingWith("Sending audio chunk").isEmpty());
+        }
     }
 
     // A burst of messages that arrives in one read is handled in order, and
