@@ -120,6 +120,34 @@ Control {
             id: toggle
             objectName: "switch"
             checked: switchRow.checked
+            // The style's own track is grey on grey in a dark palette; an
+            // outline in the secondary text colour shows an off switch.
+            indicator: Rectangle {
+                objectName: "switchTrack"
+                x: toggle.leftPadding
+                y: (toggle.height - height) / 2
+                implicitWidth: 34
+                implicitHeight: 18
+                radius: height / 2
+                color: toggle.checked ? view.pal.highlight : AppTheme.palette.base
+                border.width: 1
+                border.color: toggle.checked ? view.pal.highlight : TextColors.label(AppTheme.palette.base, TextColors.Secondary)
+                opacity: toggle.enabled ? 1 : 0.5
+
+                Rectangle {
+                    x: toggle.checked ? parent.width - width - 3 : 3
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: parent.height - 6
+                    height: width
+                    radius: width / 2
+                    color: toggle.checked ? view.pal.highlightedText : parent.border.color
+                    Behavior on x {
+                        NumberAnimation {
+                            duration: 120
+                        }
+                    }
+                }
+            }
             onToggled: {
                 switchRow.toggled(checked);
                 // What the setting really holds, also when it refused.
@@ -375,7 +403,12 @@ Control {
             clip: true
             contentHeight: page.implicitHeight + 2 * AppTheme.panelMargin
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar {}
+            // Always shown where the page is longer than the window, so
+            // nobody takes a cut-off page for the whole.
+            ScrollBar.vertical: ScrollBar {
+                objectName: "detailScrollBar"
+                policy: detail.contentHeight > detail.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
 
             Loader {
                 id: page
@@ -419,7 +452,17 @@ Control {
             }
             SettingsSection {
                 title: "Updates"
+                Text {
+                    objectName: "updatesFromPackageManager"
+                    // Without a release feed the package manager brings updates.
+                    visible: view.updater === null || !view.updater.isFeedConfigured
+                    text: "Updates come with your package manager"
+                    textFormat: Text.PlainText
+                    font: AppTheme.caption
+                    color: AppTheme.secondary
+                }
                 RowLayout {
+                    visible: view.updater !== null && view.updater.isFeedConfigured
                     Button {
                         objectName: "checkForUpdates"
                         text: "Check for Updates..."

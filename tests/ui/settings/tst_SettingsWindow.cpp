@@ -577,6 +577,7 @@ private slots:
         OpenSettings settings;
         QVERIFY(settings.open());
         int checked = 0;
+        int offSwitches = 0;
         for (int tab = general; tab <= advanced; ++tab) {
             settings.view()->setProperty("selectedTab", tab);
             QTest::qWait(50); // let the page lay out before the grab
@@ -597,9 +598,30 @@ private slots:
                                    .arg(contrast, 0, 'f', 2)));
                 ++checked;
             }
+            // A switch that is off still shows its outline (3:1, as for any
+            // control), and a page longer than the window shows its scroll bar.
+            for (QQuickItem* toggle : settings.view()->findChildren<QQuickItem*>("switch")) {
+                const auto* indicator = toggle->property("indicator").value<QQuickItem*>();
+                const QRect rect = indicator->mapRectToScene(indicator->boundingRect()).toAlignedRect();
+                if (!toggle->isVisible() || toggle->property("checked").toBool() || !rect.intersects(image.rect()))
+                    continue;
+                const QColor background = image.pixelColor(rect.left() - 2, rect.center().y());
+                double strongest = 0;
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    strongest = std::max(
+                        strongest, TextColors::contrast(image.pixelColor(x, rect.center().y()).toRgb(), background));
+                QVERIFY2(strongest >= 3,
+                    qPrintable(QStringLiteral("tab %1: an off switch at %2:1").arg(tab).arg(strongest)));
+                ++offSwitches;
+            }
+            const auto* detail = settings.view()->findChild<QQuickItem*>("detail");
+            const auto* scrollBar = settings.view()->findChild<QQuickItem*>("detailScrollBar");
+            if (detail->property("contentHeight").toDouble() > detail->height())
+                QVERIFY2(scrollBar->isVisible() && scrollBar->opacity() > 0.5, qPrintable(QString::number(tab)));
         }
         QGuiApplication::setPalette(before);
         QVERIFY(checked > 60);
+        QVERIFY(offSwitches > 0);
     }
 
     void secondaryColoursKeepTheirContrast_data()
