@@ -60,10 +60,27 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
     connect(&m_updater, &UpdaterService::checkFinished, this, &TrayItem::showUpdateResult);
     updateIcon();
 
-    // Some trays offer only a menu; it opens the same panel.
+    // Some trays offer only a menu: it opens the panel and does what a call
+    // needs most without it.
     m_menu->addAction(QStringLiteral("Open Tolvaran"), this, &TrayItem::showPanel);
     m_menu->addSeparator();
+    m_listeningAction = m_menu->addAction(QString(), m_model.get(), &MenuBarModel::toggleListening);
+    m_overlayAction = m_menu->addAction(
+        QStringLiteral("Show Overlay"), this, [this](bool checked) { m_viewModel.setIsOverlayVisible(checked); });
+    m_overlayAction->setCheckable(true);
+    m_recordingAction = m_menu->addAction(QString(), this, [this] {
+        if (m_viewModel.isRecording())
+            m_viewModel.stopRecording();
+        else
+            m_viewModel.startRecording();
+    });
+    m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("Quit"), this, &TrayItem::quitRequested);
+    for (auto signal : {&MenuBarModel::stateChanged, &MenuBarModel::canRecordChanged})
+        connect(m_model.get(), signal, this, &TrayItem::updateMenu);
+    connect(&viewModel, &TranslationViewModel::isOverlayVisibleChanged, this, &TrayItem::updateMenu);
+    connect(&viewModel, &TranslationViewModel::hasPermissionChanged, this, &TrayItem::updateMenu);
+    updateMenu();
     m_tray.setContextMenu(m_menu.get());
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::MiddleClick)
@@ -94,6 +111,18 @@ void TrayItem::updateIcon()
     const QString name = m_model->menuBarIcon();
     m_tray.setIcon(trayIcon(name));
     m_tray.setToolTip(QStringLiteral("Tolvaran: ") + m_model->statusText());
+}
+
+void TrayItem::updateMenu()
+{
+    const bool isListening = m_viewModel.isListening();
+    m_listeningAction->setText(isListening ? QStringLiteral("Stop Listening") : QStringLiteral("Start Listening"));
+    m_listeningAction->setEnabled(
+        !m_model->isConnecting() && (isListening || m_settings.isServerURLValid()) && m_viewModel.hasPermission());
+    m_overlayAction->setChecked(m_viewModel.isOverlayVisible());
+    m_recordingAction->setText(
+        m_viewModel.isRecording() ? QStringLiteral("Stop Recording") : QStringLiteral("Start Recording"));
+    m_recordingAction->setEnabled(m_model->canRecord());
 }
 
 QQuickWindow* TrayItem::createWindow(const QString& path, const QVariantMap& properties)

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QAction;
 class QMenu;
 class QQmlEngine;
 class QQuickWindow;
@@ -48,6 +49,8 @@ private slots:
 
 private:
     void updateIcon();
+    // The menu's texts and enablement follow the state.
+    void updateMenu();
     void togglePanel();
     QQuickWindow* panel();
     void placePanel(QQuickWindow& window) const;
@@ -60,6 +63,9 @@ private:
     QQmlEngine& m_engine;
     std::unique_ptr<MenuBarModel> m_model;
     std::unique_ptr<QMenu> m_menu;
+    QAction* m_listeningAction = nullptr;
+    QAction* m_overlayAction = nullptr;
+    QAction* m_recordingAction = nullptr;
     QSystemTrayIcon m_tray;
     bool m_hasTray = false;
     std::unique_ptr<QQuickWindow> m_panel;
