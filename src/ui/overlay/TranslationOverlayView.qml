@@ -181,6 +181,36 @@ FloatingPanelChrome {
                 overlay.scrollToLatest();
             }
         }
+
+        // What the server said about this run ("cannot translate to
+        // German…"), where the missing translation would stand out.
+        Rectangle {
+            objectName: "serverNotice"
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.top: parent.top
+            anchors.topMargin: 6
+            width: Math.min(parent.width - 32, noticeText.implicitWidth + 24)
+            height: noticeText.implicitHeight + 10
+            radius: 8
+            visible: overlay.viewModel.serverNotice !== ""
+            color: AppTheme.material
+            border.width: 0.5
+            border.color: AppTheme.materialBorder
+
+            Text {
+                id: noticeText
+                anchors.fill: parent
+                anchors.margins: 5
+                anchors.leftMargin: 12
+                anchors.rightMargin: 12
+                text: overlay.viewModel.serverNotice
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                font: AppTheme.caption
+                color: AppTheme.orangeText
+            }
+        }
     }
 
     TickedAnimation {

@@ -2,6 +2,7 @@
 
 #include "audio/CallMonitorService.h"
 #include "menubar/MenuBarModel.h"
+#include "model/ServerIdentity.h"
 #include "recordings/RecordingStore.h"
 
 #include <QDir>
@@ -67,6 +68,7 @@ void SettingsModel::setViewModel(TranslationViewModel* viewModel)
                              &SettingsModel::autoDetectChanged)
                       << connect(&s, &AppSettings::selectedLanguageChanged, this, &SettingsModel::languagesChanged)
                       << connect(&s, &AppSettings::speakerLanguagesChanged, this, &SettingsModel::languagesChanged)
+                      << connect(&s, &AppSettings::serverURLChanged, this, &SettingsModel::languagesChanged)
                       << connect(&s, &AppSettings::displayModeChanged, this, &SettingsModel::displayModeChanged)
                       << connect(&s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
                       << connect(&s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
@@ -141,6 +143,19 @@ QStringList SettingsModel::languageLabels()
     for (std::size_t i = 0; i < caseCount<TargetLanguage>; ++i) {
         const auto language = static_cast<TargetLanguage>(i);
         labels.append(flag(language) + QLatin1Char(' ') + displayName(language));
+    }
+    return labels;
+}
+
+QStringList SettingsModel::targetLanguageLabels() const
+{
+    QStringList labels = languageLabels();
+    if (!settings() || !ServerIdentity::isLocalServerAddress(settings()->serverURL()))
+        return labels;
+    const QStringList served = ServerIdentity::bundledTargetLanguages();
+    for (std::size_t i = 0; i < caseCount<TargetLanguage>; ++i) {
+        if (!served.contains(rawValue(static_cast<TargetLanguage>(i))))
+            labels[qsizetype(i)] += QStringLiteral(" (transcript only)");
     }
     return labels;
 }

@@ -32,6 +32,9 @@ class SettingsModel : public QObject
     Q_PROPERTY(QStringList tabIcons READ tabIcons CONSTANT)
     // Flag and name of each target language, in their order.
     Q_PROPERTY(QStringList languageLabels READ languageLabels CONSTANT)
+    // The same, with the languages the local server shows only as the
+    // transcript marked, while it is the server in use.
+    Q_PROPERTY(QStringList targetLanguageLabels READ targetLanguageLabels NOTIFY languagesChanged)
     Q_PROPERTY(int selectedLanguageIndex READ selectedLanguageIndex NOTIFY languagesChanged)
     // One flag per language: in the speaker languages or not.
     Q_PROPERTY(QVariantList speakerLanguageFlags READ speakerLanguageFlags NOTIFY languagesChanged)
@@ -68,6 +71,7 @@ public:
     static QStringList tabLabels();
     static QStringList tabIcons();
     static QStringList languageLabels();
+    QStringList targetLanguageLabels() const;
     int selectedLanguageIndex() const;
     QVariantList speakerLanguageFlags() const;
     int displayModeIndex() const;

@@ -516,9 +516,9 @@ Control {
                     }
                     ComboBox {
                         objectName: "targetLanguage"
-                        Layout.preferredWidth: 170
+                        Layout.preferredWidth: 220
                         font.pixelSize: AppTheme.bodySize
-                        model: form.languageLabels
+                        model: form.targetLanguageLabels
                         currentIndex: form.selectedLanguageIndex
                         enabled: form.canEditConnection
                         onActivated: index => form.selectLanguage(index)

@@ -314,6 +314,13 @@ private slots:
         SettingsModel* model = settings.model();
         QCOMPARE(model->languageLabels().size(), 16);
         QVERIFY(model->languageLabels().at(3).endsWith("German"));
+        // The local server shows German only as the transcript; another server is not judged.
+        for (const auto& [url, german] : {std::pair{"ws://localhost:3000", "German (transcript only)"},
+                 std::pair{"wss://translate.example.org/", "German"}}) {
+            settings.fixture.settings->setServerURL(url);
+            QVERIFY(model->targetLanguageLabels().at(3).endsWith(german));
+            QVERIFY(model->targetLanguageLabels().at(1).endsWith("Spanish"));
+        }
         model->selectLanguage(3);
         QCOMPARE(settings.fixture.settings->selectedLanguage(), TargetLanguage::german);
         QCOMPARE(settings.control(connection, "targetLanguage")->property("currentIndex").toInt(), 3);
