@@ -41,10 +41,11 @@ public:
     // being recorded; empty while waiting for it, sending silence.
     std::function<void(const QString& playingName)> onApplicationPlaying;
 
-    // What is captured: "system" (everything the default output plays),
-    // "callApp" (the call application's streams) or "app:<executable name>"
-    // (that application's streams alone, never anything else). A running
-    // capture changes over at once, without a break in the stream.
+    // What is captured: "system" (everything the default output plays but
+    // this program's own playback), "callApp" (the call application's
+    // streams) or "app:<executable name>" (that application's streams alone,
+    // never anything else). A running capture changes over at once, without
+    // a break in the stream.
     virtual void setCaptureScope(const QString& scope) = 0;
 
     // Nothing on success; at once when already capturing. A stopCapture

@@ -15,6 +15,7 @@
 #include <map>
 #include <mutex>
 #include <pulse/pulseaudio.h>
+#include <set>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcAudioCapture, "com.tolvaran.app.AudioCapture")
@@ -41,6 +42,9 @@ constexpr quint64 maxLeadFrames = 10 * AudioCaptureService::captureBufferFrames;
 // An application's stream that has given nothing for this long (paused,
 // corked) no longer holds back the mix of the others.
 constexpr pa_usec_t idleUsec = 2 * fragmentBuffers * bufferUsec;
+// A player opens and closes a stream or two while it starts (GStreamer
+// probes the output): the monitor comes back once ours stayed away this long.
+constexpr auto ownPlaybackGoneDelay = 1s;
 
 void appendUInt32(QByteArray& bytes, quint32 value)
 {
@@ -60,12 +64,10 @@ QList<PlayingApplication> applicationsIn(const QList<PulseEngine::SinkInputInfo>
 {
     const QSet<QString> ours{QFileInfo(QCoreApplication::applicationFilePath()).fileName(), QStringLiteral("tolvaran"),
         QString::fromLatin1(ServerIdentity::name)};
-    const qint64 ownProcess = QCoreApplication::applicationPid();
     QList<PlayingApplication> applications;
     QSet<QString> listed;
     for (const PulseEngine::SinkInputInfo& input : inputs) {
-        if (input.binary.isEmpty() || input.processId == ownProcess || ours.contains(input.binary)
-            || listed.contains(input.binary))
+        if (input.binary.isEmpty() || input.isOwn() || ours.contains(input.binary) || listed.contains(input.binary))
             continue;
         listed.insert(input.binary);
         applications.append({input.binary, input.applicationName.isEmpty() ? input.binary : input.applicationName});
@@ -113,6 +115,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         isRunning = false;
         watch.clear();
         pulse->cancelTimer(awayTimer);
+        pulse->cancelTimer(ownGoneTimer);
         stopClock();
         operations.cancelAll();
         stream.close();
@@ -148,24 +151,77 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         }
         const bool knowsMonitor = !waitsForServer && !firstSource.isEmpty();
-        if (knowsMonitor && !stream.open(firstSource))
-            return;
-        watch.onChange([this](int facility, int type, quint32) {
+        watch.onChange([this](int facility, int type, quint32 index) {
             // A new default output, or the first output after none.
             if (facility == PA_SUBSCRIPTION_EVENT_SERVER
                 || (facility == PA_SUBSCRIPTION_EVENT_SINK && type == PA_SUBSCRIPTION_EVENT_NEW))
                 followDefaultSink();
+            else if (facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT)
+                inputChanged(type, index);
         });
         watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
-        if (knowsMonitor)
+        if (knowsMonitor) {
+            listInputs(true);
             return;
+        }
         isRunning = true;
         startClock();
         reportReady({});
         if (waitsForServer)
             connectionChanged(false);
         else
+            listInputs(true);
+    }
+
+    // The monitor opens once this program's own streams are known, so that
+    // none of them is heard from it.
+    void captureOutput()
+    {
+        if (isApplicationScope() || excludesOwn || isClosed)
+            return;
+        if (hasReportedReady)
             followDefaultSink();
+        else
+            stream.open(firstSource);
+    }
+
+    // While this program plays (a recording), the monitor would carry that
+    // too: all system audio is then taken stream by stream without ours, on
+    // the same clock, as at a change of scope.
+    void setExcludesOwn(bool exclude)
+    {
+        if (exclude == excludesOwn || isApplicationScope() || (hasReportedReady && !isRunning))
+            return;
+        if (isRunning)
+            deliverPending();
+        pending.clear();
+        inputs.clear();
+        stream.close();
+        if (isRunning)
+            rebaseClock();
+        excludesOwn = exclude;
+        followedSink = PA_INVALID_INDEX;
+        qCInfo(lcAudioCapture,
+            exclude ? "This program plays: capturing every other stream on the output"
+                    : "This program no longer plays: capturing the output's monitor");
+        if (!isRunning) {
+            isRunning = true;
+            startClock();
+            reportReady({});
+            endAwayNotice();
+        }
+        followDefaultSink();
+    }
+
+    // Meanwhile the streams on the default output are taken, wherever it goes.
+    void takeStreamsOn(const pa_sink_info& sink)
+    {
+        sinkName = QString::fromUtf8(sink.name);
+        if (sink.index == followedSink)
+            return;
+        followedSink = sink.index;
+        std::erase_if(inputs, [this](const auto& entry) { return entry.second->sink != followedSink; });
+        listInputs();
     }
 
     void reportReady(const QString& error)
@@ -177,7 +233,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         readyPromise.finish();
     }
 
-    void track(pa_operation* operation) { operations.track(operation); }
+    bool track(pa_operation* operation) { return operations.track(operation); }
 
     // The sound server went away: the clock's silence keeps the stream to
     // the translation server going, and the capture opens again on the
@@ -189,7 +245,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         operations.cancelAll();
         if (isConnected) {
             if (!isApplicationScope()) {
-                followDefaultSink();
+                listInputs(true);
                 return;
             }
             // Nothing has to open before capture counts as running again:
@@ -200,6 +256,9 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         }
         stream.close();
         inputs.clear();
+        // Our streams went with the server; the monitor opens on its return.
+        ownInputs.clear();
+        excludesOwn = false;
         reportApplicationPlaying();
         qCWarning(lcAudioCapture, "Audio capture waits for the sound server; sending silence");
         if (!awayTimer && !isAwayReported) {
@@ -241,6 +300,10 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     {
         if (!sink.monitor_source_name || !isRunning)
             return;
+        if (excludesOwn) {
+            takeStreamsOn(sink);
+            return;
+        }
         const QString monitor = QString::fromUtf8(sink.monitor_source_name);
         if (!stream.isOpen()) {
             sinkName = QString::fromUtf8(sink.name);
@@ -320,17 +383,8 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     void connectApplications(bool waitsForServer)
     {
         watch.onChange([this](int facility, int type, quint32 index) {
-            if (facility != PA_SUBSCRIPTION_EVENT_SINK_INPUT)
-                return;
-            if (type == PA_SUBSCRIPTION_EVENT_REMOVE) {
-                if (inputs.erase(index) > 0) {
-                    qCInfo(lcAudioCapture, "The application's stream %u ended", index);
-                    reportApplicationPlaying();
-                }
-                return;
-            }
-            // New, or changed: it may have moved to another sink.
-            askInput(index);
+            if (facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT)
+                inputChanged(type, index);
         });
         watch.onConnection([this](bool isConnected) { connectionChanged(isConnected); });
         isRunning = true;
@@ -345,7 +399,51 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         listInputs();
     }
 
-    void listInputs() { track(pa_context_get_sink_input_info_list(pulse->context(), &Session::onInputInfo, this)); }
+    void inputChanged(int type, quint32 index)
+    {
+        if (type != PA_SUBSCRIPTION_EVENT_REMOVE) {
+            // New, or changed: it may have moved to another sink.
+            askInput(index);
+            return;
+        }
+        if (inputs.erase(index) > 0) {
+            qCInfo(lcAudioCapture, "The captured stream %u ended", index);
+            reportApplicationPlaying();
+        }
+        if (ownInputs.erase(index) > 0 && ownInputs.empty()) {
+            pulse->cancelTimer(ownGoneTimer);
+            ownGoneTimer = pulse->startTimer(ownPlaybackGoneDelay, [this] {
+                ownGoneTimer = nullptr;
+                if (ownInputs.empty())
+                    setExcludesOwn(false);
+            });
+        }
+    }
+
+    // thenCaptureOutput: the system audio's monitor may open once the list is in.
+    void listInputs(bool thenCaptureOutput = false)
+    {
+        const auto then = thenCaptureOutput ? &Session::onInputListThenCapture : &Session::onInputInfo;
+        if (!track(pa_context_get_sink_input_info_list(pulse->context(), then, this)) && thenCaptureOutput)
+            captureOutput();
+    }
+
+    static void onInputListThenCapture(pa_context* context, const pa_sink_input_info* info, int eol, void* userdata)
+    {
+        if (eol == 0)
+            onInputInfo(context, info, eol, userdata);
+        else
+            static_cast<Session*>(userdata)->captureOutput();
+    }
+
+    // An application scope's streams wherever they play; all system audio's
+    // (while ours play) on the default output.
+    bool takes(const PulseEngine::SinkInputInfo& input) const
+    {
+        if (isApplicationScope())
+            return !input.binary.isEmpty() && applications.contains(input.binary);
+        return excludesOwn && input.sink == followedSink;
+    }
 
     void askInput(quint32 index)
     {
@@ -358,14 +456,24 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
             return;
         auto* session = static_cast<Session*>(userdata);
         const PulseEngine::SinkInputInfo about = PulseEngine::sinkInputInfo(*info);
-        const QString& binary = about.binary;
-        if (!session->isRunning || binary.isEmpty() || !session->applications.contains(binary))
+        // Never captured, whatever the scope.
+        if (about.isOwn()) {
+            if (!session->isApplicationScope() && session->ownInputs.insert(info->index).second)
+                session->setExcludesOwn(true);
             return;
+        }
+        const QString& binary = about.binary;
+        if (!session->isRunning || !session->takes(about)) {
+            // It moved off the default output.
+            if (session->inputs.erase(info->index) > 0)
+                session->reportApplicationPlaying();
+            return;
+        }
         auto& input = session->inputs[info->index];
         if (!input) {
-            qCInfo(lcAudioCapture, "Capturing %s's stream %u", qUtf8Printable(binary), info->index);
             input = std::make_unique<InputStream>(*session, info->index);
             input->name = about.applicationName.isEmpty() ? binary : about.applicationName;
+            qCInfo(lcAudioCapture, "Capturing %s's stream %u", qUtf8Printable(input->name), info->index);
         }
         if (input->stream.isOpen() && input->sink == info->sink)
             return;
@@ -398,7 +506,7 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
         // Never empty for a captured stream: it names its executable at least.
         QString name;
         for (const auto& entry : inputs) {
-            if (entry.second->stream.isOpen()) {
+            if (isApplicationScope() && entry.second->stream.isOpen()) {
                 name = entry.second->name;
                 break;
             }
@@ -436,20 +544,25 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
 
     void startClock()
     {
-        startTime = pa_rtclock_now();
-        // Taken over from the session before: the stream goes on where it
-        // stood, counted from now as a new one is. Neither the old stream's
-        // lead nor its lag behind the clock is carried over: its lag would
-        // leave the new stream's own start-up delay no room, and the clock
-        // would stand in for it with silence over and over.
-        if (continued) {
+        if (continued)
             deliveredFrames = continued->deliveredFrames;
-            const pa_usec_t delivered = deliveredFrames * PA_USEC_PER_SEC / quint64(captureSampleRate);
-            startTime = startTime > delivered ? startTime - delivered : 0;
-        }
+        rebaseClock();
         clock = pa_context_rttime_new(pulse->context(), nextSilenceDue(), &Session::onClock, this);
         if (!clock)
             qCWarning(lcAudioCapture, "No capture clock: silence will not stand in for a silent monitor");
+    }
+
+    // A stream taken over goes on where it stood, counted from now as a new
+    // one is. Neither the old stream's lead nor its lag behind the clock is
+    // carried over: its lag would leave the new stream's own start-up delay
+    // no room, and the clock would stand in for it with silence over and over.
+    void rebaseClock()
+    {
+        const pa_usec_t now = pa_rtclock_now();
+        const pa_usec_t delivered = deliveredFrames * PA_USEC_PER_SEC / quint64(captureSampleRate);
+        startTime = now > delivered ? now - delivered : 0;
+        if (clock)
+            pa_context_rttime_restart(pulse->context(), clock, nextSilenceDue());
     }
 
     void stopClock()
@@ -626,13 +739,20 @@ struct AudioCaptureService::Session final : PulseRecordStream::Listener
     const QSet<QString> applications;
     std::optional<StreamClock> continued;
     PulseRecordStream stream;
-    // The application's streams by sink input.
+    // The streams taken one by one, by sink input.
     std::map<quint32, std::unique_ptr<InputStream>> inputs;
+    // This program's own playback streams; while there is any, all system
+    // audio is taken stream by stream without them.
+    std::set<quint32> ownInputs;
+    bool excludesOwn = false;
+    // The default output, whose streams are taken meanwhile.
+    quint32 followedSink = PA_INVALID_INDEX;
     // The name last reported as playing, empty for none; nothing before the
     // first report.
     std::optional<QString> reportedPlaying;
     pa_time_event* clock = nullptr;
     PulseEngine::Timer* awayTimer = nullptr;
+    PulseEngine::Timer* ownGoneTimer = nullptr;
     PulseEngine::Watch watch;
     PulseOperations operations;
     QPromise<QString> readyPromise;

@@ -31,9 +31,10 @@ struct CapturedAudioBuffer
 class PulseEngine;
 
 // Captures what the computer plays (the default sink's monitor, following the
-// default sink when the user switches outputs) and turns every 20 ms buffer
-// into one chunk of 16 kHz mono 16-bit PCM, optionally with the microphone
-// mixed in. The first chunk after each start carries a WAV header for an
+// default sink when the user switches outputs; while this program plays a
+// recording, every other stream on that sink instead) and turns every 20 ms
+// buffer into one chunk of 16 kHz mono 16-bit PCM, optionally with the
+// microphone mixed in. The first chunk after each start carries a WAV header for an
 // endless stream. The stream keeps real time with silence while there is
 // nothing to capture, also while the sound server restarts: capture and
 // microphone open again where they were once it is back.
@@ -113,7 +114,7 @@ public:
 
     MicEngine& micEngine() { return m_micEngine; }
 
-    // The monitor source being captured, empty while not capturing. Any thread.
+    // The monitor source being captured, empty while none is. Any thread.
     QString capturedSourceName() const;
 
     // The per-buffer pipeline; runs on the capture thread.
@@ -140,7 +141,8 @@ private:
     // nothing once it runs, or why not.
     // isServerAway: the panel says the sound server is away, until the new
     // session reaches it.
-    QCoro::Task<std::optional<AudioCaptureError>> openSession(std::optional<StreamClock> clock, bool isServerAway = false);
+    QCoro::Task<std::optional<AudioCaptureError>> openSession(
+        std::optional<StreamClock> clock, bool isServerAway = false);
     // The running capture goes over to the current scope.
     QCoro::Task<> changeScope();
     void watchMicDevices();

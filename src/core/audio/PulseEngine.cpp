@@ -1,5 +1,6 @@
 #include "PulseEngine.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QPromise>
 
@@ -550,6 +551,11 @@ PulseEngine::SinkInputInfo PulseEngine::sinkInputInfo(const pa_sink_input_info& 
     input.applicationName = QString::fromUtf8(pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_NAME));
     input.processId = processIdOf(info.proplist);
     return input;
+}
+
+bool PulseEngine::SinkInputInfo::isOwn() const
+{
+    return processId == QCoreApplication::applicationPid();
 }
 
 QFuture<std::optional<QList<PulseEngine::SinkInputInfo>>> PulseEngine::sinkInputs()

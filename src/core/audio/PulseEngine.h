@@ -103,6 +103,9 @@ public:
         // The name the program gives itself (application.name), or empty.
         QString applicationName;
         std::optional<qint64> processId;
+
+        // Played by this process itself (a recording's playback).
+        bool isOwn() const;
     };
 
     static SinkInputInfo sinkInputInfo(const pa_sink_input_info& info);
@@ -152,6 +155,7 @@ public:
     bool isConnected() const;
     // Why the connection failed, or empty.
     QString failureText() const;
+
     // Event thread or under Lock: a connection that stood once, so a loss is
     // followed by attempts to make it again.
     bool willReconnect() const { return m_wasReady && !m_hasFailed; }

@@ -4,6 +4,7 @@
 #include "SpeechPlayer.h"
 #include "ToneLevel.h"
 #include "audio/AudioCaptureService.h"
+#include "audio/AudioPlayer.h"
 #include "audio/CallProbes.h"
 #include "live/ListModels.h"
 #include "live/TranslationViewModel.h"
@@ -11,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QMutex>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -703,8 +705,10 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("hearsCall");
 
-        QTest::newRow("all system audio to the music alone") << "system" << "app:music" << false;
-        QTest::newRow("the music alone to all system audio") << "app:music" << "system" << true;
+        QTest::newRow("all system audio to the music alone") << "system"
+                                                             << "app:music" << false;
+        QTest::newRow("the music alone to all system audio") << "app:music"
+                                                             << "system" << true;
     }
 
     void choicesWhileServerAwayTakeEffectOnReturn()
@@ -780,19 +784,25 @@ private slots:
         QTest::addColumn<QString>("scope");
         QTest::addColumn<bool>("hearsCall");
         QTest::addColumn<bool>("hearsMusic");
+        QTest::addColumn<bool>("ownPlaysFirst");
 
-        QTest::newRow("the call's application") << "callApp" << true << false;
-        QTest::newRow("all system audio") << "system" << true << true;
-        QTest::newRow("music alone") << "app:music" << false << true;
+        QTest::newRow("the call's application") << "callApp" << true << false << false;
+        QTest::newRow("all system audio") << "system" << true << true << false;
+        QTest::newRow("all system audio, this program playing before") << "system" << true << true << true;
+        QTest::newRow("music alone") << "app:music" << false << true << false;
+        QTest::newRow("this program by its name")
+            << "app:" + QFileInfo(QCoreApplication::applicationFilePath()).fileName() << false << false << true;
     }
 
     // "teams" plays 440 Hz and "music" 1 kHz: what is chosen arrives at its
-    // level, what is not lies at least 40 dB below.
+    // level, what is not lies at least 40 dB below. This program's own
+    // playback (660 Hz), from before the start or from within, never does.
     void capturesOneApplication()
     {
         QFETCH(QString, scope);
         QFETCH(bool, hearsCall);
         QFETCH(bool, hearsMusic);
+        QFETCH(bool, ownPlaysFirst);
         test::PrivateSoundServer server;
         NamedPlayers players;
         const QString problem = startWithPlayers(server, players);
@@ -800,6 +810,24 @@ private slots:
         QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
         QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
         QTRY_COMPARE(sinkInputs(server).size(), 2);
+        QTemporaryDir dir;
+        const QString ownTone = makeTone(dir.path(), "own", 30, NamedPlayers::secondCallTone, 0.4);
+        QVERIFY(!ownTone.isEmpty());
+        // The player takes the server from the environment, as the program's does.
+        const std::optional<QByteArray> sharedServer
+            = qEnvironmentVariableIsSet("PULSE_SERVER") ? std::optional(qgetenv("PULSE_SERVER")) : std::nullopt;
+        const auto restore
+            = qScopeGuard([&] { sharedServer ? qputenv("PULSE_SERVER", *sharedServer) : qunsetenv("PULSE_SERVER"); });
+        qputenv("PULSE_SERVER", server.server().toUtf8());
+        std::unique_ptr<AudioPlayer> own;
+        const auto playOwn = [&] {
+            own = AudioPlayer::load(ownTone);
+            if (own)
+                own->play();
+            return own != nullptr;
+        };
+        if (ownPlaysFirst)
+            QVERIFY(playOwn());
 
         AudioCaptureService service(server.server());
         service.setCaptureScope(scope);
@@ -807,9 +835,17 @@ private slots:
         collector.attach(service);
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         const int heard = hearsCall ? NamedPlayers::callTone : NamedPlayers::musicTone;
-        QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, 1, heard) >= 0, 5000);
+        if (hearsCall || hearsMusic)
+            QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, 1, heard) >= 0, 5000);
         const qsizetype from = collector.chunkCount();
+        if (!ownPlaysFirst)
+            QVERIFY(playOwn());
+        QTRY_VERIFY_WITH_TIMEOUT(own->currentTime() > 2, 8000);
         QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= from + 100, 8000);
+        // The monitor again once this program no longer plays.
+        own.reset();
+        if (scope == "system")
+            QTRY_COMPARE(service.capturedSourceName(), test::speakerSink + ".monitor");
         service.stopCapture();
 
         const QByteArray captured = pcmSince(collector, from).left(100 * 640);
@@ -822,6 +858,8 @@ private slots:
             = [](double amplitude) { return std::abs(20 * std::log10(amplitude / NamedPlayers::level)) < 1; };
         QVERIFY2(hearsCall ? atLevel(call) : call < NamedPlayers::level / 100, qPrintable(levels));
         QVERIFY2(hearsMusic ? atLevel(music) : music < NamedPlayers::level / 100, qPrintable(levels));
+        const double ownLevel = test::toneLevel(pcmSince(collector, 1), NamedPlayers::secondCallTone);
+        QVERIFY2(ownLevel < NamedPlayers::level / 100, qPrintable(QString::number(ownLevel)));
         QVERIFY(collector.errorTexts().isEmpty());
     }
 
