@@ -1,5 +1,6 @@
 #include "RecordingPlaybackView.h"
 
+#include "ParagraphGrouper.h"
 #include "audio/AudioPlayer.h"
 #include "menubar/MenuBarModel.h"
 #include "recordings/TranscriptExport.h"
@@ -14,46 +15,26 @@ Q_LOGGING_CATEGORY(lcPlayback, "com.tolvaran.app.Playback")
 
 namespace tolvaran {
 
-namespace {
-
-TranscriptSegment segmentOf(const QList<TimedTranscriptLine>& group)
+QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript, double silenceGap)
 {
-    TranscriptSegment segment;
-    segment.id = group.first().id;
-    segment.speaker = group.first().speaker;
-    segment.offsetMs = group.first().offsetMs;
-    segment.language = group.first().language;
-    QStringList originals;
-    QStringList translations;
-    for (const TimedTranscriptLine& line : group) {
-        originals.append(line.originalText);
-        if (!line.translatedText.isEmpty())
-            translations.append(line.translatedText);
+    // The overlay's paragraph rule, with the lines placed on a clock of
+    // their own: their offsets from the start of the recording.
+    QList<TranslationLine> lines;
+    lines.reserve(transcript.size());
+    for (const TimedTranscriptLine& timed : transcript) {
+        TranslationLine line;
+        line.id = timed.id;
+        line.speaker = timed.speaker;
+        line.originalText = timed.originalText;
+        line.translatedText = timed.translatedText;
+        line.language = timed.language;
+        line.timestamp = QDateTime::fromMSecsSinceEpoch(timed.offsetMs, Qt::UTC);
+        lines.append(line);
     }
-    segment.originalText = originals.join(u' ');
-    segment.translatedText = translations.join(u' ');
-    return segment;
-}
-
-} // namespace
-
-QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript)
-{
     QList<TranscriptSegment> segments;
-    QList<TimedTranscriptLine> group;
-    QString currentSpeaker;
-    for (const TimedTranscriptLine& line : transcript) {
-        if (line.speaker == currentSpeaker) {
-            group.append(line);
-            continue;
-        }
-        if (!group.isEmpty())
-            segments.append(segmentOf(group));
-        group = {line};
-        currentSpeaker = line.speaker;
-    }
-    if (!group.isEmpty())
-        segments.append(segmentOf(group));
+    for (const TranslationParagraph& paragraph : ParagraphGrouper::group(lines, {}, silenceGap))
+        segments.append({paragraph.id, paragraph.speaker, paragraph.timestamp.toMSecsSinceEpoch(),
+            paragraph.originalText, paragraph.translatedText, paragraph.language});
     return segments;
 }
 
@@ -96,11 +77,12 @@ QHash<int, QByteArray> TranscriptSegmentModel::roleNames() const
         {TimeLabelRole, "timeLabel"}, {OriginalTextRole, "originalText"}, {TranslatedTextRole, "translatedText"}};
 }
 
-RecordingPlaybackView::RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, QObject* parent)
+RecordingPlaybackView::RecordingPlaybackView(
+    RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent)
     : QObject(parent)
     , m_recording(std::move(recording))
     , m_audioURL(std::move(audioURL))
-    , m_segments(std::make_unique<TranscriptSegmentModel>(groupedSegments(m_recording.transcript)))
+    , m_segments(std::make_unique<TranscriptSegmentModel>(groupedSegments(m_recording.transcript, silenceGap)))
 {
     m_timer.setInterval(timerIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecordingPlaybackView::tick);
@@ -167,7 +149,7 @@ std::optional<QUuid> RecordingPlaybackView::activeSegmentId() const
 
 QString RecordingPlaybackView::dateText() const
 {
-    return MenuBarModel::formatDate(toDateTime(m_recording.date).toLocalTime());
+    return MenuBarModel::formatStartDate(toDateTime(m_recording.date), m_recording.duration);
 }
 
 QString RecordingPlaybackView::summaryText() const

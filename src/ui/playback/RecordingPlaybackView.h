@@ -18,7 +18,8 @@ namespace tolvaran {
 
 class AudioPlayer;
 
-// Consecutive transcript lines of one speaker, shown as one card.
+// Consecutive transcript lines of one speaker without a long pause, shown as
+// one card.
 struct TranscriptSegment
 {
     QUuid id;
@@ -32,8 +33,10 @@ struct TranscriptSegment
 };
 
 // A speaker change starts a new segment, also when an earlier speaker speaks
-// again. Originals are all joined with a blank; empty translations are left out.
-QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript);
+// again, and so does a line more than silenceGap seconds after the one before,
+// as in the overlay. Originals are all joined with a blank; empty translations
+// are left out.
+QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript, double silenceGap);
 
 // The segments as a list model for the transcript view.
 class TranscriptSegmentModel : public QAbstractListModel
@@ -93,7 +96,8 @@ public:
     static constexpr int timerIntervalMs = 100;
     static constexpr float rates[] = {0.5f, 1.0f, 1.5f, 2.0f};
 
-    RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, QObject* parent = nullptr);
+    // silenceGap: the pause, in seconds, that ends a card (the overlay's setting).
+    RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent = nullptr);
     ~RecordingPlaybackView() override;
 
     const RecordingEntry& recording() const { return m_recording; }

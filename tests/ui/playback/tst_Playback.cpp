@@ -6,6 +6,7 @@
 #include "UiEngine.h"
 #include "audio/AudioPlayer.h"
 #include "live/TranslationViewModel.h"
+#include "menubar/MenuBarModel.h"
 #include "playback/PlaybackWindowManager.h"
 #include "playback/RecordingPlaybackView.h"
 #include "recordings/RecordingStore.h"
@@ -36,6 +37,9 @@ TimedTranscriptLine line(qint64 offsetMs, const QString& speaker, const QString&
     return {QUuid::createUuid(), offsetMs, speaker, original, translated, QStringLiteral("es")};
 }
 
+// The settings' default pause that ends a card, in seconds.
+constexpr double silenceGap = 8.0;
+
 // Four seconds of tone, its first words at 1.2 s.
 RecordingEntry toneEntry(const QString& audioFileName)
 {
@@ -62,7 +66,7 @@ class TestPlayback : public QObject
     std::unique_ptr<RecordingPlaybackView> playingView()
     {
         auto view = std::make_unique<RecordingPlaybackView>(
-            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone), silenceGap);
         view->setupPlayer();
         return view;
     }
@@ -84,19 +88,28 @@ private slots:
         QTest::addColumn<QStringList>("originals");
         QTest::addColumn<QStringList>("translations");
         QTest::addColumn<QList<qint64>>("offsets");
+        QTest::addColumn<double>("gap");
 
         QTest::newRow("A, A, B, A") << QList{line(0, "A", "a1", "A1"), line(10, "A", "a2", "A2"),
             line(20, "B", "b", "B"), line(30, "A", "a3", "A3")}
                                     << QStringList{"A", "B", "A"} << QStringList{"a1 a2", "b", "a3"}
-                                    << QStringList{"A1 A2", "B", "A3"} << QList<qint64>{0, 20, 30};
+                                    << QStringList{"A1 A2", "B", "A3"} << QList<qint64>{0, 20, 30} << silenceGap;
         QTest::newRow("empty translations skipped, empty originals kept")
             << QList{line(5, "A", "x", "X"), line(6, "A", "", ""), line(7, "A", "y", "Y")} << QStringList{"A"}
-            << QStringList{"x  y"} << QStringList{"X Y"} << QList<qint64>{5};
+            << QStringList{"x  y"} << QStringList{"X Y"} << QList<qint64>{5} << silenceGap;
         QTest::newRow("no speaker is a speaker too")
             << QList{line(0, "", "a", ""), line(1, "", "b", "")} << QStringList{""} << QStringList{"a b"}
-            << QStringList{""} << QList<qint64>{0};
+            << QStringList{""} << QList<qint64>{0} << silenceGap;
         QTest::newRow("nothing") << QList<TimedTranscriptLine>{} << QStringList{} << QStringList{} << QStringList{}
-                                 << QList<qint64>{};
+                                 << QList<qint64>{} << silenceGap;
+        // Each card stays clickable where its words were said.
+        QTest::newRow("one speaker two minutes apart")
+            << QList{line(7000, "A", "a1", ""), line(127000, "A", "a2", "")} << QStringList{"A", "A"}
+            << QStringList{"a1", "a2"} << QStringList{"", ""} << QList<qint64>{7000, 127000} << silenceGap;
+        QTest::newRow("a pause of exactly the gap, then one just over it")
+            << QList{line(0, "A", "a1", ""), line(5000, "A", "a2", ""), line(10001, "A", "a3", "")}
+            << QStringList{"A", "A"} << QStringList{"a1 a2", "a3"} << QStringList{"", ""} << QList<qint64>{0, 10001}
+            << 5.0;
     }
 
     void grouping()
@@ -106,7 +119,8 @@ private slots:
         QFETCH(QStringList, originals);
         QFETCH(QStringList, translations);
         QFETCH(QList<qint64>, offsets);
-        const QList<TranscriptSegment> segments = groupedSegments(lines);
+        QFETCH(double, gap);
+        const QList<TranscriptSegment> segments = groupedSegments(lines, gap);
         QStringList gotSpeakers, gotOriginals, gotTranslations;
         QList<qint64> gotOffsets;
         for (const TranscriptSegment& segment : segments) {
@@ -152,9 +166,13 @@ private slots:
         RecordingEntry entry = toneEntry("a.m4a");
         entry.duration = 75.9;
         // The count is of lines, though two of them share a card.
-        const RecordingPlaybackView view(entry, {});
+        const RecordingPlaybackView view(entry, {}, silenceGap);
         QCOMPARE(view.summaryText(), QStringLiteral("3 segments • 1:15"));
         QCOMPARE(view.segments().size(), 2);
+        // Titled by when it started; the stored date is when it was saved.
+        const QDateTime started = toDateTime(entry.date).addMSecs(-75900);
+        QCOMPARE(view.dateText(), MenuBarModel::formatDate(started));
+        QCOMPARE(PlaybackWindowManager::windowTitle(entry), QStringLiteral("Recording — ") + view.dateText());
     }
 
     void displayModes_data()
@@ -176,7 +194,7 @@ private slots:
             for (int i = 0; i < 4 && view.displayMode() != mode; ++i)
                 view.displayMode() == DisplayMode::both ? view.toggleOriginal() : view.toggleTranslate();
         };
-        RecordingPlaybackView view(toneEntry("a.m4a"), {});
+        RecordingPlaybackView view(toneEntry("a.m4a"), {}, silenceGap);
         QCOMPARE(view.displayMode(), DisplayMode::both);
         reach(view, from);
         QCOMPARE(view.displayMode(), from);
@@ -213,7 +231,8 @@ private slots:
 
     void withoutAPlayerTheTranscriptStillWorks()
     {
-        RecordingPlaybackView view(toneEntry("missing.m4a"), QUrl::fromLocalFile(m_dir.filePath("missing.m4a")));
+        RecordingPlaybackView view(
+            toneEntry("missing.m4a"), QUrl::fromLocalFile(m_dir.filePath("missing.m4a")), silenceGap);
         view.setupPlayer();
         QVERIFY(!view.hasPlayer());
         view.togglePlayback();
@@ -297,7 +316,7 @@ private slots:
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
         auto view = std::make_unique<RecordingPlaybackView>(
-            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone), silenceGap);
         view->setPlaybackRate(1.5f);
         view->setupPlayer();
         QVERIFY(view->hasPlayer());
@@ -329,7 +348,7 @@ private slots:
             entry.transcript.append(line(qint64(i) * 5000, QStringLiteral("Speaker %1").arg(i % 2 + 1),
                 QStringLiteral("original %1").arg(i), QStringLiteral("many words ").repeated(1 + i % 5 * 12)));
         // No audio: the transcript follows seekTo all the same.
-        RecordingPlaybackView view(entry, QUrl::fromLocalFile(m_dir.filePath("missing.m4a")));
+        RecordingPlaybackView view(entry, QUrl::fromLocalFile(m_dir.filePath("missing.m4a")), silenceGap);
         QTemporaryDir home;
         AppSettings settings(home.filePath("settings.json"));
         test::PreparedEngine engine;
