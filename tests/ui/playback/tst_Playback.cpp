@@ -396,6 +396,55 @@ private slots:
         }
     }
 
+    // Opened from the panel, the recording is heard as soon as it is played,
+    // however long the window was open before: by Space or by a click on a
+    // card, as the window calls the view.
+    void theWindowsPlayIsHeard_data()
+    {
+        QTest::addColumn<qint64>("clickedAtMs");
+        QTest::newRow("Space") << qint64(-1);
+        QTest::newRow("a click on a card") << qint64(1800);
+    }
+
+    void theWindowsPlayIsHeard()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        QFETCH(qint64, clickedAtMs);
+        QTemporaryDir home;
+        AppSettings settings(home.filePath("settings.json"));
+        settings.setRecordingsFolder(QUrl::fromLocalFile(m_dir.filePath("Recordings")));
+        const RecordingEntry entry = toneEntry(QFileInfo(m_tone).fileName());
+        RecordingStore(QUrl::fromLocalFile(m_dir.filePath("Recordings")), RecordingStore::Loading::blocking)
+            .save(entry);
+        TranslationViewModel viewModel(settings, std::make_unique<test::FakeAudioCapture>());
+        QTRY_VERIFY(!viewModel.recordings().isEmpty());
+        QQmlEngine engine;
+        ui::prepareEngine(engine);
+        AppCoordinator coordinator(settings, viewModel, engine);
+        PlaybackWindowManager& windows = coordinator.playbackManager();
+        viewModel.openRecording(entry);
+        QTRY_VERIFY(windows.view() && windows.view()->hasPlayer());
+        RecordingPlaybackView& view = *windows.view();
+
+        // The user reads for a while first; nothing plays meanwhile.
+        test::MonitorRecorder monitor(test::speakerSink);
+        QVERIFY(monitor.isRunning());
+        QList<float> quiet;
+        QTRY_VERIFY_WITH_TIMEOUT((quiet += monitor.take()).size() >= 3 * 16000, 10000);
+        QVERIFY(test::peak(quiet) < 0.01f);
+
+        clickedAtMs < 0 ? view.togglePlayback() : view.seekTo(clickedAtMs);
+        QVERIFY(view.isPlaying());
+        QElapsedTimer clock;
+        clock.start();
+        QList<float> heard;
+        QTRY_VERIFY_WITH_TIMEOUT(test::peak(heard += monitor.take()) > 0.3f, 5000);
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        const double heardAt = view.currentTime();
+        QVERIFY2(heardAt >= std::max(clickedAtMs, qint64(0)) / 1000.0 && heardAt < 2.5,
+            qPrintable(QString::number(heardAt)));
+    }
+
     // The window, opened and closed by the program's coordinator following
     // the view model's field, as the panel's rows and the window's own
     // buttons set it.
