@@ -5,8 +5,10 @@
 #include "menubar/MenuBarModel.h"
 #include "recordings/TranscriptExport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -273,10 +275,61 @@ void RecordingPlaybackView::endSliderDrag()
         m_player->play();
 }
 
+namespace {
+
+constexpr TranscriptFormat exportFormats[] = {TranscriptFormat::srt, TranscriptFormat::vtt, TranscriptFormat::txt};
+
+// Where the last export went, for the next one in this session.
+QString& lastExportFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QStringList RecordingPlaybackView::exportNameFilters()
+{
+    return {QStringLiteral("SubRip subtitles (*.srt)"), QStringLiteral("WebVTT subtitles (*.vtt)"),
+        QStringLiteral("Plain text (*.txt)")};
+}
+
+QUrl RecordingPlaybackView::exportFolder() const
+{
+    QString folder = lastExportFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QUrl::fromLocalFile(folder);
+}
+
+QUrl RecordingPlaybackView::proposedExportFile() const
+{
+    const QDateTime started
+        = MenuBarModel::recordingStart(toDateTime(m_recording.date), m_recording.duration).toLocalTime();
+    const QString name = QStringLiteral("Recording ") + started.toString(QStringLiteral("yyyy-MM-dd HH-mm")) + u'.'
+        + fileExtension(exportFormats[0]);
+    return QUrl::fromLocalFile(QDir(exportFolder().toLocalFile()).filePath(name));
+}
+
+bool RecordingPlaybackView::exportChosen(const QUrl& file, int nameFilterIndex)
+{
+    const TranscriptFormat format = nameFilterIndex >= 0 && nameFilterIndex < int(std::size(exportFormats))
+        ? exportFormats[nameFilterIndex]
+        : exportFormats[0];
+    return exportTo(file, fileExtension(format));
+}
+
 bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName)
 {
+    if (file.isEmpty()) {
+        setExportMessage(QStringLiteral("Export failed: no file was chosen"));
+        return false;
+    }
     if (!file.isLocalFile()) {
-        setExportMessage(QStringLiteral("Export failed: not a local file"));
+        setExportMessage(QStringLiteral("Export failed: %1 is not a file on this computer")
+                             .arg(file.toDisplayString(QUrl::PreferLocalFile)));
         return false;
     }
     QString path = file.toLocalFile();
@@ -297,6 +350,9 @@ bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName
         return false;
     }
     qCInfo(lcPlayback, "Exported the transcript to %s", qUtf8Printable(path));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (std::exchange(lastExportFolder(), folder) != folder)
+        emit exportFolderChanged();
     setExportMessage(QStringLiteral("Exported to ") + QFileInfo(path).fileName());
     return true;
 }

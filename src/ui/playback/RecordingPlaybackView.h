@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 #include <QColor>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 #include <QVariantList>
@@ -91,6 +92,11 @@ class RecordingPlaybackView : public QObject
     Q_PROPERTY(QString dateText READ dateText CONSTANT)
     Q_PROPERTY(QString summaryText READ summaryText CONSTANT)
     Q_PROPERTY(QString exportMessage READ exportMessage NOTIFY exportMessageChanged)
+    // The save dialog's start: its folder, the file name it proposes and the
+    // formats offered, one name filter each, in the order of exportFormats.
+    Q_PROPERTY(QUrl exportFolder READ exportFolder NOTIFY exportFolderChanged)
+    Q_PROPERTY(QUrl proposedExportFile READ proposedExportFile NOTIFY exportFolderChanged)
+    Q_PROPERTY(QStringList exportNameFilters READ exportNameFilters CONSTANT)
 
 public:
     static constexpr int timerIntervalMs = 100;
@@ -168,8 +174,18 @@ public:
 
     // Writes the transcript, with the texts shown now, to file; its format is
     // the file's extension (srt, vtt, txt), else the one named, whose
-    // extension is then added. Tells the outcome in exportMessage.
+    // extension is then added. Tells the outcome in exportMessage. The folder
+    // written to is where the next export starts.
     Q_INVOKABLE bool exportTo(const QUrl& file, const QString& formatName);
+    // The save dialog's choice: the format is that of the chosen name filter
+    // unless the name has an extension of its own.
+    Q_INVOKABLE bool exportChosen(const QUrl& file, int nameFilterIndex);
+
+    // The folder of the last export in this session, else the Documents folder.
+    QUrl exportFolder() const;
+    // "Recording 2026-12-08 10-32.srt" in exportFolder: when it started.
+    QUrl proposedExportFile() const;
+    static QStringList exportNameFilters();
 
     // "%d:%02d", minutes not wrapped into hours.
     Q_INVOKABLE static QString formatTime(double seconds);
@@ -188,6 +204,7 @@ signals:
     void displayModeChanged();
     void activeSegmentChanged();
     void exportMessageChanged();
+    void exportFolderChanged();
     // Asks the window to close.
     void closeRequested();
 

@@ -13,15 +13,19 @@
 #include "settings/AppSettings.h"
 #include "theme/TextColors.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
@@ -443,6 +447,79 @@ private slots:
         const double heardAt = view.currentTime();
         QVERIFY2(heardAt >= std::max(clickedAtMs, qint64(0)) / 1000.0 && heardAt < 2.5,
             qPrintable(QString::number(heardAt)));
+    }
+
+    // Export… opens a save dialog at the last folder used (else Documents)
+    // with a name from when the recording started; what is accepted there is
+    // written in the chosen filter's format unless the name says another.
+    void exportsFromTheSaveDialog_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("opening");
+        QTest::newRow("SubRip by its filter") << "talk" << 0 << "talk.srt" << QByteArray("1\n00:00:01,200 --> ");
+        QTest::newRow("WebVTT by its filter") << "talk" << 1 << "talk.vtt" << QByteArray("WEBVTT\n");
+        QTest::newRow("the name's own extension") << "notes.txt" << 0 << "notes.txt" << QByteArray("[0:00:01] ");
+        QTest::newRow("not a file here") << "https://example.com/talk.srt" << 0 << "" << QByteArray();
+    }
+
+    void exportsFromTheSaveDialog()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, opening);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
+        RecordingEntry entry = toneEntry("a.m4a");
+        entry.date = RecordingDate(
+            std::chrono::milliseconds(QDateTime(QDate(2026, 12, 8), QTime(10, 35, 30)).toMSecsSinceEpoch()));
+        entry.duration = 210;
+        RecordingPlaybackView view(entry, {}, silenceGap);
+        QTemporaryDir home;
+        AppSettings settings(home.filePath("settings.json"));
+        test::PreparedEngine engine;
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/playback/PlaybackWindow.qml")));
+        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.createWithInitialProperties(
+            {{"playback", QVariant::fromValue(&view)}, {"settings", QVariant::fromValue(&settings)}})));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QObject* dialog = window->findChild<QObject*>("exportDialog");
+        QVERIFY(dialog);
+
+        QMetaObject::invokeMethod(dialog, "start");
+        // The folder of the previous row's export is gone by now.
+        QCOMPARE(
+            QFileInfo(view.exportFolder().toLocalFile()).canonicalFilePath(), QFileInfo(documents).canonicalFilePath());
+        QCOMPARE(dialog->property("folder").toUrl(), view.exportFolder());
+        QCOMPARE(dialog->property("currentFile").toUrl().fileName(), QStringLiteral("Recording 2026-12-08 10-32.srt"));
+        QCOMPARE(dialog->property("acceptLabel").toString(), QStringLiteral("Save"));
+        QCOMPARE(dialog->property("nameFilters").toStringList().size(), 3);
+
+        QTemporaryDir target;
+        if (written.isEmpty()) {
+            // Only a desktop's own dialog offers other places; Qt's does not.
+            QVERIFY(!view.exportChosen(QUrl(chosen), filter));
+            QVERIFY(view.exportMessage().startsWith(QStringLiteral("Export failed: https://example.com/talk.srt")));
+            return;
+        }
+        dialog->setProperty("currentFile", QUrl::fromLocalFile(target.filePath(chosen)));
+        dialog->property("selectedNameFilter").value<QObject*>()->setProperty("index", filter);
+        // Enter in the dialog saves.
+        QFileDialog* fileDialog = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* candidate = qobject_cast<QFileDialog*>(widget); candidate && candidate->isVisible())
+                fileDialog = candidate;
+        QVERIFY(fileDialog);
+        QCOMPARE(fileDialog->acceptMode(), QFileDialog::AcceptSave);
+        QTest::keyClick(fileDialog->findChild<QLineEdit*>(), Qt::Key_Return);
+        QTRY_VERIFY(!fileDialog->isVisible());
+        QFile file(target.filePath(written));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(view.exportMessage()));
+        QVERIFY2(file.readAll().startsWith(opening), qPrintable(file.fileName()));
+        // The next export starts where this one went.
+        QMetaObject::invokeMethod(dialog, "start");
+        QCOMPARE(dialog->property("folder").toUrl(), QUrl::fromLocalFile(target.path()));
     }
 
     // The window, opened and closed by the program's coordinator following
