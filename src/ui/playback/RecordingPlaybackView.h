@@ -93,7 +93,7 @@ class RecordingPlaybackView : public QObject
     Q_PROPERTY(QString summaryText READ summaryText CONSTANT)
     Q_PROPERTY(QString exportMessage READ exportMessage NOTIFY exportMessageChanged)
     // The save dialog's start: its folder, the file name it proposes and the
-    // formats offered, one name filter each, in the order of exportFormats.
+    // formats offered, one name filter each: srt, vtt, txt.
     Q_PROPERTY(QUrl exportFolder READ exportFolder NOTIFY exportFolderChanged)
     Q_PROPERTY(QUrl proposedExportFile READ proposedExportFile NOTIFY exportFolderChanged)
     Q_PROPERTY(QStringList exportNameFilters READ exportNameFilters CONSTANT)
