@@ -25,7 +25,7 @@ set(tolvaran_runtime_packages
   qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtqml-workerscript qml6-module-qtcore
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
   qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-shapes
-  qml6-module-qtquick-dialogs qml6-module-qt-labs-platform qml6-module-qt5compat-graphicaleffects
+  qml6-module-qt-labs-platform qml6-module-qt5compat-graphicaleffects
   # the X11 platform and the SVG icon
   qt6-qpa-plugins libqt6svg6
   # playback: playbin, scaletempo, the M4A demuxer and the AAC decoder

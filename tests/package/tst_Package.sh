@@ -2,9 +2,9 @@
 # Makes the .deb with cpack, unpacks it with dpkg -x, and checks what a user
 # gets: the files in their places, valid AppStream data, dependencies that name
 # real packages, and binaries that start from the unpacked tree.
-# Arguments: CPACK CPACK_CONFIG ARTEFACT_FOLDER VERSION
+# Arguments: CPACK CPACK_CONFIG ARTEFACT_FOLDER VERSION SOURCE_FOLDER
 set -euo pipefail
-cpack=$1 config=$2 out=$3 version=$4
+cpack=$1 config=$2 out=$3 version=$4 source=$5
 
 failures=0
 fail() {
@@ -77,6 +77,44 @@ for group in "${groups[@]}"; do
   done
   $found || fail "dependency '$group' names no installed package"
 done
+
+# QML modules are loaded by name when a view is made, so no linker finds them:
+# each module a view imports, and each one the QML files of its package import
+# in turn, comes from a package that setup-deps installs and the package
+# depends on. A module missing here crashes the program when the view opens.
+qml_root=$(qtpaths6 --query QT_INSTALL_QML 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/qml)
+setup_packages=" $(sed -n '/^packages=(/,/^)/p' "$source/scripts/setup-deps" | sed 's/#.*//; s/packages=(//; s/)//' |
+  tr -s ' \t\n' ' ') "
+depends_names=" $(sed -E 's/\([^)]*\)//g; s/[,|]/ /g' <<<"$depends" | tr -s ' ') "
+# The names after "import" (QML files) or "import"/"depends" (qmldir files).
+imports_of() {
+  grep -hoE '^[[:space:]]*(import|depends)[[:space:]]+[A-Za-z][A-Za-z0-9_.]*' "$@" 2>/dev/null | awk '{print $2}' || true
+}
+declare -A module_seen package_seen
+modules=($(find "$source/src/ui" -name '*.qml' -print0 | xargs -0 cat | imports_of /dev/stdin | sort -u))
+while [ ${#modules[@]} -gt 0 ]; do
+  module=${modules[0]}
+  modules=("${modules[@]:1}")
+  [ -n "${module_seen[$module]:-}" ] && continue
+  module_seen[$module]=1
+  case "$module" in Tolvaran.*) continue ;; esac
+  qmldir="$qml_root/${module//.//}/qmldir"
+  if [ ! -f "$qmldir" ]; then
+    fail "QML module $module is not installed (Debian: qml6-module-$(tr 'A-Z.' 'a-z-' <<<"$module"))"
+    continue
+  fi
+  package=$(dpkg -S "$qmldir" 2>/dev/null | head -n1 | cut -d: -f1)
+  [ -n "$package" ] || { fail "QML module $module belongs to no Debian package"; continue; }
+  [ -n "${package_seen[$package]:-}" ] && continue
+  package_seen[$package]=1
+  [[ "$setup_packages" == *" $package "* ]] || fail "QML module $module: scripts/setup-deps lacks $package"
+  [[ "$depends_names" == *" $package "* ]] || fail "QML module $module: the package does not depend on $package"
+  # designer/ holds Qt Design Studio's property sheets, never loaded at run time.
+  mapfile -t files < <(dpkg -L "$package" | grep -E '(\.qml|/qmldir)$' | grep -v '/designer/' || true)
+  [ ${#files[@]} -gt 0 ] || continue
+  modules+=($(imports_of "${files[@]}"))
+done
+echo "QML modules: ${!package_seen[*]}"
 
 # The unpacked program starts and tells its version.
 answer=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/tolvaran" --version 2>"$out/version.err") || {

@@ -59,24 +59,28 @@ private slots:
         QCOMPARE(MenuBarModel::formatDuration(seconds), text);
     }
 
+    // A recording is listed by when it started: its stored date less its length.
     void datesInTheLocalesMediumStyle_data()
     {
         QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("duration");
         QTest::addColumn<QString>("text");
-        QTest::newRow("en_US") << "en_US"
-                               << "Mar 4, 2026, 3:07 PM";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "4. März 2026, 15:07";
-        QTest::newRow("C, whose short time has seconds") << "C"
-                                                         << "4 Mar 2026, 15:07";
+        QTest::newRow("en_US") << "en_US" << 0.0 << "Mar 4, 2026, 3:07 PM";
+        QTest::newRow("de_DE") << "de_DE" << 0.0 << "4. März 2026, 15:07";
+        QTest::newRow("C, whose short time has seconds") << "C" << 0.0 << "4 Mar 2026, 15:07";
+        QTest::newRow("started 3.5 minutes before it was saved") << "C" << 210.0 << "4 Mar 2026, 15:04";
+        QTest::newRow("a length that is not a number") << "C" << qQNaN() << "4 Mar 2026, 15:07";
     }
 
     void datesInTheLocalesMediumStyle()
     {
         QFETCH(QString, locale);
+        QFETCH(double, duration);
         QFETCH(QString, text);
         const QDateTime date(QDate(2026, 3, 4), QTime(15, 7, 30), Qt::LocalTime);
-        QCOMPARE(MenuBarModel::formatDate(date, QLocale(locale)), text);
+        QCOMPARE(MenuBarModel::formatStartDate(date, duration, QLocale(locale)), text);
+        if (duration == 0)
+            QCOMPARE(MenuBarModel::formatDate(date, QLocale(locale)), text);
     }
 };
 

@@ -147,6 +147,10 @@ std::unique_ptr<AudioPlayer> AudioPlayer::load(const QString& path, QString* err
     if (duration <= 0 && gst_element_query_duration(pipeline->playbin.get(), GST_FORMAT_TIME, &nanoseconds)
         && nanoseconds > 0)
         duration = double(nanoseconds) / GST_SECOND;
+    // The output is let go until the first play. The sound server's clock
+    // runs from when the output opens: a play long after would first wait
+    // out that time in silence.
+    gst_element_set_state(pipeline->playbin.get(), GST_STATE_READY);
     return std::unique_ptr<AudioPlayer>(new AudioPlayer(std::move(pipeline), duration));
 }
 
@@ -190,12 +194,28 @@ void AudioPlayer::handleMessage(int type, const QString& text, quint64 seekGener
         qCWarning(lcAudioPlayer, "Playback stopped: %s", qUtf8Printable(text));
         m_isPlaying = false;
         m_isSeeking = false;
+        m_start = Start::none;
         gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_PAUSED);
         emit errorOccurred(text);
         break;
     case GST_MESSAGE_ASYNC_DONE:
-        if (seekGeneration == m_seekGeneration.load())
-            m_isSeeking = false;
+        if (seekGeneration != m_seekGeneration.load())
+            break;
+        if (m_start == Start::opening) {
+            m_start = Start::seeking;
+            // At the start and at the normal rate the file is already there.
+            if ((m_seekTarget > 0 || m_rate != 1.0f) && seek(m_seekTarget, m_rate))
+                break;
+        }
+        m_isSeeking = false;
+        if (m_start == Start::seeking) {
+            m_start = Start::none;
+            if (m_isPlaying
+                && gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+                qCWarning(lcAudioPlayer, "The player did not start");
+                m_isPlaying = false;
+            }
+        }
         break;
     default:
         break;
@@ -204,7 +224,7 @@ void AudioPlayer::handleMessage(int type, const QString& text, quint64 seekGener
 
 double AudioPlayer::currentTime() const
 {
-    if (m_isSeeking)
+    if (m_isSeeking || m_start != Start::none)
         return m_seekTarget;
     if (m_isAtEnd)
         return m_duration;
@@ -217,6 +237,12 @@ double AudioPlayer::currentTime() const
 bool AudioPlayer::seek(double seconds, float rate)
 {
     const double target = std::clamp(std::isfinite(seconds) ? seconds : 0.0, 0.0, m_duration);
+    // Without an output there is nothing to move: the start goes there.
+    if (m_start == Start::idle || m_start == Start::opening) {
+        m_isAtEnd = false;
+        m_seekTarget = target;
+        return true;
+    }
     // Counted before it is sent: the pipeline may be filled again before
     // the call returns, and that "done" must count as this seek's.
     ++m_seekGeneration;
@@ -253,18 +279,42 @@ void AudioPlayer::play()
         return;
     if (m_isAtEnd)
         seek(0, m_rate);
-    if (gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
-        qCWarning(lcAudioPlayer, "The player did not start");
+    if (m_start == Start::idle) {
+        // Opened now and played as soon as it is filled, at the place and
+        // rate chosen meanwhile.
+        ++m_seekGeneration;
+        if (gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE) {
+            qCWarning(lcAudioPlayer, "The player did not start");
+            return;
+        }
+        m_start = Start::opening;
+        m_isPlaying = true;
         return;
     }
     m_isPlaying = true;
+    if (m_start != Start::none)
+        return;
+    if (gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        qCWarning(lcAudioPlayer, "The player did not start");
+        m_isPlaying = false;
+    }
 }
 
 void AudioPlayer::pause()
 {
+    m_isPlaying = false;
+    // Not played yet: the output is let go again, as before the first play.
+    if (m_start != Start::none) {
+        if (m_start != Start::idle) {
+            ++m_seekGeneration;
+            m_isSeeking = false;
+            gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_READY);
+            m_start = Start::idle;
+        }
+        return;
+    }
     // Paused first, so that the position read next is where it stopped.
     gst_element_set_state(m_pipeline->playbin.get(), GST_STATE_PAUSED);
-    m_isPlaying = false;
 }
 
 void AudioPlayer::stop()

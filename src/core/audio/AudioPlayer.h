@@ -64,7 +64,13 @@ private:
     bool seek(double seconds, float rate);
     void handleMessage(int type, const QString& text, quint64 seekGeneration);
 
+    // The way to the first sound. Until the first play the output stays
+    // closed (idle); play opens and fills it (opening), moves to the chosen
+    // place and rate (seeking), and then runs.
+    enum class Start { idle, opening, seeking, none };
+
     std::unique_ptr<Pipeline> m_pipeline;
+    Start m_start = Start::idle;
     double m_duration = 0;
     float m_rate = 1.0f;
     bool m_isPlaying = false;

@@ -171,6 +171,18 @@ QString MenuBarModel::formatDate(const QDateTime& date, const QLocale& locale)
         + locale.toString(local.time(), timeFormat);
 }
 
+QDateTime MenuBarModel::recordingStart(const QDateTime& savedAt, double durationSeconds)
+{
+    if (!std::isfinite(durationSeconds) || durationSeconds <= 0)
+        return savedAt;
+    return savedAt.addMSecs(-std::llround(std::min(durationSeconds, maxDurationSeconds) * 1000));
+}
+
+QString MenuBarModel::formatStartDate(const QDateTime& savedAt, double durationSeconds, const QLocale& locale)
+{
+    return formatDate(recordingStart(savedAt, durationSeconds), locale);
+}
+
 void MenuBarModel::toggleListening()
 {
     if (!m_viewModel)

@@ -71,6 +71,12 @@ public:
     Q_INVOKABLE static QString formatDuration(double seconds);
     // The date in the locale's medium style and the time in its short style.
     Q_INVOKABLE static QString formatDate(const QDateTime& date, const QLocale& locale = QLocale());
+    // When a recording started: its stored date is when it was saved, just
+    // after it stopped, and users know it by its start.
+    static QDateTime recordingStart(const QDateTime& savedAt, double durationSeconds);
+    // formatDate of recordingStart.
+    Q_INVOKABLE static QString formatStartDate(
+        const QDateTime& savedAt, double durationSeconds, const QLocale& locale = QLocale());
 
     // Stops listening while listening, else starts it unless the server URL
     // is invalid.

@@ -357,7 +357,7 @@ Item {
                     visible: index < menuBar.shownRecordings
                     Layout.fillWidth: true
                     onClicked: menuBar.openRecording(index)
-                    Accessible.name: "Recording of %1, %2".arg(menuBar.formatDate(date)).arg(menuBar.formatDuration(duration))
+                    Accessible.name: "Recording of %1, %2".arg(menuBar.formatStartDate(date, duration)).arg(menuBar.formatDuration(duration))
 
                     contentItem: RowLayout {
                         spacing: 8
@@ -370,7 +370,7 @@ Item {
                             spacing: 1
                             Text {
                                 objectName: "recordingDate"
-                                text: menuBar.formatDate(row.date)
+                                text: menuBar.formatStartDate(row.date, row.duration)
                                 textFormat: Text.PlainText
                                 font: AppTheme.caption
                                 color: AppTheme.primary

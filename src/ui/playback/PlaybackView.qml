@@ -1,8 +1,8 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls as Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
+import Qt.labs.platform as Platform
 import Tolvaran.Ui
 
 // One recording: a header with its date and the text toggles, the transcript
@@ -64,7 +64,7 @@ Item {
                 objectName: "exportButton"
                 text: "Export…"
                 focusPolicy: Qt.NoFocus
-                onClicked: exportDialog.open()
+                onClicked: exportDialog.start()
             }
             GlassPlainButtonStyle {
                 objectName: "fontSizeButton"
@@ -299,12 +299,24 @@ Item {
         onActivated: root.playback.seekRelative(10)
     }
 
-    FileDialog {
+    // The desktop's own save dialog where there is one, else Qt's.
+    Platform.FileDialog {
         id: exportDialog
+        objectName: "exportDialog"
         title: "Export Transcript"
-        fileMode: FileDialog.SaveFile
-        nameFilters: ["SubRip subtitles (*.srt)", "WebVTT subtitles (*.vtt)", "Plain text (*.txt)"]
-        onAccepted: root.playback.exportTo(selectedFile, ["srt", "vtt", "txt"][selectedNameFilter.index])
+        fileMode: Platform.FileDialog.SaveFile
+        acceptLabel: "Save"
+        nameFilters: root.playback.exportNameFilters
+        onAccepted: root.playback.exportChosen(file, selectedNameFilter.index)
+
+        // Each time from the proposal: the last folder used and a new name.
+        function start() {
+            selectedNameFilter.index = 0
+            folder = root.playback.exportFolder
+            open()
+            // Once open: a dialog that is not shown yet keeps only its folder.
+            currentFile = root.playback.proposedExportFile
+        }
     }
 
     component Divider: Rectangle {

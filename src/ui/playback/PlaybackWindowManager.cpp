@@ -56,7 +56,8 @@ PlaybackWindowManager::~PlaybackWindowManager()
 
 QString PlaybackWindowManager::windowTitle(const RecordingEntry& recording)
 {
-    return QStringLiteral("Recording — ") + MenuBarModel::formatDate(toDateTime(recording.date).toLocalTime());
+    return QStringLiteral("Recording — ")
+        + MenuBarModel::formatStartDate(toDateTime(recording.date), recording.duration);
 }
 
 void PlaybackWindowManager::updateVisibility(TranslationViewModel& viewModel, AppSettings& settings)
@@ -83,7 +84,7 @@ void PlaybackWindowManager::show(
         dropWindow();
     }
 
-    auto* view = new RecordingPlaybackView(recording, viewModel.audioURL(recording));
+    auto* view = new RecordingPlaybackView(recording, viewModel.audioURL(recording), settings.paragraphSilenceGap());
     QQmlComponent component(&m_engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/playback/PlaybackWindow.qml")));
     // Qt 6.4 crashes when a component that is not ready is asked for an object.
     QObject* object = component.isReady()

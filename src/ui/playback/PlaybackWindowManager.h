@@ -63,7 +63,7 @@ public:
 
     RecordingPlaybackView* view() const { return m_view; }
 
-    // "Recording — " and the date.
+    // "Recording — " and when the recording started.
     static QString windowTitle(const RecordingEntry& recording);
 
 private:

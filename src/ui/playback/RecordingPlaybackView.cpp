@@ -1,11 +1,14 @@
 #include "RecordingPlaybackView.h"
 
+#include "ParagraphGrouper.h"
 #include "audio/AudioPlayer.h"
 #include "menubar/MenuBarModel.h"
 #include "recordings/TranscriptExport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -14,46 +17,26 @@ Q_LOGGING_CATEGORY(lcPlayback, "com.tolvaran.app.Playback")
 
 namespace tolvaran {
 
-namespace {
-
-TranscriptSegment segmentOf(const QList<TimedTranscriptLine>& group)
+QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript, double silenceGap)
 {
-    TranscriptSegment segment;
-    segment.id = group.first().id;
-    segment.speaker = group.first().speaker;
-    segment.offsetMs = group.first().offsetMs;
-    segment.language = group.first().language;
-    QStringList originals;
-    QStringList translations;
-    for (const TimedTranscriptLine& line : group) {
-        originals.append(line.originalText);
-        if (!line.translatedText.isEmpty())
-            translations.append(line.translatedText);
+    // The overlay's paragraph rule, with the lines placed on a clock of
+    // their own: their offsets from the start of the recording.
+    QList<TranslationLine> lines;
+    lines.reserve(transcript.size());
+    for (const TimedTranscriptLine& timed : transcript) {
+        TranslationLine line;
+        line.id = timed.id;
+        line.speaker = timed.speaker;
+        line.originalText = timed.originalText;
+        line.translatedText = timed.translatedText;
+        line.language = timed.language;
+        line.timestamp = QDateTime::fromMSecsSinceEpoch(timed.offsetMs, Qt::UTC);
+        lines.append(line);
     }
-    segment.originalText = originals.join(u' ');
-    segment.translatedText = translations.join(u' ');
-    return segment;
-}
-
-} // namespace
-
-QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript)
-{
     QList<TranscriptSegment> segments;
-    QList<TimedTranscriptLine> group;
-    QString currentSpeaker;
-    for (const TimedTranscriptLine& line : transcript) {
-        if (line.speaker == currentSpeaker) {
-            group.append(line);
-            continue;
-        }
-        if (!group.isEmpty())
-            segments.append(segmentOf(group));
-        group = {line};
-        currentSpeaker = line.speaker;
-    }
-    if (!group.isEmpty())
-        segments.append(segmentOf(group));
+    for (const TranslationParagraph& paragraph : ParagraphGrouper::group(lines, {}, silenceGap))
+        segments.append({paragraph.id, paragraph.speaker, paragraph.timestamp.toMSecsSinceEpoch(),
+            paragraph.originalText, paragraph.translatedText, paragraph.language});
     return segments;
 }
 
@@ -96,11 +79,12 @@ QHash<int, QByteArray> TranscriptSegmentModel::roleNames() const
         {TimeLabelRole, "timeLabel"}, {OriginalTextRole, "originalText"}, {TranslatedTextRole, "translatedText"}};
 }
 
-RecordingPlaybackView::RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, QObject* parent)
+RecordingPlaybackView::RecordingPlaybackView(
+    RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent)
     : QObject(parent)
     , m_recording(std::move(recording))
     , m_audioURL(std::move(audioURL))
-    , m_segments(std::make_unique<TranscriptSegmentModel>(groupedSegments(m_recording.transcript)))
+    , m_segments(std::make_unique<TranscriptSegmentModel>(groupedSegments(m_recording.transcript, silenceGap)))
 {
     m_timer.setInterval(timerIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecordingPlaybackView::tick);
@@ -167,7 +151,7 @@ std::optional<QUuid> RecordingPlaybackView::activeSegmentId() const
 
 QString RecordingPlaybackView::dateText() const
 {
-    return MenuBarModel::formatDate(toDateTime(m_recording.date).toLocalTime());
+    return MenuBarModel::formatStartDate(toDateTime(m_recording.date), m_recording.duration);
 }
 
 QString RecordingPlaybackView::summaryText() const
@@ -291,10 +275,61 @@ void RecordingPlaybackView::endSliderDrag()
         m_player->play();
 }
 
+namespace {
+
+constexpr TranscriptFormat exportFormats[] = {TranscriptFormat::srt, TranscriptFormat::vtt, TranscriptFormat::txt};
+
+// Where the last export went, for the next one in this session.
+QString& lastExportFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QStringList RecordingPlaybackView::exportNameFilters()
+{
+    return {QStringLiteral("SubRip subtitles (*.srt)"), QStringLiteral("WebVTT subtitles (*.vtt)"),
+        QStringLiteral("Plain text (*.txt)")};
+}
+
+QUrl RecordingPlaybackView::exportFolder() const
+{
+    QString folder = lastExportFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QUrl::fromLocalFile(folder);
+}
+
+QUrl RecordingPlaybackView::proposedExportFile() const
+{
+    const QDateTime started
+        = MenuBarModel::recordingStart(toDateTime(m_recording.date), m_recording.duration).toLocalTime();
+    const QString name = QStringLiteral("Recording ") + started.toString(QStringLiteral("yyyy-MM-dd HH-mm")) + u'.'
+        + fileExtension(exportFormats[0]);
+    return QUrl::fromLocalFile(QDir(exportFolder().toLocalFile()).filePath(name));
+}
+
+bool RecordingPlaybackView::exportChosen(const QUrl& file, int nameFilterIndex)
+{
+    const TranscriptFormat format = nameFilterIndex >= 0 && nameFilterIndex < int(std::size(exportFormats))
+        ? exportFormats[nameFilterIndex]
+        : exportFormats[0];
+    return exportTo(file, fileExtension(format));
+}
+
 bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName)
 {
+    if (file.isEmpty()) {
+        setExportMessage(QStringLiteral("Export failed: no file was chosen"));
+        return false;
+    }
     if (!file.isLocalFile()) {
-        setExportMessage(QStringLiteral("Export failed: not a local file"));
+        setExportMessage(QStringLiteral("Export failed: %1 is not a file on this computer")
+                             .arg(file.toDisplayString(QUrl::PreferLocalFile)));
         return false;
     }
     QString path = file.toLocalFile();
@@ -315,6 +350,9 @@ bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName
         return false;
     }
     qCInfo(lcPlayback, "Exported the transcript to %s", qUtf8Printable(path));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (std::exchange(lastExportFolder(), folder) != folder)
+        emit exportFolderChanged();
     setExportMessage(QStringLiteral("Exported to ") + QFileInfo(path).fileName());
     return true;
 }

@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 #include <QColor>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 #include <QVariantList>
@@ -18,7 +19,8 @@ namespace tolvaran {
 
 class AudioPlayer;
 
-// Consecutive transcript lines of one speaker, shown as one card.
+// Consecutive transcript lines of one speaker without a long pause, shown as
+// one card.
 struct TranscriptSegment
 {
     QUuid id;
@@ -32,8 +34,10 @@ struct TranscriptSegment
 };
 
 // A speaker change starts a new segment, also when an earlier speaker speaks
-// again. Originals are all joined with a blank; empty translations are left out.
-QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript);
+// again, and so does a line more than silenceGap seconds after the one before,
+// as in the overlay. Originals are all joined with a blank; empty translations
+// are left out.
+QList<TranscriptSegment> groupedSegments(const QList<TimedTranscriptLine>& transcript, double silenceGap);
 
 // The segments as a list model for the transcript view.
 class TranscriptSegmentModel : public QAbstractListModel
@@ -88,12 +92,18 @@ class RecordingPlaybackView : public QObject
     Q_PROPERTY(QString dateText READ dateText CONSTANT)
     Q_PROPERTY(QString summaryText READ summaryText CONSTANT)
     Q_PROPERTY(QString exportMessage READ exportMessage NOTIFY exportMessageChanged)
+    // The save dialog's start: its folder, the file name it proposes and the
+    // formats offered, one name filter each: srt, vtt, txt.
+    Q_PROPERTY(QUrl exportFolder READ exportFolder NOTIFY exportFolderChanged)
+    Q_PROPERTY(QUrl proposedExportFile READ proposedExportFile NOTIFY exportFolderChanged)
+    Q_PROPERTY(QStringList exportNameFilters READ exportNameFilters CONSTANT)
 
 public:
     static constexpr int timerIntervalMs = 100;
     static constexpr float rates[] = {0.5f, 1.0f, 1.5f, 2.0f};
 
-    RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, QObject* parent = nullptr);
+    // silenceGap: the pause, in seconds, that ends a card (the overlay's setting).
+    RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent = nullptr);
     ~RecordingPlaybackView() override;
 
     const RecordingEntry& recording() const { return m_recording; }
@@ -164,8 +174,18 @@ public:
 
     // Writes the transcript, with the texts shown now, to file; its format is
     // the file's extension (srt, vtt, txt), else the one named, whose
-    // extension is then added. Tells the outcome in exportMessage.
+    // extension is then added. Tells the outcome in exportMessage. The folder
+    // written to is where the next export starts.
     Q_INVOKABLE bool exportTo(const QUrl& file, const QString& formatName);
+    // The save dialog's choice: the format is that of the chosen name filter
+    // unless the name has an extension of its own.
+    Q_INVOKABLE bool exportChosen(const QUrl& file, int nameFilterIndex);
+
+    // The folder of the last export in this session, else the Documents folder.
+    QUrl exportFolder() const;
+    // "Recording 2026-12-08 10-32.srt" in exportFolder: when it started.
+    QUrl proposedExportFile() const;
+    static QStringList exportNameFilters();
 
     // "%d:%02d", minutes not wrapped into hours.
     Q_INVOKABLE static QString formatTime(double seconds);
@@ -184,6 +204,7 @@ signals:
     void displayModeChanged();
     void activeSegmentChanged();
     void exportMessageChanged();
+    void exportFolderChanged();
     // Asks the window to close.
     void closeRequested();
 

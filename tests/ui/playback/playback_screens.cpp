@@ -1,6 +1,7 @@
 // Opens the playback window on a recording made by the recorder, plays it
 // from a segment in the middle of its transcript in each display mode, and
-// saves a screenshot of each with ImageMagick's import. Run by
+// saves a screenshot of each with ImageMagick's import; then opens the save
+// dialog of Export… and takes the screen with it. Run by
 // scripts/screenshots-playback under Xvfb.
 
 #include "FakeAudioCapture.h"
@@ -12,12 +13,14 @@
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QQmlEngine>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
@@ -69,7 +72,8 @@ QList<TimedTranscriptLine> conversation()
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
+    // Widgets: the save dialog falls back to Qt's file dialog, as in the program.
+    QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() < 2) {
         qCritical("usage: playback_screens OUTPUT_FOLDER [SUFFIX]");
@@ -130,6 +134,29 @@ int main(int argc, char* argv[])
             ++failures;
         else
             qInfo("%s", qPrintable(path));
+    }
+
+    // The save dialog is a window of its own, over the playback window.
+    view.togglePlayback();
+    QMetaObject::invokeMethod(windows.window()->findChild<QObject*>(QStringLiteral("exportDialog")), "start");
+    const auto dialog = [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* candidate = qobject_cast<QFileDialog*>(widget); candidate && candidate->isVisible())
+                return candidate;
+        return static_cast<QFileDialog*>(nullptr);
+    };
+    if (!QTest::qWaitFor([&] { return dialog() != nullptr; }, 5000)) {
+        qCritical("The save dialog did not show");
+        ++failures;
+    } else {
+        // Drawn and placed by the window manager.
+        QTest::qWait(1200);
+        const QString path = out.filePath(QStringLiteral("playback-export%1.png").arg(suffix));
+        if (!capture(QGuiApplication::primaryScreen()->geometry(), path))
+            ++failures;
+        else
+            qInfo("%s", qPrintable(path));
+        dialog()->reject();
     }
     windows.hide();
     return failures == 0 ? 0 : 1;

@@ -6,21 +6,26 @@
 #include "UiEngine.h"
 #include "audio/AudioPlayer.h"
 #include "live/TranslationViewModel.h"
+#include "menubar/MenuBarModel.h"
 #include "playback/PlaybackWindowManager.h"
 #include "playback/RecordingPlaybackView.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
 #include "theme/TextColors.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
@@ -35,6 +40,9 @@ TimedTranscriptLine line(qint64 offsetMs, const QString& speaker, const QString&
 {
     return {QUuid::createUuid(), offsetMs, speaker, original, translated, QStringLiteral("es")};
 }
+
+// The settings' default pause that ends a card, in seconds.
+constexpr double silenceGap = 8.0;
 
 // Four seconds of tone, its first words at 1.2 s.
 RecordingEntry toneEntry(const QString& audioFileName)
@@ -62,7 +70,7 @@ class TestPlayback : public QObject
     std::unique_ptr<RecordingPlaybackView> playingView()
     {
         auto view = std::make_unique<RecordingPlaybackView>(
-            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone), silenceGap);
         view->setupPlayer();
         return view;
     }
@@ -84,19 +92,28 @@ private slots:
         QTest::addColumn<QStringList>("originals");
         QTest::addColumn<QStringList>("translations");
         QTest::addColumn<QList<qint64>>("offsets");
+        QTest::addColumn<double>("gap");
 
         QTest::newRow("A, A, B, A") << QList{line(0, "A", "a1", "A1"), line(10, "A", "a2", "A2"),
             line(20, "B", "b", "B"), line(30, "A", "a3", "A3")}
                                     << QStringList{"A", "B", "A"} << QStringList{"a1 a2", "b", "a3"}
-                                    << QStringList{"A1 A2", "B", "A3"} << QList<qint64>{0, 20, 30};
+                                    << QStringList{"A1 A2", "B", "A3"} << QList<qint64>{0, 20, 30} << silenceGap;
         QTest::newRow("empty translations skipped, empty originals kept")
             << QList{line(5, "A", "x", "X"), line(6, "A", "", ""), line(7, "A", "y", "Y")} << QStringList{"A"}
-            << QStringList{"x  y"} << QStringList{"X Y"} << QList<qint64>{5};
+            << QStringList{"x  y"} << QStringList{"X Y"} << QList<qint64>{5} << silenceGap;
         QTest::newRow("no speaker is a speaker too")
             << QList{line(0, "", "a", ""), line(1, "", "b", "")} << QStringList{""} << QStringList{"a b"}
-            << QStringList{""} << QList<qint64>{0};
+            << QStringList{""} << QList<qint64>{0} << silenceGap;
         QTest::newRow("nothing") << QList<TimedTranscriptLine>{} << QStringList{} << QStringList{} << QStringList{}
-                                 << QList<qint64>{};
+                                 << QList<qint64>{} << silenceGap;
+        // Each card stays clickable where its words were said.
+        QTest::newRow("one speaker two minutes apart")
+            << QList{line(7000, "A", "a1", ""), line(127000, "A", "a2", "")} << QStringList{"A", "A"}
+            << QStringList{"a1", "a2"} << QStringList{"", ""} << QList<qint64>{7000, 127000} << silenceGap;
+        QTest::newRow("a pause of exactly the gap, then one just over it")
+            << QList{line(0, "A", "a1", ""), line(5000, "A", "a2", ""), line(10001, "A", "a3", "")}
+            << QStringList{"A", "A"} << QStringList{"a1 a2", "a3"} << QStringList{"", ""} << QList<qint64>{0, 10001}
+            << 5.0;
     }
 
     void grouping()
@@ -106,7 +123,8 @@ private slots:
         QFETCH(QStringList, originals);
         QFETCH(QStringList, translations);
         QFETCH(QList<qint64>, offsets);
-        const QList<TranscriptSegment> segments = groupedSegments(lines);
+        QFETCH(double, gap);
+        const QList<TranscriptSegment> segments = groupedSegments(lines, gap);
         QStringList gotSpeakers, gotOriginals, gotTranslations;
         QList<qint64> gotOffsets;
         for (const TranscriptSegment& segment : segments) {
@@ -152,9 +170,13 @@ private slots:
         RecordingEntry entry = toneEntry("a.m4a");
         entry.duration = 75.9;
         // The count is of lines, though two of them share a card.
-        const RecordingPlaybackView view(entry, {});
+        const RecordingPlaybackView view(entry, {}, silenceGap);
         QCOMPARE(view.summaryText(), QStringLiteral("3 segments • 1:15"));
         QCOMPARE(view.segments().size(), 2);
+        // Titled by when it started; the stored date is when it was saved.
+        const QDateTime started = toDateTime(entry.date).addMSecs(-75900);
+        QCOMPARE(view.dateText(), MenuBarModel::formatDate(started));
+        QCOMPARE(PlaybackWindowManager::windowTitle(entry), QStringLiteral("Recording — ") + view.dateText());
     }
 
     void displayModes_data()
@@ -176,7 +198,7 @@ private slots:
             for (int i = 0; i < 4 && view.displayMode() != mode; ++i)
                 view.displayMode() == DisplayMode::both ? view.toggleOriginal() : view.toggleTranslate();
         };
-        RecordingPlaybackView view(toneEntry("a.m4a"), {});
+        RecordingPlaybackView view(toneEntry("a.m4a"), {}, silenceGap);
         QCOMPARE(view.displayMode(), DisplayMode::both);
         reach(view, from);
         QCOMPARE(view.displayMode(), from);
@@ -213,7 +235,8 @@ private slots:
 
     void withoutAPlayerTheTranscriptStillWorks()
     {
-        RecordingPlaybackView view(toneEntry("missing.m4a"), QUrl::fromLocalFile(m_dir.filePath("missing.m4a")));
+        RecordingPlaybackView view(
+            toneEntry("missing.m4a"), QUrl::fromLocalFile(m_dir.filePath("missing.m4a")), silenceGap);
         view.setupPlayer();
         QVERIFY(!view.hasPlayer());
         view.togglePlayback();
@@ -297,7 +320,7 @@ private slots:
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
         auto view = std::make_unique<RecordingPlaybackView>(
-            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone));
+            toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone), silenceGap);
         view->setPlaybackRate(1.5f);
         view->setupPlayer();
         QVERIFY(view->hasPlayer());
@@ -329,7 +352,7 @@ private slots:
             entry.transcript.append(line(qint64(i) * 5000, QStringLiteral("Speaker %1").arg(i % 2 + 1),
                 QStringLiteral("original %1").arg(i), QStringLiteral("many words ").repeated(1 + i % 5 * 12)));
         // No audio: the transcript follows seekTo all the same.
-        RecordingPlaybackView view(entry, QUrl::fromLocalFile(m_dir.filePath("missing.m4a")));
+        RecordingPlaybackView view(entry, QUrl::fromLocalFile(m_dir.filePath("missing.m4a")), silenceGap);
         QTemporaryDir home;
         AppSettings settings(home.filePath("settings.json"));
         test::PreparedEngine engine;
@@ -375,6 +398,128 @@ private slots:
             // It started where the card showed, just below the middle.
             QVERIFY2(farthest < list->height(), qPrintable(QString::number(farthest)));
         }
+    }
+
+    // Opened from the panel, the recording is heard as soon as it is played,
+    // however long the window was open before: by Space or by a click on a
+    // card, as the window calls the view.
+    void theWindowsPlayIsHeard_data()
+    {
+        QTest::addColumn<qint64>("clickedAtMs");
+        QTest::newRow("Space") << qint64(-1);
+        QTest::newRow("a click on a card") << qint64(1800);
+    }
+
+    void theWindowsPlayIsHeard()
+    {
+        TOLVARAN_REQUIRE_SOUND_SERVER();
+        QFETCH(qint64, clickedAtMs);
+        QTemporaryDir home;
+        AppSettings settings(home.filePath("settings.json"));
+        settings.setRecordingsFolder(QUrl::fromLocalFile(m_dir.filePath("Recordings")));
+        const RecordingEntry entry = toneEntry(QFileInfo(m_tone).fileName());
+        RecordingStore(QUrl::fromLocalFile(m_dir.filePath("Recordings")), RecordingStore::Loading::blocking)
+            .save(entry);
+        TranslationViewModel viewModel(settings, std::make_unique<test::FakeAudioCapture>());
+        QTRY_VERIFY(!viewModel.recordings().isEmpty());
+        QQmlEngine engine;
+        ui::prepareEngine(engine);
+        AppCoordinator coordinator(settings, viewModel, engine);
+        PlaybackWindowManager& windows = coordinator.playbackManager();
+        viewModel.openRecording(entry);
+        QTRY_VERIFY(windows.view() && windows.view()->hasPlayer());
+        RecordingPlaybackView& view = *windows.view();
+
+        // The user reads for a while first; nothing plays meanwhile.
+        test::MonitorRecorder monitor(test::speakerSink);
+        QVERIFY(monitor.isRunning());
+        QList<float> quiet;
+        QTRY_VERIFY_WITH_TIMEOUT((quiet += monitor.take()).size() >= 3 * 16000, 10000);
+        QVERIFY(test::peak(quiet) < 0.01f);
+
+        clickedAtMs < 0 ? view.togglePlayback() : view.seekTo(clickedAtMs);
+        QVERIFY(view.isPlaying());
+        QElapsedTimer clock;
+        clock.start();
+        QList<float> heard;
+        QTRY_VERIFY_WITH_TIMEOUT(test::peak(heard += monitor.take()) > 0.3f, 5000);
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        const double heardAt = view.currentTime();
+        QVERIFY2(heardAt >= std::max(clickedAtMs, qint64(0)) / 1000.0 && heardAt < 2.5,
+            qPrintable(QString::number(heardAt)));
+    }
+
+    // Export… opens a save dialog at the last folder used (else Documents)
+    // with a name from when the recording started; what is accepted there is
+    // written in the chosen filter's format unless the name says another.
+    void exportsFromTheSaveDialog_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("opening");
+        QTest::newRow("SubRip by its filter") << "talk" << 0 << "talk.srt" << QByteArray("1\n00:00:01,200 --> ");
+        QTest::newRow("WebVTT by its filter") << "talk" << 1 << "talk.vtt" << QByteArray("WEBVTT\n");
+        QTest::newRow("the name's own extension") << "notes.txt" << 0 << "notes.txt" << QByteArray("[0:00:01] ");
+        QTest::newRow("not a file here") << "https://example.com/talk.srt" << 0 << "" << QByteArray();
+    }
+
+    void exportsFromTheSaveDialog()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, opening);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
+        RecordingEntry entry = toneEntry("a.m4a");
+        entry.date = RecordingDate(
+            std::chrono::milliseconds(QDateTime(QDate(2026, 12, 8), QTime(10, 35, 30)).toMSecsSinceEpoch()));
+        entry.duration = 210;
+        RecordingPlaybackView view(entry, {}, silenceGap);
+        QTemporaryDir home;
+        AppSettings settings(home.filePath("settings.json"));
+        test::PreparedEngine engine;
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/playback/PlaybackWindow.qml")));
+        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.createWithInitialProperties(
+            {{"playback", QVariant::fromValue(&view)}, {"settings", QVariant::fromValue(&settings)}})));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QObject* dialog = window->findChild<QObject*>("exportDialog");
+        QVERIFY(dialog);
+
+        QMetaObject::invokeMethod(dialog, "start");
+        // The folder of the previous row's export is gone by now.
+        QCOMPARE(
+            QFileInfo(view.exportFolder().toLocalFile()).canonicalFilePath(), QFileInfo(documents).canonicalFilePath());
+        QCOMPARE(dialog->property("folder").toUrl(), view.exportFolder());
+        QCOMPARE(dialog->property("currentFile").toUrl().fileName(), QStringLiteral("Recording 2026-12-08 10-32.srt"));
+        QCOMPARE(dialog->property("acceptLabel").toString(), QStringLiteral("Save"));
+        QCOMPARE(dialog->property("nameFilters").toStringList().size(), 3);
+
+        QTemporaryDir target;
+        if (written.isEmpty()) {
+            // Only a desktop's own dialog offers other places; Qt's does not.
+            QVERIFY(!view.exportChosen(QUrl(chosen), filter));
+            QVERIFY(view.exportMessage().startsWith(QStringLiteral("Export failed: https://example.com/talk.srt")));
+            return;
+        }
+        dialog->setProperty("currentFile", QUrl::fromLocalFile(target.filePath(chosen)));
+        dialog->property("selectedNameFilter").value<QObject*>()->setProperty("index", filter);
+        // Enter in the dialog saves.
+        QFileDialog* fileDialog = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* candidate = qobject_cast<QFileDialog*>(widget); candidate && candidate->isVisible())
+                fileDialog = candidate;
+        QVERIFY(fileDialog);
+        QCOMPARE(fileDialog->acceptMode(), QFileDialog::AcceptSave);
+        QTest::keyClick(fileDialog->findChild<QLineEdit*>(), Qt::Key_Return);
+        QTRY_VERIFY(!fileDialog->isVisible());
+        QFile file(target.filePath(written));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(view.exportMessage()));
+        QVERIFY2(file.readAll().startsWith(opening), qPrintable(file.fileName()));
+        // The next export starts where this one went.
+        QMetaObject::invokeMethod(dialog, "start");
+        QCOMPARE(dialog->property("folder").toUrl(), QUrl::fromLocalFile(target.path()));
     }
 
     // The window, opened and closed by the program's coordinator following
