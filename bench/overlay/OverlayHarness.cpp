@@ -2,7 +2,7 @@
 // screenshots and for measuring what the overlay costs while text streams in.
 //
 //   overlay_harness [--mode both|translated|original] [--labels on|off]
-//                   [--scene short|long|chinese|arabic|preview|stream|idle|floor]
+//                   [--scene short|long|chinese|arabic|preview|stream|idle|floor|final]
 //                   [--seconds N] [--warmup N] [--report FILE]
 //                   [--switch-to both|translated|original] [--menu]
 //
@@ -10,7 +10,9 @@
 // 50 lines kept; idle: a finished conversation, nothing changes; floor: the
 // same stream in a panel of the same size that shows each paragraph's two
 // texts in plain Text items, with no typing, fading, scrolling animation or
-// toolbar: what showing the stream costs at the least. With
+// toolbar: what showing the stream costs at the least. final: live words
+// the recogniser then finishes, tidied, with more words behind them; the
+// typing stops 0.15 s after, so that a picture shows that moment. With
 // --report, the process's CPU time in percent of one core and the frame
 // statistics of the overlay window, counted after the warm-up, are written to
 // FILE when the run ends.
@@ -37,6 +39,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -151,6 +154,18 @@ QByteArray interimResult(const Utterance& u, int words)
     return QJsonDocument(
         QJsonObject{{"type", "result"}, {"original", original}, {"translation", translated}, {"tokens", tokens}})
         .toJson(QJsonDocument::Compact);
+}
+
+// The live words as the recogniser shows them before it finishes the line:
+// lower case, without punctuation.
+QByteArray rawInterimResult(const Utterance& u)
+{
+    const auto raw = [](const char* text) {
+        return QString::fromUtf8(text).toLower().remove(QRegularExpression(QStringLiteral("[.,?!]"))).toUtf8();
+    };
+    const QByteArray original = raw(u.original);
+    const QByteArray translated = raw(u.translated);
+    return interimResult({u.speaker, u.language, original.constData(), translated.constData()}, 100);
 }
 
 void feed(TranslationViewModel& viewModel, const QByteArray& json)
@@ -303,13 +318,19 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOptions({{"mode", "both, translated or original", "mode", "both"},
         {"labels", "speaker labels on or off", "labels", "on"},
-        {"scene", "short, long, chinese, arabic, preview, stream, idle or floor", "scene", "short"},
+        {"scene", "short, long, chinese, arabic, preview, stream, idle, floor or final", "scene", "short"},
         {"seconds", "run for this long, then quit (0: until killed)", "seconds", "0"},
         {"warmup", "count frames and CPU only after this many seconds", "seconds", "0"},
         {"switch-to", "after 3 s, change the display mode to this one", "mode"},
         {"menu", "after 4 s, open the text menu on the last paragraph"},
         {"report", "write frame statistics here at the end", "file"}});
     parser.process(app);
+
+    double frozenAt = -1;
+    QElapsedTimer typingClock;
+    typingClock.start();
+    TypewriterText::setDefaultClock(
+        [&] { return frozenAt >= 0 ? frozenAt : double(typingClock.nsecsElapsed()) / 1e9; });
 
     QTemporaryDir dir;
     AppSettings settings(dir.filePath("settings.json"));
@@ -404,6 +425,15 @@ int main(int argc, char* argv[])
         else if (scene == "long" || scene == "idle") {
             for (int i = 0; i < 4; ++i)
                 feedAll(conversation);
+        } else if (scene == "final") {
+            for (int i = 0; i < 3; ++i)
+                feed(viewModel, finalResult(conversation[i]));
+            feed(viewModel, rawInterimResult(conversation[3]));
+            QTimer::singleShot(3000, &app, [&] {
+                feed(viewModel, finalResult(conversation[3]));
+                feed(viewModel, interimResult(conversation[4], 5));
+                QTimer::singleShot(150, &app, [&] { frozenAt = double(typingClock.nsecsElapsed()) / 1e9; });
+            });
         } else if (scene == "short") {
             feedAll(conversation);
             feed(viewModel, interimResult(conversation[3], 4));

@@ -33,9 +33,14 @@ AppCoordinator::AppCoordinator(
 
 AppCoordinator::~AppCoordinator() = default;
 
+bool AppCoordinator::wantsOverlay() const
+{
+    return m_viewModel.isOverlayVisible() && !m_settings.isSubtitlesMode() && m_showsLiveWindows;
+}
+
 void AppCoordinator::observeOverlayVisibility()
 {
-    if (m_viewModel.isOverlayVisible() && m_showsLiveWindows)
+    if (wantsOverlay())
         m_overlayManager.show(m_viewModel, m_settings);
     else
         m_overlayManager.hide();
@@ -52,7 +57,7 @@ void AppCoordinator::observeListening()
         return;
     if (m_settings.isSubtitlesMode())
         m_subtitlesManager.show(m_viewModel, m_settings);
-    if (m_viewModel.isOverlayVisible())
+    if (wantsOverlay())
         m_overlayManager.show(m_viewModel, m_settings);
 }
 
@@ -62,6 +67,12 @@ void AppCoordinator::observeSubtitlesMode()
         m_subtitlesManager.show(m_viewModel, m_settings);
     else
         m_subtitlesManager.hide();
+    // The overlay gives way to the subtitles and comes back after them: while
+    // listening, or to the last lines it held when listening had stopped.
+    if (m_settings.isSubtitlesMode())
+        m_overlayManager.hide();
+    else if (wantsOverlay() && (m_viewModel.isListening() || m_overlayManager.panel()))
+        m_overlayManager.show(m_viewModel, m_settings);
 }
 
 void AppCoordinator::observePin()

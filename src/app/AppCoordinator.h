@@ -18,6 +18,7 @@ class TranslationViewModel;
 // and the settings, through one watch per property (watchProperty): a burst
 // of changes is handled once, on the main thread, with the latest value.
 // Nothing runs at start: the overlay first appears when listening starts.
+// Subtitles mode takes the overlay's place while it is on.
 // Lives on the main thread.
 class AppCoordinator : public QObject
 {
@@ -41,6 +42,9 @@ public:
     SettingsWindowManager& settingsManager() { return m_settingsManager; }
 
 private:
+    // The overlay is wanted and subtitles mode, which takes its place, is off.
+    bool wantsOverlay() const;
+
     // The handlers, one per watch, in the order the watches are installed.
     void observeOverlayVisibility();
     void observeListening();

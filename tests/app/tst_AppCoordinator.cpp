@@ -222,8 +222,8 @@ private slots:
         QTest::newRow("--no-overlay") << false;
     }
 
-    // Nothing at launch although the overlay is wanted; overlay and
-    // subtitles when listening starts; after it stops, the overlay stays
+    // Nothing at launch although the overlay is wanted; the subtitles or
+    // the overlay when listening starts; after it stops, the overlay stays
     // with the last lines while the subtitles go.
     void liveWindowsFollowListening()
     {
@@ -243,17 +243,25 @@ private slots:
             QVERIFY(!program.subtitles().panel());
             return;
         }
-        QTRY_VERIFY(isShown(program.overlay().panel()));
+        // One or the other: the subtitles take the overlay's place.
         QTRY_VERIFY(isShown(program.subtitles().panel()));
+        QVERIFY(settle());
+        QVERIFY(!isShown(program.overlay().panel()));
+        program.settings().setIsSubtitlesMode(false);
+        QTRY_VERIFY(isShown(program.overlay().panel()));
+        QVERIFY(!isShown(program.subtitles().panel()));
         QCOMPARE(program.overlay().panel()->geometry(), overlayHome());
         program.fixture.server.sendText(
             R"({"type":"result","original":"Hallo","translation":"Hello","tokens":[{"text":"Hallo","is_final":true,"speaker":"1","language":"de"}]})");
         QTRY_COMPARE(program.viewModel().translationLines().size(), 1);
+        program.settings().setIsSubtitlesMode(true);
+        QTRY_VERIFY(isShown(program.subtitles().panel()));
+        QVERIFY(!isShown(program.overlay().panel()));
 
         QCoro::waitFor(program.viewModel().stopListening());
         QTRY_VERIFY(!isShown(program.subtitles().panel()));
-        QVERIFY(settle());
-        QVERIFY(isShown(program.overlay().panel()));
+        program.settings().setIsSubtitlesMode(false);
+        QTRY_VERIFY(isShown(program.overlay().panel()));
         QCOMPARE(program.viewModel().translationLines().size(), 1);
 
         // Closed by hand, it goes until it is wanted again.
@@ -283,10 +291,12 @@ private slots:
         program.settings().setIsSubtitlesMode(true);
         QVERIFY(settle());
         QCOMPARE(isShown(program.subtitles().panel()), listening);
+        QVERIFY(!isShown(program.overlay().panel()));
 
         program.settings().setIsSubtitlesMode(false);
         QVERIFY(settle());
         QVERIFY(!isShown(program.subtitles().panel()));
+        QCOMPARE(isShown(program.overlay().panel()), listening);
     }
 
     // The pin reaches an overlay that exists, shown or not, and creates none.

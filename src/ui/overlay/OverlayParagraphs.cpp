@@ -65,8 +65,10 @@ void OverlayParagraphs::refresh()
     const ParagraphGrouper::Interim interim{m_viewModel->isListening(), m_viewModel->currentOriginal(),
         m_viewModel->currentInterimSpeaker(), m_viewModel->currentOriginalWords(),
         m_viewModel->currentTranslationWords()};
-    m_model.setParagraphs(
-        ParagraphGrouper::group(m_viewModel->translationLines(), interim, m_settings->paragraphSilenceGap()));
+    const QList<TranslationLine>& lines = m_viewModel->translationLines();
+    QList<TranslationParagraph> paragraphs = ParagraphGrouper::group(lines, interim, m_settings->paragraphSilenceGap());
+    m_identities.apply(lines, paragraphs);
+    m_model.setParagraphs(paragraphs);
     emit refreshed();
 }
 

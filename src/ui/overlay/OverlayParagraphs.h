@@ -51,6 +51,7 @@ private:
     QPointer<TranslationViewModel> m_viewModel;
     QPointer<AppSettings> m_settings;
     ParagraphListModel m_model;
+    ParagraphIdentities m_identities;
     bool m_refreshPending = false;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tolvaran {
 
 namespace {
@@ -93,6 +95,53 @@ QList<TranslationParagraph> ParagraphGrouper::group(
     live.interimTranslationWords = interim.translationWords;
     paragraphs.append(live);
     return paragraphs;
+}
+
+void ParagraphIdentities::apply(const QList<TranslationLine>& lines, QList<TranslationParagraph>& paragraphs)
+{
+    QSet<QUuid> lineIds;
+    lineIds.reserve(lines.size());
+    for (const TranslationLine& line : lines)
+        lineIds.insert(line.id);
+
+    if (!lines.isEmpty() && !m_lineIds.contains(lines.last().id)) {
+        const TranslationLine& last = lines.last();
+        const bool retranslated = m_lastLine && !lineIds.contains(m_lastLine->id) && m_lastLine->speaker == last.speaker
+            && m_lastLine->originalText == last.originalText && m_lastLine->timestamp == last.timestamp;
+        if (retranslated) {
+            m_shownAs.insert(last.id, m_shownAs.value(m_lastLine->id, m_lastLine->id));
+        } else if (m_hadLiveParagraph) {
+            // The first new line that opens a paragraph is what the live
+            // paragraph showed.
+            for (const TranslationLine& line : lines) {
+                if (m_lineIds.contains(line.id))
+                    continue;
+                if (std::any_of(paragraphs.cbegin(), paragraphs.cend(),
+                        [&](const TranslationParagraph& p) { return p.id == line.id; })) {
+                    m_shownAs.insert(line.id, m_liveId);
+                    m_liveId = {};
+                }
+                break;
+            }
+        }
+    }
+
+    m_hadLiveParagraph = false;
+    for (TranslationParagraph& paragraph : paragraphs) {
+        if (paragraph.id == TranslationParagraph::interimID()) {
+            if (m_liveId.isNull())
+                m_liveId = randomUuid();
+            paragraph.id = m_liveId;
+            m_hadLiveParagraph = true;
+        } else if (const auto shown = m_shownAs.constFind(paragraph.id); shown != m_shownAs.cend()) {
+            paragraph.id = *shown;
+        }
+    }
+
+    for (auto it = m_shownAs.begin(); it != m_shownAs.end();)
+        it = lineIds.contains(it.key()) ? std::next(it) : m_shownAs.erase(it);
+    m_lineIds = std::move(lineIds);
+    m_lastLine = lines.isEmpty() ? std::nullopt : std::optional(lines.last());
 }
 
 QString joinedWords(const std::optional<QList<InterimWord>>& words)

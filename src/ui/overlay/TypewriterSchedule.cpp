@@ -6,6 +6,16 @@
 
 namespace tolvaran {
 
+namespace {
+
+bool isPunctuation(const QString& character)
+{
+    return !character.isEmpty()
+        && std::all_of(character.cbegin(), character.cend(), [](QChar c) { return c.isPunct(); });
+}
+
+} // namespace
+
 QStringList TypewriterSchedule::graphemes(const QString& text)
 {
     QStringList result;
@@ -40,11 +50,44 @@ qsizetype TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segmen
         m_chars[i].color = targets[i].color;
         ++i;
     }
-    if (firstChanged < 0)
-        firstChanged = i;
-    m_chars.resize(i);
-    m_offsets.resize(i + 1);
-    m_text.truncate(m_offsets[i]);
+
+    // Past the first difference both texts are walked together. A character
+    // that differs only in case or in punctuation is what the recogniser
+    // tidied up when it finished the line: it is swapped where it stands and
+    // keeps its time, so the text on screen stays. Anything else ends what
+    // is kept.
+    QList<Char> tidied;
+    qsizetype old = i;
+    while (old < m_chars.size() && i < targets.size()) {
+        const Char& shown = m_chars[old];
+        Target& target = targets[i];
+        const bool wasPunct = isPunctuation(shown.character);
+        const bool isPunct = isPunctuation(target.character);
+        if ((wasPunct && isPunct) || shown.character.toCaseFolded() == target.character.toCaseFolded()) {
+            tidied.append({std::move(target.character), target.color, shown.revealedAt});
+            ++old;
+            ++i;
+        } else if (wasPunct) {
+            ++old;
+        } else if (isPunct) {
+            // Shown with its neighbours: start times never decrease.
+            tidied.append({std::move(target.character), target.color, shown.revealedAt});
+            ++i;
+        } else {
+            break;
+        }
+    }
+    const qsizetype common = i - tidied.size();
+    if (firstChanged < 0 || firstChanged > common)
+        firstChanged = common;
+    m_chars.resize(common);
+    m_offsets.resize(common + 1);
+    m_text.truncate(m_offsets[common]);
+    for (Char& c : tidied) {
+        m_text += c.character;
+        m_offsets.append(m_text.size());
+        m_chars.append(std::move(c));
+    }
 
     double cursor = m_chars.isEmpty() ? now : std::max(now, m_chars.last().revealedAt);
     for (; i < targets.size(); ++i) {

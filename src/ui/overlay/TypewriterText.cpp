@@ -8,6 +8,7 @@
 #include <QQuickWindow>
 #include <QSet>
 #include <QTextBoundaryFinder>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -133,6 +134,19 @@ void TypewriterText::componentComplete()
 void TypewriterText::synchronise()
 {
     const double now = m_clock();
+    // Changes made before the next frame count as one, from what the last
+    // frame showed: a paragraph's texts arrive one property at a time, and a
+    // column emptied on the way must not lose what it had shown.
+    if (m_shownAtFrame) {
+        const double interval = m_schedule.charInterval;
+        const double fade = m_schedule.fadeDuration;
+        m_schedule = *m_shownAtFrame;
+        m_schedule.charInterval = interval;
+        m_schedule.fadeDuration = fade;
+    } else {
+        m_shownAtFrame = m_schedule;
+        QTimer::singleShot(0, this, [this] { m_shownAtFrame.reset(); });
+    }
     const qsizetype changed = m_schedule.synchronise(m_segments, now);
     const int length = int(m_schedule.offset(m_schedule.chars().size()));
     if (std::max(m_selectionAnchor, m_selectionPosition) > length)
@@ -155,6 +169,7 @@ void TypewriterText::synchronise()
 
 void TypewriterText::advance()
 {
+    m_shownAtFrame.reset();
     const double previous = m_frameTime;
     const double t = m_clock();
     m_frameTime = t;

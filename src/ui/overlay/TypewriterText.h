@@ -12,6 +12,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
+#include <optional>
 
 namespace tolvaran {
 
@@ -125,6 +126,9 @@ private:
     QList<TypewriterSegment> m_segments;
     QFont m_font;
     TypewriterSchedule m_schedule;
+    // The schedule before the first change since the last frame or turn of
+    // the event loop.
+    std::optional<TypewriterSchedule> m_shownAtFrame;
     // The characters drawn: those whose fade has begun.
     qsizetype m_visibleCount = 0;
     double m_frameTime = 0;

@@ -8,11 +8,13 @@
 
 #include <QClipboard>
 #include <QCoroTask>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -33,22 +35,38 @@ QRect expectedFrame(const Frame& frame)
     return space.toQt(frame(space.fromQt(screen->availableGeometry())));
 }
 
-// The visible typewriter texts in the order of the item tree.
-void collectTexts(const QQuickItem* item, QStringList& texts)
+// The visible typewriter texts in the order of the item tree: what is on
+// screen, or the whole text it is typing.
+void collectTexts(const QQuickItem* item, QStringList& texts, bool whole)
 {
     if (!item->isVisible())
         return;
-    if (const auto* text = qobject_cast<const TypewriterText*>(item))
-        texts.append(text->visibleText());
+    if (const auto* text = qobject_cast<const TypewriterText*>(item)) {
+        QString all;
+        for (const TypewriterSegment& segment : text->segments())
+            all += segment.text;
+        texts.append(whole ? all : text->visibleText());
+    }
     for (const QQuickItem* child : item->childItems())
-        collectTexts(child, texts);
+        collectTexts(child, texts, whole);
 }
 
-QStringList shownTexts(QQuickWindow& window)
+QStringList shownTexts(QQuickWindow& window, bool whole = false)
 {
     QStringList texts;
-    collectTexts(window.contentItem(), texts);
+    collectTexts(window.contentItem(), texts, whole);
     return texts;
+}
+
+// A result message of speaker 1: the original's words, or the translation
+// of the last line.
+QByteArray result(const char* original, const char* translation, bool isFinal, const char* status = "original")
+{
+    return QStringLiteral(R"({"type":"result","original":"%1","translation":"%2","tokens":[{"text":"%1","is_final":%3,)"
+                          R"("speaker":"1","language":"de","translation_status":"%4"}]})")
+        .arg(QString::fromUtf8(original), QString::fromUtf8(translation), isFinal ? "true" : "false",
+            QString::fromUtf8(status))
+        .toUtf8();
 }
 
 template<typename Match>
@@ -327,6 +345,52 @@ private slots:
             const auto* text = qobject_cast<TypewriterText*>(item);
             return text && text->isVisible() && text->isRevealing();
         }));
+    }
+
+    void finishedLineKeepsWhatIsShown_data()
+    {
+        QTest::addColumn<DisplayMode>("mode");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("whole");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("live words become the line")
+            << DisplayMode::originalOnly << result("the quarterly numbers", "", false)
+            << result("The quarterly numbers.", "", true) << QStringList{"The quarterly numbers."}
+            << QStringList{"The quarterly numbers"};
+        QTest::newRow("translation of the line")
+            << DisplayMode::both << result("Hallo", "", true) << result("Hallo", "Hello", true, "translation")
+            << QStringList{"Hallo", "Hello"} << QStringList{"Hallo", ""};
+    }
+
+    // When live words are finished or a line's translation arrives, the
+    // card keeps what it shows; only new characters are typed.
+    void finishedLineKeepsWhatIsShown()
+    {
+        QFETCH(DisplayMode, mode);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, whole);
+        double now = 1000;
+        TypewriterText::setDefaultClock([&now] { return now; });
+        const auto restoreClock = qScopeGuard([] {
+            QElapsedTimer timer;
+            timer.start();
+            TypewriterText::setDefaultClock([timer] { return double(timer.nsecsElapsed()) / 1e9; });
+        });
+        ListeningOverlay overlay;
+        auto& [fixture, engine, windows, panel] = overlay;
+        fixture.settings->setDisplayMode(mode);
+        QVERIFY(overlay.show());
+        fixture.feed(before);
+        QTRY_VERIFY(!shownTexts(*panel, true).join("").isEmpty());
+        now += 10;
+        QTRY_COMPARE(shownTexts(*panel), shownTexts(*panel, true));
+        fixture.feed(after);
+        QTRY_COMPARE(shownTexts(*panel, true), whole);
+        QTEST(shownTexts(*panel), "shown");
+        now += 10;
+        QTRY_COMPARE(shownTexts(*panel), whole);
     }
 
     // The language and the time fade in while the pointer is over a

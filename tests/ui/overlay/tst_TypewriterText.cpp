@@ -145,6 +145,8 @@ private slots:
         QTest::newRow("cut in the middle while typing")
             << Segments{{"Hello there, general Kenobi, and all of you here", ink}}
             << Segments{{"Help us all now", ink}};
+        QTest::newRow("tidied in place") << Segments{{"the quarterly numbers are up, and so", ink}}
+                                         << Segments{{"The quarterly numbers are up. And so.", ink}};
         QTest::newRow("shortened to one line")
             << Segments{{"Hello there, general Kenobi, and all of you here", ink}} << Segments{{"Hello there", ink}};
     }
@@ -185,7 +187,8 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("latin") << "Hello there, general Kenobi. We meet again at last, my extraordinarily old friend";
-        QTest::newRow("arabic") << QString::fromUtf8("مرحبا بالجميع، هل يمكنكم سماعي بوضوح؟ سنبدأ الاجتماع بمراجعة النتائج");
+        QTest::newRow("arabic") << QString::fromUtf8(
+            "مرحبا بالجميع، هل يمكنكم سماعي بوضوح؟ سنبدأ الاجتماع بمراجعة النتائج");
     }
 
     void typesEveryCharacterWhereItStays()
@@ -236,6 +239,48 @@ private slots:
         QCOMPARE(m_text->selectedText(), "there");
         m_text->copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), "there");
+    }
+
+    // Live words that turn into the finished line, tidied by the recogniser,
+    // stay on screen; only what is really new is typed.
+    void finishedLineKeepsWhatIsShown_data()
+    {
+        using Segments = QList<TypewriterSegment>;
+        QTest::addColumn<Segments>("before");
+        QTest::addColumn<Segments>("after");
+        QTest::addColumn<QString>("shown");
+        const QColor ink(Qt::white);
+        const QColor faint(255, 255, 255, 89);
+        QTest::newRow("live words alone")
+            << Segments{{"", ink}, {"the quarterly numbers", faint}}
+            << Segments{{"The quarterly numbers.", ink}, {"", faint}} << "The quarterly numbers";
+        QTest::newRow("live words behind a line")
+            << Segments{{"Good morning. ", ink}, {"the quarterly numbers", faint}}
+            << Segments{{"Good morning. The quarterly numbers.", ink}, {"", faint}}
+            << "Good morning. The quarterly numbers";
+        QTest::newRow("comma put in") << Segments{{"yes we can", ink}} << Segments{{"Yes, we can", ink}}
+                                      << "Yes, we can";
+        QTest::newRow("another word is typed again")
+            << Segments{{"the quarterly numbers", ink}} << Segments{{"the quarterly members", ink}} << "the quarterly ";
+    }
+
+    void finishedLineKeepsWhatIsShown()
+    {
+        QFETCH(QList<TypewriterSegment>, before);
+        QFETCH(QList<TypewriterSegment>, after);
+        QFETCH(QString, shown);
+        m_text->setSegments(before);
+        m_now += 10;
+        m_text->advance();
+        m_text->setSegments(after);
+        QCOMPARE(m_text->visibleText(), shown);
+        QString whole;
+        for (const TypewriterSegment& segment : after)
+            whole += segment.text;
+        QCOMPARE(m_text->isRevealing(), shown != whole);
+        m_now += 10;
+        m_text->advance();
+        QCOMPARE(m_text->visibleText(), whole);
     }
 
     void emptiedTextDrawsNothing()

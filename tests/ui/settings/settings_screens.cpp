@@ -143,6 +143,15 @@ int subtitlesScreens(const QString& out, const QString& prefix)
     if (!QTest::qWaitFor([&] { return fixture.viewModel->translationLines().size() == 3; }, 5000))
         qWarning("The long line did not arrive; the picture shows what there is");
     shot("long");
+    // Mid-way through a change: the new caption fades in over the old one
+    // while the boxes ease to their new size.
+    fixture.server.sendText(finished("1", "Gracias.", "Thank you."));
+    if (QTest::qWaitFor([&] { return fixture.viewModel->translationLines().size() == 4; }, 5000)) {
+        QTest::qWait(90);
+        const QRect panel = windows.panel()->geometry();
+        capture(QRect(screen.x(), panel.y() - 40, screen.width(), screen.bottom() - panel.y() + 41),
+            QStringLiteral("%1/%2-changing.png").arg(out, prefix));
+    }
     fixture.settings->setSubtitlesSide(AppSettings::SubtitlesSide::left);
     fixture.settings->setSubtitleBgOpacity(0.4);
     shot("left");
