@@ -8,6 +8,7 @@
 
 #include <QCoroTask>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,6 +36,20 @@ QByteArray translationOnly(const QByteArray& translation)
     return "{\"type\":\"result\",\"tokens\":[{\"text\":\"x\",\"is_final\":true,\"translation_status\":"
            "\"translation\"}],\"original\":\"\",\"translation\":\""
         + translation + "\"}";
+}
+
+// A final line of two words, spoken from startMs to endMs on the stream's
+// clock (-1: the server gave no times).
+QByteArray timedResult(int startMs, int endMs)
+{
+    const auto times = [](int from, int to) {
+        return from < 0 ? QByteArray()
+                        : ",\"start_ms\":" + QByteArray::number(from) + ",\"end_ms\":" + QByteArray::number(to);
+    };
+    const int middle = (startMs + endMs) / 2;
+    return "{\"type\":\"result\",\"tokens\":[{\"text\":\"Guten\",\"is_final\":true" + times(startMs, middle)
+        + "},{\"text\":\" Tag\",\"is_final\":true" + times(middle, endMs)
+        + "}],\"original\":\"Guten Tag\",\"translation\":\"\"}";
 }
 
 // 20 ms chunks of a 440 Hz tone, 16 kHz mono 16-bit.
@@ -113,6 +128,58 @@ private slots:
         RecordingStore reread;
         reread.setCustomDirectory(QUrl::fromLocalFile(fixture.recordingsFolder()));
         QCOMPARE(reread.recordings(), vm.recordings());
+    }
+
+    // A line is placed where its words began in the recording's audio, even
+    // when the recording began well after the stream the server timed.
+    void linesAreTimedByTheirWords_data()
+    {
+        QTest::addColumn<int>("streamedBeforeMs");
+        QTest::addColumn<int>("startMs");
+        QTest::addColumn<int>("endMs");
+        QTest::addColumn<int>("offsetMs"); // -1: its arrival
+        QTest::addColumn<int>("lineEndMs"); // -1: none
+        QTest::newRow("stream and recording start together") << 0 << 1500 << 2300 << 1500 << 2300;
+        QTest::newRow("recording started 20 s into the stream") << 20000 << 21500 << 23000 << 1500 << 3000;
+        QTest::newRow("words began before the recording") << 2000 << 1200 << 2600 << 0 << 600;
+        QTest::newRow("no word times") << 1000 << -1 << -1 << -1 << -1;
+    }
+
+    void linesAreTimedByTheirWords()
+    {
+        QFETCH(int, streamedBeforeMs);
+        QFETCH(int, startMs);
+        QFETCH(int, endMs);
+        QFETCH(int, offsetMs);
+        QFETCH(int, lineEndMs);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        const auto streamed = [&] {
+            qsizetype bytes = 0;
+            for (const QByteArray& frame : fixture.server.connections().last().binaryFrames)
+                bytes += frame.size();
+            return bytes;
+        };
+        fixture.capture->deliver(QList<QByteArray>(streamedBeforeMs / 100, QByteArray(3200, 0)));
+        QVERIFY(QTest::qWaitFor([&] { return streamed() >= streamedBeforeMs * 32; }, waitMs));
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        vm.startRecording();
+        QVERIFY(vm.isRecording());
+        fixture.capture->deliver(toneChunks(200));
+        fixture.server.sendText(timedResult(startMs, endMs));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 1; }, waitMs));
+        const qint64 arrivedBy = sinceStart.elapsed();
+
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.recordings().size() == 1; }, waitMs));
+        const TimedTranscriptLine line = vm.recordings().first().transcript.value(0);
+        if (offsetMs >= 0)
+            QCOMPARE(line.offsetMs, offsetMs);
+        else
+            QVERIFY2(line.offsetMs <= arrivedBy, qPrintable(QString::number(line.offsetMs)));
+        QCOMPARE(line.endMs, lineEndMs < 0 ? std::nullopt : std::optional<qint64>(lineEndMs));
     }
 
     void newestRecordingFirstAndDeletion()
@@ -212,7 +279,7 @@ private slots:
             for (const QByteArray& chunk : toneChunks(75))
                 recorder.appendPCMData(chunk);
             QVERIFY(journal->appendLine({QUuid::createUuid(), 200, "Speaker 1", "Hola", "", "es"}));
-            TimedTranscriptLine second{QUuid::createUuid(), 900, "Speaker 2", "Adiós", "", "es"};
+            TimedTranscriptLine second{QUuid::createUuid(), 900, "Speaker 2", "Adiós", "", "es", 1300};
             QVERIFY(journal->appendLine(second));
             second.translatedText = "Bye";
             QVERIFY(journal->appendLine(second));
@@ -239,6 +306,7 @@ private slots:
         QVERIFY2(std::abs(entry.duration - 1.5) < 0.1, qPrintable(QString::number(entry.duration)));
         QCOMPARE(entry.transcript.size(), 2);
         QCOMPARE(entry.transcript[1].translatedText, "Bye");
+        QCOMPARE(entry.transcript[1].endMs, 1300);
         QVERIFY(QDir(RecordingJournal::inProgressDirectory(folder)).isEmpty());
         QCOMPARE(vm.recordingModel()->rowCount(), 1);
     }
