@@ -8,7 +8,6 @@
 
 #include <QCoroTask>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,18 +37,16 @@ QByteArray translationOnly(const QByteArray& translation)
         + translation + "\"}";
 }
 
-// A final line of two words, spoken from startMs to endMs on the stream's
-// clock (-1: the server gave no times).
+// Two final words spoken from startMs to endMs on the stream's clock.
 QByteArray timedResult(int startMs, int endMs)
 {
-    const auto times = [](int from, int to) {
-        return from < 0 ? QByteArray()
-                        : ",\"start_ms\":" + QByteArray::number(from) + ",\"end_ms\":" + QByteArray::number(to);
-    };
-    const int middle = (startMs + endMs) / 2;
-    return "{\"type\":\"result\",\"tokens\":[{\"text\":\"Guten\",\"is_final\":true" + times(startMs, middle)
-        + "},{\"text\":\" Tag\",\"is_final\":true" + times(middle, endMs)
-        + "}],\"original\":\"Guten Tag\",\"translation\":\"\"}";
+    return QString(R"({"type":"result","original":"Guten Tag","translation":"","tokens":[)"
+                   R"({"text":"Guten","is_final":true,"start_ms":%1,"end_ms":%2},)"
+                   R"({"text":" Tag","is_final":true,"start_ms":%2,"end_ms":%3}]})")
+        .arg(startMs)
+        .arg((startMs + endMs) / 2)
+        .arg(endMs)
+        .toUtf8();
 }
 
 // 20 ms chunks of a 440 Hz tone, 16 kHz mono 16-bit.
@@ -137,12 +134,11 @@ private slots:
         QTest::addColumn<int>("streamedBeforeMs");
         QTest::addColumn<int>("startMs");
         QTest::addColumn<int>("endMs");
-        QTest::addColumn<int>("offsetMs"); // -1: its arrival
-        QTest::addColumn<int>("lineEndMs"); // -1: none
+        QTest::addColumn<int>("offsetMs");
+        QTest::addColumn<int>("lineEndMs");
         QTest::newRow("stream and recording start together") << 0 << 1500 << 2300 << 1500 << 2300;
         QTest::newRow("recording started 20 s into the stream") << 20000 << 21500 << 23000 << 1500 << 3000;
         QTest::newRow("words began before the recording") << 2000 << 1200 << 2600 << 0 << 600;
-        QTest::newRow("no word times") << 1000 << -1 << -1 << -1 << -1;
     }
 
     void linesAreTimedByTheirWords()
@@ -155,31 +151,17 @@ private slots:
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
         QCoro::waitFor(vm.startListening());
-        const auto streamed = [&] {
-            qsizetype bytes = 0;
-            for (const QByteArray& frame : fixture.server.connections().last().binaryFrames)
-                bytes += frame.size();
-            return bytes;
-        };
         fixture.capture->deliver(QList<QByteArray>(streamedBeforeMs / 100, QByteArray(3200, 0)));
-        QVERIFY(QTest::qWaitFor([&] { return streamed() >= streamedBeforeMs * 32; }, waitMs));
-        QElapsedTimer sinceStart;
-        sinceStart.start();
+        const auto& sent = fixture.server.connections().last().binaryFrames;
+        QVERIFY(QTest::qWaitFor([&] { return sent.size() == streamedBeforeMs / 100; }, waitMs));
         vm.startRecording();
-        QVERIFY(vm.isRecording());
-        fixture.capture->deliver(toneChunks(200));
+        fixture.capture->deliver(toneChunks(50));
         fixture.server.sendText(timedResult(startMs, endMs));
         QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 1; }, waitMs));
-        const qint64 arrivedBy = sinceStart.elapsed();
-
         QCoro::waitFor(vm.stopListening());
         QVERIFY(QTest::qWaitFor([&] { return vm.recordings().size() == 1; }, waitMs));
-        const TimedTranscriptLine line = vm.recordings().first().transcript.value(0);
-        if (offsetMs >= 0)
-            QCOMPARE(line.offsetMs, offsetMs);
-        else
-            QVERIFY2(line.offsetMs <= arrivedBy, qPrintable(QString::number(line.offsetMs)));
-        QCOMPARE(line.endMs, lineEndMs < 0 ? std::nullopt : std::optional<qint64>(lineEndMs));
+        QCOMPARE(vm.recordings().first().transcript.value(0).offsetMs, offsetMs);
+        QCOMPARE(vm.recordings().first().transcript.value(0).endMs, lineEndMs);
     }
 
     void newestRecordingFirstAndDeletion()
