@@ -113,7 +113,21 @@ int main(int argc, char* argv[])
     const QCommandLineOption microphone(
         QStringLiteral("microphone"), QStringLiteral("Mix the microphone in from the start."));
     options.addOption(microphone);
+    // Handled above, before any window: listed here for --help.
+    const QCommandLineOption exportOption(QStringLiteral("export"),
+        QStringLiteral("Print a recording's transcript as subtitles or text, and quit."),
+        QStringLiteral("recording.json"));
+    const QCommandLineOption formatOption(QStringLiteral("format"),
+        QStringLiteral("With --export: subtitles (SubRip, WebVTT) or plain text."), QStringLiteral("srt|vtt|txt"));
+    const QCommandLineOption textOption(QStringLiteral("text"),
+        QStringLiteral("With --export: which texts each line shows (default: translation)."),
+        QStringLiteral("translation|original|both"));
+    options.addOptions({exportOption, formatOption, textOption});
     options.process(app);
+    if (options.isSet(formatOption) || options.isSet(textOption)) {
+        std::fprintf(stderr, "tolvaran: --format and --text go with --export <recording.json>\n");
+        return 1;
+    }
 
     // Before anything else starts: a second launch only brings the running
     // program's panel forward.

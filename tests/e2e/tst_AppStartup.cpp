@@ -80,6 +80,12 @@ private slots:
                                  << "Tolvaran " + QString::fromLatin1(TOLVARAN_VERSION_TEXT);
         QTest::newRow("help") << "--help"
                               << "--no-overlay";
+        QTest::newRow("help names the export") << "--help"
+                                               << "--export <recording.json>";
+        QTest::newRow("help names the format") << "--help"
+                                               << "--format <srt|vtt|txt>";
+        QTest::newRow("help names the texts") << "--help"
+                                              << "--text <translation|original|both>";
     }
 
     void answersOnTheTerminalWithoutADesktopSession()

@@ -35,6 +35,10 @@ const QString savedInPartListeningNotice
 const QString waitingForSpaceNotice = QStringLiteral("The disk is full: the recording is saved when space is free");
 const QString lowSpaceNotice = QStringLiteral("Little space left: less than ten minutes of recording");
 
+// 16 kHz mono 16-bit PCM, behind a 44-byte WAV header.
+constexpr qint64 bytesPerMs = 32;
+constexpr qint64 wavHeaderBytes = 44;
+
 // The nearest folder that exists on the way up, to ask about its file system.
 QString existingAncestor(QString path)
 {
@@ -126,6 +130,7 @@ bool RecordingController::start(const QString& language)
     }
     m_journal = std::move(journal);
     m_transcript.clear();
+    m_recordedBytes = 0;
     m_startDate = m_recorder->recordingStartDate().value_or(QDateTime::currentDateTimeUtc());
     emit isRecordingChanged();
 
@@ -161,13 +166,45 @@ void RecordingController::setNotice(const QString& notice)
     emit noticeChanged();
 }
 
-void RecordingController::addLine(
-    const QString& speaker, const QString& originalText, const QString& translatedText, const QString& language)
+void RecordingController::streamStarted()
+{
+    m_streamBytes = 0;
+}
+
+void RecordingController::streamed(const QByteArray& chunk)
+{
+    qint64 bytes = chunk.size();
+    // The stream's first chunk carries the WAV header, which the server's
+    // clock does not count.
+    if (m_streamBytes == 0 && chunk.startsWith("RIFF") && bytes >= wavHeaderBytes)
+        bytes -= wavHeaderBytes;
+    m_streamBytes += bytes;
+    if (m_journal)
+        m_recordedBytes += bytes;
+}
+
+void RecordingController::addLine(const QString& speaker, const QString& originalText, const QString& translatedText,
+    const QString& language, std::optional<qint64> spokenMs, std::optional<qint64> spokenEndMs)
 {
     if (!m_journal)
         return;
-    const qint64 offsetMs = m_startDate.msecsTo(QDateTime::currentDateTimeUtc());
-    m_transcript.append({randomUuid(), offsetMs, speaker, originalText, translatedText, language});
+    qint64 offsetMs = 0;
+    std::optional<qint64> endMs;
+    if (spokenMs) {
+        // The recording began this far into the stream (negative when a new
+        // stream began while it ran).
+        const qint64 recordingStartMs = (m_streamBytes - m_recordedBytes) / bytesPerMs;
+        // A server's times are held to what a file keeps before any sum.
+        const auto onRecording = [recordingStartMs](qint64 streamMs) {
+            return std::max(std::clamp(streamMs, qint64(0), maxOffsetMs) - recordingStartMs, qint64(0));
+        };
+        offsetMs = onRecording(*spokenMs);
+        if (spokenEndMs)
+            endMs = std::max(onRecording(*spokenEndMs), offsetMs);
+    } else {
+        offsetMs = m_startDate.msecsTo(QDateTime::currentDateTimeUtc());
+    }
+    m_transcript.append({randomUuid(), offsetMs, speaker, originalText, translatedText, language, endMs});
     if (!m_journal->appendLine(m_transcript.last()))
         qCWarning(lcViewModel, "Cannot write the transcript journal %s", qUtf8Printable(m_journal->journalPath()));
 }

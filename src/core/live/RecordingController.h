@@ -65,9 +65,17 @@ public:
     void stop(const QString& language);
     void remove(const RecordingEntry& entry);
 
+    // The audio that goes to the server, so that its times (milliseconds since
+    // the start of a connection's stream) can be placed on the recording's
+    // clock: both count the same captured samples.
+    void streamStarted();
+    void streamed(const QByteArray& chunk);
+
     // Transcript of the running recording; ignored while not recording.
-    void addLine(
-        const QString& speaker, const QString& originalText, const QString& translatedText, const QString& language);
+    // spokenMs/spokenEndMs are on the stream's clock; without a start, the
+    // line is placed at its arrival.
+    void addLine(const QString& speaker, const QString& originalText, const QString& translatedText,
+        const QString& language, std::optional<qint64> spokenMs = {}, std::optional<qint64> spokenEndMs = {});
     void updateLastTranslation(const QString& translatedText);
 
     // Saves what an earlier run left unsaved (a crash, a kill), off this
@@ -109,6 +117,10 @@ private:
     std::optional<RecordingJournal> m_journal;
     // Transcript offsets count from the recorder's start.
     QDateTime m_startDate;
+    // PCM bytes sent on the current connection, and of those, sent while
+    // this recording ran: their difference turns stream times into offsets.
+    qint64 m_streamBytes = 0;
+    qint64 m_recordedBytes = 0;
     QList<TimedTranscriptLine> m_transcript;
     int m_pendingSaves = 0;
     QList<Unsaved> m_unsaved;

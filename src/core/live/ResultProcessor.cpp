@@ -34,7 +34,7 @@ void ResultProcessor::finalizeUtterance(const TranslationResult& result)
         ResultText::trimmed(result.original), ResultText::trimmed(result.translation),
         ResultText::detectLanguage(result), QDateTime::currentDateTime(), true};
     appendFinalLine(line);
-    emit utteranceFinalized(line);
+    emit utteranceFinalized(line, ResultText::spokenTime(result));
 
     // One line at most per utterance: a lowered cap takes effect gradually.
     if (m_lines.rowCount() > m_maxLines()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListModels.h"
+#include "ResultText.h"
 #include "model/TranslationModels.h"
 #include "translation/ServerMessages.h"
 
@@ -48,8 +49,9 @@ signals:
     void currentOriginalWordsChanged();
     void currentTranslationWordsChanged();
     void currentInterimSpeakerChanged();
-    // A server-finalized utterance (lines made by finalizeCurrentLine are not).
-    void utteranceFinalized(const TranslationLine& line);
+    // A server-finalized utterance (lines made by finalizeCurrentLine are not),
+    // with when its words were spoken when the server said.
+    void utteranceFinalized(const TranslationLine& line, const tolvaran::ResultText::SpokenTime& time);
     // A late translation replaced the last line's translation.
     void lastTranslationUpdated(const QString& translatedText);
 

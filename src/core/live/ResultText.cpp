@@ -63,6 +63,20 @@ QString speakerLabel(const QString& identifier)
     return QStringLiteral("Speaker ") + identifier;
 }
 
+SpokenTime spokenTime(const TranslationResult& result)
+{
+    SpokenTime time;
+    for (const TranslationToken& token : result.tokens) {
+        if (token.translationStatus == TranslationStatus::translation)
+            continue;
+        if (token.startMs)
+            time.startMs = std::min(time.startMs.value_or(*token.startMs), *token.startMs);
+        if (token.endMs)
+            time.endMs = std::max(time.endMs.value_or(*token.endMs), *token.endMs);
+    }
+    return time;
+}
+
 QList<InterimWord> updateWords(const QList<InterimWord>& previous, const QString& text)
 {
     const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);

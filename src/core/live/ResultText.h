@@ -22,6 +22,18 @@ std::optional<QString> speakerIdentifier(const TranslationResult& result);
 QString detectLanguage(const TranslationResult& result);
 QString speakerLabel(const QString& identifier);
 
+// When the words of a result were spoken, in milliseconds since the start of
+// the connection's audio stream: from the first word's start to the last
+// word's end, over the tokens that are not translation tokens. Each end is
+// absent when no such token carries it.
+struct SpokenTime
+{
+    std::optional<qint64> startMs;
+    std::optional<qint64> endMs;
+};
+
+SpokenTime spokenTime(const TranslationResult& result);
+
 // The words of text (split at blanks), keeping the identity of every word
 // that stands at the same position with the same text as before.
 QList<InterimWord> updateWords(const QList<InterimWord>& previous, const QString& text);

@@ -109,10 +109,12 @@ void TranslationViewModel::setupCallbacks()
         Qt::QueuedConnection);
 
     // Finalized utterances go into the running recording's transcript.
-    QObject::connect(
-        m_results.get(), &ResultProcessor::utteranceFinalized, m_recording.get(), [this](const TranslationLine& line) {
-            m_recording->addLine(line.speaker, line.originalText, line.translatedText, line.language);
+    QObject::connect(m_results.get(), &ResultProcessor::utteranceFinalized, m_recording.get(),
+        [this](const TranslationLine& line, const ResultText::SpokenTime& time) {
+            m_recording->addLine(
+                line.speaker, line.originalText, line.translatedText, line.language, time.startMs, time.endMs);
         });
+    connect(m_pipeline.get(), &AudioPipeline::chunkReady, m_recording.get(), &RecordingController::streamed);
     QObject::connect(m_results.get(), &ResultProcessor::lastTranslationUpdated, m_recording.get(),
         &RecordingController::updateLastTranslation);
 }
@@ -186,6 +188,8 @@ QCoro::Task<> TranslationViewModel::startListening()
     m_listeningScope = scope;
     m_isCapturedAppPlaying = false;
     m_audioService->setCaptureScope(m_listeningScope);
+    // The new connection's stream starts at 0 on the server's clock.
+    m_recording->streamStarted();
     if (!co_await m_session->start(request) || !self)
         co_return;
 

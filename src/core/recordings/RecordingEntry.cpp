@@ -88,6 +88,8 @@ QDateTime toDateTime(RecordingDate date)
 void bound(TimedTranscriptLine& line)
 {
     line.offsetMs = std::clamp(line.offsetMs, qint64(0), maxOffsetMs);
+    if (line.endMs)
+        line.endMs = std::clamp(*line.endMs, qint64(0), maxOffsetMs);
 }
 
 void bound(RecordingEntry& entry)

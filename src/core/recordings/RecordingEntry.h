@@ -37,6 +37,9 @@ struct TimedTranscriptLine
     QString originalText;
     QString translatedText;
     QString language;
+    // Where the words ended, on the same clock; absent when the server did
+    // not say, and in files written before it was kept.
+    std::optional<qint64> endMs = std::nullopt;
 
     // The file's keys, in the order they have always been written.
     template<typename Self, typename Visit>
@@ -48,6 +51,7 @@ struct TimedTranscriptLine
         visit(QLatin1StringView("originalText"), self.originalText);
         visit(QLatin1StringView("speaker"), self.speaker);
         visit(QLatin1StringView("translatedText"), self.translatedText);
+        visit(QLatin1StringView("endMs"), self.endMs);
     }
 
     bool operator==(const TimedTranscriptLine&) const = default;

@@ -18,6 +18,10 @@ struct Cue
     QStringList lines;
 };
 
+constexpr qint64 readingMsPerCharacter = 60;
+constexpr qint64 minReadingMs = 1500;
+constexpr qint64 maxReadingMs = 7000;
+
 // A cue's text must not hold a line break: an empty line would end the cue.
 QString oneLine(const QString& text)
 {
@@ -41,10 +45,14 @@ QList<Cue> cuesOf(const RecordingEntry& entry, TranscriptText text)
         QStringList texts;
         if (text != TranscriptText::original && !translation.isEmpty())
             texts.append(translation);
-        if (text != TranscriptText::translation && !original.isEmpty())
+        // A line the server did not translate is still something that was said.
+        if ((text != TranscriptText::translation || translation.isEmpty()) && !original.isEmpty())
             texts.append(original);
         if (texts.isEmpty())
             continue;
+        // A silence after the words is not time the cue needs.
+        const qint64 readingMs
+            = std::clamp(qint64(texts.join(u' ').size()) * readingMsPerCharacter, minReadingMs, maxReadingMs);
         const QString speaker = oneLine(line.speaker);
         if (!speaker.isEmpty())
             texts.first() = speaker + QStringLiteral(": ") + texts.first();
@@ -52,7 +60,7 @@ QList<Cue> cuesOf(const RecordingEntry& entry, TranscriptText text)
         cue.startMs = line.offsetMs;
         const qint64 next = i + 1 < lines.size() ? lines[i + 1].offsetMs : endOfRecording;
         // Lines out of order or past the end still give a cue a reader accepts.
-        cue.endMs = std::max(cue.startMs, next);
+        cue.endMs = std::max(cue.startMs, std::min(line.endMs.value_or(next), cue.startMs + readingMs));
         cue.lines = texts;
         cues.append(cue);
     }

@@ -13,9 +13,10 @@ class QIODevice;
 namespace tolvaran {
 
 // A recording's transcript as subtitles or plain text. Each transcript line is
-// one cue: it starts at the line's offset and ends where the next line
-// starts, the last one at the recording's end; the speaker label leads the
-// cue's text.
+// one cue: it starts at the line's offset and ends where its words ended, or
+// else where the next line starts (the last one at the recording's end), but
+// no later than the time it takes to read (1.5 to 7 s); the speaker label
+// leads the cue's text.
 enum class TranscriptFormat { srt, vtt, txt };
 // Which texts each cue holds; both puts the translation over the original.
 enum class TranscriptText { translation, original, both };
@@ -25,7 +26,8 @@ std::optional<TranscriptText> transcriptTextNamed(const QString& name);
 // "srt", "vtt", "txt".
 QString fileExtension(TranscriptFormat format);
 
-// UTF-8. A line with nothing to show in the chosen text gives no cue.
+// UTF-8. A line with nothing to show in the chosen text gives no cue; one
+// with no translation shows its original in a translation export.
 QByteArray exportTranscript(const RecordingEntry& entry, TranscriptFormat format, TranscriptText text);
 
 // Written atomically: the old file stays whole until the new one is complete.

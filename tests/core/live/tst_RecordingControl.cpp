@@ -37,6 +37,18 @@ QByteArray translationOnly(const QByteArray& translation)
         + translation + "\"}";
 }
 
+// Two final words spoken from startMs to endMs on the stream's clock.
+QByteArray timedResult(int startMs, int endMs)
+{
+    return QString(R"({"type":"result","original":"Guten Tag","translation":"","tokens":[)"
+                   R"({"text":"Guten","is_final":true,"start_ms":%1,"end_ms":%2},)"
+                   R"({"text":" Tag","is_final":true,"start_ms":%2,"end_ms":%3}]})")
+        .arg(startMs)
+        .arg((startMs + endMs) / 2)
+        .arg(endMs)
+        .toUtf8();
+}
+
 // 20 ms chunks of a 440 Hz tone, 16 kHz mono 16-bit.
 QList<QByteArray> toneChunks(int count)
 {
@@ -113,6 +125,43 @@ private slots:
         RecordingStore reread;
         reread.setCustomDirectory(QUrl::fromLocalFile(fixture.recordingsFolder()));
         QCOMPARE(reread.recordings(), vm.recordings());
+    }
+
+    // A line is placed where its words began in the recording's audio, even
+    // when the recording began well after the stream the server timed.
+    void linesAreTimedByTheirWords_data()
+    {
+        QTest::addColumn<int>("streamedBeforeMs");
+        QTest::addColumn<int>("startMs");
+        QTest::addColumn<int>("endMs");
+        QTest::addColumn<int>("offsetMs");
+        QTest::addColumn<int>("lineEndMs");
+        QTest::newRow("stream and recording start together") << 0 << 1500 << 2300 << 1500 << 2300;
+        QTest::newRow("recording started 20 s into the stream") << 20000 << 21500 << 23000 << 1500 << 3000;
+        QTest::newRow("words began before the recording") << 2000 << 1200 << 2600 << 0 << 600;
+    }
+
+    void linesAreTimedByTheirWords()
+    {
+        QFETCH(int, streamedBeforeMs);
+        QFETCH(int, startMs);
+        QFETCH(int, endMs);
+        QFETCH(int, offsetMs);
+        QFETCH(int, lineEndMs);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        fixture.capture->deliver(QList<QByteArray>(streamedBeforeMs / 100, QByteArray(3200, 0)));
+        const auto& sent = fixture.server.connections().last().binaryFrames;
+        QVERIFY(QTest::qWaitFor([&] { return sent.size() == streamedBeforeMs / 100; }, waitMs));
+        vm.startRecording();
+        fixture.capture->deliver(toneChunks(50));
+        fixture.server.sendText(timedResult(startMs, endMs));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 1; }, waitMs));
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.recordings().size() == 1; }, waitMs));
+        QCOMPARE(vm.recordings().first().transcript.value(0).offsetMs, offsetMs);
+        QCOMPARE(vm.recordings().first().transcript.value(0).endMs, lineEndMs);
     }
 
     void newestRecordingFirstAndDeletion()
@@ -212,7 +261,7 @@ private slots:
             for (const QByteArray& chunk : toneChunks(75))
                 recorder.appendPCMData(chunk);
             QVERIFY(journal->appendLine({QUuid::createUuid(), 200, "Speaker 1", "Hola", "", "es"}));
-            TimedTranscriptLine second{QUuid::createUuid(), 900, "Speaker 2", "Adiós", "", "es"};
+            TimedTranscriptLine second{QUuid::createUuid(), 900, "Speaker 2", "Adiós", "", "es", 1300};
             QVERIFY(journal->appendLine(second));
             second.translatedText = "Bye";
             QVERIFY(journal->appendLine(second));
@@ -239,6 +288,7 @@ private slots:
         QVERIFY2(std::abs(entry.duration - 1.5) < 0.1, qPrintable(QString::number(entry.duration)));
         QCOMPARE(entry.transcript.size(), 2);
         QCOMPARE(entry.transcript[1].translatedText, "Bye");
+        QCOMPARE(entry.transcript[1].endMs, 1300);
         QVERIFY(QDir(RecordingJournal::inProgressDirectory(folder)).isEmpty());
         QCOMPARE(vm.recordingModel()->rowCount(), 1);
     }

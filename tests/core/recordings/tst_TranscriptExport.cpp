@@ -18,7 +18,8 @@ TimedTranscriptLine line(qint64 offsetMs, const char* speaker, const char* origi
 }
 
 // Over an hour long, with a speaker change, commas, markup-like text, an
-// empty translation and a line break inside a text.
+// empty translation, a line break inside a text, an hour's silence and one
+// line that knows where its words ended.
 RecordingEntry knownEntry()
 {
     RecordingEntry entry;
@@ -32,6 +33,7 @@ RecordingEntry knownEntry()
         line(4500, "Speaker 2", "Bien <3 & más", ""),
         line(3602500, "Speaker 2", "Adiós", "Bye,\nthen"),
     };
+    entry.transcript[0].endMs = 2400;
     return entry;
 }
 
@@ -82,38 +84,42 @@ private slots:
 
         QTest::newRow("SRT, translation") << TranscriptFormat::srt << TranscriptText::translation
                                           << QStringLiteral("1\n"
-                                                            "00:00:01,200 --> 00:00:04,500\n"
+                                                            "00:00:01,200 --> 00:00:02,400\n"
                                                             "Speaker 1: Hello, how are you?\n"
                                                             "\n"
                                                             "2\n"
-                                                            "01:00:02,500 --> 01:02:05,500\n"
+                                                            "00:00:04,500 --> 00:00:06,000\n"
+                                                            "Speaker 2: Bien <3 & más\n"
+                                                            "\n"
+                                                            "3\n"
+                                                            "01:00:02,500 --> 01:00:04,000\n"
                                                             "Speaker 2: Bye, then\n"
                                                             "\n");
         QTest::newRow("VTT, both") << TranscriptFormat::vtt << TranscriptText::both
                                    << QStringLiteral("WEBVTT\n"
                                                      "\n"
-                                                     "00:00:01.200 --> 00:00:04.500\n"
+                                                     "00:00:01.200 --> 00:00:02.400\n"
                                                      "Speaker 1: Hello, how are you?\n"
                                                      "Hola, ¿qué tal?\n"
                                                      "\n"
-                                                     "00:00:04.500 --> 01:00:02.500\n"
+                                                     "00:00:04.500 --> 00:00:06.000\n"
                                                      "Speaker 2: Bien &lt;3 &amp; más\n"
                                                      "\n"
-                                                     "01:00:02.500 --> 01:02:05.500\n"
+                                                     "01:00:02.500 --> 01:00:04.000\n"
                                                      "Speaker 2: Bye, then\n"
                                                      "Adiós\n"
                                                      "\n");
         QTest::newRow("SRT, original") << TranscriptFormat::srt << TranscriptText::original
                                        << QStringLiteral("1\n"
-                                                         "00:00:01,200 --> 00:00:04,500\n"
+                                                         "00:00:01,200 --> 00:00:02,400\n"
                                                          "Speaker 1: Hola, ¿qué tal?\n"
                                                          "\n"
                                                          "2\n"
-                                                         "00:00:04,500 --> 01:00:02,500\n"
+                                                         "00:00:04,500 --> 00:00:06,000\n"
                                                          "Speaker 2: Bien <3 & más\n"
                                                          "\n"
                                                          "3\n"
-                                                         "01:00:02,500 --> 01:02:05,500\n"
+                                                         "01:00:02,500 --> 01:00:04,000\n"
                                                          "Speaker 2: Adiós\n"
                                                          "\n");
         QTest::newRow("text, both") << TranscriptFormat::txt << TranscriptText::both
