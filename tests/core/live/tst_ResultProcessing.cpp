@@ -1,6 +1,8 @@
 #include "LogCapture.h"
 #include "ViewModelFixture.h"
 
+#include <QLoggingCategory>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -186,13 +188,26 @@ private slots:
         QCOMPARE(fixture.viewModel->currentTranslation(), "something");
     }
 
+    // What was said is logged only when debug lines are asked for.
+    void resultLogLineCutsTexts_data()
+    {
+        QTest::addColumn<bool>("withDebug");
+        QTest::newRow("default") << false;
+        QTest::newRow("debug asked for") << true;
+    }
+
     void resultLogLineCutsTexts()
     {
+        QFETCH(bool, withDebug);
+        QLoggingCategory::setFilterRules(withDebug ? "com.tolvaran.app.ViewModel.debug=true" : "");
+        const auto restore = qScopeGuard([] { QLoggingCategory::setFilterRules({}); });
         test::ViewModelFixture fixture;
         test::LogCapture capture("com.tolvaran.app.ViewModel");
         fixture.feed(final(QByteArray(100, 'o'), QByteArray(90, 't'), tok(false) + "," + tok(false)));
         QCOMPARE(capture.linesStartingWith("Result: "),
-            QStringList{"Result: original='" + QString(80, 'o') + "' translation='" + QString(80, 't') + "' tokens=2"});
+            withDebug ? QStringList{"Result: original='" + QString(80, 'o') + "' translation='" + QString(80, 't')
+                + "' tokens=2"}
+                      : QStringList());
     }
 };
 
