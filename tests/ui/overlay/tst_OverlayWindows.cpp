@@ -188,6 +188,14 @@ private slots:
             return found && found->isVisible() ? found->property("text").toString() : QString();
         };
         QCOMPARE(hint(), QString::fromUtf8("Listening…"));
+        // What the server says about the run stands over the text.
+        const auto notice = [&] {
+            return findItem(
+                panel->contentItem(), [](QQuickItem* item) { return item->objectName() == "serverNotice"; });
+        };
+        QVERIFY(notice() && !notice()->isVisible());
+        fixture.server.sendText(R"({"type":"notice","message":"cannot translate to German"})");
+        QTRY_VERIFY(notice()->isVisible());
 
         fixture.feed(halloFinished);
         fixture.feed(
