@@ -43,6 +43,10 @@ public:
         connect(&process, &QProcess::readyRead, this, [this] { output += process.readAll(); });
     }
 
+    // A program still running is killed by the process's own destructor,
+    // after `output` is gone: its last words must not be appended there.
+    ~ProgramUnderTest() override { process.disconnect(this); }
+
     QString settingsFolder() const { return home.filePath("config/Tolvaran"); }
 
     QString recordingsFolder() const { return home.filePath("data/Tolvaran/Recordings"); }

@@ -188,8 +188,15 @@ private slots:
         QVERIFY(program.start());
         QVERIFY2(QTest::qWaitFor([&] { return output.contains("Saving a recording left unsaved"); }, 20000),
             output.constData());
-        const auto saved = program.savedRecordings();
-        QCOMPARE(saved.descriptions.size(), 1);
+        // The line comes as the saving starts, off the main thread.
+        auto saved = program.savedRecordings();
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         saved = program.savedRecordings();
+                         return saved.descriptions.size() == 1;
+                     },
+                     20000),
+            output.constData());
         QVERIFY(saved.isFirstDescriptionRead);
         const QJsonObject& entry = saved.firstDescription;
         const QJsonArray transcript = entry.value("transcript").toArray();
