@@ -154,6 +154,13 @@ int main(int argc, char* argv[])
                 f.startListening(QStringLiteral("refuse"));
                 waitFor([&] { return f.viewModel().state().kind() == tolvaran::ConnectionState::Kind::error; }, 5000);
             }},
+        {"server-notice", true, 1,
+            [&](PanelFixture& f) {
+                listening(f);
+                f.sendServerMessage(QStringLiteral("notice"),
+                    QStringLiteral("The local server cannot translate to German; showing the transcript only"));
+                waitFor([&] { return !f.viewModel().serverNotice().isEmpty(); }, 5000);
+            }},
         {"server-error-markup", true, 1,
             [&](PanelFixture& f) {
                 listening(f);

@@ -126,6 +126,8 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
     if (!m_handshakeTimer.isActive() || description.isEmpty())
         return description;
     description[0] = description[0].toLower();
+    while (description.endsWith(u'.'))
+        description.chop(1);
     return QStringLiteral("Could not reach %1: %2. Check Settings \u2192 Connection.").arg(m_serverURL, description);
 }
 

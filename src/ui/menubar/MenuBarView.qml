@@ -436,7 +436,9 @@ Item {
                     text: menuBar.errorDescription
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
-                    maximumLineCount: 4
+                    // Room for an address and where to change it; a server's
+                    // own text may be any length.
+                    maximumLineCount: 6
                     elide: Text.ElideRight
                     font: AppTheme.caption
                     color: AppTheme.redText
