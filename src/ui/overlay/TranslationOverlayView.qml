@@ -53,7 +53,8 @@ FloatingPanelChrome {
         Item {
             id: listArea
 
-            anchors.top: toolbar.bottom
+            anchors.top: notice.visible ? notice.bottom : toolbar.bottom
+            anchors.topMargin: notice.visible ? 4 : 0
             anchors.bottom: parent.bottom
             // Room of its own for "Jump to latest" below the text.
             anchors.bottomMargin: jump.visible ? jump.height + 12 : 0
@@ -183,12 +184,14 @@ FloatingPanelChrome {
         }
 
         // What the server said about this run ("cannot translate to
-        // German…"), where the missing translation would stand out.
+        // German…"), between the toolbar and the paragraphs.
         Rectangle {
+            id: notice
+
             objectName: "serverNotice"
             anchors.horizontalCenter: parent.horizontalCenter
-            anchors.top: parent.top
-            anchors.topMargin: 6
+            anchors.top: toolbar.bottom
+            anchors.topMargin: 4
             width: Math.min(parent.width - 32, noticeText.implicitWidth + 24)
             height: noticeText.implicitHeight + 10
             radius: 8
