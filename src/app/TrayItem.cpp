@@ -80,6 +80,7 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
         connect(m_model.get(), signal, this, &TrayItem::updateMenu);
     connect(&viewModel, &TranslationViewModel::isOverlayVisibleChanged, this, &TrayItem::updateMenu);
     connect(&viewModel, &TranslationViewModel::hasPermissionChanged, this, &TrayItem::updateMenu);
+    connect(&settings, &AppSettings::serverURLChanged, this, &TrayItem::updateMenu);
     updateMenu();
     m_tray.setContextMenu(m_menu.get());
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
