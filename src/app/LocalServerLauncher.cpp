@@ -161,9 +161,7 @@ quint16 LocalServerLauncher::defaultPort()
 bool LocalServerLauncher::isDefaultLocalAddress(const QString& serverURL)
 {
     const QUrl url(serverURL, QUrl::StrictMode);
-    const QString host = url.host();
-    return url.isValid() && url.scheme() == QLatin1String("ws")
-        && (host == QLatin1String("localhost") || host == QLatin1String("127.0.0.1")) && url.port() == defaultPort()
+    return ServerIdentity::isLocalServerAddress(serverURL) && url.port() == defaultPort()
         && (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery() && url.userInfo().isEmpty();
 }
 

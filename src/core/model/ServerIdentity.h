@@ -41,7 +41,7 @@ inline bool isLocalServerAddress(const QString& serverURL)
     const QUrl url(serverURL, QUrl::StrictMode);
     const QString host = url.host();
     return url.isValid() && url.scheme() == QLatin1String("ws")
-        && (host == QLatin1String("localhost") || host == QLatin1String("127.0.0.1") || host == QLatin1String("::1"));
+        && (host == QLatin1String("localhost") || host == QLatin1String("127.0.0.1"));
 }
 
 } // namespace ServerIdentity
