@@ -144,11 +144,12 @@ QString makeTone(const QString& dir, const QString& name, double seconds, int fr
 // The chunk count a capture of that many milliseconds carries in real time.
 // The only shortfall: the monitor's own delay, the wait before silence
 // stands in for it (140 ms) and the buffers of a fragment not yet handed on
-// (up to 80 ms).
-bool isRealTime(qsizetype chunks, qint64 milliseconds)
+// (up to 80 ms). A change of scope starts the clock afresh from what was
+// delivered, so the wait that stood then (up to 140 ms) is not made up.
+bool isRealTime(qsizetype chunks, qint64 milliseconds, int scopeChanges = 0)
 {
     const qint64 expected = milliseconds / 20;
-    return chunks >= expected - 15 && chunks <= expected + 1;
+    return chunks >= expected - 15 - 7 * scopeChanges && chunks <= expected + 1;
 }
 
 bool suspend(bool suspended)
@@ -726,9 +727,9 @@ private slots:
         service.setCaptureScope(before);
         Collector collector;
         collector.attach(service);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QTRY_VERIFY(collector.chunkCount() >= 10);
 
         QVERIFY(server.kill());
@@ -771,7 +772,7 @@ private slots:
             QVERIFY2(test::toneLevel(second, NamedPlayers::callTone) < NamedPlayers::level / 100,
                 "the call must not be heard once only the music is chosen");
         QCOMPARE(streamedPCM(collector.chunks).size(), 640 * collector.chunks.size());
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
+        QVERIFY2(isRealTime(collector.chunks.size(), elapsed, 1),
             qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
     }
