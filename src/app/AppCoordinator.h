@@ -2,7 +2,7 @@
 
 #include "overlay/OverlayWindowManager.h"
 #include "playback/PlaybackWindowManager.h"
-#include "settings/SettingsWindowManager.h"
+#include "settingswindow/SettingsWindowManager.h"
 #include "subtitles/SubtitlesWindowManager.h"
 
 #include <QObject>

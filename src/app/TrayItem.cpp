@@ -1,7 +1,7 @@
 #include "TrayItem.h"
 
 #include "live/TranslationViewModel.h"
-#include "menubar/MenuBarModel.h"
+#include "panel/PanelModel.h"
 #include "settings/AppSettings.h"
 #include "theme/IconTable.h"
 
@@ -52,11 +52,11 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
     , m_settings(settings)
     , m_updater(updater)
     , m_engine(engine)
-    , m_model(std::make_unique<MenuBarModel>())
+    , m_model(std::make_unique<PanelModel>())
     , m_menu(std::make_unique<QMenu>())
 {
     m_model->setViewModel(&viewModel);
-    connect(m_model.get(), &MenuBarModel::stateChanged, this, &TrayItem::updateIcon);
+    connect(m_model.get(), &PanelModel::stateChanged, this, &TrayItem::updateIcon);
     connect(&m_updater, &UpdaterService::checkFinished, this, &TrayItem::showUpdateResult);
     updateIcon();
 
@@ -64,7 +64,7 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
     // needs most without it.
     m_menu->addAction(QStringLiteral("Open Tolvaran"), this, &TrayItem::showPanel);
     m_menu->addSeparator();
-    m_listeningAction = m_menu->addAction(QString(), m_model.get(), &MenuBarModel::toggleListening);
+    m_listeningAction = m_menu->addAction(QString(), m_model.get(), &PanelModel::toggleListening);
     m_overlayAction = m_menu->addAction(
         QStringLiteral("Show Overlay"), this, [this](bool checked) { m_viewModel.setIsOverlayVisible(checked); });
     m_overlayAction->setCheckable(true);
@@ -76,7 +76,7 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
     });
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("Quit"), this, &TrayItem::quitRequested);
-    for (auto signal : {&MenuBarModel::stateChanged, &MenuBarModel::canRecordChanged})
+    for (auto signal : {&PanelModel::stateChanged, &PanelModel::canRecordChanged})
         connect(m_model.get(), signal, this, &TrayItem::updateMenu);
     connect(&viewModel, &TranslationViewModel::isOverlayVisibleChanged, this, &TrayItem::updateMenu);
     connect(&viewModel, &TranslationViewModel::hasPermissionChanged, this, &TrayItem::updateMenu);
@@ -109,7 +109,7 @@ void TrayItem::start()
 
 void TrayItem::updateIcon()
 {
-    const QString name = m_model->menuBarIcon();
+    const QString name = m_model->trayIcon();
     m_tray.setIcon(trayIcon(name));
     m_tray.setToolTip(QStringLiteral("Tolvaran: ") + m_model->statusText());
 }
@@ -146,7 +146,7 @@ QQuickWindow* TrayItem::panel()
         return m_panel.get();
     // Built with the kind of window the desktop allows: a popup beside the
     // tray item, or an ordinary window where there is no tray.
-    QQuickWindow* window = createWindow(QStringLiteral("qrc:/Tolvaran/Ui/menubar/MenuBarWindow.qml"),
+    QQuickWindow* window = createWindow(QStringLiteral("qrc:/Tolvaran/Ui/panel/PanelWindow.qml"),
         {{QStringLiteral("viewModel"), QVariant::fromValue(&m_viewModel)},
             {QStringLiteral("settings"), QVariant::fromValue(&m_settings)},
             {QStringLiteral("updater"), QVariant::fromValue(&m_updater)}, {QStringLiteral("isPopup"), m_hasTray}});
@@ -224,7 +224,7 @@ void TrayItem::checkForUpdates()
 void TrayItem::showUpdateResult(const UpdateCheckResult& result)
 {
     delete m_updateDialog.data();
-    QQuickWindow* dialog = createWindow(QStringLiteral("qrc:/Tolvaran/Ui/menubar/UpdateResultDialog.qml"),
+    QQuickWindow* dialog = createWindow(QStringLiteral("qrc:/Tolvaran/Ui/panel/UpdateResultDialog.qml"),
         {{QStringLiteral("heading"), result.title()}, {QStringLiteral("message"), result.message()},
             {QStringLiteral("pageURL"), result.pageURL}});
     if (!dialog)

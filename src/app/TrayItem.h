@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/UpdaterService.h"
+#include "desktop/UpdaterService.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -17,7 +17,7 @@ class QQuickWindow;
 namespace tolvaran {
 
 class AppSettings;
-class MenuBarModel;
+class PanelModel;
 class TranslationViewModel;
 
 // The program's face: the tray item showing the state, and the panel it opens
@@ -61,7 +61,7 @@ private:
     AppSettings& m_settings;
     UpdaterService& m_updater;
     QQmlEngine& m_engine;
-    std::unique_ptr<MenuBarModel> m_model;
+    std::unique_ptr<PanelModel> m_model;
     std::unique_ptr<QMenu> m_menu;
     QAction* m_listeningAction = nullptr;
     QAction* m_overlayAction = nullptr;

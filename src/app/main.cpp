@@ -5,11 +5,11 @@
 #include "TrayItem.h"
 #include "UiEngine.h"
 #include "UnixSignalWatcher.h"
+#include "desktop/UpdaterService.h"
 #include "live/TranslationViewModel.h"
 #include "recordings/TranscriptExport.h"
 #include "settings/AppSettings.h"
 #include "settings/Defaults.h"
-#include "settings/UpdaterService.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,8 +3,8 @@
 #include "ParagraphListModel.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
-#include "settings/LoginItem.h"
-#include "settings/UpdaterService.h"
+#include "desktop/LoginItem.h"
+#include "desktop/UpdaterService.h"
 
 #include <QtQml/qqml.h>
 

@@ -6,7 +6,7 @@
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingEntry.h"
 #include "settings/AppSettings.h"
-#include "settings/UpdaterService.h"
+#include "desktop/UpdaterService.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

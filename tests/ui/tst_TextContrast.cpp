@@ -4,7 +4,7 @@
 #include "QuickTestItems.h"
 #include "TypewriterText.h"
 #include "UiEngine.h"
-#include "settings/UpdaterService.h"
+#include "desktop/UpdaterService.h"
 #include "theme/IconTable.h"
 #include "theme/TextColors.h"
 
@@ -284,7 +284,7 @@ private slots:
         if (window == "update dialog") {
             const UpdateCheckResult result = UpdaterService::evaluateFeed(
                 "{\"version\": \"0.2.0\", \"releaseNotesURL\": \"https://example.org/0.2.0\"}", "0.1.0");
-            shown = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/menubar/UpdateResultDialog.qml"),
+            shown = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/panel/UpdateResultDialog.qml"),
                 {{"heading", result.title()}, {"message", result.message()}, {"pageURL", result.pageURL}});
         } else {
             QVERIFY(fixture.reset(window != "panel without permission", 2));
@@ -302,7 +302,7 @@ private slots:
                 QTRY_COMPARE(fixture.viewModel().state().kind(), ConnectionState::Kind::error);
                 QTRY_VERIFY(fixture.hasStartFinished());
             }
-            shown = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/menubar/MenuBarWindow.qml"),
+            shown = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/panel/PanelWindow.qml"),
                 {{"viewModel", QVariant::fromValue(fixture.viewModelObject())},
                     {"settings", QVariant::fromValue(fixture.settingsObject())},
                     {"updater", QVariant::fromValue(static_cast<QObject*>(&updater))},

@@ -34,35 +34,6 @@ QHash<int, QByteArray> TranslationLineModel::roleNames() const
         {IsFinalRole, "isFinal"}};
 }
 
-QVariant RecordingListModel::data(const QModelIndex& index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
-    const RecordingEntry& entry = rows()[index.row()];
-    switch (role) {
-    case IdRole:
-        return entry.id;
-    case DateRole:
-        return toDateTime(entry.date);
-    case DurationRole:
-        return entry.duration;
-    case LanguageRole:
-        return entry.language;
-    case Qt::DisplayRole:
-    case AudioFileNameRole:
-        return entry.audioFileName;
-    case TranscriptLineCountRole:
-        return int(entry.transcript.size());
-    }
-    return {};
-}
-
-QHash<int, QByteArray> RecordingListModel::roleNames() const
-{
-    return {{IdRole, "id"}, {DateRole, "date"}, {DurationRole, "duration"}, {LanguageRole, "language"},
-        {AudioFileNameRole, "audioFileName"}, {TranscriptLineCountRole, "transcriptLineCount"}};
-}
-
 QVariant RoomLanguageModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -81,26 +52,6 @@ QVariant RoomLanguageModel::data(const QModelIndex& index, int role) const
 QHash<int, QByteArray> RoomLanguageModel::roleNames() const
 {
     return {{LanguageRole, "language"}, {CountRole, "count"}};
-}
-
-QVariant MicDeviceModel::data(const QModelIndex& index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
-    const MicDevice& device = rows()[index.row()];
-    switch (role) {
-    case IdRole:
-        return device.id;
-    case Qt::DisplayRole:
-    case NameRole:
-        return device.name;
-    }
-    return {};
-}
-
-QHash<int, QByteArray> MicDeviceModel::roleNames() const
-{
-    return {{IdRole, "uid"}, {NameRole, "name"}};
 }
 
 } // namespace tolvaran

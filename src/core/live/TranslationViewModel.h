@@ -2,11 +2,12 @@
 
 #include "ListModels.h"
 #include "ListeningSession.h"
-#include "RecordingController.h"
 #include "ResultProcessor.h"
 #include "RoomState.h"
 #include "audio/AudioCapture.h"
+#include "audio/MicDeviceModel.h"
 #include "model/TranslationModels.h"
+#include "recordings/RecordingController.h"
 #include "recordings/RecordingEntry.h"
 #include "translation/ServerMessages.h"
 

@@ -2,7 +2,7 @@
 
 #include "RecordingPlaybackView.h"
 #include "live/TranslationViewModel.h"
-#include "menubar/MenuBarModel.h"
+#include "recordings/RecordingTimes.h"
 #include "settings/AppSettings.h"
 
 #include <QGuiApplication>
@@ -57,7 +57,7 @@ PlaybackWindowManager::~PlaybackWindowManager()
 QString PlaybackWindowManager::windowTitle(const RecordingEntry& recording)
 {
     return QStringLiteral("Recording — ")
-        + MenuBarModel::formatStartDate(toDateTime(recording.date), recording.duration);
+        + RecordingTimes::formatStartDate(toDateTime(recording.date), recording.duration);
 }
 
 void PlaybackWindowManager::updateVisibility(TranslationViewModel& viewModel, AppSettings& settings)

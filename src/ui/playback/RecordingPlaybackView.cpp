@@ -2,7 +2,7 @@
 
 #include "ParagraphGrouper.h"
 #include "audio/AudioPlayer.h"
-#include "menubar/MenuBarModel.h"
+#include "recordings/RecordingTimes.h"
 #include "recordings/TranscriptExport.h"
 
 #include <QDir>
@@ -63,7 +63,7 @@ QVariant TranscriptSegmentModel::data(const QModelIndex& index, int role) const
     case OffsetMsRole:
         return segment.offsetMs;
     case TimeLabelRole:
-        return RecordingPlaybackView::formatTime(double(segment.offsetMs) / 1000);
+        return RecordingTimes::formatDuration(double(segment.offsetMs) / 1000);
     case OriginalTextRole:
         return segment.originalText;
     case TranslatedTextRole:
@@ -151,14 +151,14 @@ std::optional<QUuid> RecordingPlaybackView::activeSegmentId() const
 
 QString RecordingPlaybackView::dateText() const
 {
-    return MenuBarModel::formatStartDate(toDateTime(m_recording.date), m_recording.duration);
+    return RecordingTimes::formatStartDate(toDateTime(m_recording.date), m_recording.duration);
 }
 
 QString RecordingPlaybackView::summaryText() const
 {
     // The count is of transcript lines, not of the cards shown.
     return QString::asprintf("%lld segments • ", static_cast<long long>(m_recording.transcript.size()))
-        + formatDuration(m_recording.duration);
+        + RecordingTimes::formatDuration(m_recording.duration);
 }
 
 void RecordingPlaybackView::togglePlayback()
@@ -307,7 +307,7 @@ QUrl RecordingPlaybackView::exportFolder() const
 QUrl RecordingPlaybackView::proposedExportFile() const
 {
     const QDateTime started
-        = MenuBarModel::recordingStart(toDateTime(m_recording.date), m_recording.duration).toLocalTime();
+        = RecordingTimes::recordingStart(toDateTime(m_recording.date), m_recording.duration).toLocalTime();
     const QString name = QStringLiteral("Recording ") + started.toString(QStringLiteral("yyyy-MM-dd HH-mm")) + u'.'
         + fileExtension(exportFormats[0]);
     return QUrl::fromLocalFile(QDir(exportFolder().toLocalFile()).filePath(name));
@@ -355,12 +355,6 @@ bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName
         emit exportFolderChanged();
     setExportMessage(QStringLiteral("Exported to ") + QFileInfo(path).fileName());
     return true;
-}
-
-QString RecordingPlaybackView::formatTime(double seconds)
-{
-    const auto total = std::isfinite(seconds) ? static_cast<long long>(seconds) : 0LL;
-    return QString::asprintf("%lld:%02lld", total / 60, total % 60);
 }
 
 QString RecordingPlaybackView::rateLabel(float rate)

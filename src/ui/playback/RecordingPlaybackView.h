@@ -2,6 +2,7 @@
 
 #include "model/TranslationModels.h"
 #include "recordings/RecordingEntry.h"
+#include "recordings/RecordingTimes.h"
 
 #include <QAbstractListModel>
 #include <QColor>
@@ -124,9 +125,9 @@ public:
 
     double duration() const { return m_duration; }
 
-    QString currentTimeText() const { return formatTime(m_currentTime); }
+    QString currentTimeText() const { return RecordingTimes::formatDuration(m_currentTime); }
 
-    QString durationText() const { return formatTime(m_duration); }
+    QString durationText() const { return RecordingTimes::formatDuration(m_duration); }
 
     float playbackRate() const { return m_playbackRate; }
 
@@ -186,11 +187,6 @@ public:
     // "Recording 2026-12-08 10-32.srt" in exportFolder: when it started.
     QUrl proposedExportFile() const;
     static QStringList exportNameFilters();
-
-    // "%d:%02d", minutes not wrapped into hours.
-    Q_INVOKABLE static QString formatTime(double seconds);
-
-    static QString formatDuration(double seconds) { return formatTime(seconds); }
 
     // "0.5x", "1x", "1.5x", "2x".
     Q_INVOKABLE static QString rateLabel(float rate);

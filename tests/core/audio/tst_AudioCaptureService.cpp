@@ -6,7 +6,7 @@
 #include "audio/AudioCaptureService.h"
 #include "audio/AudioPlayer.h"
 #include "audio/CallProbes.h"
-#include "live/ListModels.h"
+#include "audio/MicDeviceModel.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 

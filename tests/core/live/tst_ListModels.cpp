@@ -1,4 +1,6 @@
+#include "audio/MicDeviceModel.h"
 #include "live/ListModels.h"
+#include "recordings/RecordingListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

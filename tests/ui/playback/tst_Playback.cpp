@@ -6,10 +6,10 @@
 #include "UiEngine.h"
 #include "audio/AudioPlayer.h"
 #include "live/TranslationViewModel.h"
-#include "menubar/MenuBarModel.h"
 #include "playback/PlaybackWindowManager.h"
 #include "playback/RecordingPlaybackView.h"
 #include "recordings/RecordingStore.h"
+#include "recordings/RecordingTimes.h"
 #include "settings/AppSettings.h"
 #include "theme/TextColors.h"
 
@@ -142,25 +142,6 @@ private slots:
             QCOMPARE(segments.first().id, lines.first().id);
     }
 
-    void formats_data()
-    {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("0") << 0.0 << "0:00";
-        QTest::newRow("59.9") << 59.9 << "0:59";
-        QTest::newRow("60") << 60.0 << "1:00";
-        QTest::newRow("an hour and more is not wrapped") << 3725.0 << "62:05";
-        QTest::newRow("not a number") << qQNaN() << "0:00";
-    }
-
-    void formats()
-    {
-        QFETCH(double, seconds);
-        QFETCH(QString, text);
-        QCOMPARE(RecordingPlaybackView::formatTime(seconds), text);
-        QCOMPARE(RecordingPlaybackView::formatDuration(seconds), text);
-    }
-
     void labels()
     {
         QStringList rates;
@@ -175,7 +156,7 @@ private slots:
         QCOMPARE(view.segments().size(), 2);
         // Titled by when it started; the stored date is when it was saved.
         const QDateTime started = toDateTime(entry.date).addMSecs(-75900);
-        QCOMPARE(view.dateText(), MenuBarModel::formatDate(started));
+        QCOMPARE(view.dateText(), tolvaran::RecordingTimes::formatDate(started));
         QCOMPARE(PlaybackWindowManager::windowTitle(entry), QStringLiteral("Recording — ") + view.dateText());
     }
 

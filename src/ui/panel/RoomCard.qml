@@ -9,7 +9,7 @@ Rectangle {
     id: card
 
     required property TranslationViewModel viewModel
-    required property MenuBarModel model
+    required property PanelModel model
 
     implicitHeight: content.implicitHeight + 2 * AppTheme.cardPadding
     radius: 8

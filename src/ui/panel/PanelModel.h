@@ -1,6 +1,8 @@
 #pragma once
 
+#include "desktop/SoundSettings.h"
 #include "live/TranslationViewModel.h"
+#include "recordings/RecordingTimes.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -11,9 +13,9 @@
 
 namespace tolvaran {
 
-// What the menu bar panel and the tray item show of the view model, and the
+// What the tray panel and the tray item show of the view model, and the
 // panel's actions. Views bind to it; the rules a test should reach live here.
-class MenuBarModel : public QObject
+class PanelModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
@@ -21,7 +23,7 @@ class MenuBarModel : public QObject
     // "disconnected", "connecting", "connected", "listening" or "error".
     Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
     Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
-    Q_PROPERTY(QString menuBarIcon READ menuBarIcon NOTIFY stateChanged)
+    Q_PROPERTY(QString trayIcon READ trayIcon NOTIFY stateChanged)
     Q_PROPERTY(bool isListening READ isListening NOTIFY stateChanged)
     Q_PROPERTY(bool isConnecting READ isConnecting NOTIFY stateChanged)
     Q_PROPERTY(bool isError READ isError NOTIFY stateChanged)
@@ -42,7 +44,7 @@ public:
     static constexpr int shownRecordings = 5;
     const int shownRecordingCount = shownRecordings;
 
-    explicit MenuBarModel(QObject* parent = nullptr);
+    explicit PanelModel(QObject* parent = nullptr);
 
     TranslationViewModel* viewModel() const { return m_viewModel; }
 
@@ -50,7 +52,7 @@ public:
 
     QString stateName() const;
     QString statusText() const;
-    QString menuBarIcon() const;
+    QString trayIcon() const;
     bool isListening() const;
     bool isConnecting() const;
     bool isError() const;
@@ -63,20 +65,18 @@ public:
     QString folderMessage() const { return m_folderMessage; }
 
     // The tray symbol of a state.
-    static QString menuBarIcon(const ConnectionState& state);
+    static QString trayIcon(const ConnectionState& state);
     static QString stateName(const ConnectionState& state);
     // "1 subscriber", "3 subscribers".
     static QString subscriberText(qint64 count);
-    // Minutes and seconds, "%d:%02d", of the whole seconds: 75.9 gives 1:15.
-    Q_INVOKABLE static QString formatDuration(double seconds);
-    // The date in the locale's medium style and the time in its short style.
-    Q_INVOKABLE static QString formatDate(const QDateTime& date, const QLocale& locale = QLocale());
-    // When a recording started: its stored date is when it was saved, just
-    // after it stopped, and users know it by its start.
-    static QDateTime recordingStart(const QDateTime& savedAt, double durationSeconds);
-    // formatDate of recordingStart.
-    Q_INVOKABLE static QString formatStartDate(
-        const QDateTime& savedAt, double durationSeconds, const QLocale& locale = QLocale());
+
+    // The recordings' list reads as everywhere else.
+    Q_INVOKABLE static QString formatDuration(double seconds) { return RecordingTimes::formatDuration(seconds); }
+
+    Q_INVOKABLE static QString formatStartDate(const QDateTime& savedAt, double durationSeconds)
+    {
+        return RecordingTimes::formatStartDate(savedAt, durationSeconds);
+    }
 
     // Stops listening while listening, else starts it unless the server URL
     // is invalid.
@@ -88,8 +88,10 @@ public:
     Q_INVOKABLE void deleteRecording(int row);
     Q_INVOKABLE void copyShareLink();
     Q_INVOKABLE void openRecordingsFolder();
+
     // The desktop's sound settings, where one is installed.
-    Q_INVOKABLE static bool openSoundSettings();
+    Q_INVOKABLE static bool openSoundSettings() { return tolvaran::openSoundSettings(); }
+
     Q_INVOKABLE void requestQuit();
 
 signals:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListModels.h"
+#include "RecordingListModel.h"
 #include "recordings/RecordingEntry.h"
 #include "recordings/RecordingJournal.h"
 

@@ -1,8 +1,8 @@
 #include "SettingsWindowManager.h"
 
+#include "desktop/UpdaterService.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
-#include "settings/UpdaterService.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -73,7 +73,7 @@ std::unique_ptr<QQuickWindow> SettingsWindowManager::create(TranslationViewModel
     if (!updater)
         updater = new UpdaterService(window.get());
 
-    QQmlComponent component(&m_engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/settings/SettingsView.qml")));
+    QQmlComponent component(&m_engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/settingswindow/SettingsView.qml")));
     // Qt 6.4 crashes when a component that is not ready is asked for an object.
     if (!component.isReady()) {
         qCCritical(

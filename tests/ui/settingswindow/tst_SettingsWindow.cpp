@@ -3,11 +3,11 @@
 #include "QuickTestItems.h"
 #include "UiEngine.h"
 #include "audio/CallMonitorService.h"
-#include "menubar/MenuBarModel.h"
+#include "panel/PanelModel.h"
 #include "recordings/RecordingStore.h"
-#include "settings/SettingsModel.h"
-#include "settings/SettingsWindowManager.h"
-#include "settings/UpdaterService.h"
+#include "settingswindow/SettingsModel.h"
+#include "settingswindow/SettingsWindowManager.h"
+#include "desktop/UpdaterService.h"
 #include "theme/TextColors.h"
 
 #include <QCoroTask>
@@ -553,16 +553,16 @@ private slots:
         QCOMPARE(findNamed(settings.view(), "invalidServerURL")->isVisible(), !valid);
 
         // The panel's buttons do not try a URL that cannot connect.
-        MenuBarModel menuBar;
-        menuBar.setViewModel(settings.fixture.viewModel.get());
+        PanelModel panelModel;
+        panelModel.setViewModel(settings.fixture.viewModel.get());
         if (!valid) {
-            menuBar.toggleListening();
-            menuBar.startRoom();
+            panelModel.toggleListening();
+            panelModel.startRoom();
             QCOMPARE(settings.fixture.viewModel->state().kind(), ConnectionState::Kind::disconnected);
             QVERIFY(!settings.fixture.viewModel->isRoomMode());
         }
         settings.fixture.settings->setServerURL(working);
-        menuBar.toggleListening();
+        panelModel.toggleListening();
         QTRY_VERIFY(settings.fixture.viewModel->isListening());
         QCoro::waitFor(settings.fixture.viewModel->stopListening());
     }

@@ -69,7 +69,7 @@ Window {
         border.color: AppTheme.materialBorder
     }
 
-    MenuBarView {
+    PanelView {
         id: view
         viewModel: window.viewModel
         settings: window.settings

@@ -2,9 +2,9 @@
 // screenshot of each with ImageMagick's import, so that the windows can be
 // looked at without a desktop. Run by scripts/screenshots.
 
-#include "PanelFixture.h"
+#include "../PanelFixture.h"
 #include "UiEngine.h"
-#include "settings/UpdaterService.h"
+#include "desktop/UpdaterService.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -177,7 +177,7 @@ int main(int argc, char* argv[])
         fixture.viewModel().checkPermission();
         if (state.drive)
             state.drive(fixture);
-        auto window = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/menubar/MenuBarWindow.qml"),
+        auto window = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/panel/PanelWindow.qml"),
             {{"viewModel", QVariant::fromValue(fixture.viewModelObject())},
                 {"settings", QVariant::fromValue(fixture.settingsObject())},
                 {"updater", QVariant::fromValue(static_cast<QObject*>(&updater))}, {"isPopup", true}});
@@ -192,7 +192,7 @@ int main(int argc, char* argv[])
     {
         ok = fixture.reset(true, 3) && ok;
         fixture.viewModel().checkPermission();
-        auto window = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/menubar/MenuBarWindow.qml"),
+        auto window = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/panel/PanelWindow.qml"),
             {{"viewModel", QVariant::fromValue(fixture.viewModelObject())},
                 {"settings", QVariant::fromValue(fixture.settingsObject())},
                 {"updater", QVariant::fromValue(static_cast<QObject*>(&updater))}, {"isPopup", true}});
@@ -208,7 +208,7 @@ int main(int argc, char* argv[])
         {"update-failed", tolvaran::UpdaterService::evaluateFeed("{", "0.1.0")},
     };
     for (const auto& [name, result] : results) {
-        auto dialog = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/menubar/UpdateResultDialog.qml"),
+        auto dialog = create(engine, QStringLiteral("qrc:/Tolvaran/Ui/panel/UpdateResultDialog.qml"),
             {{"heading", result.title()}, {"message", result.message()}, {"pageURL", result.pageURL}});
         ok = dialog && shoot(*dialog, out.filePath(QStringLiteral("dialog-%1%2.png").arg(name, suffix))) && ok;
     }

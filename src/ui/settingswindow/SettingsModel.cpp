@@ -1,7 +1,7 @@
 #include "SettingsModel.h"
 
 #include "audio/CallMonitorService.h"
-#include "menubar/MenuBarModel.h"
+#include "desktop/SoundSettings.h"
 #include "model/ServerIdentity.h"
 #include "recordings/RecordingStore.h"
 
@@ -419,7 +419,7 @@ void SettingsModel::resetFolder()
 
 bool SettingsModel::openSoundSettings()
 {
-    return MenuBarModel::openSoundSettings();
+    return tolvaran::openSoundSettings();
 }
 
 } // namespace tolvaran

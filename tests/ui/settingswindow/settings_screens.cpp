@@ -7,8 +7,8 @@
 #include "../../core/live/ViewModelFixture.h"
 #include "QuickTestItems.h"
 #include "UiEngine.h"
-#include "settings/SettingsWindowManager.h"
-#include "settings/UpdaterService.h"
+#include "settingswindow/SettingsWindowManager.h"
+#include "desktop/UpdaterService.h"
 #include "subtitles/SubtitlesWindowManager.h"
 
 #include <QApplication>

@@ -10,12 +10,12 @@ Item {
 
     Component {
         id: panelComponent
-        MenuBarView {}
+        PanelView {}
     }
 
     TestCase {
         id: test
-        name: "MenuBarView"
+        name: "PanelView"
         when: windowShown
 
         property var panel: null

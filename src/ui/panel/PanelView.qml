@@ -20,14 +20,14 @@ Item {
     // Asks the program to check for updates and show the result.
     signal updateRequested
 
-    readonly property alias model: menuBar
+    readonly property alias model: panelModel
     readonly property color statusColor: ({
             "listening": AppTheme.green,
             "connected": AppTheme.blue,
             "connecting": AppTheme.orange,
             "disconnected": AppTheme.grey,
             "error": AppTheme.red
-        })[menuBar.stateName]
+        })[panelModel.stateName]
 
     implicitWidth: 320
     implicitHeight: sections.implicitHeight
@@ -40,11 +40,11 @@ Item {
     // Each time the panel appears: permissions may have changed meanwhile.
     function appeared() {
         heldRecordingsHeight = recordingsSection.implicitHeight
-        menuBar.checkPermissions()
+        panelModel.checkPermissions()
     }
 
-    MenuBarModel {
-        id: menuBar
+    PanelModel {
+        id: panelModel
         viewModel: panel.viewModel
         onQuitRequested: panel.quitRequested()
     }
@@ -85,7 +85,7 @@ Item {
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
                 Layout.maximumWidth: 190
-                text: menuBar.statusText
+                text: panelModel.statusText
                 textFormat: Text.PlainText
                 font: AppTheme.caption
                 color: AppTheme.secondary
@@ -124,13 +124,13 @@ Item {
                 visible: !panel.viewModel.hasPermission
                 text: "Open Sound Settings"
                 iconName: ""
-                onClicked: menuBar.openSoundSettings()
+                onClicked: panelModel.openSoundSettings()
             }
             SymbolLabel {
                 objectName: "captureStatus"
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
-                visible: menuBar.isListening && panel.viewModel.captureStatus !== ""
+                visible: panelModel.isListening && panel.viewModel.captureStatus !== ""
                 Layout.topMargin: 4
                 Layout.bottomMargin: 4
                 iconName: "waveform"
@@ -162,25 +162,25 @@ Item {
             GlassActionButtonStyle {
                 objectName: "listeningButton"
                 visible: panel.viewModel.hasPermission
-                tint: menuBar.isListening ? AppTheme.red : AppTheme.blue
-                iconName: menuBar.isListening ? "stop.circle.fill" : "mic.circle.fill"
-                text: menuBar.isListening ? "Stop Listening" : "Start Listening"
-                enabled: !menuBar.isConnecting && (menuBar.isListening || panel.settings.isServerURLValid)
-                onClicked: menuBar.toggleListening()
+                tint: panelModel.isListening ? AppTheme.red : AppTheme.blue
+                iconName: panelModel.isListening ? "stop.circle.fill" : "mic.circle.fill"
+                text: panelModel.isListening ? "Stop Listening" : "Start Listening"
+                enabled: !panelModel.isConnecting && (panelModel.isListening || panel.settings.isServerURLValid)
+                onClicked: panelModel.toggleListening()
             }
             GlassSecondaryButtonStyle {
                 objectName: "startRoomButton"
-                visible: panel.viewModel.hasPermission && !menuBar.isListening
+                visible: panel.viewModel.hasPermission && !panelModel.isListening
                 iconName: "person.2.circle.fill"
                 text: "Start Room"
-                enabled: !menuBar.isConnecting && panel.settings.isServerURLValid
-                onClicked: menuBar.startRoom()
+                enabled: !panelModel.isConnecting && panel.settings.isServerURLValid
+                onClicked: panelModel.startRoom()
             }
             Text {
                 objectName: "invalidServerURL"
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
-                visible: panel.viewModel.hasPermission && !menuBar.isListening && !panel.settings.isServerURLValid
+                visible: panel.viewModel.hasPermission && !panelModel.isListening && !panel.settings.isServerURLValid
                 text: "Invalid server URL"
                 textFormat: Text.PlainText
                 font: AppTheme.caption
@@ -189,10 +189,10 @@ Item {
 
             RoomCard {
                 objectName: "roomCard"
-                visible: panel.viewModel.hasPermission && menuBar.isRoomCardVisible
+                visible: panel.viewModel.hasPermission && panelModel.isRoomCardVisible
                 Layout.fillWidth: true
                 viewModel: panel.viewModel
-                model: menuBar
+                model: panelModel
             }
 
             ColumnLayout {
@@ -235,7 +235,7 @@ Item {
                 id: recordButton
                 objectName: "recordButton"
                 visible: panel.viewModel.hasPermission
-                enabled: menuBar.canRecord
+                enabled: panelModel.canRecord
                 Controls.ToolTip.visible: !enabled && controlsHover.hovered
                                           && recordButton.contains(recordButton.mapFromItem(controlsHover.parent,
                                                                                             controlsHover.point.position))
@@ -315,7 +315,7 @@ Item {
                     Controls.ToolTip.delay: AppTheme.toolTipDelay
                     Controls.ToolTip.text: "Open recordings folder"
                     Accessible.name: Controls.ToolTip.text
-                    onClicked: menuBar.openRecordingsFolder()
+                    onClicked: panelModel.openRecordingsFolder()
                 }
             }
 
@@ -324,8 +324,8 @@ Item {
             TextEdit {
                 objectName: "folderMessage"
                 Layout.fillWidth: true
-                visible: menuBar.folderMessage !== ""
-                text: menuBar.folderMessage
+                visible: panelModel.folderMessage !== ""
+                text: panelModel.folderMessage
                 textFormat: TextEdit.PlainText
                 readOnly: true
                 selectByMouse: true
@@ -336,7 +336,7 @@ Item {
 
             Text {
                 objectName: "noRecordings"
-                visible: menuBar.recordingCount === 0
+                visible: panelModel.recordingCount === 0
                 text: "No recordings yet"
                 textFormat: Text.PlainText
                 font: AppTheme.caption
@@ -354,10 +354,10 @@ Item {
                     required property real duration
 
                     objectName: "recordingRow"
-                    visible: index < menuBar.shownRecordings
+                    visible: index < panelModel.shownRecordings
                     Layout.fillWidth: true
-                    onClicked: menuBar.openRecording(index)
-                    Accessible.name: "Recording of %1, %2".arg(menuBar.formatStartDate(date, duration)).arg(menuBar.formatDuration(duration))
+                    onClicked: panelModel.openRecording(index)
+                    Accessible.name: "Recording of %1, %2".arg(panelModel.formatStartDate(date, duration)).arg(panelModel.formatDuration(duration))
 
                     contentItem: RowLayout {
                         spacing: 8
@@ -370,14 +370,14 @@ Item {
                             spacing: 1
                             Text {
                                 objectName: "recordingDate"
-                                text: menuBar.formatStartDate(row.date, row.duration)
+                                text: panelModel.formatStartDate(row.date, row.duration)
                                 textFormat: Text.PlainText
                                 font: AppTheme.caption
                                 color: AppTheme.primary
                             }
                             Text {
                                 objectName: "recordingDuration"
-                                text: menuBar.formatDuration(row.duration)
+                                text: panelModel.formatDuration(row.duration)
                                 textFormat: Text.PlainText
                                 font: AppTheme.caption2
                                 color: AppTheme.secondary
@@ -393,7 +393,7 @@ Item {
                             iconSize: AppTheme.captionSize
                             color: AppTheme.secondary
                             background: null
-                            onClicked: menuBar.deleteRecording(row.index)
+                            onClicked: panelModel.deleteRecording(row.index)
                         }
                     }
                 }
@@ -419,7 +419,7 @@ Item {
 
             RowLayout {
                 objectName: "errorLabel"
-                visible: menuBar.isError
+                visible: panelModel.isError
                 Layout.fillWidth: true
                 spacing: 6
                 SymbolImage {
@@ -433,7 +433,7 @@ Item {
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                     Layout.fillWidth: true
-                    text: menuBar.errorDescription
+                    text: panelModel.errorDescription
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     // Room for an address and where to change it; a server's
@@ -477,7 +477,7 @@ Item {
                     text: "Quit"
                     font: AppTheme.caption
                     color: AppTheme.secondary
-                    onClicked: menuBar.requestQuit()
+                    onClicked: panelModel.requestQuit()
                 }
             }
         }

@@ -1,4 +1,4 @@
-#include "PanelFixture.h"
+#include "../PanelFixture.h"
 #include "UiEngine.h"
 
 #include <QProcess>
@@ -76,7 +76,7 @@ private slots:
         fixture.viewModel().checkPermission();
         QQmlEngine engine;
         ui::prepareEngine(engine);
-        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/menubar/MenuBarWindow.qml")));
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/panel/PanelWindow.qml")));
         std::unique_ptr<QObject> object(
             component.createWithInitialProperties({{"viewModel", QVariant::fromValue(fixture.viewModelObject())},
                 {"settings", QVariant::fromValue(fixture.settingsObject())},

@@ -1,4 +1,4 @@
-#include "settings/LoginItem.h"
+#include "desktop/LoginItem.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "MenuBarModel.h"
+#include "PanelModel.h"
 
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingStore.h"
@@ -9,22 +9,17 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLoggingCategory>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QUrl>
 
-#include <cmath>
-
-Q_LOGGING_CATEGORY(lcMenuBar, "com.tolvaran.app.MenuBar")
+Q_LOGGING_CATEGORY(lcPanel, "com.tolvaran.app.Panel")
 
 namespace tolvaran {
 
-MenuBarModel::MenuBarModel(QObject* parent)
+PanelModel::PanelModel(QObject* parent)
     : QObject(parent)
 { }
 
-void MenuBarModel::setViewModel(TranslationViewModel* viewModel)
+void PanelModel::setViewModel(TranslationViewModel* viewModel)
 {
     if (m_viewModel == viewModel)
         return;
@@ -32,13 +27,13 @@ void MenuBarModel::setViewModel(TranslationViewModel* viewModel)
         m_viewModel->disconnect(this);
     m_viewModel = viewModel;
     if (viewModel) {
-        connect(viewModel, &TranslationViewModel::stateChanged, this, &MenuBarModel::stateChanged);
-        connect(viewModel, &TranslationViewModel::stateChanged, this, &MenuBarModel::roomChanged);
-        connect(viewModel, &TranslationViewModel::isRoomModeChanged, this, &MenuBarModel::roomChanged);
-        connect(viewModel, &TranslationViewModel::roomSubscriberCountChanged, this, &MenuBarModel::roomChanged);
-        connect(viewModel, &TranslationViewModel::recordingsChanged, this, &MenuBarModel::recordingsChanged);
-        connect(viewModel, &TranslationViewModel::stateChanged, this, &MenuBarModel::canRecordChanged);
-        connect(viewModel, &TranslationViewModel::isRecordingChanged, this, &MenuBarModel::canRecordChanged);
+        connect(viewModel, &TranslationViewModel::stateChanged, this, &PanelModel::stateChanged);
+        connect(viewModel, &TranslationViewModel::stateChanged, this, &PanelModel::roomChanged);
+        connect(viewModel, &TranslationViewModel::isRoomModeChanged, this, &PanelModel::roomChanged);
+        connect(viewModel, &TranslationViewModel::roomSubscriberCountChanged, this, &PanelModel::roomChanged);
+        connect(viewModel, &TranslationViewModel::recordingsChanged, this, &PanelModel::recordingsChanged);
+        connect(viewModel, &TranslationViewModel::stateChanged, this, &PanelModel::canRecordChanged);
+        connect(viewModel, &TranslationViewModel::isRecordingChanged, this, &PanelModel::canRecordChanged);
     }
     emit viewModelChanged();
     emit stateChanged();
@@ -47,7 +42,7 @@ void MenuBarModel::setViewModel(TranslationViewModel* viewModel)
     emit canRecordChanged();
 }
 
-QString MenuBarModel::stateName(const ConnectionState& state)
+QString PanelModel::stateName(const ConnectionState& state)
 {
     switch (state.kind()) {
     case ConnectionState::Kind::disconnected:
@@ -64,7 +59,7 @@ QString MenuBarModel::stateName(const ConnectionState& state)
     return QStringLiteral("error");
 }
 
-QString MenuBarModel::menuBarIcon(const ConnectionState& state)
+QString PanelModel::trayIcon(const ConnectionState& state)
 {
     switch (state.kind()) {
     case ConnectionState::Kind::disconnected:
@@ -80,12 +75,12 @@ QString MenuBarModel::menuBarIcon(const ConnectionState& state)
     return QStringLiteral("exclamationmark.triangle");
 }
 
-QString MenuBarModel::stateName() const
+QString PanelModel::stateName() const
 {
     return stateName(m_viewModel ? m_viewModel->state() : ConnectionState::disconnected());
 }
 
-QString MenuBarModel::statusText() const
+QString PanelModel::statusText() const
 {
     if (!m_viewModel)
         return ConnectionState::disconnected().statusText();
@@ -95,95 +90,59 @@ QString MenuBarModel::statusText() const
     return m_viewModel->statusText();
 }
 
-QString MenuBarModel::menuBarIcon() const
+QString PanelModel::trayIcon() const
 {
-    return menuBarIcon(m_viewModel ? m_viewModel->state() : ConnectionState::disconnected());
+    return trayIcon(m_viewModel ? m_viewModel->state() : ConnectionState::disconnected());
 }
 
-bool MenuBarModel::isListening() const
+bool PanelModel::isListening() const
 {
     return m_viewModel && m_viewModel->isListening();
 }
 
-bool MenuBarModel::isConnecting() const
+bool PanelModel::isConnecting() const
 {
     return m_viewModel && m_viewModel->state().kind() == ConnectionState::Kind::connecting;
 }
 
-bool MenuBarModel::isError() const
+bool PanelModel::isError() const
 {
     return m_viewModel && m_viewModel->state().kind() == ConnectionState::Kind::error;
 }
 
-QString MenuBarModel::errorDescription() const
+QString PanelModel::errorDescription() const
 {
     if (!m_viewModel || !m_viewModel->state().error())
         return QString();
     return m_viewModel->state().error()->errorDescription();
 }
 
-bool MenuBarModel::isRoomCardVisible() const
+bool PanelModel::isRoomCardVisible() const
 {
     return m_viewModel && m_viewModel->isRoomMode() && m_viewModel->isListening();
 }
 
-QString MenuBarModel::subscriberText() const
+QString PanelModel::subscriberText() const
 {
     return subscriberText(m_viewModel ? m_viewModel->roomSubscriberCount() : 0);
 }
 
-int MenuBarModel::recordingCount() const
+int PanelModel::recordingCount() const
 {
     return m_viewModel ? int(m_viewModel->recordings().size()) : 0;
 }
 
-bool MenuBarModel::canRecord() const
+bool PanelModel::canRecord() const
 {
     return m_viewModel && (m_viewModel->isRecording() || m_viewModel->isListening());
 }
 
-QString MenuBarModel::subscriberText(qint64 count)
+QString PanelModel::subscriberText(qint64 count)
 {
     return QString::number(count) + QStringLiteral(" subscriber") + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
-QString MenuBarModel::formatDuration(double seconds)
-{
-    // A duration read from a file may be anything.
-    const qint64 whole = std::isfinite(seconds) && seconds > 0 && seconds < 1e12 ? qint64(seconds) : 0;
-    return QString::asprintf("%lld:%02lld", whole / 60, whole % 60);
-}
-
-QString MenuBarModel::formatDate(const QDateTime& date, const QLocale& locale)
-{
-    // Qt has a long and a short date style; the medium one is the long one
-    // without the weekday and with abbreviated month names.
-    QString dateFormat = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("d{4}[^dMy']*"));
-    dateFormat.remove(weekday);
-    dateFormat.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
-    // Some locales' short time still shows seconds.
-    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
-    static const QRegularExpression seconds(QStringLiteral("[:.]ss?"));
-    timeFormat.remove(seconds);
-    const QDateTime local = date.toLocalTime();
-    return locale.toString(local.date(), dateFormat.trimmed()) + QStringLiteral(", ")
-        + locale.toString(local.time(), timeFormat);
-}
-
-QDateTime MenuBarModel::recordingStart(const QDateTime& savedAt, double durationSeconds)
-{
-    if (!std::isfinite(durationSeconds) || durationSeconds <= 0)
-        return savedAt;
-    return savedAt.addMSecs(-std::llround(std::min(durationSeconds, maxDurationSeconds) * 1000));
-}
-
-QString MenuBarModel::formatStartDate(const QDateTime& savedAt, double durationSeconds, const QLocale& locale)
-{
-    return formatDate(recordingStart(savedAt, durationSeconds), locale);
-}
-
-void MenuBarModel::toggleListening()
+void PanelModel::toggleListening()
 {
     if (!m_viewModel)
         return;
@@ -193,7 +152,7 @@ void MenuBarModel::toggleListening()
         m_viewModel->startListening();
 }
 
-void MenuBarModel::startRoom()
+void PanelModel::startRoom()
 {
     // The panel says why it cannot connect instead of failing later.
     if (!m_viewModel || !m_viewModel->settings().isServerURLValid())
@@ -202,7 +161,7 @@ void MenuBarModel::startRoom()
     m_viewModel->startListening();
 }
 
-void MenuBarModel::checkPermissions()
+void PanelModel::checkPermissions()
 {
     if (!m_viewModel)
         return;
@@ -212,19 +171,19 @@ void MenuBarModel::checkPermissions()
     setFolderMessage({});
 }
 
-void MenuBarModel::openRecording(int row)
+void PanelModel::openRecording(int row)
 {
     if (m_viewModel && row >= 0 && row < m_viewModel->recordings().size())
         m_viewModel->openRecording(m_viewModel->recordings().at(row));
 }
 
-void MenuBarModel::deleteRecording(int row)
+void PanelModel::deleteRecording(int row)
 {
     if (m_viewModel && row >= 0 && row < m_viewModel->recordings().size())
         m_viewModel->deleteRecording(m_viewModel->recordings().at(row));
 }
 
-void MenuBarModel::copyShareLink()
+void PanelModel::copyShareLink()
 {
     const std::optional<QString> url = m_viewModel ? m_viewModel->roomShareURL() : std::nullopt;
     if (!url)
@@ -234,7 +193,7 @@ void MenuBarModel::copyShareLink()
     clipboard->setText(*url);
 }
 
-void MenuBarModel::openRecordingsFolder()
+void PanelModel::openRecordingsFolder()
 {
     if (!m_viewModel)
         return;
@@ -244,12 +203,12 @@ void MenuBarModel::openRecordingsFolder()
         setFolderMessage({});
         return;
     }
-    qCWarning(lcMenuBar, "No file browser opened %s", qUtf8Printable(store.activeDirectory()));
+    qCWarning(lcPanel, "No file browser opened %s", qUtf8Printable(store.activeDirectory()));
     setFolderMessage(QStringLiteral("No file manager could open the folder. It is at ")
         + QDir::toNativeSeparators(store.activeDirectory()));
 }
 
-void MenuBarModel::setFolderMessage(const QString& message)
+void PanelModel::setFolderMessage(const QString& message)
 {
     if (message == m_folderMessage)
         return;
@@ -257,24 +216,7 @@ void MenuBarModel::setFolderMessage(const QString& message)
     emit folderMessageChanged();
 }
 
-bool MenuBarModel::openSoundSettings()
-{
-    const QList<QStringList> candidates{
-        {QStringLiteral("pavucontrol")},
-        {QStringLiteral("pavucontrol-qt")},
-        {QStringLiteral("gnome-control-center"), QStringLiteral("sound")},
-        {QStringLiteral("systemsettings"), QStringLiteral("kcm_pulseaudio")},
-    };
-    for (const QStringList& command : candidates) {
-        const QString program = QStandardPaths::findExecutable(command.first());
-        if (!program.isEmpty() && QProcess::startDetached(program, command.mid(1)))
-            return true;
-    }
-    qCInfo(lcMenuBar, "No sound settings application found");
-    return false;
-}
-
-void MenuBarModel::requestQuit()
+void PanelModel::requestQuit()
 {
     emit quitRequested();
 }

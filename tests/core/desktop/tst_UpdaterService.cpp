@@ -1,4 +1,4 @@
-#include "settings/UpdaterService.h"
+#include "desktop/UpdaterService.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>

@@ -1,0 +1,34 @@
+#include "RecordingListModel.h"
+
+namespace tolvaran {
+
+QVariant RecordingListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const RecordingEntry& entry = rows()[index.row()];
+    switch (role) {
+    case IdRole:
+        return entry.id;
+    case DateRole:
+        return toDateTime(entry.date);
+    case DurationRole:
+        return entry.duration;
+    case LanguageRole:
+        return entry.language;
+    case Qt::DisplayRole:
+    case AudioFileNameRole:
+        return entry.audioFileName;
+    case TranscriptLineCountRole:
+        return int(entry.transcript.size());
+    }
+    return {};
+}
+
+QHash<int, QByteArray> RecordingListModel::roleNames() const
+{
+    return {{IdRole, "id"}, {DateRole, "date"}, {DurationRole, "duration"}, {LanguageRole, "language"},
+        {AudioFileNameRole, "audioFileName"}, {TranscriptLineCountRole, "transcriptLineCount"}};
+}
+
+} // namespace tolvaran
