@@ -18,11 +18,11 @@
 // FILE when the run ends.
 
 #include "OverlayGeometry.h"
-#include "OverlayWindowManager.h"
-#include "TypewriterText.h"
 #include "UiEngine.h"
 #include "audio/AudioCapture.h"
 #include "live/TranslationViewModel.h"
+#include "overlay/OverlayWindowManager.h"
+#include "overlay/TypewriterText.h"
 #include "settings/AppSettings.h"
 #include "translation/ServerMessages.h"
 

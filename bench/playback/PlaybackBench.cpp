@@ -11,8 +11,8 @@
 #include "UiEngine.h"
 #include "audio/AudioPlayer.h"
 #include "live/TranslationViewModel.h"
+#include "playback/PlaybackController.h"
 #include "playback/PlaybackWindowManager.h"
-#include "playback/RecordingPlaybackView.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
 
@@ -146,7 +146,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    RecordingPlaybackView& view = *windows.view();
+    PlaybackController& view = *windows.view();
     if (!QTest::qWaitFor([&] { return view.hasPlayer(); }, 10000)) {
         qCritical("The audio did not load");
         return 1;

@@ -1,8 +1,8 @@
 #include "../core/live/ViewModelFixture.h"
 #include "AppCoordinator.h"
+#include "OverlayGeometry.h"
 #include "PropertyWatch.h"
 #include "QuickTestItems.h"
-#include "overlay/OverlayGeometry.h"
 
 #include <QCoroTask>
 #include <QFile>

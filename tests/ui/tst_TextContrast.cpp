@@ -1,10 +1,10 @@
 #include "../core/live/ViewModelFixture.h"
-#include "OverlayWindowManager.h"
 #include "PanelFixture.h"
 #include "QuickTestItems.h"
-#include "TypewriterText.h"
 #include "UiEngine.h"
 #include "desktop/UpdaterService.h"
+#include "overlay/OverlayWindowManager.h"
+#include "overlay/TypewriterText.h"
 #include "theme/IconTable.h"
 #include "theme/TextColors.h"
 

@@ -19,11 +19,6 @@ TolvaranError TolvaranError::audioCaptureFailed(const QString& message)
     return {Kind::audioCaptureFailed, message};
 }
 
-TolvaranError TolvaranError::recordingFailed(const QString& message)
-{
-    return {Kind::recordingFailed, message};
-}
-
 TolvaranError TolvaranError::permissionDenied(PermissionKind permission)
 {
     return {Kind::permissionDenied, permission};
@@ -53,8 +48,6 @@ QString TolvaranError::errorDescription() const
         return QStringLiteral("Connection failed: ") + message();
     case Kind::audioCaptureFailed:
         return QStringLiteral("Audio capture failed: ") + message();
-    case Kind::recordingFailed:
-        return QStringLiteral("Recording failed: ") + message();
     case Kind::permissionDenied:
         return capitalized(rawValue(*permission())) + QStringLiteral(" permission is required");
     case Kind::serverError:

@@ -13,14 +13,13 @@ namespace tolvaran {
 class TolvaranError
 {
 public:
-    enum class Kind { connectionFailed, audioCaptureFailed, recordingFailed, permissionDenied, serverError };
-    enum class PermissionKind { screenRecording, microphone };
+    enum class Kind { connectionFailed, audioCaptureFailed, permissionDenied, serverError };
+    enum class PermissionKind { microphone };
 
     TolvaranError() = default;
 
     static TolvaranError connectionFailed(const QString& message);
     static TolvaranError audioCaptureFailed(const QString& message);
-    static TolvaranError recordingFailed(const QString& message);
     static TolvaranError permissionDenied(PermissionKind permission);
     static TolvaranError serverError(const QString& message);
 
@@ -45,7 +44,7 @@ private:
 template<>
 struct RawValues<TolvaranError::PermissionKind>
 {
-    static constexpr std::array values{"screenRecording", "microphone"};
+    static constexpr std::array values{"microphone"};
 };
 
 // The platform's word capitalisation: each word's first letter upper case,

@@ -74,7 +74,7 @@ Item {
         }
     }
 
-    ToolbarIconButtonStyle {
+    ToolbarIconButton {
         x: chrome.closeButtonPosition.x
         y: chrome.closeButtonPosition.y
         iconName: "xmark.circle.fill"

@@ -31,7 +31,7 @@ Item {
             anchors.centerIn: parent
             spacing: 2
 
-            ToolbarTextButtonStyle {
+            ToolbarTextButton {
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: "arrow.triangle.2.circlepath"
                 text: OverlayStyle.displayModeLabel(toolbar.settings.displayMode)
@@ -41,7 +41,7 @@ Item {
                 onClicked: OverlayStyle.cycleDisplayMode(toolbar.settings)
             }
 
-            ToolbarIconButtonStyle {
+            ToolbarIconButton {
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: toolbar.settings.isPinnedAboveAll ? "pin.fill" : "pin.slash"
                 ToolTip.visible: hovered
@@ -51,7 +51,7 @@ Item {
                 onClicked: toolbar.settings.isPinnedAboveAll = !toolbar.settings.isPinnedAboveAll
             }
 
-            ToolbarIconButtonStyle {
+            ToolbarIconButton {
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: toolbar.settings.isSubtitlesMode ? "captions.bubble.fill" : "captions.bubble"
                 ToolTip.visible: hovered
@@ -61,7 +61,7 @@ Item {
                 onClicked: toolbar.settings.isSubtitlesMode = !toolbar.settings.isSubtitlesMode
             }
 
-            ToolbarIconButtonStyle {
+            ToolbarIconButton {
                 readonly property string help: OverlayStyle.fontSizeHelp(toolbar.settings.fontSizePreset)
 
                 objectName: "fontSizeButton"

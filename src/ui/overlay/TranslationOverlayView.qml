@@ -162,7 +162,7 @@ FloatingPanelChrome {
             }
         }
 
-        ToolbarTextButtonStyle {
+        ToolbarTextButton {
             id: jump
 
             objectName: "jumpToLatest"

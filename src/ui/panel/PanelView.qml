@@ -119,7 +119,7 @@ Item {
                 font: AppTheme.caption
                 color: AppTheme.orangeText
             }
-            GlassSecondaryButtonStyle {
+            GlassSecondaryButton {
                 objectName: "openSoundSettingsButton"
                 visible: !panel.viewModel.hasPermission
                 text: "Open Sound Settings"
@@ -159,7 +159,7 @@ Item {
                 color: AppTheme.orange
             }
 
-            GlassActionButtonStyle {
+            GlassActionButton {
                 objectName: "listeningButton"
                 visible: panel.viewModel.hasPermission
                 tint: panelModel.isListening ? AppTheme.red : AppTheme.blue
@@ -168,7 +168,7 @@ Item {
                 enabled: !panelModel.isConnecting && (panelModel.isListening || panel.settings.isServerURLValid)
                 onClicked: panelModel.toggleListening()
             }
-            GlassSecondaryButtonStyle {
+            GlassSecondaryButton {
                 objectName: "startRoomButton"
                 visible: panel.viewModel.hasPermission && !panelModel.isListening
                 iconName: "person.2.circle.fill"
@@ -231,7 +231,7 @@ Item {
                 id: controlsHover
             }
 
-            GlassPlainButtonStyle {
+            GlassPlainButton {
                 id: recordButton
                 objectName: "recordButton"
                 visible: panel.viewModel.hasPermission
@@ -306,7 +306,7 @@ Item {
                 Item {
                     Layout.fillWidth: true
                 }
-                GlassPlainButtonStyle {
+                GlassPlainButton {
                     objectName: "openFolderButton"
                     iconName: "folder"
                     iconSize: AppTheme.bodySize
@@ -386,7 +386,7 @@ Item {
                         Item {
                             Layout.fillWidth: true
                         }
-                        GlassPlainButtonStyle {
+                        GlassPlainButton {
                             objectName: "deleteRecordingButton"
                             iconName: "trash"
                             Accessible.name: "Move to Trash"
@@ -448,7 +448,7 @@ Item {
             RowLayout {
                 Layout.fillWidth: true
                 spacing: 4
-                GlassPlainButtonStyle {
+                GlassPlainButton {
                     objectName: "settingsButton"
                     iconName: "gear"
                     text: "Settings..."
@@ -460,7 +460,7 @@ Item {
                 Item {
                     Layout.fillWidth: true
                 }
-                GlassPlainButtonStyle {
+                GlassPlainButton {
                     objectName: "updateButton"
                     iconName: "arrow.triangle.2.circlepath"
                     text: "Update"
@@ -472,7 +472,7 @@ Item {
                     enabled: panel.updater !== null && panel.updater.canCheckForUpdates
                     onClicked: panel.updateRequested()
                 }
-                GlassPlainButtonStyle {
+                GlassPlainButton {
                     objectName: "quitButton"
                     text: "Quit"
                     font: AppTheme.caption

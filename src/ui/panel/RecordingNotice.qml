@@ -31,7 +31,7 @@ RowLayout {
         font: AppTheme.caption
         color: AppTheme.orange
     }
-    GlassPlainButtonStyle {
+    GlassPlainButton {
         objectName: "dismissRecordingNoticeButton"
         Layout.alignment: Qt.AlignTop
         iconName: "xmark.circle.fill"

@@ -54,14 +54,14 @@ Window {
             Item {
                 Layout.fillWidth: true
             }
-            GlassSecondaryButtonStyle {
+            GlassSecondaryButton {
                 Layout.fillWidth: false
                 text: "OK"
                 iconName: ""
                 font: AppTheme.body
                 onClicked: dialog.close()
             }
-            GlassActionButtonStyle {
+            GlassActionButton {
                 objectName: "openPageButton"
                 Layout.fillWidth: false
                 visible: String(dialog.pageURL) !== ""

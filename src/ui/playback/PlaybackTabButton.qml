@@ -3,7 +3,7 @@ import Tolvaran.Ui
 
 // The tab button of the playback window. The active fill is a lighter grey
 // than the toolbar's, so that its text reads at 4.5:1 on dark desktops too.
-ToolbarTabButtonStyle {
+ToolbarTabButton {
     id: control
 
     focusPolicy: Qt.NoFocus

@@ -7,11 +7,11 @@ import Tolvaran.Ui
 
 // One recording: a header with its date and the text toggles, the transcript
 // following the audio, and the transport. State and operations live in
-// RecordingPlaybackView; this only lays them out.
+// PlaybackController; this only lays them out.
 Item {
     id: root
 
-    required property RecordingPlaybackView playback
+    required property PlaybackController playback
     required property AppSettings settings
 
     ColumnLayout {
@@ -60,13 +60,13 @@ Item {
                 isActive: root.playback.showsTranslation
                 onClicked: root.playback.toggleTranslate()
             }
-            ToolbarTextButtonStyle {
+            ToolbarTextButton {
                 objectName: "exportButton"
                 text: "Export…"
                 focusPolicy: Qt.NoFocus
                 onClicked: exportDialog.start()
             }
-            GlassPlainButtonStyle {
+            GlassPlainButton {
                 objectName: "fontSizeButton"
                 iconName: "textformat.size"
                 iconSize: AppTheme.title3Size
@@ -78,7 +78,7 @@ Item {
                 Accessible.name: Controls.ToolTip.text
                 onClicked: root.settings.cycleFontSize()
             }
-            GlassPlainButtonStyle {
+            GlassPlainButton {
                 objectName: "closeButton"
                 iconName: "xmark.circle.fill"
                 Accessible.name: "Close"
@@ -241,7 +241,7 @@ Item {
             RowLayout {
                 Layout.fillWidth: true
                 spacing: 8
-                GlassPlainButtonStyle {
+                GlassPlainButton {
                     objectName: "backButton"
                     iconName: "gobackward.10"
                     Accessible.name: "Back 10 seconds"
@@ -250,7 +250,7 @@ Item {
                     background: null
                     onClicked: root.playback.seekRelative(-10)
                 }
-                GlassPlainButtonStyle {
+                GlassPlainButton {
                     objectName: "playButton"
                     iconName: root.playback.isPlaying ? "pause.circle.fill" : "play.circle.fill"
                     Accessible.name: root.playback.isPlaying ? "Pause" : "Play"
@@ -260,7 +260,7 @@ Item {
                     background: null
                     onClicked: root.playback.togglePlayback()
                 }
-                GlassPlainButtonStyle {
+                GlassPlainButton {
                     objectName: "forwardButton"
                     iconName: "goforward.10"
                     Accessible.name: "Forward 10 seconds"

@@ -7,7 +7,7 @@ import Tolvaran.Ui
 Window {
     id: window
 
-    required property RecordingPlaybackView playback
+    required property PlaybackController playback
     required property AppSettings settings
 
     color: AppTheme.opaqueMaterial

@@ -1,6 +1,6 @@
 #include "PlaybackWindowManager.h"
 
-#include "RecordingPlaybackView.h"
+#include "PlaybackController.h"
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingTimes.h"
 #include "settings/AppSettings.h"
@@ -84,7 +84,7 @@ void PlaybackWindowManager::show(
         dropWindow();
     }
 
-    auto* view = new RecordingPlaybackView(recording, viewModel.audioURL(recording), settings.paragraphSilenceGap());
+    auto* view = new PlaybackController(recording, viewModel.audioURL(recording), settings.paragraphSilenceGap());
     QQmlComponent component(&m_engine, QUrl(QStringLiteral("qrc:/Tolvaran/Ui/playback/PlaybackWindow.qml")));
     // Qt 6.4 crashes when a component that is not ready is asked for an object.
     QObject* object = component.isReady()
@@ -119,17 +119,17 @@ void PlaybackWindowManager::show(
         if (weakViewModel)
             weakViewModel->closePlayback();
     };
-    connect(view, &RecordingPlaybackView::closeRequested, this, [weakViewModel] {
+    connect(view, &PlaybackController::closeRequested, this, [weakViewModel] {
         if (weakViewModel)
             weakViewModel->closePlayback();
     });
 
     // The audio is opened once the window is drawn: opening waits for the
     // sound server, and the transcript can be read meanwhile.
-    connect(window, &QQuickWindow::frameSwapped, view, &RecordingPlaybackView::setupPlayer,
+    connect(window, &QQuickWindow::frameSwapped, view, &PlaybackController::setupPlayer,
         Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     // A window that is never drawn (minimised at once) still gets its audio.
-    QTimer::singleShot(setupDelayMs, view, &RecordingPlaybackView::setupPlayer);
+    QTimer::singleShot(setupDelayMs, view, &PlaybackController::setupPlayer);
     window->show();
     window->raise();
     window->requestActivate();

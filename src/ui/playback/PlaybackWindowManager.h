@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingPlaybackView.h"
+#include "PlaybackController.h"
 #include "recordings/RecordingEntry.h"
 
 #include <QObject>
@@ -61,7 +61,7 @@ public:
     // The recording the open window plays.
     const std::optional<RecordingEntry>& shownRecording() const { return m_shownRecording; }
 
-    RecordingPlaybackView* view() const { return m_view; }
+    PlaybackController* view() const { return m_view; }
 
     // "Recording — " and when the recording started.
     static QString windowTitle(const RecordingEntry& recording);
@@ -77,7 +77,7 @@ private:
 
     QQmlEngine& m_engine;
     std::unique_ptr<QQuickWindow, WindowDeleter> m_window;
-    QPointer<RecordingPlaybackView> m_view;
+    QPointer<PlaybackController> m_view;
     std::optional<RecordingEntry> m_shownRecording;
     QPointer<TranslationViewModel> m_viewModel;
 };

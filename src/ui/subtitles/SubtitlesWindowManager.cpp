@@ -1,7 +1,7 @@
 #include "SubtitlesWindowManager.h"
 
+#include "OverlayGeometry.h"
 #include "live/TranslationViewModel.h"
-#include "overlay/OverlayGeometry.h"
 #include "settings/AppSettings.h"
 
 #include <QGuiApplication>

@@ -23,9 +23,6 @@ private slots:
             << TolvaranError::connectionFailed("Connection failed") << "Connection failed: Connection failed";
         QTest::newRow("audio capture") << TolvaranError::audioCaptureFailed("No display found")
                                        << "Audio capture failed: No display found";
-        QTest::newRow("recording") << TolvaranError::recordingFailed("disk full") << "Recording failed: disk full";
-        QTest::newRow("screen recording permission") << TolvaranError::permissionDenied(PermissionKind::screenRecording)
-                                                     << "Screenrecording permission is required";
         QTest::newRow("microphone permission")
             << TolvaranError::permissionDenied(PermissionKind::microphone) << "Microphone permission is required";
         QTest::newRow("server") << TolvaranError::serverError("quota exceeded") << "Server error: quota exceeded";
@@ -48,15 +45,12 @@ private slots:
         QVERIFY(TolvaranError::audioCaptureFailed("a") == TolvaranError::audioCaptureFailed("a"));
         QVERIFY(TolvaranError::permissionDenied(PermissionKind::microphone)
             == TolvaranError::permissionDenied(PermissionKind::microphone));
-        QVERIFY(TolvaranError::permissionDenied(PermissionKind::microphone)
-            != TolvaranError::permissionDenied(PermissionKind::screenRecording));
         // Same payload, different case.
         QVERIFY(TolvaranError::serverError("x") != TolvaranError::connectionFailed("x"));
     }
 
     void permissionKindRawValues()
     {
-        QCOMPARE(rawValue(PermissionKind::screenRecording), "screenRecording");
         QCOMPARE(rawValue(PermissionKind::microphone), "microphone");
         QCOMPARE(fromRawValue<PermissionKind>(u"microphone"), PermissionKind::microphone);
         QCOMPARE(fromRawValue<PermissionKind>(u"camera"), std::nullopt);

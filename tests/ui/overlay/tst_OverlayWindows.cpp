@@ -1,10 +1,10 @@
 #include "../../core/live/ViewModelFixture.h"
 #include "OverlayGeometry.h"
-#include "OverlayStyle.h"
-#include "OverlayWindowManager.h"
 #include "QuickTestItems.h"
-#include "TypewriterText.h"
 #include "UiEngine.h"
+#include "overlay/OverlayStyle.h"
+#include "overlay/OverlayWindowManager.h"
+#include "overlay/TypewriterText.h"
 
 #include <QClipboard>
 #include <QCoroTask>

@@ -1,4 +1,4 @@
-#include "TypewriterText.h"
+#include "overlay/TypewriterText.h"
 
 #include <QClipboard>
 #include <QFontMetricsF>

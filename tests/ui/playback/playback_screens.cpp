@@ -8,8 +8,8 @@
 #include "ToneRecording.h"
 #include "UiEngine.h"
 #include "live/TranslationViewModel.h"
+#include "playback/PlaybackController.h"
 #include "playback/PlaybackWindowManager.h"
-#include "playback/RecordingPlaybackView.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
 
@@ -111,7 +111,7 @@ int main(int argc, char* argv[])
         qCritical("The playback window did not show");
         return 1;
     }
-    RecordingPlaybackView& view = *windows.view();
+    PlaybackController& view = *windows.view();
 
     struct Shot
     {

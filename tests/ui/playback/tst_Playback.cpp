@@ -6,8 +6,8 @@
 #include "UiEngine.h"
 #include "audio/AudioPlayer.h"
 #include "live/TranslationViewModel.h"
+#include "playback/PlaybackController.h"
 #include "playback/PlaybackWindowManager.h"
-#include "playback/RecordingPlaybackView.h"
 #include "recordings/RecordingStore.h"
 #include "recordings/RecordingTimes.h"
 #include "settings/AppSettings.h"
@@ -67,9 +67,9 @@ class TestPlayback : public QObject
     QTemporaryDir m_dir;
     QString m_tone;
 
-    std::unique_ptr<RecordingPlaybackView> playingView()
+    std::unique_ptr<PlaybackController> playingView()
     {
-        auto view = std::make_unique<RecordingPlaybackView>(
+        auto view = std::make_unique<PlaybackController>(
             toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone), silenceGap);
         view->setupPlayer();
         return view;
@@ -145,13 +145,13 @@ private slots:
     void labels()
     {
         QStringList rates;
-        for (const float rate : RecordingPlaybackView::rates)
-            rates << RecordingPlaybackView::rateLabel(rate);
+        for (const float rate : PlaybackController::rates)
+            rates << PlaybackController::rateLabel(rate);
         QCOMPARE(rates, QStringList({"0.5x", "1x", "1.5x", "2x"}));
         RecordingEntry entry = toneEntry("a.m4a");
         entry.duration = 75.9;
         // The count is of lines, though two of them share a card.
-        const RecordingPlaybackView view(entry, {}, silenceGap);
+        const PlaybackController view(entry, {}, silenceGap);
         QCOMPARE(view.summaryText(), QStringLiteral("3 segments • 1:15"));
         QCOMPARE(view.segments().size(), 2);
         // Titled by when it started; the stored date is when it was saved.
@@ -175,11 +175,11 @@ private slots:
         QFETCH(DisplayMode, from);
         QFETCH(DisplayMode, afterOriginal);
         QFETCH(DisplayMode, afterTranslate);
-        const auto reach = [](RecordingPlaybackView& view, DisplayMode mode) {
+        const auto reach = [](PlaybackController& view, DisplayMode mode) {
             for (int i = 0; i < 4 && view.displayMode() != mode; ++i)
                 view.displayMode() == DisplayMode::both ? view.toggleOriginal() : view.toggleTranslate();
         };
-        RecordingPlaybackView view(toneEntry("a.m4a"), {}, silenceGap);
+        PlaybackController view(toneEntry("a.m4a"), {}, silenceGap);
         QCOMPARE(view.displayMode(), DisplayMode::both);
         reach(view, from);
         QCOMPARE(view.displayMode(), from);
@@ -216,7 +216,7 @@ private slots:
 
     void withoutAPlayerTheTranscriptStillWorks()
     {
-        RecordingPlaybackView view(
+        PlaybackController view(
             toneEntry("missing.m4a"), QUrl::fromLocalFile(m_dir.filePath("missing.m4a")), silenceGap);
         view.setupPlayer();
         QVERIFY(!view.hasPlayer());
@@ -286,7 +286,7 @@ private slots:
         TOLVARAN_REQUIRE_SOUND_SERVER();
         const auto view = playingView();
         QSignalSpy finished(view->player(), &AudioPlayer::finished);
-        QSignalSpy playing(view.get(), &RecordingPlaybackView::isPlayingChanged);
+        QSignalSpy playing(view.get(), &PlaybackController::isPlayingChanged);
         view->seekRelative(3.5);
         view->togglePlayback();
         QVERIFY(view->isPlaying());
@@ -300,7 +300,7 @@ private slots:
     void aRateChosenWhilePausedAppliesAtTheNextPlay()
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
-        auto view = std::make_unique<RecordingPlaybackView>(
+        auto view = std::make_unique<PlaybackController>(
             toneEntry(QFileInfo(m_tone).fileName()), QUrl::fromLocalFile(m_tone), silenceGap);
         view->setPlaybackRate(1.5f);
         view->setupPlayer();
@@ -333,7 +333,7 @@ private slots:
             entry.transcript.append(line(qint64(i) * 5000, QStringLiteral("Speaker %1").arg(i % 2 + 1),
                 QStringLiteral("original %1").arg(i), QStringLiteral("many words ").repeated(1 + i % 5 * 12)));
         // No audio: the transcript follows seekTo all the same.
-        RecordingPlaybackView view(entry, QUrl::fromLocalFile(m_dir.filePath("missing.m4a")), silenceGap);
+        PlaybackController view(entry, QUrl::fromLocalFile(m_dir.filePath("missing.m4a")), silenceGap);
         QTemporaryDir home;
         AppSettings settings(home.filePath("settings.json"));
         test::PreparedEngine engine;
@@ -409,7 +409,7 @@ private slots:
         PlaybackWindowManager& windows = coordinator.playbackManager();
         viewModel.openRecording(entry);
         QTRY_VERIFY(windows.view() && windows.view()->hasPlayer());
-        RecordingPlaybackView& view = *windows.view();
+        PlaybackController& view = *windows.view();
 
         // The user reads for a while first; nothing plays meanwhile.
         test::MonitorRecorder monitor(test::speakerSink);
@@ -457,7 +457,7 @@ private slots:
         entry.date = RecordingDate(
             std::chrono::milliseconds(QDateTime(QDate(2026, 12, 8), QTime(10, 35, 30)).toMSecsSinceEpoch()));
         entry.duration = 210;
-        RecordingPlaybackView view(entry, {}, silenceGap);
+        PlaybackController view(entry, {}, silenceGap);
         QTemporaryDir home;
         AppSettings settings(home.filePath("settings.json"));
         test::PreparedEngine engine;

@@ -1,8 +1,8 @@
 #include "../../core/live/ViewModelFixture.h"
 #include "AppCoordinator.h"
+#include "OverlayGeometry.h"
 #include "QuickTestItems.h"
 #include "UiEngine.h"
-#include "overlay/OverlayGeometry.h"
 #include "subtitles/SubtitlesWindowManager.h"
 
 #include <QCoroTask>

@@ -70,7 +70,7 @@ private:
 // One recording played with its transcript: the state and operations of the
 // playback window's content. The view binds to it; the transcript follows the
 // audio through a 0.1 s timer that runs only while playing. Main thread only.
-class RecordingPlaybackView : public QObject
+class PlaybackController : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
@@ -104,8 +104,8 @@ public:
     static constexpr float rates[] = {0.5f, 1.0f, 1.5f, 2.0f};
 
     // silenceGap: the pause, in seconds, that ends a card (the overlay's setting).
-    RecordingPlaybackView(RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent = nullptr);
-    ~RecordingPlaybackView() override;
+    PlaybackController(RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent = nullptr);
+    ~PlaybackController() override;
 
     const RecordingEntry& recording() const { return m_recording; }
 
@@ -240,7 +240,7 @@ class PlaybackStyle : public QObject
 public:
     using QObject::QObject;
 
-    Q_INVOKABLE static QString rateLabel(float rate) { return RecordingPlaybackView::rateLabel(rate); }
+    Q_INVOKABLE static QString rateLabel(float rate) { return PlaybackController::rateLabel(rate); }
 };
 
 } // namespace tolvaran

@@ -1,4 +1,4 @@
-#include "RecordingPlaybackView.h"
+#include "PlaybackController.h"
 
 #include "ParagraphGrouper.h"
 #include "audio/AudioPlayer.h"
@@ -79,23 +79,22 @@ QHash<int, QByteArray> TranscriptSegmentModel::roleNames() const
         {TimeLabelRole, "timeLabel"}, {OriginalTextRole, "originalText"}, {TranslatedTextRole, "translatedText"}};
 }
 
-RecordingPlaybackView::RecordingPlaybackView(
-    RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent)
+PlaybackController::PlaybackController(RecordingEntry recording, QUrl audioURL, double silenceGap, QObject* parent)
     : QObject(parent)
     , m_recording(std::move(recording))
     , m_audioURL(std::move(audioURL))
     , m_segments(std::make_unique<TranscriptSegmentModel>(groupedSegments(m_recording.transcript, silenceGap)))
 {
     m_timer.setInterval(timerIntervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &RecordingPlaybackView::tick);
+    connect(&m_timer, &QTimer::timeout, this, &PlaybackController::tick);
 }
 
-RecordingPlaybackView::~RecordingPlaybackView()
+PlaybackController::~PlaybackController()
 {
     cleanup();
 }
 
-void RecordingPlaybackView::setupPlayer()
+void PlaybackController::setupPlayer()
 {
     // Once: a file that cannot be played is not tried again.
     if (std::exchange(m_isSetUp, true) || !m_audioURL.isLocalFile())
@@ -104,14 +103,14 @@ void RecordingPlaybackView::setupPlayer()
     if (!m_player)
         return;
     // The end is seen at once rather than at the next tick.
-    connect(m_player.get(), &AudioPlayer::finished, this, &RecordingPlaybackView::tick);
-    connect(m_player.get(), &AudioPlayer::errorOccurred, this, &RecordingPlaybackView::tick);
+    connect(m_player.get(), &AudioPlayer::finished, this, &PlaybackController::tick);
+    connect(m_player.get(), &AudioPlayer::errorOccurred, this, &PlaybackController::tick);
     m_duration = m_player->duration();
     emit durationChanged();
     emit hasPlayerChanged();
 }
 
-void RecordingPlaybackView::cleanup()
+void PlaybackController::cleanup()
 {
     stopTimer();
     if (m_player) {
@@ -122,7 +121,7 @@ void RecordingPlaybackView::cleanup()
     setIsPlaying(false);
 }
 
-void RecordingPlaybackView::setPlaybackRate(float rate)
+void PlaybackController::setPlaybackRate(float rate)
 {
     if (m_playbackRate == rate)
         return;
@@ -132,36 +131,36 @@ void RecordingPlaybackView::setPlaybackRate(float rate)
     emit playbackRateChanged();
 }
 
-bool RecordingPlaybackView::showsOriginal() const
+bool PlaybackController::showsOriginal() const
 {
     return m_displayMode != DisplayMode::translatedOnly;
 }
 
-bool RecordingPlaybackView::showsTranslation() const
+bool PlaybackController::showsTranslation() const
 {
     return m_displayMode != DisplayMode::originalOnly;
 }
 
-std::optional<QUuid> RecordingPlaybackView::activeSegmentId() const
+std::optional<QUuid> PlaybackController::activeSegmentId() const
 {
     if (m_activeSegmentIndex < 0)
         return std::nullopt;
     return segments().at(m_activeSegmentIndex).id;
 }
 
-QString RecordingPlaybackView::dateText() const
+QString PlaybackController::dateText() const
 {
     return RecordingTimes::formatStartDate(toDateTime(m_recording.date), m_recording.duration);
 }
 
-QString RecordingPlaybackView::summaryText() const
+QString PlaybackController::summaryText() const
 {
     // The count is of transcript lines, not of the cards shown.
     return QString::asprintf("%lld segments • ", static_cast<long long>(m_recording.transcript.size()))
         + RecordingTimes::formatDuration(m_recording.duration);
 }
 
-void RecordingPlaybackView::togglePlayback()
+void PlaybackController::togglePlayback()
 {
     if (!m_player)
         return;
@@ -177,17 +176,17 @@ void RecordingPlaybackView::togglePlayback()
     setIsPlaying(!m_isPlaying);
 }
 
-void RecordingPlaybackView::startTimer()
+void PlaybackController::startTimer()
 {
     m_timer.start();
 }
 
-void RecordingPlaybackView::stopTimer()
+void PlaybackController::stopTimer()
 {
     m_timer.stop();
 }
 
-void RecordingPlaybackView::tick()
+void PlaybackController::tick()
 {
     if (!m_player || m_isDragging)
         return;
@@ -199,7 +198,7 @@ void RecordingPlaybackView::tick()
     }
 }
 
-void RecordingPlaybackView::updateActiveSegment()
+void PlaybackController::updateActiveSegment()
 {
     const auto ms = qint64(m_currentTime * 1000);
     const QList<TranscriptSegment>& list = segments();
@@ -216,7 +215,7 @@ void RecordingPlaybackView::updateActiveSegment()
     emit activeSegmentChanged();
 }
 
-void RecordingPlaybackView::seekTo(qint64 milliseconds)
+void PlaybackController::seekTo(qint64 milliseconds)
 {
     const double seconds = double(milliseconds) / 1000;
     if (m_player)
@@ -227,7 +226,7 @@ void RecordingPlaybackView::seekTo(qint64 milliseconds)
         togglePlayback();
 }
 
-void RecordingPlaybackView::seekRelative(double seconds)
+void PlaybackController::seekRelative(double seconds)
 {
     if (!m_player)
         return;
@@ -237,35 +236,35 @@ void RecordingPlaybackView::seekRelative(double seconds)
     updateActiveSegment();
 }
 
-void RecordingPlaybackView::toggleOriginal()
+void PlaybackController::toggleOriginal()
 {
     setDisplayMode(m_displayMode == DisplayMode::translatedOnly ? DisplayMode::both : DisplayMode::translatedOnly);
 }
 
-void RecordingPlaybackView::toggleTranslate()
+void PlaybackController::toggleTranslate()
 {
     setDisplayMode(m_displayMode == DisplayMode::originalOnly ? DisplayMode::both : DisplayMode::originalOnly);
 }
 
-void RecordingPlaybackView::close()
+void PlaybackController::close()
 {
     emit closeRequested();
 }
 
-void RecordingPlaybackView::beginSliderDrag()
+void PlaybackController::beginSliderDrag()
 {
     m_isDragging = true;
     if (m_player)
         m_player->pause();
 }
 
-void RecordingPlaybackView::moveSlider(double seconds)
+void PlaybackController::moveSlider(double seconds)
 {
     setCurrentTime(std::clamp(seconds, 0.0, std::max(m_duration, 0.0)));
     updateActiveSegment();
 }
 
-void RecordingPlaybackView::endSliderDrag()
+void PlaybackController::endSliderDrag()
 {
     m_isDragging = false;
     if (!m_player)
@@ -288,13 +287,13 @@ QString& lastExportFolder()
 
 } // namespace
 
-QStringList RecordingPlaybackView::exportNameFilters()
+QStringList PlaybackController::exportNameFilters()
 {
     return {QStringLiteral("SubRip subtitles (*.srt)"), QStringLiteral("WebVTT subtitles (*.vtt)"),
         QStringLiteral("Plain text (*.txt)")};
 }
 
-QUrl RecordingPlaybackView::exportFolder() const
+QUrl PlaybackController::exportFolder() const
 {
     QString folder = lastExportFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
@@ -304,7 +303,7 @@ QUrl RecordingPlaybackView::exportFolder() const
     return QUrl::fromLocalFile(folder);
 }
 
-QUrl RecordingPlaybackView::proposedExportFile() const
+QUrl PlaybackController::proposedExportFile() const
 {
     const QDateTime started
         = RecordingTimes::recordingStart(toDateTime(m_recording.date), m_recording.duration).toLocalTime();
@@ -313,7 +312,7 @@ QUrl RecordingPlaybackView::proposedExportFile() const
     return QUrl::fromLocalFile(QDir(exportFolder().toLocalFile()).filePath(name));
 }
 
-bool RecordingPlaybackView::exportChosen(const QUrl& file, int nameFilterIndex)
+bool PlaybackController::exportChosen(const QUrl& file, int nameFilterIndex)
 {
     const TranscriptFormat format = nameFilterIndex >= 0 && nameFilterIndex < int(std::size(exportFormats))
         ? exportFormats[nameFilterIndex]
@@ -321,7 +320,7 @@ bool RecordingPlaybackView::exportChosen(const QUrl& file, int nameFilterIndex)
     return exportTo(file, fileExtension(format));
 }
 
-bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName)
+bool PlaybackController::exportTo(const QUrl& file, const QString& formatName)
 {
     if (file.isEmpty()) {
         setExportMessage(QStringLiteral("Export failed: no file was chosen"));
@@ -357,14 +356,14 @@ bool RecordingPlaybackView::exportTo(const QUrl& file, const QString& formatName
     return true;
 }
 
-QString RecordingPlaybackView::rateLabel(float rate)
+QString PlaybackController::rateLabel(float rate)
 {
     return (rate == 1.0f || rate == 2.0f ? QString::asprintf("%.0f", double(rate))
                                          : QString::asprintf("%.1f", double(rate)))
         + u'x';
 }
 
-void RecordingPlaybackView::setIsPlaying(bool playing)
+void PlaybackController::setIsPlaying(bool playing)
 {
     if (m_isPlaying == playing)
         return;
@@ -372,7 +371,7 @@ void RecordingPlaybackView::setIsPlaying(bool playing)
     emit isPlayingChanged();
 }
 
-void RecordingPlaybackView::setCurrentTime(double seconds)
+void PlaybackController::setCurrentTime(double seconds)
 {
     if (m_currentTime == seconds)
         return;
@@ -380,7 +379,7 @@ void RecordingPlaybackView::setCurrentTime(double seconds)
     emit currentTimeChanged();
 }
 
-void RecordingPlaybackView::setDisplayMode(DisplayMode mode)
+void PlaybackController::setDisplayMode(DisplayMode mode)
 {
     if (m_displayMode == mode)
         return;
@@ -388,7 +387,7 @@ void RecordingPlaybackView::setDisplayMode(DisplayMode mode)
     emit displayModeChanged();
 }
 
-void RecordingPlaybackView::setExportMessage(const QString& message)
+void PlaybackController::setExportMessage(const QString& message)
 {
     if (m_exportMessage == message)
         return;
@@ -396,7 +395,7 @@ void RecordingPlaybackView::setExportMessage(const QString& message)
     emit exportMessageChanged();
 }
 
-QVariantList RecordingPlaybackView::rateList() const
+QVariantList PlaybackController::rateList() const
 {
     QVariantList list;
     for (const float rate : rates)

@@ -9,7 +9,7 @@ Item {
 
     Component {
         id: actionButton
-        GlassActionButtonStyle {
+        GlassActionButton {
             tint: "#FF0000"
             text: "Start Listening"
             iconName: "mic.circle.fill"
@@ -17,14 +17,14 @@ Item {
     }
     Component {
         id: secondaryButton
-        GlassSecondaryButtonStyle {
+        GlassSecondaryButton {
             text: "Start Room"
             iconName: "person.2.circle.fill"
         }
     }
     Component {
         id: tabButton
-        ToolbarTabButtonStyle {
+        ToolbarTabButton {
             text: "Original"
         }
     }
@@ -38,7 +38,7 @@ Item {
     }
 
     TestCase {
-        name: "ButtonStyles"
+        name: "Buttons"
         when: windowShown
 
         function init() {
