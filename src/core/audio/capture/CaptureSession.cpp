@@ -22,11 +22,6 @@ constexpr auto ownPlaybackGoneDelay = 1s;
 
 } // namespace
 
-void CaptureWakeDeleter::operator()(pa_time_event* event) const
-{
-    api->time_free(event);
-}
-
 CaptureSession::CaptureSession(PulseEngine& engine, AudioCapture& output, PcmFramer& framer, std::function<void()> lost,
     Settings settings, CaptureClock::TimeSource now)
     : m_pulse(engine)
@@ -35,6 +30,7 @@ CaptureSession::CaptureSession(PulseEngine& engine, AudioCapture& output, PcmFra
     , m_lost(std::move(lost))
     , m_settings(std::move(settings))
     , m_clock([this](const AudioBlock& buffer) { m_framer.frame(buffer); }, std::move(now))
+    , m_clockTimer(engine, m_clock)
     , m_awayNotice(engine, m_settings.awayNoticeDelay,
           [this](bool isAway) {
               if (m_output.onSoundServerAway)
@@ -61,7 +57,7 @@ void CaptureSession::close()
     m_watch.clear();
     m_awayNotice.cancel();
     m_pulse.cancelTimer(m_ownGoneTimer);
-    m_wake.reset();
+    m_clockTimer.stop();
     m_operations.cancelAll();
     m_monitor.close();
     m_streams.clear();
@@ -284,7 +280,7 @@ void CaptureSession::reportLoss(const QString& message)
     if (!m_isRunning)
         return;
     m_isRunning = false;
-    m_wake.reset();
+    m_clockTimer.stop();
     m_awayNotice.cancel();
     m_watch.clear();
     m_lost();
@@ -329,48 +325,19 @@ void CaptureSession::monitorRead(const qint16* samples, size_t count)
 void CaptureSession::startClock()
 {
     m_clock.start(m_settings.continuedFrames.value_or(m_clock.deliveredFrames()));
-    if (m_wake) {
-        scheduleWake();
-        return;
-    }
-    pa_time_event* wake
-        = pa_context_rttime_new(m_pulse.context(), rtTimeOf(m_clock.nextSilenceDue()), &CaptureSession::onWake, this);
-    if (!wake) {
-        qCWarning(lcAudioCapture, "No capture clock: silence will not stand in for a silent monitor");
-        return;
-    }
-    m_wake = std::unique_ptr<pa_time_event, CaptureWakeDeleter>(
-        wake, CaptureWakeDeleter{pa_threaded_mainloop_get_api(m_pulse.mainloop())});
+    m_clockTimer.start();
 }
 
 // A stream taken over goes on where it stood, counted from now as a new one is.
 void CaptureSession::rebaseClock()
 {
     m_clock.rebase();
-    scheduleWake();
+    m_clockTimer.schedule();
 }
 
 void CaptureSession::scheduleWake()
 {
-    if (m_wake)
-        pa_context_rttime_restart(m_pulse.context(), m_wake.get(), rtTimeOf(m_clock.nextSilenceDue()));
-}
-
-quint64 CaptureSession::rtTimeOf(std::chrono::microseconds due) const
-{
-    const std::chrono::microseconds wait = due - m_clock.now();
-    return pa_rtclock_now() + pa_usec_t(std::max<qint64>(wait.count(), 0));
-}
-
-// The monitor is silent while nothing plays, the sink sleeps, the stream
-// moves or the sound server is away; the server must still hear time pass.
-void CaptureSession::onWake(pa_mainloop_api*, pa_time_event* event, const struct timeval*, void* userdata)
-{
-    auto* session = static_cast<CaptureSession*>(userdata);
-    session->m_clock.fillSilence();
-    const auto next
-        = std::max(session->m_clock.nextSilenceDue(), session->m_clock.now() + CaptureClock::bufferDuration);
-    pa_context_rttime_restart(session->m_pulse.context(), event, session->rtTimeOf(next));
+    m_clockTimer.schedule();
 }
 
 } // namespace tolvaran

@@ -2,6 +2,7 @@
 
 #include "ApplicationCapture.h"
 #include "CaptureClock.h"
+#include "CaptureClockTimer.h"
 #include "MonitorCapture.h"
 #include "ServerAwayNotice.h"
 #include "audio/PulseEngine.h"
@@ -17,20 +18,10 @@
 #include <optional>
 #include <set>
 
-struct pa_mainloop_api;
-struct pa_time_event;
-
 namespace tolvaran {
 
 class AudioCapture;
 class PcmFramer;
-
-// Frees the clock's wake-up on the event loop that made it.
-struct CaptureWakeDeleter
-{
-    pa_mainloop_api* api = nullptr;
-    void operator()(pa_time_event* event) const;
-};
 
 // One running capture of a scope: the default output's monitor (or, while
 // this program plays, that output's other streams one by one), or one
@@ -117,8 +108,6 @@ private:
     void reportLoss(const QString& message);
     void startClock();
     void rebaseClock();
-    static void onWake(pa_mainloop_api* api, pa_time_event* event, const struct timeval* time, void* userdata);
-    quint64 rtTimeOf(std::chrono::microseconds due) const;
 
     PulseEngine& m_pulse;
     AudioCapture& m_output;
@@ -126,6 +115,7 @@ private:
     const std::function<void()> m_lost;
     const Settings m_settings;
     CaptureClock m_clock;
+    CaptureClockTimer m_clockTimer;
     ServerAwayNotice m_awayNotice;
     PulseEngine::Watch m_watch;
     PulseOperations m_operations;
@@ -140,7 +130,6 @@ private:
     // The name last reported as playing, empty for none; nothing before the
     // first report.
     std::optional<QString> m_reportedPlaying;
-    std::unique_ptr<pa_time_event, CaptureWakeDeleter> m_wake;
     PulseEngine::Timer* m_ownGoneTimer = nullptr;
     QPromise<QString> m_readyPromise;
     bool m_hasReportedReady = false;
