@@ -4,13 +4,13 @@
 // core that recording in real time costs.
 //
 // The input matters. A synthetic voice (a few harmonics and a little noise)
-// is cheap to encode; what the program records is speech that went through
-// the capture's conversion (48 kHz float stereo, down-mixed and decimated
-// without a low-pass filter), which leaves far more high-frequency content
-// for the encoder to code. Chunks go in 20 ms at a time through
-// appendPCMData, as the capture thread hands them over.
-#include "audio/AudioCaptureService.h"
+// is cheap to encode; what the program records is speech as the sound server
+// hands it over (16 kHz mono 16-bit, resampled by the server), which leaves
+// more high-frequency content for the encoder to code. Chunks go in 20 ms at
+// a time through appendPCMData, as the capture thread hands them over.
+#include "audio/AudioBlock.h"
 #include "audio/AudioRecordingService.h"
+#include "audio/capture/CaptureClock.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -56,14 +56,14 @@ QByteArray syntheticVoice(int seconds)
     return pcm;
 }
 
-// espeak-ng speech as the sound server hands it to the capture (float in
-// the capture's rate and channels), converted buffer by buffer as the
-// capture does; empty when espeak-ng or sox is missing.
+// espeak-ng speech as the sound server hands it to the capture (16-bit in
+// the capture's rate and channels), taken buffer by buffer as the capture
+// does; empty when espeak-ng or sox is missing.
 QByteArray capturedSpeech(int seconds)
 {
     QTemporaryDir dir;
     const QString wav = dir.filePath("speech.wav");
-    const QString raw = dir.filePath("speech.f32");
+    const QString raw = dir.filePath("speech.s16");
     QProcess espeak;
     espeak.start("espeak-ng",
         {"-w", wav,
@@ -72,24 +72,24 @@ QByteArray capturedSpeech(int seconds)
     if (!espeak.waitForFinished(30000) || espeak.exitCode() != 0)
         return {};
     QProcess sox;
-    sox.start("sox", {wav, "-r", QString::number(AudioCaptureService::captureSampleRate), "-c",
-                          QString::number(AudioCaptureService::captureChannels), "-b", "32", "-e", "floating-point", "-t", "raw", raw});
+    sox.start("sox",
+        {wav, "-r", QString::number(AudioBlock::sampleRate), "-c", QString::number(AudioBlock::channels), "-b", "16",
+            "-e", "signed-integer", "-L", "-t", "raw", raw});
     if (!sox.waitForFinished(30000) || sox.exitCode() != 0)
         return {};
     QFile file(raw);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray once = file.readAll();
-    const auto* samples = reinterpret_cast<const float*>(once.constData());
-    const qsizetype bufferSamples = AudioCaptureService::captureBufferFrames * AudioCaptureService::captureChannels;
-    const qsizetype count = once.size() / qsizetype(sizeof(float));
+    const auto* samples = reinterpret_cast<const qint16*>(once.constData());
+    const auto bufferSamples = qsizetype(CaptureClock::bufferFrames);
+    const qsizetype count = once.size() / qsizetype(sizeof(qint16));
 
     QByteArray pcm;
     while (pcm.size() < seconds * 32000) {
         for (qsizetype offset = 0; offset + bufferSamples <= count && pcm.size() < seconds * 32000;
              offset += bufferSamples) {
-            if (const auto chunk = AudioCaptureService::convertToPCM16({samples + offset, bufferSamples,
-                    AudioCaptureService::captureChannels, AudioCaptureService::captureSampleRate}))
+            if (const auto chunk = toPCM16({samples + offset, bufferSamples}))
                 pcm += *chunk;
         }
     }

@@ -1,6 +1,5 @@
 #include "MicEngine.h"
 
-#include "AudioResampler.h"
 #include "PulseEngine.h"
 #include "PulseRecordStream.h"
 
@@ -245,13 +244,13 @@ struct MicEngine::Input final : PulseRecordStream::Listener
         }
     }
 
-    void samplesRead(const float* samples, size_t count) override
+    void samplesRead(const qint16* samples, size_t count) override
     {
         if (!samples) {
-            silence.assign(count, 0.0f);
+            silence.assign(count, 0);
             samples = silence.data();
         }
-        owner->handleBlock({samples, qsizetype(count), PulseRecordStream::channels, PulseRecordStream::sampleRate});
+        owner->handleBlock({samples, qsizetype(count)});
     }
 
     // A silenced microphone moves to the chosen source or the default input
@@ -337,7 +336,7 @@ struct MicEngine::Input final : PulseRecordStream::Listener
     bool hasReportedNoMicrophone = false;
     PulseEngine::Watch watch;
     std::atomic<bool> isRunning{false};
-    std::vector<float> silence;
+    std::vector<qint16> silence;
 };
 
 MicEngine::MicEngine(std::optional<QString> server)
@@ -403,29 +402,12 @@ QString MicEngine::engineSourceName() const
     return input->stream.sourceName();
 }
 
-std::optional<QByteArray> MicEngine::convertAVBufferToPCM16(const AudioInputBlock& buffer, double targetSampleRate)
-{
-    if (!buffer.samples || buffer.channels < 1)
-        return std::nullopt;
-    const qsizetype frames = buffer.frameLength;
-    if (frames <= 0 || !(buffer.sampleRate > 0))
-        return std::nullopt;
-    if (buffer.channels == 1 && buffer.sampleRate == targetSampleRate)
-        return AudioResampler::float32ToInt16PCM({buffer.samples, size_t(frames)});
-    const std::vector<float> mono
-        = AudioResampler::downmixToMono(buffer.samples, frames * buffer.channels, buffer.channels);
-    const std::vector<float> resampled = AudioResampler::resample(mono, buffer.sampleRate, targetSampleRate);
-    if (resampled.empty())
-        return std::nullopt;
-    return AudioResampler::float32ToInt16PCM(resampled);
-}
-
-void MicEngine::handleBlock(const AudioInputBlock& block)
+void MicEngine::handleBlock(const AudioBlock& block)
 {
     if (!isEnabled())
         return;
-    const auto data = convertAVBufferToPCM16(block, m_targetSampleRate);
-    if (!data || data->isEmpty())
+    const auto data = toPCM16(block);
+    if (!data)
         return;
     ++m_tapCallCount;
     if (m_tapCallCount % 50 == 1)

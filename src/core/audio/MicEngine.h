@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioBlock.h"
 #include "MicBuffer.h"
 
 #include <QByteArray>
@@ -12,21 +13,12 @@
 
 namespace tolvaran {
 
-// One block of microphone input: interleaved 32-bit float frames.
-struct AudioInputBlock
-{
-    const float* samples = nullptr;
-    qsizetype frameLength = 0;
-    int channels = 0;
-    double sampleRate = 0;
-};
-
 class PulseEngine;
 
 // The microphone engine: a record stream on the chosen source, which the
 // sound server delivers at 16 kHz mono (its resampler filters and keeps
 // state, so the microphone neither aliases nor drifts against the system
-// audio), turned into PCM in the byte buffer that the system-audio capture
+// audio) as 16-bit PCM, into the byte buffer that the system-audio capture
 // drains as it mixes. When the chosen source goes away, the engine goes on
 // with the default input; when the sound server restarts, it opens its
 // stream again where it was.
@@ -56,8 +48,6 @@ public:
 
     void setSelectedDeviceUID(std::optional<QString> uid) { m_selectedDeviceUID = std::move(uid); }
 
-    double targetSampleRate() const { return m_targetSampleRate; }
-
     // True once a stream runs; false when none could be opened. Does not
     // wait on the main thread.
     QCoro::Task<bool> startEngine();
@@ -71,13 +61,9 @@ public:
 
     MicBuffer& buffer() { return m_buffer; }
 
-    // One block as the stream delivers it: converted and appended while
-    // enabled. Sound server thread.
-    void handleBlock(const AudioInputBlock& block);
-
-    // Down-mixed, resampled and quantized; the blocks of the stream are
-    // already 16 kHz mono and are only quantized.
-    static std::optional<QByteArray> convertAVBufferToPCM16(const AudioInputBlock& buffer, double targetSampleRate);
+    // One block as the stream delivers it, already in the outgoing format:
+    // appended while enabled. Sound server thread.
+    void handleBlock(const AudioBlock& block);
 
 private:
     struct Input;
@@ -87,7 +73,6 @@ private:
     std::shared_ptr<PulseEngine> m_pulse;
     std::shared_ptr<Input> m_input;
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
-    const double m_targetSampleRate = 16000;
     qint64 m_tapCallCount = 0;
     std::atomic<bool> m_isEnabled{false};
     std::optional<QString> m_selectedDeviceUID;

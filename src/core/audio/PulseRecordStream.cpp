@@ -24,7 +24,7 @@ bool PulseRecordStream::open(const QString& source, std::optional<quint32> sinkI
 {
     close();
     pa_context* context = m_engine.context();
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, uint32_t(sampleRate), uint8_t(channels)};
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(sampleRate), uint8_t(channels)};
     pa_channel_map map;
     pa_channel_map_init_mono(&map);
     m_stream = pa_stream_new(context, m_name, &spec, &map);
@@ -132,7 +132,7 @@ void PulseRecordStream::onRead(pa_stream* stream, size_t, void* userdata)
         if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
             break;
         if (self->m_isOnWantedSource)
-            self->m_listener.samplesRead(static_cast<const float*>(data), bytes / sizeof(float));
+            self->m_listener.samplesRead(static_cast<const qint16*>(data), bytes / sizeof(qint16));
         // The listener may have closed the stream.
         if (self->m_stream != stream)
             return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioBlock.h"
 #include "PulseEngine.h"
 
 #include <QString>
@@ -13,8 +14,9 @@ struct pa_stream;
 namespace tolvaran {
 
 // A record stream on the shared connection, in the one format the program
-// deals with: the sound server converts to 32-bit float, 16000 Hz, mono (its
-// resampler filters and keeps state from one buffer to the next). It serves
+// deals with: the sound server converts to signed 16-bit little-endian,
+// 16000 Hz, mono (its resampler filters and keeps state from one buffer to
+// the next), so nothing is converted on our side. It serves
 // the system-audio capture (on monitors) and the microphone (on inputs).
 //
 // The server moves a stream when its source goes away, possibly onto a
@@ -27,8 +29,8 @@ namespace tolvaran {
 class PulseRecordStream
 {
 public:
-    static constexpr double sampleRate = 16000;
-    static constexpr int channels = 1;
+    static constexpr int sampleRate = AudioBlock::sampleRate;
+    static constexpr int channels = AudioBlock::channels;
 
     class Listener
     {
@@ -49,8 +51,9 @@ public:
             Q_UNUSED(source);
         }
 
-        // count samples read; samples is null for a hole, which is silence.
-        virtual void samplesRead(const float* samples, size_t count) = 0;
+        // count samples read (little-endian); samples is null for a hole,
+        // which is silence.
+        virtual void samplesRead(const qint16* samples, size_t count) = 0;
 
     protected:
         ~Listener() = default;

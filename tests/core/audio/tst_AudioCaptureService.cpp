@@ -7,6 +7,7 @@
 #include "audio/AudioPlayer.h"
 #include "audio/CallProbes.h"
 #include "audio/MicDeviceModel.h"
+#include "audio/capture/PcmFramer.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
@@ -26,17 +27,6 @@ using namespace tolvaran;
 using namespace std::chrono_literals;
 
 namespace {
-
-QByteArray pcm(std::initializer_list<int> samples)
-{
-    QByteArray bytes;
-    for (const int sample : samples) {
-        const auto bits = quint16(qint16(sample));
-        bytes.append(char(bits & 0xFF));
-        bytes.append(char(bits >> 8));
-    }
-    return bytes;
-}
 
 // Collects what the capture thread hands out.
 struct Collector
@@ -118,7 +108,7 @@ QByteArray streamedPCM(const QList<QByteArray>& chunks)
     for (qsizetype i = 0; i < chunks.size(); ++i) {
         QByteArray chunk = chunks[i];
         if (i == 0) {
-            if (!chunk.startsWith(AudioCaptureService::createWAVHeader(AudioCaptureService::streamDataSize)))
+            if (!chunk.startsWith(PcmFramer::createWAVHeader(PcmFramer::streamDataSize)))
                 return "no header on the first chunk";
             chunk.remove(0, 44);
         }
@@ -139,17 +129,6 @@ QString makeTone(const QString& dir, const QString& name, double seconds, int fr
             file, QStringLiteral("synth"), QString::number(seconds), QStringLiteral("sine"), QString::number(frequency),
             QStringLiteral("vol"), QString::number(volume)});
     return sox.waitForFinished(15000) && sox.exitCode() == 0 ? file : QString();
-}
-
-// The chunk count a capture of that many milliseconds carries in real time.
-// The only shortfall: the monitor's own delay, the wait before silence
-// stands in for it (140 ms) and the buffers of a fragment not yet handed on
-// (up to 80 ms). A change of scope starts the clock afresh from what was
-// delivered, so the wait that stood then (up to 140 ms) is not made up.
-bool isRealTime(qsizetype chunks, qint64 milliseconds, int scopeChanges = 0)
-{
-    const qint64 expected = milliseconds / 20;
-    return chunks >= expected - 15 - 7 * scopeChanges && chunks <= expected + 1;
 }
 
 bool suspend(bool suspended)
@@ -300,93 +279,6 @@ class TestAudioCaptureService : public QObject
 
 private slots:
 
-    void wavHeader()
-    {
-        const QByteArray header = AudioCaptureService::createWAVHeader(AudioCaptureService::streamDataSize);
-        QCOMPARE(header.size(), 44);
-        QCOMPARE(header.toHex(' '),
-            QByteArray("52 49 46 46 23 00 00 80 57 41 56 45 66 6d 74 20 10 00 00 00 01 00 01 00 "
-                       "80 3e 00 00 00 7d 00 00 02 00 10 00 64 61 74 61 ff ff ff 7f"));
-        QCOMPARE(AudioCaptureService::createWAVHeader(1000).mid(4, 4), QByteArray::fromHex("0c040000"));
-    }
-
-    void mixing_data()
-    {
-        QTest::addColumn<QByteArray>("system");
-        QTest::addColumn<QByteArray>("mic");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::addColumn<int>("micLeft");
-
-        QTest::newRow("saturates up") << pcm({30000}) << pcm({10000}) << pcm({32767}) << 0;
-        QTest::newRow("saturates down") << pcm({-30000}) << pcm({-10000}) << pcm({-32768}) << 0;
-        QTest::newRow("plain sum") << pcm({100}) << pcm({-300}) << pcm({-200}) << 0;
-        QTest::newRow("microphone shorter than the chunk")
-            << pcm({1, 2, 3, 4}) << pcm({10, 20}) << pcm({11, 22, 3, 4}) << 0;
-        QTest::newRow("nothing buffered") << pcm({5, -5}) << QByteArray() << pcm({5, -5}) << 0;
-        QTest::newRow("more buffered stays for the next chunk") << pcm({1, 1}) << pcm({2, 2, 7, 7}) << pcm({3, 3}) << 4;
-    }
-
-    void mixing()
-    {
-        QFETCH(QByteArray, system);
-        QFETCH(QByteArray, mic);
-        QFETCH(QByteArray, expected);
-        QFETCH(int, micLeft);
-        AudioCaptureService service;
-        service.micEngine().buffer().append(mic);
-        QCOMPARE(service.mixMicIntoSystemAudio(system), expected);
-        QCOMPARE(service.micEngine().buffer().bufferedBytes(), micLeft);
-    }
-
-    void bufferHandler_data()
-    {
-        QTest::addColumn<int>("frames");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<int>("bytes");
-
-        QTest::newRow("20 ms at 48 kHz") << 960 << 2 << 48000.0 << 640;
-        QTest::newRow("1024 frames at 48 kHz") << 1024 << 2 << 48000.0 << 682;
-        QTest::newRow("20 ms at 44.1 kHz") << 882 << 2 << 44100.0 << 640;
-        QTest::newRow("mono") << 960 << 1 << 48000.0 << 640;
-    }
-
-    void bufferHandler()
-    {
-        QFETCH(int, frames);
-        QFETCH(int, channels);
-        QFETCH(double, rate);
-        QFETCH(int, bytes);
-        AudioCaptureService service;
-        Collector collector;
-        collector.attach(service);
-        const std::vector<float> samples(size_t(frames * channels), 0.25f);
-        const std::vector<float> tooShort(size_t(2 * channels), 0.25f);
-        const CapturedAudioBuffer buffer{samples.data(), qsizetype(samples.size()), channels, rate};
-
-        // A buffer too short for one output sample is dropped and keeps the header for later.
-        service.handleCapturedBuffer({tooShort.data(), qsizetype(tooShort.size()), channels, 48000.0});
-        QCOMPARE(collector.chunkCount(), 0);
-
-        service.handleCapturedBuffer(buffer);
-        service.handleCapturedBuffer(buffer);
-        QCOMPARE(collector.chunks.size(), 2);
-        const QByteArray header = AudioCaptureService::createWAVHeader(AudioCaptureService::streamDataSize);
-        QCOMPARE(collector.chunks[0].size(), 44 + bytes);
-        QVERIFY(collector.chunks[0].startsWith(header));
-        QCOMPARE(collector.chunks[1].size(), bytes);
-        QCOMPARE(collector.recorded, QList<QByteArray>({collector.chunks[1], collector.chunks[1]}));
-        QCOMPARE(test::peakOf(collector.chunks[1]), 8191);
-
-        // The microphone joins the mix only while enabled.
-        service.micEngine().buffer().append(pcm({1000, 1000}));
-        service.handleCapturedBuffer(buffer);
-        QCOMPARE(collector.chunks.last(), collector.chunks[1]);
-        service.setMicEnabled(true);
-        service.handleCapturedBuffer(buffer);
-        QCOMPARE(collector.chunks.last().left(6), pcm({9191, 9191, 8191}));
-    }
-
     void capturesWhatIsPlayed()
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
@@ -402,7 +294,9 @@ private slots:
         QVERIFY(service.isCapturing());
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QVERIFY(test::playInto(test::speakerSink, speech));
-        QTest::qWait(200);
+        // The speech's end, behind the monitor's delay.
+        const qsizetype afterPlay = collector.chunkCount();
+        QTRY_VERIFY(collector.chunkCount() >= afterPlay + 10);
         service.stopCapture();
         QVERIFY(!service.isCapturing());
 
@@ -415,8 +309,7 @@ private slots:
         QCOMPARE(collector.recorded.join(), all);
 
         // Nothing arrives once stopped; a new start sends the header again.
-        QTest::qWait(100);
-        QCOMPARE(collector.chunkCount(), chunks.size());
+        QVERIFY(!QTest::qWaitFor([&] { return collector.chunkCount() != chunks.size(); }, 100));
         collector.takeChunks();
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QTRY_VERIFY(collector.chunkCount() >= 3);
@@ -425,48 +318,32 @@ private slots:
         service.stopCapture();
     }
 
-    void silenceKeepsRealTime_data()
-    {
-        QTest::addColumn<bool>("suspendSink");
-
-        QTest::newRow("nothing playing") << false;
-        QTest::newRow("sink suspended for a while") << true;
-    }
-
-    // Whether the monitor delivers silence or nothing at all, the stream
-    // carries wall-clock time.
-    void silenceKeepsRealTime()
+    // A suspended output delivers nothing at all: silence keeps the stream
+    // going until it runs again (how much, the clock's own test shows).
+    void suspendedSinkIsFilledWithSilence()
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
-        QFETCH(bool, suspendSink);
         AudioCaptureService service;
         Collector collector;
         collector.attach(service);
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
-        if (suspendSink) {
-            QTest::qWait(500);
-            QVERIFY(suspend(true));
-            QTest::qWait(1500);
-            QVERIFY(suspend(false));
-            QTest::qWait(1000);
-        } else {
-            QTest::qWait(3000);
-        }
+        QTRY_VERIFY(collector.chunkCount() >= 25);
+        QVERIFY(suspend(true));
+        const qsizetype atSuspend = collector.chunkCount();
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atSuspend + 50, 5000);
+        QVERIFY(suspend(false));
+        const qsizetype atResume = collector.chunkCount();
+        QTRY_VERIFY(collector.chunkCount() >= atResume + 25);
         service.stopCapture();
-        const qint64 elapsed = clock.elapsed();
 
         const QByteArray all = streamedPCM(collector.chunks);
         QCOMPARE(all.size(), 640 * collector.chunks.size());
         QCOMPARE(test::peakOf(all), 0);
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
     }
 
     void cleanup()
     {
-        if (QTest::currentTestFunction() == QByteArray("silenceKeepsRealTime"))
+        if (QTest::currentTestFunction() == QByteArray("suspendedSinkIsFilledWithSilence"))
             suspend(false);
     }
 
@@ -485,14 +362,15 @@ private slots:
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QVERIFY(service.micEngine().isEngineRunning());
         QVERIFY(test::playInto(test::microphoneSink, speech));
-        QTest::qWait(300);
-        QVERIFY2(test::peakOf(streamedPCM(collector.takeChunks()).mid(44)) > 1000, "the microphone must be heard");
+        QTRY_VERIFY2(collector.peakSince(1) > 1000, "the microphone must be heard");
+        QVERIFY(!streamedPCM(collector.takeChunks()).startsWith("no header"));
 
         service.setMicEnabled(false);
         service.stopMicEngine();
         QVERIFY(!service.micEngine().isEngineRunning());
         QVERIFY(test::playInto(test::microphoneSink, speech));
-        QTest::qWait(300);
+        const qsizetype afterSpeech = collector.chunkCount();
+        QTRY_VERIFY(collector.chunkCount() >= afterSpeech + 15);
         service.stopCapture();
         QVERIFY(!service.micEngine().isEngineRunning());
         const QList<QByteArray> later = collector.takeChunks();
@@ -623,8 +501,7 @@ private slots:
 
         service.stopCapture();
         const qsizetype delivered = collector.chunkCount();
-        QTest::qWait(100);
-        QCOMPARE(collector.chunkCount(), delivered);
+        QVERIFY(!QTest::qWaitFor([&] { return collector.chunkCount() != delivered; }, 100));
         service.stopCapture();
         QVERIFY(!service.micEngine().isEngineRunning());
         QVERIFY(QCoro::waitFor(service.startCapture()));
@@ -651,8 +528,6 @@ private slots:
         collector.attach(service);
         service.setMicEnabled(true);
         service.setSelectedMicDeviceUID(test::microphoneSource);
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QCOMPARE(service.micEngine().engineSourceName(), test::microphoneSource);
         QTRY_VERIFY(collector.chunkCount() >= 10);
@@ -685,13 +560,10 @@ private slots:
         QVERIFY(test::playInto(test::microphoneSink, speech, server.environment()));
         QTRY_VERIFY2(collector.peakSince(atSpeech) > 1000, "the microphone must be heard again");
         service.stopCapture();
-        const qint64 elapsed = clock.elapsed();
 
         const QByteArray all = streamedPCM(collector.chunks);
         QCOMPARE(all.size(), 640 * collector.chunks.size());
         QCOMPARE(collector.recorded.join(), all);
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
         // A short outage is not worth a word in the panel.
         QVERIFY(collector.awayNotices().isEmpty());
@@ -728,8 +600,6 @@ private slots:
         Collector collector;
         collector.attach(service);
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
-        QElapsedTimer clock;
-        clock.start();
         QTRY_VERIFY(collector.chunkCount() >= 10);
 
         QVERIFY(server.kill());
@@ -754,7 +624,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= from + 50, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(service.micEngine().engineSourceName(), test::microphoneSource, 5000);
         service.stopCapture();
-        const qint64 elapsed = clock.elapsed();
 
         // Heard chunk by chunk: a new player's first moments may be late and
         // stood in for by silence, which breaks a tone's phase over the second.
@@ -772,8 +641,6 @@ private slots:
             QVERIFY2(test::toneLevel(second, NamedPlayers::callTone) < NamedPlayers::level / 100,
                 "the call must not be heard once only the music is chosen");
         QCOMPARE(streamedPCM(collector.chunks).size(), 640 * collector.chunks.size());
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed, 1),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
     }
 
@@ -901,8 +768,6 @@ private slots:
             QMutexLocker locker(&playingLock);
             return playing;
         };
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= 50, 5000);
         QCOMPARE(collector.peakSince(1), 0);
@@ -937,7 +802,6 @@ private slots:
         const qsizetype atExit = collector.chunkCount() + 10;
         QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atExit + 50, 5000);
         service.stopCapture();
-        const qint64 elapsed = clock.elapsed();
         headsetListener.kill();
         headsetListener.waitForFinished();
 
@@ -946,8 +810,6 @@ private slots:
         QCOMPARE(all.size(), 640 * collector.chunks.size());
         QVERIFY2(test::toneLevel(all, NamedPlayers::musicTone) < NamedPlayers::level / 100,
             qPrintable(QString::number(test::toneLevel(all, NamedPlayers::musicTone))));
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
     }
 
@@ -966,8 +828,6 @@ private slots:
         AudioCaptureService service(server.server());
         Collector collector;
         collector.attach(service);
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, 1, NamedPlayers::musicTone) >= 0, 5000);
 
@@ -1000,12 +860,9 @@ private slots:
                 > NamedPlayers::level / 2,
             "all system audio again");
         service.stopCapture();
-        const qint64 elapsed = clock.elapsed();
 
         const QByteArray all = streamedPCM(collector.chunks);
         QCOMPARE(all.size(), 640 * collector.chunks.size());
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
     }
 
@@ -1081,8 +938,6 @@ private slots:
         AudioCaptureService service(server.server());
         Collector collector;
         collector.attach(service);
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
         QCOMPARE(service.capturedSourceName(), test::speakerSink + ".monitor");
         // An idle null sink renders in blocks of seconds until a stream asks
@@ -1094,7 +949,8 @@ private slots:
         player.setProcessEnvironment(server.environment());
         player.start("paplay", {"-d", "headset", tone});
         QVERIFY(player.waitForStarted());
-        QTest::qWait(500);
+        const qsizetype atPlay = collector.chunkCount();
+        QTRY_VERIFY(collector.chunkCount() >= atPlay + 25);
         const qsizetype atSwitch = collector.chunkCount();
         // What the headset plays is not captured while it is not the default.
         QCOMPARE(collector.peakSince(atSwitch - 10), 0);
@@ -1105,9 +961,9 @@ private slots:
         QVERIFY2(collector.firstLoudChunk(atSwitch) - atSwitch <= 25,
             qPrintable(QStringLiteral("the tone came %1 chunks after the switch")
                            .arg(collector.firstLoudChunk(atSwitch) - atSwitch)));
-        QTest::qWait(500);
+        const qsizetype atTone = collector.chunkCount();
+        QTRY_VERIFY(collector.chunkCount() >= atTone + 25);
         service.stopCapture();
-        const qint64 elapsed = clock.elapsed();
         player.kill();
         player.waitForFinished();
         headsetListener.kill();
@@ -1115,8 +971,6 @@ private slots:
 
         const QByteArray all = streamedPCM(collector.chunks);
         QCOMPARE(all.size(), 640 * collector.chunks.size());
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
     }
 
@@ -1150,7 +1004,8 @@ private slots:
 
         collector.takeChunks();
         QVERIFY(test::playInto(test::microphoneSink, speech, server.environment()));
-        QTest::qWait(300);
+        const qsizetype afterSpeech = collector.chunkCount();
+        QTRY_VERIFY(collector.chunkCount() >= afterSpeech + 15);
         service.stopCapture();
         QVERIFY2(test::peakOf(collector.takeChunks().join()) > 1000, "the default input must be mixed in");
         QVERIFY(collector.errorTexts().isEmpty());
@@ -1181,17 +1036,14 @@ private slots:
         AudioCaptureService service(server.server());
         Collector collector;
         collector.attach(service);
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
 
         QVERIFY(server.pactl({"unload-module", "module-remap-source"}));
         QVERIFY(server.pactl({"unload-module", "module-null-sink"}));
         QTRY_COMPARE(service.capturedSourceName(), QStringLiteral("desk_mic"));
         const qsizetype atLoss = collector.chunkCount();
-        QTest::qWait(3000);
+        QTRY_VERIFY2_WITH_TIMEOUT(collector.chunkCount() - atLoss >= 50, "silence must keep the stream going", 5000);
         QCOMPARE(collector.peakSince(atLoss), 0);
-        QVERIFY2(collector.chunkCount() - atLoss >= 140, "silence must keep the stream going");
         // Once per loss; under load the server may pass through the other output first.
         QVERIFY(!log.linesStartingWith("No output left to capture").isEmpty());
 
@@ -1209,7 +1061,6 @@ private slots:
         QVERIFY(player.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(collector.peakSince(atNewOutput) > 1000, 5000);
         service.stopCapture();
-        const qint64 elapsed = clock.elapsed();
         player.kill();
         player.waitForFinished();
         listener.kill();
@@ -1217,8 +1068,6 @@ private slots:
         micListener.kill();
         micListener.waitForFinished();
 
-        QVERIFY2(isRealTime(collector.chunks.size(), elapsed),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(collector.chunks.size()).arg(elapsed)));
         QVERIFY(collector.errorTexts().isEmpty());
     }
 
@@ -1253,7 +1102,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(service.micEngine().buffer().bufferedBytes(), 0, 5000);
         const qsizetype atMove = collector.chunkCount();
         QVERIFY(test::playInto(test::microphoneSink, speech, server.environment()));
-        QTest::qWait(300);
+        const qsizetype afterSpeech = collector.chunkCount();
+        QTRY_VERIFY(collector.chunkCount() >= afterSpeech + 15);
         QCOMPARE(collector.peakSince(atMove), 0);
         QCOMPARE(log.linesStartingWith("No microphone left").size(), 1);
 
@@ -1320,11 +1170,9 @@ private slots:
         };
         auto startTask = startTaskBody();
         const qsizetype beforeFreeze = collector.chunkCount();
-        QElapsedTimer frozen;
-        frozen.start();
         QTRY_COMPARE_WITH_TIMEOUT(finished, 4, 15000);
+        // The operations wait two seconds at least before they give up.
         const qsizetype duringFreeze = collector.chunkCount() - beforeFreeze;
-        const qint64 frozenFor = frozen.elapsed();
         running.setMicEnabled(false);
         running.stopMicEngine();
         running.stopCapture();
@@ -1337,8 +1185,7 @@ private slots:
         QCOMPARE(inputInUse, false);
         QVERIFY(other.availableMicDevices().isEmpty());
         QVERIFY(started && *started);
-        QVERIFY2(isRealTime(duringFreeze, frozenFor),
-            qPrintable(QStringLiteral("%1 chunks in %2 ms").arg(duringFreeze).arg(frozenFor)));
+        QVERIFY2(duringFreeze >= 50, qPrintable(QStringLiteral("%1 chunks while frozen").arg(duringFreeze)));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -91,55 +92,50 @@ private slots:
 
     void convert_data()
     {
-        QTest::addColumn<std::vector<float>>("samples");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<int>("bytes");
-        QTest::addColumn<int>("firstSample");
+        QTest::addColumn<QList<int>>("samples");
+        QTest::addColumn<QByteArray>("bytes");
 
-        QTest::newRow("48 kHz block of 4096") << std::vector<float>(4096, 0.5f) << 1 << 48000.0 << 2730 << 16383;
-        QTest::newRow("16 kHz mono, as the stream delivers")
-            << std::vector<float>(1597, -0.25f) << 1 << 16000.0 << 3194 << -8191;
-        QTest::newRow("44.1 kHz") << std::vector<float>(441, -0.5f) << 1 << 44100.0 << 320 << -16383;
-        QTest::newRow("stereo averages") << std::vector<float>{0.2f, 0.4f, 0.2f, 0.4f, 0.2f, 0.4f} << 2 << 16000.0 << 6
-                                         << 9830;
-        QTest::newRow("four channels average the first two")
-            << std::vector<float>{0.5f, 0.5f, -1.0f, -1.0f} << 4 << 16000.0 << 2 << 16383;
+        QTest::newRow("full scale") << QList<int>{32767, -32768} << QByteArray::fromHex("ff7f0080");
+        QTest::newRow("order and length kept") << QList<int>{1, -1, 16383} << QByteArray::fromHex("0100ffffff3f");
+        QTest::newRow("a 100 ms block") << QList<int>(1600, -8191) << QByteArray::fromHex("01e0").repeated(1600);
     }
 
+    // The stream delivers the wire format itself: the block's samples go
+    // into the buffer as they are.
     void convert()
     {
-        QFETCH(std::vector<float>, samples);
-        QFETCH(int, channels);
-        QFETCH(double, rate);
-        QFETCH(int, bytes);
-        QFETCH(int, firstSample);
-        const auto pcm = MicEngine::convertAVBufferToPCM16(
-            {samples.data(), qsizetype(samples.size()) / channels, channels, rate}, 16000);
-        QVERIFY(pcm);
-        QCOMPARE(pcm->size(), bytes);
-        QCOMPARE(int(qint16(quint16(uchar(pcm->at(0)) | (uchar(pcm->at(1)) << 8)))), firstSample);
+        QFETCH(QList<int>, samples);
+        QFETCH(QByteArray, bytes);
+        std::vector<qint16> block;
+        for (const int sample : samples) {
+            block.push_back(0);
+            qToLittleEndian<qint16>(qint16(sample), &block.back());
+        }
+        QCOMPARE(toPCM16({block.data(), qsizetype(block.size())}), bytes);
+        MicEngine mic;
+        mic.handleBlock({block.data(), qsizetype(block.size())});
+        QCOMPARE(mic.buffer().bufferedBytes(), 0);
+        mic.setEnabled(true);
+        mic.handleBlock({block.data(), qsizetype(block.size())});
+        QCOMPARE(mic.buffer().take(MicBuffer::maxBufferedBytes), bytes);
     }
 
     void convertRefuses_data()
     {
-        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("count");
         QTest::addColumn<bool>("hasData");
-        QTest::addColumn<double>("rate");
 
-        QTest::newRow("no frames") << 0 << true << 48000.0;
-        QTest::newRow("no data") << 16 << false << 48000.0;
-        QTest::newRow("too short to resample") << 2 << true << 48000.0;
-        QTest::newRow("no rate") << 16 << true << 0.0;
+        QTest::newRow("no samples") << 0 << true;
+        QTest::newRow("no data") << 16 << false;
+        QTest::newRow("a negative count") << -2 << true;
     }
 
     void convertRefuses()
     {
-        QFETCH(int, frames);
+        QFETCH(int, count);
         QFETCH(bool, hasData);
-        QFETCH(double, rate);
-        const std::vector<float> samples(16, 0.5f);
-        QVERIFY(!MicEngine::convertAVBufferToPCM16({hasData ? samples.data() : nullptr, frames, 1, rate}, 16000));
+        const std::vector<qint16> samples(16, 100);
+        QVERIFY(!toPCM16({hasData ? samples.data() : nullptr, count}));
     }
 
     void engineRecordsTheMicrophone()
@@ -168,8 +164,7 @@ private slots:
         mic.setEnabled(false);
         mic.buffer().take(MicBuffer::maxBufferedBytes);
         QVERIFY(test::playInto(test::microphoneSink, speech));
-        QTest::qWait(300);
-        QCOMPARE(mic.buffer().bufferedBytes(), 0);
+        QVERIFY(!QTest::qWaitFor([&] { return mic.buffer().bufferedBytes() > 0; }, 300));
 
         mic.setEnabled(true);
         mic.buffer().append(QByteArray(100, 'x'));
@@ -264,13 +259,13 @@ private slots:
     {
         MicEngine mic;
         mic.setEnabled(true);
-        const std::vector<float> samples(4096, 0.25f);
+        const std::vector<qint16> samples(4096, 8191);
         const qsizetype pieces[] = {1600, 1597, 441, 4096, 1, 3};
         qsizetype frames = 0;
         qsizetype bytes = 0;
         for (int i = 0; frames < 180 * 16000; ++i) {
             const qsizetype piece = pieces[i % std::size(pieces)];
-            mic.handleBlock({samples.data(), piece, 1, 16000});
+            mic.handleBlock({samples.data(), piece});
             frames += piece;
             bytes += mic.buffer().take(MicBuffer::maxBufferedBytes).size();
         }
