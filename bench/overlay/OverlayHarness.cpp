@@ -23,8 +23,8 @@
 #include "UiEngine.h"
 #include "audio/AudioCapture.h"
 #include "live/TranslationViewModel.h"
+#include "protocol/ServerMessages.h"
 #include "settings/AppSettings.h"
-#include "translation/ServerMessages.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>

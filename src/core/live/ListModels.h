@@ -2,8 +2,8 @@
 
 #include "audio/MicDevice.h"
 #include "model/TranslationModels.h"
+#include "protocol/ServerMessages.h"
 #include "recordings/RecordingEntry.h"
-#include "translation/ServerMessages.h"
 
 #include <QAbstractListModel>
 #include <QList>

@@ -7,8 +7,8 @@
 #include "RoomState.h"
 #include "audio/AudioCapture.h"
 #include "model/TranslationModels.h"
+#include "protocol/ServerMessages.h"
 #include "recordings/RecordingEntry.h"
-#include "translation/ServerMessages.h"
 
 #include <QCoroTask>
 #include <QList>
