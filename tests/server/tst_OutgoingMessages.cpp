@@ -65,10 +65,12 @@ private slots:
     {
         QTest::addColumn<QString>("sent");
         QTest::addColumn<QByteArray>("wire");
-        QTest::newRow("caption") << outgoing::caption(3, true, "hi",
-            "hola") << QByteArray(R"({"is_final":true,"original":"hi","text":"hola","type":"caption","utterance":3})");
-        QTest::newRow("interim caption") << outgoing::caption(0, false, "",
-            "") << QByteArray(R"({"is_final":false,"original":"","text":"","type":"caption","utterance":0})");
+        QTest::newRow("caption") << outgoing::caption(3, true, "hi", "hola")
+                                 << QByteArray(R"({"is_final":true,"original":"hi","text":"hola",)"
+                                               R"("type":"caption","utterance":3})");
+        QTest::newRow("interim caption") << outgoing::caption(0, false, "", "")
+                                         << QByteArray(R"({"is_final":false,"original":"","text":"",)"
+                                                       R"("type":"caption","utterance":0})");
         QTest::newRow("room closed") << outgoing::roomClosed() << QByteArray(R"({"type":"room_closed"})");
     }
 
