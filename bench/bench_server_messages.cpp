@@ -1,6 +1,6 @@
 // The cost of one incoming "result" message: the server sends a few per
 // second, so decoding must stay a negligible share of a core (under 50 us).
-#include "translation/ServerMessages.h"
+#include "protocol/ServerMessages.h"
 
 #include <benchmark/benchmark.h>
 

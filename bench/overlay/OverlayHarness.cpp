@@ -23,8 +23,8 @@
 #include "live/TranslationViewModel.h"
 #include "overlay/OverlayWindowManager.h"
 #include "overlay/TypewriterText.h"
+#include "protocol/ServerMessages.h"
 #include "settings/AppSettings.h"
-#include "translation/ServerMessages.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>

@@ -1,113 +1,131 @@
 #include "OutgoingMessages.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "model/JsonFields.h"
+#include "protocol/ServerMessages.h"
 
 namespace tolvaran::server::outgoing {
 
 namespace {
 
-QString compact(const QJsonObject& object)
+QString compact(const IncomingMessage& message)
 {
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    return QString::fromUtf8(encodeIncomingMessage(message));
 }
+
+// The listener page's messages, which the program never reads. Keys in
+// sorted order, like those of the program's messages.
+struct CaptionMessage
+{
+    bool isFinal = false;
+    QString original;
+    QString text;
+    QString type = QStringLiteral("caption");
+    qint64 utterance = 0;
+
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
+    {
+        visit(QLatin1StringView("is_final"), self.isFinal);
+        visit(QLatin1StringView("original"), self.original);
+        visit(QLatin1StringView("text"), self.text);
+        visit(QLatin1StringView("type"), self.type);
+        visit(QLatin1StringView("utterance"), self.utterance);
+    }
+};
+
+struct RoomClosedMessage
+{
+    QString type = QStringLiteral("room_closed");
+
+    template<typename Self, typename Visit>
+    static void fields(Self& self, Visit&& visit)
+    {
+        visit(QLatin1StringView("type"), self.type);
+    }
+};
 
 } // namespace
 
 QString recognition(const Recognition& recognition, const QString& language, const QString& speaker)
 {
-    QJsonArray tokens;
+    TranslationResult result;
+    result.original = recognition.text();
     for (const RecognizedWord& word : recognition.words) {
-        tokens.append(QJsonObject{
-            {QStringLiteral("text"), word.text},
-            {QStringLiteral("start_ms"), word.startMs},
-            {QStringLiteral("end_ms"), word.endMs},
-            {QStringLiteral("is_final"), recognition.isFinal},
-            {QStringLiteral("language"), language},
-            {QStringLiteral("translation_status"), QStringLiteral("original")},
-            {QStringLiteral("speaker"), speaker},
-        });
+        TranslationToken& token = result.tokens.emplace_back();
+        token.text = word.text;
+        token.startMs = word.startMs;
+        token.endMs = word.endMs;
+        token.isFinal = recognition.isFinal;
+        token.language = language;
+        token.translationStatus = TranslationStatus::original;
+        token.speaker = speaker;
     }
-    return compact({
-        {QStringLiteral("type"), QStringLiteral("result")},
-        {QStringLiteral("tokens"), tokens},
-        {QStringLiteral("original"), recognition.text()},
-        {QStringLiteral("translation"), QString()},
-    });
+    return compact(result);
 }
 
 QString translation(const QString& original, const QString& translation, const QString& sourceLanguage,
     const QString& targetLanguage, const QString& speaker)
 {
-    QJsonArray tokens;
+    TranslationResult result;
+    result.original = original;
+    result.translation = translation;
     for (const QString& word : translation.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        tokens.append(QJsonObject{
-            {QStringLiteral("text"), word},
-            {QStringLiteral("is_final"), true},
-            {QStringLiteral("language"), targetLanguage},
-            {QStringLiteral("source_language"), sourceLanguage},
-            {QStringLiteral("translation_status"), QStringLiteral("translation")},
-            {QStringLiteral("speaker"), speaker},
-        });
+        TranslationToken& token = result.tokens.emplace_back();
+        token.text = word;
+        token.isFinal = true;
+        token.language = targetLanguage;
+        token.sourceLanguage = sourceLanguage;
+        token.translationStatus = TranslationStatus::translation;
+        token.speaker = speaker;
     }
-    return compact({
-        {QStringLiteral("type"), QStringLiteral("result")},
-        {QStringLiteral("tokens"), tokens},
-        {QStringLiteral("original"), original},
-        {QStringLiteral("translation"), translation},
-    });
+    return compact(result);
 }
 
 QString finished()
 {
-    return compact({{QStringLiteral("type"), QStringLiteral("finished")}});
+    return compact(FinishedNotice{});
 }
 
 QString error(const QString& message)
 {
-    return compact({{QStringLiteral("type"), QStringLiteral("error")}, {QStringLiteral("message"), message}});
+    return compact(ServerErrorNotice{message});
 }
 
 QString notice(const QString& message)
 {
-    return compact({{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("message"), message}});
+    return compact(ServerNotice{message});
 }
 
 QString roomCreated(const QString& roomId)
 {
-    return compact({{QStringLiteral("type"), QStringLiteral("room_created")}, {QStringLiteral("roomId"), roomId}});
+    RoomCreatedMessage created;
+    created.roomId = roomId;
+    return compact(created);
 }
 
 QString roomUpdate(const QList<QPair<QString, int>>& languages)
 {
-    QJsonArray counts;
-    int total = 0;
+    RoomUpdateMessage update;
     for (const auto& [lang, count] : languages) {
-        counts.append(QJsonObject{{QStringLiteral("lang"), lang}, {QStringLiteral("count"), count}});
-        total += count;
+        update.languages.append({lang, count});
+        update.subscriberCount += count;
     }
-    return compact({
-        {QStringLiteral("type"), QStringLiteral("room_update")},
-        {QStringLiteral("subscriberCount"), total},
-        {QStringLiteral("languages"), counts},
-    });
+    return compact(update);
 }
 
 QString caption(qint64 utterance, bool isFinal, const QString& original, const QString& text)
 {
-    return compact({
-        {QStringLiteral("type"), QStringLiteral("caption")},
-        {QStringLiteral("utterance"), utterance},
-        {QStringLiteral("is_final"), isFinal},
-        {QStringLiteral("original"), original},
-        {QStringLiteral("text"), text},
-    });
+    CaptionMessage message;
+    message.utterance = utterance;
+    message.isFinal = isFinal;
+    message.original = original;
+    message.text = text;
+    return QString::fromUtf8(json::encodeCompact(message));
 }
 
 QString roomClosed()
 {
-    return compact({{QStringLiteral("type"), QStringLiteral("room_closed")}});
+    return QString::fromUtf8(json::encodeCompact(RoomClosedMessage{}));
 }
 
 } // namespace tolvaran::server::outgoing

@@ -6,7 +6,8 @@
 #include <QPair>
 #include <QString>
 
-// The JSON texts the server sends, compact, with the protocol's exact keys.
+// The JSON texts the server sends, written from the records the program reads
+// them into (core/protocol), so that the two sides cannot drift apart.
 namespace tolvaran::server::outgoing {
 
 // Recognised speech: interim while the utterance goes on, final at its end.

@@ -3,12 +3,11 @@
 #include "OutgoingMessages.h"
 #include "RecognitionWorker.h"
 #include "Room.h"
-#include "StreamHeader.h"
 #include "Translator.h"
 #include "model/TranslationModels.h"
+#include "protocol/ServerMessages.h"
+#include "protocol/StreamHeader.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QTimer>
@@ -123,8 +122,7 @@ void SpeakerSession::handleText(const QString& text)
 {
     if (m_isClosing || m_isFinishing)
         return;
-    const QJsonObject message = QJsonDocument::fromJson(text.toUtf8()).object();
-    if (message.value(QStringLiteral("type")).toString() != QLatin1String("finish"))
+    if (!isFinishMessage(text.toUtf8()))
         return;
     m_isFinishing = true;
     m_channel->finish();

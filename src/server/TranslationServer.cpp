@@ -7,6 +7,7 @@
 #include "Translator.h"
 #include "model/ServerIdentity.h"
 #include "model/TranslationModels.h"
+#include "protocol/SessionURL.h"
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -61,7 +62,7 @@ TranslationServer::TranslationServer(
         if (request.value(QByteArrayLiteral("upgrade")).compare("websocket", Qt::CaseInsensitive) != 0)
             responder.write(QHttpServerResponder::StatusCode::UpgradeRequired);
     };
-    m_http.route(QStringLiteral("/translate"), upgradeOnly);
+    m_http.route(QString::fromLatin1(sessionPath), upgradeOnly);
     m_http.route(QStringLiteral("/room/<arg>/listen"),
         [upgradeOnly](const QString&, const QHttpServerRequest& request, QHttpServerResponder&& responder) {
             upgradeOnly(request, std::move(responder));
@@ -108,7 +109,7 @@ void TranslationServer::acceptWebSockets()
             continue;
         }
         static const QRegularExpression listenPath(QStringLiteral("^/room/([^/]+)/listen$"));
-        if (path == QLatin1String("/translate")) {
+        if (path == QLatin1StringView(sessionPath)) {
             acceptSpeaker(std::move(socket), query);
         } else if (const auto match = listenPath.match(path); match.hasMatch()) {
             acceptListener(std::move(socket), match.captured(1), query);
@@ -132,11 +133,10 @@ void TranslationServer::acceptSpeaker(std::unique_ptr<QWebSocket> socket, const 
             QStringLiteral("The local server is busy: it serves at most %1 speakers at a time").arg(maxSpeakers), 1013);
         return;
     }
-    QString language = query.queryItemValue(QStringLiteral("lang"));
-    if (language.isEmpty())
-        language = m_engine->language();
+    const SessionRequest request = SessionRequest::fromQuery(query);
+    const QString language = request.language.isEmpty() ? m_engine->language() : request.language;
     Room* room = nullptr;
-    if (query.queryItemValue(QStringLiteral("room")) == QLatin1String("create")) {
+    if (request.createRoom) {
         room = new Room(newRoomId(), m_engine->language(), m_translator);
         m_rooms.insert(room->id(), room);
         connect(room, &QObject::destroyed, this, [this, id = room->id()] { m_rooms.remove(id); });

@@ -1,6 +1,6 @@
 #include "UpdaterService.h"
 
-#include "translation/JsonFields.h"
+#include "model/JsonFields.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

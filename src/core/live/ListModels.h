@@ -2,7 +2,7 @@
 
 #include "model/RecordListModel.h"
 #include "model/TranslationModels.h"
-#include "translation/ServerMessages.h"
+#include "protocol/ServerMessages.h"
 
 namespace tolvaran {
 

@@ -3,7 +3,7 @@
 #include "ListModels.h"
 #include "ResultText.h"
 #include "model/TranslationModels.h"
-#include "translation/ServerMessages.h"
+#include "protocol/ServerMessages.h"
 
 #include <QList>
 #include <QObject>

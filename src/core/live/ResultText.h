@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/TranslationModels.h"
-#include "translation/ServerMessages.h"
+#include "protocol/ServerMessages.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ListModels.h"
-#include "translation/ServerMessages.h"
+#include "protocol/ServerMessages.h"
 
 #include <QObject>
 #include <QString>

@@ -7,9 +7,9 @@
 #include "audio/AudioCapture.h"
 #include "audio/MicDeviceModel.h"
 #include "model/TranslationModels.h"
+#include "protocol/ServerMessages.h"
 #include "recordings/RecordingController.h"
 #include "recordings/RecordingEntry.h"
-#include "translation/ServerMessages.h"
 
 #include <QCoroTask>
 #include <QList>

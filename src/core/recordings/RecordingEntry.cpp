@@ -1,6 +1,6 @@
 #include "RecordingEntry.h"
 
-#include "translation/JsonFields.h"
+#include "model/JsonFields.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,7 @@
 #include "WebSocketService.h"
 
+#include "protocol/SessionURL.h"
+
 #include <QLoggingCategory>
 #include <QStringDecoder>
 #include <QWebSocket>
@@ -36,26 +38,6 @@ WebSocketService::WebSocketService(QObject* parent)
 WebSocketService::~WebSocketService()
 {
     disconnect();
-}
-
-QString WebSocketService::sessionURLText(
-    const QString& serverURL, const QString& language, bool createRoom, const QStringList& speakerLanguageHints)
-{
-    QString text = serverURL + QStringLiteral("/translate?lang=") + language;
-    if (createRoom)
-        text += QStringLiteral("&room=create");
-    if (!speakerLanguageHints.isEmpty())
-        text += QStringLiteral("&hints=") + speakerLanguageHints.join(QLatin1Char(','));
-    return text;
-}
-
-std::optional<QUrl> WebSocketService::parseSessionURL(const QString& text)
-{
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme();
-    if (!url.isValid() || (scheme != u"ws" && scheme != u"wss") || url.host().isEmpty())
-        return std::nullopt;
-    return url;
 }
 
 void WebSocketService::connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ServerMessages.h"
+#include "protocol/ServerMessages.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -77,12 +77,6 @@ public:
 
     // A handshake that gets no answer fails after this long.
     void setHandshakeTimeout(int milliseconds) { m_handshakeTimer.setInterval(milliseconds); }
-
-    // The session address as text: the pieces joined as they are.
-    static QString sessionURLText(
-        const QString& serverURL, const QString& language, bool createRoom, const QStringList& speakerLanguageHints);
-    // A ws or wss URL with a host, or nothing.
-    static std::optional<QUrl> parseSessionURL(const QString& text);
 
 signals:
     void resultReceived(const tolvaran::TranslationResult& result);

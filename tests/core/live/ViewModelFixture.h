@@ -3,8 +3,8 @@
 #include "FakeAudioCapture.h"
 #include "TestTranslationServer.h"
 #include "live/TranslationViewModel.h"
+#include "protocol/ServerMessages.h"
 #include "settings/AppSettings.h"
-#include "translation/ServerMessages.h"
 
 #include <QDir>
 #include <QTemporaryDir>

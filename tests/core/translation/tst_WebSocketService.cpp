@@ -113,39 +113,6 @@ private:
 
 private slots:
 
-    void sessionURL_data()
-    {
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("room");
-        QTest::addColumn<QStringList>("hints");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("hints") << "ws://h:1"
-                               << "de" << false << QStringList{"en", "es"} << "ws://h:1/translate?lang=de&hints=en,es";
-        QTest::newRow("room") << "ws://h:1"
-                              << "fr" << true << QStringList{} << "ws://h:1/translate?lang=fr&room=create";
-        QTest::newRow("room and hint") << "wss://h"
-                                       << "ja" << true << QStringList{"ko"}
-                                       << "wss://h/translate?lang=ja&room=create&hints=ko";
-        QTest::newRow("nothing extra") << "ws://h"
-                                       << "en" << false << QStringList{} << "ws://h/translate?lang=en";
-        QTest::newRow("trailing slash kept") << "ws://h/"
-                                             << "en" << false << QStringList{} << "ws://h//translate?lang=en";
-        QTest::newRow("no encoding") << "ws://h"
-                                     << "e n" << false << QStringList{"a b"} << "ws://h/translate?lang=e n&hints=a b";
-    }
-
-    void sessionURL()
-    {
-        QFETCH(QString, base);
-        QFETCH(QString, language);
-        QFETCH(bool, room);
-        QFETCH(QStringList, hints);
-        QFETCH(QString, expected);
-        QCOMPARE(WebSocketService::sessionURLText(base, language, room, hints), expected);
-    }
-
     void invalidServerURL_data()
     {
         QTest::addColumn<QString>("base");

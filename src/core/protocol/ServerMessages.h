@@ -13,8 +13,11 @@
 #include <optional>
 #include <variant>
 
-// The JSON records that cross the wire to the translation server. Keys are
-// exact and mixed in case ("start_ms", "roomId") as the protocol has them.
+// The JSON records that cross the wire between the program and the
+// translation server, read by the one and written by the other (the local
+// server). Keys are exact and mixed in case ("start_ms", "roomId") as the
+// protocol has them. Each record lists its keys in sorted order, which is the
+// order they are written in: the order the local server has always sent.
 namespace tolvaran {
 
 enum class TranslationStatus { none, original, translation };
@@ -34,8 +37,8 @@ struct ServerMessage
     template<typename Self, typename Visit>
     static void fields(Self& self, Visit&& visit)
     {
-        visit(QLatin1StringView("type"), self.type);
         visit(QLatin1StringView("message"), self.message);
+        visit(QLatin1StringView("type"), self.type);
     }
 
     bool operator==(const ServerMessage&) const = default;
@@ -58,15 +61,15 @@ struct TranslationToken
     template<typename Self, typename Visit>
     static void fields(Self& self, Visit&& visit)
     {
-        visit(QLatin1StringView("text"), self.text);
-        visit(QLatin1StringView("start_ms"), self.startMs);
+        visit(QLatin1StringView("confidence"), self.confidence);
         visit(QLatin1StringView("end_ms"), self.endMs);
         visit(QLatin1StringView("is_final"), self.isFinal);
-        visit(QLatin1StringView("confidence"), self.confidence);
         visit(QLatin1StringView("language"), self.language);
         visit(QLatin1StringView("source_language"), self.sourceLanguage);
-        visit(QLatin1StringView("translation_status"), self.translationStatus);
         visit(QLatin1StringView("speaker"), self.speaker);
+        visit(QLatin1StringView("start_ms"), self.startMs);
+        visit(QLatin1StringView("text"), self.text);
+        visit(QLatin1StringView("translation_status"), self.translationStatus);
     }
 
     bool operator==(const TranslationToken&) const = default;
@@ -82,10 +85,10 @@ struct TranslationResult
     template<typename Self, typename Visit>
     static void fields(Self& self, Visit&& visit)
     {
-        visit(QLatin1StringView("type"), self.type);
-        visit(QLatin1StringView("tokens"), self.tokens);
         visit(QLatin1StringView("original"), self.original);
+        visit(QLatin1StringView("tokens"), self.tokens);
         visit(QLatin1StringView("translation"), self.translation);
+        visit(QLatin1StringView("type"), self.type);
     }
 
     bool operator==(const TranslationResult&) const = default;
@@ -99,8 +102,8 @@ struct RoomCreatedMessage
     template<typename Self, typename Visit>
     static void fields(Self& self, Visit&& visit)
     {
-        visit(QLatin1StringView("type"), self.type);
         visit(QLatin1StringView("roomId"), self.roomId);
+        visit(QLatin1StringView("type"), self.type);
     }
 
     bool operator==(const RoomCreatedMessage&) const = default;
@@ -114,8 +117,8 @@ struct LanguageSubscriberCount
     template<typename Self, typename Visit>
     static void fields(Self& self, Visit&& visit)
     {
-        visit(QLatin1StringView("lang"), self.lang);
         visit(QLatin1StringView("count"), self.count);
+        visit(QLatin1StringView("lang"), self.lang);
     }
 
     bool operator==(const LanguageSubscriberCount&) const = default;
@@ -130,9 +133,9 @@ struct RoomUpdateMessage
     template<typename Self, typename Visit>
     static void fields(Self& self, Visit&& visit)
     {
-        visit(QLatin1StringView("type"), self.type);
-        visit(QLatin1StringView("subscriberCount"), self.subscriberCount);
         visit(QLatin1StringView("languages"), self.languages);
+        visit(QLatin1StringView("subscriberCount"), self.subscriberCount);
+        visit(QLatin1StringView("type"), self.type);
     }
 
     bool operator==(const RoomUpdateMessage&) const = default;
@@ -186,8 +189,17 @@ const char* messageTypeName(const IncomingMessage& message);
 // a known type whose record does not decode.
 std::optional<IncomingMessage> decodeIncomingMessage(QByteArrayView utf8);
 
+// The compact text the server sends for a message, under the type the
+// message stands for, whatever a record's own type member holds. A notice
+// without text is written too, though the program drops it.
+QByteArray encodeIncomingMessage(const IncomingMessage& message);
+
 // Compact JSON: {"type":"finish"}.
 QByteArray encodeFinishMessage();
+
+// The server's reading of the client's text: true for a JSON object whose
+// "type" is "finish"; every other text is ignored.
+bool isFinishMessage(QByteArrayView utf8);
 
 // Every record encodes with the same keys it decodes from.
 template<typename T>

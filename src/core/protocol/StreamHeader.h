@@ -5,7 +5,7 @@
 
 #include <variant>
 
-namespace tolvaran::server {
+namespace tolvaran {
 
 // The WAV header in front of a stream's first audio frame. The server takes
 // 16 kHz mono 16-bit PCM only; the sizes in the header are not read, since a
@@ -19,4 +19,4 @@ struct StreamHeader
     static std::variant<StreamHeader, QString> parse(QByteArrayView frame);
 };
 
-} // namespace tolvaran::server
+} // namespace tolvaran

@@ -2,7 +2,7 @@
 
 #include <QtEndian>
 
-namespace tolvaran::server {
+namespace tolvaran {
 
 namespace {
 
@@ -62,4 +62,4 @@ std::variant<StreamHeader, QString> StreamHeader::parse(QByteArrayView frame)
     return notWave;
 }
 
-} // namespace tolvaran::server
+} // namespace tolvaran

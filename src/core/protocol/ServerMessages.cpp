@@ -1,6 +1,6 @@
 #include "ServerMessages.h"
 
-#include "JsonFields.h"
+#include "model/JsonFields.h"
 
 namespace tolvaran {
 
@@ -48,9 +48,35 @@ const char* messageTypeName(const IncomingMessage& message)
     return names[message.index()];
 }
 
+QByteArray encodeIncomingMessage(const IncomingMessage& message)
+{
+    const QString type = QLatin1StringView(messageTypeName(message));
+    const auto typed = [&type](auto record) {
+        record.type = type;
+        return json::encodeCompact(record);
+    };
+    if (const auto* result = std::get_if<TranslationResult>(&message))
+        return typed(*result);
+    if (const auto* room = std::get_if<RoomCreatedMessage>(&message))
+        return typed(*room);
+    if (const auto* update = std::get_if<RoomUpdateMessage>(&message))
+        return typed(*update);
+    if (const auto* error = std::get_if<ServerErrorNotice>(&message))
+        return typed(ServerMessage{QString(), error->text});
+    if (const auto* notice = std::get_if<ServerNotice>(&message))
+        return typed(ServerMessage{QString(), notice->text});
+    return typed(ServerMessage{}); // finished
+}
+
 QByteArray encodeFinishMessage()
 {
     return encodeCompact(FinishMessage{});
+}
+
+bool isFinishMessage(QByteArrayView utf8)
+{
+    const std::optional<FinishMessage> request = decodeRecord<FinishMessage>(utf8);
+    return request && request->type == u"finish";
 }
 
 template<typename T>

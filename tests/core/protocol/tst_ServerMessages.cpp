@@ -1,4 +1,4 @@
-#include "translation/ServerMessages.h"
+#include "protocol/ServerMessages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -6,6 +6,8 @@
 #include <QTest>
 
 using namespace tolvaran;
+
+Q_DECLARE_METATYPE(tolvaran::IncomingMessage)
 
 namespace {
 
@@ -186,6 +188,49 @@ private slots:
 
     void finishIsCompact() { QCOMPARE(encodeFinishMessage(), R"({"type":"finish"})"); }
 
+    // The server's side of the client's one message.
+    void finishRequest_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("isFinish");
+        QTest::newRow("the program's") << encodeFinishMessage() << true;
+        QTest::newRow("extra keys") << QByteArray(R"({"message":5,"type":"finish","x":[]})") << true;
+        QTest::newRow("finished") << QByteArray(R"({"type":"finished"})") << false;
+        QTest::newRow("type not text") << QByteArray(R"({"type":1})") << false;
+        QTest::newRow("no type") << QByteArray(R"({"finish":true})") << false;
+        QTest::newRow("array") << QByteArray(R"([{"type":"finish"}])") << false;
+        QTest::newRow("bare text") << QByteArray(R"("finish")") << false;
+        QTest::newRow("cut short") << QByteArray(R"({"type":"finish")") << false;
+    }
+
+    void finishRequest()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, isFinish);
+        QCOMPARE(isFinishMessage(text), isFinish);
+    }
+
+    // A message is written under its own type, whatever its record holds.
+    void messagesWriteTheirType_data()
+    {
+        QTest::addColumn<IncomingMessage>("message");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("result") << IncomingMessage(TranslationResult{"x", {}, "o", ""})
+                                << QByteArray(R"({"original":"o","tokens":[],"translation":"","type":"result"})");
+        QTest::newRow("room created") << IncomingMessage(RoomCreatedMessage{"", "r"})
+                                      << QByteArray(R"({"roomId":"r","type":"room_created"})");
+        QTest::newRow("finished") << IncomingMessage(FinishedNotice{}) << QByteArray(R"({"type":"finished"})");
+        QTest::newRow("empty notice") << IncomingMessage(ServerNotice{""})
+                                      << QByteArray(R"({"message":"","type":"notice"})");
+    }
+
+    void messagesWriteTheirType()
+    {
+        QFETCH(IncomingMessage, message);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(encodeIncomingMessage(message), expected);
+    }
+
     // What the program encodes it reads back, under the same keys.
     void recordsRoundTrip()
     {
@@ -219,7 +264,7 @@ private slots:
 
         const RoomUpdateMessage update{"room_update", 4, {{"de", 3}, {"ja", 1}}};
         QCOMPARE(decodeRecord<RoomUpdateMessage>(encodeCompact(update)), update);
-        QCOMPARE(encodeCompact(RoomCreatedMessage{"room_created", "abc"}), R"({"type":"room_created","roomId":"abc"})");
+        QCOMPARE(encodeCompact(RoomCreatedMessage{"room_created", "abc"}), R"({"roomId":"abc","type":"room_created"})");
     }
 };
 
