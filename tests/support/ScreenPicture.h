@@ -40,6 +40,10 @@ inline bool takePicture(
     return saved;
 }
 
+// For a dialog with a text field: its blinking cursor is all that changes.
+inline const QStringList stillBesideCursor{
+    QStringLiteral("--still"), QStringLiteral("--changes"), QStringLiteral("100")};
+
 // A visible window of this program other than the one given (a dialog it
 // opened), or none.
 inline QWindow* otherWindow(const QWindow* window)

@@ -143,7 +143,7 @@ int main(int argc, char* argv[])
         // Drawn and placed by the window manager.
         const QString path = out.filePath(QStringLiteral("playback-export%1.png").arg(suffix));
         if (!QTest::qWaitForWindowExposed(dialog()->windowHandle())
-            || !test::takePicture(QGuiApplication::primaryScreen()->geometry(), path))
+            || !test::takePicture(QGuiApplication::primaryScreen()->geometry(), path, test::stillBesideCursor))
             ++failures;
         dialog()->reject();
     }

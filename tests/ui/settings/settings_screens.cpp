@@ -13,6 +13,7 @@
 #include "subtitles/SubtitlesWindowManager.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QScreen>
@@ -77,7 +78,7 @@ int settingsScreens(const QString& out, const QString& prefix)
     const auto dialogPicture = [&](const QString& path) {
         if (!QTest::qWaitFor([&] { return otherWindow(window) != nullptr; }, 10000))
             qWarning("No dialog opened; the picture shows what there is");
-        takePicture(screen, path);
+        takePicture(screen, path, test::stillBesideCursor);
         QWindow* dialog = otherWindow(window);
         QTest::keyClick(dialog ? dialog : window, Qt::Key_Escape);
         if (!QTest::qWaitFor([&] { return otherWindow(window) == nullptr; }, 10000))
@@ -141,9 +142,10 @@ int subtitlesScreens(const QString& out, const QString& prefix)
     shot("long");
     // Mid-way through a change: the new caption fades in over the old one
     // while the boxes ease to their new size.
+    const QImage before = windows.panel()->grabWindow();
     fixture.server.sendText(finished("1", "Gracias.", "Thank you."));
-    if (QTest::qWaitFor([&] { return fixture.viewModel->translationLines().size() == 4; }, 5000)) {
-        // Taken at once: the picture's own start lands in the change.
+    if (QTest::qWaitFor([&] { return windows.panel()->grabWindow() != before; }, 5000)) {
+        // Taken at once, as the change has begun.
         const QRect panel = windows.panel()->geometry();
         takePicture(QRect(screen.x(), panel.y() - 40, screen.width(), screen.bottom() - panel.y() + 41),
             QStringLiteral("%1/%2-changing.png").arg(out, prefix), {});
