@@ -375,13 +375,19 @@ int main(int argc, char* argv[])
         QQuickWindow* window = scene == "preview" ? windows.previewPanel()
             : floorPanel                          ? floorPanel.get()
                                                   : windows.panel();
-        // Swaps are told from the render thread: the first alone counts.
-        auto said = std::make_shared<bool>(false);
-        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [said] {
-            if (std::exchange(*said, true))
-                return;
+        const auto say = [] {
             std::fprintf(stderr, "overlay_harness: scene shown\n");
             std::fflush(stderr);
+        };
+        if (!window) {
+            say();
+            return;
+        }
+        // Swaps are told from the render thread: the first alone counts.
+        auto said = std::make_shared<bool>(false);
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [said, say] {
+            if (!std::exchange(*said, true))
+                say();
         });
         window->update();
     };
