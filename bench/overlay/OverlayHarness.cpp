@@ -15,7 +15,9 @@
 // typing stops 0.15 s after, so that a picture shows that moment. With
 // --report, the process's CPU time in percent of one core and the frame
 // statistics of the overlay window, counted after the warm-up, are written to
-// FILE when the run ends.
+// FILE when the run ends. "overlay_harness: scene shown" on the error output
+// says that every scripted step has been taken (for stream and floor: the
+// first 40 results), so that a picture can wait for it.
 
 #include "OverlayGeometry.h"
 #include "UiEngine.h"
@@ -51,6 +53,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
+#include <utility>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
 
@@ -361,6 +365,32 @@ int main(int argc, char* argv[])
     stats.clock.start();
 
     std::unique_ptr<FloatingPanel> floorPanel;
+    const bool streaming = scene == "stream" || scene == "floor";
+    int pendingSteps = 1 + (scene == "final" ? 1 : 0) + (streaming ? 1 : 0) + (parser.isSet("switch-to") ? 1 : 0)
+        + (parser.isSet("menu") ? 1 : 0);
+    // Said once the last step has been drawn.
+    const auto stepTaken = [&] {
+        if (--pendingSteps != 0)
+            return;
+        QQuickWindow* window = scene == "preview" ? windows.previewPanel()
+            : floorPanel                          ? floorPanel.get()
+                                                  : windows.panel();
+        const auto say = [] {
+            std::fprintf(stderr, "overlay_harness: scene shown\n");
+            std::fflush(stderr);
+        };
+        if (!window) {
+            say();
+            return;
+        }
+        // Swaps are told from the render thread: the first alone counts.
+        auto said = std::make_shared<bool>(false);
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [said, say] {
+            if (!std::exchange(*said, true))
+                say();
+        });
+        window->update();
+    };
     const auto showFloor = [&]() -> QQuickWindow* {
         const QScreen* screen = QGuiApplication::primaryScreen();
         floorPanel.reset(FloatingPanel::titledTransparent(
@@ -386,6 +416,7 @@ int main(int argc, char* argv[])
     const auto start = [&] {
         if (scene == "preview") {
             windows.showPreview(viewModel, settings);
+            stepTaken();
             return;
         }
         QQuickWindow* window = nullptr;
@@ -432,13 +463,16 @@ int main(int argc, char* argv[])
             QTimer::singleShot(3000, &app, [&] {
                 feed(viewModel, finalResult(conversation[3]));
                 feed(viewModel, interimResult(conversation[4], 5));
-                QTimer::singleShot(150, &app, [&] { frozenAt = double(typingClock.nsecsElapsed()) / 1e9; });
+                QTimer::singleShot(150, &app, [&] {
+                    frozenAt = double(typingClock.nsecsElapsed()) / 1e9;
+                    stepTaken();
+                });
             });
         } else if (scene == "short") {
             feedAll(conversation);
             feed(viewModel, interimResult(conversation[3], 4));
         }
-        if (scene == "stream" || scene == "floor") {
+        if (streaming) {
             // Made before the stream starts: building them is not the
             // overlay's cost, while reading them is the program's.
             QList<QByteArray> messages;
@@ -447,10 +481,14 @@ int main(int argc, char* argv[])
                     messages.append(step == 4 ? finalResult(u) : interimResult(u, 2 + step * 2));
             auto* timer = new QTimer(&app);
             timer->setInterval(100);
-            QObject::connect(timer, &QTimer::timeout,
-                [&viewModel, messages, next = 0]() mutable { feed(viewModel, messages[next++ % messages.size()]); });
+            QObject::connect(timer, &QTimer::timeout, [&viewModel, &stepTaken, messages, next = 0]() mutable {
+                feed(viewModel, messages[next++ % messages.size()]);
+                if (next == 40)
+                    stepTaken();
+            });
             timer->start();
         }
+        stepTaken();
     };
     QObject::connect(&viewModel, &TranslationViewModel::stateChanged, &app, [&, started = false]() mutable {
         if (viewModel.isListening() && !started) {
@@ -461,19 +499,25 @@ int main(int argc, char* argv[])
     viewModel.startListening();
 
     if (parser.isSet("switch-to"))
-        QTimer::singleShot(3000, &app, [&] { settings.setDisplayMode(modeNamed(parser.value("switch-to"))); });
+        QTimer::singleShot(3000, &app, [&] {
+            settings.setDisplayMode(modeNamed(parser.value("switch-to")));
+            stepTaken();
+        });
     if (parser.isSet("menu")) {
         QTimer::singleShot(4000, &app, [&] {
             QQuickWindow* window = windows.panel();
             QQuickItem* text = window ? lastText(window->contentItem()) : nullptr;
-            if (!text)
+            if (!text) {
+                stepTaken();
                 return;
+            }
             const QPointF at = text->mapToScene(QPointF(std::min(60.0, text->width() / 2), 10));
             for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
                 QMouseEvent event(type, at, at, window->mapToGlobal(at), Qt::RightButton,
                     type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, {});
                 QCoreApplication::sendEvent(window, &event);
             }
+            stepTaken();
         });
     }
 

@@ -1,8 +1,9 @@
 // Shows the panel in each of its states on the X display and saves a
-// screenshot of each with ImageMagick's import, so that the windows can be
-// looked at without a desktop. Run by scripts/screenshots.
+// picture of each (scripts/picture), so that the windows can be looked at
+// without a desktop. Run by scripts/screenshots.
 
 #include "../PanelFixture.h"
+#include "ScreenPicture.h"
 #include "UiEngine.h"
 #include "desktop/UpdaterService.h"
 
@@ -10,7 +11,6 @@
 #include <QCursor>
 #include <QDir>
 #include <QPalette>
-#include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
@@ -27,18 +27,6 @@ using tolvaran::test::PanelFixture;
 namespace {
 
 constexpr QPoint panelPosition(560, 40);
-
-bool capture(const QRect& area, const QString& path)
-{
-    const QString geometry
-        = QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-    const int status = QProcess::execute(QStringLiteral("import"),
-        {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-            geometry, QStringLiteral("+repage"), path});
-    if (status != 0)
-        qCritical("import failed for %s", qPrintable(path));
-    return status == 0;
-}
 
 std::unique_ptr<QQuickWindow> create(QQmlEngine& engine, const QString& path, const QVariantMap& properties)
 {
@@ -57,8 +45,9 @@ void waitFor(const std::function<bool()>& condition, int milliseconds)
         qWarning("The state was not reached in time; the picture shows what there is");
 }
 
-// Shows window, lets it settle and saves the screen around it.
-bool shoot(QQuickWindow& window, const QString& path, int settle = 600)
+// Shows window and saves the screen around it once it is still (or, for a
+// state that moves by itself, at once).
+bool shoot(QQuickWindow& window, const QString& path, bool still = true)
 {
     // The pointer away from the window: no hover shows.
     QCursor::setPos(0, 799);
@@ -67,12 +56,9 @@ bool shoot(QQuickWindow& window, const QString& path, int settle = 600)
     window.requestActivate();
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
-    // Animations (switch knobs, colours) run for at most 0.2 s.
-    QTest::qWait(settle);
     const QRect area = window.frameGeometry().adjusted(-24, -24, 24, 24);
-    const bool saved = capture(area, path);
+    const bool saved = tolvaran::test::takePicture(area, path, still ? QStringList{"--still"} : QStringList{});
     window.hide();
-    QTest::qWait(100);
     return saved;
 }
 
@@ -188,7 +174,7 @@ int main(int argc, char* argv[])
         }
     }
 
-    // Connecting lasts half a second: pictured a moment after the start.
+    // Connecting lasts half a second: pictured as soon as the panel shows.
     {
         ok = fixture.reset(true, 3) && ok;
         fixture.viewModel().checkPermission();
@@ -197,7 +183,7 @@ int main(int argc, char* argv[])
                 {"settings", QVariant::fromValue(fixture.settingsObject())},
                 {"updater", QVariant::fromValue(static_cast<QObject*>(&updater))}, {"isPopup", true}});
         fixture.startListening(QStringLiteral("hang"));
-        ok = window && shoot(*window, out.filePath(QStringLiteral("panel-connecting%1.png").arg(suffix)), 150) && ok;
+        ok = window && shoot(*window, out.filePath(QStringLiteral("panel-connecting%1.png").arg(suffix)), false) && ok;
     }
 
     const QList<std::pair<QString, tolvaran::UpdateCheckResult>> results{

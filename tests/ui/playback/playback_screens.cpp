@@ -1,10 +1,11 @@
 // Opens the playback window on a recording made by the recorder, plays it
 // from a segment in the middle of its transcript in each display mode, and
-// saves a screenshot of each with ImageMagick's import; then opens the save
-// dialog of Export… and takes the screen with it. Run by
-// scripts/screenshots-playback under Xvfb.
+// saves a picture of each (scripts/picture); then opens the save dialog of
+// Export… and takes the screen with it. Run by scripts/screenshots-playback
+// under Xvfb.
 
 #include "FakeAudioCapture.h"
+#include "ScreenPicture.h"
 #include "ToneRecording.h"
 #include "UiEngine.h"
 #include "live/TranslationViewModel.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QProcess>
 #include <QQmlEngine>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -31,15 +31,9 @@ using namespace tolvaran;
 
 namespace {
 
-bool capture(const QRect& area, const QString& path)
-{
-    const QString geometry
-        = QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-    return QProcess::execute(QStringLiteral("import"),
-               {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-                   geometry, QStringLiteral("+repage"), path})
-        == 0;
-}
+// While it plays, the position and the played text's colour move on their
+// own: a picture is still once no more than this many pixels change.
+const QStringList whilePlaying{QStringLiteral("--still"), QStringLiteral("--changes"), QStringLiteral("1500")};
 
 QList<TimedTranscriptLine> conversation()
 {
@@ -127,13 +121,10 @@ int main(int argc, char* argv[])
         for (int i = 0; i < 3 && view.displayMode() != shot.mode; ++i)
             view.displayMode() == DisplayMode::both ? view.toggleOriginal() : view.toggleTranslate();
         view.seekTo(shot.offsetMs);
-        // The scroll to the centre takes 0.3 s; the position has moved a little.
-        QTest::qWait(1200);
+        // Once the scroll to the centre has ended.
         const QString path = out.filePath(QStringLiteral("playback-%1%2.png").arg(QLatin1String(shot.name), suffix));
-        if (!capture(windows.window()->frameGeometry().adjusted(-16, -16, 16, 16), path))
+        if (!test::takePicture(windows.window()->frameGeometry().adjusted(-16, -16, 16, 16), path, whilePlaying))
             ++failures;
-        else
-            qInfo("%s", qPrintable(path));
     }
 
     // The save dialog is a window of its own, over the playback window.
@@ -150,12 +141,10 @@ int main(int argc, char* argv[])
         ++failures;
     } else {
         // Drawn and placed by the window manager.
-        QTest::qWait(1200);
         const QString path = out.filePath(QStringLiteral("playback-export%1.png").arg(suffix));
-        if (!capture(QGuiApplication::primaryScreen()->geometry(), path))
+        if (!QTest::qWaitForWindowExposed(dialog()->windowHandle())
+            || !test::takePicture(QGuiApplication::primaryScreen()->geometry(), path, test::stillBesideCursor))
             ++failures;
-        else
-            qInfo("%s", qPrintable(path));
         dialog()->reject();
     }
     windows.hide();

@@ -1,18 +1,19 @@
 // Shows the settings window on each tab and the subtitles over the desktop,
-// and saves a picture of each with ImageMagick's import, so that they can be
-// looked at without a desktop. Run by scripts/screenshots-settings.
+// and saves a picture of each (scripts/picture), so that they can be looked
+// at without a desktop. Run by scripts/screenshots-settings.
 //   settings_screens OUT settings PREFIX   every tab of the settings window
 //   settings_screens OUT subtitles PREFIX  the subtitles in each display mode
 
 #include "../../core/live/ViewModelFixture.h"
 #include "QuickTestItems.h"
+#include "ScreenPicture.h"
 #include "UiEngine.h"
 #include "settingswindow/SettingsWindowManager.h"
 #include "desktop/UpdaterService.h"
 #include "subtitles/SubtitlesWindowManager.h"
 
 #include <QApplication>
-#include <QProcess>
+#include <QImage>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QScreen>
@@ -27,17 +28,9 @@ namespace {
 
 using test::findNamed;
 
-bool capture(const QRect& area, const QString& path)
-{
-    const QString geometry
-        = QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-    const int status = QProcess::execute(QStringLiteral("import"),
-        {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-            geometry, QStringLiteral("+repage"), path});
-    if (status != 0)
-        qCritical("import failed for %s", qPrintable(path));
-    return status == 0;
-}
+using test::nextFrame;
+using test::otherWindow;
+using test::takePicture;
 
 QString finished(const QString& speaker, const QString& original, const QString& translation)
 {
@@ -68,43 +61,48 @@ int settingsScreens(const QString& out, const QString& prefix)
     const QStringList names{"general", "connection", "translation", "subtitles", "audio", "recording", "advanced"};
     for (int tab = 0; tab < names.size(); ++tab) {
         view->setProperty("selectedTab", tab);
-        QTest::qWait(600);
         // With the window manager's frame, where there is one.
         const QRect frame = window->frameGeometry().adjusted(-8, -8, 8, 8);
-        capture(frame, QStringLiteral("%1/%2-%3.png").arg(out, prefix, names.at(tab)));
+        takePicture(frame, QStringLiteral("%1/%2-%3.png").arg(out, prefix, names.at(tab)));
     }
     // The colour well's and the folder chooser's dialogs (Qt Quick's own
     // where no desktop portal or platform dialog serves).
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const auto clickNamed = [&](int tab, const QString& name) {
         view->setProperty("selectedTab", tab);
-        QTest::qWait(300);
+        // Clicked where the tab, once laid out, shows it.
+        nextFrame(window);
         if (QQuickItem* item = findNamed(view, name))
             QTest::mouseClick(window, Qt::LeftButton, {}, item->mapToScene(item->boundingRect().center()).toPoint());
-        QTest::qWait(800);
+    };
+    const auto dialogPicture = [&](const QString& path) {
+        if (!QTest::qWaitFor([&] { return otherWindow(window) != nullptr; }, 10000))
+            qWarning("No dialog opened; the picture shows what there is");
+        takePicture(screen, path, test::stillBesideCursor);
+        QWindow* dialog = otherWindow(window);
+        QTest::keyClick(dialog ? dialog : window, Qt::Key_Escape);
+        if (!QTest::qWaitFor([&] { return otherWindow(window) == nullptr; }, 10000))
+            qWarning("The dialog stayed open");
     };
     clickNamed(2, QStringLiteral("colorWell"));
-    capture(screen, QStringLiteral("%1/%2-color-dialog.png").arg(out, prefix));
-    QTest::keyClick(QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : window, Qt::Key_Escape);
+    dialogPicture(QStringLiteral("%1/%2-color-dialog.png").arg(out, prefix));
     clickNamed(5, QStringLiteral("chooseFolder"));
-    capture(screen, QStringLiteral("%1/%2-folder-dialog.png").arg(out, prefix));
-    QTest::keyClick(QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : window, Qt::Key_Escape);
-    QTest::qWait(300);
+    dialogPicture(QStringLiteral("%1/%2-folder-dialog.png").arg(out, prefix));
 
     // The Capture picker open, and a chosen program that stopped playing.
     clickNamed(4, QStringLiteral("capture"));
-    capture(window->frameGeometry().adjusted(-8, -8, 8, 8), QStringLiteral("%1/%2-capture-open.png").arg(out, prefix));
+    takePicture(
+        window->frameGeometry().adjusted(-8, -8, 8, 8), QStringLiteral("%1/%2-capture-open.png").arg(out, prefix));
     QTest::keyClick(window, Qt::Key_Escape);
     fixture.capture->setPlayingApplications({{"firefox-esr", "Firefox"}});
-    QTest::qWait(600);
-    capture(
+    takePicture(
         window->frameGeometry().adjusted(-8, -8, 8, 8), QStringLiteral("%1/%2-capture-stopped.png").arg(out, prefix));
 
     // An invalid server URL, as the Connection tab shows it.
     fixture.settings->setServerURL(QStringLiteral("localhost:3000"));
     view->setProperty("selectedTab", 1);
-    QTest::qWait(600);
-    capture(window->frameGeometry().adjusted(-8, -8, 8, 8), QStringLiteral("%1/%2-invalid-url.png").arg(out, prefix));
+    takePicture(
+        window->frameGeometry().adjusted(-8, -8, 8, 8), QStringLiteral("%1/%2-invalid-url.png").arg(out, prefix));
     return 0;
 }
 
@@ -124,9 +122,8 @@ int subtitlesScreens(const QString& out, const QString& prefix)
         return 1;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const auto shot = [&](const QString& name) {
-        QTest::qWait(700);
         const QRect panel = windows.panel()->geometry();
-        capture(QRect(screen.x(), panel.y() - 40, screen.width(), screen.bottom() - panel.y() + 41),
+        takePicture(QRect(screen.x(), panel.y() - 40, screen.width(), screen.bottom() - panel.y() + 41),
             QStringLiteral("%1/%2-%3.png").arg(out, prefix, name));
     };
     for (const auto& [mode, name] : {std::pair{DisplayMode::both, "both"},
@@ -145,12 +142,13 @@ int subtitlesScreens(const QString& out, const QString& prefix)
     shot("long");
     // Mid-way through a change: the new caption fades in over the old one
     // while the boxes ease to their new size.
+    const QImage before = windows.panel()->grabWindow();
     fixture.server.sendText(finished("1", "Gracias.", "Thank you."));
-    if (QTest::qWaitFor([&] { return fixture.viewModel->translationLines().size() == 4; }, 5000)) {
-        QTest::qWait(90);
+    if (QTest::qWaitFor([&] { return windows.panel()->grabWindow() != before; }, 5000)) {
+        // Taken at once, as the change has begun.
         const QRect panel = windows.panel()->geometry();
-        capture(QRect(screen.x(), panel.y() - 40, screen.width(), screen.bottom() - panel.y() + 41),
-            QStringLiteral("%1/%2-changing.png").arg(out, prefix));
+        takePicture(QRect(screen.x(), panel.y() - 40, screen.width(), screen.bottom() - panel.y() + 41),
+            QStringLiteral("%1/%2-changing.png").arg(out, prefix), {});
     }
     fixture.settings->setSubtitlesSide(AppSettings::SubtitlesSide::left);
     fixture.settings->setSubtitleBgOpacity(0.4);
@@ -160,9 +158,10 @@ int subtitlesScreens(const QString& out, const QString& prefix)
     fixture.viewModel->setIsSubtitlePreviewVisible(true);
     windows.hide();
     windows.showPreview(*fixture.viewModel, *fixture.settings);
-    QTest::qWait(700);
+    if (!windows.previewPanel() || !QTest::qWaitForWindowExposed(windows.previewPanel()))
+        return 1;
     const QRect preview = windows.previewPanel()->geometry();
-    capture(QRect(screen.x(), preview.y() - 40, screen.width(), screen.bottom() - preview.y() + 41),
+    takePicture(QRect(screen.x(), preview.y() - 40, screen.width(), screen.bottom() - preview.y() + 41),
         QStringLiteral("%1/%2-preview.png").arg(out, prefix));
     return 0;
 }
