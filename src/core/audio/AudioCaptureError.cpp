@@ -7,11 +7,8 @@ QString AudioCaptureError::errorDescription() const
     switch (m_kind) {
     case Kind::captureFailure:
         return QStringLiteral("Audio capture failed: ") + m_message;
-    case Kind::noDisplayFound:
-        // On Linux the missing thing is a sound output, not a display.
+    case Kind::noDefaultOutput:
         return QStringLiteral("No sound output found for audio capture");
-    case Kind::permissionDenied:
-        return QStringLiteral("Screen recording permission is required for system audio capture");
     }
     return {};
 }

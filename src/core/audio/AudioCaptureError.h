@@ -7,14 +7,12 @@ namespace tolvaran {
 class AudioCaptureError
 {
 public:
-    enum class Kind { captureFailure, noDisplayFound, permissionDenied };
+    enum class Kind { captureFailure, noDefaultOutput };
 
     static AudioCaptureError captureFailure(const QString& message) { return {Kind::captureFailure, message}; }
 
     // The sound server has no default output whose sound could be captured.
-    static AudioCaptureError noDisplayFound() { return {Kind::noDisplayFound, {}}; }
-
-    static AudioCaptureError permissionDenied() { return {Kind::permissionDenied, {}}; }
+    static AudioCaptureError noDefaultOutput() { return {Kind::noDefaultOutput, {}}; }
 
     Kind kind() const { return m_kind; }
 

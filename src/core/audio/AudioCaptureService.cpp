@@ -93,12 +93,12 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(
     // One application needs no output of its own: it is recorded wherever it plays.
     if (server && applications.isEmpty()) {
         if (server->defaultSinkName.isEmpty())
-            co_return AudioCaptureError::noDisplayFound();
+            co_return AudioCaptureError::noDefaultOutput();
         sink = co_await pulse->sink(server->defaultSinkName);
         if (overtaken())
             co_return stopped;
         if (!sink || sink->monitorSourceName.isEmpty())
-            co_return AudioCaptureError::noDisplayFound();
+            co_return AudioCaptureError::noDefaultOutput();
     }
 
     qCInfo(lcAudioCapture, "Starting audio capture (%s)...", qUtf8Printable(scope));

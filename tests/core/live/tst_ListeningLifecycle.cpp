@@ -208,11 +208,11 @@ private slots:
     {
         test::ViewModelFixture fixture(true);
         TranslationViewModel& vm = *fixture.viewModel;
-        fixture.capture->startFailure = AudioCaptureError::noDisplayFound();
+        fixture.capture->startFailure = AudioCaptureError::noDefaultOutput();
         QCoro::waitFor(vm.startListening());
         QCOMPARE(vm.state(),
             ConnectionState::error(
-                TolvaranError::audioCaptureFailed(AudioCaptureError::noDisplayFound().errorDescription())));
+                TolvaranError::audioCaptureFailed(AudioCaptureError::noDefaultOutput().errorDescription())));
         QVERIFY(!vm.webSocketService().isConnected());
         QVERIFY(QTest::qWaitFor([&] { return !fixture.server.connections().first().isOpen; }, waitMs));
         QVERIFY(!vm.isRecording()); // auto-record never starts on a failed start
