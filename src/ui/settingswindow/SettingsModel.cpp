@@ -29,6 +29,10 @@ QString truncated(double value)
     return QString::number(static_cast<qint64>(std::trunc(value)));
 }
 
+static_assert(SettingsModel::General == int(AppSettings::SettingsTab::general));
+static_assert(SettingsModel::Audio == int(AppSettings::SettingsTab::audio));
+static_assert(SettingsModel::Advanced + 1 == caseCount<AppSettings::SettingsTab>);
+
 } // namespace
 
 SettingsModel::SettingsModel(QObject* parent)
@@ -145,6 +149,18 @@ QStringList SettingsModel::languageLabels()
         labels.append(flag(language) + QLatin1Char(' ') + displayName(language));
     }
     return labels;
+}
+
+QStringList SettingsModel::displayModeLabels()
+{
+    static_assert(caseCount<DisplayMode> == 3);
+    return {QStringLiteral("Translated"), QStringLiteral("Both"), QStringLiteral("Original")};
+}
+
+QStringList SettingsModel::subtitlesSideLabels()
+{
+    static_assert(caseCount<AppSettings::SubtitlesSide> == 3);
+    return {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")};
 }
 
 QStringList SettingsModel::targetLanguageLabels() const

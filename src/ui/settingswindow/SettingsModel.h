@@ -28,8 +28,13 @@ class SettingsModel : public QObject
     Q_PROPERTY(bool canToggleAutoDetect READ canToggleAutoDetect NOTIFY autoDetectChanged)
     Q_PROPERTY(bool isCallDetected READ isCallDetected NOTIFY autoDetectChanged)
     Q_PROPERTY(QString callStatusText READ callStatusText NOTIFY autoDetectChanged)
+    // Label and icon of each Tab, in its order.
     Q_PROPERTY(QStringList tabLabels READ tabLabels CONSTANT)
     Q_PROPERTY(QStringList tabIcons READ tabIcons CONSTANT)
+    // The segments of the display mode and subtitle alignment choices, in
+    // the order of their indexes.
+    Q_PROPERTY(QStringList displayModeLabels READ displayModeLabels CONSTANT)
+    Q_PROPERTY(QStringList subtitlesSideLabels READ subtitlesSideLabels CONSTANT)
     // Flag and name of each target language, in their order.
     Q_PROPERTY(QStringList languageLabels READ languageLabels CONSTANT)
     // The same, with the languages the local server shows only as the
@@ -57,6 +62,12 @@ class SettingsModel : public QObject
     Q_PROPERTY(bool hasCustomFolder READ hasCustomFolder NOTIFY folderChanged)
 
 public:
+    // The window's tabs, in the sidebar's order; QML names them by these
+    // (AppSettings::SettingsTab's own values are lower case, which QML cannot
+    // reach).
+    enum Tab { General, Connection, Translation, Subtitles, Audio, Recording, Advanced };
+    Q_ENUM(Tab)
+
     explicit SettingsModel(QObject* parent = nullptr);
     ~SettingsModel() override;
 
@@ -71,6 +82,8 @@ public:
     static QStringList tabLabels();
     static QStringList tabIcons();
     static QStringList languageLabels();
+    static QStringList displayModeLabels();
+    static QStringList subtitlesSideLabels();
     QStringList targetLanguageLabels() const;
     int selectedLanguageIndex() const;
     QVariantList speakerLanguageFlags() const;

@@ -3,11 +3,11 @@
 #include "QuickTestItems.h"
 #include "UiEngine.h"
 #include "audio/CallMonitorService.h"
+#include "desktop/UpdaterService.h"
 #include "panel/PanelModel.h"
 #include "recordings/RecordingStore.h"
 #include "settingswindow/SettingsModel.h"
 #include "settingswindow/SettingsWindowManager.h"
-#include "desktop/UpdaterService.h"
 #include "theme/TextColors.h"
 
 #include <QCoroTask>
@@ -521,6 +521,47 @@ private slots:
 
         settings.window()->close();
         QCOMPARE(storeFile(path).value("subtitleBottomOffset").toDouble(), last);
+    }
+
+    // Each segment, clicked, is the choice the file holds and the one shown.
+    void segmentsChooseTheirValue_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("segment");
+        QTest::addColumn<QString>("stored");
+
+        QTest::newRow("translated only") << int(translation) << "displayMode"
+                                         << "Translated"
+                                         << "translated";
+        QTest::newRow("original only") << int(translation) << "displayMode"
+                                       << "Original"
+                                       << "original";
+        QTest::newRow("subtitles left") << int(subtitles) << "subtitlesSide"
+                                        << "Left"
+                                        << "left";
+        QTest::newRow("subtitles right") << int(subtitles) << "subtitlesSide"
+                                         << "Right"
+                                         << "right";
+    }
+
+    void segmentsChooseTheirValue()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, row);
+        QFETCH(QString, segment);
+        QFETCH(QString, stored);
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        QQuickItem* button = findNamed(settings.control(tab, row), "segment_" + segment);
+        QVERIFY(button);
+        QVERIFY(!button->property("checked").toBool());
+
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, button->mapToScene(button->boundingRect().center()).toPoint());
+        QTRY_VERIFY(button->property("checked").toBool());
+        settings.fixture.settings->flush();
+        QCOMPARE(storeFile(settings.fixture.dir.filePath("settings.json")).value(row).toString(), stored);
     }
 
     void invalidServerURL_data()

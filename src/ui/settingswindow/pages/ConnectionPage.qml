@@ -1,0 +1,99 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tolvaran.Ui
+
+// Settings: the server, the target language and the speakers' languages,
+// fixed while listening.
+ColumnLayout {
+    id: page
+
+    required property AppSettings settings
+    required property SettingsModel form
+
+    objectName: "connectionPage"
+    spacing: AppTheme.sectionSpacing
+
+    SettingsSection {
+        title: "Server"
+        CardText {
+            text: "WebSocket URL"
+        }
+        TextField {
+            objectName: "serverURL"
+            Layout.fillWidth: true
+            text: page.settings.serverURL
+            font.family: "DejaVu Sans Mono"
+            font.pixelSize: AppTheme.bodySize
+            enabled: page.form.canEditConnection
+            selectByMouse: true
+            onTextEdited: page.settings.serverURL = text
+        }
+        CardText {
+            objectName: "invalidServerURL"
+            visible: !page.settings.isServerURLValid
+            text: "Invalid server URL"
+            font.pixelSize: AppTheme.captionSize
+            color: TextColors.readable(AppTheme.red, AppTheme.palette.base)
+        }
+    }
+    SettingsSection {
+        title: "Translation"
+        RowLayout {
+            CardText {
+                Layout.fillWidth: true
+                text: "Target Language"
+            }
+            ComboBox {
+                objectName: "targetLanguage"
+                Layout.preferredWidth: 220
+                font.pixelSize: AppTheme.bodySize
+                model: page.form.targetLanguageLabels
+                currentIndex: page.form.selectedLanguageIndex
+                enabled: page.form.canEditConnection
+                onActivated: index => page.form.selectLanguage(index)
+            }
+        }
+    }
+    SettingsSection {
+        title: "Speaker Languages"
+        footer: "Hint which languages speakers will use for better recognition. Leave empty for auto-detection."
+        GridLayout {
+            columns: 2
+            columnSpacing: 8
+            rowSpacing: 0
+            Layout.fillWidth: true
+
+            Repeater {
+                model: page.form.languageLabels
+
+                RowLayout {
+                    id: speakerRow
+
+                    required property int index
+                    required property string modelData
+
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    spacing: 0
+
+                    CheckBox {
+                        objectName: "speaker_" + speakerRow.index
+                        checked: page.form.speakerLanguageFlags[speakerRow.index] === true
+                        enabled: page.form.canEditConnection
+                        onToggled: {
+                            page.form.setSpeakerLanguage(speakerRow.index, checked);
+                            checked = Qt.binding(() => page.form.speakerLanguageFlags[speakerRow.index] === true);
+                        }
+                    }
+                    CardText {
+                        Layout.fillWidth: true
+                        text: speakerRow.modelData
+                        opacity: page.form.canEditConnection ? 1 : 0.75
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,74 @@
+import QtQuick
+import QtQuick.Controls
+import Qt.labs.platform as Platform
+import QtQuick.Layouts
+import Tolvaran.Ui
+
+// Settings: recording with each session and where recordings go.
+ColumnLayout {
+    id: page
+
+    required property AppSettings settings
+    required property SettingsModel form
+
+    objectName: "recordingPage"
+    spacing: AppTheme.sectionSpacing
+
+    SettingsSection {
+        title: "Automatic Recording"
+        SwitchRow {
+            label: "Start recording when listening begins"
+            help: "Automatically record audio and transcript whenever you start listening"
+            checked: page.settings.autoRecordOnListen
+            onToggled: on => page.settings.autoRecordOnListen = on
+        }
+    }
+    SettingsSection {
+        title: "Save Location"
+        RowLayout {
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 2
+                CardText {
+                    objectName: "folderName"
+                    Layout.fillWidth: true
+                    text: page.form.folderName
+                }
+                CardCaption {
+                    objectName: "folderPath"
+                    Layout.fillWidth: true
+                    text: page.form.folderPath
+                    elide: Text.ElideMiddle
+                    maximumLineCount: 1
+                }
+            }
+            Button {
+                objectName: "chooseFolder"
+                text: "Choose..."
+                font.pixelSize: AppTheme.calloutSize
+                onClicked: {
+                    folderDialog.open();
+                    // Qt's own dialog takes the folder to show once it exists.
+                    folderDialog.currentFolder = page.form.folderURL;
+                }
+            }
+        }
+        RowLayout {
+            Button {
+                objectName: "resetFolder"
+                visible: page.form.hasCustomFolder
+                text: "Reset to Default"
+                font.pixelSize: AppTheme.captionSize
+                onClicked: page.form.resetFolder()
+            }
+        }
+        Platform.FolderDialog {
+            id: folderDialog
+            title: "Choose a folder to save recordings"
+            acceptLabel: "Select"
+            folder: page.form.folderURL
+            currentFolder: page.form.folderURL
+            onAccepted: page.form.chooseFolder(folder)
+        }
+    }
+}
