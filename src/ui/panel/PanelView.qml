@@ -242,15 +242,15 @@ Item {
                 Controls.ToolTip.delay: AppTheme.toolTipDelay
                 Controls.ToolTip.text: "Start listening to record a session"
                 Layout.fillWidth: true
-                text: panel.viewModel.isRecording ? "Stop Recording" : "Record Session"
-                onClicked: panel.viewModel.isRecording ? panel.viewModel.stopRecording() : panel.viewModel.startRecording()
+                text: panel.viewModel.recordings.isRecording ? "Stop Recording" : "Record Session"
+                onClicked: panel.viewModel.recordings.isRecording ? panel.viewModel.stopRecording() : panel.viewModel.startRecording()
 
                 contentItem: RowLayout {
                     spacing: 6
                     SymbolImage {
-                        name: panel.viewModel.isRecording ? "stop.circle.fill" : "record.circle"
+                        name: panel.viewModel.recordings.isRecording ? "stop.circle.fill" : "record.circle"
                         size: AppTheme.bodySize
-                        color: panel.viewModel.isRecording ? AppTheme.red : AppTheme.primary
+                        color: panel.viewModel.recordings.isRecording ? AppTheme.red : AppTheme.primary
                     }
                     Text {
                         text: recordButton.text
@@ -260,7 +260,7 @@ Item {
                     }
                     Rectangle {
                         objectName: "recordingDot"
-                        visible: panel.viewModel.isRecording
+                        visible: panel.viewModel.recordings.isRecording
                         implicitWidth: 8
                         implicitHeight: 8
                         radius: 4
@@ -345,7 +345,7 @@ Item {
 
             Repeater {
                 objectName: "recordingRows"
-                model: panel.viewModel.recordingModel
+                model: panel.viewModel.recordings.recordingModel
 
                 delegate: HoverCard {
                     id: row
