@@ -490,7 +490,7 @@ int main(int argc, char* argv[])
         }
         stepTaken();
     };
-    QObject::connect(&viewModel, &TranslationViewModel::stateChanged, &app, [&, started = false]() mutable {
+    QObject::connect(viewModel.session(), &ListeningSession::stateChanged, &app, [&, started = false]() mutable {
         if (viewModel.isListening() && !started) {
             started = true;
             start();

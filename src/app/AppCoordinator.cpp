@@ -1,24 +1,27 @@
 #include "AppCoordinator.h"
 
 #include "PropertyWatch.h"
+#include "live/LiveServices.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
 namespace tolvaran {
 
 AppCoordinator::AppCoordinator(
-    AppSettings& settings, TranslationViewModel& viewModel, QQmlEngine& engine, QObject* parent)
+    LiveServices& services, TranslationViewModel& viewModel, QQmlEngine& engine, QObject* parent)
     : QObject(parent)
     , m_overlayManager(engine)
     , m_subtitlesManager(engine)
     , m_playbackManager(engine)
     , m_settingsManager(engine)
-    , m_settings(settings)
+    , m_services(services)
+    , m_settings(services.settings)
     , m_viewModel(viewModel)
 {
+    AppSettings& settings = m_settings;
     using VM = TranslationViewModel;
     watchProperty(this, &viewModel, &VM::isOverlayVisibleChanged, [this] { observeOverlayVisibility(); });
-    watchProperty(this, &viewModel, &VM::stateChanged, [this] { observeListening(); });
+    watchProperty(this, viewModel.session(), &ListeningSession::stateChanged, [this] { observeListening(); });
     watchProperty(this, &settings, &AppSettings::isSubtitlesModeChanged, [this] { observeSubtitlesMode(); });
     watchProperty(this, &settings, &AppSettings::isPinnedAboveAllChanged, [this] { observePin(); });
     watchProperty(
@@ -111,7 +114,7 @@ void AppCoordinator::observeSettingsRequest()
 {
     // updateVisibility lowers the flag itself; a lowered flag closes nothing.
     if (m_viewModel.showSettingsRequested())
-        m_settingsManager.updateVisibility(m_viewModel, m_settings);
+        m_settingsManager.updateVisibility(m_viewModel, m_services);
 }
 
 void AppCoordinator::observeResetOverlayPosition()

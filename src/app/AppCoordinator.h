@@ -13,6 +13,7 @@ namespace tolvaran {
 
 class AppSettings;
 class TranslationViewModel;
+struct LiveServices;
 
 // Opens, closes and moves the program's windows in step with the view model
 // and the settings, through one watch per property (watchProperty): a burst
@@ -25,8 +26,9 @@ class AppCoordinator : public QObject
     Q_OBJECT
 
 public:
+    // The settings window works on services; the view model runs on them too.
     AppCoordinator(
-        AppSettings& settings, TranslationViewModel& viewModel, QQmlEngine& engine, QObject* parent = nullptr);
+        LiveServices& services, TranslationViewModel& viewModel, QQmlEngine& engine, QObject* parent = nullptr);
     ~AppCoordinator() override;
 
     // Without live windows (--no-overlay) neither the overlay nor the
@@ -61,6 +63,7 @@ private:
     SubtitlesWindowManager m_subtitlesManager;
     PlaybackWindowManager m_playbackManager;
     SettingsWindowManager m_settingsManager;
+    LiveServices& m_services;
     AppSettings& m_settings;
     TranslationViewModel& m_viewModel;
     bool m_showsLiveWindows = true;

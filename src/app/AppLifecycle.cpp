@@ -57,7 +57,7 @@ QCoro::Task<> AppLifecycle::quit()
 
     const QDeadlineTimer deadline(maxSaveWait);
     while (m_viewModel.pendingRecordingSaves() > 0 && !deadline.hasExpired()) {
-        co_await qCoro(&m_viewModel, &TranslationViewModel::pendingRecordingSavesChanged,
+        co_await qCoro(m_viewModel.recordingController(), &RecordingController::pendingSavesChanged,
             std::chrono::milliseconds(deadline.remainingTime()));
     }
     if (m_viewModel.pendingRecordingSaves() > 0)

@@ -6,6 +6,7 @@
 #include "UiEngine.h"
 #include "UnixSignalWatcher.h"
 #include "desktop/UpdaterService.h"
+#include "live/LiveServices.h"
 #include "live/TranslationViewModel.h"
 #include "recordings/TranscriptExport.h"
 #include "settings/AppSettings.h"
@@ -147,14 +148,15 @@ int main(int argc, char* argv[])
     tolvaran::UnixSignalWatcher signalWatcher;
 
     tolvaran::AppSettings settings;
-    tolvaran::TranslationViewModel viewModel(settings);
+    tolvaran::LiveServices services(settings);
+    tolvaran::TranslationViewModel viewModel(services);
     if (options.isSet(microphone))
         viewModel.setIsMicEnabled(true);
     // Before the windows, which may still hold it while they go.
     tolvaran::UpdaterService updater;
     QQmlEngine engine;
     tolvaran::ui::prepareEngine(engine);
-    tolvaran::AppCoordinator coordinator(settings, viewModel, engine);
+    tolvaran::AppCoordinator coordinator(services, viewModel, engine);
     coordinator.setShowsLiveWindows(!options.isSet(noOverlay));
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ParagraphListModel.h"
-#include "live/TranslationViewModel.h"
-#include "settings/AppSettings.h"
 #include "desktop/LoginItem.h"
 #include "desktop/UpdaterService.h"
+#include "live/TranslationViewModel.h"
+#include "settings/AppSettings.h"
 
 #include <QtQml/qqml.h>
 
@@ -19,6 +19,36 @@ struct TranslationViewModelForeign
     QML_FOREIGN(tolvaran::TranslationViewModel)
     QML_NAMED_ELEMENT(TranslationViewModel)
     QML_UNCREATABLE("The program owns the view model")
+};
+
+// The view model's parts, which views reach through its properties
+// (viewModel.session.isListening) but never name.
+struct ListeningSessionForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::ListeningSession)
+    QML_ANONYMOUS
+};
+
+struct ResultProcessorForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::ResultProcessor)
+    QML_ANONYMOUS
+};
+
+struct RecordingControllerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::RecordingController)
+    QML_ANONYMOUS
+};
+
+struct RoomStateForeign
+{
+    Q_GADGET
+    QML_FOREIGN(tolvaran::RoomState)
+    QML_ANONYMOUS
 };
 
 struct AppSettingsForeign

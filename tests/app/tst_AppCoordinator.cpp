@@ -81,7 +81,7 @@ struct Program
         // One column: the overlay leaves room on the small offscreen screen
         // to be moved about.
         fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
-        coordinator = std::make_unique<AppCoordinator>(*fixture.settings, *fixture.viewModel, engine);
+        coordinator = std::make_unique<AppCoordinator>(*fixture.services, *fixture.viewModel, engine);
     }
 
     AppSettings& settings() { return *fixture.settings; }
@@ -99,12 +99,14 @@ struct Program
     {
         coordinator.reset();
         fixture.viewModel.reset();
+        fixture.services.reset();
         fixture.settings.reset();
         fixture.settings = std::make_unique<AppSettings>(storePath());
         auto capture = std::make_unique<test::FakeAudioCapture>();
         fixture.capture = capture.get();
-        fixture.viewModel = std::make_unique<TranslationViewModel>(*fixture.settings, std::move(capture));
-        coordinator = std::make_unique<AppCoordinator>(*fixture.settings, *fixture.viewModel, engine);
+        fixture.services = std::make_unique<LiveServices>(*fixture.settings, std::move(capture));
+        fixture.viewModel = std::make_unique<TranslationViewModel>(*fixture.services);
+        coordinator = std::make_unique<AppCoordinator>(*fixture.services, *fixture.viewModel, engine);
     }
 
     bool listen()

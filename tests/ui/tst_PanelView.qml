@@ -152,11 +152,11 @@ Item {
             // Recording can start now, and stop whatever comes.
             verify(item("recordButton").enabled)
             mouseClick(item("recordButton"))
-            tryCompare(fixture.viewModel, "isRecording", true, 5000)
+            tryCompare(fixture.viewModel.recordings, "isRecording", true, 5000)
             mouseClick(listen)
             tryCompare(panel.model, "stateName", "disconnected", 5000)
             compare(item("listeningButton").text, "Start Listening")
-            tryCompare(fixture.viewModel, "isRecording", false, 5000)
+            tryCompare(fixture.viewModel.recordings, "isRecording", false, 5000)
             verify(!item("recordButton").enabled)
         }
 
@@ -168,7 +168,7 @@ Item {
             compare(record.text, "Record Session")
             verify(!record.enabled)
             mouseClick(record)
-            verify(!fixture.viewModel.isRecording)
+            verify(!fixture.viewModel.recordings.isRecording)
             // Though disabled, it answers the pointer with its help.
             const helpShown = () => {
                 const find = node => {
@@ -265,7 +265,7 @@ Item {
         function test_roomCard() {
             open(true, 0)
             mouseClick(item("startRoomButton"))
-            verify(fixture.viewModel.isRoomMode)
+            verify(fixture.viewModel.room.isRoomMode)
             tryCompare(panel.model, "stateName", "listening", 5000)
             verify(shown("roomCard"))
             compare(item("subscriberText").text, "0 subscribers")
@@ -290,14 +290,14 @@ Item {
             fixture.setClipboardText("before")
             fixture.sendRoomCreated("room-7")
             tryVerify(() => shown("copyLinkButton"))
-            verify(fixture.viewModel.roomShareURL.indexOf("room-7") >= 0)
+            verify(fixture.viewModel.room.roomShareURL.indexOf("room-7") >= 0)
             // The link shows, to read or select, and a copy says so.
-            compare(item("shareLink").text, fixture.viewModel.roomShareURL)
+            compare(item("shareLink").text, fixture.viewModel.room.roomShareURL)
             verify(shown("shareLink"))
             compare(item("copyLinkButton").text, "Copy Link")
             waitForRendering(panel)
             mouseClick(item("copyLinkButton"))
-            compare(fixture.clipboardText(), fixture.viewModel.roomShareURL)
+            compare(fixture.clipboardText(), fixture.viewModel.room.roomShareURL)
             compare(item("copyLinkButton").text, "Copied")
             tryCompare(item("copyLinkButton"), "text", "Copy Link", 5000)
         }

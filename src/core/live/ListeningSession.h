@@ -20,6 +20,9 @@ class WebSocketService;
 class ListeningSession : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(tolvaran::ConnectionState state READ state NOTIFY stateChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
+    Q_PROPERTY(bool isListening READ isListening NOTIFY stateChanged)
 
 public:
     struct Request
@@ -37,6 +40,8 @@ public:
     const ConnectionState& state() const { return m_state; }
 
     void setState(const ConnectionState& state);
+
+    QString statusText() const { return m_state.statusText(); }
 
     bool isListening() const { return m_state.kind() == ConnectionState::Kind::listening; }
 

@@ -17,6 +17,16 @@ namespace tolvaran {
 class ResultProcessor : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(QList<tolvaran::TranslationLine> translationLines READ translationLines NOTIFY translationLinesChanged)
+    Q_PROPERTY(QString currentOriginal READ currentOriginal NOTIFY currentOriginalChanged)
+    Q_PROPERTY(QString currentTranslation READ currentTranslation NOTIFY currentTranslationChanged)
+    Q_PROPERTY(
+        QList<tolvaran::InterimWord> currentOriginalWords READ currentOriginalWords NOTIFY currentOriginalWordsChanged)
+    Q_PROPERTY(QList<tolvaran::InterimWord> currentTranslationWords READ currentTranslationWords NOTIFY
+            currentTranslationWordsChanged)
+    Q_PROPERTY(QString currentInterimSpeaker READ currentInterimSpeaker NOTIFY currentInterimSpeakerChanged)
+    // The finished lines, as a model with named roles.
+    Q_PROPERTY(QAbstractListModel* translationLineModel READ translationLineModel CONSTANT)
 
 public:
     // maxLines is asked on every new line, so a changed setting applies at once.
@@ -31,6 +41,8 @@ public:
     const QList<TranslationLine>& translationLines() const { return m_lines.rows(); }
 
     TranslationLineModel* lineModel() { return &m_lines; }
+
+    QAbstractListModel* translationLineModel() { return &m_lines; }
 
     const QString& currentOriginal() const { return m_currentOriginal; }
 

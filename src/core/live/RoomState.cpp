@@ -10,7 +10,7 @@ void RoomState::setIsRoomMode(bool roomMode)
         return;
     m_isRoomMode = roomMode;
     emit isRoomModeChanged();
-    emit shareURLChanged();
+    emit roomShareURLChanged();
 }
 
 void RoomState::setRoomId(const std::optional<QString>& roomId)
@@ -19,7 +19,7 @@ void RoomState::setRoomId(const std::optional<QString>& roomId)
         return;
     m_roomId = roomId;
     emit roomIdChanged();
-    emit shareURLChanged();
+    emit roomShareURLChanged();
 }
 
 void RoomState::applyUpdate(qint64 count, const QList<LanguageSubscriberCount>& languages)
@@ -40,11 +40,19 @@ void RoomState::reset()
     applyUpdate(0, {});
 }
 
-std::optional<QString> RoomState::shareURL(const QString& serverURL) const
+void RoomState::setServerURL(const QString& serverURL)
+{
+    if (m_serverURL == serverURL)
+        return;
+    m_serverURL = serverURL;
+    emit roomShareURLChanged();
+}
+
+std::optional<QString> RoomState::shareURL() const
 {
     if (!m_roomId || !m_isRoomMode)
         return std::nullopt;
-    QString base = serverURL;
+    QString base = m_serverURL;
     base.replace(QStringLiteral("ws://"), QStringLiteral("http://"));
     base.replace(QStringLiteral("wss://"), QStringLiteral("https://"));
     return base + QStringLiteral("/room/") + QString::fromLatin1(QUrl::toPercentEncoding(*m_roomId));

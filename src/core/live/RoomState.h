@@ -15,6 +15,11 @@ namespace tolvaran {
 class RoomState : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool isRoomMode READ isRoomMode WRITE setIsRoomMode NOTIFY isRoomModeChanged)
+    Q_PROPERTY(qint64 roomSubscriberCount READ roomSubscriberCount NOTIFY roomSubscriberCountChanged)
+    Q_PROPERTY(QString roomShareURL READ roomShareURLText NOTIFY roomShareURLChanged)
+    // Who listens in which language, as a model with named roles.
+    Q_PROPERTY(QAbstractListModel* roomLanguageModel READ roomLanguageModel CONSTANT)
 
 public:
     using QObject::QObject;
@@ -33,26 +38,34 @@ public:
 
     RoomLanguageModel* languageModel() { return &m_languages; }
 
+    QAbstractListModel* roomLanguageModel() { return &m_languages; }
+
     void applyUpdate(qint64 count, const QList<LanguageSubscriberCount>& languages);
     // End of a run in room mode: room mode off and every room field cleared.
     void reset();
 
+    // The address listening connects to, on which the share link is made.
+    void setServerURL(const QString& serverURL);
+
     // The link others open to follow the room, while a room is open. The
     // identifier comes from the server: it is percent-encoded, so it can
     // neither change the link's path nor break it in two.
-    std::optional<QString> shareURL(const QString& serverURL) const;
+    std::optional<QString> shareURL() const;
+
+    QString roomShareURLText() const { return shareURL().value_or(QString()); }
 
 signals:
     void isRoomModeChanged();
     void roomIdChanged();
     void roomSubscriberCountChanged();
     void roomActiveLanguagesChanged();
-    // The share link may differ (room mode or identifier changed).
-    void shareURLChanged();
+    // The share link may differ (room mode, identifier or server changed).
+    void roomShareURLChanged();
 
 private:
     bool m_isRoomMode = false;
     std::optional<QString> m_roomId;
+    QString m_serverURL;
     qint64 m_roomSubscriberCount = 0;
     RoomLanguageModel m_languages;
 };

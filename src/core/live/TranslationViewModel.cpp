@@ -2,7 +2,6 @@
 
 #include "Assign.h"
 #include "ResultText.h"
-#include "audio/AudioCaptureService.h"
 #include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
 #include "audio/CallMonitorService.h"
@@ -31,32 +30,44 @@ const char* boolText(bool value)
 
 } // namespace
 
+TranslationViewModel::TranslationViewModel(LiveServices& services, QObject* parent)
+    : TranslationViewModel(nullptr, &services, parent)
+{ }
+
 TranslationViewModel::TranslationViewModel(
     AppSettings& settings, std::unique_ptr<AudioCapture> capture, QObject* parent)
+    : TranslationViewModel(std::make_unique<LiveServices>(settings, std::move(capture)), nullptr, parent)
+{ }
+
+TranslationViewModel::TranslationViewModel(
+    std::unique_ptr<LiveServices> ownServices, LiveServices* services, QObject* parent)
     : QObject(parent)
-    , m_settings(settings)
+    , m_ownServices(std::move(ownServices))
+    , m_services(services ? *services : *m_ownServices)
+    , m_settings(m_services.settings)
+    , m_audioService(*m_services.capture)
+    , m_callMonitor(*m_services.callMonitor)
     , m_webSocketService(std::make_unique<WebSocketService>())
-    , m_callMonitor(std::make_unique<CallMonitorService>())
-    , m_recording(std::make_unique<RecordingController>(settings.recordingsFolder()))
-    , m_results(std::make_unique<ResultProcessor>([&settings] { return settings.maxTranslationLines(); }))
+    , m_recording(std::make_unique<RecordingController>(*m_services.recordingStore))
+    , m_results(std::make_unique<ResultProcessor>([this] { return m_settings.maxTranslationLines(); }))
     , m_room(std::make_unique<RoomState>())
-    , m_audioService(capture ? std::move(capture) : std::make_unique<AudioCaptureService>())
-    , m_pipeline(std::make_unique<AudioPipeline>(*m_audioService, &m_recording->recorder()))
-    , m_session(std::make_unique<ListeningSession>(*m_audioService, *m_pipeline, *m_webSocketService))
+    , m_pipeline(std::make_unique<AudioPipeline>(m_audioService, &m_recording->recorder()))
+    , m_session(std::make_unique<ListeningSession>(m_audioService, *m_pipeline, *m_webSocketService))
 {
+    m_room->setServerURL(serverURL());
     setupCallbacks();
-    forwardSignals();
+    followSettings();
     // Microphones plugged in or out show at once in every list bound to the model.
-    connect(m_audioService.get(), &AudioCapture::micDevicesChanged, this,
-        [this] { m_micDevices.setRows(m_audioService->availableMicDevices()); });
+    connect(&m_audioService, &AudioCapture::micDevicesChanged, this,
+        [this] { m_micDevices.setRows(m_audioService.availableMicDevices()); });
     if (m_settings.isAutoDetectEnabled())
-        m_callMonitor->startMonitoring();
+        m_callMonitor.startMonitoring();
 }
 
 TranslationViewModel::~TranslationViewModel()
 {
     // Nothing may come from the capture thread while the parts it feeds go.
-    m_audioService->stopCapture();
+    m_audioService.stopCapture();
 }
 
 void TranslationViewModel::setupCallbacks()
@@ -105,7 +116,7 @@ void TranslationViewModel::setupCallbacks()
     connect(m_webSocketService.get(), &WebSocketService::roomUpdated, m_room.get(), &RoomState::applyUpdate);
 
     // Queued: a change found inside a check acts after it.
-    connect(m_callMonitor.get(), &CallMonitorService::callStateChanged, this, &TranslationViewModel::onCallStateChanged,
+    connect(&m_callMonitor, &CallMonitorService::callStateChanged, this, &TranslationViewModel::onCallStateChanged,
         Qt::QueuedConnection);
 
     // Finalized utterances go into the running recording's transcript.
@@ -117,43 +128,16 @@ void TranslationViewModel::setupCallbacks()
     connect(m_pipeline.get(), &AudioPipeline::chunkReady, m_recording.get(), &RecordingController::streamed);
     QObject::connect(m_results.get(), &ResultProcessor::lastTranslationUpdated, m_recording.get(),
         &RecordingController::updateLastTranslation);
-}
-
-// The parts notify; the windows watch this object.
-void TranslationViewModel::forwardSignals()
-{
-    connect(m_session.get(), &ListeningSession::stateChanged, this, &TranslationViewModel::stateChanged);
-    connect(m_results.get(), &ResultProcessor::translationLinesChanged, this,
-        &TranslationViewModel::translationLinesChanged);
-    connect(
-        m_results.get(), &ResultProcessor::currentOriginalChanged, this, &TranslationViewModel::currentOriginalChanged);
-    connect(m_results.get(), &ResultProcessor::currentTranslationChanged, this,
-        &TranslationViewModel::currentTranslationChanged);
-    connect(m_results.get(), &ResultProcessor::currentOriginalWordsChanged, this,
-        &TranslationViewModel::currentOriginalWordsChanged);
-    connect(m_results.get(), &ResultProcessor::currentTranslationWordsChanged, this,
-        &TranslationViewModel::currentTranslationWordsChanged);
-    connect(m_results.get(), &ResultProcessor::currentInterimSpeakerChanged, this,
-        &TranslationViewModel::currentInterimSpeakerChanged);
-    connect(
-        m_recording.get(), &RecordingController::isRecordingChanged, this, &TranslationViewModel::isRecordingChanged);
-    connect(m_recording.get(), &RecordingController::recordingsChanged, this, &TranslationViewModel::recordingsChanged);
-    connect(
-        m_recording.get(), &RecordingController::noticeChanged, this, &TranslationViewModel::recordingNoticeChanged);
     // A recording whose file cannot be written ends there; listening goes on.
     connect(m_recording.get(), &RecordingController::recordingInterrupted, this, &TranslationViewModel::stopRecording);
-    connect(m_recording.get(), &RecordingController::pendingSavesChanged, this,
-        &TranslationViewModel::pendingRecordingSavesChanged);
-    connect(m_room.get(), &RoomState::isRoomModeChanged, this, &TranslationViewModel::isRoomModeChanged);
-    connect(m_room.get(), &RoomState::roomIdChanged, this, &TranslationViewModel::roomIdChanged);
-    connect(
-        m_room.get(), &RoomState::roomSubscriberCountChanged, this, &TranslationViewModel::roomSubscriberCountChanged);
-    connect(
-        m_room.get(), &RoomState::roomActiveLanguagesChanged, this, &TranslationViewModel::roomActiveLanguagesChanged);
-    connect(m_room.get(), &RoomState::shareURLChanged, this, &TranslationViewModel::roomShareURLChanged);
+}
+
+// Settings changed while the program runs count at once.
+void TranslationViewModel::followSettings()
+{
     connect(&m_settings, &AppSettings::serverURLChanged, this, [this] {
         m_serverURLForThisRun.reset();
-        emit roomShareURLChanged();
+        m_room->setServerURL(serverURL());
     });
     // A scope chosen while listening counts at once: the capture changes
     // over without a break, and the panel says what it captures now.
@@ -164,12 +148,13 @@ void TranslationViewModel::forwardSignals()
         m_listeningScope = AppSettings::knownCaptureScope(m_settings.captureScope());
         m_isCapturedAppPlaying = false;
         m_capturedAppName.clear();
-        m_audioService->setCaptureScope(m_listeningScope);
+        m_audioService.setCaptureScope(m_listeningScope);
         emit captureStatusChanged();
     });
     // A folder chosen in the settings is listed from then on.
     connect(&m_settings, &AppSettings::recordingsFolderChanged, this, [this] {
-        recordingStore().setCustomDirectory(m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
+        m_services.recordingStore->setCustomDirectory(
+            m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
     });
 }
 
@@ -187,7 +172,7 @@ QCoro::Task<> TranslationViewModel::startListening()
         m_capturedAppName.clear();
     m_listeningScope = scope;
     m_isCapturedAppPlaying = false;
-    m_audioService->setCaptureScope(m_listeningScope);
+    m_audioService.setCaptureScope(m_listeningScope);
     // The new connection's stream starts at 0 on the server's clock.
     m_recording->streamStarted();
     if (!co_await m_session->start(request) || !self)
@@ -248,7 +233,7 @@ void TranslationViewModel::onCallStateChanged(bool isActive)
 QCoro::Task<> TranslationViewModel::checkPermission()
 {
     QPointer<TranslationViewModel> self(this);
-    const bool permitted = co_await m_audioService->checkPermission();
+    const bool permitted = co_await m_audioService.checkPermission();
     if (self)
         setHasPermission(permitted);
 }
@@ -256,25 +241,25 @@ QCoro::Task<> TranslationViewModel::checkPermission()
 QCoro::Task<> TranslationViewModel::checkMicPermission()
 {
     QPointer<TranslationViewModel> self(this);
-    const bool permitted = co_await m_audioService->checkMicPermission();
+    const bool permitted = co_await m_audioService.checkMicPermission();
     if (!self)
         co_return;
     if (assign(m_hasMicPermission, permitted))
         emit hasMicPermissionChanged();
     if (!permitted)
         co_return;
-    co_await m_audioService->refreshMicDevices();
+    co_await m_audioService.refreshMicDevices();
     if (self)
-        m_micDevices.setRows(m_audioService->availableMicDevices());
+        m_micDevices.setRows(m_audioService.availableMicDevices());
 }
 
 void TranslationViewModel::setIsMicEnabled(bool enabled)
 {
-    m_audioService->setMicEnabled(enabled);
+    m_audioService.setMicEnabled(enabled);
     if (enabled && isListening())
-        m_audioService->startMicEngine();
+        m_audioService.startMicEngine();
     if (!enabled)
-        m_audioService->stopMicEngine();
+        m_audioService.stopMicEngine();
     if (assign(m_isMicEnabled, enabled))
         emit isMicEnabledChanged();
 }
@@ -311,22 +296,12 @@ void TranslationViewModel::setSelectedMicDeviceUID(const std::optional<QString>&
 {
     if (!assign(m_selectedMicDeviceUID, uid))
         return;
-    m_audioService->setSelectedMicDeviceUID(uid);
+    m_audioService.setSelectedMicDeviceUID(uid);
     if (m_isMicEnabled && isListening()) {
-        m_audioService->stopMicEngine();
-        m_audioService->startMicEngine();
+        m_audioService.stopMicEngine();
+        m_audioService.startMicEngine();
     }
     emit selectedMicDeviceUIDChanged();
-}
-
-QList<MicDevice> TranslationViewModel::availableMicDevices() const
-{
-    return m_audioService->availableMicDevices();
-}
-
-bool TranslationViewModel::isCallDetected() const
-{
-    return m_callMonitor->isCallActive();
 }
 
 void TranslationViewModel::openSettings()
@@ -387,20 +362,15 @@ void TranslationViewModel::closePlayback()
 
 QUrl TranslationViewModel::audioURL(const RecordingEntry& entry) const
 {
-    return recordingStore().audioURL(entry);
+    return m_services.recordingStore->audioURL(entry);
 }
 
 // Rooms ---------------------------------------------------------------------
 
-std::optional<QString> TranslationViewModel::roomShareURL() const
-{
-    return m_room->shareURL(serverURL());
-}
-
 void TranslationViewModel::setServerURLForThisRun(const QString& url)
 {
     m_serverURLForThisRun = url;
-    emit roomShareURLChanged();
+    m_room->setServerURL(serverURL());
 }
 
 QString TranslationViewModel::serverURL() const

@@ -2,6 +2,7 @@
 
 #include "ListModels.h"
 #include "ListeningSession.h"
+#include "LiveServices.h"
 #include "ResultProcessor.h"
 #include "RoomState.h"
 #include "audio/AudioCapture.h"
@@ -29,26 +30,19 @@ class CallMonitorService;
 class RecordingStore;
 class WebSocketService;
 
-// The live state every window observes. Its parts do the work: the listening
-// session (connection, capture, state), result processing (lines and interim
-// words), the room, and the recording controller; this object wires them to
-// the services and to each other, and shows their state as one set of
-// properties. It lives on the main thread; every property notifies only on a
-// change.
+// The live state every window observes. Its parts do the work and are shown
+// as they are, each with its own properties: the listening session
+// (connection, capture, state), the results (lines and interim words), the
+// recordings and the room. This object wires them to the services and to each
+// other, and holds what belongs to the windows and the capture as a whole. It
+// lives on the main thread; every property notifies only on a change.
 class TranslationViewModel : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(tolvaran::ConnectionState state READ state NOTIFY stateChanged)
-    Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
-    Q_PROPERTY(bool isListening READ isListening NOTIFY stateChanged)
-    Q_PROPERTY(QList<tolvaran::TranslationLine> translationLines READ translationLines NOTIFY translationLinesChanged)
-    Q_PROPERTY(QString currentOriginal READ currentOriginal NOTIFY currentOriginalChanged)
-    Q_PROPERTY(QString currentTranslation READ currentTranslation NOTIFY currentTranslationChanged)
-    Q_PROPERTY(
-        QList<tolvaran::InterimWord> currentOriginalWords READ currentOriginalWords NOTIFY currentOriginalWordsChanged)
-    Q_PROPERTY(QList<tolvaran::InterimWord> currentTranslationWords READ currentTranslationWords NOTIFY
-            currentTranslationWordsChanged)
-    Q_PROPERTY(QString currentInterimSpeaker READ currentInterimSpeaker NOTIFY currentInterimSpeakerChanged)
+    Q_PROPERTY(tolvaran::ListeningSession* session READ session CONSTANT)
+    Q_PROPERTY(tolvaran::ResultProcessor* results READ results CONSTANT)
+    Q_PROPERTY(tolvaran::RecordingController* recordings READ recordingController CONSTANT)
+    Q_PROPERTY(tolvaran::RoomState* room READ room CONSTANT)
     Q_PROPERTY(bool isOverlayVisible READ isOverlayVisible WRITE setIsOverlayVisible NOTIFY isOverlayVisibleChanged)
     Q_PROPERTY(bool isSubtitlePreviewVisible READ isSubtitlePreviewVisible WRITE setIsSubtitlePreviewVisible NOTIFY
             isSubtitlePreviewVisibleChanged)
@@ -70,34 +64,31 @@ class TranslationViewModel : public QObject
     // What listening captures, for the panel ("Capturing: Teams", "Waiting
     // for Teams…"); empty while not listening.
     Q_PROPERTY(QString captureStatus READ captureStatus NOTIFY captureStatusChanged)
-    Q_PROPERTY(bool isRecording READ isRecording NOTIFY isRecordingChanged)
-    // What the panel tells about recording in plain words; empty for nothing.
-    Q_PROPERTY(QString recordingNotice READ recordingNotice NOTIFY recordingNoticeChanged)
-    Q_PROPERTY(bool isRoomMode READ isRoomMode WRITE setIsRoomMode NOTIFY isRoomModeChanged)
-    Q_PROPERTY(qint64 roomSubscriberCount READ roomSubscriberCount NOTIFY roomSubscriberCountChanged)
-    Q_PROPERTY(QString roomShareURL READ roomShareURLText NOTIFY roomShareURLChanged)
-    // The lists the views show, as models with named roles.
-    Q_PROPERTY(QAbstractListModel* translationLineModel READ translationLineModel CONSTANT)
-    Q_PROPERTY(QAbstractListModel* recordingModel READ recordingModel CONSTANT)
-    Q_PROPERTY(QAbstractListModel* roomLanguageModel READ roomLanguageModel CONSTANT)
+    // The microphones, as a model with named roles.
     Q_PROPERTY(QAbstractListModel* micDeviceModel READ micDeviceModel CONSTANT)
 
 public:
-    // capture: nullptr means the capture on the sound server.
+    // On the program's services, which outlive this object.
+    explicit TranslationViewModel(LiveServices& services, QObject* parent = nullptr);
+    // On services of its own (tests, benchmarks); capture: nullptr means the
+    // capture on the sound server.
     explicit TranslationViewModel(
         AppSettings& settings, std::unique_ptr<AudioCapture> capture = nullptr, QObject* parent = nullptr);
     // Saves a running recording before it goes.
     ~TranslationViewModel() override;
 
+    ListeningSession* session() const { return m_session.get(); }
+
+    ResultProcessor* results() const { return m_results.get(); }
+
+    RecordingController* recordingController() const { return m_recording.get(); }
+
+    RoomState* room() const { return m_room.get(); }
+
     AppSettings& settings() const { return m_settings; }
 
-    AudioCapture& audioService() const { return *m_audioService; }
-
-    WebSocketService& webSocketService() const { return *m_webSocketService; }
-
-    CallMonitorService& callMonitor() const { return *m_callMonitor; }
-
-    RecordingStore& recordingStore() const { return m_recording->store(); }
+    // The connection of this run, for tests that look at what it was told.
+    const WebSocketService& webSocketService() const { return *m_webSocketService; }
 
     // Saves recordings an earlier run left unsaved; called once at start-up.
     QCoro::Task<> adoptLeftoverRecordings() { return m_recording->adoptLeftovers(); }
@@ -130,7 +121,7 @@ public:
     void openRecording(const RecordingEntry& entry);
     Q_INVOKABLE void closePlayback();
 
-    Q_INVOKABLE void dismissRecordingNotice() { m_recording->dismissNotice(); }
+    void dismissRecordingNotice() { m_recording->dismissNotice(); }
 
     QUrl audioURL(const RecordingEntry& entry) const;
 
@@ -154,12 +145,6 @@ public:
     const QList<InterimWord>& currentTranslationWords() const { return m_results->currentTranslationWords(); }
 
     const QString& currentInterimSpeaker() const { return m_results->currentInterimSpeaker(); }
-
-    QAbstractListModel* translationLineModel() const { return m_results->lineModel(); }
-
-    QAbstractListModel* recordingModel() const { return m_recording->recordingModel(); }
-
-    QAbstractListModel* roomLanguageModel() const { return m_room->languageModel(); }
 
     QAbstractListModel* micDeviceModel() const { return &m_micDevices; }
 
@@ -203,8 +188,6 @@ public:
     const std::optional<QString>& selectedMicDeviceUID() const { return m_selectedMicDeviceUID; }
 
     void setSelectedMicDeviceUID(const std::optional<QString>& uid);
-    QList<MicDevice> availableMicDevices() const;
-    bool isCallDetected() const;
 
     bool isRecording() const { return m_recording->isRecording(); }
 
@@ -228,18 +211,9 @@ public:
     const QList<LanguageSubscriberCount>& roomActiveLanguages() const { return m_room->roomActiveLanguages(); }
 
     // The link others open to follow the room, while a room is open.
-    std::optional<QString> roomShareURL() const;
-
-    QString roomShareURLText() const { return roomShareURL().value_or(QString()); }
+    std::optional<QString> roomShareURL() const { return m_room->shareURL(); }
 
 signals:
-    void stateChanged();
-    void translationLinesChanged();
-    void currentOriginalChanged();
-    void currentTranslationChanged();
-    void currentOriginalWordsChanged();
-    void currentTranslationWordsChanged();
-    void currentInterimSpeakerChanged();
     void isOverlayVisibleChanged();
     void isSubtitlePreviewVisibleChanged();
     void isTranslationPreviewVisibleChanged();
@@ -252,34 +226,29 @@ signals:
     void serverNoticeChanged();
     void captureStatusChanged();
     void selectedMicDeviceUIDChanged();
-    void isRecordingChanged();
-    void recordingNoticeChanged();
-    void recordingsChanged();
     void playbackRecordingChanged();
-    void roomIdChanged();
-    void isRoomModeChanged();
-    void roomSubscriberCountChanged();
-    void roomActiveLanguagesChanged();
-    void roomShareURLChanged();
-    void pendingRecordingSavesChanged();
 
 private:
+    TranslationViewModel(std::unique_ptr<LiveServices> ownServices, LiveServices* services, QObject* parent);
     void setupCallbacks();
-    void forwardSignals();
+    void followSettings();
     void onCallStateChanged(bool isActive);
     void setIsSoundServerAway(bool isAway);
     void setServerNotice(const QString& text);
 
+    // Services of its own, when it was not given the program's; they go last.
+    std::unique_ptr<LiveServices> m_ownServices;
+    LiveServices& m_services;
     AppSettings& m_settings;
-    // Declared so that they go in the reverse order: the capture (whose
-    // thread feeds the recorder and posts to the session) first, the
-    // recording controller (which saves a running recording) after it.
+    AudioCapture& m_audioService;
+    CallMonitorService& m_callMonitor;
+    // Declared so that they go in the reverse order: the pipeline (which
+    // feeds the recorder) first, the recording controller (which saves a
+    // running recording) after it. The capture is stopped before any goes.
     std::unique_ptr<WebSocketService> m_webSocketService;
-    std::unique_ptr<CallMonitorService> m_callMonitor;
     std::unique_ptr<RecordingController> m_recording;
     std::unique_ptr<ResultProcessor> m_results;
     std::unique_ptr<RoomState> m_room;
-    std::unique_ptr<AudioCapture> m_audioService;
     // Chunks from capture to the sender and the recorder.
     std::unique_ptr<AudioPipeline> m_pipeline;
     std::unique_ptr<ListeningSession> m_session;

@@ -59,12 +59,13 @@ qint64 freeBytes(const QString& folder)
 
 } // namespace
 
-RecordingController::RecordingController(const QUrl& customFolder, QObject* parent)
+RecordingController::RecordingController(RecordingStore& store, QObject* parent)
     : QObject(parent)
     , m_recorder(std::make_unique<AudioRecordingService>())
-    , m_store(std::make_unique<RecordingStore>(customFolder, RecordingStore::Loading::inBackground))
+    , m_store(store)
 {
-    connect(m_store.get(), &RecordingStore::recordingsChanged, this, &RecordingController::refreshList);
+    connect(&m_store, &RecordingStore::recordingsChanged, this, &RecordingController::refreshList);
+    refreshList();
     // Free space is not announced: it is looked at now and then while a
     // recording waits for it.
     m_retryTimer.setInterval(2000);
@@ -95,7 +96,7 @@ RecordingController::~RecordingController()
     // save has not come back to this thread yet are saved here with it.
     m_isClosing = true;
     m_recorder.reset();
-    const QString folder = m_store->activeDirectory();
+    const QString folder = m_store.activeDirectory();
     // What still cannot be written keeps its journal for the next start.
     saveLeftovers(
         RecordingJournal::collectLeftovers(folder, QDateTime::currentDateTimeUtc().addDays(1), audioFileDuration), {});
@@ -105,8 +106,8 @@ bool RecordingController::start(const QString& language)
 {
     if (m_journal)
         return false;
-    m_store->ensureDirectory();
-    const QString folder = m_store->activeDirectory();
+    m_store.ensureDirectory();
+    const QString folder = m_store.activeDirectory();
     QString error;
     std::optional<RecordingJournal> journal;
     if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
@@ -147,7 +148,7 @@ bool RecordingController::start(const QString& language)
 
 QString RecordingController::startFailureNotice() const
 {
-    const QString folder = existingAncestor(m_store->activeDirectory());
+    const QString folder = existingAncestor(m_store.activeDirectory());
     const QStorageInfo storage(folder);
     if (::access(QFile::encodeName(folder).constData(), W_OK) != 0 || (storage.isValid() && storage.isReadOnly()))
         return readOnlyNotice;
@@ -163,7 +164,7 @@ void RecordingController::setNotice(const QString& notice)
     m_notice = notice;
     if (!notice.isEmpty())
         qCInfo(lcViewModel, "Recording notice: %s", qUtf8Printable(notice));
-    emit noticeChanged();
+    emit recordingNoticeChanged();
 }
 
 void RecordingController::streamStarted()
@@ -229,7 +230,7 @@ void RecordingController::stop(const QString& language)
     emit isRecordingChanged();
     const QList<TimedTranscriptLine> transcript = std::exchange(m_transcript, {});
     qCInfo(lcViewModel, "stopRecording: stopping with %lld transcript lines", qint64(transcript.size()));
-    const QString folder = m_store->activeDirectory();
+    const QString folder = m_store.activeDirectory();
 
     ++m_pendingSaves;
     emit pendingSavesChanged();
@@ -305,7 +306,7 @@ bool RecordingController::trySave(const Unsaved& unsaved)
 {
     // A folder chosen meanwhile is not this recording's: it waits for the
     // next start in its own folder.
-    if (unsaved.folder != m_store->activeDirectory() || !m_store->save(unsaved.entry))
+    if (unsaved.folder != m_store.activeDirectory() || !m_store.save(unsaved.entry))
         return false;
     if (!unsaved.journalPath.isEmpty() && QFileInfo::exists(unsaved.journalPath) && !QFile::remove(unsaved.journalPath))
         qCWarning(lcViewModel, "Cannot remove the journal %s", qUtf8Printable(unsaved.journalPath));
@@ -329,7 +330,7 @@ void RecordingController::retryUnsaved()
         m_retryTimer.stop();
         return;
     }
-    const qint64 available = freeBytes(m_store->activeDirectory());
+    const qint64 available = freeBytes(m_store.activeDirectory());
     if (available == m_bytesAtFailedRetry)
         return; // nothing changed since the last try
     bool wasPartial = false;
@@ -344,7 +345,7 @@ void RecordingController::retryUnsaved()
     }
     refreshList();
     if (!m_unsaved.isEmpty()) {
-        m_bytesAtFailedRetry = freeBytes(m_store->activeDirectory());
+        m_bytesAtFailedRetry = freeBytes(m_store.activeDirectory());
         return;
     }
     m_retryTimer.stop();
@@ -357,14 +358,14 @@ void RecordingController::retryUnsaved()
 
 void RecordingController::remove(const RecordingEntry& entry)
 {
-    m_store->remove(entry);
+    m_store.remove(entry);
     refreshList();
 }
 
 QCoro::Task<> RecordingController::adoptLeftovers()
 {
     QPointer<RecordingController> self(this);
-    const QString folder = m_store->activeDirectory();
+    const QString folder = m_store.activeDirectory();
     // Journals this run writes are newer than this moment.
     const QDateTime startedBefore = QDateTime::currentDateTimeUtc();
     using Found = std::pair<QList<RecordingJournal::Leftover>, QList<RecordingEntry>>;
@@ -383,7 +384,7 @@ QCoro::Task<> RecordingController::adoptLeftovers()
 void RecordingController::saveLeftovers(
     const QList<RecordingJournal::Leftover>& leftovers, const QList<RecordingEntry>& rebuilt)
 {
-    const QString folder = m_store->activeDirectory();
+    const QString folder = m_store.activeDirectory();
     for (const RecordingJournal::Leftover& leftover : leftovers) {
         switch (RecordingStore::descriptionOf(folder, leftover.entry.audioFileName)) {
         case RecordingStore::Description::valid:
@@ -422,9 +423,9 @@ void RecordingController::saveLeftovers(
 
 void RecordingController::refreshList()
 {
-    if (m_store->recordings() == recordings())
+    if (m_store.recordings() == recordings())
         return;
-    m_recordings.setRows(m_store->recordings());
+    m_recordings.setRows(m_store.recordings());
     emit recordingsChanged();
 }
 

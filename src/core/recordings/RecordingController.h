@@ -24,16 +24,22 @@ class RecordingStore;
 class RecordingController : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool isRecording READ isRecording NOTIFY isRecordingChanged)
+    // What the panel tells about recording in plain words; empty for nothing.
+    Q_PROPERTY(QString recordingNotice READ notice NOTIFY recordingNoticeChanged)
+    // The saved recordings, as a model with named roles.
+    Q_PROPERTY(QAbstractListModel* recordingModel READ recordingModel CONSTANT)
 
 public:
-    explicit RecordingController(const QUrl& customFolder, QObject* parent = nullptr);
+    // The recordings live in store, which outlives this controller.
+    explicit RecordingController(RecordingStore& store, QObject* parent = nullptr);
     // Saves a running recording before it goes: stops it, waits for the file
     // and saves its entry.
     ~RecordingController() override;
 
     AudioRecordingService& recorder() const { return *m_recorder; }
 
-    RecordingStore& store() const { return *m_store; }
+    RecordingStore& store() const { return m_store; }
 
     bool isRecording() const { return m_journal.has_value(); }
 
@@ -53,7 +59,7 @@ public:
     // that little space is left. Empty when there is nothing to tell.
     const QString& notice() const { return m_notice; }
 
-    void dismissNotice() { setNotice({}); }
+    Q_INVOKABLE void dismissNotice() { setNotice({}); }
 
     // Free space below which a recording does not start, and below which a
     // start warns (about ten minutes of audio, with room for the container).
@@ -84,7 +90,7 @@ public:
 
 signals:
     void isRecordingChanged();
-    void noticeChanged();
+    void recordingNoticeChanged();
     // The running recording's file cannot be written any more; the owner
     // stops the recording, and listening goes on.
     void recordingInterrupted();
@@ -112,7 +118,7 @@ private:
     void refreshList();
 
     std::unique_ptr<AudioRecordingService> m_recorder;
-    std::unique_ptr<RecordingStore> m_store;
+    RecordingStore& m_store;
     RecordingListModel m_recordings;
     std::optional<RecordingJournal> m_journal;
     // Transcript offsets count from the recorder's start.

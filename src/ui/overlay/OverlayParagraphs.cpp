@@ -16,15 +16,17 @@ void OverlayParagraphs::setViewModel(TranslationViewModel* viewModel)
 {
     if (viewModel == m_viewModel)
         return;
-    if (m_viewModel)
-        m_viewModel->disconnect(this);
+    if (m_viewModel) {
+        m_viewModel->session()->disconnect(this);
+        m_viewModel->results()->disconnect(this);
+    }
     m_viewModel = viewModel;
     if (viewModel) {
-        for (auto signal : {&TranslationViewModel::stateChanged, &TranslationViewModel::translationLinesChanged,
-                 &TranslationViewModel::currentOriginalChanged, &TranslationViewModel::currentOriginalWordsChanged,
-                 &TranslationViewModel::currentTranslationWordsChanged,
-                 &TranslationViewModel::currentInterimSpeakerChanged})
-            connect(viewModel, signal, this, &OverlayParagraphs::scheduleRefresh);
+        connect(viewModel->session(), &ListeningSession::stateChanged, this, &OverlayParagraphs::scheduleRefresh);
+        for (auto signal : {&ResultProcessor::translationLinesChanged, &ResultProcessor::currentOriginalChanged,
+                 &ResultProcessor::currentOriginalWordsChanged, &ResultProcessor::currentTranslationWordsChanged,
+                 &ResultProcessor::currentInterimSpeakerChanged})
+            connect(viewModel->results(), signal, this, &OverlayParagraphs::scheduleRefresh);
     }
     refresh();
     emit viewModelChanged();

@@ -154,7 +154,7 @@ FloatingPanelChrome {
             Text {
                 objectName: "listeningHint"
                 anchors.centerIn: parent
-                visible: repeater.count === 0 && overlay.viewModel.isListening
+                visible: repeater.count === 0 && overlay.viewModel.session.isListening
                 text: "Listening…"
                 textFormat: Text.PlainText
                 font: AppTheme.body

@@ -23,17 +23,23 @@ void PanelModel::setViewModel(TranslationViewModel* viewModel)
 {
     if (m_viewModel == viewModel)
         return;
-    if (m_viewModel)
-        m_viewModel->disconnect(this);
+    if (m_viewModel) {
+        m_viewModel->session()->disconnect(this);
+        m_viewModel->room()->disconnect(this);
+        m_viewModel->recordingController()->disconnect(this);
+    }
     m_viewModel = viewModel;
     if (viewModel) {
-        connect(viewModel, &TranslationViewModel::stateChanged, this, &PanelModel::stateChanged);
-        connect(viewModel, &TranslationViewModel::stateChanged, this, &PanelModel::roomChanged);
-        connect(viewModel, &TranslationViewModel::isRoomModeChanged, this, &PanelModel::roomChanged);
-        connect(viewModel, &TranslationViewModel::roomSubscriberCountChanged, this, &PanelModel::roomChanged);
-        connect(viewModel, &TranslationViewModel::recordingsChanged, this, &PanelModel::recordingsChanged);
-        connect(viewModel, &TranslationViewModel::stateChanged, this, &PanelModel::canRecordChanged);
-        connect(viewModel, &TranslationViewModel::isRecordingChanged, this, &PanelModel::canRecordChanged);
+        const ListeningSession* session = viewModel->session();
+        const RoomState* room = viewModel->room();
+        const RecordingController* recordings = viewModel->recordingController();
+        connect(session, &ListeningSession::stateChanged, this, &PanelModel::stateChanged);
+        connect(session, &ListeningSession::stateChanged, this, &PanelModel::roomChanged);
+        connect(room, &RoomState::isRoomModeChanged, this, &PanelModel::roomChanged);
+        connect(room, &RoomState::roomSubscriberCountChanged, this, &PanelModel::roomChanged);
+        connect(recordings, &RecordingController::recordingsChanged, this, &PanelModel::recordingsChanged);
+        connect(session, &ListeningSession::stateChanged, this, &PanelModel::canRecordChanged);
+        connect(recordings, &RecordingController::isRecordingChanged, this, &PanelModel::canRecordChanged);
     }
     emit viewModelChanged();
     emit stateChanged();
@@ -197,7 +203,7 @@ void PanelModel::openRecordingsFolder()
 {
     if (!m_viewModel)
         return;
-    RecordingStore& store = m_viewModel->recordingStore();
+    RecordingStore& store = m_viewModel->recordingController()->store();
     store.ensureDirectory();
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(store.activeDirectory()))) {
         setFolderMessage({});

@@ -10,7 +10,7 @@ RowLayout {
 
     required property TranslationViewModel viewModel
 
-    visible: viewModel.recordingNotice !== ""
+    visible: viewModel.recordings.recordingNotice !== ""
     spacing: 6
 
     SymbolImage {
@@ -25,7 +25,7 @@ RowLayout {
         id: noticeText
         objectName: "recordingNoticeText"
         Layout.fillWidth: true
-        text: notice.viewModel.recordingNotice
+        text: notice.viewModel.recordings.recordingNotice
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
         font: AppTheme.caption
@@ -39,6 +39,6 @@ RowLayout {
         iconSize: AppTheme.captionSize
         color: AppTheme.secondary
         background: null
-        onClicked: notice.viewModel.dismissRecordingNotice()
+        onClicked: notice.viewModel.recordings.dismissNotice()
     }
 }

@@ -44,7 +44,7 @@ Rectangle {
                 objectName: "copyLinkButton"
                 // Set for a moment after a copy, as the confirmation.
                 property bool copied: false
-                visible: card.viewModel.roomShareURL !== ""
+                visible: card.viewModel.room.roomShareURL !== ""
                 text: copied ? "Copied" : "Copy Link"
                 hoverEnabled: true
                 leftPadding: 8
@@ -82,8 +82,8 @@ Rectangle {
         TextEdit {
             objectName: "shareLink"
             Layout.fillWidth: true
-            visible: card.viewModel.roomShareURL !== ""
-            text: card.viewModel.roomShareURL
+            visible: card.viewModel.room.roomShareURL !== ""
+            text: card.viewModel.room.roomShareURL
             textFormat: TextEdit.PlainText
             readOnly: true
             selectByMouse: true
@@ -104,7 +104,7 @@ Rectangle {
 
             Repeater {
                 id: chips
-                model: card.viewModel.roomLanguageModel
+                model: card.viewModel.room.roomLanguageModel
 
                 delegate: Rectangle {
                     required property string language

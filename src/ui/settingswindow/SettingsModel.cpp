@@ -44,55 +44,73 @@ SettingsModel::~SettingsModel()
     watchApplications(false);
 }
 
-AppSettings* SettingsModel::settings() const
-{
-    return m_viewModel ? &m_viewModel->settings() : nullptr;
-}
-
 void SettingsModel::setViewModel(TranslationViewModel* viewModel)
 {
     if (m_viewModel == viewModel)
         return;
+    m_viewModel = viewModel;
+    rewire();
+}
+
+void SettingsModel::setServices(
+    AppSettings* settings, AudioCapture* capture, CallMonitorService* callMonitor, RecordingStore* recordingStore)
+{
+    if (m_settings == settings && m_capture == capture && m_callMonitor == callMonitor
+        && m_recordingStore == recordingStore)
+        return;
+    // The old capture's list of playing programs is let go before it changes.
+    watchApplications(false);
+    m_settings = settings;
+    m_capture = capture;
+    m_callMonitor = callMonitor;
+    m_recordingStore = recordingStore;
+    rewire();
+}
+
+void SettingsModel::rewire()
+{
     for (const auto& connection : m_connections)
         disconnect(connection);
     m_connections.clear();
-    watchApplications(false);
-    m_viewModel = viewModel;
     watchApplications(m_watchesApplications);
     rememberApplicationNames();
-    if (viewModel) {
-        AppSettings& s = viewModel->settings();
-        const auto listening = [this] {
-            emit listeningChanged();
-            emit autoDetectChanged();
-        };
-        m_connections << connect(viewModel, &TranslationViewModel::stateChanged, this, listening)
-                      << connect(&s, &AppSettings::isAutoDetectEnabledChanged, this, &SettingsModel::autoDetectChanged)
-                      << connect(&viewModel->callMonitor(), &CallMonitorService::isCallActiveChanged, this,
-                             &SettingsModel::autoDetectChanged)
-                      << connect(&s, &AppSettings::selectedLanguageChanged, this, &SettingsModel::languagesChanged)
-                      << connect(&s, &AppSettings::speakerLanguagesChanged, this, &SettingsModel::languagesChanged)
-                      << connect(&s, &AppSettings::serverURLChanged, this, &SettingsModel::languagesChanged)
-                      << connect(&s, &AppSettings::displayModeChanged, this, &SettingsModel::displayModeChanged)
-                      << connect(&s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
-                      << connect(&s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
-                      << connect(&s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged)
-                      << connect(&viewModel->audioService(), &AudioCapture::playingApplicationsChanged, this,
-                             [this] {
-                                 rememberApplicationNames();
-                                 emit captureChanged();
-                             })
-                      << connect(viewModel, &TranslationViewModel::selectedMicDeviceUIDChanged, this,
+    const auto listening = [this] {
+        emit listeningChanged();
+        emit autoDetectChanged();
+    };
+    if (m_viewModel) {
+        m_connections << connect(m_viewModel->session(), &ListeningSession::stateChanged, this, listening)
+                      << connect(m_viewModel, &TranslationViewModel::selectedMicDeviceUIDChanged, this,
                              &SettingsModel::micDevicesChanged)
-                      << connect(viewModel, &TranslationViewModel::hasMicPermissionChanged, this,
+                      << connect(m_viewModel, &TranslationViewModel::hasMicPermissionChanged, this,
                              &SettingsModel::micDevicesChanged);
-        QAbstractItemModel* devices = viewModel->micDeviceModel();
+        QAbstractItemModel* devices = m_viewModel->micDeviceModel();
         // Microphones come and go: the list is read again on any change.
         m_connections << connect(devices, &QAbstractItemModel::modelReset, this, &SettingsModel::micDevicesChanged)
                       << connect(devices, &QAbstractItemModel::layoutChanged, this, &SettingsModel::micDevicesChanged)
                       << connect(devices, &QAbstractItemModel::rowsInserted, this, &SettingsModel::micDevicesChanged)
                       << connect(devices, &QAbstractItemModel::rowsRemoved, this, &SettingsModel::micDevicesChanged)
                       << connect(devices, &QAbstractItemModel::dataChanged, this, &SettingsModel::micDevicesChanged);
+    }
+    if (AppSettings* s = m_settings.data()) {
+        m_connections << connect(s, &AppSettings::isAutoDetectEnabledChanged, this, &SettingsModel::autoDetectChanged)
+                      << connect(s, &AppSettings::selectedLanguageChanged, this, &SettingsModel::languagesChanged)
+                      << connect(s, &AppSettings::speakerLanguagesChanged, this, &SettingsModel::languagesChanged)
+                      << connect(s, &AppSettings::serverURLChanged, this, &SettingsModel::languagesChanged)
+                      << connect(s, &AppSettings::displayModeChanged, this, &SettingsModel::displayModeChanged)
+                      << connect(s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
+                      << connect(s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
+                      << connect(s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged);
+    }
+    if (m_callMonitor) {
+        m_connections << connect(
+            m_callMonitor, &CallMonitorService::isCallActiveChanged, this, &SettingsModel::autoDetectChanged);
+    }
+    if (m_capture) {
+        m_connections << connect(m_capture, &AudioCapture::playingApplicationsChanged, this, [this] {
+            rememberApplicationNames();
+            emit captureChanged();
+        });
     }
     emit sourcesChanged();
     emit listeningChanged();
@@ -112,12 +130,12 @@ bool SettingsModel::canEditConnection() const
 
 bool SettingsModel::canToggleAutoDetect() const
 {
-    return m_viewModel && (!m_viewModel->isListening() || m_viewModel->settings().isAutoDetectEnabled());
+    return m_viewModel && m_settings && (!m_viewModel->isListening() || m_settings->isAutoDetectEnabled());
 }
 
 bool SettingsModel::isCallDetected() const
 {
-    return m_viewModel && m_viewModel->isCallDetected();
+    return m_callMonitor && m_callMonitor->isCallActive();
 }
 
 QString SettingsModel::callStatusText() const
@@ -203,17 +221,17 @@ int SettingsModel::subtitlesSideIndex() const
 QStringList SettingsModel::micDeviceLabels() const
 {
     QStringList labels{QStringLiteral("System Default")};
-    if (m_viewModel)
-        for (const MicDevice& device : m_viewModel->availableMicDevices())
+    if (m_capture)
+        for (const MicDevice& device : m_capture->availableMicDevices())
             labels.append(device.name);
     return labels;
 }
 
 int SettingsModel::selectedMicIndex() const
 {
-    if (!m_viewModel || !m_viewModel->selectedMicDeviceUID())
+    if (!m_viewModel || !m_capture || !m_viewModel->selectedMicDeviceUID())
         return 0;
-    const QList<MicDevice> devices = m_viewModel->availableMicDevices();
+    const QList<MicDevice> devices = m_capture->availableMicDevices();
     for (qsizetype i = 0; i < devices.size(); ++i)
         if (devices.at(i).id == *m_viewModel->selectedMicDeviceUID())
             return static_cast<int>(i + 1);
@@ -225,11 +243,11 @@ QList<SettingsModel::CaptureEntry> SettingsModel::captureEntries() const
 {
     QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, QStringLiteral("All system audio")},
         {AppSettings::callAppCaptureScope, QStringLiteral("Only the call (Teams)")}};
-    if (!m_viewModel)
+    if (!m_settings || !m_capture)
         return entries;
-    const QString chosen = AppSettings::knownCaptureScope(m_viewModel->settings().captureScope());
+    const QString chosen = AppSettings::knownCaptureScope(m_settings->captureScope());
     bool isChosenListed = !chosen.startsWith(AppSettings::appCaptureScopePrefix);
-    for (const PlayingApplication& application : m_viewModel->audioService().playingApplications()) {
+    for (const PlayingApplication& application : m_capture->playingApplications()) {
         const QString scope = AppSettings::appCaptureScopePrefix + application.binary;
         isChosenListed = isChosenListed || scope == chosen;
         entries.append({scope, application.name});
@@ -259,9 +277,9 @@ QStringList SettingsModel::captureScopes() const
 
 int SettingsModel::selectedCaptureIndex() const
 {
-    if (!m_viewModel)
+    if (!m_settings)
         return 0;
-    return std::max(0, int(captureScopes().indexOf(AppSettings::knownCaptureScope(settings()->captureScope()))));
+    return std::max(0, int(captureScopes().indexOf(AppSettings::knownCaptureScope(m_settings->captureScope()))));
 }
 
 void SettingsModel::selectCapture(int index)
@@ -284,25 +302,25 @@ void SettingsModel::setWatchesApplications(bool watches)
 
 void SettingsModel::rememberApplicationNames()
 {
-    if (!m_viewModel)
+    if (!m_capture)
         return;
-    for (const PlayingApplication& application : m_viewModel->audioService().playingApplications())
+    for (const PlayingApplication& application : m_capture->playingApplications())
         m_applicationNames.insert(application.binary, application.name);
 }
 
-// Holds or lets go of the view model's list of playing programs.
+// Holds or lets go of the capture's list of playing programs.
 void SettingsModel::watchApplications(bool watches)
 {
-    // A view model that is gone holds nothing any more.
-    if (!m_viewModel)
+    // A capture that is gone holds nothing any more.
+    if (!m_capture)
         m_isHoldingApplications = false;
-    if (!m_viewModel || m_isHoldingApplications == watches)
+    if (!m_capture || m_isHoldingApplications == watches)
         return;
     m_isHoldingApplications = watches;
     if (watches)
-        m_viewModel->audioService().watchPlayingApplications();
+        m_capture->watchPlayingApplications();
     else
-        m_viewModel->audioService().unwatchPlayingApplications();
+        m_capture->unwatchPlayingApplications();
 }
 
 QString SettingsModel::folderName() const
@@ -385,23 +403,23 @@ void SettingsModel::setSubtitlesSide(int index)
 
 void SettingsModel::setAutoDetect(bool enabled)
 {
-    if (!m_viewModel || (enabled && !canToggleAutoDetect()))
+    if (!m_settings || !m_callMonitor || (enabled && !canToggleAutoDetect()))
         return;
-    const bool changed = enabled != m_viewModel->settings().isAutoDetectEnabled();
-    m_viewModel->settings().setIsAutoDetectEnabled(enabled);
+    const bool changed = enabled != m_settings->isAutoDetectEnabled();
+    m_settings->setIsAutoDetectEnabled(enabled);
     if (!changed)
         return;
     if (enabled)
-        m_viewModel->callMonitor().startMonitoring();
+        m_callMonitor->startMonitoring();
     else
-        m_viewModel->callMonitor().stopMonitoring();
+        m_callMonitor->stopMonitoring();
 }
 
 void SettingsModel::selectMic(int index)
 {
-    if (!m_viewModel)
+    if (!m_viewModel || !m_capture)
         return;
-    const QList<MicDevice> devices = m_viewModel->availableMicDevices();
+    const QList<MicDevice> devices = m_capture->availableMicDevices();
     if (index <= 0 || index > devices.size())
         m_viewModel->setSelectedMicDeviceUID(std::nullopt);
     else
@@ -420,7 +438,8 @@ void SettingsModel::chooseFolder(const QUrl& folder)
         return;
     if (folder == settings()->recordingsFolder()) {
         // Chosen again: it may have been removed or filled meanwhile.
-        m_viewModel->recordingStore().setCustomDirectory(folder, RecordingStore::Loading::inBackground);
+        if (m_recordingStore)
+            m_recordingStore->setCustomDirectory(folder, RecordingStore::Loading::inBackground);
         return;
     }
     // The view model points the recording store at it, creates and lists it.

@@ -13,10 +13,14 @@
 
 namespace tolvaran {
 
+class CallMonitorService;
+class RecordingStore;
+
 // The settings window's rules, kept out of QML so that they are written once
 // and tested: which controls may change while listening, the value captions,
 // the language lists, the microphone choice, the recordings folder row and
-// the call detection switch. The view binds to it and to the settings.
+// the call detection switch. The view binds to it and to the settings; the
+// program hands it the services it works on (setServices).
 class SettingsModel : public QObject
 {
     Q_OBJECT
@@ -74,6 +78,11 @@ public:
     TranslationViewModel* viewModel() const { return m_viewModel; }
 
     void setViewModel(TranslationViewModel* viewModel);
+
+    // What the window changes and shows besides the view model's state; they
+    // outlive the window.
+    void setServices(
+        AppSettings* settings, AudioCapture* capture, CallMonitorService* callMonitor, RecordingStore* recordingStore);
 
     bool canEditConnection() const;
     bool canToggleAutoDetect() const;
@@ -148,12 +157,19 @@ private:
         QString label;
     };
 
-    AppSettings* settings() const;
+    AppSettings* settings() const { return m_settings.data(); }
+
+    // Follows the view model and the services anew after either changed.
+    void rewire();
     QList<CaptureEntry> captureEntries() const;
     void watchApplications(bool watches);
     void rememberApplicationNames();
 
     QPointer<TranslationViewModel> m_viewModel;
+    QPointer<AppSettings> m_settings;
+    QPointer<AudioCapture> m_capture;
+    QPointer<CallMonitorService> m_callMonitor;
+    QPointer<RecordingStore> m_recordingStore;
     QList<QMetaObject::Connection> m_connections;
     bool m_watchesApplications = false;
     bool m_isHoldingApplications = false;

@@ -1,6 +1,8 @@
 #include "SettingsWindowManager.h"
 
+#include "SettingsModel.h"
 #include "desktop/UpdaterService.h"
+#include "live/LiveServices.h"
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
@@ -27,22 +29,22 @@ void SettingsWindowManager::setUpdater(UpdaterService* updater)
     m_updater = updater;
 }
 
-void SettingsWindowManager::updateVisibility(TranslationViewModel& viewModel, AppSettings& settings)
+void SettingsWindowManager::updateVisibility(TranslationViewModel& viewModel, LiveServices& services)
 {
     if (!viewModel.showSettingsRequested())
         return;
     viewModel.setShowSettingsRequested(false);
-    show(viewModel, settings);
+    show(viewModel, services);
 }
 
-void SettingsWindowManager::show(TranslationViewModel& viewModel, AppSettings& settings)
+void SettingsWindowManager::show(TranslationViewModel& viewModel, LiveServices& services)
 {
-    m_settings = &settings;
+    m_settings = &services.settings;
     if (!m_window || !m_window->isVisible()) {
         // A closed window is not reused: the new one starts on General.
         if (m_window)
             m_window.release()->deleteLater();
-        m_window = create(viewModel, settings);
+        m_window = create(viewModel, services);
         if (!m_window)
             return;
         qCInfo(lcSettingsWindow, "Settings window opened");
@@ -52,8 +54,9 @@ void SettingsWindowManager::show(TranslationViewModel& viewModel, AppSettings& s
     m_window->requestActivate();
 }
 
-std::unique_ptr<QQuickWindow> SettingsWindowManager::create(TranslationViewModel& viewModel, AppSettings& settings)
+std::unique_ptr<QQuickWindow> SettingsWindowManager::create(TranslationViewModel& viewModel, LiveServices& services)
 {
+    AppSettings& settings = services.settings;
     auto window = std::make_unique<QQuickWindow>();
     window->setFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
@@ -91,6 +94,11 @@ std::unique_ptr<QQuickWindow> SettingsWindowManager::create(TranslationViewModel
         delete object;
         return nullptr;
     }
+    if (auto* model = content->property("model").value<SettingsModel*>())
+        model->setServices(
+            &settings, services.capture.get(), services.callMonitor.get(), services.recordingStore.get());
+    else
+        qCWarning(lcSettingsWindow, "The settings view has no model to hand the services to");
     content->setParentItem(window->contentItem());
     content->setParent(window.get());
     content->setSize(QSizeF(windowSize));

@@ -12,6 +12,7 @@ namespace tolvaran {
 
 class AppSettings;
 class TranslationViewModel;
+struct LiveServices;
 class UpdaterService;
 
 // Owns the settings window. A request while it is open brings it forward as
@@ -31,8 +32,9 @@ public:
     void setUpdater(UpdaterService* updater);
 
     // Shows the window when the view model asks for it, and lowers the flag.
-    void updateVisibility(TranslationViewModel& viewModel, AppSettings& settings);
-    void show(TranslationViewModel& viewModel, AppSettings& settings);
+    // The window changes the settings and works on the services.
+    void updateVisibility(TranslationViewModel& viewModel, LiveServices& services);
+    void show(TranslationViewModel& viewModel, LiveServices& services);
 
     QQuickWindow* window() const { return m_window.get(); }
 
@@ -40,7 +42,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::unique_ptr<QQuickWindow> create(TranslationViewModel& viewModel, AppSettings& settings);
+    std::unique_ptr<QQuickWindow> create(TranslationViewModel& viewModel, LiveServices& services);
 
     QQmlEngine& m_engine;
     QPointer<UpdaterService> m_updater;

@@ -44,10 +44,12 @@ void SubtitlesModel::connectSources()
                              m_settings, &AppSettings::subtitlesSideChanged, this, &SubtitlesModel::alignmentChanged);
     }
     if (m_viewModel && !m_isPreview) {
-        m_connections
-            << connect(m_viewModel, &TranslationViewModel::translationLinesChanged, this, &SubtitlesModel::update)
-            << connect(m_viewModel, &TranslationViewModel::currentTranslationChanged, this, &SubtitlesModel::update)
-            << connect(m_viewModel, &TranslationViewModel::currentOriginalChanged, this, &SubtitlesModel::update);
+        m_connections << connect(
+            m_viewModel->results(), &ResultProcessor::translationLinesChanged, this, &SubtitlesModel::update)
+                      << connect(m_viewModel->results(), &ResultProcessor::currentTranslationChanged, this,
+                             &SubtitlesModel::update)
+                      << connect(m_viewModel->results(), &ResultProcessor::currentOriginalChanged, this,
+                             &SubtitlesModel::update);
     }
     emit sourcesChanged();
     emit alignmentChanged();

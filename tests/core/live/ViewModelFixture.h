@@ -2,6 +2,7 @@
 
 #include "FakeAudioCapture.h"
 #include "TestTranslationServer.h"
+#include "live/LiveServices.h"
 #include "live/TranslationViewModel.h"
 #include "protocol/ServerMessages.h"
 #include "settings/AppSettings.h"
@@ -22,6 +23,7 @@ struct ViewModelFixture
     TestTranslationServer server;
     std::unique_ptr<AppSettings> settings;
     FakeAudioCapture* capture = nullptr;
+    std::unique_ptr<LiveServices> services;
     std::unique_ptr<TranslationViewModel> viewModel;
 
     explicit ViewModelFixture(bool autoRecord = false)
@@ -32,7 +34,8 @@ struct ViewModelFixture
         settings->setRecordingsFolder(QUrl::fromLocalFile(recordingsFolder()));
         auto fake = std::make_unique<FakeAudioCapture>();
         capture = fake.get();
-        viewModel = std::make_unique<TranslationViewModel>(*settings, std::move(fake));
+        services = std::make_unique<LiveServices>(*settings, std::move(fake));
+        viewModel = std::make_unique<TranslationViewModel>(*services);
     }
 
     QString recordingsFolder() const { return dir.filePath("Recordings"); }

@@ -23,7 +23,8 @@ struct StateLog
 
     explicit StateLog(TranslationViewModel& vm)
     {
-        QObject::connect(&vm, &TranslationViewModel::stateChanged, &vm, [this, &vm] { texts.append(vm.statusText()); });
+        QObject::connect(
+            vm.session(), &ListeningSession::stateChanged, &vm, [this, &vm] { texts.append(vm.statusText()); });
     }
 };
 
@@ -382,8 +383,8 @@ private slots:
         const QString port = QString::number(QUrl(fixture.server.url()).port());
         QCOMPARE(vm.roomShareURL(), "http://127.0.0.1:" + port + "/base/room/R%201%2Fx");
 
-        QSignalSpy countChanged(&vm, &TranslationViewModel::roomSubscriberCountChanged);
-        QSignalSpy languagesChanged(&vm, &TranslationViewModel::roomActiveLanguagesChanged);
+        QSignalSpy countChanged(vm.room(), &RoomState::roomSubscriberCountChanged);
+        QSignalSpy languagesChanged(vm.room(), &RoomState::roomActiveLanguagesChanged);
         fixture.server.sendText("{\"type\":\"room_update\",\"subscriberCount\":3,\"languages\":"
                                 "[{\"lang\":\"de\",\"count\":2},{\"lang\":\"fr\",\"count\":1}]}");
         fixture.server.sendText("{\"type\":\"room_update\",\"subscriberCount\":3,\"languages\":"
@@ -451,7 +452,7 @@ private slots:
     {
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
-        auto callStateChanged = [&](bool active) { emit vm.callMonitor().callStateChanged(active); };
+        auto callStateChanged = [&](bool active) { emit fixture.services->callMonitor->callStateChanged(active); };
 
         // A call starts while idle: listening starts; its end stops it.
         callStateChanged(true);
@@ -518,7 +519,7 @@ private slots:
         vm.checkMicPermission();
         QVERIFY(vm.hasMicPermission());
         QCOMPARE(fixture.capture->calls, QStringList{"refreshMicDevices"});
-        QCOMPARE(vm.availableMicDevices().size(), 1);
+        QCOMPARE(vm.micDeviceModel()->rowCount(), 1);
 
         fixture.capture->permission = false;
         vm.checkPermission();

@@ -93,7 +93,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().last().translatedText == "Bonjour"; }, waitMs));
         fixture.capture->deliver(toneChunks(50));
 
-        QSignalSpy recordingsChanged(&vm, &TranslationViewModel::recordingsChanged);
+        QSignalSpy recordingsChanged(vm.recordingController(), &RecordingController::recordingsChanged);
         QCoro::waitFor(vm.stopListening());
         QVERIFY(!vm.isRecording());
         QVERIFY(QTest::qWaitFor([&] { return vm.pendingRecordingSaves() == 0; }, waitMs));
@@ -278,7 +278,7 @@ private slots:
         test::ViewModelFixture fixture;
         fixture.settings->setRecordingsFolder(QUrl::fromLocalFile(folder));
         TranslationViewModel vm(*fixture.settings, std::make_unique<test::FakeAudioCapture>());
-        QSignalSpy recordingsChanged(&vm, &TranslationViewModel::recordingsChanged);
+        QSignalSpy recordingsChanged(vm.recordingController(), &RecordingController::recordingsChanged);
         QCoro::waitFor(vm.adoptLeftoverRecordings());
         QCOMPARE(recordingsChanged.count(), 1);
         QCOMPARE(vm.recordings().size(), 1);
@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(entry.transcript[1].translatedText, "Bye");
         QCOMPARE(entry.transcript[1].endMs, 1300);
         QVERIFY(QDir(RecordingJournal::inProgressDirectory(folder)).isEmpty());
-        QCOMPARE(vm.recordingModel()->rowCount(), 1);
+        QCOMPARE(vm.recordingController()->recordingModel()->rowCount(), 1);
     }
 
     // Deleting the recordings folder mid-recording deletes the recording in
@@ -376,7 +376,7 @@ private slots:
         TranslationViewModel& vm = *fixture.viewModel;
         test::SmallDisk disk(fixture.recordingsFolder(), "size=64k", true);
         TOLVARAN_REQUIRE_MOUNTED(disk);
-        QSignalSpy noticeChanged(&vm, &TranslationViewModel::recordingNoticeChanged);
+        QSignalSpy noticeChanged(vm.recordingController(), &RecordingController::recordingNoticeChanged);
         QCoro::waitFor(vm.startListening());
         QVERIFY(vm.isListening());
         QVERIFY(!vm.isRecording());

@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(first.size(), 2);
         QCOMPARE(fixture.viewModel->currentTranslationWords().size(), 2);
 
-        QSignalSpy wordsChanged(fixture.viewModel.get(), &TranslationViewModel::currentOriginalWordsChanged);
+        QSignalSpy wordsChanged(fixture.viewModel->results(), &ResultProcessor::currentOriginalWordsChanged);
         fixture.feed(final("hello big world", "hallo welt", tok(false)));
         const QList<InterimWord> second = fixture.viewModel->currentOriginalWords();
         QCOMPARE(second.size(), 3);
@@ -158,7 +158,7 @@ private slots:
 
         // Unchanged words notify nobody.
         QSignalSpy translationWordsChanged(
-            fixture.viewModel.get(), &TranslationViewModel::currentTranslationWordsChanged);
+            fixture.viewModel->results(), &ResultProcessor::currentTranslationWordsChanged);
         fixture.feed(final("hello big world", "hallo welt", tok(false)));
         QCOMPARE(translationWordsChanged.count(), 0);
     }

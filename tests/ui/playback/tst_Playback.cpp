@@ -5,6 +5,7 @@
 #include "ToneRecording.h"
 #include "UiEngine.h"
 #include "audio/AudioPlayer.h"
+#include "live/LiveServices.h"
 #include "live/TranslationViewModel.h"
 #include "playback/PlaybackController.h"
 #include "playback/PlaybackWindowManager.h"
@@ -401,11 +402,12 @@ private slots:
         const RecordingEntry entry = toneEntry(QFileInfo(m_tone).fileName());
         RecordingStore(QUrl::fromLocalFile(m_dir.filePath("Recordings")), RecordingStore::Loading::blocking)
             .save(entry);
-        TranslationViewModel viewModel(settings, std::make_unique<test::FakeAudioCapture>());
+        LiveServices services(settings, std::make_unique<test::FakeAudioCapture>());
+        TranslationViewModel viewModel(services);
         QTRY_VERIFY(!viewModel.recordings().isEmpty());
         QQmlEngine engine;
         ui::prepareEngine(engine);
-        AppCoordinator coordinator(settings, viewModel, engine);
+        AppCoordinator coordinator(services, viewModel, engine);
         PlaybackWindowManager& windows = coordinator.playbackManager();
         viewModel.openRecording(entry);
         QTRY_VERIFY(windows.view() && windows.view()->hasPlayer());
@@ -515,11 +517,12 @@ private slots:
         const RecordingEntry first = toneEntry(QFileInfo(m_tone).fileName());
         RecordingStore(QUrl::fromLocalFile(m_dir.filePath("Recordings")), RecordingStore::Loading::blocking)
             .save(first);
-        TranslationViewModel viewModel(settings, std::make_unique<test::FakeAudioCapture>());
+        LiveServices services(settings, std::make_unique<test::FakeAudioCapture>());
+        TranslationViewModel viewModel(services);
         QTRY_COMPARE(viewModel.recordings().size(), 1);
         QQmlEngine engine;
         ui::prepareEngine(engine);
-        AppCoordinator coordinator(settings, viewModel, engine);
+        AppCoordinator coordinator(services, viewModel, engine);
         PlaybackWindowManager& windows = coordinator.playbackManager();
 
         viewModel.openRecording(first);

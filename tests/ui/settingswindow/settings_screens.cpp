@@ -8,8 +8,8 @@
 #include "QuickTestItems.h"
 #include "ScreenPicture.h"
 #include "UiEngine.h"
-#include "settingswindow/SettingsWindowManager.h"
 #include "desktop/UpdaterService.h"
+#include "settingswindow/SettingsWindowManager.h"
 #include "subtitles/SubtitlesWindowManager.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ int settingsScreens(const QString& out, const QString& prefix)
     UpdaterService updater(QUrl(), QStringLiteral("1.0"));
     SettingsWindowManager windows(engine);
     windows.setUpdater(&updater);
-    windows.show(*fixture.viewModel, *fixture.settings);
+    windows.show(*fixture.viewModel, *fixture.services);
     QQuickWindow* window = windows.window();
     if (!window || !QTest::qWaitForWindowExposed(window))
         return 1;

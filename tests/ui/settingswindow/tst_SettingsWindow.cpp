@@ -50,7 +50,7 @@ struct OpenSettings
     test::ViewModelFixture fixture;
     PreparedEngine engine;
     UpdaterService updater{QUrl(), QStringLiteral("1.0")};
-    AppCoordinator coordinator{*fixture.settings, *fixture.viewModel, engine};
+    AppCoordinator coordinator{*fixture.services, *fixture.viewModel, engine};
 
     OpenSettings() { coordinator.settingsManager().setUpdater(&updater); }
 
@@ -286,7 +286,7 @@ private slots:
         QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
         settings.model()->setAutoDetect(true);
         QVERIFY(!settings.fixture.settings->isAutoDetectEnabled());
-        QVERIFY(!settings.fixture.viewModel->callMonitor().isMonitoring());
+        QVERIFY(!settings.fixture.services->callMonitor->isMonitoring());
 
         // On: can be switched off, and the monitor stops.
         QCoro::waitFor(settings.fixture.viewModel->stopListening());
@@ -294,7 +294,7 @@ private slots:
         QTest::mouseClick(
             settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
         QTRY_VERIFY(settings.fixture.settings->isAutoDetectEnabled());
-        QVERIFY(settings.fixture.viewModel->callMonitor().isMonitoring());
+        QVERIFY(settings.fixture.services->callMonitor->isMonitoring());
         QVERIFY(findNamed(settings.view(), "callStatus")->isVisible());
         QCoro::waitFor(settings.fixture.viewModel->startListening());
         toggle = settings.switchOf(audio, "autoDetect");
@@ -302,7 +302,7 @@ private slots:
         QTest::mouseClick(
             settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
         QTRY_VERIFY(!settings.fixture.settings->isAutoDetectEnabled());
-        QVERIFY(!settings.fixture.viewModel->callMonitor().isMonitoring());
+        QVERIFY(!settings.fixture.services->callMonitor->isMonitoring());
         QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
     }
 
@@ -355,7 +355,7 @@ private slots:
         const QString chosen = settings.fixture.dir.filePath("Elsewhere/Calls");
         settings.model()->chooseFolder(QUrl::fromLocalFile(chosen));
         QCOMPARE(findNamed(settings.view(), "folderName")->property("text").toString(), "Calls");
-        QTRY_COMPARE(settings.fixture.viewModel->recordingStore().activeDirectory(), chosen);
+        QTRY_COMPARE(settings.fixture.services->recordingStore->activeDirectory(), chosen);
         QVERIFY(QFileInfo(chosen).isDir());
 
         settings.model()->resetFolder();
@@ -411,6 +411,8 @@ private slots:
         fixture.capture->setPlayingApplications(playing);
         SettingsModel model;
         model.setViewModel(fixture.viewModel.get());
+        model.setServices(fixture.settings.get(), fixture.capture, fixture.services->callMonitor.get(),
+            fixture.services->recordingStore.get());
         QCOMPARE(model.captureLabels(), labels);
         QCOMPARE(model.selectedCaptureIndex(), selected);
 

@@ -174,7 +174,7 @@ struct ListeningSubtitles
 {
     test::ViewModelFixture fixture;
     PreparedEngine engine;
-    AppCoordinator coordinator{*fixture.settings, *fixture.viewModel, engine};
+    AppCoordinator coordinator{*fixture.services, *fixture.viewModel, engine};
 
     SubtitlesWindowManager& windows() { return coordinator.subtitlesManager(); }
 
