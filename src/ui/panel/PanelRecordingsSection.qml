@@ -78,7 +78,7 @@ ColumnLayout {
 
     Repeater {
         objectName: "recordingRows"
-        model: section.viewModel.recordingModel
+        model: section.viewModel.recordings.recordingModel
 
         delegate: HoverCard {
             id: row

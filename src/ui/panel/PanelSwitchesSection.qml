@@ -14,7 +14,7 @@ ColumnLayout {
 
     // Without the capture only the notice may show; an empty section would
     // still take the layout's spacing.
-    visible: viewModel.hasPermission || viewModel.recordingNotice !== ""
+    visible: viewModel.hasPermission || viewModel.recordings.recordingNotice !== ""
     spacing: 8
 
     ColumnLayout {
@@ -64,15 +64,15 @@ ColumnLayout {
         Controls.ToolTip.delay: AppTheme.toolTipDelay
         Controls.ToolTip.text: "Start listening to record a session"
         Layout.fillWidth: true
-        text: section.viewModel.isRecording ? "Stop Recording" : "Record Session"
-        onClicked: section.viewModel.isRecording ? section.viewModel.stopRecording() : section.viewModel.startRecording()
+        text: section.viewModel.recordings.isRecording ? "Stop Recording" : "Record Session"
+        onClicked: section.viewModel.recordings.isRecording ? section.viewModel.stopRecording() : section.viewModel.startRecording()
 
         contentItem: RowLayout {
             spacing: 6
             SymbolImage {
-                name: section.viewModel.isRecording ? "stop.circle.fill" : "record.circle"
+                name: section.viewModel.recordings.isRecording ? "stop.circle.fill" : "record.circle"
                 size: AppTheme.bodySize
-                color: section.viewModel.isRecording ? AppTheme.red : AppTheme.primary
+                color: section.viewModel.recordings.isRecording ? AppTheme.red : AppTheme.primary
             }
             Text {
                 text: recordButton.text
@@ -82,7 +82,7 @@ ColumnLayout {
             }
             Rectangle {
                 objectName: "recordingDot"
-                visible: section.viewModel.isRecording
+                visible: section.viewModel.recordings.isRecording
                 implicitWidth: 8
                 implicitHeight: 8
                 radius: 4
