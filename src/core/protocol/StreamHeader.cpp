@@ -16,6 +16,20 @@ quint16 uint16At(QByteArrayView bytes, qsizetype offset)
     return qFromLittleEndian<quint16>(bytes.data() + offset);
 }
 
+void appendUInt32(QByteArray& bytes, quint32 value)
+{
+    char le[4];
+    qToLittleEndian(value, le);
+    bytes.append(le, 4);
+}
+
+void appendUInt16(QByteArray& bytes, quint16 value)
+{
+    char le[2];
+    qToLittleEndian(value, le);
+    bytes.append(le, 2);
+}
+
 const QString notWave = QStringLiteral("The stream must start with a WAV header");
 
 } // namespace
@@ -43,7 +57,7 @@ std::variant<StreamHeader, QString> StreamHeader::parse(QByteArrayView frame)
             const quint16 channels = uint16At(frame, body + 2);
             const quint32 rate = uint32At(frame, body + 4);
             const quint16 bits = uint16At(frame, body + 14);
-            if (format != 1 || channels != 1 || rate != 16000 || bits != 16) {
+            if (format != 1 || channels != StreamHeader::channels || rate != sampleRate || bits != 16) {
                 return QStringLiteral("Audio must be 16 kHz mono 16-bit PCM (got format %1, %2 channels, %3 Hz, "
                                       "%4 bits)")
                     .arg(format)
@@ -60,6 +74,27 @@ std::variant<StreamHeader, QString> StreamHeader::parse(QByteArrayView frame)
         offset = qsizetype(next);
     }
     return notWave;
+}
+
+QByteArray StreamHeader::write(quint32 dataSize)
+{
+    constexpr quint16 bytesPerSample = 2;
+    QByteArray header;
+    header.reserve(44);
+    header.append("RIFF", 4);
+    appendUInt32(header, dataSize + 36);
+    header.append("WAVE", 4);
+    header.append("fmt ", 4);
+    appendUInt32(header, 16);
+    appendUInt16(header, 1);
+    appendUInt16(header, channels);
+    appendUInt32(header, sampleRate);
+    appendUInt32(header, sampleRate * channels * bytesPerSample);
+    appendUInt16(header, channels * bytesPerSample);
+    appendUInt16(header, bytesPerSample * 8);
+    header.append("data", 4);
+    appendUInt32(header, dataSize);
+    return header;
 }
 
 } // namespace tolvaran

@@ -7,8 +7,8 @@
 #include "audio/AudioPlayer.h"
 #include "audio/CallProbes.h"
 #include "audio/MicDeviceModel.h"
-#include "audio/capture/PcmFramer.h"
 #include "live/TranslationViewModel.h"
+#include "protocol/StreamHeader.h"
 #include "settings/AppSettings.h"
 
 #include <QElapsedTimer>
@@ -108,7 +108,7 @@ QByteArray streamedPCM(const QList<QByteArray>& chunks)
     for (qsizetype i = 0; i < chunks.size(); ++i) {
         QByteArray chunk = chunks[i];
         if (i == 0) {
-            if (!chunk.startsWith(PcmFramer::createWAVHeader(PcmFramer::streamDataSize)))
+            if (!chunk.startsWith(StreamHeader::write()))
                 return "no header on the first chunk";
             chunk.remove(0, 44);
         }

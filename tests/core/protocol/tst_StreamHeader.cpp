@@ -54,6 +54,8 @@ private slots:
 
         const QByteArray samples(6, '\1');
         const QString notWave = "The stream must start with a WAV header";
+        // What the client sends is what the server reads.
+        QTest::newRow("client's own") << StreamHeader::write() + samples << 44 << "";
         QTest::newRow("plain") << wave(format() + chunk("data", samples, 0x7FFFFFFFu)) << 44 << "";
         QTest::newRow("header alone") << wave(format() + chunk("data", {}, 0x7FFFFFFFu)) << 44 << "";
         QTest::newRow("tags skipped, padded")
@@ -83,6 +85,14 @@ private slots:
             QVERIFY(accepted);
             QCOMPARE(accepted->dataOffset, dataOffset);
         }
+    }
+
+    void clientHeaderBytes()
+    {
+        QCOMPARE(StreamHeader::write().toHex(' '),
+            QByteArray("52 49 46 46 23 00 00 80 57 41 56 45 66 6d 74 20 10 00 00 00 01 00 01 00 "
+                       "80 3e 00 00 00 7d 00 00 02 00 10 00 64 61 74 61 ff ff ff 7f"));
+        QCOMPARE(StreamHeader::write(1000).mid(4, 4), QByteArray::fromHex("0c040000"));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "audio/AudioCapture.h"
 #include "audio/MicEngine.h"
+#include "protocol/StreamHeader.h"
 
 #include <QLoggingCategory>
 #include <QtEndian>
@@ -12,21 +13,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcAudioCapture)
 
 namespace tolvaran {
 
-namespace {
-
-void appendUInt32(QByteArray& bytes, quint32 value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.append(char((value >> shift) & 0xFF));
-}
-
-void appendUInt16(QByteArray& bytes, quint16 value)
-{
-    bytes.append(char(value & 0xFF));
-    bytes.append(char((value >> 8) & 0xFF));
-}
-
-} // namespace
+static_assert(AudioBlock::sampleRate == StreamHeader::sampleRate && AudioBlock::channels == StreamHeader::channels,
+    "the capture delivers what the header announces");
 
 PcmFramer::PcmFramer(AudioCapture& output, MicEngine& microphone)
     : m_output(output)
@@ -46,7 +34,7 @@ void PcmFramer::frame(const AudioBlock& buffer)
     QByteArray out;
     if (!m_hasSentHeader) {
         qCInfo(lcAudioCapture, "First audio chunk: %ld bytes", long(chunk.size()));
-        out = createWAVHeader(streamDataSize) + chunk;
+        out = StreamHeader::write() + chunk;
         m_hasSentHeader = true;
     } else {
         out = chunk;
@@ -69,26 +57,6 @@ QByteArray PcmFramer::mixMicIntoSystemAudio(const QByteArray& system)
         qToLittleEndian<qint16>(qint16(std::clamp(systemSample + micSample, -32768, 32767)), out.data() + 2 * i);
     }
     return out;
-}
-
-QByteArray PcmFramer::createWAVHeader(quint32 dataSize)
-{
-    QByteArray header;
-    header.reserve(44);
-    header.append("RIFF", 4);
-    appendUInt32(header, dataSize + 36);
-    header.append("WAVE", 4);
-    header.append("fmt ", 4);
-    appendUInt32(header, 16);
-    appendUInt16(header, 1);
-    appendUInt16(header, quint16(targetChannels));
-    appendUInt32(header, targetSampleRate);
-    appendUInt32(header, targetSampleRate * targetChannels * 2);
-    appendUInt16(header, quint16(targetChannels * 2));
-    appendUInt16(header, 16);
-    header.append("data", 4);
-    appendUInt32(header, dataSize);
-    return header;
 }
 
 } // namespace tolvaran

@@ -19,11 +19,6 @@ class MicEngine;
 class PcmFramer
 {
 public:
-    static constexpr quint32 targetChannels = AudioBlock::channels;
-    static constexpr quint32 targetSampleRate = AudioBlock::sampleRate;
-    // The header's length of an endless stream.
-    static constexpr quint32 streamDataSize = 0x7FFFFFFF;
-
     // Hands the chunks to output's callbacks.
     PcmFramer(AudioCapture& output, MicEngine& microphone);
 
@@ -34,7 +29,6 @@ public:
     // Adds what the microphone buffered (up to the chunk's length) to the
     // chunk, saturating.
     QByteArray mixMicIntoSystemAudio(const QByteArray& system);
-    static QByteArray createWAVHeader(quint32 dataSize);
 
 private:
     AudioCapture& m_output;
