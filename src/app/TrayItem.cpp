@@ -56,6 +56,7 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
     , m_menu(std::make_unique<QMenu>())
 {
     m_model->setViewModel(&viewModel);
+    m_model->setSettings(&settings);
     connect(m_model.get(), &PanelModel::stateChanged, this, &TrayItem::updateIcon);
     connect(&m_updater, &UpdaterService::checkFinished, this, &TrayItem::showUpdateResult);
     updateIcon();

@@ -85,8 +85,6 @@ public:
 
     RoomState* room() const { return m_room.get(); }
 
-    AppSettings& settings() const { return m_settings; }
-
     // The connection of this run, for tests that look at what it was told.
     const WebSocketService& webSocketService() const { return *m_webSocketService; }
 

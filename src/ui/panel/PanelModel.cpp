@@ -148,20 +148,33 @@ QString PanelModel::subscriberText(qint64 count)
     return QString::number(count) + QStringLiteral(" subscriber") + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
+void PanelModel::setSettings(AppSettings* settings)
+{
+    if (m_settings == settings)
+        return;
+    m_settings = settings;
+    emit settingsChanged();
+}
+
+bool PanelModel::canConnect() const
+{
+    return m_settings && m_settings->isServerURLValid();
+}
+
 void PanelModel::toggleListening()
 {
     if (!m_viewModel)
         return;
     if (m_viewModel->isListening())
         m_viewModel->stopListening();
-    else if (m_viewModel->settings().isServerURLValid())
+    else if (canConnect())
         m_viewModel->startListening();
 }
 
 void PanelModel::startRoom()
 {
     // The panel says why it cannot connect instead of failing later.
-    if (!m_viewModel || !m_viewModel->settings().isServerURLValid())
+    if (!m_viewModel || !canConnect())
         return;
     m_viewModel->setIsRoomMode(true);
     m_viewModel->startListening();

@@ -3,6 +3,7 @@
 #include "desktop/SoundSettings.h"
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingTimes.h"
+#include "settings/AppSettings.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -20,6 +21,8 @@ class PanelModel : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(tolvaran::TranslationViewModel* viewModel READ viewModel WRITE setViewModel NOTIFY viewModelChanged)
+    // Whose server address the actions check before they connect.
+    Q_PROPERTY(tolvaran::AppSettings* settings READ settings WRITE setSettings NOTIFY settingsChanged)
     // "disconnected", "connecting", "connected", "listening" or "error".
     Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
     Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
@@ -49,6 +52,10 @@ public:
     TranslationViewModel* viewModel() const { return m_viewModel; }
 
     void setViewModel(TranslationViewModel* viewModel);
+
+    AppSettings* settings() const { return m_settings; }
+
+    void setSettings(AppSettings* settings);
 
     QString stateName() const;
     QString statusText() const;
@@ -96,6 +103,7 @@ public:
 
 signals:
     void viewModelChanged();
+    void settingsChanged();
     void stateChanged();
     void roomChanged();
     void recordingsChanged();
@@ -107,7 +115,10 @@ signals:
 private:
     void setFolderMessage(const QString& message);
 
+    bool canConnect() const;
+
     QPointer<TranslationViewModel> m_viewModel;
+    QPointer<AppSettings> m_settings;
     QString m_folderMessage;
 };
 

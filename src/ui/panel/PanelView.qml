@@ -33,6 +33,7 @@ Item {
     PanelModel {
         id: panelModel
         viewModel: panel.viewModel
+        settings: panel.settings
         onQuitRequested: panel.quitRequested()
     }
 

@@ -24,9 +24,9 @@ Item {
 
     signal clicked
 
-    readonly property bool showsTranslation: displayMode !== 2 && translatedText !== ""
-    readonly property bool isBoth: displayMode === 1
-    readonly property bool isOriginalOnly: displayMode === 2
+    readonly property bool showsTranslation: OverlayStyle.showsTranslation(displayMode) && translatedText !== ""
+    readonly property bool isBoth: OverlayStyle.isBoth(displayMode)
+    readonly property bool isOriginalOnly: !OverlayStyle.showsTranslation(displayMode)
     // The card is opaque: the active tint is laid over the user's colour, so
     // the user's text colours keep their contrast.
     readonly property color cardColor: isActive ? activeColor : paragraphBgColor

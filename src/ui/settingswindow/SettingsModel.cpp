@@ -143,20 +143,12 @@ QString SettingsModel::callStatusText() const
     return isCallDetected() ? QStringLiteral("Teams call detected") : QStringLiteral("Monitoring for Teams calls...");
 }
 
-QStringList SettingsModel::tabLabels()
+QVariantList SettingsModel::tabs()
 {
-    QStringList labels;
+    QVariantList rows;
     for (const auto tab : allCases<AppSettings::SettingsTab>())
-        labels.append(label(tab));
-    return labels;
-}
-
-QStringList SettingsModel::tabIcons()
-{
-    QStringList icons;
-    for (const auto tab : allCases<AppSettings::SettingsTab>())
-        icons.append(icon(tab));
-    return icons;
+        rows.append(QVariantMap{{QStringLiteral("label"), label(tab)}, {QStringLiteral("icon"), icon(tab)}});
+    return rows;
 }
 
 QStringList SettingsModel::languageLabels()

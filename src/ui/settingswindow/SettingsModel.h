@@ -32,9 +32,8 @@ class SettingsModel : public QObject
     Q_PROPERTY(bool canToggleAutoDetect READ canToggleAutoDetect NOTIFY autoDetectChanged)
     Q_PROPERTY(bool isCallDetected READ isCallDetected NOTIFY autoDetectChanged)
     Q_PROPERTY(QString callStatusText READ callStatusText NOTIFY autoDetectChanged)
-    // Label and icon of each Tab, in its order.
-    Q_PROPERTY(QStringList tabLabels READ tabLabels CONSTANT)
-    Q_PROPERTY(QStringList tabIcons READ tabIcons CONSTANT)
+    // The sidebar's rows, in the order of Tab: each a "label" and its "icon".
+    Q_PROPERTY(QVariantList tabs READ tabs CONSTANT)
     // The segments of the display mode and subtitle alignment choices, in
     // the order of their indexes.
     Q_PROPERTY(QStringList displayModeLabels READ displayModeLabels CONSTANT)
@@ -88,8 +87,7 @@ public:
     bool canToggleAutoDetect() const;
     bool isCallDetected() const;
     QString callStatusText() const;
-    static QStringList tabLabels();
-    static QStringList tabIcons();
+    static QVariantList tabs();
     static QStringList languageLabels();
     static QStringList displayModeLabels();
     static QStringList subtitlesSideLabels();

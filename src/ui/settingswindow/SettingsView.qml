@@ -89,19 +89,19 @@ Control {
                 anchors.topMargin: 12
                 spacing: 2
                 interactive: false
-                model: form.tabLabels
+                model: form.tabs
 
                 delegate: Rectangle {
                     id: tabRow
 
                     required property int index
-                    required property string modelData
+                    required property var modelData
                     readonly property bool isSelected: index === view.selectedTab
                     readonly property color textColor: isSelected
                         ? TextColors.readable(view.pal.highlightedText, view.pal.highlight)
                         : TextColors.readable(view.pal.windowText, view.pal.window)
 
-                    objectName: "tab_" + modelData
+                    objectName: "tab_" + modelData.label
                     width: ListView.view.width
                     height: 28
                     radius: 6
@@ -113,13 +113,13 @@ Control {
                         spacing: 8
                         SymbolImage {
                             anchors.verticalCenter: parent.verticalCenter
-                            name: form.tabIcons[tabRow.index]
+                            name: tabRow.modelData.icon
                             size: 12
                             color: tabRow.textColor
                         }
                         Text {
                             anchors.verticalCenter: parent.verticalCenter
-                            text: tabRow.modelData
+                            text: tabRow.modelData.label
                             textFormat: Text.PlainText
                             font.pixelSize: AppTheme.bodySize
                             color: tabRow.textColor

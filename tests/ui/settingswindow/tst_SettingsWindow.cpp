@@ -598,6 +598,7 @@ private slots:
         // The panel's buttons do not try a URL that cannot connect.
         PanelModel panelModel;
         panelModel.setViewModel(settings.fixture.viewModel.get());
+        panelModel.setSettings(settings.fixture.settings.get());
         if (!valid) {
             panelModel.toggleListening();
             panelModel.startRoom();
