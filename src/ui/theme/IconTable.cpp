@@ -26,6 +26,7 @@ constexpr std::array entries{
     Entry{"captions.bubble", 0xe996}, // closed_caption_off
     Entry{"captions.bubble.fill", 0xe01c}, // closed_caption
     Entry{"checkmark", 0xe5ca}, // check
+    Entry{"chevron.down", 0xe5cf}, // expand_more
     Entry{"doc.on.doc", 0xe14d}, // content_copy
     Entry{"exclamationmark.triangle", 0xf083}, // warning_amber
     Entry{"exclamationmark.triangle.fill", 0xe002}, // warning

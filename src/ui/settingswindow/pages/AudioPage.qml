@@ -32,13 +32,9 @@ ColumnLayout {
                 Layout.fillWidth: true
                 text: "Capture"
             }
-            ComboBox {
+            ChoiceBox {
                 objectName: "capture"
                 Layout.preferredWidth: 200
-                font.pixelSize: AppTheme.bodySize
-                // The list opens on the window's overlay and would
-                // take the desktop's font size instead.
-                popup.font.pixelSize: AppTheme.bodySize
                 model: page.form.captureLabels
                 currentIndex: page.form.selectedCaptureIndex
                 onActivated: index => page.form.selectCapture(index)
@@ -79,11 +75,9 @@ ColumnLayout {
                 Layout.fillWidth: true
                 text: "Input Device"
             }
-            ComboBox {
+            ChoiceBox {
                 objectName: "inputDevice"
                 Layout.preferredWidth: 200
-                font.pixelSize: AppTheme.bodySize
-                popup.font.pixelSize: AppTheme.bodySize
                 model: page.form.micDeviceLabels
                 currentIndex: page.form.selectedMicIndex
                 onActivated: index => page.form.selectMic(index)

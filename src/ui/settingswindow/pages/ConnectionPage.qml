@@ -45,10 +45,9 @@ ColumnLayout {
                 Layout.fillWidth: true
                 text: "Target Language"
             }
-            ComboBox {
+            ChoiceBox {
                 objectName: "targetLanguage"
                 Layout.preferredWidth: 220
-                font.pixelSize: AppTheme.bodySize
                 model: page.form.targetLanguageLabels
                 currentIndex: page.form.selectedLanguageIndex
                 enabled: page.form.canEditConnection
@@ -79,7 +78,31 @@ ColumnLayout {
                     spacing: 0
 
                     CheckBox {
+                        id: speakerBox
+
                         objectName: "speaker_" + speakerRow.index
+                        // Drawn here: the style's mark is an image Qt Quick
+                        // keeps after the window closes.
+                        indicator: Rectangle {
+                            x: speakerBox.leftPadding
+                            y: (speakerBox.height - height) / 2
+                            implicitWidth: 16
+                            implicitHeight: 16
+                            radius: 3
+                            color: speakerBox.checked ? AppTheme.palette.highlight : AppTheme.palette.base
+                            border.width: 1
+                            border.color: speakerBox.checked ? AppTheme.palette.highlight
+                                                             : TextColors.label(AppTheme.palette.base, TextColors.Secondary)
+                            opacity: speakerBox.enabled ? 1 : 0.5
+
+                            SymbolImage {
+                                anchors.centerIn: parent
+                                visible: speakerBox.checked
+                                name: "checkmark"
+                                size: 9
+                                color: AppTheme.palette.highlightedText
+                            }
+                        }
                         checked: page.form.speakerLanguageFlags[speakerRow.index] === true
                         enabled: page.form.canEditConnection
                         onToggled: {
