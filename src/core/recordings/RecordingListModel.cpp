@@ -1,5 +1,7 @@
 #include "RecordingListModel.h"
 
+#include "recordings/RecordingTimes.h"
+
 namespace tolvaran {
 
 QVariant RecordingListModel::data(const QModelIndex& index, int role) const
@@ -21,6 +23,10 @@ QVariant RecordingListModel::data(const QModelIndex& index, int role) const
         return entry.audioFileName;
     case TranscriptLineCountRole:
         return int(entry.transcript.size());
+    case StartTextRole:
+        return RecordingTimes::formatStartDate(toDateTime(entry.date), entry.duration);
+    case DurationTextRole:
+        return RecordingTimes::formatDuration(entry.duration);
     }
     return {};
 }
@@ -28,7 +34,8 @@ QVariant RecordingListModel::data(const QModelIndex& index, int role) const
 QHash<int, QByteArray> RecordingListModel::roleNames() const
 {
     return {{IdRole, "id"}, {DateRole, "date"}, {DurationRole, "duration"}, {LanguageRole, "language"},
-        {AudioFileNameRole, "audioFileName"}, {TranscriptLineCountRole, "transcriptLineCount"}};
+        {AudioFileNameRole, "audioFileName"}, {TranscriptLineCountRole, "transcriptLineCount"},
+        {StartTextRole, "startText"}, {DurationTextRole, "durationText"}};
 }
 
 } // namespace tolvaran

@@ -16,7 +16,10 @@ public:
         DurationRole,
         LanguageRole,
         AudioFileNameRole,
-        TranscriptLineCountRole
+        TranscriptLineCountRole,
+        // As lists show them: when it started, and how long it is.
+        StartTextRole,
+        DurationTextRole
     };
 
     using RecordListModel::RecordListModel;

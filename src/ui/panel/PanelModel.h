@@ -2,7 +2,6 @@
 
 #include "desktop/SoundSettings.h"
 #include "live/TranslationViewModel.h"
-#include "recordings/RecordingTimes.h"
 #include "settings/AppSettings.h"
 
 #include <QDateTime>
@@ -76,14 +75,6 @@ public:
     static QString stateName(const ConnectionState& state);
     // "1 subscriber", "3 subscribers".
     static QString subscriberText(qint64 count);
-
-    // The recordings' list reads as everywhere else.
-    Q_INVOKABLE static QString formatDuration(double seconds) { return RecordingTimes::formatDuration(seconds); }
-
-    Q_INVOKABLE static QString formatStartDate(const QDateTime& savedAt, double durationSeconds)
-    {
-        return RecordingTimes::formatStartDate(savedAt, durationSeconds);
-    }
 
     // Stops listening while listening, else starts it unless the server URL
     // is invalid.

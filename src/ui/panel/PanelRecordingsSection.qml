@@ -83,14 +83,14 @@ ColumnLayout {
         delegate: HoverCard {
             id: row
             required property int index
-            required property var date
-            required property real duration
+            required property string startText
+            required property string durationText
 
             objectName: "recordingRow"
             visible: index < section.model.shownRecordings
             Layout.fillWidth: true
             onClicked: section.model.openRecording(index)
-            Accessible.name: "Recording of %1, %2".arg(section.model.formatStartDate(date, duration)).arg(section.model.formatDuration(duration))
+            Accessible.name: "Recording of %1, %2".arg(startText).arg(durationText)
 
             contentItem: RowLayout {
                 spacing: 8
@@ -103,14 +103,14 @@ ColumnLayout {
                     spacing: 1
                     Text {
                         objectName: "recordingDate"
-                        text: section.model.formatStartDate(row.date, row.duration)
+                        text: row.startText
                         textFormat: Text.PlainText
                         font: AppTheme.caption
                         color: AppTheme.primary
                     }
                     Text {
                         objectName: "recordingDuration"
-                        text: section.model.formatDuration(row.duration)
+                        text: row.durationText
                         textFormat: Text.PlainText
                         font: AppTheme.caption2
                         color: AppTheme.secondary
