@@ -51,7 +51,7 @@ QString recognition(const Recognition& recognition, const QString& language, con
     TranslationResult result;
     result.original = recognition.text();
     for (const RecognizedWord& word : recognition.words) {
-        TranslationToken& token = result.tokens.emplace_back();
+        TranslationToken token;
         token.text = word.text;
         token.startMs = word.startMs;
         token.endMs = word.endMs;
@@ -59,6 +59,7 @@ QString recognition(const Recognition& recognition, const QString& language, con
         token.language = language;
         token.translationStatus = TranslationStatus::original;
         token.speaker = speaker;
+        result.tokens.append(std::move(token));
     }
     return compact(result);
 }
@@ -70,13 +71,14 @@ QString translation(const QString& original, const QString& translation, const Q
     result.original = original;
     result.translation = translation;
     for (const QString& word : translation.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        TranslationToken& token = result.tokens.emplace_back();
+        TranslationToken token;
         token.text = word;
         token.isFinal = true;
         token.language = targetLanguage;
         token.sourceLanguage = sourceLanguage;
         token.translationStatus = TranslationStatus::translation;
         token.speaker = speaker;
+        result.tokens.append(std::move(token));
     }
     return compact(result);
 }
