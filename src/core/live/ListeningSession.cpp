@@ -4,6 +4,7 @@
 #include "audio/AudioPipeline.h"
 #include "translation/WebSocketService.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QPointer>
 
@@ -47,7 +48,8 @@ QCoro::Task<bool> ListeningSession::start(Request request)
         co_return false;
 
     if (!m_webSocket.isConnected()) {
-        const QString message = m_webSocket.lastError().value_or(QStringLiteral("Connection failed"));
+        const QString message
+            = m_webSocket.lastError().value_or(QCoreApplication::translate("ListeningSession", "Connection failed"));
         setState(ConnectionState::error(TolvaranError::connectionFailed(message)));
         co_return false;
     }

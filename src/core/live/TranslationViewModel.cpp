@@ -5,11 +5,13 @@
 #include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
 #include "audio/CallMonitorService.h"
+#include "model/LanguageChange.h"
 #include "model/RandomUuid.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
 #include "translation/WebSocketService.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QLoggingCategory>
 #include <QPointer>
@@ -62,6 +64,7 @@ TranslationViewModel::TranslationViewModel(
         [this] { m_micDevices.setRows(m_audioService.availableMicDevices()); });
     if (m_settings.isAutoDetectEnabled())
         m_callMonitor.startMonitoring();
+    onLanguageChange(this, [this] { emit captureStatusChanged(); });
 }
 
 TranslationViewModel::~TranslationViewModel()
@@ -275,9 +278,10 @@ QString TranslationViewModel::captureStatus() const
         application = m_capturedAppName.isEmpty() ? m_listeningScope.mid(AppSettings::appCaptureScopePrefix.size())
                                                   : m_capturedAppName;
     else
-        return QStringLiteral("Capturing: all system audio");
-    return m_isCapturedAppPlaying ? QStringLiteral("Capturing: %1").arg(application)
-                                  : QStringLiteral("Waiting for %1…").arg(application);
+        return QCoreApplication::translate("TranslationViewModel", "Capturing: all system audio");
+    return m_isCapturedAppPlaying
+        ? QCoreApplication::translate("TranslationViewModel", "Capturing: %1").arg(application)
+        : QCoreApplication::translate("TranslationViewModel", "Waiting for %1…").arg(application);
 }
 
 void TranslationViewModel::setIsSoundServerAway(bool isAway)

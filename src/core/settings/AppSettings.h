@@ -61,7 +61,8 @@ using LanguageSet = QSet<TargetLanguage>;
     X(int, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", 50)                                        \
     X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
     X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)                                         \
-    X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())
+    X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())                                                      \
+    X(QString, interfaceLanguage, InterfaceLanguage, "interfaceLanguage", QStringLiteral("system"))
 
 #define TOLVARAN_SETTING_PROPERTY(Type, name, Name, key, fallback)                                                     \
     Q_PROPERTY(Type name READ name WRITE set##Name NOTIFY name##Changed)
@@ -112,7 +113,8 @@ public:
     // The scope itself when it is one of those, else "system".
     static QString knownCaptureScope(const QString& scope);
 
-    // Reads the standard per-user store.
+    // Reads the standard per-user store. Without a store (a first start) the
+    // target language is the desktop's when it is one of them, and is stored.
     explicit AppSettings(QObject* parent = nullptr);
     // Reads the store at storePath (tests, tools).
     explicit AppSettings(const QString& storePath, QObject* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "protocol/SessionURL.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QStringDecoder>
 #include <QWebSocket>
@@ -32,7 +33,7 @@ WebSocketService::WebSocketService(QObject* parent)
     m_handshakeTimer.setSingleShot(true);
     m_handshakeTimer.setInterval(60'000);
     QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
-        [this] { enqueue(Failure{QStringLiteral("The request timed out.")}); });
+        [this] { enqueue(Failure{QCoreApplication::translate("WebSocketService", "The request timed out.")}); });
 }
 
 WebSocketService::~WebSocketService()
@@ -47,7 +48,7 @@ void WebSocketService::connect(const QString& language, bool createRoom, const Q
     const QString text = sessionURLText(m_serverURL, language, createRoom, speakerLanguageHints);
     const std::optional<QUrl> url = parseSessionURL(text);
     if (!url) {
-        setLastError(QStringLiteral("Invalid server URL"));
+        setLastError(QCoreApplication::translate("WebSocketService", "Invalid server URL"));
         return;
     }
 
@@ -110,7 +111,8 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
     description[0] = description[0].toLower();
     while (description.endsWith(u'.'))
         description.chop(1);
-    return QStringLiteral("Could not reach %1: %2. Check Settings \u2192 Connection.").arg(m_serverURL, description);
+    return QCoreApplication::translate("WebSocketService", "Could not reach %1: %2. Check Settings → Connection.")
+        .arg(m_serverURL, description);
 }
 
 QString WebSocketService::closedDescription(const QWebSocket& socket) const
@@ -119,7 +121,8 @@ QString WebSocketService::closedDescription(const QWebSocket& socket) const
         return socket.errorString();
     if (!socket.closeReason().isEmpty())
         return socket.closeReason();
-    return QStringLiteral("The server closed the connection (code %1)").arg(int(socket.closeCode()));
+    return QCoreApplication::translate("WebSocketService", "The server closed the connection (code %1)")
+        .arg(int(socket.closeCode()));
 }
 
 // What a waiting item holds: its UTF-16 text and the queue's own share.

@@ -150,8 +150,8 @@ void OverlayWindowManager::showPreview(TranslationViewModel& viewModel, AppSetti
         if (!frame)
             return;
         m_previewPanel = makePanel(OverlayGeometry::previewFrame(*frame), OverlayGeometry::previewMinimumSize,
-            OverlayGeometry::previewMaximumSize, QStringLiteral("Translation Preview"), "TranslationOverlayPreviewView",
-            viewModel, settings);
+            OverlayGeometry::previewMaximumSize, tr("Translation Preview"), "TranslationOverlayPreviewView", viewModel,
+            settings);
         if (!m_previewPanel)
             return;
         m_previewPanel->installEventFilter(this);

@@ -155,7 +155,7 @@ FloatingPanelChrome {
                 objectName: "listeningHint"
                 anchors.centerIn: parent
                 visible: repeater.count === 0 && overlay.viewModel.session.isListening
-                text: "Listening…"
+                text: qsTr("Listening…")
                 textFormat: Text.PlainText
                 font: AppTheme.body
                 color: AppTheme.secondary
@@ -170,7 +170,7 @@ FloatingPanelChrome {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 6
             visible: !overlay.followsLatest
-            text: "Jump to latest"
+            text: qsTr("Jump to latest")
             background: Rectangle {
                 radius: height / 2
                 color: AppTheme.material

@@ -45,7 +45,7 @@ Rectangle {
                 // Set for a moment after a copy, as the confirmation.
                 property bool copied: false
                 visible: card.viewModel.room.roomShareURL !== ""
-                text: copied ? "Copied" : "Copy Link"
+                text: copied ? qsTr("Copied") : qsTr("Copy Link")
                 hoverEnabled: true
                 leftPadding: 8
                 rightPadding: 8

@@ -2,11 +2,14 @@
 
 #include "audio/CallMonitorService.h"
 #include "desktop/SoundSettings.h"
+#include "model/LanguageChange.h"
 #include "model/ServerIdentity.h"
 #include "recordings/RecordingStore.h"
+#include "settings/InterfaceLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cmath>
 
@@ -37,7 +40,16 @@ static_assert(SettingsModel::Advanced + 1 == caseCount<AppSettings::SettingsTab>
 
 SettingsModel::SettingsModel(QObject* parent)
     : QObject(parent)
-{ }
+{
+    onLanguageChange(this, [this] {
+        emit textsChanged();
+        emit autoDetectChanged();
+        emit languagesChanged();
+        emit micDevicesChanged();
+        emit captureChanged();
+        emit folderChanged();
+    });
+}
 
 SettingsModel::~SettingsModel()
 {
@@ -100,7 +112,9 @@ void SettingsModel::rewire()
                       << connect(s, &AppSettings::displayModeChanged, this, &SettingsModel::displayModeChanged)
                       << connect(s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
                       << connect(s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
-                      << connect(s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged);
+                      << connect(s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged)
+                      << connect(
+                             s, &AppSettings::interfaceLanguageChanged, this, &SettingsModel::interfaceLanguageChanged);
     }
     if (m_callMonitor) {
         m_connections << connect(
@@ -116,6 +130,7 @@ void SettingsModel::rewire()
     emit listeningChanged();
     emit autoDetectChanged();
     emit languagesChanged();
+    emit interfaceLanguageChanged();
     emit displayModeChanged();
     emit subtitlesSideChanged();
     emit micDevicesChanged();
@@ -140,7 +155,7 @@ bool SettingsModel::isCallDetected() const
 
 QString SettingsModel::callStatusText() const
 {
-    return isCallDetected() ? QStringLiteral("Teams call detected") : QStringLiteral("Monitoring for Teams calls...");
+    return isCallDetected() ? tr("Teams call detected") : tr("Monitoring for Teams calls...");
 }
 
 QVariantList SettingsModel::tabs()
@@ -164,13 +179,13 @@ QStringList SettingsModel::languageLabels()
 QStringList SettingsModel::displayModeLabels()
 {
     static_assert(caseCount<DisplayMode> == 3);
-    return {QStringLiteral("Translated"), QStringLiteral("Both"), QStringLiteral("Original")};
+    return {tr("Translated"), tr("Both"), tr("Original")};
 }
 
 QStringList SettingsModel::subtitlesSideLabels()
 {
     static_assert(caseCount<AppSettings::SubtitlesSide> == 3);
-    return {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")};
+    return {tr("Left"), tr("Center"), tr("Right")};
 }
 
 QStringList SettingsModel::targetLanguageLabels() const
@@ -181,9 +196,33 @@ QStringList SettingsModel::targetLanguageLabels() const
     const QStringList served = ServerIdentity::bundledTargetLanguages();
     for (std::size_t i = 0; i < caseCount<TargetLanguage>; ++i) {
         if (!served.contains(rawValue(static_cast<TargetLanguage>(i))))
-            labels[qsizetype(i)] += QStringLiteral(" (transcript only)");
+            labels[qsizetype(i)] = tr("%1 (transcript only)").arg(labels.at(qsizetype(i)));
     }
     return labels;
+}
+
+QStringList SettingsModel::interfaceLanguageLabels()
+{
+    QStringList labels{tr("Same as the desktop")};
+    for (const auto language : allCases<TargetLanguage>())
+        labels.append(InterfaceLanguage::nativeName(language));
+    return labels;
+}
+
+int SettingsModel::interfaceLanguageIndex() const
+{
+    if (!settings())
+        return 0;
+    const auto chosen = fromRawValue<TargetLanguage>(settings()->interfaceLanguage());
+    return chosen ? static_cast<int>(*chosen) + 1 : 0;
+}
+
+void SettingsModel::selectInterfaceLanguage(int index)
+{
+    if (!settings() || index < 0 || static_cast<std::size_t>(index) > caseCount<TargetLanguage>)
+        return;
+    settings()->setInterfaceLanguage(
+        index == 0 ? InterfaceLanguage::systemSetting : rawValue(static_cast<TargetLanguage>(index - 1)));
 }
 
 int SettingsModel::selectedLanguageIndex() const
@@ -212,7 +251,7 @@ int SettingsModel::subtitlesSideIndex() const
 
 QStringList SettingsModel::micDeviceLabels() const
 {
-    QStringList labels{QStringLiteral("System Default")};
+    QStringList labels{tr("System Default")};
     if (m_capture)
         for (const MicDevice& device : m_capture->availableMicDevices())
             labels.append(device.name);
@@ -233,8 +272,8 @@ int SettingsModel::selectedMicIndex() const
 
 QList<SettingsModel::CaptureEntry> SettingsModel::captureEntries() const
 {
-    QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, QStringLiteral("All system audio")},
-        {AppSettings::callAppCaptureScope, QStringLiteral("Only the call (Teams)")}};
+    QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, tr("All system audio")},
+        {AppSettings::callAppCaptureScope, tr("Only the call (Teams)")}};
     if (!m_settings || !m_capture)
         return entries;
     const QString chosen = AppSettings::knownCaptureScope(m_settings->captureScope());
@@ -318,7 +357,7 @@ void SettingsModel::watchApplications(bool watches)
 QString SettingsModel::folderName() const
 {
     if (!hasCustomFolder())
-        return QStringLiteral("Default");
+        return tr("Default");
     return QFileInfo(QDir::cleanPath(settings()->recordingsFolder().toLocalFile())).fileName();
 }
 
@@ -358,7 +397,7 @@ QString SettingsModel::pointText(double value)
 
 QString SettingsModel::secondsText(double value)
 {
-    return QString::asprintf("%.1f", value) + QLatin1Char('s');
+    return QLocale().toString(value, 'f', 1) + QLatin1Char('s');
 }
 
 void SettingsModel::selectLanguage(int index)

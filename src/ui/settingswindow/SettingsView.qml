@@ -15,6 +15,10 @@ import Tolvaran.Ui
 Control {
     id: view
 
+    // Right-to-left interface languages lay the view out from the right.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+
     required property TranslationViewModel viewModel
     required property AppSettings settings
     // Null where update checks are not offered.
@@ -101,7 +105,7 @@ Control {
                         ? TextColors.readable(view.pal.highlightedText, view.pal.highlight)
                         : TextColors.readable(view.pal.windowText, view.pal.window)
 
-                    objectName: "tab_" + modelData.label
+                    objectName: "tab_" + index
                     width: ListView.view.width
                     height: 28
                     radius: 6
@@ -178,6 +182,7 @@ Control {
                 // In the order of SettingsModel.Tab.
                 GeneralPage {
                     settings: view.settings
+                    form: view.model
                     updater: view.updater
                 }
                 ConnectionPage {

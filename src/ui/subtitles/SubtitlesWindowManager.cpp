@@ -75,7 +75,7 @@ std::unique_ptr<QQuickWindow> SubtitlesWindowManager::createPanel(
     format.setAlphaBufferSize(8);
     panel->setFormat(format);
     panel->setColor(Qt::transparent);
-    panel->setTitle(isPreview ? QStringLiteral("Subtitles Preview") : QStringLiteral("Subtitles"));
+    panel->setTitle(isPreview ? tr("Subtitles Preview") : tr("Subtitles"));
     panel->create();
     putOnAllWorkspaces(*panel);
 

@@ -30,7 +30,7 @@ ColumnLayout {
             objectName: "capturePicker"
             CardText {
                 Layout.fillWidth: true
-                text: "Capture"
+                text: qsTr("Capture")
             }
             ChoiceBox {
                 objectName: "capture"
@@ -42,11 +42,11 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Call Detection"
+        title: qsTr("Call Detection")
         SwitchRow {
             objectName: "autoDetect"
             iconName: "phone.connection.fill"
-            label: "Auto-detect Teams calls"
+            label: qsTr("Auto-detect Teams calls")
             checked: page.settings.isAutoDetectEnabled
             enabled: page.form.canToggleAutoDetect
             onToggled: on => page.form.setAutoDetect(on)
@@ -67,13 +67,13 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Microphone"
+        title: qsTr("Microphone")
         RowLayout {
             objectName: "micPicker"
             visible: page.viewModel.hasMicPermission
             CardText {
                 Layout.fillWidth: true
-                text: "Input Device"
+                text: qsTr("Input Device")
             }
             ChoiceBox {
                 objectName: "inputDevice"
@@ -89,12 +89,12 @@ ColumnLayout {
             SymbolLabel {
                 Layout.fillWidth: true
                 iconName: "mic.slash"
-                text: "Microphone access not granted"
+                text: qsTr("Microphone access not granted")
                 font.pixelSize: AppTheme.calloutSize
                 color: TextColors.label(AppTheme.palette.base, TextColors.Secondary)
             }
             Button {
-                text: "Open System Settings"
+                text: qsTr("Open System Settings")
                 font.pixelSize: AppTheme.captionSize
                 onClicked: page.form.openSoundSettings()
             }

@@ -16,9 +16,9 @@ ColumnLayout {
     spacing: AppTheme.sectionSpacing
 
     SettingsSection {
-        title: "Server"
+        title: qsTr("Server")
         CardText {
-            text: "WebSocket URL"
+            text: qsTr("WebSocket URL")
         }
         TextField {
             objectName: "serverURL"
@@ -33,17 +33,17 @@ ColumnLayout {
         CardText {
             objectName: "invalidServerURL"
             visible: !page.settings.isServerURLValid
-            text: "Invalid server URL"
+            text: qsTr("Invalid server URL")
             font.pixelSize: AppTheme.captionSize
             color: TextColors.readable(AppTheme.red, AppTheme.palette.base)
         }
     }
     SettingsSection {
-        title: "Translation"
+        title: qsTr("Translation")
         RowLayout {
             CardText {
                 Layout.fillWidth: true
-                text: "Target Language"
+                text: qsTr("Target Language")
             }
             ChoiceBox {
                 objectName: "targetLanguage"
@@ -56,8 +56,8 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Speaker Languages"
-        footer: "Hint which languages speakers will use for better recognition. Leave empty for auto-detection."
+        title: qsTr("Speaker Languages")
+        footer: qsTr("Hint which languages speakers will use for better recognition. Leave empty for auto-detection.")
         GridLayout {
             columns: 2
             columnSpacing: 8

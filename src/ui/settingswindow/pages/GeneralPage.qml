@@ -3,11 +3,12 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tolvaran.Ui
 
-// Settings: starting with the session and updates.
+// Settings: the interface's language, starting with the session and updates.
 ColumnLayout {
     id: page
 
     required property AppSettings settings
+    required property SettingsModel form
     // Null where update checks are not offered.
     required property UpdaterService updater
 
@@ -19,28 +20,43 @@ ColumnLayout {
     }
 
     SettingsSection {
+        RowLayout {
+            CardText {
+                Layout.fillWidth: true
+                text: qsTr("Language")
+            }
+            ChoiceBox {
+                objectName: "interfaceLanguage"
+                Layout.preferredWidth: 220
+                model: page.form.interfaceLanguageLabels
+                currentIndex: page.form.interfaceLanguageIndex
+                onActivated: index => page.form.selectInterfaceLanguage(index)
+            }
+        }
+    }
+    SettingsSection {
         SwitchRow {
             objectName: "launchAtLogin"
-            label: "Launch at Login"
-            help: "Automatically start Tolvaran when you log in"
+            label: qsTr("Launch at Login")
+            help: qsTr("Automatically start Tolvaran when you log in")
             checked: loginItem.isEnabled
             onToggled: on => loginItem.isEnabled = on
         }
         SwitchRow {
             objectName: "autoStartListening"
-            label: "Auto-start listening on launch"
-            help: "Begin capturing and translating as soon as the app starts"
+            label: qsTr("Auto-start listening on launch")
+            help: qsTr("Begin capturing and translating as soon as the app starts")
             checked: page.settings.autoStartListening
             onToggled: on => page.settings.autoStartListening = on
         }
     }
     SettingsSection {
-        title: "Updates"
+        title: qsTr("Updates")
         Text {
             objectName: "updatesFromPackageManager"
             // Without a release feed the package manager brings updates.
             visible: page.updater === null || !page.updater.isFeedConfigured
-            text: "Updates come with your package manager"
+            text: qsTr("Updates come with your package manager")
             textFormat: Text.PlainText
             font: AppTheme.caption
             color: AppTheme.secondary
@@ -49,7 +65,7 @@ ColumnLayout {
             visible: page.updater !== null && page.updater.isFeedConfigured
             Button {
                 objectName: "checkForUpdates"
-                text: "Check for Updates..."
+                text: qsTr("Check for Updates...")
                 enabled: page.updater !== null && page.updater.canCheckForUpdates
                 onClicked: {
                     page.Window.window.requestActivate();
