@@ -10,7 +10,9 @@
 #include <QLoggingCategory>
 #include <QQmlEngine>
 
-Q_LOGGING_CATEGORY(lcInterfaceLanguage, "com.tolvaran.app.InterfaceLanguage")
+// Which language was chosen is debug detail: --help and --export answer on the
+// same terminal.
+Q_LOGGING_CATEGORY(lcInterfaceLanguage, "com.tolvaran.app.InterfaceLanguage", QtInfoMsg)
 
 namespace tolvaran {
 
@@ -52,11 +54,11 @@ void InterfaceTranslator::apply(const QString& setting)
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&m_qt);
         else
-            qCInfo(lcInterfaceLanguage, "No catalogue of Qt's own texts for %s", qUtf8Printable(rawValue(language)));
+            qCDebug(lcInterfaceLanguage, "No catalogue of Qt's own texts for %s", qUtf8Printable(rawValue(language)));
     }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         QGuiApplication::setLayoutDirection(locale.textDirection());
-    qCInfo(lcInterfaceLanguage, "The interface speaks %s", qUtf8Printable(rawValue(language)));
+    qCDebug(lcInterfaceLanguage, "The interface speaks %s", qUtf8Printable(rawValue(language)));
     if (m_engine) {
         m_engine->setUiLanguage(rawValue(language));
         m_engine->retranslate();

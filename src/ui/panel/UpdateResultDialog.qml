@@ -26,7 +26,7 @@ Window {
     ColumnLayout {
         id: content
 
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: InterfaceDirection.isRightToLeft
         LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         anchors.margins: 20

@@ -12,7 +12,7 @@ Item {
     id: root
 
     // Right-to-left interface languages lay the view out from the right.
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: InterfaceDirection.isRightToLeft
     LayoutMirroring.childrenInherit: true
 
     required property PlaybackController playback

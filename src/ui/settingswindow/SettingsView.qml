@@ -16,7 +16,7 @@ Control {
     id: view
 
     // Right-to-left interface languages lay the view out from the right.
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: InterfaceDirection.isRightToLeft
     LayoutMirroring.childrenInherit: true
 
     required property TranslationViewModel viewModel
