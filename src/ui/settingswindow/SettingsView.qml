@@ -113,7 +113,8 @@ Control {
 
                     Row {
                         anchors.verticalCenter: parent.verticalCenter
-                        x: 8
+                        anchors.left: parent.left
+                        anchors.leftMargin: 8
                         spacing: 8
                         SymbolImage {
                             anchors.verticalCenter: parent.verticalCenter
