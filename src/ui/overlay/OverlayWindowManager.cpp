@@ -3,6 +3,7 @@
 #include "OverlayGeometry.h"
 #include "OverlayStyle.h"
 #include "live/TranslationViewModel.h"
+#include "model/LanguageChange.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
@@ -155,6 +156,8 @@ void OverlayWindowManager::showPreview(TranslationViewModel& viewModel, AppSetti
         if (!m_previewPanel)
             return;
         m_previewPanel->installEventFilter(this);
+        onLanguageChange(
+            m_previewPanel.get(), [shown = m_previewPanel.get()] { shown->setTitle(tr("Translation Preview")); });
     }
     orderFront(*m_previewPanel);
 }
