@@ -4,8 +4,6 @@
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
-#include <QDateTime>
-#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QString>
