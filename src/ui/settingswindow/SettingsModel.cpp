@@ -100,11 +100,14 @@ void SettingsModel::rewire()
                       << connect(s, &AppSettings::displayModeChanged, this, &SettingsModel::displayModeChanged)
                       << connect(s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
                       << connect(s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
-                      << connect(s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged);
+                      << connect(s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged)
+                      << connect(s, &AppSettings::callApplicationsChanged, this, &SettingsModel::captureChanged);
     }
     if (m_callMonitor) {
         m_connections << connect(
-            m_callMonitor, &CallMonitorService::isCallActiveChanged, this, &SettingsModel::autoDetectChanged);
+            m_callMonitor, &CallMonitorService::isCallActiveChanged, this, &SettingsModel::autoDetectChanged)
+                      << connect(m_callMonitor, &CallMonitorService::callApplicationChanged, this,
+                             &SettingsModel::autoDetectChanged);
     }
     if (m_capture) {
         m_connections << connect(m_capture, &AudioCapture::playingApplicationsChanged, this, [this] {
@@ -140,7 +143,10 @@ bool SettingsModel::isCallDetected() const
 
 QString SettingsModel::callStatusText() const
 {
-    return isCallDetected() ? QStringLiteral("Teams call detected") : QStringLiteral("Monitoring for Teams calls...");
+    if (!isCallDetected())
+        return QStringLiteral("Monitoring for calls...");
+    const QString application = m_callMonitor->callApplicationName();
+    return QStringLiteral("Call detected in %1").arg(application.isEmpty() ? QStringLiteral("Teams") : application);
 }
 
 QVariantList SettingsModel::tabs()
@@ -233,8 +239,10 @@ int SettingsModel::selectedMicIndex() const
 
 QList<SettingsModel::CaptureEntry> SettingsModel::captureEntries() const
 {
+    const bool isTeamsOnly = m_settings && m_settings->callApplications() == AppSettings::teamsCallApplications;
     QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, QStringLiteral("All system audio")},
-        {AppSettings::callAppCaptureScope, QStringLiteral("Only the call (Teams)")}};
+        {AppSettings::callAppCaptureScope,
+            isTeamsOnly ? QStringLiteral("Only the call (Teams)") : QStringLiteral("Only the call")}};
     if (!m_settings || !m_capture)
         return entries;
     const QString chosen = AppSettings::knownCaptureScope(m_settings->captureScope());

@@ -81,6 +81,8 @@ private slots:
         QCOMPARE(settings.autoRecordOnListen(), true);
         QCOMPARE(settings.recordingsFolder(), QUrl());
         QCOMPARE(settings.isAutoDetectEnabled(), false);
+        QCOMPARE(settings.callApplications(), "any");
+        QCOMPARE(settings.extraCallApplications(), QStringList());
         QCOMPARE(settings.maxTranslationLines(), 50);
         QCOMPARE(settings.paragraphSilenceGap(), 8.0);
         QCOMPARE(settings.captureScope(), "system");
@@ -205,6 +207,21 @@ private slots:
         QTest::newRow("number for the capture scope") << "captureScope"_ba
                                                       << "1"_ba
                                                       << "captureScope"_ba << QVariant("system");
+
+        QTest::newRow("teams calls only") << "callApplications"_ba
+                                          << R"("teams")"_ba
+                                          << "callApplications"_ba << QVariant("teams");
+        QTest::newRow("unknown call applications") << "callApplications"_ba
+                                                   << R"("zoom")"_ba
+                                                   << "callApplications"_ba << QVariant("any");
+        QTest::newRow("call applications as a flag") << "callApplications"_ba
+                                                     << "true"_ba
+                                                     << "callApplications"_ba << QVariant("any");
+        QTest::newRow("executables the user calls with")
+            << "extraCallApplications"_ba << dataTag(R"(["jami","linphone"])") << "extraCallApplications"_ba
+            << QVariant(QStringList{"jami", "linphone"});
+        QTest::newRow("executables not all text") << "extraCallApplications"_ba << dataTag(R"(["jami",3])")
+                                                  << "extraCallApplications"_ba << QVariant(QStringList());
 
         QTest::newRow("colour without hash") << "overlayTranslatedColorHex"_ba
                                              << R"("ff8000")"_ba

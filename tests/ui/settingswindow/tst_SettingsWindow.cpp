@@ -387,7 +387,7 @@ private slots:
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<int>("selected");
 
-        const QStringList fixed{"All system audio", "Only the call (Teams)"};
+        const QStringList fixed{"All system audio", "Only the call"};
         const QList<PlayingApplication> two{{"firefox-esr", "Firefox"}, {"music", "Music Player"}};
         QTest::newRow("all system audio") << "system" << QList<PlayingApplication>() << fixed << 0;
         QTest::newRow("the call") << "callApp" << two << fixed + QStringList{"Firefox", "Music Player"} << 1;
@@ -465,7 +465,7 @@ private slots:
         QTest::keyClick(settings.window(), Qt::Key_Down);
         QCOMPARE(settings.fixture.settings->captureScope(), "callApp");
         QCOMPARE(capture.captureScope, "callApp");
-        QCOMPARE(settings.fixture.viewModel->captureStatus(), "Waiting for Teams…");
+        QCOMPARE(settings.fixture.viewModel->captureStatus(), "Waiting for a call…");
         QTest::keyClick(settings.window(), Qt::Key_Down);
         QCOMPARE(settings.fixture.settings->captureScope(), "app:music");
         QCOMPARE(capture.captureScope, "app:music");
