@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -288,6 +289,18 @@ void SettingsModel::selectCapture(int index)
     if (!settings() || index < 0 || index >= entries.size())
         return;
     settings()->setCaptureScope(entries.at(index).scope);
+}
+
+void SettingsModel::setExtraCallApplicationsText(const QString& text)
+{
+    if (!settings())
+        return;
+    QStringList names;
+    for (const QString& name : text.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
+        if (!name.contains(QLatin1Char('/')) && !names.contains(name))
+            names.append(name);
+    }
+    settings()->setExtraCallApplications(names);
 }
 
 void SettingsModel::setWatchesApplications(bool watches)

@@ -128,6 +128,13 @@ public:
     Q_INVOKABLE void setAutoDetect(bool enabled);
     Q_INVOKABLE void selectMic(int index);
     Q_INVOKABLE void selectCapture(int index);
+    // "jami, linphone" -> extraCallApplications: names separated by commas
+    // or spaces, each once; a path is no executable name.
+    Q_INVOKABLE void setExtraCallApplicationsText(const QString& text);
+
+    // ["jami", "linphone"] -> "jami, linphone".
+    Q_INVOKABLE static QString namesText(const QStringList& names) { return names.join(QStringLiteral(", ")); }
+
     // Asks the sound server for its microphones again.
     Q_INVOKABLE void refreshMicDevices();
     // A folder the user chose: recordings go there from now on, and the list

@@ -274,7 +274,7 @@ private slots:
         QVERIFY(enabled(connection, "serverURL"));
         QVERIFY(enabled(connection, "targetLanguage"));
         QVERIFY(enabled(connection, "speaker_3"));
-        QVERIFY(settings.switchOf(audio, "autoDetect")->isEnabled());
+        QVERIFY(settings.switchOf(general, "autoDetect")->isEnabled());
 
         QCoro::waitFor(settings.fixture.viewModel->startListening());
         QVERIFY(settings.fixture.viewModel->isListening());
@@ -283,27 +283,27 @@ private slots:
         for (int i = 0; i < 16; ++i)
             QVERIFY(!enabled(connection, QStringLiteral("speaker_%1").arg(i)));
         // Off: cannot be switched on while listening.
-        QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
+        QVERIFY(!settings.switchOf(general, "autoDetect")->isEnabled());
         settings.model()->setAutoDetect(true);
         QVERIFY(!settings.fixture.settings->isAutoDetectEnabled());
         QVERIFY(!settings.fixture.services->callMonitor->isMonitoring());
 
         // On: can be switched off, and the monitor stops.
         QCoro::waitFor(settings.fixture.viewModel->stopListening());
-        QQuickItem* toggle = settings.switchOf(audio, "autoDetect");
+        QQuickItem* toggle = settings.switchOf(general, "autoDetect");
         QTest::mouseClick(
             settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
         QTRY_VERIFY(settings.fixture.settings->isAutoDetectEnabled());
         QVERIFY(settings.fixture.services->callMonitor->isMonitoring());
         QVERIFY(findNamed(settings.view(), "callStatus")->isVisible());
         QCoro::waitFor(settings.fixture.viewModel->startListening());
-        toggle = settings.switchOf(audio, "autoDetect");
+        toggle = settings.switchOf(general, "autoDetect");
         QVERIFY(toggle->isEnabled());
         QTest::mouseClick(
             settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
         QTRY_VERIFY(!settings.fixture.settings->isAutoDetectEnabled());
         QVERIFY(!settings.fixture.services->callMonitor->isMonitoring());
-        QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
+        QVERIFY(!settings.switchOf(general, "autoDetect")->isEnabled());
     }
 
     // A new user's first need: a target language other than English.
@@ -380,6 +380,94 @@ private slots:
     // playing follow the two fixed entries, and a chosen program that is
     // not playing (or a stored value this program does not know) still
     // shows what listening will capture.
+    // What the General tab says of calls, as the monitor decides them.
+    void callStatus_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("recorder");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("no call") << "any" << QString() << "Monitoring for calls...";
+        QTest::newRow("zoom") << "any"
+                              << "zoom"
+                              << "Call detected in Zoom";
+        QTest::newRow("a browser") << "any"
+                                   << "firefox-esr"
+                                   << "Call detected in Firefox";
+        QTest::newRow("teams only") << "teams"
+                                    << "zoom"
+                                    << "Call detected in Teams";
+    }
+
+    void callStatus()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, recorder);
+        QFETCH(QString, status);
+        test::ViewModelFixture fixture;
+        CallMonitorService::Probes probes;
+        probes.isTeamsRunning = [] { return true; };
+        probes.isMicrophoneInUse = []() -> QCoro::Task<bool> { co_return true; };
+        probes.microphoneRecorders = [recorder]() -> QCoro::Task<std::optional<QList<MicrophoneRecorder>>> {
+            co_return recorder.isEmpty() ? QList<MicrophoneRecorder>() : QList<MicrophoneRecorder>{{recorder, {}}};
+        };
+        CallMonitorService monitor(probes);
+        SettingsModel model;
+        model.setViewModel(fixture.viewModel.get());
+        model.setServices(fixture.settings.get(), fixture.capture, &monitor, fixture.services->recordingStore.get());
+        QSignalSpy changes(&model, &SettingsModel::autoDetectChanged);
+        monitor.setCallApplications(which);
+        monitor.startMonitoring();
+        QCOMPARE(model.isCallDetected(), !recorder.isEmpty());
+        QCOMPARE(model.callStatusText(), status);
+        QCOMPARE(changes.isEmpty(), recorder.isEmpty());
+    }
+
+    // The user's own call programs, as typed on the Advanced tab.
+    void extraCallApplications_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("commas") << "jami,linphone" << QStringList{"jami", "linphone"};
+        QTest::newRow("commas and spaces") << " jami ,  linphone " << QStringList{"jami", "linphone"};
+        QTest::newRow("spaces alone") << "jami linphone" << QStringList{"jami", "linphone"};
+        QTest::newRow("twice") << "jami, jami" << QStringList{"jami"};
+        QTest::newRow("a path") << "/usr/bin/jami, linphone" << QStringList{"linphone"};
+        QTest::newRow("nothing") << " , " << QStringList{};
+    }
+
+    void extraCallApplications()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, names);
+        test::ViewModelFixture fixture;
+        fixture.settings->setExtraCallApplications({"before"});
+        SettingsModel model;
+        model.setViewModel(fixture.viewModel.get());
+        model.setServices(fixture.settings.get(), fixture.capture, fixture.services->callMonitor.get(),
+            fixture.services->recordingStore.get());
+        model.setExtraCallApplicationsText(text);
+        QCOMPARE(fixture.settings->extraCallApplications(), names);
+    }
+
+    // The picker on the General tab, with the keyboard, and the capture
+    // picker's name for the call that goes with it.
+    void callApplicationsPicker()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        QQuickItem* picker = settings.control(general, "callApplications");
+        QVERIFY(picker);
+        QCOMPARE(picker->property("currentText").toString(), "Any call application");
+        QCOMPARE(settings.model()->captureLabels().value(1), "Only the call");
+        picker->forceActiveFocus();
+        QTest::keyClick(settings.window(), Qt::Key_Up);
+        QCOMPARE(settings.fixture.settings->callApplications(), "teams");
+        QCOMPARE(picker->property("currentText").toString(), "Teams only");
+        QCOMPARE(settings.model()->captureLabels().value(1), "Only the call (Teams)");
+        QTest::keyClick(settings.window(), Qt::Key_Down);
+        QCOMPARE(settings.fixture.settings->callApplications(), "any");
+    }
+
     void captureChoices_data()
     {
         QTest::addColumn<QString>("stored");

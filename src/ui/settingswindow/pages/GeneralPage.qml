@@ -3,11 +3,12 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tolvaran.Ui
 
-// Settings: starting with the session and updates.
+// Settings: starting with the session, call detection and updates.
 ColumnLayout {
     id: page
 
     required property AppSettings settings
+    required property SettingsModel form
     // Null where update checks are not offered.
     required property UpdaterService updater
 
@@ -32,6 +33,46 @@ ColumnLayout {
             help: "Begin capturing and translating as soon as the app starts"
             checked: page.settings.autoStartListening
             onToggled: on => page.settings.autoStartListening = on
+        }
+    }
+    SettingsSection {
+        title: "Call Detection"
+        SwitchRow {
+            objectName: "autoDetect"
+            iconName: "phone.connection.fill"
+            label: "Auto-detect calls"
+            help: "Start listening when a call begins and stop when it ends"
+            checked: page.settings.isAutoDetectEnabled
+            enabled: page.form.canToggleAutoDetect
+            onToggled: on => page.form.setAutoDetect(on)
+        }
+        RowLayout {
+            objectName: "callApplicationsPicker"
+            CardText {
+                Layout.fillWidth: true
+                text: "Calls in"
+            }
+            ChoiceBox {
+                objectName: "callApplications"
+                Layout.preferredWidth: 200
+                model: ["Teams only", "Any call application"]
+                currentIndex: page.settings.callApplications === "teams" ? 0 : 1
+                onActivated: index => page.settings.callApplications = index === 0 ? "teams" : "any"
+            }
+        }
+        RowLayout {
+            objectName: "callStatus"
+            visible: page.settings.isAutoDetectEnabled
+            spacing: 6
+            Rectangle {
+                implicitWidth: 6
+                implicitHeight: 6
+                radius: 3
+                color: page.form.isCallDetected ? AppTheme.green : AppTheme.orange
+            }
+            CardCaption {
+                text: page.form.callStatusText
+            }
         }
     }
     SettingsSection {
