@@ -1,6 +1,8 @@
 #include "AppCoordinator.h"
 #include "AppLifecycle.h"
+#include "GlobalShortcuts.h"
 #include "LocalServerLauncher.h"
+#include "ShortcutBindings.h"
 #include "SingleInstance.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
@@ -161,6 +163,10 @@ int main(int argc, char* argv[])
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
         [&lifecycle] { lifecycle.quit(); });
+
+    // Start and stop without finding the tray, while the call has the focus.
+    tolvaran::GlobalShortcuts shortcuts;
+    tolvaran::ShortcutBindings shortcutBindings(shortcuts, settings, viewModel);
 
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });

@@ -61,6 +61,9 @@ using LanguageSet = QSet<TargetLanguage>;
     X(bool, isAutoDetectEnabled, IsAutoDetectEnabled, "autoDetectTeams", false)                                        \
     X(QString, callApplications, CallApplications, "callApplications", anyCallApplications)                            \
     X(QStringList, extraCallApplications, ExtraCallApplications, "extraCallApplications", QStringList())               \
+    X(QString, listeningShortcut, ListeningShortcut, "listeningShortcut", QStringLiteral("Ctrl+Alt+L"))                \
+    X(QString, overlayShortcut, OverlayShortcut, "overlayShortcut", QStringLiteral("Ctrl+Alt+O"))                      \
+    X(QString, recordingShortcut, RecordingShortcut, "recordingShortcut", QStringLiteral("Ctrl+Alt+R"))                \
     X(int, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", 50)                                        \
     X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
     X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)                                         \

@@ -83,6 +83,9 @@ private slots:
         QCOMPARE(settings.isAutoDetectEnabled(), false);
         QCOMPARE(settings.callApplications(), "any");
         QCOMPARE(settings.extraCallApplications(), QStringList());
+        QCOMPARE(settings.listeningShortcut(), "Ctrl+Alt+L");
+        QCOMPARE(settings.overlayShortcut(), "Ctrl+Alt+O");
+        QCOMPARE(settings.recordingShortcut(), "Ctrl+Alt+R");
         QCOMPARE(settings.maxTranslationLines(), 50);
         QCOMPARE(settings.paragraphSilenceGap(), 8.0);
         QCOMPARE(settings.captureScope(), "system");
@@ -222,6 +225,13 @@ private slots:
             << QVariant(QStringList{"jami", "linphone"});
         QTest::newRow("executables not all text") << "extraCallApplications"_ba << dataTag(R"(["jami",3])")
                                                   << "extraCallApplications"_ba << QVariant(QStringList());
+
+        QTest::newRow("no shortcut") << "overlayShortcut"_ba
+                                     << R"("")"_ba
+                                     << "overlayShortcut"_ba << QVariant("");
+        QTest::newRow("another shortcut") << "listeningShortcut"_ba
+                                          << R"("Ctrl+Shift+F9")"_ba
+                                          << "listeningShortcut"_ba << QVariant("Ctrl+Shift+F9");
 
         QTest::newRow("colour without hash") << "overlayTranslatedColorHex"_ba
                                              << R"("ff8000")"_ba
