@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -102,7 +103,10 @@ void SettingsModel::rewire()
                       << connect(s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
                       << connect(s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
                       << connect(s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged)
-                      << connect(s, &AppSettings::callApplicationsChanged, this, &SettingsModel::captureChanged);
+                      << connect(s, &AppSettings::callApplicationsChanged, this, &SettingsModel::captureChanged)
+                      << connect(s, &AppSettings::listeningShortcutChanged, this, &SettingsModel::shortcutsChanged)
+                      << connect(s, &AppSettings::overlayShortcutChanged, this, &SettingsModel::shortcutsChanged)
+                      << connect(s, &AppSettings::recordingShortcutChanged, this, &SettingsModel::shortcutsChanged);
     }
     if (m_callMonitor) {
         m_connections << connect(
@@ -125,6 +129,7 @@ void SettingsModel::rewire()
     emit micDevicesChanged();
     emit captureChanged();
     emit folderChanged();
+    emit shortcutsChanged();
 }
 
 bool SettingsModel::canEditConnection() const
@@ -301,6 +306,64 @@ void SettingsModel::setExtraCallApplicationsText(const QString& text)
             names.append(name);
     }
     settings()->setExtraCallApplications(names);
+}
+
+QStringList SettingsModel::shortcutTexts() const
+{
+    if (!m_settings)
+        return {};
+    QStringList texts;
+    for (const QString& stored :
+        {m_settings->listeningShortcut(), m_settings->overlayShortcut(), m_settings->recordingShortcut()}) {
+        const QKeySequence sequence(stored, QKeySequence::PortableText);
+        texts.append(sequence.isEmpty() ? QStringLiteral("None") : sequence.toString(QKeySequence::NativeText));
+    }
+    return texts;
+}
+
+void SettingsModel::setShortcutProblems(const QStringList& problems)
+{
+    if (problems == m_shortcutProblems)
+        return;
+    m_shortcutProblems = problems;
+    emit shortcutsChanged();
+}
+
+bool SettingsModel::setShortcut(int action, int key, int modifiers)
+{
+    const auto held = Qt::KeyboardModifiers(modifiers)
+        & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
+    const bool isModifier = key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Shift || key == Qt::Key_Meta
+        || key == Qt::Key_AltGr || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
+    if (!settings() || isModifier || key == 0 || key == Qt::Key_unknown
+        || !(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const QString text = QKeySequence(QKeyCombination(held, Qt::Key(key))).toString(QKeySequence::PortableText);
+    switch (action) {
+    case 0:
+        settings()->setListeningShortcut(text);
+        return true;
+    case 1:
+        settings()->setOverlayShortcut(text);
+        return true;
+    case 2:
+        settings()->setRecordingShortcut(text);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SettingsModel::clearShortcut(int action)
+{
+    if (!settings())
+        return;
+    if (action == 0)
+        settings()->setListeningShortcut({});
+    else if (action == 1)
+        settings()->setOverlayShortcut({});
+    else if (action == 2)
+        settings()->setRecordingShortcut({});
 }
 
 void SettingsModel::setWatchesApplications(bool watches)

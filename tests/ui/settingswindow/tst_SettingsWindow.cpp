@@ -422,6 +422,83 @@ private slots:
         QCOMPARE(changes.isEmpty(), recorder.isEmpty());
     }
 
+    // A combination pressed on the General tab becomes the shortcut.
+    void shortcutKeys_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("texts");
+        const int ctrlAlt = int(Qt::ControlModifier | Qt::AltModifier);
+        QTest::newRow("listening") << 0 << int(Qt::Key_K) << ctrlAlt
+                                   << QStringList{"Ctrl+Alt+K", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("recording with F9")
+            << 2 << int(Qt::Key_F9) << int(Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier)
+            << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Shift+F9"};
+        QTest::newRow("a letter alone") << 1 << int(Qt::Key_K) << 0
+                                        << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("shift and a letter")
+            << 1 << int(Qt::Key_K) << int(Qt::ShiftModifier) << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("a modifier alone") << 1 << int(Qt::Key_Control) << int(Qt::ControlModifier)
+                                          << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("no such action") << 3 << int(Qt::Key_K) << ctrlAlt
+                                        << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+    }
+
+    void shortcutKeys()
+    {
+        QFETCH(int, action);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QStringList, texts);
+        test::ViewModelFixture fixture;
+        SettingsModel model;
+        model.setViewModel(fixture.viewModel.get());
+        model.setServices(fixture.settings.get(), fixture.capture, fixture.services->callMonitor.get(),
+            fixture.services->recordingStore.get());
+        QSignalSpy changes(&model, &SettingsModel::shortcutsChanged);
+        const QStringList before = model.shortcutTexts();
+        QCOMPARE(model.setShortcut(action, key, modifiers), texts != before);
+        QCOMPARE(model.shortcutTexts(), texts);
+        QCOMPARE(changes.isEmpty(), texts == before);
+        model.clearShortcut(action);
+        if (action < 3)
+            QCOMPARE(model.shortcutTexts().at(action), "None");
+    }
+
+    // Clicked, then pressed with the keyboard, as a user does; what stands
+    // in a shortcut's way shows beside it.
+    void shortcutFields()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        QQuickItem* row = settings.control(general, "shortcut_1");
+        QVERIFY(row);
+        QQuickItem* field = findNamed(row, "keys");
+        QVERIFY(field);
+        QCOMPARE(field->property("text").toString(), "Ctrl+Alt+O");
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, field->mapToScene(field->boundingRect().center()).toPoint());
+        QTRY_COMPARE(field->property("text").toString(), "Press keys…");
+        QTest::keyClick(settings.window(), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(settings.fixture.settings->overlayShortcut(), "Ctrl+Alt+J");
+        QTRY_COMPARE(field->property("text").toString(), "Ctrl+Alt+J");
+
+        QQuickItem* problem = findNamed(row, "problem");
+        QVERIFY(problem);
+        QVERIFY(!problem->isVisible());
+        settings.coordinator.settingsManager().setShortcutProblems(
+            {QString(), "Ctrl+Alt+J is taken by another program", QString()});
+        QTRY_VERIFY(problem->isVisible());
+        QCOMPARE(problem->property("text").toString(), "Ctrl+Alt+J is taken by another program");
+
+        QQuickItem* none = findNamed(row, "none");
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, none->mapToScene(none->boundingRect().center()).toPoint());
+        QCOMPARE(settings.fixture.settings->overlayShortcut(), QString());
+        QTRY_COMPARE(field->property("text").toString(), "None");
+    }
+
     // The user's own call programs, as typed on the Advanced tab.
     void extraCallApplications_data()
     {

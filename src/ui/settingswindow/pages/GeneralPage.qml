@@ -3,7 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tolvaran.Ui
 
-// Settings: starting with the session, call detection and updates.
+// Settings: starting with the session, call detection, global shortcuts and
+// updates.
 ColumnLayout {
     id: page
 
@@ -73,6 +74,33 @@ ColumnLayout {
             CardCaption {
                 text: page.form.callStatusText
             }
+        }
+    }
+    SettingsSection {
+        title: "Shortcuts"
+        ShortcutRow {
+            objectName: "shortcut_0"
+            label: "Start/stop listening"
+            shortcutText: page.form.shortcutTexts[0] ?? ""
+            problem: page.form.shortcutProblems[0] ?? ""
+            onKeysPressed: (key, modifiers) => page.form.setShortcut(0, key, modifiers)
+            onCleared: page.form.clearShortcut(0)
+        }
+        ShortcutRow {
+            objectName: "shortcut_1"
+            label: "Show/hide overlay"
+            shortcutText: page.form.shortcutTexts[1] ?? ""
+            problem: page.form.shortcutProblems[1] ?? ""
+            onKeysPressed: (key, modifiers) => page.form.setShortcut(1, key, modifiers)
+            onCleared: page.form.clearShortcut(1)
+        }
+        ShortcutRow {
+            objectName: "shortcut_2"
+            label: "Start/stop recording"
+            shortcutText: page.form.shortcutTexts[2] ?? ""
+            problem: page.form.shortcutProblems[2] ?? ""
+            onKeysPressed: (key, modifiers) => page.form.setShortcut(2, key, modifiers)
+            onCleared: page.form.clearShortcut(2)
         }
     }
     SettingsSection {
