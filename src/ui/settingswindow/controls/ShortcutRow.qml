@@ -31,7 +31,7 @@ ColumnLayout {
             property bool isListeningForKeys: false
 
             objectName: "keys"
-            Layout.preferredWidth: 140
+            Layout.preferredWidth: 108
             font.pixelSize: AppTheme.bodySize
             text: keyField.isListeningForKeys ? "Press keys…" : shortcutRow.shortcutText
             onClicked: {
@@ -54,6 +54,7 @@ ColumnLayout {
         }
         Button {
             objectName: "none"
+            Layout.preferredWidth: 52
             text: "None"
             font.pixelSize: AppTheme.captionSize
             onClicked: shortcutRow.cleared()
