@@ -1,6 +1,8 @@
 #include "AppCoordinator.h"
 #include "AppLifecycle.h"
+#include "GlobalShortcuts.h"
 #include "LocalServerLauncher.h"
+#include "ShortcutBindings.h"
 #include "SingleInstance.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
@@ -161,6 +163,18 @@ int main(int argc, char* argv[])
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
         [&lifecycle] { lifecycle.quit(); });
+
+    // Start and stop without finding the tray, while the call has the focus.
+    tolvaran::GlobalShortcuts shortcuts;
+    tolvaran::ShortcutBindings shortcutBindings(shortcuts, settings, viewModel);
+    // A combination another program holds is said in the settings window.
+    const auto showShortcutProblems = [&] {
+        using Action = tolvaran::GlobalShortcuts::Action;
+        coordinator.settingsManager().setShortcutProblems({shortcuts.problem(Action::listening),
+            shortcuts.problem(Action::overlay), shortcuts.problem(Action::recording)});
+    };
+    showShortcutProblems();
+    QObject::connect(&shortcuts, &tolvaran::GlobalShortcuts::problemChanged, &coordinator, showShortcutProblems);
 
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });

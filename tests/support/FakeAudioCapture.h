@@ -26,6 +26,7 @@ public:
     bool micEnabled = false;
     std::optional<QString> selectedMicDeviceUID;
     QString captureScope = QStringLiteral("system");
+    QSet<QString> callApplications;
     QList<PlayingApplication> applications;
     int applicationWatchers = 0;
 
@@ -59,6 +60,8 @@ public:
     }
 
     void setCaptureScope(const QString& scope) override { captureScope = scope; }
+
+    void setCallApplications(const QSet<QString>& executableNames) override { callApplications = executableNames; }
 
     void startMicEngine() override { calls.append(QStringLiteral("startMicEngine")); }
 

@@ -359,9 +359,13 @@ Item {
             open(true, 0)
             verify(!shown("captureStatus"))
             fixture.settings.captureScope = "callApp"
+            fixture.settings.callApplications = "any"
             fixture.startListening("accept")
             tryCompare(panel.model, "stateName", "listening", 5000)
-            compare(item("captureStatus").text, "Waiting for Teams…")
+            compare(item("captureStatus").text, "Waiting for a call…")
+            // Teams alone counts from now on.
+            fixture.settings.callApplications = "teams"
+            tryCompare(item("captureStatus"), "text", "Waiting for Teams…", 5000)
             verify(shown("captureStatus"))
             fixture.reportApplicationPlaying("Microsoft Teams")
             tryCompare(item("captureStatus"), "text", "Capturing: Teams", 5000)

@@ -57,6 +57,7 @@ TranslationViewModel::TranslationViewModel(
     m_room->setServerURL(serverURL());
     setupCallbacks();
     followSettings();
+    followCalls();
     // Microphones plugged in or out show at once in every list bound to the model.
     connect(&m_audioService, &AudioCapture::micDevicesChanged, this,
         [this] { m_micDevices.setRows(m_audioService.availableMicDevices()); });
@@ -68,6 +69,9 @@ TranslationViewModel::~TranslationViewModel()
 {
     // Nothing may come from the capture thread while the parts it feeds go.
     m_audioService.stopCapture();
+    // The monitor outlives this view model.
+    if (m_isFollowingCall)
+        m_callMonitor.unfollowCallApplication();
 }
 
 void TranslationViewModel::setupCallbacks()
@@ -90,6 +94,7 @@ void TranslationViewModel::setupCallbacks()
             setIsSoundServerAway(false);
         if (state().kind() == ConnectionState::Kind::disconnected)
             setServerNotice({});
+        updateCallFollowing();
         emit captureStatusChanged();
     });
 
@@ -149,6 +154,7 @@ void TranslationViewModel::followSettings()
         m_isCapturedAppPlaying = false;
         m_capturedAppName.clear();
         m_audioService.setCaptureScope(m_listeningScope);
+        updateCallFollowing();
         emit captureStatusChanged();
     });
     // A folder chosen in the settings is listed from then on.
@@ -156,6 +162,53 @@ void TranslationViewModel::followSettings()
         m_services.recordingStore->setCustomDirectory(
             m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
     });
+}
+
+// What counts as a call is the settings'; the application that holds it
+// is what "only the call" captures.
+void TranslationViewModel::followCalls()
+{
+    const auto applySettings = [this] {
+        m_callMonitor.setCallApplications(m_settings.callApplications());
+        m_callMonitor.setExtraCallApplications(m_settings.extraCallApplications());
+        updateCallApplication();
+    };
+    applySettings();
+    connect(&m_settings, &AppSettings::callApplicationsChanged, this, applySettings);
+    connect(&m_settings, &AppSettings::extraCallApplicationsChanged, this, applySettings);
+    connect(&m_callMonitor, &CallMonitorService::callApplicationChanged, this,
+        &TranslationViewModel::updateCallApplication);
+}
+
+bool TranslationViewModel::isTeamsOnly() const
+{
+    return m_settings.callApplications() == AppSettings::teamsCallApplications;
+}
+
+void TranslationViewModel::updateCallApplication()
+{
+    const QString binary = m_callMonitor.callApplication();
+    if (isTeamsOnly())
+        m_audioService.setCallApplications(CallMonitorService::teamsProcessNames);
+    else
+        m_audioService.setCallApplications(binary.isEmpty() ? QSet<QString>() : QSet<QString>{binary});
+    updateCallFollowing();
+    if (isListening() && m_listeningScope == AppSettings::callAppCaptureScope)
+        emit captureStatusChanged();
+}
+
+void TranslationViewModel::updateCallFollowing()
+{
+    const auto kind = state().kind();
+    const bool wanted = kind != ConnectionState::Kind::disconnected && kind != ConnectionState::Kind::error
+        && m_listeningScope == AppSettings::callAppCaptureScope && !isTeamsOnly();
+    if (wanted == m_isFollowingCall)
+        return;
+    m_isFollowingCall = wanted;
+    if (wanted)
+        m_callMonitor.followCallApplication();
+    else
+        m_callMonitor.unfollowCallApplication();
 }
 
 QCoro::Task<> TranslationViewModel::startListening()
@@ -269,9 +322,11 @@ QString TranslationViewModel::captureStatus() const
     if (!isListening())
         return {};
     QString application;
-    if (m_listeningScope == AppSettings::callAppCaptureScope)
-        application = QStringLiteral("Teams");
-    else if (m_listeningScope.startsWith(AppSettings::appCaptureScopePrefix))
+    if (m_listeningScope == AppSettings::callAppCaptureScope) {
+        application = isTeamsOnly() ? QStringLiteral("Teams") : m_callMonitor.callApplicationName();
+        if (application.isEmpty())
+            return QStringLiteral("Waiting for a call…");
+    } else if (m_listeningScope.startsWith(AppSettings::appCaptureScopePrefix))
         application = m_capturedAppName.isEmpty() ? m_listeningScope.mid(AppSettings::appCaptureScopePrefix.size())
                                                   : m_capturedAppName;
     else

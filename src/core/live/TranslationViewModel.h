@@ -61,8 +61,8 @@ class TranslationViewModel : public QObject
     // What the translation server told about this run ("cannot translate to
     // German…"); empty for nothing. Cleared when the run ends.
     Q_PROPERTY(QString serverNotice READ serverNotice NOTIFY serverNoticeChanged)
-    // What listening captures, for the panel ("Capturing: Teams", "Waiting
-    // for Teams…"); empty while not listening.
+    // What listening captures, for the panel ("Capturing: Zoom", "Waiting
+    // for a call…"); empty while not listening.
     Q_PROPERTY(QString captureStatus READ captureStatus NOTIFY captureStatusChanged)
     // The microphones, as a model with named roles.
     Q_PROPERTY(QAbstractListModel* micDeviceModel READ micDeviceModel CONSTANT)
@@ -230,6 +230,12 @@ private:
     TranslationViewModel(std::unique_ptr<LiveServices> ownServices, LiveServices* services, QObject* parent);
     void setupCallbacks();
     void followSettings();
+    void followCalls();
+    // The capture's "only the call" takes the application that holds the call.
+    void updateCallApplication();
+    // Which application holds a call is followed while listening captures only the call.
+    void updateCallFollowing();
+    bool isTeamsOnly() const;
     void onCallStateChanged(bool isActive);
     void setIsSoundServerAway(bool isAway);
     void setServerNotice(const QString& text);
@@ -272,6 +278,7 @@ private:
     std::optional<RecordingEntry> m_playbackRecording;
     std::optional<QString> m_serverURLForThisRun;
     bool m_wasAutoStarted = false;
+    bool m_isFollowingCall = false;
 };
 
 } // namespace tolvaran

@@ -178,6 +178,7 @@ Control {
                 // In the order of SettingsModel.Tab.
                 GeneralPage {
                     settings: view.settings
+                    form: view.model
                     updater: view.updater
                 }
                 ConnectionPage {

@@ -261,22 +261,33 @@ private slots:
         QTest::addColumn<QString>("heard");
         // Once the application was heard under its own name.
         QTest::addColumn<QString>("waitingAgain");
+        // Which applications' calls count.
+        QTest::addColumn<QString>("which");
 
         QTest::newRow("all system audio") << "system"
                                           << "system"
                                           << "Capturing: all system audio"
                                           << "Capturing: all system audio"
-                                          << "Capturing: all system audio";
-        QTest::newRow("the call's application") << "callApp"
-                                                << "callApp"
-                                                << "Waiting for Teams…"
-                                                << "Capturing: Teams"
-                                                << "Waiting for Teams…";
+                                          << "Capturing: all system audio"
+                                          << "any";
+        QTest::newRow("the call's application, teams only") << "callApp"
+                                                            << "callApp"
+                                                            << "Waiting for Teams…"
+                                                            << "Capturing: Teams"
+                                                            << "Waiting for Teams…"
+                                                            << "teams";
+        QTest::newRow("the call's application, no call") << "callApp"
+                                                         << "callApp"
+                                                         << "Waiting for a call…"
+                                                         << "Waiting for a call…"
+                                                         << "Waiting for a call…"
+                                                         << "any";
         QTest::newRow("one application") << "app:music"
                                          << "app:music"
                                          << "Waiting for music…"
                                          << "Capturing: Music Player"
-                                         << "Waiting for Music Player…";
+                                         << "Waiting for Music Player…"
+                                         << "any";
     }
 
     // The panel tells what listening captures, from the scope in the settings
@@ -288,12 +299,17 @@ private slots:
         QFETCH(QString, waiting);
         QFETCH(QString, heard);
         QFETCH(QString, waitingAgain);
+        QFETCH(QString, which);
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
         fixture.settings->setCaptureScope(scope);
+        fixture.settings->setCallApplications(which);
         QCOMPARE(vm.captureStatus(), QString());
         QCoro::waitFor(vm.startListening());
         QCOMPARE(fixture.capture->captureScope, captured);
+        // Teams alone, or the application of a call, of which there is none.
+        QCOMPARE(fixture.capture->callApplications,
+            which == "teams" ? CallMonitorService::teamsProcessNames : QSet<QString>());
         QCOMPARE(vm.captureStatus(), waiting);
         QSignalSpy changes(&vm, &TranslationViewModel::captureStatusChanged);
         fixture.capture->reportApplicationPlaying("Music Player");
