@@ -5,11 +5,18 @@
 #include "translation/WebSocketService.h"
 
 #include <QCoroTimer>
+#include <QElapsedTimer>
 #include <QPointer>
 
 namespace tolvaran {
 
 using namespace std::chrono_literals;
+
+namespace {
+
+constexpr std::chrono::milliseconds earlyFailureCheck = 500ms;
+
+} // namespace
 
 ListeningSession::ListeningSession(
     AudioCapture& capture, AudioPipeline& pipeline, WebSocketService& webSocket, QObject* parent)
@@ -41,24 +48,11 @@ QCoro::Task<bool> ListeningSession::start(Request request)
 
     m_webSocket.setServerURL(request.serverURL);
     m_webSocket.connect(request.language, request.createRoom, request.speakerLanguageHints);
+    QElapsedTimer sinceConnect;
+    sinceConnect.start();
 
-    co_await QCoro::sleepFor(500ms);
-    if (!self || run != m_run)
-        co_return false;
-
-    if (!m_webSocket.isConnected()) {
-        const QString message = m_webSocket.lastError().value_or(QStringLiteral("Connection failed"));
-        setState(ConnectionState::error(TolvaranError::connectionFailed(message)));
-        co_return false;
-    }
-    // A server error that arrived during the wait stands: it is not hidden
-    // behind "Listening".
-    if (m_state.kind() == ConnectionState::Kind::error) {
-        m_webSocket.disconnect();
-        co_return false;
-    }
-    setState(ConnectionState::connected());
-
+    // Capture starts with the connection: what is said while the handshake
+    // runs waits in the client and goes out once the socket is open.
     const std::optional<AudioCaptureError> failure = co_await m_capture.startCapture();
     if (!self || run != m_run)
         co_return false;
@@ -67,6 +61,28 @@ QCoro::Task<bool> ListeningSession::start(Request request)
         m_webSocket.disconnect();
         co_return false;
     }
+
+    // The check for a connection that fails at once; it no longer holds up the audio.
+    const auto left = earlyFailureCheck - std::chrono::milliseconds(sinceConnect.elapsed());
+    if (left > 0ms)
+        co_await QCoro::sleepFor(left);
+    if (!self || run != m_run)
+        co_return false;
+
+    if (!m_webSocket.isConnected()) {
+        m_capture.stopCapture();
+        const QString message = m_webSocket.lastError().value_or(QStringLiteral("Connection failed"));
+        setState(ConnectionState::error(TolvaranError::connectionFailed(message)));
+        co_return false;
+    }
+    // A server error that arrived during the wait stands: it is not hidden
+    // behind "Listening".
+    if (m_state.kind() == ConnectionState::Kind::error) {
+        m_capture.stopCapture();
+        m_webSocket.disconnect();
+        co_return false;
+    }
+    setState(ConnectionState::connected());
     setState(ConnectionState::listening());
     co_return true;
 }

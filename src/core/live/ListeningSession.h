@@ -45,7 +45,8 @@ public:
 
     bool isListening() const { return m_state.kind() == ConnectionState::Kind::listening; }
 
-    // Connects, waits 0.5 s, then starts capture. True when it is listening;
+    // Connects and starts capture together, then checks the connection 0.5 s
+    // after it was begun. True when it is listening;
     // false when it failed (the state holds the error) or a later start or
     // stop took over meanwhile.
     QCoro::Task<bool> start(Request request);
