@@ -103,6 +103,9 @@ void TranslationViewModel::setupCallbacks()
         // as a failed connection rather than as the server's error.
         if (state().kind() == ConnectionState::Kind::connecting && !m_webSocketService->isConnected())
             return;
+        // A connection lost while listening is opened again, not an error.
+        if (m_session->isReconnecting())
+            return;
         m_session->setState(ConnectionState::error(TolvaranError::serverError(text)));
     });
     connect(m_webSocketService.get(), &WebSocketService::noticeReceived, this, [this](const QString& text) {
@@ -126,6 +129,9 @@ void TranslationViewModel::setupCallbacks()
                 line.speaker, line.originalText, line.translatedText, line.language, time.startMs, time.endMs);
         });
     connect(m_pipeline.get(), &AudioPipeline::chunkReady, m_recording.get(), &RecordingController::streamed);
+    // A new connection's clock starts at the audio it catches up with.
+    connect(m_session.get(), &ListeningSession::streamRestarted, m_recording.get(),
+        [this](qint64 replayedBytes) { m_recording->streamStarted(replayedBytes); });
     QObject::connect(m_results.get(), &ResultProcessor::lastTranslationUpdated, m_recording.get(),
         &RecordingController::updateLastTranslation);
     // A recording whose file cannot be written ends there; listening goes on.

@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <QWebSocket>
 
+#include <algorithm>
+
 // What people say must not reach the system log unless asked for: contents
 // are logged at debug level, which is off unless QT_LOGGING_RULES turns it on.
 Q_LOGGING_CATEGORY(lcWebSocket, "com.tolvaran.app.WebSocket", QtInfoMsg)
@@ -33,6 +35,18 @@ WebSocketService::WebSocketService(QObject* parent)
     m_handshakeTimer.setInterval(60'000);
     QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
         [this] { enqueue(Failure{QStringLiteral("The request timed out.")}); });
+    m_pingTimer.setInterval(5'000);
+    QObject::connect(&m_pingTimer, &QTimer::timeout, this, &WebSocketService::sendPing);
+    m_pongTimer.setSingleShot(true);
+    QObject::connect(&m_pongTimer, &QTimer::timeout, this,
+        [this] { enqueue(Failure{QStringLiteral("The server stopped answering.")}); });
+    m_clock.start();
+}
+
+void WebSocketService::setKeepAlive(int intervalMs, int timeoutMs)
+{
+    m_pingTimer.setInterval(intervalMs);
+    m_pongTimeoutMs = timeoutMs;
 }
 
 WebSocketService::~WebSocketService()
@@ -76,6 +90,12 @@ void WebSocketService::watch(QWebSocket* socket)
             return;
         m_handshakeTimer.stop();
         flushPending();
+        m_pingTimer.start();
+        emit opened();
+    });
+    QObject::connect(socket, &QWebSocket::pong, this, [this, socket](quint64, const QByteArray& payload) {
+        if (socket == m_webSocket)
+            receivePong(payload);
     });
     QObject::connect(socket, &QWebSocket::textMessageReceived, this, [this, socket](const QString& text) {
         if (socket == m_webSocket)
@@ -120,6 +140,50 @@ QString WebSocketService::closedDescription(const QWebSocket& socket) const
     if (!socket.closeReason().isEmpty())
         return socket.closeReason();
     return QStringLiteral("The server closed the connection (code %1)").arg(int(socket.closeCode()));
+}
+
+void WebSocketService::sendPing()
+{
+    if (!m_webSocket || m_webSocket->state() != QAbstractSocket::ConnectedState)
+        return;
+    // Pings go out behind the audio already handed to the socket, so their
+    // pong tells that all of it arrived.
+    m_pings.push_back({++m_pingNumber, m_sendCount, m_clock.elapsed()});
+    m_webSocket->ping(QByteArray::number(m_pingNumber));
+    armPongTimer();
+}
+
+void WebSocketService::receivePong(const QByteArray& payload)
+{
+    bool ok = false;
+    const quint64 number = payload.toULongLong(&ok);
+    if (!ok)
+        return;
+    std::optional<qint64> confirmed;
+    while (!m_pings.empty() && m_pings.front().number <= number) {
+        confirmed = m_pings.front().sendCount;
+        m_pings.pop_front();
+    }
+    m_pongTimer.stop();
+    armPongTimer();
+    if (confirmed)
+        emit audioConfirmed(*confirmed);
+}
+
+// The oldest unanswered ping sets the deadline.
+void WebSocketService::armPongTimer()
+{
+    if (m_pings.empty() || m_pongTimer.isActive())
+        return;
+    const qint64 waited = m_clock.elapsed() - m_pings.front().sentAtMs;
+    m_pongTimer.start(int(std::max<qint64>(0, m_pongTimeoutMs - waited)));
+}
+
+void WebSocketService::stopKeepAlive()
+{
+    m_pingTimer.stop();
+    m_pongTimer.stop();
+    m_pings.clear();
 }
 
 // What a waiting item holds: its UTF-16 text and the queue's own share.
@@ -210,6 +274,7 @@ void WebSocketService::fail(const QString& description)
     if (!m_isConnected)
         return;
     m_handshakeTimer.stop();
+    stopKeepAlive();
     m_pending.clear();
     m_pendingBytes = 0;
     clearIncoming();
@@ -222,12 +287,14 @@ void WebSocketService::fail(const QString& description)
     setIsConnected(false);
     setLastError(description);
     qCWarning(lcWebSocket, "WebSocket failed: %s", qUtf8Printable(description));
+    emit connectionLost(description);
     emit errorOccurred(description);
 }
 
 void WebSocketService::disconnect()
 {
     m_handshakeTimer.stop();
+    stopKeepAlive();
     clearIncoming();
     m_pending.clear();
     m_pendingBytes = 0;

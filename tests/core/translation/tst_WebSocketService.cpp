@@ -181,6 +181,25 @@ private slots:
         QCOMPARE(service.audioBytesSent(), total);
     }
 
+    // A pong tells that the audio sent before its ping has arrived; the
+    // audio sent after it waits for the next one.
+    void pongsConfirmTheAudioBeforeThem()
+    {
+        TestTranslationServer server;
+        WebSocketService service;
+        service.setKeepAlive(50, 5000);
+        QSignalSpy confirmed(&service, &WebSocketService::audioConfirmed);
+        service.setServerURL(server.url());
+        service.connect("en", false, {});
+        for (int i = 0; i < 3; ++i)
+            service.sendAudio(QByteArray(640, 'a'));
+        QVERIFY(confirmed.wait(waitMs));
+        QCOMPARE(confirmed.first().first().toLongLong(), 3);
+        service.sendAudio(QByteArray(640, 'b'));
+        QVERIFY(QTest::qWaitFor([&] { return confirmed.last().first().toLongLong() == 4; }, waitMs));
+        service.disconnect();
+    }
+
     void callbacksInArrivalOrder()
     {
         TestTranslationServer server;
