@@ -52,6 +52,9 @@ void Room::addListener(std::unique_ptr<QWebSocket> socket, const QString& langua
 {
     QWebSocket* listener = socket.release();
     listener->setParent(this);
+    listener->setMaxAllowedIncomingMessageSize(maxListenerMessageBytes);
+    listener->setMaxAllowedIncomingFrameSize(maxListenerMessageBytes);
+    listener->setReadBufferSize(maxListenerMessageBytes * 4);
     const bool canShow = language == m_spokenLanguage || m_translator.canTranslate(m_spokenLanguage, language);
     const QString shown = canShow ? language : m_spokenLanguage;
     m_listeners.insert(listener, Listener{language, shown});

@@ -23,6 +23,9 @@ class Room : public QObject
 
 public:
     static constexpr int maxListeners = 100;
+    // Listeners only say which language they want: a larger message closes
+    // their connection (1009) before it is buffered.
+    static constexpr qint64 maxListenerMessageBytes = 4096;
 
     Room(QString id, QString spokenLanguage, Translator& translator, QObject* parent = nullptr);
     ~Room() override;

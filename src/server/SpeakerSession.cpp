@@ -70,7 +70,13 @@ SpeakerSession::SpeakerSession(std::unique_ptr<QWebSocket> socket, const QString
     if (m_room) {
         m_room->setParent(this);
         send(outgoing::roomCreated(m_room->id()));
-        connect(m_room, &Room::listenersChanged, this, &SpeakerSession::sendRoomUpdate);
+        m_roomUpdateTimer.setSingleShot(true);
+        m_roomUpdateTimer.setInterval(roomUpdateIntervalMs);
+        connect(&m_roomUpdateTimer, &QTimer::timeout, this, [this] {
+            if (m_isRoomUpdateDue)
+                sendRoomUpdate();
+        });
+        connect(m_room, &Room::listenersChanged, this, &SpeakerSession::roomChanged);
     }
     if (m_targetLanguage == m_spokenLanguage) {
         m_isTranslating = false;
@@ -217,8 +223,18 @@ void SpeakerSession::refuse(const QString& message, int closeCode)
     m_socket->close(QWebSocketProtocol::CloseCode(closeCode), message.left(120));
 }
 
+void SpeakerSession::roomChanged()
+{
+    if (m_roomUpdateTimer.isActive())
+        m_isRoomUpdateDue = true;
+    else
+        sendRoomUpdate();
+}
+
 void SpeakerSession::sendRoomUpdate()
 {
+    m_isRoomUpdateDue = false;
+    m_roomUpdateTimer.start();
     if (m_room)
         send(outgoing::roomUpdate(m_room->languageCounts()));
 }

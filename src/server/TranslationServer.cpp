@@ -168,13 +168,17 @@ void TranslationServer::acceptListener(
     room->addListener(std::move(socket), language);
 }
 
-// The refusal is sent as an error message and as the close reason.
+// The refusal is sent as an error message and as the close reason, once the
+// HTTP side has let go of the socket: closed while it still reads the
+// upgrade, it complains on stderr about a device that is not open.
 void TranslationServer::refuse(std::unique_ptr<QWebSocket> socket, const QString& message, int closeCode)
 {
     QWebSocket* refused = socket.release();
     refused->setParent(this);
-    refused->sendTextMessage(outgoing::error(message));
-    refused->close(QWebSocketProtocol::CloseCode(closeCode), message.left(120));
+    QTimer::singleShot(0, refused, [refused, message, closeCode] {
+        refused->sendTextMessage(outgoing::error(message));
+        refused->close(QWebSocketProtocol::CloseCode(closeCode), message.left(120));
+    });
     connect(refused, &QWebSocket::disconnected, refused, &QObject::deleteLater);
     QTimer::singleShot(5000, refused, &QObject::deleteLater);
 }
