@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -31,6 +32,19 @@ public:
     ~Room() override;
 
     QString id() const { return m_id; }
+
+    // The speaker's connection dropped: the room waits this long for the
+    // speaker to come back, then ends.
+    static constexpr int speakerReturnMs = 60'000;
+    // Starts the wait; takeOver ends it.
+    void awaitSpeaker(int milliseconds = speakerReturnMs);
+    void takeOver();
+
+    bool isAwaitingSpeaker() const { return m_expiry.isActive(); }
+
+    // Utterances are numbered across the speaker's connections, so that a
+    // listener's page never mistakes a new one for an old one.
+    qint64 nextUtterance() const { return m_nextUtterance; }
 
     bool isFull() const { return m_listeners.size() >= maxListeners; }
 
@@ -72,6 +86,8 @@ private:
     Translator& m_translator;
     QHash<QWebSocket*, Listener> m_listeners;
     QHash<QString, LanguageState> m_languages;
+    QTimer m_expiry;
+    qint64 m_nextUtterance = 0;
 };
 
 } // namespace tolvaran::server

@@ -54,7 +54,12 @@ SpeakerSession::SpeakerSession(std::unique_ptr<QWebSocket> socket, const QString
     m_socket->setMaxAllowedIncomingFrameSize(maxIncomingMessageBytes);
     connect(m_socket, &QWebSocket::binaryMessageReceived, this, &SpeakerSession::handleBinary);
     connect(m_socket, &QWebSocket::textMessageReceived, this, &SpeakerSession::handleText);
+    // A close handshake, begun by either side; a dropped network has none.
+    connect(m_socket, &QWebSocket::aboutToClose, this, [this] { m_wasClosed = true; });
     connect(m_socket, &QWebSocket::disconnected, this, [this] {
+        // A network that failed is not a speaker who left: the room waits.
+        if (m_room && !m_isFinishing && !m_wasClosed)
+            emit roomLeft(releaseRoom());
         emit ended();
         deleteLater();
     });
@@ -69,6 +74,7 @@ SpeakerSession::SpeakerSession(std::unique_ptr<QWebSocket> socket, const QString
 
     if (m_room) {
         m_room->setParent(this);
+        m_utterance = m_room->nextUtterance();
         send(outgoing::roomCreated(m_room->id()));
         m_roomUpdateTimer.setSingleShot(true);
         m_roomUpdateTimer.setInterval(roomUpdateIntervalMs);
@@ -221,6 +227,18 @@ void SpeakerSession::refuse(const QString& message, int closeCode)
     send(outgoing::error(message));
     m_isClosing = true;
     m_socket->close(QWebSocketProtocol::CloseCode(closeCode), message.left(120));
+}
+
+Room* SpeakerSession::releaseRoom()
+{
+    Room* room = m_room;
+    if (!room)
+        return nullptr;
+    room->disconnect(this);
+    room->setParent(nullptr);
+    m_room.clear();
+    m_roomUpdateTimer.stop();
+    return room;
 }
 
 void SpeakerSession::roomChanged()

@@ -43,9 +43,15 @@ public:
         std::shared_ptr<const RecognitionEngine> engine, Translator& translator, QObject* parent = nullptr);
     ~SpeakerSession() override;
 
+    // Gives up the room, which another connection of the speaker takes over.
+    Room* releaseRoom();
+
 signals:
     // The connection has closed; the session deletes itself afterwards.
     void ended();
+    // The connection dropped without a close: its room is let go first, to
+    // wait for the speaker's return.
+    void roomLeft(tolvaran::server::Room* room);
 
 private:
     struct Outgoing
@@ -75,6 +81,7 @@ private:
     bool m_hasHeader = false;
     bool m_isFinishing = false;
     bool m_isClosing = false;
+    bool m_wasClosed = false;
     // The odd byte of a frame, completed by the next one.
     QByteArray m_carry;
     qint64 m_utterance = 0;

@@ -40,6 +40,7 @@ TranslationServer::TranslationServer(
     : QObject(parent)
     , m_engine(std::move(engine))
     , m_translator(translator)
+    , m_speakerReturnMs(Room::speakerReturnMs)
 {
     m_http.route(QStringLiteral("/"), [] {
         return QHttpServerResponse(QByteArrayLiteral("text/plain"),
@@ -135,16 +136,27 @@ void TranslationServer::acceptSpeaker(std::unique_ptr<QWebSocket> socket, const 
     }
     const SessionRequest request = SessionRequest::fromQuery(query);
     const QString language = request.language.isEmpty() ? m_engine->language() : request.language;
-    Room* room = nullptr;
-    if (request.createRoom) {
+    Room* room = roomToTakeOver(request.resumeRoomId);
+    const bool isResumed = room != nullptr;
+    // A room that is not there (the server restarted, or the wait was over)
+    // is opened anew, under a new id: ids are never chosen by a client.
+    if (!room && (request.createRoom || !request.resumeRoomId.isEmpty())) {
         room = new Room(newRoomId(), m_engine->language(), m_translator);
         m_rooms.insert(room->id(), room);
-        connect(room, &QObject::destroyed, this, [this, id = room->id()] { m_rooms.remove(id); });
+        connect(room, &QObject::destroyed, this, [this, room, id = room->id()] {
+            m_rooms.remove(id);
+            m_roomSpeakers.remove(room);
+        });
     }
     track(socket.get());
     auto* session = new SpeakerSession(std::move(socket), language, room, m_engine, m_translator, this);
     ++m_speakers;
     connect(session, &QObject::destroyed, this, [this] { --m_speakers; });
+    connect(session, &SpeakerSession::roomLeft, this, &TranslationServer::keepRoom);
+    if (room)
+        m_roomSpeakers.insert(room, session);
+    if (isResumed)
+        qCInfo(lcServer, "Speaker took over room %s", qUtf8Printable(room->id()));
     qCInfo(lcServer, "Speaker connected (%d), target %s%s", m_speakers, qUtf8Printable(language),
         room ? " with a room" : "");
 }
@@ -166,6 +178,32 @@ void TranslationServer::acceptListener(
     }
     track(socket.get());
     room->addListener(std::move(socket), language);
+}
+
+// The room a reconnecting speaker names: one waiting for its speaker, or
+// one whose speaker's old connection has not yet been seen to fail (it is
+// let go: the same speaker is back).
+Room* TranslationServer::roomToTakeOver(const QString& roomId)
+{
+    if (roomId.isEmpty())
+        return nullptr;
+    Room* room = m_rooms.value(roomId);
+    if (!room)
+        return nullptr;
+    if (SpeakerSession* holder = m_roomSpeakers.value(room))
+        holder->releaseRoom();
+    room->takeOver();
+    return room;
+}
+
+void TranslationServer::keepRoom(Room* room)
+{
+    if (!room)
+        return;
+    room->setParent(this);
+    m_roomSpeakers.remove(room);
+    room->awaitSpeaker(m_speakerReturnMs);
+    qCInfo(lcServer, "Speaker of room %s dropped; the room waits %d ms", qUtf8Printable(room->id()), m_speakerReturnMs);
 }
 
 // The refusal is sent as an error message and as the close reason, once the

@@ -436,6 +436,47 @@ private slots:
         QVERIFY2(updates <= allowed, qPrintable(QString("%1 updates").arg(updates)));
     }
 
+    // A speaker whose connection dropped takes its room over when it comes
+    // back; listeners stay. A room the server does not have is not made
+    // under the asked id, and a room nobody comes back to ends.
+    void roomWaitsForItsSpeaker()
+    {
+        ApertiumTranslator translator;
+        TranslationServer server(std::make_shared<SilentEngine>(), translator);
+        QVERIFY(!server.listen(QHostAddress::LocalHost, 0));
+        const QString address = QStringLiteral("ws://127.0.0.1:%1").arg(server.port());
+        auto speaker = std::make_unique<RawClient>();
+        const QString roomId = openRoom(*speaker, address);
+        QVERIFY(!roomId.isEmpty());
+        RawClient listener;
+        QVERIFY(listener.open(address + "/room/" + roomId + "/listen?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(speaker->messages.last().value("subscriberCount") == 1, 10000);
+
+        speaker->socket.abort();
+        QTRY_COMPARE_WITH_TIMEOUT(server.speakerCount(), 0, 10000);
+        RawClient back;
+        QVERIFY(back.open(address + "/translate?lang=en&room=" + roomId));
+        QTRY_VERIFY_WITH_TIMEOUT(back.find("room_created").has_value(), 10000);
+        QCOMPARE(back.find("room_created")->value("roomId").toString(), roomId);
+        QVERIFY(!listener.isClosed);
+        QVERIFY(!listener.types().contains("room_closed"));
+        // The room's updates now go to the speaker's new connection.
+        RawClient second;
+        QVERIFY(second.open(address + "/room/" + roomId + "/listen?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(back.find("room_update", "subscriberCount", 2).has_value(), 10000);
+
+        RawClient stranger;
+        QVERIFY(stranger.open(address + "/translate?lang=en&room=0123456789abcdef0123456789abcdef"));
+        QTRY_VERIFY_WITH_TIMEOUT(stranger.find("room_created").has_value(), 10000);
+        const QString other = stranger.find("room_created")->value("roomId").toString();
+        QVERIFY(other != "0123456789abcdef0123456789abcdef" && other != roomId);
+
+        server.setSpeakerReturnMs(100);
+        back.socket.abort();
+        QTRY_VERIFY_WITH_TIMEOUT(listener.isClosed, 10000);
+        QCOMPARE(listener.types().last(), "room_closed");
+    }
+
     void theNinthSpeakerIsRefused()
     {
         // Refusals say nothing on stderr.

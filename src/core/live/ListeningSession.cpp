@@ -72,6 +72,7 @@ QCoro::Task<bool> ListeningSession::start(Request request)
     endReconnecting();
     m_isStopping = false;
     m_request = request;
+    m_roomId.clear();
     m_kept.clear();
     m_keptBytes = 0;
     m_needsHeader = true;
@@ -220,7 +221,8 @@ void ListeningSession::attemptReconnect()
 {
     if (!m_isReconnecting)
         return;
-    m_webSocket.connect(m_request.language, m_request.createRoom, m_request.speakerLanguageHints);
+    m_webSocket.connect(m_request.language, m_request.createRoom, m_request.speakerLanguageHints,
+        m_request.createRoom ? m_roomId : QString());
     if (!m_webSocket.isConnected()) {
         connectionLost(m_webSocket.lastErrorText());
         return;

@@ -63,6 +63,11 @@ public:
 
     bool isReconnecting() const { return m_isReconnecting; }
 
+    // The room this run's server opened: a reconnect asks to take it over.
+    void setRoomId(const QString& roomId) { m_roomId = roomId; }
+
+    const QString& roomId() const { return m_roomId; }
+
     // Pauses between reconnection attempts: the first, doubling up to the last.
     void setRetryDelays(std::chrono::milliseconds first, std::chrono::milliseconds last);
 
@@ -110,6 +115,7 @@ private:
     ConnectionState m_state = ConnectionState::disconnected();
     quint64 m_run = 0;
     Request m_request;
+    QString m_roomId;
     bool m_isStopping = false;
     // The capture's first chunk carries its header, which each connection
     // sends for itself.

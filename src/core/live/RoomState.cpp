@@ -22,6 +22,14 @@ void RoomState::setRoomId(const std::optional<QString>& roomId)
     emit roomShareURLChanged();
 }
 
+void RoomState::setHasLinkChanged(bool changed)
+{
+    if (m_hasLinkChanged == changed)
+        return;
+    m_hasLinkChanged = changed;
+    emit roomShareURLChanged();
+}
+
 void RoomState::applyUpdate(qint64 count, const QList<LanguageSubscriberCount>& languages)
 {
     if (m_roomSubscriberCount != count) {
@@ -37,6 +45,7 @@ void RoomState::reset()
 {
     setIsRoomMode(false);
     setRoomId(std::nullopt);
+    setHasLinkChanged(false);
     applyUpdate(0, {});
 }
 

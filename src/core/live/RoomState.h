@@ -18,6 +18,9 @@ class RoomState : public QObject
     Q_PROPERTY(bool isRoomMode READ isRoomMode WRITE setIsRoomMode NOTIFY isRoomModeChanged)
     Q_PROPERTY(qint64 roomSubscriberCount READ roomSubscriberCount NOTIFY roomSubscriberCountChanged)
     Q_PROPERTY(QString roomShareURL READ roomShareURLText NOTIFY roomShareURLChanged)
+    // The server opened a new room when the connection was opened again:
+    // the link shared before no longer leads to it.
+    Q_PROPERTY(bool hasLinkChanged READ hasLinkChanged NOTIFY roomShareURLChanged)
     // Who listens in which language, as a model with named roles.
     Q_PROPERTY(QAbstractListModel* roomLanguageModel READ roomLanguageModel CONSTANT)
 
@@ -31,6 +34,10 @@ public:
     const std::optional<QString>& roomId() const { return m_roomId; }
 
     void setRoomId(const std::optional<QString>& roomId);
+
+    bool hasLinkChanged() const { return m_hasLinkChanged; }
+
+    void setHasLinkChanged(bool changed);
 
     qint64 roomSubscriberCount() const { return m_roomSubscriberCount; }
 
@@ -65,6 +72,7 @@ signals:
 private:
     bool m_isRoomMode = false;
     std::optional<QString> m_roomId;
+    bool m_hasLinkChanged = false;
     QString m_serverURL;
     qint64 m_roomSubscriberCount = 0;
     RoomLanguageModel m_languages;

@@ -113,7 +113,15 @@ void TranslationViewModel::setupCallbacks()
         setServerNotice(text);
     });
     connect(m_webSocketService.get(), &WebSocketService::roomCreated, this, [this](const QString& roomId) {
+        // A reconnect asks for the room it had; a server that opens another
+        // one instead has given the room a new link.
+        const QString previous = m_session->roomId();
+        m_session->setRoomId(roomId);
         m_room->setRoomId(roomId);
+        if (previous.isEmpty())
+            m_room->setHasLinkChanged(false);
+        else if (previous != roomId)
+            m_room->setHasLinkChanged(true);
         qCInfo(lcViewModel, "Room created: %s", qUtf8Printable(roomId));
     });
     connect(m_webSocketService.get(), &WebSocketService::roomUpdated, m_room.get(), &RoomState::applyUpdate);

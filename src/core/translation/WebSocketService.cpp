@@ -54,11 +54,12 @@ WebSocketService::~WebSocketService()
     disconnect();
 }
 
-void WebSocketService::connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints)
+void WebSocketService::connect(
+    const QString& language, bool createRoom, const QStringList& speakerLanguageHints, const QString& resumeRoomId)
 {
     disconnect();
 
-    const QString text = sessionURLText(m_serverURL, language, createRoom, speakerLanguageHints);
+    const QString text = sessionURLText(m_serverURL, language, createRoom, speakerLanguageHints, resumeRoomId);
     const std::optional<QUrl> url = parseSessionURL(text);
     if (!url) {
         setLastError(QStringLiteral("Invalid server URL"));

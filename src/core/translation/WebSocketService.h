@@ -52,7 +52,9 @@ public:
 
     // Closes any earlier connection and starts a new one. Success or failure
     // shows later, through isConnected, lastError and errorOccurred.
-    void connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints);
+    // resumeRoomId: the room of a connection that dropped, to take over.
+    void connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints,
+        const QString& resumeRoomId = {});
     // Closes with code 1000; harmless when nothing is open. Reports nothing.
     void disconnect();
     // One chunk, one binary message; dropped (and logged) when not connected.

@@ -78,6 +78,17 @@ Rectangle {
             }
         }
 
+        Text {
+            objectName: "linkChangedNotice"
+            Layout.fillWidth: true
+            visible: card.viewModel.room.hasLinkChanged && card.viewModel.room.roomShareURL !== ""
+            text: "The server opened a new room after reconnecting: share the new link."
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font: AppTheme.caption
+            color: AppTheme.orangeText
+        }
+
         // The link itself, to read out or select.
         TextEdit {
             objectName: "shareLink"

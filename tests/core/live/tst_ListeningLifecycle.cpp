@@ -303,6 +303,36 @@ private slots:
         QCOMPARE(vm.state(), ConnectionState::disconnected());
     }
 
+    void roomAcrossReconnect_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("the room is taken over") << "R1" << false;
+        QTest::newRow("the server opens another") << "R2" << true;
+    }
+
+    // A reconnect asks for the room it had; a new room's link is shown and
+    // said to have changed.
+    void roomAcrossReconnect()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, changed);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startRoom());
+        fixture.server.sendText(R"({"type":"room_created","roomId":"R1"})");
+        QVERIFY(QTest::qWaitFor([&] { return vm.roomId() == "R1"; }, waitMs));
+        fixture.server.dropConnection();
+        QVERIFY(QTest::qWaitFor([&] { return fixture.server.connections().size() == 2; }, waitMs));
+        QVERIFY(fixture.server.connections().last().requestTarget.endsWith("?lang=en&room=R1"));
+        fixture.server.sendText(QString(R"({"type":"room_created","roomId":"%1"})").arg(answer));
+        QVERIFY(QTest::qWaitFor([&] { return vm.roomId() == answer; }, waitMs));
+        QVERIFY(vm.roomShareURL()->endsWith("/room/" + answer));
+        QCOMPARE(vm.room()->hasLinkChanged(), changed);
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(!vm.room()->hasLinkChanged());
+    }
+
     // A server that stops answering pings is left and connected to again.
     void reconnectsWhenPongsStop()
     {
