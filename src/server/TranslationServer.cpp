@@ -110,7 +110,14 @@ void TranslationServer::acceptWebSockets()
             continue;
         }
         static const QRegularExpression listenPath(QStringLiteral("^/room/([^/]+)/listen$"));
-        if (path == QLatin1StringView(sessionPath)) {
+        const bool isSpeaker = path == QLatin1StringView(sessionPath);
+        if (!isAllowedPeer(isSpeaker, socket->peerAddress())) {
+            qCWarning(lcServer, "Refused a speaker from %s", qUtf8Printable(socket->peerAddress().toString()));
+            refuse(std::move(socket), QStringLiteral("Speakers connect from this computer only"),
+                QWebSocketProtocol::CloseCodePolicyViolated);
+            continue;
+        }
+        if (isSpeaker) {
             acceptSpeaker(std::move(socket), query);
         } else if (const auto match = listenPath.match(path); match.hasMatch()) {
             acceptListener(std::move(socket), match.captured(1), query);
@@ -119,6 +126,16 @@ void TranslationServer::acceptWebSockets()
                 QWebSocketProtocol::CloseCodePolicyViolated);
         }
     }
+}
+
+bool TranslationServer::isAllowedPeer(bool isSpeaker, const QHostAddress& peer)
+{
+    if (!isSpeaker)
+        return true;
+    // An IPv4 peer on a dual-stack socket shows as ::ffff:127.0.0.1.
+    bool isIPv4 = false;
+    const QHostAddress v4(peer.toIPv4Address(&isIPv4));
+    return peer.isLoopback() || (isIPv4 && v4.isLoopback());
 }
 
 void TranslationServer::track(QWebSocket* socket)

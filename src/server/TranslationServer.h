@@ -45,6 +45,10 @@ public:
 
     int speakerCount() const { return m_speakers; }
 
+    // Who may connect from where: a speaker's audio only from this machine,
+    // room listeners (and their page) from anywhere the server listens.
+    static bool isAllowedPeer(bool isSpeaker, const QHostAddress& peer);
+
     // How long a room waits for a speaker whose connection dropped.
     void setSpeakerReturnMs(int milliseconds) { m_speakerReturnMs = milliseconds; }
 

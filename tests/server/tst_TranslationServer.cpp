@@ -3,6 +3,7 @@
 #include "ServerTestSupport.h"
 #include "SpeakerSession.h"
 #include "TranslationServer.h"
+#include "live/NetworkAddress.h"
 #include "model/ServerIdentity.h"
 #include "translation/WebSocketService.h"
 
@@ -475,6 +476,55 @@ private slots:
         back.socket.abort();
         QTRY_VERIFY_WITH_TIMEOUT(listener.isClosed, 10000);
         QCOMPARE(listener.types().last(), "room_closed");
+    }
+
+    void whoMayConnect_data()
+    {
+        QTest::addColumn<bool>("isSpeaker");
+        QTest::addColumn<QString>("peer");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("speaker, IPv4 loopback") << true << "127.0.0.1" << true;
+        QTest::newRow("speaker, IPv6 loopback") << true << "::1" << true;
+        QTest::newRow("speaker, mapped loopback") << true << "::ffff:127.0.0.1" << true;
+        QTest::newRow("speaker, network") << true << "192.168.1.20" << false;
+        QTest::newRow("speaker, mapped network") << true << "::ffff:192.168.1.20" << false;
+        QTest::newRow("listener, network") << false << "192.168.1.20" << true;
+    }
+
+    void whoMayConnect()
+    {
+        QFETCH(bool, isSpeaker);
+        QFETCH(QString, peer);
+        QFETCH(bool, allowed);
+        QCOMPARE(TranslationServer::isAllowedPeer(isSpeaker, QHostAddress(peer)), allowed);
+    }
+
+    // Listening on every address: from the machine's network address a
+    // listener is served, a speaker refused.
+    void sharedRoomFromTheNetwork()
+    {
+        const QString networkAddress = defaultRouteAddress();
+        if (networkAddress.isEmpty())
+            QSKIP("this machine has no network address besides loopback");
+        ApertiumTranslator translator;
+        TranslationServer server(std::make_shared<SilentEngine>(), translator);
+        QVERIFY(!server.listen(QHostAddress::AnyIPv4, 0));
+        RawClient speaker;
+        const QString roomId = openRoom(speaker, QStringLiteral("ws://127.0.0.1:%1").arg(server.port()));
+        QVERIFY(!roomId.isEmpty());
+        const QString remote = QStringLiteral("ws://%1:%2").arg(networkAddress).arg(server.port());
+
+        RawClient listener;
+        QVERIFY(listener.open(remote + "/room/" + roomId + "/listen?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.find("room_update", "subscriberCount", 1).has_value(), 10000);
+        QVERIFY(!listener.isClosed);
+
+        RawClient intruder;
+        QVERIFY(intruder.open(remote + "/translate?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(intruder.isClosed, 10000);
+        QCOMPARE(intruder.types(), QStringList{"error"});
+        QCOMPARE(intruder.messages.first().value("message").toString(), "Speakers connect from this computer only");
+        QCOMPARE(server.speakerCount(), 1);
     }
 
     void theNinthSpeakerIsRefused()

@@ -1,6 +1,7 @@
 #include "TranslationViewModel.h"
 
 #include "Assign.h"
+#include "NetworkAddress.h"
 #include "ResultText.h"
 #include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
@@ -55,6 +56,7 @@ TranslationViewModel::TranslationViewModel(
     , m_session(std::make_unique<ListeningSession>(m_audioService, *m_pipeline, *m_webSocketService))
 {
     m_room->setServerURL(serverURL());
+    updateNetworkAddress();
     setupCallbacks();
     followSettings();
     // Microphones plugged in or out show at once in every list bound to the model.
@@ -117,6 +119,8 @@ void TranslationViewModel::setupCallbacks()
         // one instead has given the room a new link.
         const QString previous = m_session->roomId();
         m_session->setRoomId(roomId);
+        // The machine may have moved to another network since.
+        updateNetworkAddress();
         m_room->setRoomId(roomId);
         if (previous.isEmpty())
             m_room->setHasLinkChanged(false);
@@ -153,6 +157,7 @@ void TranslationViewModel::followSettings()
         m_serverURLForThisRun.reset();
         m_room->setServerURL(serverURL());
     });
+    connect(&m_settings, &AppSettings::shareRoomsOnNetworkChanged, this, &TranslationViewModel::updateNetworkAddress);
     // A scope chosen while listening counts at once: the capture changes
     // over without a break, and the panel says what it captures now.
     connect(&m_settings, &AppSettings::captureScopeChanged, this, [this] {
@@ -170,6 +175,11 @@ void TranslationViewModel::followSettings()
         m_services.recordingStore->setCustomDirectory(
             m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
     });
+}
+
+void TranslationViewModel::updateNetworkAddress()
+{
+    m_room->setNetworkAddress(m_settings.shareRoomsOnNetwork() ? defaultRouteAddress() : QString());
 }
 
 QCoro::Task<> TranslationViewModel::startListening()

@@ -235,6 +235,8 @@ private:
     void onCallStateChanged(bool isActive);
     void setIsSoundServerAway(bool isAway);
     void setServerNotice(const QString& text);
+    // Where others reach this machine, while rooms are shared on its network.
+    void updateNetworkAddress();
 
     // Services of its own, when it was not given the program's; they go last.
     std::unique_ptr<LiveServices> m_ownServices;

@@ -89,6 +89,17 @@ Rectangle {
             color: AppTheme.orangeText
         }
 
+        Text {
+            objectName: "roomAudience"
+            Layout.fillWidth: true
+            visible: card.viewModel.room.audienceText !== "" && card.viewModel.room.roomShareURL !== ""
+            text: card.viewModel.room.audienceText
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font: AppTheme.caption
+            color: AppTheme.secondary
+        }
+
         // The link itself, to read out or select.
         TextEdit {
             objectName: "shareLink"

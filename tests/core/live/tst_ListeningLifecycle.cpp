@@ -622,6 +622,42 @@ private slots:
         QCOMPARE(vm.roomId(), roomId);
     }
 
+    void sharedRoomLinks_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("networkAddress");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("audience");
+        QTest::newRow("local, shared") << "ws://localhost:3000"
+                                       << "192.0.2.7"
+                                       << "http://192.0.2.7:3000/room/abc"
+                                       << "Anyone on this network with the link";
+        QTest::newRow("local, not shared") << "ws://127.0.0.1:3000"
+                                           << ""
+                                           << "http://127.0.0.1:3000/room/abc"
+                                           << "Only this computer can open the link";
+        QTest::newRow("another machine's server") << "wss://translate.example"
+                                                  << "192.0.2.7"
+                                                  << "https://translate.example/room/abc"
+                                                  << "";
+    }
+
+    // Rooms shared on the network are linked at the machine's address there.
+    void sharedRoomLinks()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, networkAddress);
+        QFETCH(QString, link);
+        QFETCH(QString, audience);
+        RoomState room;
+        room.setServerURL(server);
+        room.setIsRoomMode(true);
+        room.setRoomId(QStringLiteral("abc"));
+        room.setNetworkAddress(networkAddress);
+        QCOMPARE(room.shareURL(), link);
+        QCOMPARE(room.audienceText(), audience);
+    }
+
     void callDetection()
     {
         test::ViewModelFixture fixture;
