@@ -3,6 +3,7 @@
 #include "protocol/SessionURL.h"
 
 #include <QLoggingCategory>
+#include <QSslError>
 #include <QStringDecoder>
 #include <QWebSocket>
 
@@ -66,6 +67,7 @@ void WebSocketService::connect(
         return;
     }
 
+    m_certificateProblem.clear();
     auto* socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
     socket->setMaxAllowedIncomingMessageSize(maxIncomingMessageSize);
     socket->setMaxAllowedIncomingFrameSize(maxIncomingMessageSize);
@@ -111,13 +113,26 @@ void WebSocketService::watch(QWebSocket* socket)
             return; // not UTF-8: dropped like any undecodable message
         enqueue(std::move(text));
     });
+    // The errors are never ignored: the handshake fails, and says why.
+    QObject::connect(socket, &QWebSocket::sslErrors, this, [this, socket](const QList<QSslError>& errors) {
+        if (socket == m_webSocket)
+            m_certificateProblem = certificateProblem(errors);
+    });
     QObject::connect(socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
         [this, socket](QAbstractSocket::SocketError) {
-            if (socket == m_webSocket)
+            if (socket != m_webSocket)
+                return;
+            if (!m_certificateProblem.isEmpty())
+                enqueue(Failure{m_certificateProblem});
+            else
                 enqueue(Failure{beforeOpenDescribed(socket->errorString())});
         });
     QObject::connect(socket, &QWebSocket::disconnected, this, [this, socket] {
-        if (socket == m_webSocket)
+        if (socket != m_webSocket)
+            return;
+        if (!m_certificateProblem.isEmpty())
+            enqueue(Failure{m_certificateProblem});
+        else
             enqueue(Failure{beforeOpenDescribed(closedDescription(*socket))});
     });
 }
@@ -132,6 +147,32 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
     while (description.endsWith(u'.'))
         description.chop(1);
     return QStringLiteral("Could not reach %1: %2. Check Settings \u2192 Connection.").arg(m_serverURL, description);
+}
+
+QString WebSocketService::certificateProblem(const QList<QSslError>& errors)
+{
+    bool isExpired = false;
+    bool isForAnotherHost = false;
+    for (const QSslError& error : errors) {
+        switch (error.error()) {
+        case QSslError::CertificateExpired:
+        case QSslError::CertificateNotYetValid:
+            isExpired = true;
+            break;
+        case QSslError::HostNameMismatch:
+            isForAnotherHost = true;
+            break;
+        default:
+            break;
+        }
+    }
+    if (errors.isEmpty())
+        return {};
+    if (isExpired)
+        return QStringLiteral("The server's certificate has expired");
+    if (isForAnotherHost)
+        return QStringLiteral("The server's certificate is for another host");
+    return QStringLiteral("The server's certificate is not trusted");
 }
 
 QString WebSocketService::closedDescription(const QWebSocket& socket) const

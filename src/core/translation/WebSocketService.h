@@ -15,6 +15,7 @@
 #include <deque>
 #include <optional>
 
+class QSslError;
 class QWebSocket;
 
 namespace tolvaran {
@@ -142,6 +143,8 @@ private:
     void setIsConnected(bool connected);
     void setLastError(const std::optional<QString>& error);
     QString beforeOpenDescribed(QString description) const;
+    // What is wrong with the server's certificate, in the user's words.
+    static QString certificateProblem(const QList<QSslError>& errors);
     QString closedDescription(const QWebSocket& socket) const;
 
     bool m_isConnected = false;
@@ -167,6 +170,8 @@ private:
     std::deque<Ping> m_pings;
     quint64 m_pingNumber = 0;
     QElapsedTimer m_clock;
+    // Set when the handshake refused the server's certificate.
+    QString m_certificateProblem;
 };
 
 } // namespace tolvaran
