@@ -315,6 +315,8 @@ Item {
             fixture.loseConnection()
             tryCompare(item("statusText"), "text", "Reconnecting…", 5000)
             compare(panel.model.stateName, "listening")
+            verify(panel.model.isReconnecting)
+            compare(item("statusDot").color, AppTheme.orange)
             compare(item("listeningButton").text, "Stop Listening")
             mouseClick(item("listeningButton"))
             tryCompare(panel.model, "stateName", "disconnected", 5000)
