@@ -13,6 +13,7 @@
 #include "recordings/TranscriptExport.h"
 #include "settings/AppSettings.h"
 #include "settings/Defaults.h"
+#include "translation/ProxyFromEnvironment.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -105,6 +106,8 @@ int main(int argc, char* argv[])
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvaran/tolvaran.svg")));
+    // Offices reach translation servers through their proxy; Qt takes it over.
+    QNetworkProxyFactory::setApplicationProxyFactory(new tolvaran::ProxyFromEnvironment);
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Live translation of what the computer plays."));

@@ -1,6 +1,7 @@
 #include "TranslationViewModel.h"
 
 #include "Assign.h"
+#include "NetworkAddress.h"
 #include "ResultText.h"
 #include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
@@ -55,6 +56,7 @@ TranslationViewModel::TranslationViewModel(
     , m_session(std::make_unique<ListeningSession>(m_audioService, *m_pipeline, *m_webSocketService))
 {
     m_room->setServerURL(serverURL());
+    updateNetworkAddress();
     setupCallbacks();
     followSettings();
     followCalls();
@@ -108,6 +110,9 @@ void TranslationViewModel::setupCallbacks()
         // as a failed connection rather than as the server's error.
         if (state().kind() == ConnectionState::Kind::connecting && !m_webSocketService->isConnected())
             return;
+        // A connection lost while listening is opened again, not an error.
+        if (m_session->isReconnecting())
+            return;
         m_session->setState(ConnectionState::error(TolvaranError::serverError(text)));
     });
     connect(m_webSocketService.get(), &WebSocketService::noticeReceived, this, [this](const QString& text) {
@@ -115,7 +120,17 @@ void TranslationViewModel::setupCallbacks()
         setServerNotice(text);
     });
     connect(m_webSocketService.get(), &WebSocketService::roomCreated, this, [this](const QString& roomId) {
+        // A reconnect asks for the room it had; a server that opens another
+        // one instead has given the room a new link.
+        const QString previous = m_session->roomId();
+        m_session->setRoomId(roomId);
+        // The machine may have moved to another network since.
+        updateNetworkAddress();
         m_room->setRoomId(roomId);
+        if (previous.isEmpty())
+            m_room->setHasLinkChanged(false);
+        else if (previous != roomId)
+            m_room->setHasLinkChanged(true);
         qCInfo(lcViewModel, "Room created: %s", qUtf8Printable(roomId));
     });
     connect(m_webSocketService.get(), &WebSocketService::roomUpdated, m_room.get(), &RoomState::applyUpdate);
@@ -131,6 +146,9 @@ void TranslationViewModel::setupCallbacks()
                 line.speaker, line.originalText, line.translatedText, line.language, time.startMs, time.endMs);
         });
     connect(m_pipeline.get(), &AudioPipeline::chunkReady, m_recording.get(), &RecordingController::streamed);
+    // A new connection's clock starts at the audio it catches up with.
+    connect(m_session.get(), &ListeningSession::streamRestarted, m_recording.get(),
+        [this](qint64 replayedBytes) { m_recording->streamStarted(replayedBytes); });
     QObject::connect(m_results.get(), &ResultProcessor::lastTranslationUpdated, m_recording.get(),
         &RecordingController::updateLastTranslation);
     // A recording whose file cannot be written ends there; listening goes on.
@@ -144,6 +162,7 @@ void TranslationViewModel::followSettings()
         m_serverURLForThisRun.reset();
         m_room->setServerURL(serverURL());
     });
+    connect(&m_settings, &AppSettings::shareRoomsOnNetworkChanged, this, &TranslationViewModel::updateNetworkAddress);
     // A scope chosen while listening counts at once: the capture changes
     // over without a break, and the panel says what it captures now.
     connect(&m_settings, &AppSettings::captureScopeChanged, this, [this] {
@@ -209,6 +228,11 @@ void TranslationViewModel::updateCallFollowing()
         m_callMonitor.followCallApplication();
     else
         m_callMonitor.unfollowCallApplication();
+}
+
+void TranslationViewModel::updateNetworkAddress()
+{
+    m_room->setNetworkAddress(m_settings.shareRoomsOnNetwork() ? defaultRouteAddress() : QString());
 }
 
 QCoro::Task<> TranslationViewModel::startListening()

@@ -88,6 +88,8 @@ public:
     // The connection of this run, for tests that look at what it was told.
     const WebSocketService& webSocketService() const { return *m_webSocketService; }
 
+    WebSocketService& webSocketService() { return *m_webSocketService; }
+
     // Saves recordings an earlier run left unsaved; called once at start-up.
     QCoro::Task<> adoptLeftoverRecordings() { return m_recording->adoptLeftovers(); }
 
@@ -128,7 +130,7 @@ public:
 
     const ConnectionState& state() const { return m_session->state(); }
 
-    QString statusText() const { return state().statusText(); }
+    QString statusText() const { return m_session->statusText(); }
 
     bool isListening() const { return m_session->isListening(); }
 
@@ -239,6 +241,8 @@ private:
     void onCallStateChanged(bool isActive);
     void setIsSoundServerAway(bool isAway);
     void setServerNotice(const QString& text);
+    // Where others reach this machine, while rooms are shared on its network.
+    void updateNetworkAddress();
 
     // Services of its own, when it was not given the program's; they go last.
     std::unique_ptr<LiveServices> m_ownServices;

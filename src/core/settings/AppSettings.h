@@ -67,6 +67,7 @@ using LanguageSet = QSet<TargetLanguage>;
     X(int, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", 50)                                        \
     X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
     X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)                                         \
+    X(bool, shareRoomsOnNetwork, ShareRoomsOnNetwork, "shareRoomsOnNetwork", false)                                    \
     X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())
 
 #define TOLVARAN_SETTING_PROPERTY(Type, name, Name, key, fallback)                                                     \
