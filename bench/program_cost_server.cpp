@@ -6,7 +6,8 @@
 //
 // With --flood N it sends nothing until SIGUSR1, then N results within one
 // second (in 100 bursts) from three speakers taking turns, prints "flood sent"
-// and falls silent again: the flood of bench/flood-memory.
+// and falls silent again: the flood of bench/flood-memory. A third argument
+// pads each result's texts to that many characters.
 //
 // After SIGUSR2 it prints "onset MS" (wall-clock milliseconds since the
 // epoch) when the next loud audio arrives: the far end of the
@@ -58,19 +59,29 @@ void onFloodSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(floodPipe[1], &byte, 1);
 }
 
-QString resultMessage(qint64 index, int speaker)
+// Words after the first up to about length characters.
+QString padded(const QString& first, int length)
+{
+    QString text = first;
+    static const QStringList filler{QStringLiteral("alpha"), QStringLiteral("beta"), QStringLiteral("gamma"),
+        QStringLiteral("delta"), QStringLiteral("epsilon")};
+    for (int i = 0; text.size() < length; ++i)
+        text += u' ' + filler[i % filler.size()];
+    return text;
+}
+
+QString resultMessage(qint64 index, int speaker, int length)
 {
     const bool isFinal = index % 5 == 4;
-    const QString word = QStringLiteral("word%1").arg(index);
-    return QStringLiteral(
-        "{\"type\":\"result\",\"tokens\":[{\"text\":\"%1\",\"is_final\":%2,\"speaker\":\"%6\","
-        "\"translation_status\":\"original\",\"language\":\"en\",\"start_ms\":%3,\"end_ms\":%4},"
-        "{\"text\":\"Wort%5\",\"is_final\":%2,\"speaker\":\"%6\",\"translation_status\":\"translation\","
-        "\"language\":\"de\"}],\"original\":\"%1\",\"translation\":\"Wort%5\"}")
+    const QString word = padded(QStringLiteral("word%1").arg(index), length);
+    return QStringLiteral("{\"type\":\"result\",\"tokens\":[{\"text\":\"%1\",\"is_final\":%2,\"speaker\":\"%6\","
+                          "\"translation_status\":\"original\",\"language\":\"en\",\"start_ms\":%3,\"end_ms\":%4},"
+                          "{\"text\":\"%5\",\"is_final\":%2,\"speaker\":\"%6\",\"translation_status\":\"translation\","
+                          "\"language\":\"de\"}],\"original\":\"%1\",\"translation\":\"%5\"}")
         .arg(word, isFinal ? QStringLiteral("true") : QStringLiteral("false"))
         .arg(index * 200)
         .arg(index * 200 + 180)
-        .arg(index)
+        .arg(padded(QStringLiteral("Wort%1").arg(index), length))
         .arg(speaker);
 }
 
@@ -82,9 +93,10 @@ int main(int argc, char* argv[])
     const bool isFlood = argc > 2 && qstrcmp(argv[1], "--flood") == 0;
     const int rate = argc > 1 ? QString::fromLocal8Bit(argv[isFlood ? 2 : 1]).toInt() : 5;
     if (rate <= 0) {
-        std::fprintf(stderr, "usage: %s [results per second | --flood results]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [results per second | --flood results [characters]]\n", argv[0]);
         return 2;
     }
+    const int length = isFlood && argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 0;
 
     if (::pipe(signalPipe) != 0 || ::pipe(floodPipe) != 0 || ::pipe(armPipe) != 0)
         return 1;
@@ -145,7 +157,7 @@ int main(int argc, char* argv[])
         const int count = isFlood ? rate / floodBursts + (burstsLeft <= rate % floodBursts ? 1 : 0) : 1;
         for (int i = 0; i < count; ++i) {
             // The flood is a conversation of three, taking turns each utterance.
-            const QString message = resultMessage(sent, isFlood ? int(sent / 5 % 3) + 1 : 1);
+            const QString message = resultMessage(sent, isFlood ? int(sent / 5 % 3) + 1 : 1, length);
             ++sent;
             for (QWebSocket* client : std::as_const(clients))
                 client->sendTextMessage(message);

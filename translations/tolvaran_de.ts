@@ -27,6 +27,18 @@
         <source>Seconds of silence before starting a new paragraph for the same speaker</source>
         <translation>Sekunden Stille, bevor für denselben Sprecher ein neuer Absatz beginnt</translation>
     </message>
+    <message>
+        <source>Call Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other programs you call with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppSettings</name>
@@ -100,14 +112,6 @@
         <translation>Aufnahmequelle</translation>
     </message>
     <message>
-        <source>Call Detection</source>
-        <translation>Anruferkennung</translation>
-    </message>
-    <message>
-        <source>Auto-detect Teams calls</source>
-        <translation>Teams-Anrufe automatisch erkennen</translation>
-    </message>
-    <message>
         <source>Microphone</source>
         <translation>Mikrofon</translation>
     </message>
@@ -122,6 +126,10 @@
     <message>
         <source>Open System Settings</source>
         <translation>Systemeinstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Only the call captures the application that holds the call; for a call in a browser, all the browser plays.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -164,6 +172,14 @@
     <message>
         <source>Hint which languages speakers will use for better recognition. Leave empty for auto-detection.</source>
         <translation>Geben Sie an, welche Sprachen die Sprecher verwenden, um die Erkennung zu verbessern. Leer lassen für automatische Erkennung.</translation>
+    </message>
+    <message>
+        <source>Share rooms on this network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The local server lets others on this network open a room&apos;s link; speakers still connect from this computer only</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -230,12 +246,56 @@
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>Call Detection</source>
+        <translation type="unfinished">Anruferkennung</translation>
+    </message>
+    <message>
+        <source>Auto-detect calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start listening when a call begins and stop when it ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calls in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teams only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any call application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start/stop listening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show/hide overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start/stop recording</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeningSession</name>
     <message>
         <source>Connection failed</source>
         <translation>Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -521,12 +581,38 @@
         <source>Copy Link</source>
         <translation>Link kopieren</translation>
     </message>
+    <message>
+        <source>The server opened a new room after reconnecting: share the new link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RoomState</name>
+    <message>
+        <source>Anyone on this network with the link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this computer can open the link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServerMessages</name>
     <message>
         <source>Unknown server error</source>
         <translation>Unbekannter Serverfehler</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRow</name>
+    <message>
+        <source>Press keys…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -785,6 +871,10 @@
         <source>Jump to latest</source>
         <translation>Zum Neuesten springen</translation>
     </message>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TranslationPage</name>
@@ -882,6 +972,10 @@
         <source>Waiting for %1…</source>
         <translation>Warten auf %1…</translation>
     </message>
+    <message>
+        <source>Waiting for a call…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateResultDialog</name>
@@ -959,6 +1053,22 @@
         <source>The server closed the connection (code %1)</source>
         <translation>Der Server hat die Verbindung beendet (Code %1)</translation>
     </message>
+    <message>
+        <source>The server stopped answering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate has expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is for another host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -989,6 +1099,21 @@
     <message>
         <source>--format and --text go with --export &lt;recording.json&gt;</source>
         <translation>--format und --text gehören zu --export &lt;aufnahme.json&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>tolvaran::GlobalShortcuts</name>
+    <message>
+        <source>Global shortcuts need an X11 or XWayland session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1082,14 +1207,6 @@
 <context>
     <name>tolvaran::SettingsModel</name>
     <message>
-        <source>Teams call detected</source>
-        <translation>Teams-Anruf erkannt</translation>
-    </message>
-    <message>
-        <source>Monitoring for Teams calls...</source>
-        <translation>Suche nach Teams-Anrufen…</translation>
-    </message>
-    <message>
         <source>Translated</source>
         <translation>Übersetzung</translation>
     </message>
@@ -1136,6 +1253,22 @@
     <message>
         <source>Same as the desktop</source>
         <translation>Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Monitoring for calls...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call detected in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

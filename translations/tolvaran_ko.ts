@@ -27,6 +27,18 @@
         <source>Seconds of silence before starting a new paragraph for the same speaker</source>
         <translation>같은 화자의 새 문단을 시작하기 전까지의 무음 시간(초)</translation>
     </message>
+    <message>
+        <source>Call Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other programs you call with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppSettings</name>
@@ -100,14 +112,6 @@
         <translation>캡처</translation>
     </message>
     <message>
-        <source>Call Detection</source>
-        <translation>통화 감지</translation>
-    </message>
-    <message>
-        <source>Auto-detect Teams calls</source>
-        <translation>Teams 통화 자동 감지</translation>
-    </message>
-    <message>
         <source>Microphone</source>
         <translation>마이크</translation>
     </message>
@@ -122,6 +126,10 @@
     <message>
         <source>Open System Settings</source>
         <translation>시스템 설정 열기</translation>
+    </message>
+    <message>
+        <source>Only the call captures the application that holds the call; for a call in a browser, all the browser plays.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -164,6 +172,14 @@
     <message>
         <source>Hint which languages speakers will use for better recognition. Leave empty for auto-detection.</source>
         <translation>화자가 사용할 언어를 지정하면 인식이 더 정확해집니다. 자동 감지하려면 비워 두세요.</translation>
+    </message>
+    <message>
+        <source>Share rooms on this network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The local server lets others on this network open a room&apos;s link; speakers still connect from this computer only</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -230,12 +246,56 @@
         <source>Language</source>
         <translation>언어</translation>
     </message>
+    <message>
+        <source>Call Detection</source>
+        <translation type="unfinished">통화 감지</translation>
+    </message>
+    <message>
+        <source>Auto-detect calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start listening when a call begins and stop when it ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calls in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teams only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any call application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start/stop listening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show/hide overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start/stop recording</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListeningSession</name>
     <message>
         <source>Connection failed</source>
         <translation>연결 실패</translation>
+    </message>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -521,12 +581,38 @@
         <source>Copy Link</source>
         <translation>링크 복사</translation>
     </message>
+    <message>
+        <source>The server opened a new room after reconnecting: share the new link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RoomState</name>
+    <message>
+        <source>Anyone on this network with the link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this computer can open the link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServerMessages</name>
     <message>
         <source>Unknown server error</source>
         <translation>알 수 없는 서버 오류</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRow</name>
+    <message>
+        <source>Press keys…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -785,6 +871,10 @@
         <source>Jump to latest</source>
         <translation>최신으로 이동</translation>
     </message>
+    <message>
+        <source>Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TranslationPage</name>
@@ -882,6 +972,10 @@
         <source>Waiting for %1…</source>
         <translation>%1 기다리는 중…</translation>
     </message>
+    <message>
+        <source>Waiting for a call…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateResultDialog</name>
@@ -959,6 +1053,22 @@
         <source>The server closed the connection (code %1)</source>
         <translation>서버가 연결을 닫았습니다(코드 %1)</translation>
     </message>
+    <message>
+        <source>The server stopped answering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate has expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is for another host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -989,6 +1099,21 @@
     <message>
         <source>--format and --text go with --export &lt;recording.json&gt;</source>
         <translation>--format과 --text는 --export &lt;recording.json&gt;과 함께 사용합니다</translation>
+    </message>
+</context>
+<context>
+    <name>tolvaran::GlobalShortcuts</name>
+    <message>
+        <source>Global shortcuts need an X11 or XWayland session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1078,14 +1203,6 @@
 <context>
     <name>tolvaran::SettingsModel</name>
     <message>
-        <source>Teams call detected</source>
-        <translation>Teams 통화 감지됨</translation>
-    </message>
-    <message>
-        <source>Monitoring for Teams calls...</source>
-        <translation>Teams 통화 감시 중...</translation>
-    </message>
-    <message>
         <source>Translated</source>
         <translation>번역</translation>
     </message>
@@ -1132,6 +1249,22 @@
     <message>
         <source>Same as the desktop</source>
         <translation>데스크톱과 같게</translation>
+    </message>
+    <message>
+        <source>Monitoring for calls...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call detected in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,8 @@ public:
 
     void setCaptureScope(const QString&) override { }
 
+    void setCallApplications(const QSet<QString>&) override { }
+
     void startMicEngine() override { }
 
     void stopMicEngine() override { }

@@ -17,7 +17,22 @@ AppLifecycle::AppLifecycle(AppSettings& settings, TranslationViewModel& viewMode
     : QObject(parent)
     , m_settings(settings)
     , m_viewModel(viewModel)
-{ }
+{
+    connect(&m_settings, &AppSettings::shareRoomsOnNetworkChanged, this, [this] { restartLocalServer(); });
+}
+
+QCoro::Task<> AppLifecycle::restartLocalServer()
+{
+    if (!m_localServer || !m_localServer->hasStartedServer() || m_isQuitting || m_isStarting)
+        co_return;
+    qCInfo(lcApp, "Restarting the local server to %s rooms on the network",
+        m_settings.shareRoomsOnNetwork() ? "share" : "stop sharing");
+    // Listening meanwhile reconnects by itself once the server is back.
+    m_localServer->stop();
+    if (const auto url
+        = co_await m_localServer->ensureRunning(m_settings.serverURL(), m_settings.shareRoomsOnNetwork()))
+        m_viewModel.setServerURLForThisRun(*url);
+}
 
 QCoro::Task<> AppLifecycle::start(LocalServerLauncher& localServer, QString serverURL)
 {
@@ -28,7 +43,7 @@ QCoro::Task<> AppLifecycle::start(LocalServerLauncher& localServer, QString serv
     // Runs beside everything else: a recording started now is never taken
     // for one an earlier run left.
     m_viewModel.adoptLeftoverRecordings();
-    if (const auto url = co_await localServer.ensureRunning(serverURL))
+    if (const auto url = co_await localServer.ensureRunning(serverURL, m_settings.shareRoomsOnNetwork()))
         m_viewModel.setServerURLForThisRun(*url);
     // Asked here, not only when the panel opens: otherwise the permission is
     // still unknown at launch and listening would never start by itself.

@@ -34,6 +34,9 @@ public:
     // for the start to give up, and quits the application with status 0.
     // Further requests are ignored.
     QCoro::Task<> quit();
+    // The server this program started listens again, on every address of
+    // the machine or on its loopback only, as the settings now say.
+    QCoro::Task<> restartLocalServer();
 
 signals:
     void startFinished();

@@ -177,7 +177,7 @@ QString LocalServerLauncher::serverExecutable()
     return {};
 }
 
-QCoro::Task<std::optional<QString>> LocalServerLauncher::ensureRunning(const QString& serverURL)
+QCoro::Task<std::optional<QString>> LocalServerLauncher::ensureRunning(const QString& serverURL, bool shareRooms)
 {
     if (!isDefaultLocalAddress(serverURL) || hasStartedServer())
         co_return std::nullopt;
@@ -208,7 +208,8 @@ QCoro::Task<std::optional<QString>> LocalServerLauncher::ensureRunning(const QSt
     m_isListening = false;
     m_listeningURL.clear();
     m_startDeadline.start();
-    m_process.start(program, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port)});
+    const QString host = shareRooms ? QStringLiteral("0.0.0.0") : QStringLiteral("127.0.0.1");
+    m_process.start(program, {QStringLiteral("--listen"), QStringLiteral("%1:%2").arg(host).arg(port)});
     // Every end of the wait (listening, the server ending, the deadline or
     // the program quitting) settles it exactly once.
     if (m_isStarting)

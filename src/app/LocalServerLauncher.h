@@ -36,7 +36,9 @@ public:
 
     // Completes once a server answers at the address, or it is clear none will.
     // Gives the address to use for this run, when it differs from serverURL.
-    QCoro::Task<std::optional<QString>> ensureRunning(const QString& serverURL);
+    // A server it starts with shareRooms listens on every address of the
+    // machine (it takes speakers from this machine only); else on loopback.
+    QCoro::Task<std::optional<QString>> ensureRunning(const QString& serverURL, bool shareRooms = false);
     // A start still waiting for the server to listen ends at once, and the
     // server is stopped; no later start launches one.
     void abandonStart();

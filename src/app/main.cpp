@@ -1,7 +1,9 @@
 #include "AppCoordinator.h"
 #include "AppLifecycle.h"
+#include "GlobalShortcuts.h"
 #include "InterfaceTranslator.h"
 #include "LocalServerLauncher.h"
+#include "ShortcutBindings.h"
 #include "SingleInstance.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
@@ -12,6 +14,7 @@
 #include "recordings/TranscriptExport.h"
 #include "settings/AppSettings.h"
 #include "settings/Defaults.h"
+#include "translation/ProxyFromEnvironment.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -107,6 +110,8 @@ int main(int argc, char* argv[])
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvaran/tolvaran.svg")));
+    // Offices reach translation servers through their proxy; Qt takes it over.
+    QNetworkProxyFactory::setApplicationProxyFactory(new tolvaran::ProxyFromEnvironment);
 
     // Before anything answers: --help speaks the user's language too.
     tolvaran::InterfaceTranslator translator;
@@ -175,6 +180,18 @@ int main(int argc, char* argv[])
     tolvaran::AppLifecycle lifecycle(settings, viewModel);
     QObject::connect(&signalWatcher, &tolvaran::UnixSignalWatcher::terminationRequested, &lifecycle,
         [&lifecycle] { lifecycle.quit(); });
+
+    // Start and stop without finding the tray, while the call has the focus.
+    tolvaran::GlobalShortcuts shortcuts;
+    tolvaran::ShortcutBindings shortcutBindings(shortcuts, settings, viewModel);
+    // A combination another program holds is said in the settings window.
+    const auto showShortcutProblems = [&] {
+        using Action = tolvaran::GlobalShortcuts::Action;
+        coordinator.settingsManager().setShortcutProblems({shortcuts.problem(Action::listening),
+            shortcuts.problem(Action::overlay), shortcuts.problem(Action::recording)});
+    };
+    showShortcutProblems();
+    QObject::connect(&shortcuts, &tolvaran::GlobalShortcuts::problemChanged, &coordinator, showShortcutProblems);
 
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });

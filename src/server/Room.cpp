@@ -31,7 +31,20 @@ Room::Room(QString id, QString spokenLanguage, Translator& translator, QObject* 
     , m_id(std::move(id))
     , m_spokenLanguage(std::move(spokenLanguage))
     , m_translator(translator)
-{ }
+{
+    m_expiry.setSingleShot(true);
+    connect(&m_expiry, &QTimer::timeout, this, &QObject::deleteLater);
+}
+
+void Room::awaitSpeaker(int milliseconds)
+{
+    m_expiry.start(milliseconds);
+}
+
+void Room::takeOver()
+{
+    m_expiry.stop();
+}
 
 Room::~Room()
 {
@@ -52,6 +65,9 @@ void Room::addListener(std::unique_ptr<QWebSocket> socket, const QString& langua
 {
     QWebSocket* listener = socket.release();
     listener->setParent(this);
+    listener->setMaxAllowedIncomingMessageSize(maxListenerMessageBytes);
+    listener->setMaxAllowedIncomingFrameSize(maxListenerMessageBytes);
+    listener->setReadBufferSize(maxListenerMessageBytes * 4);
     const bool canShow = language == m_spokenLanguage || m_translator.canTranslate(m_spokenLanguage, language);
     const QString shown = canShow ? language : m_spokenLanguage;
     m_listeners.insert(listener, Listener{language, shown});
@@ -131,6 +147,7 @@ void Room::translateInterim(const QString& language)
 
 void Room::showFinal(qint64 utterance, const QString& original)
 {
+    m_nextUtterance = std::max(m_nextUtterance, utterance + 1);
     for (const QString& language : shownLanguages()) {
         if (language == m_spokenLanguage) {
             send(language, outgoing::caption(utterance, true, original, original));

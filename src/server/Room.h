@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -23,11 +24,27 @@ class Room : public QObject
 
 public:
     static constexpr int maxListeners = 100;
+    // Listeners only say which language they want: a larger message closes
+    // their connection (1009) before it is buffered.
+    static constexpr qint64 maxListenerMessageBytes = 4096;
 
     Room(QString id, QString spokenLanguage, Translator& translator, QObject* parent = nullptr);
     ~Room() override;
 
     QString id() const { return m_id; }
+
+    // The speaker's connection dropped: the room waits this long for the
+    // speaker to come back, then ends.
+    static constexpr int speakerReturnMs = 60'000;
+    // Starts the wait; takeOver ends it.
+    void awaitSpeaker(int milliseconds = speakerReturnMs);
+    void takeOver();
+
+    bool isAwaitingSpeaker() const { return m_expiry.isActive(); }
+
+    // Utterances are numbered across the speaker's connections, so that a
+    // listener's page never mistakes a new one for an old one.
+    qint64 nextUtterance() const { return m_nextUtterance; }
 
     bool isFull() const { return m_listeners.size() >= maxListeners; }
 
@@ -69,6 +86,8 @@ private:
     Translator& m_translator;
     QHash<QWebSocket*, Listener> m_listeners;
     QHash<QString, LanguageState> m_languages;
+    QTimer m_expiry;
+    qint64 m_nextUtterance = 0;
 };
 
 } // namespace tolvaran::server

@@ -54,7 +54,12 @@ SpeakerSession::SpeakerSession(std::unique_ptr<QWebSocket> socket, const QString
     m_socket->setMaxAllowedIncomingFrameSize(maxIncomingMessageBytes);
     connect(m_socket, &QWebSocket::binaryMessageReceived, this, &SpeakerSession::handleBinary);
     connect(m_socket, &QWebSocket::textMessageReceived, this, &SpeakerSession::handleText);
+    // A close handshake, begun by either side; a dropped network has none.
+    connect(m_socket, &QWebSocket::aboutToClose, this, [this] { m_wasClosed = true; });
     connect(m_socket, &QWebSocket::disconnected, this, [this] {
+        // A network that failed is not a speaker who left: the room waits.
+        if (m_room && !m_isFinishing && !m_wasClosed)
+            emit roomLeft(releaseRoom());
         emit ended();
         deleteLater();
     });
@@ -69,8 +74,15 @@ SpeakerSession::SpeakerSession(std::unique_ptr<QWebSocket> socket, const QString
 
     if (m_room) {
         m_room->setParent(this);
+        m_utterance = m_room->nextUtterance();
         send(outgoing::roomCreated(m_room->id()));
-        connect(m_room, &Room::listenersChanged, this, &SpeakerSession::sendRoomUpdate);
+        m_roomUpdateTimer.setSingleShot(true);
+        m_roomUpdateTimer.setInterval(roomUpdateIntervalMs);
+        connect(&m_roomUpdateTimer, &QTimer::timeout, this, [this] {
+            if (m_isRoomUpdateDue)
+                sendRoomUpdate();
+        });
+        connect(m_room, &Room::listenersChanged, this, &SpeakerSession::roomChanged);
     }
     if (m_targetLanguage == m_spokenLanguage) {
         m_isTranslating = false;
@@ -217,8 +229,30 @@ void SpeakerSession::refuse(const QString& message, int closeCode)
     m_socket->close(QWebSocketProtocol::CloseCode(closeCode), message.left(120));
 }
 
+Room* SpeakerSession::releaseRoom()
+{
+    Room* room = m_room;
+    if (!room)
+        return nullptr;
+    room->disconnect(this);
+    room->setParent(nullptr);
+    m_room.clear();
+    m_roomUpdateTimer.stop();
+    return room;
+}
+
+void SpeakerSession::roomChanged()
+{
+    if (m_roomUpdateTimer.isActive())
+        m_isRoomUpdateDue = true;
+    else
+        sendRoomUpdate();
+}
+
 void SpeakerSession::sendRoomUpdate()
 {
+    m_isRoomUpdateDue = false;
+    m_roomUpdateTimer.start();
     if (m_room)
         send(outgoing::roomUpdate(m_room->languageCounts()));
 }

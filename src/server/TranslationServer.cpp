@@ -40,6 +40,7 @@ TranslationServer::TranslationServer(
     : QObject(parent)
     , m_engine(std::move(engine))
     , m_translator(translator)
+    , m_speakerReturnMs(Room::speakerReturnMs)
 {
     m_http.route(QStringLiteral("/"), [] {
         return QHttpServerResponse(QByteArrayLiteral("text/plain"),
@@ -109,7 +110,14 @@ void TranslationServer::acceptWebSockets()
             continue;
         }
         static const QRegularExpression listenPath(QStringLiteral("^/room/([^/]+)/listen$"));
-        if (path == QLatin1StringView(sessionPath)) {
+        const bool isSpeaker = path == QLatin1StringView(sessionPath);
+        if (!isAllowedPeer(isSpeaker, socket->peerAddress())) {
+            qCWarning(lcServer, "Refused a speaker from %s", qUtf8Printable(socket->peerAddress().toString()));
+            refuse(std::move(socket), QStringLiteral("Speakers connect from this computer only"),
+                QWebSocketProtocol::CloseCodePolicyViolated);
+            continue;
+        }
+        if (isSpeaker) {
             acceptSpeaker(std::move(socket), query);
         } else if (const auto match = listenPath.match(path); match.hasMatch()) {
             acceptListener(std::move(socket), match.captured(1), query);
@@ -118,6 +126,16 @@ void TranslationServer::acceptWebSockets()
                 QWebSocketProtocol::CloseCodePolicyViolated);
         }
     }
+}
+
+bool TranslationServer::isAllowedPeer(bool isSpeaker, const QHostAddress& peer)
+{
+    if (!isSpeaker)
+        return true;
+    // An IPv4 peer on a dual-stack socket shows as ::ffff:127.0.0.1.
+    bool isIPv4 = false;
+    const QHostAddress v4(peer.toIPv4Address(&isIPv4));
+    return peer.isLoopback() || (isIPv4 && v4.isLoopback());
 }
 
 void TranslationServer::track(QWebSocket* socket)
@@ -135,16 +153,27 @@ void TranslationServer::acceptSpeaker(std::unique_ptr<QWebSocket> socket, const 
     }
     const SessionRequest request = SessionRequest::fromQuery(query);
     const QString language = request.language.isEmpty() ? m_engine->language() : request.language;
-    Room* room = nullptr;
-    if (request.createRoom) {
+    Room* room = roomToTakeOver(request.resumeRoomId);
+    const bool isResumed = room != nullptr;
+    // A room that is not there (the server restarted, or the wait was over)
+    // is opened anew, under a new id: ids are never chosen by a client.
+    if (!room && (request.createRoom || !request.resumeRoomId.isEmpty())) {
         room = new Room(newRoomId(), m_engine->language(), m_translator);
         m_rooms.insert(room->id(), room);
-        connect(room, &QObject::destroyed, this, [this, id = room->id()] { m_rooms.remove(id); });
+        connect(room, &QObject::destroyed, this, [this, room, id = room->id()] {
+            m_rooms.remove(id);
+            m_roomSpeakers.remove(room);
+        });
     }
     track(socket.get());
     auto* session = new SpeakerSession(std::move(socket), language, room, m_engine, m_translator, this);
     ++m_speakers;
     connect(session, &QObject::destroyed, this, [this] { --m_speakers; });
+    connect(session, &SpeakerSession::roomLeft, this, &TranslationServer::keepRoom);
+    if (room)
+        m_roomSpeakers.insert(room, session);
+    if (isResumed)
+        qCInfo(lcServer, "Speaker took over room %s", qUtf8Printable(room->id()));
     qCInfo(lcServer, "Speaker connected (%d), target %s%s", m_speakers, qUtf8Printable(language),
         room ? " with a room" : "");
 }
@@ -168,13 +197,43 @@ void TranslationServer::acceptListener(
     room->addListener(std::move(socket), language);
 }
 
-// The refusal is sent as an error message and as the close reason.
+// The room a reconnecting speaker names: one waiting for its speaker, or
+// one whose speaker's old connection has not yet been seen to fail (it is
+// let go: the same speaker is back).
+Room* TranslationServer::roomToTakeOver(const QString& roomId)
+{
+    if (roomId.isEmpty())
+        return nullptr;
+    Room* room = m_rooms.value(roomId);
+    if (!room)
+        return nullptr;
+    if (SpeakerSession* holder = m_roomSpeakers.value(room))
+        holder->releaseRoom();
+    room->takeOver();
+    return room;
+}
+
+void TranslationServer::keepRoom(Room* room)
+{
+    if (!room)
+        return;
+    room->setParent(this);
+    m_roomSpeakers.remove(room);
+    room->awaitSpeaker(m_speakerReturnMs);
+    qCInfo(lcServer, "Speaker of room %s dropped; the room waits %d ms", qUtf8Printable(room->id()), m_speakerReturnMs);
+}
+
+// The refusal is sent as an error message and as the close reason, once the
+// HTTP side has let go of the socket: closed while it still reads the
+// upgrade, it complains on stderr about a device that is not open.
 void TranslationServer::refuse(std::unique_ptr<QWebSocket> socket, const QString& message, int closeCode)
 {
     QWebSocket* refused = socket.release();
     refused->setParent(this);
-    refused->sendTextMessage(outgoing::error(message));
-    refused->close(QWebSocketProtocol::CloseCode(closeCode), message.left(120));
+    QTimer::singleShot(0, refused, [refused, message, closeCode] {
+        refused->sendTextMessage(outgoing::error(message));
+        refused->close(QWebSocketProtocol::CloseCode(closeCode), message.left(120));
+    });
     connect(refused, &QWebSocket::disconnected, refused, &QObject::deleteLater);
     QTimer::singleShot(5000, refused, &QObject::deleteLater);
 }

@@ -17,6 +17,7 @@ class QUrlQuery;
 namespace tolvaran::server {
 
 class Room;
+class SpeakerSession;
 class Translator;
 
 // The local translation server on one port: speakers stream to /translate,
@@ -44,12 +45,21 @@ public:
 
     int speakerCount() const { return m_speakers; }
 
+    // Who may connect from where: a speaker's audio only from this machine,
+    // room listeners (and their page) from anywhere the server listens.
+    static bool isAllowedPeer(bool isSpeaker, const QHostAddress& peer);
+
+    // How long a room waits for a speaker whose connection dropped.
+    void setSpeakerReturnMs(int milliseconds) { m_speakerReturnMs = milliseconds; }
+
 private:
     void acceptWebSockets();
     void acceptSpeaker(std::unique_ptr<QWebSocket> socket, const QUrlQuery& query);
     void acceptListener(std::unique_ptr<QWebSocket> socket, const QString& roomId, const QUrlQuery& query);
     void refuse(std::unique_ptr<QWebSocket> socket, const QString& message, int closeCode);
     void track(QWebSocket* socket);
+    Room* roomToTakeOver(const QString& roomId);
+    void keepRoom(Room* room);
 
     std::shared_ptr<const RecognitionEngine> m_engine;
     Translator& m_translator;
@@ -57,7 +67,10 @@ private:
     quint16 m_port = 0;
     int m_speakers = 0;
     int m_connections = 0;
+    int m_speakerReturnMs;
     QHash<QString, QPointer<Room>> m_rooms;
+    // Which session holds each room now.
+    QHash<Room*, QPointer<SpeakerSession>> m_roomSpeakers;
 };
 
 } // namespace tolvaran::server

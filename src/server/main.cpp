@@ -110,10 +110,13 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "tolvaran-server: %s\n", qUtf8Printable(*error));
             return 1;
         }
-        // The program that starts the server waits for this line.
-        const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+        // The program that starts the server waits for this line, and
+        // connects from this machine even when every address is served.
+        QString host = address.protocol() == QAbstractSocket::IPv6Protocol
             ? QStringLiteral("[%1]").arg(address.toString())
             : address.toString();
+        if (address == QHostAddress::AnyIPv4 || address == QHostAddress::Any || address == QHostAddress::AnyIPv6)
+            host = QStringLiteral("127.0.0.1");
         std::printf("tolvaran-server listening on ws://%s:%u\n", qUtf8Printable(host), unsigned(server.port()));
         std::fflush(stdout);
         status = QCoreApplication::exec();

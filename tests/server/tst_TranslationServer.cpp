@@ -1,13 +1,18 @@
 #include "ApertiumTranslator.h"
 #include "PocketsphinxEngine.h"
 #include "ServerTestSupport.h"
+#include "SpeakerSession.h"
 #include "TranslationServer.h"
+#include "live/NetworkAddress.h"
 #include "model/ServerIdentity.h"
 #include "translation/WebSocketService.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTest>
 
 using namespace tolvaran;
@@ -46,6 +51,25 @@ QString kindOf(const TranslationResult& result)
     const bool allFinal
         = std::all_of(result.tokens.begin(), result.tokens.end(), [](const TranslationToken& t) { return t.isFinal; });
     return allFinal && !result.original.trimmed().isEmpty() ? QStringLiteral("final") : QStringLiteral("interim");
+}
+
+// Resident memory of this process, which runs the server.
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toLongLong() * 4096;
+}
+
+// Opens a room and returns its id.
+QString openRoom(RawClient& speaker, const QString& address)
+{
+    if (!speaker.open(address + QStringLiteral("/translate?lang=en&room=create")))
+        return {};
+    if (!QTest::qWaitFor([&] { return speaker.find(QStringLiteral("room_created")).has_value(); }, 10000))
+        return {};
+    return speaker.find(QStringLiteral("room_created"))->value(QStringLiteral("roomId")).toString();
 }
 
 } // namespace
@@ -324,6 +348,7 @@ private slots:
 
     void unknownRoom()
     {
+        QTest::failOnWarning(QRegularExpression("QIODevice::peek"));
         const auto [status, page] = get("/room/0123456789abcdef0123456789abcdef");
         QCOMPARE(status, 404);
         QVERIFY(page.contains("No such room"));
@@ -335,8 +360,177 @@ private slots:
         QCOMPARE(listener.messages.first().value("message").toString(), "No such room");
     }
 
+    // A listener's message larger than a listener needs is refused with
+    // 1009 as its header arrives: 100 MB sent cost the server nothing.
+    void listenersHugeMessageIsRefused()
+    {
+        RawClient speaker;
+        const QString roomId = openRoom(speaker, url({}));
+        QVERIFY(!roomId.isEmpty());
+        QTcpSocket raw;
+        raw.connectToHost(QHostAddress::LocalHost, m_server->port());
+        QVERIFY(raw.waitForConnected(10000));
+        raw.write("GET /room/" + roomId.toUtf8()
+            + "/listen?lang=en HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+              "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+        QByteArray received;
+        connect(&raw, &QTcpSocket::readyRead, this, [&] { received += raw.readAll(); });
+        QVERIFY(QTest::qWaitFor([&] { return received.contains("\r\n\r\n"); }, 10000));
+        QVERIFY2(received.startsWith("HTTP/1.1 101"), received.constData());
+        received = received.mid(received.indexOf("\r\n\r\n") + 4);
+
+        const qint64 before = residentBytes();
+        constexpr qint64 messageBytes = 100 * 1024 * 1024;
+        QByteArray header("\x82\xFF", 2);
+        for (int shift = 56; shift >= 0; shift -= 8)
+            header.append(char((messageBytes >> shift) & 0xFF));
+        header.append("\0\0\0\0", 4); // the mask
+        raw.write(header);
+        const QByteArray piece(1024 * 1024, 'x');
+        for (qint64 sent = 0; sent < messageBytes && raw.state() == QAbstractSocket::ConnectedState;
+             sent += piece.size()) {
+            raw.write(piece);
+            if (!QTest::qWaitFor(
+                    [&] { return raw.bytesToWrite() == 0 || raw.state() != QAbstractSocket::ConnectedState; }, 10000))
+                break;
+        }
+        QVERIFY(QTest::qWaitFor([&] { return received.contains('\x88'); }, 10000));
+        const QByteArray close = received.mid(received.indexOf('\x88'));
+        QVERIFY(close.size() >= 4);
+        QCOMPARE(quint8(close[2]) << 8 | quint8(close[3]), int(QWebSocketProtocol::CloseCodeTooMuchData));
+        const qint64 grown = residentBytes() - before;
+        QVERIFY2(grown < 20 * 1024 * 1024, qPrintable(QString::number(grown)));
+        QVERIFY(!speaker.isClosed);
+    }
+
+    // Listeners coming and going in a loop: the speaker hears a few updates a
+    // second, the latest counts, and stays connected.
+    void roomChurnKeepsTheSpeaker()
+    {
+        ApertiumTranslator translator;
+        TranslationServer server(std::make_shared<SilentEngine>(), translator);
+        QVERIFY(!server.listen(QHostAddress::LocalHost, 0));
+        const QString address = QStringLiteral("ws://127.0.0.1:%1").arg(server.port());
+        RawClient speaker;
+        const QString roomId = openRoom(speaker, address);
+        QVERIFY(!roomId.isEmpty());
+
+        QElapsedTimer churn;
+        churn.start();
+        while (churn.elapsed() < 4000) {
+            std::vector<std::unique_ptr<RawClient>> listeners;
+            for (int i = 0; i < 50; ++i) {
+                listeners.push_back(std::make_unique<RawClient>());
+                QVERIFY(listeners.back()->open(address + "/room/" + roomId + "/listen?lang=en"));
+            }
+            for (const auto& listener : listeners)
+                listener->socket.close();
+            QVERIFY(QTest::qWaitFor(
+                [&] { return std::all_of(listeners.begin(), listeners.end(), [](auto& l) { return l->isClosed; }); },
+                10000));
+        }
+        const QJsonObject nobody{{"type", "room_update"}, {"subscriberCount", 0}, {"languages", QJsonArray{}}};
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.messages.last() == nobody, 10000);
+        QVERIFY(!speaker.isClosed);
+        const qsizetype updates = speaker.types().count("room_update");
+        const qint64 allowed = churn.elapsed() / SpeakerSession::roomUpdateIntervalMs + 2;
+        QVERIFY2(updates <= allowed, qPrintable(QString("%1 updates").arg(updates)));
+    }
+
+    // A speaker whose connection dropped takes its room over when it comes
+    // back; listeners stay. A room the server does not have is not made
+    // under the asked id, and a room nobody comes back to ends.
+    void roomWaitsForItsSpeaker()
+    {
+        ApertiumTranslator translator;
+        TranslationServer server(std::make_shared<SilentEngine>(), translator);
+        QVERIFY(!server.listen(QHostAddress::LocalHost, 0));
+        const QString address = QStringLiteral("ws://127.0.0.1:%1").arg(server.port());
+        auto speaker = std::make_unique<RawClient>();
+        const QString roomId = openRoom(*speaker, address);
+        QVERIFY(!roomId.isEmpty());
+        RawClient listener;
+        QVERIFY(listener.open(address + "/room/" + roomId + "/listen?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(speaker->messages.last().value("subscriberCount") == 1, 10000);
+
+        speaker->socket.abort();
+        QTRY_COMPARE_WITH_TIMEOUT(server.speakerCount(), 0, 10000);
+        RawClient back;
+        QVERIFY(back.open(address + "/translate?lang=en&room=" + roomId));
+        QTRY_VERIFY_WITH_TIMEOUT(back.find("room_created").has_value(), 10000);
+        QCOMPARE(back.find("room_created")->value("roomId").toString(), roomId);
+        QVERIFY(!listener.isClosed);
+        QVERIFY(!listener.types().contains("room_closed"));
+        // The room's updates now go to the speaker's new connection.
+        RawClient second;
+        QVERIFY(second.open(address + "/room/" + roomId + "/listen?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(back.find("room_update", "subscriberCount", 2).has_value(), 10000);
+
+        RawClient stranger;
+        QVERIFY(stranger.open(address + "/translate?lang=en&room=0123456789abcdef0123456789abcdef"));
+        QTRY_VERIFY_WITH_TIMEOUT(stranger.find("room_created").has_value(), 10000);
+        const QString other = stranger.find("room_created")->value("roomId").toString();
+        QVERIFY(other != "0123456789abcdef0123456789abcdef" && other != roomId);
+
+        server.setSpeakerReturnMs(100);
+        back.socket.abort();
+        QTRY_VERIFY_WITH_TIMEOUT(listener.isClosed, 10000);
+        QCOMPARE(listener.types().last(), "room_closed");
+    }
+
+    void whoMayConnect_data()
+    {
+        QTest::addColumn<bool>("isSpeaker");
+        QTest::addColumn<QString>("peer");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("speaker, IPv4 loopback") << true << "127.0.0.1" << true;
+        QTest::newRow("speaker, IPv6 loopback") << true << "::1" << true;
+        QTest::newRow("speaker, mapped loopback") << true << "::ffff:127.0.0.1" << true;
+        QTest::newRow("speaker, network") << true << "192.168.1.20" << false;
+        QTest::newRow("speaker, mapped network") << true << "::ffff:192.168.1.20" << false;
+        QTest::newRow("listener, network") << false << "192.168.1.20" << true;
+    }
+
+    void whoMayConnect()
+    {
+        QFETCH(bool, isSpeaker);
+        QFETCH(QString, peer);
+        QFETCH(bool, allowed);
+        QCOMPARE(TranslationServer::isAllowedPeer(isSpeaker, QHostAddress(peer)), allowed);
+    }
+
+    // Listening on every address: from the machine's network address a
+    // listener is served, a speaker refused.
+    void sharedRoomFromTheNetwork()
+    {
+        const QString networkAddress = defaultRouteAddress();
+        if (networkAddress.isEmpty())
+            QSKIP("this machine has no network address besides loopback");
+        ApertiumTranslator translator;
+        TranslationServer server(std::make_shared<SilentEngine>(), translator);
+        QVERIFY(!server.listen(QHostAddress::AnyIPv4, 0));
+        RawClient speaker;
+        const QString roomId = openRoom(speaker, QStringLiteral("ws://127.0.0.1:%1").arg(server.port()));
+        QVERIFY(!roomId.isEmpty());
+        const QString remote = QStringLiteral("ws://%1:%2").arg(networkAddress).arg(server.port());
+
+        RawClient listener;
+        QVERIFY(listener.open(remote + "/room/" + roomId + "/listen?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.find("room_update", "subscriberCount", 1).has_value(), 10000);
+        QVERIFY(!listener.isClosed);
+
+        RawClient intruder;
+        QVERIFY(intruder.open(remote + "/translate?lang=en"));
+        QTRY_VERIFY_WITH_TIMEOUT(intruder.isClosed, 10000);
+        QCOMPARE(intruder.types(), QStringList{"error"});
+        QCOMPARE(intruder.messages.first().value("message").toString(), "Speakers connect from this computer only");
+        QCOMPARE(server.speakerCount(), 1);
+    }
+
     void theNinthSpeakerIsRefused()
     {
+        // Refusals say nothing on stderr.
+        QTest::failOnWarning(QRegularExpression("QIODevice::peek"));
         ApertiumTranslator translator;
         TranslationServer server(std::make_shared<SilentEngine>(), translator);
         QVERIFY(!server.listen(QHostAddress::LocalHost, 0));

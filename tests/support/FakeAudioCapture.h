@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/AudioCapture.h"
+#include "protocol/StreamHeader.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,6 +27,7 @@ public:
     bool micEnabled = false;
     std::optional<QString> selectedMicDeviceUID;
     QString captureScope = QStringLiteral("system");
+    QSet<QString> callApplications;
     QList<PlayingApplication> applications;
     int applicationWatchers = 0;
 
@@ -60,6 +62,8 @@ public:
 
     void setCaptureScope(const QString& scope) override { captureScope = scope; }
 
+    void setCallApplications(const QSet<QString>& executableNames) override { callApplications = executableNames; }
+
     void startMicEngine() override { calls.append(QStringLiteral("startMicEngine")); }
 
     void stopMicEngine() override { calls.append(QStringLiteral("stopMicEngine")); }
@@ -87,8 +91,8 @@ public:
         emit playingApplicationsChanged();
     }
 
-    // Delivers PCM chunks from another thread, the first one behind a
-    // stand-in header, as the capture does while running.
+    // Delivers PCM chunks from another thread, the first one behind the
+    // stream header, as the capture does while running.
     void deliver(const QList<QByteArray>& chunks)
     {
         std::thread captureThread([this, chunks] {
@@ -96,7 +100,7 @@ public:
                 if (onPCMDataForRecording)
                     onPCMDataForRecording(chunk);
                 if (onAudioData)
-                    onAudioData(m_hasSentHeader ? chunk : QByteArray("HEADER") + chunk);
+                    onAudioData(m_hasSentHeader ? chunk : StreamHeader::write() + chunk);
                 m_hasSentHeader = true;
             }
         });

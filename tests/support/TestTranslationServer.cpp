@@ -1,5 +1,6 @@
 #include "TestTranslationServer.h"
 
+#include <QCryptographicHash>
 #include <QTcpSocket>
 #include <QWebSocket>
 #include <QWebSocketCorsAuthenticator>
@@ -53,10 +54,40 @@ void TestTranslationServer::acceptTcp()
         if (m_handshake == Handshake::hang) {
             socket->setParent(this);
             m_hanging.append(socket);
+        } else if (m_handshake == Handshake::deaf) {
+            socket->setParent(this);
+            m_hanging.append(socket);
+            answerDeafly(socket);
         } else {
             m_webSockets.handleConnection(socket);
         }
     }
+}
+
+// The upgrade answered by hand (RFC 6455, 4.2.2); afterwards the socket is
+// never read again, so pings go unanswered, as behind a dead NAT entry.
+void TestTranslationServer::answerDeafly(QTcpSocket* socket)
+{
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+        if (socket->property("answered").toBool())
+            return;
+        const QByteArray request = socket->peek(8192);
+        if (!request.contains("\r\n\r\n"))
+            return;
+        QByteArray key;
+        for (const QByteArray& line : request.split('\n')) {
+            if (line.toLower().startsWith("sec-websocket-key:"))
+                key = line.mid(line.indexOf(':') + 1).trimmed();
+        }
+        const QByteArray accept
+            = QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11", QCryptographicHash::Sha1)
+                  .toBase64();
+        socket->write("HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                      "Sec-WebSocket-Accept: "
+            + accept + "\r\n\r\n");
+        socket->setProperty("answered", true);
+        ++m_deafConnectionCount;
+    });
 }
 
 void TestTranslationServer::acceptWebSocket()

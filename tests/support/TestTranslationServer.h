@@ -29,6 +29,7 @@ public:
         accept,
         refuse, // answers the upgrade with 403
         hang, // accepts TCP and never answers
+        deaf, // completes the handshake, then reads nothing and answers no ping
     };
 
     struct Connection
@@ -59,6 +60,9 @@ public:
     // Raw TCP connections seen, including refused and hanging ones.
     int tcpConnectionCount() const { return m_tcpConnectionCount; }
 
+    // Handshakes answered in deaf mode.
+    int deafConnectionCount() const { return m_deafConnectionCount; }
+
     // These act on the latest accepted connection.
     void sendText(const QString& text);
     void sendBinary(const QByteArray& bytes);
@@ -77,6 +81,7 @@ signals:
 private:
     void acceptTcp();
     void acceptWebSocket();
+    void answerDeafly(QTcpSocket* socket);
 
     QTcpServer m_tcp;
     QWebSocketServer m_webSockets;
@@ -85,6 +90,7 @@ private:
     QList<QPointer<QWebSocket>> m_sockets;
     QList<QPointer<QTcpSocket>> m_hanging;
     int m_tcpConnectionCount = 0;
+    int m_deafConnectionCount = 0;
     // Request targets by the client's port, read before the handshake is answered.
     QHash<quint16, QString> m_requestTargets;
 };

@@ -3,10 +3,10 @@
 #include "FakeAudioCapture.h"
 #include "SmallDisk.h"
 #include "TestTranslationServer.h"
+#include "desktop/UpdaterService.h"
 #include "live/TranslationViewModel.h"
 #include "recordings/RecordingEntry.h"
 #include "settings/AppSettings.h"
-#include "desktop/UpdaterService.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -113,6 +113,14 @@ public:
                                                                     : TestTranslationServer::Handshake::accept);
         m_startFinished = false;
         m_viewModel->startListening().then([this] { m_startFinished = true; });
+    }
+
+    // The connection drops without a close; the server refuses the
+    // attempts to connect again, so listening keeps reconnecting.
+    Q_INVOKABLE void loseConnection()
+    {
+        m_server->setHandshake(TestTranslationServer::Handshake::refuse);
+        m_server->dropConnection();
     }
 
     // The start goes on after an early error (it waits out the connection

@@ -302,6 +302,27 @@ Item {
             tryCompare(item("copyLinkButton"), "text", "Copy Link", 5000)
         }
 
+        // A dropped connection keeps listening: the header says it is
+        // reconnecting, the room card who can open the link, and Stop ends it.
+        function test_lostConnectionShowsReconnecting() {
+            open(true, 0)
+            mouseClick(item("startRoomButton"))
+            tryCompare(panel.model, "stateName", "listening", 5000)
+            fixture.sendRoomCreated("room-7")
+            tryVerify(() => shown("shareLink"))
+            compare(item("roomAudience").text, "Only this computer can open the link")
+            verify(!shown("linkChangedNotice"))
+            fixture.loseConnection()
+            tryCompare(item("statusText"), "text", "Reconnecting…", 5000)
+            compare(panel.model.stateName, "listening")
+            verify(panel.model.isReconnecting)
+            compare(item("statusDot").color, AppTheme.orange)
+            compare(item("listeningButton").text, "Stop Listening")
+            mouseClick(item("listeningButton"))
+            tryCompare(panel.model, "stateName", "disconnected", 5000)
+            compare(item("statusText").text, "Disconnected")
+        }
+
         function test_errorShowsInRedInTheFooter() {
             open(true, 0)
             fixture.startListening("refuse")
@@ -359,9 +380,13 @@ Item {
             open(true, 0)
             verify(!shown("captureStatus"))
             fixture.settings.captureScope = "callApp"
+            fixture.settings.callApplications = "any"
             fixture.startListening("accept")
             tryCompare(panel.model, "stateName", "listening", 5000)
-            compare(item("captureStatus").text, "Waiting for Teams…")
+            compare(item("captureStatus").text, "Waiting for a call…")
+            // Teams alone counts from now on.
+            fixture.settings.callApplications = "teams"
+            tryCompare(item("captureStatus"), "text", "Waiting for Teams…", 5000)
             verify(shown("captureStatus"))
             fixture.reportApplicationPlaying("Microsoft Teams")
             tryCompare(item("captureStatus"), "text", "Capturing: Teams", 5000)

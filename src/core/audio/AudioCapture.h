@@ -8,6 +8,7 @@
 #include <QCoroTask>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -42,11 +43,15 @@ public:
     std::function<void(const QString& playingName)> onApplicationPlaying;
 
     // What is captured: "system" (everything the default output plays but
-    // this program's own playback), "callApp" (the call application's
-    // streams) or "app:<executable name>" (that application's streams alone,
+    // this program's own playback), "callApp" (the streams of the
+    // application that holds the call) or "app:<executable name>" (that application's streams alone,
     // never anything else). A running capture changes over at once, without
     // a break in the stream.
     virtual void setCaptureScope(const QString& scope) = 0;
+    // The executable names of the application that holds the call, which
+    // "callApp" captures; empty while there is no call, when "callApp"
+    // captures nothing. A running capture follows at once.
+    virtual void setCallApplications(const QSet<QString>& executableNames) = 0;
 
     // Nothing on success; at once when already capturing. A stopCapture
     // before it finishes ends it with a failure.

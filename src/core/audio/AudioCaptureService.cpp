@@ -1,6 +1,5 @@
 #include "AudioCaptureService.h"
 
-#include "CallMonitorService.h"
 #include "PulseEngine.h"
 #include "audio/capture/CaptureSession.h"
 #include "audio/capture/DeviceWatch.h"
@@ -189,10 +188,21 @@ void AudioCaptureService::setCaptureScope(const QString& scope)
         changeScope();
 }
 
-QSet<QString> AudioCaptureService::applicationsOf(const QString& scope)
+void AudioCaptureService::setCallApplications(const QSet<QString>& executableNames)
+{
+    if (executableNames == m_callApplications)
+        return;
+    const QSet<QString> before = applicationsOf(m_captureScope);
+    m_callApplications = executableNames;
+    // The call moved to another application: its streams are taken instead.
+    if (m_isCapturing && applicationsOf(m_captureScope) != before)
+        changeScope();
+}
+
+QSet<QString> AudioCaptureService::applicationsOf(const QString& scope) const
 {
     if (scope == QLatin1String("callApp"))
-        return CallMonitorService::teamsProcessNames;
+        return m_callApplications.isEmpty() ? QSet<QString>{QString()} : m_callApplications;
     if (scope.startsWith(QLatin1String("app:")) && scope.size() > 4)
         return {scope.mid(4)};
     return {};

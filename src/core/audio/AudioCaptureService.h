@@ -76,8 +76,12 @@ public:
 
     QString captureScope() const { return m_captureScope; }
 
-    // The executable names a scope captures alone; empty for all system audio.
-    static QSet<QString> applicationsOf(const QString& scope);
+    void setCallApplications(const QSet<QString>& executableNames) override;
+
+    // The executable names a scope captures alone; empty for all system
+    // audio. "callApp" without a call names no program ({""}), so that
+    // nothing is captured.
+    QSet<QString> applicationsOf(const QString& scope) const;
 
     // From the next start; for tests that cannot wait ten seconds.
     void setAwayNoticeDelay(std::chrono::milliseconds delay) { m_awayNoticeDelay = delay; }
@@ -133,6 +137,7 @@ private:
     std::unique_ptr<PcmFramer> m_framer;
     std::chrono::milliseconds m_awayNoticeDelay = awayNoticeDelay;
     QString m_captureScope = QStringLiteral("system");
+    QSet<QString> m_callApplications;
     std::unique_ptr<MicrophoneList> m_microphones;
     std::unique_ptr<PlayingApplicationList> m_applications;
     // Tells a suspended task whether this service still exists.

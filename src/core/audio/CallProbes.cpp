@@ -1,6 +1,8 @@
 #include "CallProbes.h"
 
 #include "PulseEngine.h"
+#include "capture/DeviceWatch.h"
+#include "model/ServerIdentity.h"
 
 #include <QCoreApplication>
 #include <QCoroFuture>
@@ -9,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <pulse/pulseaudio.h>
 
 namespace tolvaran {
 
@@ -72,6 +75,63 @@ QCoro::Task<bool> DefaultInputProbe::isDefaultInputInUse()
         return output.sourceIndex == source->index && !output.isCorked && output.processId
             && *output.processId != ownProcess;
     });
+}
+
+MicrophoneRecorders::MicrophoneRecorders(std::optional<QString> server)
+    : m_server(std::move(server))
+{ }
+
+MicrophoneRecorders::~MicrophoneRecorders() = default;
+
+std::shared_ptr<PulseEngine> MicrophoneRecorders::pulse()
+{
+    if (!m_pulse || m_pulse->hasFailed())
+        m_pulse = PulseEngine::shared(m_server);
+    return m_pulse;
+}
+
+QCoro::Task<std::optional<QList<MicrophoneRecorder>>> MicrophoneRecorders::recorders()
+{
+    // Kept by the task: the probe may go while the server is asked.
+    const std::shared_ptr<PulseEngine> engine = pulse();
+    const auto sources = co_await engine->sources();
+    if (!sources)
+        co_return std::nullopt;
+    QSet<quint32> microphones;
+    for (const PulseEngine::SourceInfo& source : *sources) {
+        if (!source.isMonitor)
+            microphones.insert(source.index);
+    }
+    const auto outputs = co_await engine->sourceOutputs();
+    if (!outputs)
+        co_return std::nullopt;
+    const qint64 ownProcess = QCoreApplication::applicationPid();
+    const QSet<QString> ours{QFileInfo(QCoreApplication::applicationFilePath()).fileName(), QStringLiteral("tolvaran"),
+        QString::fromLatin1(ServerIdentity::name)};
+    QList<MicrophoneRecorder> recorders;
+    for (const PulseEngine::SourceOutputInfo& output : *outputs) {
+        if (!microphones.contains(output.sourceIndex) || output.processId == ownProcess || ours.contains(output.binary))
+            continue;
+        const MicrophoneRecorder recorder{output.binary, output.applicationName};
+        if (!recorders.contains(recorder))
+            recorders.append(recorder);
+    }
+    co_return recorders;
+}
+
+void MicrophoneRecorders::follow(std::function<void()> changed)
+{
+    if (!changed) {
+        m_watch.reset();
+        return;
+    }
+    m_watch = std::make_unique<DeviceWatch>(pulse());
+    PulseEngine::Lock lock(*m_watch->pulse);
+    m_watch->watch.onChange([changed](int facility, int, quint32) {
+        if (facility == PA_SUBSCRIPTION_EVENT_SOURCE_OUTPUT || facility == PA_SUBSCRIPTION_EVENT_SOURCE)
+            changed();
+    });
+    m_watch->watch.onConnection([changed](bool) { changed(); });
 }
 
 } // namespace tolvaran

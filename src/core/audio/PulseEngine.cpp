@@ -138,7 +138,10 @@ std::optional<qint64> processIdOf(const pa_proplist* properties)
 PulseEngine::SourceOutputInfo toSourceOutputInfo(const pa_source_output_info& info)
 {
     PulseEngine::SourceOutputInfo output;
+    output.index = info.index;
     output.sourceIndex = info.source;
+    output.binary = QString::fromUtf8(pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_PROCESS_BINARY));
+    output.applicationName = QString::fromUtf8(pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_NAME));
     output.isCorked = info.corked != 0;
     output.processId = processIdOf(info.proplist);
     return output;
@@ -394,7 +397,7 @@ void PulseEngine::onStateChanged(pa_context* context, void* userdata)
         engine->cancelTimer(engine->m_connectDeadline);
         pa_context_set_subscribe_callback(context, &onChange, engine);
         const auto mask = pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SERVER | PA_SUBSCRIPTION_MASK_SINK
-            | PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SINK_INPUT);
+            | PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SINK_INPUT | PA_SUBSCRIPTION_MASK_SOURCE_OUTPUT);
         if (pa_operation* operation = pa_context_subscribe(context, mask, nullptr, nullptr))
             pa_operation_unref(operation);
         else

@@ -86,9 +86,14 @@ public:
     // A stream that records from a source.
     struct SourceOutputInfo
     {
+        quint32 index = 0;
         quint32 sourceIndex = 0;
         // The recording program; none for the server's own streams.
         std::optional<qint64> processId;
+        // Its executable name (application.process.binary) and the name it
+        // gives itself (application.name); empty when it did not say.
+        QString binary;
+        QString applicationName;
         bool isCorked = false;
     };
 

@@ -2,9 +2,14 @@
 
 #include "model/TranslationModels.h"
 
+#include <QByteArray>
 #include <QCoroTask>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
+
+#include <chrono>
+#include <deque>
 
 namespace tolvaran {
 
@@ -16,13 +21,20 @@ class WebSocketService;
 // it, and the connection state the windows show. Every start and stop begins
 // a new run; after each of its waits an operation goes on only while its run
 // is still the current one, so a quick stop-then-start (or start-then-stop)
-// never lets the older operation act on the newer run. Main thread.
+// never lets the older operation act on the newer run.
+//
+// A connection that fails while listening is opened again by itself, with
+// growing pauses, for as long as the run lasts; capture goes on meanwhile.
+// The audio the server may not have (sent since its last pong, or captured
+// while no connection was open) is kept, up to a minute, and the new
+// connection begins with the stream header and that audio. Main thread.
 class ListeningSession : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(tolvaran::ConnectionState state READ state NOTIFY stateChanged)
     Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
     Q_PROPERTY(bool isListening READ isListening NOTIFY stateChanged)
+    Q_PROPERTY(bool isReconnecting READ isReconnecting NOTIFY stateChanged)
 
 public:
     struct Request
@@ -33,6 +45,9 @@ public:
         QStringList speakerLanguageHints;
     };
 
+    // Audio kept for a new connection: one minute of 16 kHz 16-bit mono.
+    static constexpr qint64 maxReplayBytes = 60 * 32'000;
+
     // The pipeline's chunks for the server go to webSocket.
     ListeningSession(
         AudioCapture& capture, AudioPipeline& pipeline, WebSocketService& webSocket, QObject* parent = nullptr);
@@ -41,11 +56,23 @@ public:
 
     void setState(const ConnectionState& state);
 
-    QString statusText() const { return m_state.statusText(); }
+    // "Reconnecting…" while listening waits for a new connection.
+    QString statusText() const;
 
     bool isListening() const { return m_state.kind() == ConnectionState::Kind::listening; }
 
-    // Connects, waits 0.5 s, then starts capture. True when it is listening;
+    bool isReconnecting() const { return m_isReconnecting; }
+
+    // The room this run's server opened: a reconnect asks to take it over.
+    void setRoomId(const QString& roomId) { m_roomId = roomId; }
+
+    const QString& roomId() const { return m_roomId; }
+
+    // Pauses between reconnection attempts: the first, doubling up to the last.
+    void setRetryDelays(std::chrono::milliseconds first, std::chrono::milliseconds last);
+
+    // Connects and starts capture together, then checks the connection 0.5 s
+    // after it was begun. True when it is listening;
     // false when it failed (the state holds the error) or a later start or
     // stop took over meanwhile.
     QCoro::Task<bool> start(Request request);
@@ -60,13 +87,49 @@ public:
 
 signals:
     void stateChanged();
+    // A new connection's stream begins: with the last replayedBytes of PCM
+    // that capture delivered before this moment, then what follows.
+    void streamRestarted(qint64 replayedBytes);
 
 private:
+    struct Kept
+    {
+        QByteArray pcm;
+        // The sendAudio call that sent it on the open connection; 0: not sent there.
+        qint64 sendNumber = 0;
+    };
+
+    void takeChunk(const QByteArray& chunk);
+    void send(Kept& kept);
+    void keep(Kept kept);
+    void confirm(qint64 sendNumber);
+    void connectionLost(const QString& description);
+    void attemptReconnect();
+    void opened();
+    void endReconnecting();
+    void setIsReconnecting(bool reconnecting);
+
     AudioCapture& m_capture;
     AudioPipeline& m_pipeline;
     WebSocketService& m_webSocket;
     ConnectionState m_state = ConnectionState::disconnected();
     quint64 m_run = 0;
+    Request m_request;
+    QString m_roomId;
+    bool m_isStopping = false;
+    // The capture's first chunk carries its header, which each connection
+    // sends for itself.
+    bool m_isCaptureFresh = false;
+    bool m_needsHeader = false;
+    std::deque<Kept> m_kept;
+    qint64 m_keptBytes = 0;
+    qint64 m_droppedBytes = 0;
+    qint64 m_replayedBytes = 0;
+    bool m_isReconnecting = false;
+    QTimer m_retryTimer;
+    std::chrono::milliseconds m_firstRetryDelay{500};
+    std::chrono::milliseconds m_lastRetryDelay{8000};
+    std::chrono::milliseconds m_retryDelay{500};
 };
 
 } // namespace tolvaran

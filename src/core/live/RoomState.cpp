@@ -1,5 +1,7 @@
 #include "RoomState.h"
 
+#include <QCoreApplication>
+#include <QHostAddress>
 #include <QUrl>
 
 namespace tolvaran {
@@ -22,6 +24,14 @@ void RoomState::setRoomId(const std::optional<QString>& roomId)
     emit roomShareURLChanged();
 }
 
+void RoomState::setHasLinkChanged(bool changed)
+{
+    if (m_hasLinkChanged == changed)
+        return;
+    m_hasLinkChanged = changed;
+    emit roomShareURLChanged();
+}
+
 void RoomState::applyUpdate(qint64 count, const QList<LanguageSubscriberCount>& languages)
 {
     if (m_roomSubscriberCount != count) {
@@ -37,6 +47,7 @@ void RoomState::reset()
 {
     setIsRoomMode(false);
     setRoomId(std::nullopt);
+    setHasLinkChanged(false);
     applyUpdate(0, {});
 }
 
@@ -48,11 +59,39 @@ void RoomState::setServerURL(const QString& serverURL)
     emit roomShareURLChanged();
 }
 
+void RoomState::setNetworkAddress(const QString& address)
+{
+    if (m_networkAddress == address)
+        return;
+    m_networkAddress = address;
+    emit roomShareURLChanged();
+}
+
+bool RoomState::isOnThisMachine() const
+{
+    const QString host = QUrl(m_serverURL).host();
+    return host == u"localhost" || QHostAddress(host).isLoopback();
+}
+
+QString RoomState::audienceText() const
+{
+    if (!isOnThisMachine())
+        return {};
+    if (!m_networkAddress.isEmpty())
+        return QCoreApplication::translate("RoomState", "Anyone on this network with the link");
+    return QCoreApplication::translate("RoomState", "Only this computer can open the link");
+}
+
 std::optional<QString> RoomState::shareURL() const
 {
     if (!m_roomId || !m_isRoomMode)
         return std::nullopt;
     QString base = m_serverURL;
+    if (!m_networkAddress.isEmpty() && isOnThisMachine()) {
+        QUrl url(m_serverURL);
+        url.setHost(m_networkAddress);
+        base = url.toString();
+    }
     base.replace(QStringLiteral("ws://"), QStringLiteral("http://"));
     base.replace(QStringLiteral("wss://"), QStringLiteral("https://"));
     return base + QStringLiteral("/room/") + QString::fromLatin1(QUrl::toPercentEncoding(*m_roomId));

@@ -1,6 +1,7 @@
 #include "TranslationViewModel.h"
 
 #include "Assign.h"
+#include "NetworkAddress.h"
 #include "ResultText.h"
 #include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
@@ -57,8 +58,10 @@ TranslationViewModel::TranslationViewModel(
     , m_session(std::make_unique<ListeningSession>(m_audioService, *m_pipeline, *m_webSocketService))
 {
     m_room->setServerURL(serverURL());
+    updateNetworkAddress();
     setupCallbacks();
     followSettings();
+    followCalls();
     // Microphones plugged in or out show at once in every list bound to the model.
     connect(&m_audioService, &AudioCapture::micDevicesChanged, this,
         [this] { m_micDevices.setRows(m_audioService.availableMicDevices()); });
@@ -71,6 +74,9 @@ TranslationViewModel::~TranslationViewModel()
 {
     // Nothing may come from the capture thread while the parts it feeds go.
     m_audioService.stopCapture();
+    // The monitor outlives this view model.
+    if (m_isFollowingCall)
+        m_callMonitor.unfollowCallApplication();
 }
 
 void TranslationViewModel::setupCallbacks()
@@ -93,6 +99,7 @@ void TranslationViewModel::setupCallbacks()
             setIsSoundServerAway(false);
         if (state().kind() == ConnectionState::Kind::disconnected)
             setServerNotice({});
+        updateCallFollowing();
         emit captureStatusChanged();
     });
 
@@ -106,6 +113,9 @@ void TranslationViewModel::setupCallbacks()
         // as a failed connection rather than as the server's error.
         if (state().kind() == ConnectionState::Kind::connecting && !m_webSocketService->isConnected())
             return;
+        // A connection lost while listening is opened again, not an error.
+        if (m_session->isReconnecting())
+            return;
         m_session->setState(ConnectionState::error(TolvaranError::serverError(text)));
     });
     connect(m_webSocketService.get(), &WebSocketService::noticeReceived, this, [this](const QString& text) {
@@ -113,7 +123,17 @@ void TranslationViewModel::setupCallbacks()
         setServerNotice(text);
     });
     connect(m_webSocketService.get(), &WebSocketService::roomCreated, this, [this](const QString& roomId) {
+        // A reconnect asks for the room it had; a server that opens another
+        // one instead has given the room a new link.
+        const QString previous = m_session->roomId();
+        m_session->setRoomId(roomId);
+        // The machine may have moved to another network since.
+        updateNetworkAddress();
         m_room->setRoomId(roomId);
+        if (previous.isEmpty())
+            m_room->setHasLinkChanged(false);
+        else if (previous != roomId)
+            m_room->setHasLinkChanged(true);
         qCInfo(lcViewModel, "Room created: %s", qUtf8Printable(roomId));
     });
     connect(m_webSocketService.get(), &WebSocketService::roomUpdated, m_room.get(), &RoomState::applyUpdate);
@@ -129,6 +149,9 @@ void TranslationViewModel::setupCallbacks()
                 line.speaker, line.originalText, line.translatedText, line.language, time.startMs, time.endMs);
         });
     connect(m_pipeline.get(), &AudioPipeline::chunkReady, m_recording.get(), &RecordingController::streamed);
+    // A new connection's clock starts at the audio it catches up with.
+    connect(m_session.get(), &ListeningSession::streamRestarted, m_recording.get(),
+        [this](qint64 replayedBytes) { m_recording->streamStarted(replayedBytes); });
     QObject::connect(m_results.get(), &ResultProcessor::lastTranslationUpdated, m_recording.get(),
         &RecordingController::updateLastTranslation);
     // A recording whose file cannot be written ends there; listening goes on.
@@ -142,6 +165,7 @@ void TranslationViewModel::followSettings()
         m_serverURLForThisRun.reset();
         m_room->setServerURL(serverURL());
     });
+    connect(&m_settings, &AppSettings::shareRoomsOnNetworkChanged, this, &TranslationViewModel::updateNetworkAddress);
     // A scope chosen while listening counts at once: the capture changes
     // over without a break, and the panel says what it captures now.
     connect(&m_settings, &AppSettings::captureScopeChanged, this, [this] {
@@ -152,6 +176,7 @@ void TranslationViewModel::followSettings()
         m_isCapturedAppPlaying = false;
         m_capturedAppName.clear();
         m_audioService.setCaptureScope(m_listeningScope);
+        updateCallFollowing();
         emit captureStatusChanged();
     });
     // A folder chosen in the settings is listed from then on.
@@ -159,6 +184,58 @@ void TranslationViewModel::followSettings()
         m_services.recordingStore->setCustomDirectory(
             m_settings.recordingsFolder(), RecordingStore::Loading::inBackground);
     });
+}
+
+// What counts as a call is the settings'; the application that holds it
+// is what "only the call" captures.
+void TranslationViewModel::followCalls()
+{
+    const auto applySettings = [this] {
+        m_callMonitor.setCallApplications(m_settings.callApplications());
+        m_callMonitor.setExtraCallApplications(m_settings.extraCallApplications());
+        updateCallApplication();
+    };
+    applySettings();
+    connect(&m_settings, &AppSettings::callApplicationsChanged, this, applySettings);
+    connect(&m_settings, &AppSettings::extraCallApplicationsChanged, this, applySettings);
+    connect(&m_callMonitor, &CallMonitorService::callApplicationChanged, this,
+        &TranslationViewModel::updateCallApplication);
+}
+
+bool TranslationViewModel::isTeamsOnly() const
+{
+    return m_settings.callApplications() == AppSettings::teamsCallApplications;
+}
+
+void TranslationViewModel::updateCallApplication()
+{
+    const QString binary = m_callMonitor.callApplication();
+    if (isTeamsOnly())
+        m_audioService.setCallApplications(CallMonitorService::teamsProcessNames);
+    else
+        m_audioService.setCallApplications(binary.isEmpty() ? QSet<QString>() : QSet<QString>{binary});
+    updateCallFollowing();
+    if (isListening() && m_listeningScope == AppSettings::callAppCaptureScope)
+        emit captureStatusChanged();
+}
+
+void TranslationViewModel::updateCallFollowing()
+{
+    const auto kind = state().kind();
+    const bool wanted = kind != ConnectionState::Kind::disconnected && kind != ConnectionState::Kind::error
+        && m_listeningScope == AppSettings::callAppCaptureScope && !isTeamsOnly();
+    if (wanted == m_isFollowingCall)
+        return;
+    m_isFollowingCall = wanted;
+    if (wanted)
+        m_callMonitor.followCallApplication();
+    else
+        m_callMonitor.unfollowCallApplication();
+}
+
+void TranslationViewModel::updateNetworkAddress()
+{
+    m_room->setNetworkAddress(m_settings.shareRoomsOnNetwork() ? defaultRouteAddress() : QString());
 }
 
 QCoro::Task<> TranslationViewModel::startListening()
@@ -272,9 +349,11 @@ QString TranslationViewModel::captureStatus() const
     if (!isListening())
         return {};
     QString application;
-    if (m_listeningScope == AppSettings::callAppCaptureScope)
-        application = QStringLiteral("Teams");
-    else if (m_listeningScope.startsWith(AppSettings::appCaptureScopePrefix))
+    if (m_listeningScope == AppSettings::callAppCaptureScope) {
+        application = isTeamsOnly() ? QStringLiteral("Teams") : m_callMonitor.callApplicationName();
+        if (application.isEmpty())
+            return QCoreApplication::translate("TranslationViewModel", "Waiting for a call…");
+    } else if (m_listeningScope.startsWith(AppSettings::appCaptureScopePrefix))
         application = m_capturedAppName.isEmpty() ? m_listeningScope.mid(AppSettings::appCaptureScopePrefix.size())
                                                   : m_capturedAppName;
     else

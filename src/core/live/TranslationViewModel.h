@@ -61,8 +61,8 @@ class TranslationViewModel : public QObject
     // What the translation server told about this run ("cannot translate to
     // German…"); empty for nothing. Cleared when the run ends.
     Q_PROPERTY(QString serverNotice READ serverNotice NOTIFY serverNoticeChanged)
-    // What listening captures, for the panel ("Capturing: Teams", "Waiting
-    // for Teams…"); empty while not listening.
+    // What listening captures, for the panel ("Capturing: Zoom", "Waiting
+    // for a call…"); empty while not listening.
     Q_PROPERTY(QString captureStatus READ captureStatus NOTIFY captureStatusChanged)
     // The microphones, as a model with named roles.
     Q_PROPERTY(QAbstractListModel* micDeviceModel READ micDeviceModel CONSTANT)
@@ -87,6 +87,8 @@ public:
 
     // The connection of this run, for tests that look at what it was told.
     const WebSocketService& webSocketService() const { return *m_webSocketService; }
+
+    WebSocketService& webSocketService() { return *m_webSocketService; }
 
     // Saves recordings an earlier run left unsaved; called once at start-up.
     QCoro::Task<> adoptLeftoverRecordings() { return m_recording->adoptLeftovers(); }
@@ -128,7 +130,7 @@ public:
 
     const ConnectionState& state() const { return m_session->state(); }
 
-    QString statusText() const { return state().statusText(); }
+    QString statusText() const { return m_session->statusText(); }
 
     bool isListening() const { return m_session->isListening(); }
 
@@ -230,9 +232,17 @@ private:
     TranslationViewModel(std::unique_ptr<LiveServices> ownServices, LiveServices* services, QObject* parent);
     void setupCallbacks();
     void followSettings();
+    void followCalls();
+    // The capture's "only the call" takes the application that holds the call.
+    void updateCallApplication();
+    // Which application holds a call is followed while listening captures only the call.
+    void updateCallFollowing();
+    bool isTeamsOnly() const;
     void onCallStateChanged(bool isActive);
     void setIsSoundServerAway(bool isAway);
     void setServerNotice(const QString& text);
+    // Where others reach this machine, while rooms are shared on its network.
+    void updateNetworkAddress();
 
     // Services of its own, when it was not given the program's; they go last.
     std::unique_ptr<LiveServices> m_ownServices;
@@ -272,6 +282,7 @@ private:
     std::optional<RecordingEntry> m_playbackRecording;
     std::optional<QString> m_serverURLForThisRun;
     bool m_wasAutoStarted = false;
+    bool m_isFollowingCall = false;
 };
 
 } // namespace tolvaran

@@ -20,6 +20,8 @@ struct SessionRequest
     QString language;
     bool createRoom = false;
     QStringList speakerLanguageHints;
+    // A room the speaker had before its connection dropped, to take over.
+    QString resumeRoomId;
 
     // The server's reading of a session address's query.
     static SessionRequest fromQuery(const QUrlQuery& query);
@@ -27,9 +29,10 @@ struct SessionRequest
     bool operator==(const SessionRequest&) const = default;
 };
 
-// The session address as text: the pieces joined as they are.
-QString sessionURLText(
-    const QString& serverURL, const QString& language, bool createRoom, const QStringList& speakerLanguageHints);
+// The session address as text: the pieces joined as they are, but for a
+// room to resume, which is percent-encoded and replaces "room=create".
+QString sessionURLText(const QString& serverURL, const QString& language, bool createRoom,
+    const QStringList& speakerLanguageHints, const QString& resumeRoomId = {});
 // A ws or wss URL with a host, or nothing.
 std::optional<QUrl> parseSessionURL(const QString& text);
 

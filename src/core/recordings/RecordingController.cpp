@@ -187,9 +187,9 @@ void RecordingController::setNotice(const QString& notice)
     emit recordingNoticeChanged();
 }
 
-void RecordingController::streamStarted()
+void RecordingController::streamStarted(qint64 alreadyStreamedBytes)
 {
-    m_streamBytes = 0;
+    m_streamBytes = alreadyStreamedBytes;
 }
 
 void RecordingController::streamed(const QByteArray& chunk)

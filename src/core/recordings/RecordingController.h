@@ -73,8 +73,9 @@ public:
 
     // The audio that goes to the server, so that its times (milliseconds since
     // the start of a connection's stream) can be placed on the recording's
-    // clock: both count the same captured samples.
-    void streamStarted();
+    // clock: both count the same captured samples. A stream may begin with
+    // audio already streamed (a new connection catching up): its bytes.
+    void streamStarted(qint64 alreadyStreamedBytes = 0);
     void streamed(const QByteArray& chunk);
 
     // Transcript of the running recording; ignored while not recording.

@@ -61,6 +61,8 @@ T read(const QSettings& store, const QString& key, const T& fallback)
                 languages.insert(*language);
         }
         return languages;
+    } else if constexpr (std::is_same_v<T, QStringList>) {
+        return stringList(store, key, fallback);
     } else if constexpr (std::is_same_v<T, QString>) {
         return string(store, key, fallback);
     } else if constexpr (std::is_same_v<T, bool>) {
@@ -97,6 +99,8 @@ void write(QSettings& store, const QString& key, const T& value)
         for (TargetLanguage language : languages)
             codes.append(rawValue(language));
         setStringList(store, key, codes);
+    } else if constexpr (std::is_same_v<T, QStringList>) {
+        setStringList(store, key, value);
     } else if constexpr (std::is_same_v<T, QColor>) {
         setColor(store, key, value);
     } else if constexpr (std::is_same_v<T, QRect>) {
@@ -163,6 +167,8 @@ void AppSettings::load()
     TOLVARAN_APP_SETTINGS(TOLVARAN_SETTING_LOAD)
 #undef TOLVARAN_SETTING_LOAD
     m_captureScope = knownCaptureScope(m_captureScope);
+    if (m_callApplications != teamsCallApplications)
+        m_callApplications = anyCallApplications;
 }
 
 QString AppSettings::knownCaptureScope(const QString& scope)

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 
@@ -58,9 +59,15 @@ using LanguageSet = QSet<TargetLanguage>;
     X(bool, autoRecordOnListen, AutoRecordOnListen, "autoRecordOnListen", true)                                        \
     X(QUrl, recordingsFolder, RecordingsFolder, "recordingsFolder", QUrl())                                            \
     X(bool, isAutoDetectEnabled, IsAutoDetectEnabled, "autoDetectTeams", false)                                        \
+    X(QString, callApplications, CallApplications, "callApplications", anyCallApplications)                            \
+    X(QStringList, extraCallApplications, ExtraCallApplications, "extraCallApplications", QStringList())               \
+    X(QString, listeningShortcut, ListeningShortcut, "listeningShortcut", QStringLiteral("Ctrl+Alt+L"))                \
+    X(QString, overlayShortcut, OverlayShortcut, "overlayShortcut", QStringLiteral("Ctrl+Alt+O"))                      \
+    X(QString, recordingShortcut, RecordingShortcut, "recordingShortcut", QStringLiteral("Ctrl+Alt+R"))                \
     X(int, maxTranslationLines, MaxTranslationLines, "maxTranslationLines", 50)                                        \
     X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
     X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)                                         \
+    X(bool, shareRoomsOnNetwork, ShareRoomsOnNetwork, "shareRoomsOnNetwork", false)                                    \
     X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())                                                      \
     X(QString, interfaceLanguage, InterfaceLanguage, "interfaceLanguage", QStringLiteral("system"))
 
@@ -112,6 +119,11 @@ public:
     static inline const QString appCaptureScopePrefix = QStringLiteral("app:");
     // The scope itself when it is one of those, else "system".
     static QString knownCaptureScope(const QString& scope);
+
+    // Which applications' calls are detected: those of the call list and
+    // the user's own (extraCallApplications), or Teams alone.
+    static inline const QString anyCallApplications = QStringLiteral("any");
+    static inline const QString teamsCallApplications = QStringLiteral("teams");
 
     // Reads the standard per-user store. Without a store (a first start) the
     // target language is the desktop's when it is one of them, and is stored.

@@ -4,8 +4,11 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QSslError>
 #include <QStringDecoder>
 #include <QWebSocket>
+
+#include <algorithm>
 
 // What people say must not reach the system log unless asked for: contents
 // are logged at debug level, which is off unless QT_LOGGING_RULES turns it on.
@@ -34,6 +37,18 @@ WebSocketService::WebSocketService(QObject* parent)
     m_handshakeTimer.setInterval(60'000);
     QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
         [this] { enqueue(Failure{QCoreApplication::translate("WebSocketService", "The request timed out.")}); });
+    m_pingTimer.setInterval(5'000);
+    QObject::connect(&m_pingTimer, &QTimer::timeout, this, &WebSocketService::sendPing);
+    m_pongTimer.setSingleShot(true);
+    QObject::connect(&m_pongTimer, &QTimer::timeout, this,
+        [this] { enqueue(Failure{QCoreApplication::translate("WebSocketService", "The server stopped answering.")}); });
+    m_clock.start();
+}
+
+void WebSocketService::setKeepAlive(int intervalMs, int timeoutMs)
+{
+    m_pingTimer.setInterval(intervalMs);
+    m_pongTimeoutMs = timeoutMs;
 }
 
 WebSocketService::~WebSocketService()
@@ -41,17 +56,19 @@ WebSocketService::~WebSocketService()
     disconnect();
 }
 
-void WebSocketService::connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints)
+void WebSocketService::connect(
+    const QString& language, bool createRoom, const QStringList& speakerLanguageHints, const QString& resumeRoomId)
 {
     disconnect();
 
-    const QString text = sessionURLText(m_serverURL, language, createRoom, speakerLanguageHints);
+    const QString text = sessionURLText(m_serverURL, language, createRoom, speakerLanguageHints, resumeRoomId);
     const std::optional<QUrl> url = parseSessionURL(text);
     if (!url) {
         setLastError(QCoreApplication::translate("WebSocketService", "Invalid server URL"));
         return;
     }
 
+    m_certificateProblem.clear();
     auto* socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
     socket->setMaxAllowedIncomingMessageSize(maxIncomingMessageSize);
     socket->setMaxAllowedIncomingFrameSize(maxIncomingMessageSize);
@@ -77,6 +94,12 @@ void WebSocketService::watch(QWebSocket* socket)
             return;
         m_handshakeTimer.stop();
         flushPending();
+        m_pingTimer.start();
+        emit opened();
+    });
+    QObject::connect(socket, &QWebSocket::pong, this, [this, socket](quint64, const QByteArray& payload) {
+        if (socket == m_webSocket)
+            receivePong(payload);
     });
     QObject::connect(socket, &QWebSocket::textMessageReceived, this, [this, socket](const QString& text) {
         if (socket == m_webSocket)
@@ -91,13 +114,26 @@ void WebSocketService::watch(QWebSocket* socket)
             return; // not UTF-8: dropped like any undecodable message
         enqueue(std::move(text));
     });
+    // The errors are never ignored: the handshake fails, and says why.
+    QObject::connect(socket, &QWebSocket::sslErrors, this, [this, socket](const QList<QSslError>& errors) {
+        if (socket == m_webSocket)
+            m_certificateProblem = certificateProblem(errors);
+    });
     QObject::connect(socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
         [this, socket](QAbstractSocket::SocketError) {
-            if (socket == m_webSocket)
+            if (socket != m_webSocket)
+                return;
+            if (!m_certificateProblem.isEmpty())
+                enqueue(Failure{m_certificateProblem});
+            else
                 enqueue(Failure{beforeOpenDescribed(socket->errorString())});
         });
     QObject::connect(socket, &QWebSocket::disconnected, this, [this, socket] {
-        if (socket == m_webSocket)
+        if (socket != m_webSocket)
+            return;
+        if (!m_certificateProblem.isEmpty())
+            enqueue(Failure{m_certificateProblem});
+        else
             enqueue(Failure{beforeOpenDescribed(closedDescription(*socket))});
     });
 }
@@ -115,6 +151,32 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
         .arg(m_serverURL, description);
 }
 
+QString WebSocketService::certificateProblem(const QList<QSslError>& errors)
+{
+    bool isExpired = false;
+    bool isForAnotherHost = false;
+    for (const QSslError& error : errors) {
+        switch (error.error()) {
+        case QSslError::CertificateExpired:
+        case QSslError::CertificateNotYetValid:
+            isExpired = true;
+            break;
+        case QSslError::HostNameMismatch:
+            isForAnotherHost = true;
+            break;
+        default:
+            break;
+        }
+    }
+    if (errors.isEmpty())
+        return {};
+    if (isExpired)
+        return QCoreApplication::translate("WebSocketService", "The server's certificate has expired");
+    if (isForAnotherHost)
+        return QCoreApplication::translate("WebSocketService", "The server's certificate is for another host");
+    return QCoreApplication::translate("WebSocketService", "The server's certificate is not trusted");
+}
+
 QString WebSocketService::closedDescription(const QWebSocket& socket) const
 {
     if (socket.error() != QAbstractSocket::UnknownSocketError)
@@ -123,6 +185,50 @@ QString WebSocketService::closedDescription(const QWebSocket& socket) const
         return socket.closeReason();
     return QCoreApplication::translate("WebSocketService", "The server closed the connection (code %1)")
         .arg(int(socket.closeCode()));
+}
+
+void WebSocketService::sendPing()
+{
+    if (!m_webSocket || m_webSocket->state() != QAbstractSocket::ConnectedState)
+        return;
+    // Pings go out behind the audio already handed to the socket, so their
+    // pong tells that all of it arrived.
+    m_pings.push_back({++m_pingNumber, m_sendCount, m_clock.elapsed()});
+    m_webSocket->ping(QByteArray::number(m_pingNumber));
+    armPongTimer();
+}
+
+void WebSocketService::receivePong(const QByteArray& payload)
+{
+    bool ok = false;
+    const quint64 number = payload.toULongLong(&ok);
+    if (!ok)
+        return;
+    std::optional<qint64> confirmed;
+    while (!m_pings.empty() && m_pings.front().number <= number) {
+        confirmed = m_pings.front().sendCount;
+        m_pings.pop_front();
+    }
+    m_pongTimer.stop();
+    armPongTimer();
+    if (confirmed)
+        emit audioConfirmed(*confirmed);
+}
+
+// The oldest unanswered ping sets the deadline.
+void WebSocketService::armPongTimer()
+{
+    if (m_pings.empty() || m_pongTimer.isActive())
+        return;
+    const qint64 waited = m_clock.elapsed() - m_pings.front().sentAtMs;
+    m_pongTimer.start(int(std::max<qint64>(0, m_pongTimeoutMs - waited)));
+}
+
+void WebSocketService::stopKeepAlive()
+{
+    m_pingTimer.stop();
+    m_pongTimer.stop();
+    m_pings.clear();
 }
 
 // What a waiting item holds: its UTF-16 text and the queue's own share.
@@ -213,6 +319,7 @@ void WebSocketService::fail(const QString& description)
     if (!m_isConnected)
         return;
     m_handshakeTimer.stop();
+    stopKeepAlive();
     m_pending.clear();
     m_pendingBytes = 0;
     clearIncoming();
@@ -225,12 +332,14 @@ void WebSocketService::fail(const QString& description)
     setIsConnected(false);
     setLastError(description);
     qCWarning(lcWebSocket, "WebSocket failed: %s", qUtf8Printable(description));
+    emit connectionLost(description);
     emit errorOccurred(description);
 }
 
 void WebSocketService::disconnect()
 {
     m_handshakeTimer.stop();
+    stopKeepAlive();
     clearIncoming();
     m_pending.clear();
     m_pendingBytes = 0;

@@ -15,6 +15,7 @@
 #include <deque>
 #include <optional>
 
+class QSslError;
 class QWebSocket;
 
 namespace tolvaran {
@@ -22,7 +23,9 @@ namespace tolvaran {
 // The one connection to the translation server: audio goes out as binary
 // frames, the server's JSON messages come back as signals. Everything here,
 // signals included, runs on the main thread; signals come one message at a
-// time, in arrival order. No reconnection, no keep-alive.
+// time, in arrival order. It pings the server every few seconds, which
+// tells a connection that has silently died and which audio has reached the
+// server; reconnecting is its caller's decision.
 class WebSocketService : public QObject
 {
     Q_OBJECT
@@ -50,7 +53,9 @@ public:
 
     // Closes any earlier connection and starts a new one. Success or failure
     // shows later, through isConnected, lastError and errorOccurred.
-    void connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints);
+    // resumeRoomId: the room of a connection that dropped, to take over.
+    void connect(const QString& language, bool createRoom, const QStringList& speakerLanguageHints,
+        const QString& resumeRoomId = {});
     // Closes with code 1000; harmless when nothing is open. Reports nothing.
     void disconnect();
     // One chunk, one binary message; dropped (and logged) when not connected.
@@ -78,6 +83,10 @@ public:
     // A handshake that gets no answer fails after this long.
     void setHandshakeTimeout(int milliseconds) { m_handshakeTimer.setInterval(milliseconds); }
 
+    // A ping every intervalMs while open; a connection whose pong is
+    // timeoutMs late has failed.
+    void setKeepAlive(int intervalMs, int timeoutMs);
+
 signals:
     void resultReceived(const tolvaran::TranslationResult& result);
     // The server finished the stream it was asked to finish.
@@ -85,6 +94,13 @@ signals:
     // A server error message (the connection stays open), or the failure
     // of the connection.
     void errorOccurred(const QString& description);
+    // The handshake has finished; audio handed over before it has gone out.
+    void opened();
+    // The connection failed while open (emitted before errorOccurred).
+    void connectionLost(const QString& description);
+    // Every audio frame up to the sendNumber-th sendAudio call has reached
+    // the server: it answered a ping sent after them.
+    void audioConfirmed(qint64 sendNumber);
     // A server notice; the stream goes on.
     void noticeReceived(const QString& text);
     void roomCreated(const QString& roomId);
@@ -103,7 +119,18 @@ private:
 
     using Incoming = std::variant<QString, Failure>;
 
+    struct Ping
+    {
+        quint64 number = 0;
+        qint64 sendCount = 0;
+        qint64 sentAtMs = 0;
+    };
+
     void watch(QWebSocket* socket);
+    void sendPing();
+    void receivePong(const QByteArray& payload);
+    void armPongTimer();
+    void stopKeepAlive();
     static qint64 costOf(const Incoming& incoming);
     void enqueue(Incoming incoming);
     void drainIncoming();
@@ -116,6 +143,8 @@ private:
     void setIsConnected(bool connected);
     void setLastError(const std::optional<QString>& error);
     QString beforeOpenDescribed(QString description) const;
+    // What is wrong with the server's certificate, in the user's words.
+    static QString certificateProblem(const QList<QSslError>& errors);
     QString closedDescription(const QWebSocket& socket) const;
 
     bool m_isConnected = false;
@@ -135,6 +164,14 @@ private:
     std::deque<std::variant<QByteArray, QString>> m_pending;
     qint64 m_pendingBytes = 0;
     QTimer m_handshakeTimer;
+    QTimer m_pingTimer;
+    QTimer m_pongTimer;
+    int m_pongTimeoutMs = 15'000;
+    std::deque<Ping> m_pings;
+    quint64 m_pingNumber = 0;
+    QElapsedTimer m_clock;
+    // Set when the handshake refused the server's certificate.
+    QString m_certificateProblem;
 };
 
 } // namespace tolvaran

@@ -184,7 +184,8 @@ FloatingPanelChrome {
         }
 
         // What the server said about this run ("cannot translate to
-        // German…"), between the toolbar and the paragraphs.
+        // German…"), or that the connection is being opened again, between
+        // the toolbar and the paragraphs; the paragraphs stay.
         Rectangle {
             id: notice
 
@@ -195,7 +196,7 @@ FloatingPanelChrome {
             width: Math.min(parent.width - 32, noticeText.implicitWidth + 24)
             height: noticeText.implicitHeight + 10
             radius: 8
-            visible: overlay.viewModel.serverNotice !== ""
+            visible: overlay.viewModel.serverNotice !== "" || overlay.viewModel.session.isReconnecting
             color: AppTheme.material
             border.width: 0.5
             border.color: AppTheme.materialBorder
@@ -206,7 +207,7 @@ FloatingPanelChrome {
                 anchors.margins: 5
                 anchors.leftMargin: 12
                 anchors.rightMargin: 12
-                text: overlay.viewModel.serverNotice
+                text: overlay.viewModel.session.isReconnecting ? qsTr("Reconnecting…") : overlay.viewModel.serverNotice
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter

@@ -9,7 +9,7 @@ RowLayout {
 
     required property PanelModel model
 
-    readonly property color statusColor: ({
+    readonly property color statusColor: model.isReconnecting ? AppTheme.orange : ({
             "listening": AppTheme.green,
             "connected": AppTheme.blue,
             "connecting": AppTheme.orange,

@@ -112,6 +112,11 @@ bool PanelModel::isListening() const
     return m_viewModel && m_viewModel->isListening();
 }
 
+bool PanelModel::isReconnecting() const
+{
+    return m_viewModel && m_viewModel->session()->isReconnecting();
+}
+
 bool PanelModel::isConnecting() const
 {
     return m_viewModel && m_viewModel->state().kind() == ConnectionState::Kind::connecting;

@@ -4,8 +4,6 @@
 #include "live/TranslationViewModel.h"
 #include "settings/AppSettings.h"
 
-#include <QDateTime>
-#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -28,6 +26,8 @@ class PanelModel : public QObject
     Q_PROPERTY(QString trayIcon READ trayIcon NOTIFY stateChanged)
     Q_PROPERTY(bool isListening READ isListening NOTIFY stateChanged)
     Q_PROPERTY(bool isConnecting READ isConnecting NOTIFY stateChanged)
+    // Listening goes on while the connection is opened again.
+    Q_PROPERTY(bool isReconnecting READ isReconnecting NOTIFY stateChanged)
     Q_PROPERTY(bool isError READ isError NOTIFY stateChanged)
     // The error's description, empty unless in the error state.
     Q_PROPERTY(QString errorDescription READ errorDescription NOTIFY stateChanged)
@@ -61,6 +61,7 @@ public:
     QString trayIcon() const;
     bool isListening() const;
     bool isConnecting() const;
+    bool isReconnecting() const;
     bool isError() const;
     QString errorDescription() const;
     bool isRoomCardVisible() const;

@@ -78,6 +78,28 @@ Rectangle {
             }
         }
 
+        Text {
+            objectName: "linkChangedNotice"
+            Layout.fillWidth: true
+            visible: card.viewModel.room.hasLinkChanged && card.viewModel.room.roomShareURL !== ""
+            text: qsTr("The server opened a new room after reconnecting: share the new link.")
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font: AppTheme.caption
+            color: AppTheme.orangeText
+        }
+
+        Text {
+            objectName: "roomAudience"
+            Layout.fillWidth: true
+            visible: card.viewModel.room.audienceText !== "" && card.viewModel.room.roomShareURL !== ""
+            text: card.viewModel.room.audienceText
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font: AppTheme.caption
+            color: AppTheme.secondary
+        }
+
         // The link itself, to read out or select.
         TextEdit {
             objectName: "shareLink"

@@ -9,7 +9,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -113,12 +115,18 @@ void SettingsModel::rewire()
                       << connect(s, &AppSettings::subtitlesSideChanged, this, &SettingsModel::subtitlesSideChanged)
                       << connect(s, &AppSettings::recordingsFolderChanged, this, &SettingsModel::folderChanged)
                       << connect(s, &AppSettings::captureScopeChanged, this, &SettingsModel::captureChanged)
+                      << connect(s, &AppSettings::callApplicationsChanged, this, &SettingsModel::captureChanged)
+                      << connect(s, &AppSettings::listeningShortcutChanged, this, &SettingsModel::shortcutsChanged)
+                      << connect(s, &AppSettings::overlayShortcutChanged, this, &SettingsModel::shortcutsChanged)
+                      << connect(s, &AppSettings::recordingShortcutChanged, this, &SettingsModel::shortcutsChanged)
                       << connect(
                              s, &AppSettings::interfaceLanguageChanged, this, &SettingsModel::interfaceLanguageChanged);
     }
     if (m_callMonitor) {
         m_connections << connect(
-            m_callMonitor, &CallMonitorService::isCallActiveChanged, this, &SettingsModel::autoDetectChanged);
+            m_callMonitor, &CallMonitorService::isCallActiveChanged, this, &SettingsModel::autoDetectChanged)
+                      << connect(m_callMonitor, &CallMonitorService::callApplicationChanged, this,
+                             &SettingsModel::autoDetectChanged);
     }
     if (m_capture) {
         m_connections << connect(m_capture, &AudioCapture::playingApplicationsChanged, this, [this] {
@@ -136,6 +144,7 @@ void SettingsModel::rewire()
     emit micDevicesChanged();
     emit captureChanged();
     emit folderChanged();
+    emit shortcutsChanged();
 }
 
 bool SettingsModel::canEditConnection() const
@@ -155,7 +164,10 @@ bool SettingsModel::isCallDetected() const
 
 QString SettingsModel::callStatusText() const
 {
-    return isCallDetected() ? tr("Teams call detected") : tr("Monitoring for Teams calls...");
+    if (!isCallDetected())
+        return tr("Monitoring for calls...");
+    const QString application = m_callMonitor->callApplicationName();
+    return tr("Call detected in %1").arg(application.isEmpty() ? QStringLiteral("Teams") : application);
 }
 
 QVariantList SettingsModel::tabs()
@@ -272,8 +284,9 @@ int SettingsModel::selectedMicIndex() const
 
 QList<SettingsModel::CaptureEntry> SettingsModel::captureEntries() const
 {
+    const bool isTeamsOnly = m_settings && m_settings->callApplications() == AppSettings::teamsCallApplications;
     QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, tr("All system audio")},
-        {AppSettings::callAppCaptureScope, tr("Only the call (Teams)")}};
+        {AppSettings::callAppCaptureScope, isTeamsOnly ? tr("Only the call (Teams)") : tr("Only the call")}};
     if (!m_settings || !m_capture)
         return entries;
     const QString chosen = AppSettings::knownCaptureScope(m_settings->captureScope());
@@ -319,6 +332,76 @@ void SettingsModel::selectCapture(int index)
     if (!settings() || index < 0 || index >= entries.size())
         return;
     settings()->setCaptureScope(entries.at(index).scope);
+}
+
+void SettingsModel::setExtraCallApplicationsText(const QString& text)
+{
+    if (!settings())
+        return;
+    QStringList names;
+    for (const QString& name : text.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
+        if (!name.contains(QLatin1Char('/')) && !names.contains(name))
+            names.append(name);
+    }
+    settings()->setExtraCallApplications(names);
+}
+
+QStringList SettingsModel::shortcutTexts() const
+{
+    if (!m_settings)
+        return {};
+    QStringList texts;
+    for (const QString& stored :
+        {m_settings->listeningShortcut(), m_settings->overlayShortcut(), m_settings->recordingShortcut()}) {
+        const QKeySequence sequence(stored, QKeySequence::PortableText);
+        texts.append(sequence.isEmpty() ? tr("None") : sequence.toString(QKeySequence::NativeText));
+    }
+    return texts;
+}
+
+void SettingsModel::setShortcutProblems(const QStringList& problems)
+{
+    if (problems == m_shortcutProblems)
+        return;
+    m_shortcutProblems = problems;
+    emit shortcutsChanged();
+}
+
+bool SettingsModel::setShortcut(int action, int key, int modifiers)
+{
+    const auto held = Qt::KeyboardModifiers(modifiers)
+        & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
+    const bool isModifier = key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Shift || key == Qt::Key_Meta
+        || key == Qt::Key_AltGr || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
+    if (!settings() || isModifier || key == 0 || key == Qt::Key_unknown
+        || !(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const QString text = QKeySequence(QKeyCombination(held, Qt::Key(key))).toString(QKeySequence::PortableText);
+    switch (action) {
+    case 0:
+        settings()->setListeningShortcut(text);
+        return true;
+    case 1:
+        settings()->setOverlayShortcut(text);
+        return true;
+    case 2:
+        settings()->setRecordingShortcut(text);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SettingsModel::clearShortcut(int action)
+{
+    if (!settings())
+        return;
+    if (action == 0)
+        settings()->setListeningShortcut({});
+    else if (action == 1)
+        settings()->setOverlayShortcut({});
+    else if (action == 2)
+        settings()->setRecordingShortcut({});
 }
 
 void SettingsModel::setWatchesApplications(bool watches)

@@ -25,6 +25,8 @@ class SettingsModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    Q_PROPERTY(QStringList shortcutTexts READ shortcutTexts NOTIFY shortcutsChanged)
+    Q_PROPERTY(QStringList shortcutProblems READ shortcutProblems NOTIFY shortcutsChanged)
     Q_PROPERTY(tolvaran::TranslationViewModel* viewModel READ viewModel WRITE setViewModel NOTIFY sourcesChanged)
     // While listening, the server and the languages are those of the running
     // session; call detection may be switched off but not on.
@@ -112,6 +114,19 @@ public:
     bool watchesApplications() const { return m_watchesApplications; }
 
     void setWatchesApplications(bool watches);
+
+    // The global shortcuts (listening, overlay, recording) as the user
+    // reads them ("Ctrl+Alt+L", "None"), and what stands in their way.
+    QStringList shortcutTexts() const;
+
+    QStringList shortcutProblems() const { return m_shortcutProblems; }
+
+    void setShortcutProblems(const QStringList& problems);
+    // The key pressed with its modifiers becomes the action's shortcut;
+    // false for a modifier alone, or a key without Ctrl, Alt or Meta, which
+    // would keep the user from typing it anywhere else.
+    Q_INVOKABLE bool setShortcut(int action, int key, int modifiers);
+    Q_INVOKABLE void clearShortcut(int action);
     QString folderName() const;
     QString folderPath() const;
     QUrl folderURL() const;
@@ -135,6 +150,13 @@ public:
     Q_INVOKABLE void setAutoDetect(bool enabled);
     Q_INVOKABLE void selectMic(int index);
     Q_INVOKABLE void selectCapture(int index);
+    // "jami, linphone" -> extraCallApplications: names separated by commas
+    // or spaces, each once; a path is no executable name.
+    Q_INVOKABLE void setExtraCallApplicationsText(const QString& text);
+
+    // ["jami", "linphone"] -> "jami, linphone".
+    Q_INVOKABLE static QString namesText(const QStringList& names) { return names.join(QStringLiteral(", ")); }
+
     // Asks the sound server for its microphones again.
     Q_INVOKABLE void refreshMicDevices();
     // A folder the user chose: recordings go there from now on, and the list
@@ -153,6 +175,7 @@ signals:
     void subtitlesSideChanged();
     void micDevicesChanged();
     void captureChanged();
+    void shortcutsChanged();
     void watchesApplicationsChanged();
     void folderChanged();
     // The interface language changed: every text above is new.
@@ -177,6 +200,7 @@ private:
     QPointer<AppSettings> m_settings;
     QPointer<AudioCapture> m_capture;
     QPointer<CallMonitorService> m_callMonitor;
+    QStringList m_shortcutProblems;
     QPointer<RecordingStore> m_recordingStore;
     QList<QMetaObject::Connection> m_connections;
     bool m_watchesApplications = false;

@@ -96,16 +96,28 @@ std::unique_ptr<QQuickWindow> SettingsWindowManager::create(TranslationViewModel
         delete object;
         return nullptr;
     }
-    if (auto* model = content->property("model").value<SettingsModel*>())
+    if (auto* model = content->property("model").value<SettingsModel*>()) {
         model->setServices(
             &settings, services.capture.get(), services.callMonitor.get(), services.recordingStore.get());
-    else
+        model->setShortcutProblems(m_shortcutProblems);
+    } else
         qCWarning(lcSettingsWindow, "The settings view has no model to hand the services to");
     content->setParentItem(window->contentItem());
     content->setParent(window.get());
     content->setSize(QSizeF(windowSize));
     window->installEventFilter(this);
     return window;
+}
+
+void SettingsWindowManager::setShortcutProblems(const QStringList& problems)
+{
+    m_shortcutProblems = problems;
+    if (!m_window)
+        return;
+    if (auto* content = m_window->contentItem()->childItems().value(0)) {
+        if (auto* model = content->property("model").value<SettingsModel*>())
+            model->setShortcutProblems(problems);
+    }
 }
 
 bool SettingsWindowManager::eventFilter(QObject* watched, QEvent* event)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QQuickWindow>
+#include <QStringList>
 
 #include <memory>
 
@@ -40,6 +41,10 @@ public:
 
     QQuickWindow* window() const { return m_window.get(); }
 
+    // What stands in the way of each global shortcut (listening, overlay,
+    // recording), empty where nothing does; shown beside them.
+    void setShortcutProblems(const QStringList& problems);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -50,6 +55,7 @@ private:
     QPointer<UpdaterService> m_updater;
     QPointer<AppSettings> m_settings;
     std::unique_ptr<QQuickWindow> m_window;
+    QStringList m_shortcutProblems;
 };
 
 } // namespace tolvaran

@@ -1,4 +1,5 @@
 #include "LogCapture.h"
+#include "NamedPlayers.h"
 #include "PrivateSoundServer.h"
 #include "SoundServer.h"
 #include "SpeechPlayer.h"
@@ -24,6 +25,8 @@
 #include <vector>
 
 using namespace tolvaran;
+using test::makeTone;
+using test::NamedPlayers;
 using namespace std::chrono_literals;
 
 namespace {
@@ -119,18 +122,6 @@ QByteArray streamedPCM(const QList<QByteArray>& chunks)
     return all;
 }
 
-// A loud sine tone as a WAV file; empty on failure.
-QString makeTone(const QString& dir, const QString& name, double seconds, int frequency = 440, double volume = 0.5)
-{
-    const QString file = QDir(dir).filePath(name + QStringLiteral(".wav"));
-    QProcess sox;
-    sox.start(QStringLiteral("sox"),
-        {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"), QStringLiteral("-c"), QStringLiteral("2"),
-            file, QStringLiteral("synth"), QString::number(seconds), QStringLiteral("sine"), QString::number(frequency),
-            QStringLiteral("vol"), QString::number(volume)});
-    return sox.waitForFinished(15000) && sox.exitCode() == 0 ? file : QString();
-}
-
 bool suspend(bool suspended)
 {
     QProcess pactl;
@@ -138,78 +129,6 @@ bool suspend(bool suspended)
         {QStringLiteral("suspend-sink"), test::speakerSink, suspended ? QStringLiteral("1") : QStringLiteral("0")});
     return pactl.waitForFinished(10000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
 }
-
-// Players that the sound server knows by their executable names: copies of
-// pacat called "teams" (the call application) and "music", each playing its
-// own tone until killed.
-class NamedPlayers
-{
-public:
-    static constexpr int callTone = 440;
-    static constexpr int musicTone = 1000;
-    static constexpr int secondCallTone = 660;
-    // Each tone's amplitude in the 16 kHz stream.
-    static constexpr double level = 0.4 * 32767;
-
-    // Empty on success, else what is missing.
-    QString prepare()
-    {
-        for (const QString& name :
-            {QStringLiteral("teams"), QStringLiteral("music"), QStringLiteral("tolvaran-server")}) {
-            const QString copy = m_dir.filePath(name);
-            if (!QFile::copy(QStringLiteral("/usr/bin/pacat"), copy)
-                || !QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner))
-                return QStringLiteral("cannot copy pacat");
-        }
-        for (const int tone : {callTone, musicTone, secondCallTone}) {
-            if (makeTone(m_dir.path(), QString::number(tone), 30, tone, 0.4).isEmpty())
-                return QStringLiteral("sox is needed (scripts/setup-deps)");
-        }
-        return {};
-    }
-
-    // Starts name playing the tone on the default output (or sink), under
-    // the application name given (else pacat's own).
-    bool play(const QString& name, int tone, const QProcessEnvironment& environment, const QString& sink = {},
-        const QString& applicationName = {})
-    {
-        auto* player = new QProcess(&m_owner);
-        player->setProcessEnvironment(environment);
-        QStringList arguments{QStringLiteral("--file-format=wav")};
-        if (!sink.isEmpty())
-            arguments << QStringLiteral("-d") << sink;
-        if (!applicationName.isEmpty())
-            arguments << QStringLiteral("--property=application.name=") + applicationName;
-        arguments << m_dir.filePath(QString::number(tone) + QStringLiteral(".wav"));
-        player->start(m_dir.filePath(name), arguments);
-        m_players.append(player);
-        return player->waitForStarted();
-    }
-
-    // Ends every player called name.
-    void quit(const QString& name)
-    {
-        for (QProcess* player : std::as_const(m_players)) {
-            if (QFileInfo(player->program()).fileName() == name) {
-                player->kill();
-                player->waitForFinished();
-            }
-        }
-    }
-
-    ~NamedPlayers()
-    {
-        for (QProcess* player : std::as_const(m_players)) {
-            player->kill();
-            player->waitForFinished();
-        }
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QObject m_owner;
-    QList<QProcess*> m_players;
-};
 
 // The playback streams of a server, lowest index first.
 QList<quint32> sinkInputs(const test::PrivateSoundServer& server)
@@ -699,6 +618,7 @@ private slots:
 
         AudioCaptureService service(server.server());
         service.setCaptureScope(scope);
+        service.setCallApplications({"teams"});
         Collector collector;
         collector.attach(service);
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
@@ -755,6 +675,7 @@ private slots:
 
         AudioCaptureService service(server.server());
         service.setCaptureScope("callApp");
+        service.setCallApplications({"teams"});
         Collector collector;
         collector.attach(service);
         // The application's name while it is heard, "-" while it is not.
@@ -826,6 +747,7 @@ private slots:
         QTRY_COMPARE(sinkInputs(server).size(), 2);
 
         AudioCaptureService service(server.server());
+        service.setCallApplications({"teams"});
         Collector collector;
         collector.attach(service);
         QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
@@ -863,6 +785,56 @@ private slots:
 
         const QByteArray all = streamedPCM(collector.chunks);
         QCOMPARE(all.size(), 640 * collector.chunks.size());
+        QVERIFY(collector.errorTexts().isEmpty());
+    }
+
+    // Only the call, while the call goes from one application to another
+    // and ends: nothing before there is a call, then that application's
+    // sound alone, in the same stream.
+    void callApplicationChangesWhileCapturing()
+    {
+        test::PrivateSoundServer server;
+        NamedPlayers players;
+        const QString problem = startWithPlayers(server, players);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(players.play("teams", NamedPlayers::callTone, server.environment()));
+        QVERIFY(players.play("music", NamedPlayers::musicTone, server.environment()));
+        QTRY_COMPARE(sinkInputs(server).size(), 2);
+
+        AudioCaptureService service(server.server());
+        service.setCaptureScope("callApp");
+        Collector collector;
+        collector.attach(service);
+        QCOMPARE(QCoro::waitFor(service.startCapture()), std::nullopt);
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= 50, 5000);
+        QCOMPARE(collector.peakSince(1), 0);
+
+        for (const auto& [application, heard, leftOut] :
+            {std::tuple{"music", NamedPlayers::musicTone, NamedPlayers::callTone},
+                std::tuple{"teams", NamedPlayers::callTone, NamedPlayers::musicTone}}) {
+            service.setCallApplications({application});
+            const qsizetype atChange = collector.chunkCount();
+            QTRY_VERIFY_WITH_TIMEOUT(firstChunkWithTone(collector, atChange, heard) >= 0, 5000);
+            const qsizetype from = firstChunkWithTone(collector, atChange, heard) + 25;
+            QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= from + 50, 5000);
+            const QString levels = QStringLiteral("%1: %2 Hz at %3, %4 Hz at %5")
+                                       .arg(application)
+                                       .arg(heard)
+                                       .arg(typicalLevel(pcmSince(collector, from), heard))
+                                       .arg(leftOut)
+                                       .arg(test::toneLevel(pcmSince(collector, atChange), leftOut));
+            QVERIFY2(typicalLevel(pcmSince(collector, from), heard) > NamedPlayers::level / 2, qPrintable(levels));
+            QVERIFY2(test::toneLevel(pcmSince(collector, atChange), leftOut) < NamedPlayers::level / 100,
+                qPrintable(levels));
+        }
+
+        // The call ended: silence again.
+        service.setCallApplications({});
+        const qsizetype atEnd = collector.chunkCount() + 5;
+        QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atEnd + 50, 5000);
+        QCOMPARE(test::peakOf(pcmSince(collector, atEnd)), 0);
+        service.stopCapture();
+        QCOMPARE(streamedPCM(collector.chunks).size(), 640 * collector.chunks.size());
         QVERIFY(collector.errorTexts().isEmpty());
     }
 

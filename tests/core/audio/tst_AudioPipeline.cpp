@@ -55,8 +55,9 @@ private slots:
         QVERIFY(QCoro::waitFor(capture.startCapture()) == std::nullopt);
         capture.deliver({QByteArray(640, 'a'), QByteArray(640, 'b'), QByteArray(640, 'c')});
         QTRY_COMPARE(sent.size(), 3);
-        QCOMPARE(
-            sent, (QList<QByteArray>{"HEADER" + QByteArray(640, 'a'), QByteArray(640, 'b'), QByteArray(640, 'c')}));
+        QCOMPARE(sent,
+            (QList<QByteArray>{
+                StreamHeader::write() + QByteArray(640, 'a'), QByteArray(640, 'b'), QByteArray(640, 'c')}));
         QVERIFY(onMainThread);
         QCOMPARE(recorder.sampleOffset(), 960);
 

@@ -1,4 +1,6 @@
 #include "LogCapture.h"
+#include "NamedPlayers.h"
+#include "PrivateSoundServer.h"
 #include "SoundServer.h"
 #include "audio/CallMonitorService.h"
 #include "audio/CallProbes.h"
@@ -6,6 +8,7 @@
 #include "audio/PulseEngine.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -26,6 +29,30 @@ struct FakeWorld
     bool mic = false;
     int teamsAsked = 0;
     int micAsked = 0;
+    // "binary|application name" of each program recording from a microphone.
+    QStringList recorders;
+    std::function<void()> changed;
+    int recordersAsked = 0;
+    QElapsedTimer clock;
+    qint64 lastAskedAt = -1;
+
+    FakeWorld() { clock.start(); }
+
+    FakeWorld(bool isTeamsRunning, bool isMicInUse)
+        : FakeWorld()
+    {
+        teams = isTeamsRunning;
+        mic = isMicInUse;
+    }
+
+    // Tells of a change, as the sound server does, and waits for the check.
+    bool change(const QStringList& now)
+    {
+        recorders = now;
+        const int before = recordersAsked;
+        changed();
+        return QTest::qWaitFor([&] { return recordersAsked > before; }, 1000);
+    }
 
     CallMonitorService::Probes probes()
     {
@@ -36,7 +63,16 @@ struct FakeWorld
             [this]() -> QCoro::Task<bool> {
                 ++micAsked;
                 co_return mic;
-            }};
+            },
+            [this]() -> QCoro::Task<std::optional<QList<MicrophoneRecorder>>> {
+                ++recordersAsked;
+                lastAskedAt = clock.elapsed();
+                QList<MicrophoneRecorder> list;
+                for (const QString& recorder : std::as_const(recorders))
+                    list.append({recorder.section('|', 0, 0), recorder.section('|', 1)});
+                co_return list;
+            },
+            [this](std::function<void()> handler) { changed = std::move(handler); }};
     }
 };
 
@@ -114,6 +150,7 @@ private slots:
 
         FakeWorld world;
         CallMonitorService monitor(world.probes());
+        monitor.setCallApplications("teams");
         QList<bool> reported;
         QObject::connect(&monitor, &CallMonitorService::callStateChanged, [&](bool active) {
             reported.append(active);
@@ -140,8 +177,9 @@ private slots:
 
     void stopDuringCallReportsTheEnd()
     {
-        FakeWorld world{true, true};
+        FakeWorld world(true, true);
         CallMonitorService monitor(world.probes());
+        monitor.setCallApplications("teams");
         QList<bool> reported;
         QObject::connect(
             &monitor, &CallMonitorService::callStateChanged, [&](bool active) { reported.append(active); });
@@ -165,6 +203,7 @@ private slots:
     {
         FakeWorld world;
         CallMonitorService monitor(world.probes());
+        monitor.setCallApplications("teams");
         QSignalSpy monitoring(&monitor, &CallMonitorService::isMonitoringChanged);
         test::LogCapture log(category);
         monitor.startMonitoring();
@@ -235,10 +274,147 @@ private slots:
         QVERIFY(isProcessRunning(names, proc.path()));
     }
 
+    // Which programs recording from a microphone hold a call, and in which
+    // application it is said to be.
+    void callApplications_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QStringList>("recorders");
+        QTest::addColumn<QString>("application");
+        QTest::addColumn<QString>("name");
+
+        const QStringList none;
+        QTest::newRow("zoom") << "any" << none << QStringList{"zoom|ZOOM VoiceEngine"} << "zoom"
+                              << "Zoom";
+        QTest::newRow("a browser") << "any" << none << QStringList{"firefox-esr|Firefox"} << "firefox-esr"
+                                   << "Firefox";
+        QTest::newRow("unofficial teams") << "any" << none << QStringList{"teams-for-linux|"} << "teams-for-linux"
+                                          << "Teams";
+        QTest::newRow("chrome of flatpak") << "any" << none << QStringList{"chrome|Chromium input"} << "chrome"
+                                           << "Chrome";
+        QTest::newRow("a recorder that is no call")
+            << "any" << none << QStringList{"music|Music"} << QString() << QString();
+        QTest::newRow("the call beside a recorder")
+            << "any" << none << QStringList{"music|Music", "Discord|WEBRTC VoiceEngine"} << "Discord"
+            << "Discord";
+        QTest::newRow("other letter case") << "any" << none << QStringList{"Zoom|Zoom"} << QString() << QString();
+        QTest::newRow("a stream without executable") << "any" << none << QStringList{"|zoom"} << QString() << QString();
+        QTest::newRow("a name the user added")
+            << "any" << QStringList{" jami ", ""} << QStringList{"jami|Jami"} << "jami"
+            << "Jami";
+        QTest::newRow("added name without its own")
+            << "any" << QStringList{"linphone"} << QStringList{"linphone|"} << "linphone"
+            << "linphone";
+        QTest::newRow("teams only: zoom is no call")
+            << "teams" << none << QStringList{"zoom|Zoom"} << QString() << QString();
+    }
+
+    void callApplications()
+    {
+        QFETCH(QString, which);
+        QFETCH(QStringList, extra);
+        QFETCH(QStringList, recorders);
+        QFETCH(QString, application);
+        QFETCH(QString, name);
+        FakeWorld world;
+        world.recorders = recorders;
+        CallMonitorService monitor(world.probes());
+        monitor.setCallApplications(which);
+        monitor.setExtraCallApplications(extra);
+        QSignalSpy reported(&monitor, &CallMonitorService::callStateChanged);
+        test::LogCapture log(category);
+        monitor.startMonitoring();
+        QCOMPARE(monitor.isCallActive(), !name.isEmpty());
+        QCOMPARE(monitor.callApplication(), application);
+        QCOMPARE(monitor.callApplicationName(), name);
+        QCOMPARE(reported.size(), name.isEmpty() ? 0 : 1);
+        if (which == "any" && !name.isEmpty())
+            QCOMPARE(log.lines().filter("Call state changed"),
+                QStringList{QStringLiteral("Call state changed: active=true (application=%1)").arg(application)});
+    }
+
+    // The sound server tells of each stream: a call is seen without waiting
+    // for the 2 s poll, stays through a stream reopened within the end
+    // delay, keeps its application while that records, and ends once no
+    // stream of it has been seen for the end delay.
+    void callsFollowTheStreams()
+    {
+        FakeWorld world;
+        CallMonitorService monitor(world.probes());
+        QList<bool> reported;
+        QObject::connect(
+            &monitor, &CallMonitorService::callStateChanged, [&](bool active) { reported.append(active); });
+        monitor.startMonitoring();
+        QVERIFY(world.changed);
+        QVERIFY(!monitor.isCallActive());
+
+        QElapsedTimer opened;
+        opened.start();
+        QVERIFY(world.change({"zoom|"}));
+        QVERIFY(monitor.isCallActive());
+        QVERIFY2(opened.elapsed() < 1000, qPrintable(QStringLiteral("seen after %1 ms").arg(opened.elapsed())));
+        QCOMPARE(monitor.callApplicationName(), "Zoom");
+
+        // A second call application starts recording: the call stays Zoom's.
+        QVERIFY(world.change({"slack|", "zoom|"}));
+        QCOMPARE(monitor.callApplication(), "zoom");
+
+        // Zoom reopens its stream: no end, also once the delay of the first
+        // closing is over.
+        QVERIFY(world.change({}));
+        QVERIFY(monitor.isCallActive());
+        const qint64 deadline = world.clock.elapsed() + CallMonitorService::endDelay.count();
+        QVERIFY(world.change({"zoom|"}));
+        QTRY_VERIFY_WITH_TIMEOUT(world.lastAskedAt > deadline, 5000);
+        QVERIFY(monitor.isCallActive());
+
+        QElapsedTimer gone;
+        gone.start();
+        QVERIFY(world.change({}));
+        QTRY_VERIFY_WITH_TIMEOUT(!monitor.isCallActive(), 4000);
+        QVERIFY2(gone.elapsed() >= CallMonitorService::endDelay.count() - 100,
+            qPrintable(QStringLiteral("ended after %1 ms").arg(gone.elapsed())));
+        QCOMPARE(monitor.callApplicationName(), QString());
+        QCOMPARE(reported, (QList<bool>{true, false}));
+
+        monitor.stopMonitoring();
+        QVERIFY(!world.changed);
+    }
+
+    // Followed for a capture of only the call while monitoring is off: the
+    // application is told, but nothing starts by itself.
+    void followingWithoutMonitoring()
+    {
+        FakeWorld world;
+        world.recorders = {"signal-desktop|Signal"};
+        CallMonitorService monitor(world.probes());
+        QSignalSpy reported(&monitor, &CallMonitorService::callStateChanged);
+        QSignalSpy application(&monitor, &CallMonitorService::callApplicationChanged);
+        monitor.followCallApplication();
+        QCOMPARE(monitor.callApplicationName(), "Signal");
+        QVERIFY(!monitor.isCallActive());
+        QVERIFY(!monitor.isMonitoring());
+
+        // Monitoring starts during the call: it is reported at once.
+        monitor.startMonitoring();
+        QVERIFY(monitor.isCallActive());
+        QCOMPARE(reported.size(), 1);
+        monitor.stopMonitoring();
+        QCOMPARE(reported.size(), 2);
+        QCOMPARE(monitor.callApplicationName(), "Signal");
+
+        monitor.unfollowCallApplication();
+        QCOMPARE(monitor.callApplicationName(), QString());
+        QCOMPARE(application.size(), 2);
+        QVERIFY(!world.changed);
+    }
+
     void realProbesSeeACall()
     {
         TOLVARAN_REQUIRE_SOUND_SERVER();
         CallMonitorService monitor;
+        monitor.setCallApplications("teams");
         QList<bool> reported;
         QObject::connect(
             &monitor, &CallMonitorService::callStateChanged, [&](bool active) { reported.append(active); });
@@ -289,6 +465,100 @@ private slots:
         microphone->waitForFinished();
         monitor.stopMonitoring();
     }
+
+    // Against a sound server of its own, with copies of a recorder under the
+    // names of call applications and of a music player: which stream makes
+    // a call, how soon it is seen, and that it ends once the stream is gone.
+    void soundServerTellsTheCall_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("recorder");
+        QTest::addColumn<bool>("onMicrophone");
+        QTest::addColumn<QString>("name");
+        // Whether the row waits for the call's end too (each takes the end delay).
+        QTest::addColumn<bool>("ends");
+
+        QTest::newRow("zoom on the microphone") << "any"
+                                                << "zoom" << true << "Zoom" << true;
+        QTest::newRow("a browser on the microphone") << "any"
+                                                     << "firefox-esr" << true << "Firefox" << false;
+        QTest::newRow("unofficial teams on the microphone") << "any"
+                                                            << "teams-for-linux" << true << "Teams" << false;
+        QTest::newRow("music on the microphone") << "any"
+                                                 << "music" << true << QString() << false;
+        QTest::newRow("zoom on a monitor") << "any"
+                                           << "zoom" << false << QString() << false;
+        QTest::newRow("this program's own microphone") << "any" << QString() << true << QString() << false;
+        QTest::newRow("teams only: zoom on the microphone") << "teams"
+                                                            << "zoom" << true << QString() << false;
+        QTest::newRow("teams only: unofficial teams") << "teams"
+                                                      << "teams-for-linux" << true << "Teams" << true;
+    }
+
+    void soundServerTellsTheCall()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, recorder);
+        QFETCH(bool, onMicrophone);
+        QFETCH(QString, name);
+        QFETCH(bool, ends);
+        // One server for all rows: each row's programs are gone after it.
+        if (!m_sound.processId()) {
+            const QString problem = m_sound.start();
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+        const test::PrivateSoundServer& server = m_sound;
+        test::NamedPlayers players;
+        const QString problem = players.prepare({"zoom", "firefox-esr", "teams-for-linux"});
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        CallMonitorService monitor(CallMonitorService::systemProbes(server.server()));
+        monitor.setCallApplications(which);
+        monitor.startMonitoring();
+        QTRY_VERIFY(monitor.findChildren<QTimer*>().size() == 1);
+
+        const auto sourceOutputs = [&server] {
+            QProcess pactl;
+            pactl.setProcessEnvironment(server.environment());
+            pactl.start("pactl", {"list", "short", "source-outputs"});
+            pactl.waitForFinished(10000);
+            return pactl.readAllStandardOutput().count('\n');
+        };
+        // The server's own streams (a remapped source records its master).
+        const qsizetype serversOwn = sourceOutputs();
+        MicEngine ownMicrophone(server.server());
+        if (recorder.isEmpty()) {
+            ownMicrophone.setEnabled(true);
+            QVERIFY(QCoro::waitFor(ownMicrophone.startEngine()));
+        } else {
+            QVERIFY(players.record(recorder, onMicrophone ? test::microphoneSource : test::speakerSink + ".monitor",
+                server.environment()));
+        }
+        if (name.isEmpty()) {
+            QTRY_COMPARE(sourceOutputs(), serversOwn + 1);
+            QCoro::waitFor(monitor.checkCallState());
+            QVERIFY(!monitor.isCallActive());
+            QCOMPARE(monitor.callApplicationName(), QString());
+            return;
+        }
+        // Teams alone is still asked every 2 s.
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.isCallActive(), which == "any" ? 1000 : 5000);
+        QCOMPARE(monitor.callApplicationName(), name);
+        if (which == "any")
+            QCOMPARE(monitor.callApplication(), recorder);
+
+        if (!ends)
+            return;
+        players.quit(recorder);
+        QElapsedTimer gone;
+        gone.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!monitor.isCallActive(), which == "any" ? 3500 : 5000);
+        if (which == "any")
+            QVERIFY2(gone.elapsed() >= CallMonitorService::endDelay.count() - 100,
+                qPrintable(QStringLiteral("ended after %1 ms").arg(gone.elapsed())));
+    }
+
+private:
+    test::PrivateSoundServer m_sound;
 };
 
 QTEST_GUILESS_MAIN(TestCallMonitorService)

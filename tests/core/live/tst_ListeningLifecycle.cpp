@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace tolvaran;
 
 namespace {
@@ -27,6 +29,36 @@ struct StateLog
             vm.session(), &ListeningSession::stateChanged, &vm, [this, &vm] { texts.append(vm.statusText()); });
     }
 };
+
+// 100 ms of PCM whose samples all hold its number, so that what a server
+// received can be told apart chunk by chunk.
+QByteArray numberedChunk(int number)
+{
+    QByteArray chunk(3200, Qt::Uninitialized);
+    for (int i = 0; i < chunk.size(); i += 2) {
+        chunk[i] = char(number & 0xFF);
+        chunk[i + 1] = char(number >> 8);
+    }
+    return chunk;
+}
+
+// The chunk numbers a connection carried; -1 for a frame that is not one chunk.
+QList<int> chunkNumbers(const test::TestTranslationServer::Connection& connection)
+{
+    QList<int> numbers;
+    for (qsizetype i = 0; i < connection.binaryFrames.size(); ++i) {
+        QByteArray pcm = connection.binaryFrames[i];
+        if (i == 0) {
+            const auto header = StreamHeader::parse(pcm);
+            if (!std::holds_alternative<StreamHeader>(header))
+                return {-1};
+            pcm = pcm.sliced(std::get<StreamHeader>(header).dataOffset);
+        }
+        const int number = quint8(pcm[0]) | quint8(pcm[1]) << 8;
+        numbers.append(pcm == numberedChunk(number) ? number : -1);
+    }
+    return numbers;
+}
 
 } // namespace
 
@@ -60,7 +92,7 @@ private slots:
         fixture.capture->deliver(chunks);
         QVERIFY(
             QTest::qWaitFor([&] { return fixture.server.connections().first().binaryFrames.size() == 30; }, waitMs));
-        QCOMPARE(fixture.server.connections().first().binaryFrames.first(), "HEADER" + chunks.first());
+        QCOMPARE(fixture.server.connections().first().binaryFrames.first(), StreamHeader::write() + chunks.first());
         QCOMPARE(fixture.server.connections().first().binaryFrames.last(), chunks.last());
 
         fixture.server.sendText("{\"type\":\"result\",\"tokens\":[{\"text\":\"x\",\"is_final\":false}],"
@@ -78,6 +110,27 @@ private slots:
         // Lines survive the stop; the next start clears them.
         QCoro::waitFor(vm.startListening());
         QCOMPARE(vm.translationLines().size(), 0);
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    // Capture starts with the connection: what is said before the socket
+    // opens reaches the server first, behind the header.
+    void streamsFromTheFirstMoment()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::Task<> start = vm.startListening();
+        QVERIFY(fixture.capture->capturing);
+        QCOMPARE(fixture.server.connections().size(), 0);
+        QList<QByteArray> chunks;
+        for (int i = 0; i < 5; ++i)
+            chunks.append(QByteArray(640, char('a' + i)));
+        fixture.capture->deliver(chunks);
+        QCoro::waitFor(start);
+        QVERIFY(vm.isListening());
+        QVERIFY(QTest::qWaitFor([&] { return fixture.server.connections().first().binaryFrames.size() == 5; }, waitMs));
+        QCOMPARE(fixture.server.connections().first().binaryFrames.first(), StreamHeader::write() + chunks.first());
+        QCOMPARE(fixture.server.connections().first().binaryFrames.last(), chunks.last());
         QCoro::waitFor(vm.stopListening());
     }
 
@@ -109,7 +162,8 @@ private slots:
                     && !fixture.server.connections().last().binaryFrames.isEmpty();
             },
             waitMs));
-        QCOMPARE(fixture.server.connections().last().binaryFrames.first(), "HEADER" + QByteArray(640, 'b'));
+        QCOMPARE(
+            fixture.server.connections().last().binaryFrames.first(), StreamHeader::write() + QByteArray(640, 'b'));
         QCOMPARE(fixture.server.connections().last().binaryFrames.size(), 1);
         QCoro::waitFor(vm.stopListening());
     }
@@ -125,7 +179,7 @@ private slots:
         QCoro::waitFor(start);
         QTest::qWait(100);
         QCOMPARE(vm.state(), ConnectionState::disconnected());
-        QVERIFY(!fixture.capture->calls.contains("startCapture"));
+        QVERIFY(!fixture.capture->capturing);
         QVERIFY(!vm.isRecording());
     }
 
@@ -197,12 +251,129 @@ private slots:
         QCOMPARE(message, *fixture.viewModel->webSocketService().lastError());
         if (!status.isEmpty())
             QCOMPARE(vm.statusText(), status);
-        QVERIFY(!fixture.capture->calls.contains("startCapture"));
+        QVERIFY(!fixture.capture->capturing);
         if (how == "drop") {
             // A failed connection, never the server's error.
             QCOMPARE(log.texts, (QStringList{"Connecting...", "Error: Connection failed: " + message}));
         }
         QVERIFY(!vm.isRecording());
+    }
+
+    // The server drops the connection (no close frame) after 3 s of audio:
+    // listening goes on, a new connection opens within a second, begins with
+    // the header, and the two together carry every chunk.
+    void reconnectsWithoutLosingAudio()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startListening());
+        int next = 0;
+        auto deliver = [&](int count) {
+            QList<QByteArray> chunks;
+            for (int i = 0; i < count; ++i)
+                chunks.append(numberedChunk(next++));
+            fixture.capture->deliver(chunks);
+        };
+        deliver(30);
+        QVERIFY(
+            QTest::qWaitFor([&] { return fixture.server.connections().first().binaryFrames.size() == 30; }, waitMs));
+        fixture.server.dropConnection();
+        QVERIFY(QTest::qWaitFor([&] { return vm.session()->isReconnecting(); }, waitMs));
+        QVERIFY(vm.isListening());
+        QCOMPARE(vm.statusText(), "Reconnecting\u2026");
+        QVERIFY(fixture.capture->capturing);
+        deliver(10); // said during the outage
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.server.connections().size() == 2, 1000);
+        QVERIFY(QTest::qWaitFor([&] { return !vm.session()->isReconnecting(); }, waitMs));
+        QCOMPARE(vm.statusText(), "Listening...");
+        deliver(10);
+        QVERIFY(
+            QTest::qWaitFor([&] { return chunkNumbers(fixture.server.connections().last()).contains(49); }, waitMs));
+
+        const QList<int> before = chunkNumbers(fixture.server.connections().first());
+        const QList<int> after = chunkNumbers(fixture.server.connections().last());
+        QVERIFY(!before.contains(-1) && !after.contains(-1));
+        QSet<int> heard(before.begin(), before.end());
+        heard.unite(QSet<int>(after.begin(), after.end()));
+        for (int number = 0; number < next; ++number)
+            QVERIFY2(heard.contains(number), qPrintable(QString("chunk %1 never reached the server").arg(number)));
+        // Each connection's chunks come in the order they were captured.
+        QVERIFY(std::is_sorted(after.begin(), after.end()));
+        QCoro::waitFor(vm.stopListening());
+        QCOMPARE(vm.state(), ConnectionState::disconnected());
+    }
+
+    void roomAcrossReconnect_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("the room is taken over") << "R1" << false;
+        QTest::newRow("the server opens another") << "R2" << true;
+    }
+
+    // A reconnect asks for the room it had; a new room's link is shown and
+    // said to have changed.
+    void roomAcrossReconnect()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, changed);
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        QCoro::waitFor(vm.startRoom());
+        fixture.server.sendText(R"({"type":"room_created","roomId":"R1"})");
+        QVERIFY(QTest::qWaitFor([&] { return vm.roomId() == "R1"; }, waitMs));
+        fixture.server.dropConnection();
+        QVERIFY(QTest::qWaitFor([&] { return fixture.server.connections().size() == 2; }, waitMs));
+        QVERIFY(fixture.server.connections().last().requestTarget.endsWith("?lang=en&room=R1"));
+        fixture.server.sendText(QString(R"({"type":"room_created","roomId":"%1"})").arg(answer));
+        QVERIFY(QTest::qWaitFor([&] { return vm.roomId() == answer; }, waitMs));
+        QVERIFY(vm.roomShareURL()->endsWith("/room/" + answer));
+        QCOMPARE(vm.room()->hasLinkChanged(), changed);
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(!vm.room()->hasLinkChanged());
+    }
+
+    // A server that stops answering pings is left and connected to again.
+    void reconnectsWhenPongsStop()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        vm.webSocketService().setKeepAlive(100, 400);
+        fixture.server.setHandshake(test::TestTranslationServer::Handshake::deaf);
+        QCoro::waitFor(vm.startListening());
+        QVERIFY(vm.isListening());
+        QCOMPARE(fixture.server.deafConnectionCount(), 1);
+        fixture.server.setHandshake(test::TestTranslationServer::Handshake::accept);
+        QVERIFY(QTest::qWaitFor([&] { return vm.session()->isReconnecting(); }, waitMs));
+        QVERIFY(QTest::qWaitFor([&] { return fixture.server.connections().size() == 1; }, waitMs));
+        QVERIFY(QTest::qWaitFor([&] { return !vm.session()->isReconnecting(); }, waitMs));
+        QVERIFY(vm.isListening());
+        // The answering server is kept.
+        QSignalSpy lost(&vm.webSocketService(), &WebSocketService::connectionLost);
+        QVERIFY(!lost.wait(1000));
+        QCoro::waitFor(vm.stopListening());
+    }
+
+    // While the server refuses every new connection, attempts go on; a stop
+    // ends them.
+    void stopDuringReconnecting()
+    {
+        test::ViewModelFixture fixture;
+        TranslationViewModel& vm = *fixture.viewModel;
+        vm.session()->setRetryDelays(std::chrono::milliseconds(50), std::chrono::milliseconds(100));
+        QCoro::waitFor(vm.startListening());
+        fixture.server.setHandshake(test::TestTranslationServer::Handshake::refuse);
+        fixture.server.dropConnection();
+        QVERIFY(QTest::qWaitFor([&] { return fixture.server.tcpConnectionCount() >= 4; }, waitMs));
+        QVERIFY(vm.isListening());
+        QCOMPARE(vm.statusText(), "Reconnecting\u2026");
+        QCoro::waitFor(vm.stopListening());
+        QCOMPARE(vm.state(), ConnectionState::disconnected());
+        QVERIFY(!vm.session()->isReconnecting());
+        QVERIFY(!fixture.capture->capturing);
+        // Attempts came every 100 ms at most: none comes in half a second now.
+        const int attempts = fixture.server.tcpConnectionCount();
+        QVERIFY(!QTest::qWaitFor([&] { return fixture.server.tcpConnectionCount() != attempts; }, 500));
     }
 
     void captureFailureDisconnects()
@@ -215,7 +386,10 @@ private slots:
             ConnectionState::error(
                 TolvaranError::audioCaptureFailed(AudioCaptureError::noDefaultOutput().errorDescription())));
         QVERIFY(!vm.webSocketService().isConnected());
-        QVERIFY(QTest::qWaitFor([&] { return !fixture.server.connections().first().isOpen; }, waitMs));
+        // The capture fails before the handshake is done: the server may never see the socket open.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return fixture.server.connections().isEmpty() || !fixture.server.connections().first().isOpen; },
+            waitMs));
         QVERIFY(!vm.isRecording()); // auto-record never starts on a failed start
     }
 
@@ -261,22 +435,33 @@ private slots:
         QTest::addColumn<QString>("heard");
         // Once the application was heard under its own name.
         QTest::addColumn<QString>("waitingAgain");
+        // Which applications' calls count.
+        QTest::addColumn<QString>("which");
 
         QTest::newRow("all system audio") << "system"
                                           << "system"
                                           << "Capturing: all system audio"
                                           << "Capturing: all system audio"
-                                          << "Capturing: all system audio";
-        QTest::newRow("the call's application") << "callApp"
-                                                << "callApp"
-                                                << "Waiting for Teams…"
-                                                << "Capturing: Teams"
-                                                << "Waiting for Teams…";
+                                          << "Capturing: all system audio"
+                                          << "any";
+        QTest::newRow("the call's application, teams only") << "callApp"
+                                                            << "callApp"
+                                                            << "Waiting for Teams…"
+                                                            << "Capturing: Teams"
+                                                            << "Waiting for Teams…"
+                                                            << "teams";
+        QTest::newRow("the call's application, no call") << "callApp"
+                                                         << "callApp"
+                                                         << "Waiting for a call…"
+                                                         << "Waiting for a call…"
+                                                         << "Waiting for a call…"
+                                                         << "any";
         QTest::newRow("one application") << "app:music"
                                          << "app:music"
                                          << "Waiting for music…"
                                          << "Capturing: Music Player"
-                                         << "Waiting for Music Player…";
+                                         << "Waiting for Music Player…"
+                                         << "any";
     }
 
     // The panel tells what listening captures, from the scope in the settings
@@ -288,12 +473,17 @@ private slots:
         QFETCH(QString, waiting);
         QFETCH(QString, heard);
         QFETCH(QString, waitingAgain);
+        QFETCH(QString, which);
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
         fixture.settings->setCaptureScope(scope);
+        fixture.settings->setCallApplications(which);
         QCOMPARE(vm.captureStatus(), QString());
         QCoro::waitFor(vm.startListening());
         QCOMPARE(fixture.capture->captureScope, captured);
+        // Teams alone, or the application of a call, of which there is none.
+        QCOMPARE(fixture.capture->callApplications,
+            which == "teams" ? CallMonitorService::teamsProcessNames : QSet<QString>());
         QCOMPARE(vm.captureStatus(), waiting);
         QSignalSpy changes(&vm, &TranslationViewModel::captureStatusChanged);
         fixture.capture->reportApplicationPlaying("Music Player");
@@ -446,6 +636,42 @@ private slots:
         vm.setIsRoomMode(false);
         QCOMPARE(vm.roomShareURL(), std::nullopt);
         QCOMPARE(vm.roomId(), roomId);
+    }
+
+    void sharedRoomLinks_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("networkAddress");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("audience");
+        QTest::newRow("local, shared") << "ws://localhost:3000"
+                                       << "192.0.2.7"
+                                       << "http://192.0.2.7:3000/room/abc"
+                                       << "Anyone on this network with the link";
+        QTest::newRow("local, not shared") << "ws://127.0.0.1:3000"
+                                           << ""
+                                           << "http://127.0.0.1:3000/room/abc"
+                                           << "Only this computer can open the link";
+        QTest::newRow("another machine's server") << "wss://translate.example"
+                                                  << "192.0.2.7"
+                                                  << "https://translate.example/room/abc"
+                                                  << "";
+    }
+
+    // Rooms shared on the network are linked at the machine's address there.
+    void sharedRoomLinks()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, networkAddress);
+        QFETCH(QString, link);
+        QFETCH(QString, audience);
+        RoomState room;
+        room.setServerURL(server);
+        room.setIsRoomMode(true);
+        room.setRoomId(QStringLiteral("abc"));
+        room.setNetworkAddress(networkAddress);
+        QCOMPARE(room.shareURL(), link);
+        QCOMPARE(room.audienceText(), audience);
     }
 
     void callDetection()

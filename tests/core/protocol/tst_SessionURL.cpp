@@ -57,7 +57,7 @@ private slots:
         if (!url)
             return;
         QCOMPARE(url->path() == QLatin1StringView(sessionPath), served);
-        QCOMPARE(SessionRequest::fromQuery(QUrlQuery(*url)), (SessionRequest{language, room, hints}));
+        QCOMPARE(SessionRequest::fromQuery(QUrlQuery(*url)), (SessionRequest{language, room, hints, {}}));
     }
 
     void parse_data()
@@ -83,7 +83,31 @@ private slots:
     void queryDefaults()
     {
         QCOMPARE(SessionRequest::fromQuery(QUrlQuery()), SessionRequest{});
-        QCOMPARE(SessionRequest::fromQuery(QUrlQuery("room=join&hints=")), SessionRequest{});
+        QCOMPARE(SessionRequest::fromQuery(QUrlQuery("hints=")), SessionRequest{});
+    }
+
+    void resumeRoom_data()
+    {
+        QTest::addColumn<QString>("roomId");
+        QTest::addColumn<QString>("query");
+        QTest::newRow("plain") << "0123abcd"
+                               << "?lang=en&room=0123abcd";
+        QTest::newRow("separators") << "a&b=c d"
+                                    << "?lang=en&room=a%26b%3Dc%20d";
+    }
+
+    // A reconnect names the room it had; the server reads the same name back.
+    void resumeRoom()
+    {
+        QFETCH(QString, roomId);
+        QFETCH(QString, query);
+        const QString text = sessionURLText("ws://h", "en", true, {}, roomId);
+        QCOMPARE(text, "ws://h/translate" + query);
+        const std::optional<QUrl> url = parseSessionURL(text);
+        QVERIFY(url);
+        const SessionRequest request = SessionRequest::fromQuery(QUrlQuery(*url));
+        QVERIFY(!request.createRoom);
+        QCOMPARE(request.resumeRoomId, roomId);
     }
 };
 

@@ -81,6 +81,11 @@ private slots:
         QCOMPARE(settings.autoRecordOnListen(), true);
         QCOMPARE(settings.recordingsFolder(), QUrl());
         QCOMPARE(settings.isAutoDetectEnabled(), false);
+        QCOMPARE(settings.callApplications(), "any");
+        QCOMPARE(settings.extraCallApplications(), QStringList());
+        QCOMPARE(settings.listeningShortcut(), "Ctrl+Alt+L");
+        QCOMPARE(settings.overlayShortcut(), "Ctrl+Alt+O");
+        QCOMPARE(settings.recordingShortcut(), "Ctrl+Alt+R");
         QCOMPARE(settings.maxTranslationLines(), 50);
         QCOMPARE(settings.paragraphSilenceGap(), 8.0);
         QCOMPARE(settings.captureScope(), "system");
@@ -205,6 +210,28 @@ private slots:
         QTest::newRow("number for the capture scope") << "captureScope"_ba
                                                       << "1"_ba
                                                       << "captureScope"_ba << QVariant("system");
+
+        QTest::newRow("teams calls only") << "callApplications"_ba
+                                          << R"("teams")"_ba
+                                          << "callApplications"_ba << QVariant("teams");
+        QTest::newRow("unknown call applications") << "callApplications"_ba
+                                                   << R"("zoom")"_ba
+                                                   << "callApplications"_ba << QVariant("any");
+        QTest::newRow("call applications as a flag") << "callApplications"_ba
+                                                     << "true"_ba
+                                                     << "callApplications"_ba << QVariant("any");
+        QTest::newRow("executables the user calls with")
+            << "extraCallApplications"_ba << dataTag(R"(["jami","linphone"])") << "extraCallApplications"_ba
+            << QVariant(QStringList{"jami", "linphone"});
+        QTest::newRow("executables not all text") << "extraCallApplications"_ba << dataTag(R"(["jami",3])")
+                                                  << "extraCallApplications"_ba << QVariant(QStringList());
+
+        QTest::newRow("no shortcut") << "overlayShortcut"_ba
+                                     << R"("")"_ba
+                                     << "overlayShortcut"_ba << QVariant("");
+        QTest::newRow("another shortcut") << "listeningShortcut"_ba
+                                          << R"("Ctrl+Shift+F9")"_ba
+                                          << "listeningShortcut"_ba << QVariant("Ctrl+Shift+F9");
 
         QTest::newRow("colour without hash") << "overlayTranslatedColorHex"_ba
                                              << R"("ff8000")"_ba

@@ -218,6 +218,18 @@ private slots:
         QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hallo wie geht", "Hello how are"}));
         fixture.settings->setDisplayMode(DisplayMode::translatedOnly);
         QTRY_COMPARE(windows.panel()->width(), narrow);
+
+        // A lost connection is told over the text, which stays.
+        fixture.server.setHandshake(tolvaran::test::TestTranslationServer::Handshake::refuse);
+        fixture.server.dropConnection();
+        const auto noticeText = [&] {
+            const QList<QQuickItem*> children = notice()->childItems();
+            return children.isEmpty() ? QString() : children.first()->property("text").toString();
+        };
+        QTRY_COMPARE(noticeText(), QString::fromUtf8("Reconnecting…"));
+        QVERIFY(notice()->isVisible());
+        // The other column may still be fading out from the change of mode.
+        QTRY_COMPARE(shownTexts(*windows.panel()), (QStringList{"Hello how are"}));
     }
 
     // One width rule, on first show as on each change of mode: both

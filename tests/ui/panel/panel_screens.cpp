@@ -128,6 +128,20 @@ int main(int argc, char* argv[])
                 f.sendRoomUpdate(3, {{"de", 2}, {"fr", 1}, {"ja", 4}, {"pt", 1}, {"es", 2}, {"it", 1}});
                 waitFor([&] { return f.viewModel().roomSubscriberCount() == 3; }, 5000);
             }},
+        {"room-reconnecting", true, 2,
+            [](PanelFixture& f) {
+                static_cast<tolvaran::AppSettings*>(f.settingsObject())->setShareRoomsOnNetwork(true);
+                f.viewModel().setIsRoomMode(true);
+                f.startListening();
+                waitFor([&] { return f.viewModel().isListening(); }, 5000);
+                f.sendRoomCreated(QStringLiteral("k7Qx2"));
+                f.sendRoomUpdate(2, {{"de", 1}, {"fr", 1}});
+                waitFor([&] { return f.viewModel().roomSubscriberCount() == 2; }, 5000);
+                // As after a reconnect to a server that opened another room.
+                f.viewModel().room()->setHasLinkChanged(true);
+                f.loseConnection();
+                waitFor([&] { return f.viewModel().session()->isReconnecting(); }, 5000);
+            }},
         {"sound-server-away", true, 3,
             [&](PanelFixture& f) {
                 listening(f);

@@ -274,7 +274,7 @@ private slots:
         QVERIFY(enabled(connection, "serverURL"));
         QVERIFY(enabled(connection, "targetLanguage"));
         QVERIFY(enabled(connection, "speaker_3"));
-        QVERIFY(settings.switchOf(audio, "autoDetect")->isEnabled());
+        QVERIFY(settings.switchOf(general, "autoDetect")->isEnabled());
 
         QCoro::waitFor(settings.fixture.viewModel->startListening());
         QVERIFY(settings.fixture.viewModel->isListening());
@@ -283,27 +283,27 @@ private slots:
         for (int i = 0; i < 16; ++i)
             QVERIFY(!enabled(connection, QStringLiteral("speaker_%1").arg(i)));
         // Off: cannot be switched on while listening.
-        QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
+        QVERIFY(!settings.switchOf(general, "autoDetect")->isEnabled());
         settings.model()->setAutoDetect(true);
         QVERIFY(!settings.fixture.settings->isAutoDetectEnabled());
         QVERIFY(!settings.fixture.services->callMonitor->isMonitoring());
 
         // On: can be switched off, and the monitor stops.
         QCoro::waitFor(settings.fixture.viewModel->stopListening());
-        QQuickItem* toggle = settings.switchOf(audio, "autoDetect");
+        QQuickItem* toggle = settings.switchOf(general, "autoDetect");
         QTest::mouseClick(
             settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
         QTRY_VERIFY(settings.fixture.settings->isAutoDetectEnabled());
         QVERIFY(settings.fixture.services->callMonitor->isMonitoring());
         QVERIFY(findNamed(settings.view(), "callStatus")->isVisible());
         QCoro::waitFor(settings.fixture.viewModel->startListening());
-        toggle = settings.switchOf(audio, "autoDetect");
+        toggle = settings.switchOf(general, "autoDetect");
         QVERIFY(toggle->isEnabled());
         QTest::mouseClick(
             settings.window(), Qt::LeftButton, {}, toggle->mapToScene(toggle->boundingRect().center()).toPoint());
         QTRY_VERIFY(!settings.fixture.settings->isAutoDetectEnabled());
         QVERIFY(!settings.fixture.services->callMonitor->isMonitoring());
-        QVERIFY(!settings.switchOf(audio, "autoDetect")->isEnabled());
+        QVERIFY(!settings.switchOf(general, "autoDetect")->isEnabled());
     }
 
     // A new user's first need: a target language other than English.
@@ -380,6 +380,171 @@ private slots:
     // playing follow the two fixed entries, and a chosen program that is
     // not playing (or a stored value this program does not know) still
     // shows what listening will capture.
+    // What the General tab says of calls, as the monitor decides them.
+    void callStatus_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("recorder");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("no call") << "any" << QString() << "Monitoring for calls...";
+        QTest::newRow("zoom") << "any"
+                              << "zoom"
+                              << "Call detected in Zoom";
+        QTest::newRow("a browser") << "any"
+                                   << "firefox-esr"
+                                   << "Call detected in Firefox";
+        QTest::newRow("teams only") << "teams"
+                                    << "zoom"
+                                    << "Call detected in Teams";
+    }
+
+    void callStatus()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, recorder);
+        QFETCH(QString, status);
+        test::ViewModelFixture fixture;
+        CallMonitorService::Probes probes;
+        probes.isTeamsRunning = [] { return true; };
+        probes.isMicrophoneInUse = []() -> QCoro::Task<bool> { co_return true; };
+        probes.microphoneRecorders = [recorder]() -> QCoro::Task<std::optional<QList<MicrophoneRecorder>>> {
+            co_return recorder.isEmpty() ? QList<MicrophoneRecorder>() : QList<MicrophoneRecorder>{{recorder, {}}};
+        };
+        CallMonitorService monitor(probes);
+        SettingsModel model;
+        model.setViewModel(fixture.viewModel.get());
+        model.setServices(fixture.settings.get(), fixture.capture, &monitor, fixture.services->recordingStore.get());
+        QSignalSpy changes(&model, &SettingsModel::autoDetectChanged);
+        monitor.setCallApplications(which);
+        monitor.startMonitoring();
+        QCOMPARE(model.isCallDetected(), !recorder.isEmpty());
+        QCOMPARE(model.callStatusText(), status);
+        QCOMPARE(changes.isEmpty(), recorder.isEmpty());
+    }
+
+    // A combination pressed on the General tab becomes the shortcut.
+    void shortcutKeys_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("texts");
+        const int ctrlAlt = int(Qt::ControlModifier | Qt::AltModifier);
+        QTest::newRow("listening") << 0 << int(Qt::Key_K) << ctrlAlt
+                                   << QStringList{"Ctrl+Alt+K", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("recording with F9")
+            << 2 << int(Qt::Key_F9) << int(Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier)
+            << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Shift+F9"};
+        QTest::newRow("a letter alone") << 1 << int(Qt::Key_K) << 0
+                                        << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("shift and a letter")
+            << 1 << int(Qt::Key_K) << int(Qt::ShiftModifier) << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("a modifier alone") << 1 << int(Qt::Key_Control) << int(Qt::ControlModifier)
+                                          << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+        QTest::newRow("no such action") << 3 << int(Qt::Key_K) << ctrlAlt
+                                        << QStringList{"Ctrl+Alt+L", "Ctrl+Alt+O", "Ctrl+Alt+R"};
+    }
+
+    void shortcutKeys()
+    {
+        QFETCH(int, action);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QStringList, texts);
+        test::ViewModelFixture fixture;
+        SettingsModel model;
+        model.setViewModel(fixture.viewModel.get());
+        model.setServices(fixture.settings.get(), fixture.capture, fixture.services->callMonitor.get(),
+            fixture.services->recordingStore.get());
+        QSignalSpy changes(&model, &SettingsModel::shortcutsChanged);
+        const QStringList before = model.shortcutTexts();
+        QCOMPARE(model.setShortcut(action, key, modifiers), texts != before);
+        QCOMPARE(model.shortcutTexts(), texts);
+        QCOMPARE(changes.isEmpty(), texts == before);
+        model.clearShortcut(action);
+        if (action < 3)
+            QCOMPARE(model.shortcutTexts().at(action), "None");
+    }
+
+    // Clicked, then pressed with the keyboard, as a user does; what stands
+    // in a shortcut's way shows beside it.
+    void shortcutFields()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        QQuickItem* row = settings.control(general, "shortcut_1");
+        QVERIFY(row);
+        QQuickItem* field = findNamed(row, "keys");
+        QVERIFY(field);
+        QCOMPARE(field->property("text").toString(), "Ctrl+Alt+O");
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, field->mapToScene(field->boundingRect().center()).toPoint());
+        QTRY_COMPARE(field->property("text").toString(), "Press keys…");
+        QTest::keyClick(settings.window(), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(settings.fixture.settings->overlayShortcut(), "Ctrl+Alt+J");
+        QTRY_COMPARE(field->property("text").toString(), "Ctrl+Alt+J");
+
+        QQuickItem* problem = findNamed(row, "problem");
+        QVERIFY(problem);
+        QVERIFY(!problem->isVisible());
+        settings.coordinator.settingsManager().setShortcutProblems(
+            {QString(), "Ctrl+Alt+J is taken by another program", QString()});
+        QTRY_VERIFY(problem->isVisible());
+        QCOMPARE(problem->property("text").toString(), "Ctrl+Alt+J is taken by another program");
+
+        QQuickItem* none = findNamed(row, "none");
+        QTest::mouseClick(
+            settings.window(), Qt::LeftButton, {}, none->mapToScene(none->boundingRect().center()).toPoint());
+        QCOMPARE(settings.fixture.settings->overlayShortcut(), QString());
+        QTRY_COMPARE(field->property("text").toString(), "None");
+    }
+
+    // The user's own call programs, as typed on the Advanced tab.
+    void extraCallApplications_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("commas") << "jami,linphone" << QStringList{"jami", "linphone"};
+        QTest::newRow("commas and spaces") << " jami ,  linphone " << QStringList{"jami", "linphone"};
+        QTest::newRow("spaces alone") << "jami linphone" << QStringList{"jami", "linphone"};
+        QTest::newRow("twice") << "jami, jami" << QStringList{"jami"};
+        QTest::newRow("a path") << "/usr/bin/jami, linphone" << QStringList{"linphone"};
+        QTest::newRow("nothing") << " , " << QStringList{};
+    }
+
+    void extraCallApplications()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, names);
+        test::ViewModelFixture fixture;
+        fixture.settings->setExtraCallApplications({"before"});
+        SettingsModel model;
+        model.setViewModel(fixture.viewModel.get());
+        model.setServices(fixture.settings.get(), fixture.capture, fixture.services->callMonitor.get(),
+            fixture.services->recordingStore.get());
+        model.setExtraCallApplicationsText(text);
+        QCOMPARE(fixture.settings->extraCallApplications(), names);
+    }
+
+    // The picker on the General tab, with the keyboard, and the capture
+    // picker's name for the call that goes with it.
+    void callApplicationsPicker()
+    {
+        OpenSettings settings;
+        QVERIFY(settings.open());
+        QQuickItem* picker = settings.control(general, "callApplications");
+        QVERIFY(picker);
+        QCOMPARE(picker->property("currentText").toString(), "Any call application");
+        QCOMPARE(settings.model()->captureLabels().value(1), "Only the call");
+        picker->forceActiveFocus();
+        QTest::keyClick(settings.window(), Qt::Key_Up);
+        QCOMPARE(settings.fixture.settings->callApplications(), "teams");
+        QCOMPARE(picker->property("currentText").toString(), "Teams only");
+        QCOMPARE(settings.model()->captureLabels().value(1), "Only the call (Teams)");
+        QTest::keyClick(settings.window(), Qt::Key_Down);
+        QCOMPARE(settings.fixture.settings->callApplications(), "any");
+    }
+
     void captureChoices_data()
     {
         QTest::addColumn<QString>("stored");
@@ -387,7 +552,7 @@ private slots:
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<int>("selected");
 
-        const QStringList fixed{"All system audio", "Only the call (Teams)"};
+        const QStringList fixed{"All system audio", "Only the call"};
         const QList<PlayingApplication> two{{"firefox-esr", "Firefox"}, {"music", "Music Player"}};
         QTest::newRow("all system audio") << "system" << QList<PlayingApplication>() << fixed << 0;
         QTest::newRow("the call") << "callApp" << two << fixed + QStringList{"Firefox", "Music Player"} << 1;
@@ -465,7 +630,7 @@ private slots:
         QTest::keyClick(settings.window(), Qt::Key_Down);
         QCOMPARE(settings.fixture.settings->captureScope(), "callApp");
         QCOMPARE(capture.captureScope, "callApp");
-        QCOMPARE(settings.fixture.viewModel->captureStatus(), "Waiting for Teams…");
+        QCOMPARE(settings.fixture.viewModel->captureStatus(), "Waiting for a call…");
         QTest::keyClick(settings.window(), Qt::Key_Down);
         QCOMPARE(settings.fixture.settings->captureScope(), "app:music");
         QCOMPARE(capture.captureScope, "app:music");

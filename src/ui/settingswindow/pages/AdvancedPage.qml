@@ -1,8 +1,10 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import Tolvaran.Ui
 
-// Settings: how much the overlay keeps and how it groups paragraphs.
+// Settings: how much the overlay keeps, how it groups paragraphs, and the
+// programs besides the known ones that calls are detected in.
 ColumnLayout {
     id: page
 
@@ -34,6 +36,25 @@ ColumnLayout {
             canIncrease: page.settings.paragraphSilenceGap < 10.0
             onDecrease: page.settings.paragraphSilenceGap = Math.max(1.0, page.settings.paragraphSilenceGap - 0.5)
             onIncrease: page.settings.paragraphSilenceGap = Math.min(10.0, page.settings.paragraphSilenceGap + 0.5)
+        }
+    }
+    SettingsSection {
+        title: qsTr("Call Applications")
+        CardText {
+            text: qsTr("Other programs you call with")
+        }
+        TextField {
+            objectName: "extraCallApplications"
+            Layout.fillWidth: true
+            text: page.form.namesText(page.settings.extraCallApplications)
+            font.pixelSize: AppTheme.bodySize
+            selectByMouse: true
+            onEditingFinished: page.form.setExtraCallApplicationsText(text)
+        }
+        CardCaption {
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            text: qsTr("Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams")
         }
     }
 }

@@ -3,7 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tolvaran.Ui
 
-// Settings: what listening captures, call detection and the microphone.
+// Settings: what listening captures and the microphone.
 ColumnLayout {
     id: page
 
@@ -40,30 +40,11 @@ ColumnLayout {
                 onActivated: index => page.form.selectCapture(index)
             }
         }
-    }
-    SettingsSection {
-        title: qsTr("Call Detection")
-        SwitchRow {
-            objectName: "autoDetect"
-            iconName: "phone.connection.fill"
-            label: qsTr("Auto-detect Teams calls")
-            checked: page.settings.isAutoDetectEnabled
-            enabled: page.form.canToggleAutoDetect
-            onToggled: on => page.form.setAutoDetect(on)
-        }
-        RowLayout {
-            objectName: "callStatus"
-            visible: page.settings.isAutoDetectEnabled
-            spacing: 6
-            Rectangle {
-                implicitWidth: 6
-                implicitHeight: 6
-                radius: 3
-                color: page.form.isCallDetected ? AppTheme.green : AppTheme.orange
-            }
-            CardCaption {
-                text: page.form.callStatusText
-            }
+        CardCaption {
+            objectName: "captureHelp"
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            text: qsTr("Only the call captures the application that holds the call; for a call in a browser, all the browser plays.")
         }
     }
     SettingsSection {

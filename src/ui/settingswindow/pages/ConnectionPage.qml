@@ -37,6 +37,13 @@ ColumnLayout {
             font.pixelSize: AppTheme.captionSize
             color: TextColors.readable(AppTheme.red, AppTheme.palette.base)
         }
+        SwitchRow {
+            objectName: "shareRoomsOnNetwork"
+            label: qsTr("Share rooms on this network")
+            help: qsTr("The local server lets others on this network open a room's link; speakers still connect from this computer only")
+            checked: page.settings.shareRoomsOnNetwork
+            onToggled: on => page.settings.shareRoomsOnNetwork = on
+        }
     }
     SettingsSection {
         title: qsTr("Translation")

@@ -3,7 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tolvaran.Ui
 
-// Settings: the interface's language, starting with the session and updates.
+// Settings: the interface's language, starting with the session, call
+// detection, global shortcuts and updates.
 ColumnLayout {
     id: page
 
@@ -48,6 +49,73 @@ ColumnLayout {
             help: qsTr("Begin capturing and translating as soon as the app starts")
             checked: page.settings.autoStartListening
             onToggled: on => page.settings.autoStartListening = on
+        }
+    }
+    SettingsSection {
+        title: qsTr("Call Detection")
+        SwitchRow {
+            objectName: "autoDetect"
+            iconName: "phone.connection.fill"
+            label: qsTr("Auto-detect calls")
+            help: qsTr("Start listening when a call begins and stop when it ends")
+            checked: page.settings.isAutoDetectEnabled
+            enabled: page.form.canToggleAutoDetect
+            onToggled: on => page.form.setAutoDetect(on)
+        }
+        RowLayout {
+            objectName: "callApplicationsPicker"
+            CardText {
+                Layout.fillWidth: true
+                text: qsTr("Calls in")
+            }
+            ChoiceBox {
+                objectName: "callApplications"
+                Layout.preferredWidth: 200
+                model: [qsTr("Teams only"), qsTr("Any call application")]
+                currentIndex: page.settings.callApplications === "teams" ? 0 : 1
+                onActivated: index => page.settings.callApplications = index === 0 ? "teams" : "any"
+            }
+        }
+        RowLayout {
+            objectName: "callStatus"
+            visible: page.settings.isAutoDetectEnabled
+            spacing: 6
+            Rectangle {
+                implicitWidth: 6
+                implicitHeight: 6
+                radius: 3
+                color: page.form.isCallDetected ? AppTheme.green : AppTheme.orange
+            }
+            CardCaption {
+                text: page.form.callStatusText
+            }
+        }
+    }
+    SettingsSection {
+        title: qsTr("Shortcuts")
+        ShortcutRow {
+            objectName: "shortcut_0"
+            label: qsTr("Start/stop listening")
+            shortcutText: page.form.shortcutTexts[0] ?? ""
+            problem: page.form.shortcutProblems[0] ?? ""
+            onKeysPressed: (key, modifiers) => page.form.setShortcut(0, key, modifiers)
+            onCleared: page.form.clearShortcut(0)
+        }
+        ShortcutRow {
+            objectName: "shortcut_1"
+            label: qsTr("Show/hide overlay")
+            shortcutText: page.form.shortcutTexts[1] ?? ""
+            problem: page.form.shortcutProblems[1] ?? ""
+            onKeysPressed: (key, modifiers) => page.form.setShortcut(1, key, modifiers)
+            onCleared: page.form.clearShortcut(1)
+        }
+        ShortcutRow {
+            objectName: "shortcut_2"
+            label: qsTr("Start/stop recording")
+            shortcutText: page.form.shortcutTexts[2] ?? ""
+            problem: page.form.shortcutProblems[2] ?? ""
+            onKeysPressed: (key, modifiers) => page.form.setShortcut(2, key, modifiers)
+            onCleared: page.form.clearShortcut(2)
         }
     }
     SettingsSection {
