@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Call Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيقات المكالمات</translation>
     </message>
     <message>
         <source>Other programs you call with</source>
-        <translation type="unfinished"></translation>
+        <translation>برامج أخرى تُجري بها المكالمات</translation>
     </message>
     <message>
         <source>Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>أسماء ملفاتها التنفيذية مفصولة بفواصل: تُكتشف المكالمات فيها كما في Zoom أو Teams</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Only the call captures the application that holds the call; for a call in a browser, all the browser plays.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;المكالمة فقط&quot; تلتقط التطبيق الذي تجري فيه المكالمة؛ ولمكالمة في المتصفح، كل ما يشغّله المتصفح.</translation>
     </message>
 </context>
 <context>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Share rooms on this network</source>
-        <translation type="unfinished"></translation>
+        <translation>مشاركة الغرف على هذه الشبكة</translation>
     </message>
     <message>
         <source>The local server lets others on this network open a room&apos;s link; speakers still connect from this computer only</source>
-        <translation type="unfinished"></translation>
+        <translation>يتيح الخادم المحلي للآخرين على هذه الشبكة فتح رابط الغرفة؛ ويبقى اتصال المتحدثين من هذا الحاسوب فقط</translation>
     </message>
 </context>
 <context>
@@ -248,43 +248,43 @@
     </message>
     <message>
         <source>Call Detection</source>
-        <translation type="unfinished">اكتشاف المكالمات</translation>
+        <translation>اكتشاف المكالمات</translation>
     </message>
     <message>
         <source>Auto-detect calls</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتشاف المكالمات تلقائيًا</translation>
     </message>
     <message>
         <source>Start listening when a call begins and stop when it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء الاستماع عند بدء مكالمة وإيقافه عند انتهائها</translation>
     </message>
     <message>
         <source>Calls in</source>
-        <translation type="unfinished"></translation>
+        <translation>المكالمات في</translation>
     </message>
     <message>
         <source>Teams only</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams فقط</translation>
     </message>
     <message>
         <source>Any call application</source>
-        <translation type="unfinished"></translation>
+        <translation>أي تطبيق مكالمات</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختصارات</translation>
     </message>
     <message>
         <source>Start/stop listening</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء/إيقاف الاستماع</translation>
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار/إخفاء النافذة العائمة</translation>
     </message>
     <message>
         <source>Start/stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء/إيقاف التسجيل</translation>
     </message>
 </context>
 <context>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إعادة الاتصال…</translation>
     </message>
 </context>
 <context>
@@ -583,18 +583,18 @@
     </message>
     <message>
         <source>The server opened a new room after reconnecting: share the new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح الخادم غرفة جديدة بعد إعادة الاتصال: شارك الرابط الجديد.</translation>
     </message>
 </context>
 <context>
     <name>RoomState</name>
     <message>
         <source>Anyone on this network with the link</source>
-        <translation type="unfinished"></translation>
+        <translation>أي شخص على هذه الشبكة لديه الرابط</translation>
     </message>
     <message>
         <source>Only this computer can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الحاسوب وحده يمكنه فتح الرابط</translation>
     </message>
 </context>
 <context>
@@ -608,11 +608,11 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط المفاتيح…</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إعادة الاتصال…</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Waiting for a call…</source>
-        <translation type="unfinished"></translation>
+        <translation>في انتظار مكالمة…</translation>
     </message>
 </context>
 <context>
@@ -1055,19 +1055,19 @@
     </message>
     <message>
         <source>The server stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف الخادم عن الرد.</translation>
     </message>
     <message>
         <source>The server&apos;s certificate has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت صلاحية شهادة الخادم</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is for another host</source>
-        <translation type="unfinished"></translation>
+        <translation>شهادة الخادم صادرة لمضيف آخر</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>شهادة الخادم غير موثوقة</translation>
     </message>
 </context>
 <context>
@@ -1105,15 +1105,15 @@
     <name>tolvaran::GlobalShortcuts</name>
     <message>
         <source>Global shortcuts need an X11 or XWayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتاج الاختصارات العامة إلى جلسة X11 أو XWayland</translation>
     </message>
     <message>
         <source>%1 cannot be a global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يكون %1 اختصارًا عامًا</translation>
     </message>
     <message>
         <source>%1 is taken by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 يستخدمه برنامج آخر</translation>
     </message>
 </context>
 <context>
@@ -1272,19 +1272,19 @@
     </message>
     <message>
         <source>Monitoring for calls...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ مراقبة المكالمات…</translation>
     </message>
     <message>
         <source>Call detected in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتُشفت مكالمة في %1</translation>
     </message>
     <message>
         <source>Only the call</source>
-        <translation type="unfinished"></translation>
+        <translation>المكالمة فقط</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
 </context>
 <context>

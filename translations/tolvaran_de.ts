@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Call Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufprogramme</translation>
     </message>
     <message>
         <source>Other programs you call with</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Programme, mit denen Sie telefonieren</translation>
     </message>
     <message>
         <source>Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Namen ihrer ausführbaren Dateien, durch Kommas getrennt: Anrufe darin werden wie die in Zoom oder Teams erkannt</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Only the call captures the application that holds the call; for a call in a browser, all the browser plays.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Nur der Anruf“ nimmt das Programm auf, das den Anruf führt; bei einem Anruf im Browser alles, was der Browser abspielt.</translation>
     </message>
 </context>
 <context>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Share rooms on this network</source>
-        <translation type="unfinished"></translation>
+        <translation>Räume in diesem Netzwerk teilen</translation>
     </message>
     <message>
         <source>The local server lets others on this network open a room&apos;s link; speakers still connect from this computer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Der lokale Server lässt andere in diesem Netzwerk den Link eines Raums öffnen; Sprecher verbinden sich weiterhin nur von diesem Computer aus</translation>
     </message>
 </context>
 <context>
@@ -248,43 +248,43 @@
     </message>
     <message>
         <source>Call Detection</source>
-        <translation type="unfinished">Anruferkennung</translation>
+        <translation>Anruferkennung</translation>
     </message>
     <message>
         <source>Auto-detect calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe automatisch erkennen</translation>
     </message>
     <message>
         <source>Start listening when a call begins and stop when it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuhören beginnen, wenn ein Anruf anfängt, und beenden, wenn er endet</translation>
     </message>
     <message>
         <source>Calls in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe in</translation>
     </message>
     <message>
         <source>Teams only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Teams</translation>
     </message>
     <message>
         <source>Any call application</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Anrufprogramm</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Start/stop listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuhören starten/beenden</translation>
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlay ein-/ausblenden</translation>
     </message>
     <message>
         <source>Start/stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme starten/beenden</translation>
     </message>
 </context>
 <context>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu verbinden…</translation>
     </message>
 </context>
 <context>
@@ -583,18 +583,18 @@
     </message>
     <message>
         <source>The server opened a new room after reconnecting: share the new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat nach dem Neuverbinden einen neuen Raum geöffnet: Teilen Sie den neuen Link.</translation>
     </message>
 </context>
 <context>
     <name>RoomState</name>
     <message>
         <source>Anyone on this network with the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder in diesem Netzwerk mit dem Link</translation>
     </message>
     <message>
         <source>Only this computer can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur dieser Computer kann den Link öffnen</translation>
     </message>
 </context>
 <context>
@@ -608,11 +608,11 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten drücken…</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu verbinden…</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Waiting for a call…</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf einen Anruf…</translation>
     </message>
 </context>
 <context>
@@ -1055,19 +1055,19 @@
     </message>
     <message>
         <source>The server stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server antwortet nicht mehr.</translation>
     </message>
     <message>
         <source>The server&apos;s certificate has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat des Servers ist abgelaufen</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is for another host</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat des Servers gilt für einen anderen Host</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Zertifikat des Servers wird nicht vertraut</translation>
     </message>
 </context>
 <context>
@@ -1105,15 +1105,15 @@
     <name>tolvaran::GlobalShortcuts</name>
     <message>
         <source>Global shortcuts need an X11 or XWayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Tastenkürzel brauchen eine X11- oder XWayland-Sitzung</translation>
     </message>
     <message>
         <source>%1 cannot be a global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann kein globales Tastenkürzel sein</translation>
     </message>
     <message>
         <source>%1 is taken by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von einem anderen Programm belegt</translation>
     </message>
 </context>
 <context>
@@ -1256,19 +1256,19 @@
     </message>
     <message>
         <source>Monitoring for calls...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe werden überwacht…</translation>
     </message>
     <message>
         <source>Call detected in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf in %1 erkannt</translation>
     </message>
     <message>
         <source>Only the call</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur der Anruf</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>

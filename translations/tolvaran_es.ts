@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Call Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones de llamadas</translation>
     </message>
     <message>
         <source>Other programs you call with</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros programas con los que llama</translation>
     </message>
     <message>
         <source>Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres de sus ejecutables, separados por comas: sus llamadas se detectan como las de Zoom o Teams</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Only the call captures the application that holds the call; for a call in a browser, all the browser plays.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Solo la llamada» captura la aplicación que mantiene la llamada; en una llamada en el navegador, todo lo que reproduce el navegador.</translation>
     </message>
 </context>
 <context>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Share rooms on this network</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir salas en esta red</translation>
     </message>
     <message>
         <source>The local server lets others on this network open a room&apos;s link; speakers still connect from this computer only</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor local permite que otros en esta red abran el enlace de una sala; los hablantes siguen conectándose solo desde este equipo</translation>
     </message>
 </context>
 <context>
@@ -248,43 +248,43 @@
     </message>
     <message>
         <source>Call Detection</source>
-        <translation type="unfinished">Detección de llamadas</translation>
+        <translation>Detección de llamadas</translation>
     </message>
     <message>
         <source>Auto-detect calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar llamadas automáticamente</translation>
     </message>
     <message>
         <source>Start listening when a call begins and stop when it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a escuchar cuando comienza una llamada y dejar de hacerlo cuando termina</translation>
     </message>
     <message>
         <source>Calls in</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamadas en</translation>
     </message>
     <message>
         <source>Teams only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo Teams</translation>
     </message>
     <message>
         <source>Any call application</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier aplicación</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Start/stop listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar/dejar de escuchar</translation>
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar ventana flotante</translation>
     </message>
     <message>
         <source>Start/stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar/detener grabación</translation>
     </message>
 </context>
 <context>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando…</translation>
     </message>
 </context>
 <context>
@@ -583,18 +583,18 @@
     </message>
     <message>
         <source>The server opened a new room after reconnecting: share the new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor abrió una sala nueva tras reconectar: comparta el enlace nuevo.</translation>
     </message>
 </context>
 <context>
     <name>RoomState</name>
     <message>
         <source>Anyone on this network with the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquiera en esta red con el enlace</translation>
     </message>
     <message>
         <source>Only this computer can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo este equipo puede abrir el enlace</translation>
     </message>
 </context>
 <context>
@@ -608,11 +608,11 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse teclas…</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando…</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Waiting for a call…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando una llamada…</translation>
     </message>
 </context>
 <context>
@@ -1055,19 +1055,19 @@
     </message>
     <message>
         <source>The server stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor dejó de responder.</translation>
     </message>
     <message>
         <source>The server&apos;s certificate has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado del servidor ha caducado</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is for another host</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado del servidor es para otro host</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado del servidor no es de confianza</translation>
     </message>
 </context>
 <context>
@@ -1105,15 +1105,15 @@
     <name>tolvaran::GlobalShortcuts</name>
     <message>
         <source>Global shortcuts need an X11 or XWayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>Los atajos globales necesitan una sesión X11 o XWayland</translation>
     </message>
     <message>
         <source>%1 cannot be a global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede ser un atajo global</translation>
     </message>
     <message>
         <source>%1 is taken by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya lo usa otro programa</translation>
     </message>
 </context>
 <context>
@@ -1256,19 +1256,19 @@
     </message>
     <message>
         <source>Monitoring for calls...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisando llamadas…</translation>
     </message>
     <message>
         <source>Call detected in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada detectada en %1</translation>
     </message>
     <message>
         <source>Only the call</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo la llamada</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>

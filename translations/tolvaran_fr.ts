@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Call Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications d’appel</translation>
     </message>
     <message>
         <source>Other programs you call with</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres programmes avec lesquels vous appelez</translation>
     </message>
     <message>
         <source>Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de leurs exécutables, séparés par des virgules : leurs appels sont détectés comme ceux de Zoom ou Teams</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Only the call captures the application that holds the call; for a call in a browser, all the browser plays.</source>
-        <translation type="unfinished"></translation>
+        <translation>« Seulement l’appel » capture l’application qui tient l’appel ; pour un appel dans un navigateur, tout ce que joue le navigateur.</translation>
     </message>
 </context>
 <context>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Share rooms on this network</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager les salons sur ce réseau</translation>
     </message>
     <message>
         <source>The local server lets others on this network open a room&apos;s link; speakers still connect from this computer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur local permet aux autres sur ce réseau d’ouvrir le lien d’un salon ; les interlocuteurs se connectent toujours depuis cet ordinateur seulement</translation>
     </message>
 </context>
 <context>
@@ -248,43 +248,43 @@
     </message>
     <message>
         <source>Call Detection</source>
-        <translation type="unfinished">Détection des appels</translation>
+        <translation>Détection des appels</translation>
     </message>
     <message>
         <source>Auto-detect calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Détecter les appels automatiquement</translation>
     </message>
     <message>
         <source>Start listening when a call begins and stop when it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer l’écoute quand un appel commence et l’arrêter quand il se termine</translation>
     </message>
     <message>
         <source>Calls in</source>
-        <translation type="unfinished"></translation>
+        <translation>Appels dans</translation>
     </message>
     <message>
         <source>Teams only</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams seulement</translation>
     </message>
     <message>
         <source>Any call application</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute application d’appel</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis</translation>
     </message>
     <message>
         <source>Start/stop listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer/arrêter l’écoute</translation>
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer la fenêtre flottante</translation>
     </message>
     <message>
         <source>Start/stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer/arrêter l’enregistrement</translation>
     </message>
 </context>
 <context>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnexion…</translation>
     </message>
 </context>
 <context>
@@ -583,18 +583,18 @@
     </message>
     <message>
         <source>The server opened a new room after reconnecting: share the new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a ouvert un nouveau salon après la reconnexion : partagez le nouveau lien.</translation>
     </message>
 </context>
 <context>
     <name>RoomState</name>
     <message>
         <source>Anyone on this network with the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute personne sur ce réseau ayant le lien</translation>
     </message>
     <message>
         <source>Only this computer can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul cet ordinateur peut ouvrir le lien</translation>
     </message>
 </context>
 <context>
@@ -608,11 +608,11 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches…</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnexion…</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Waiting for a call…</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d’un appel…</translation>
     </message>
 </context>
 <context>
@@ -1055,19 +1055,19 @@
     </message>
     <message>
         <source>The server stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur ne répond plus.</translation>
     </message>
     <message>
         <source>The server&apos;s certificate has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat du serveur a expiré</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is for another host</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat du serveur concerne un autre hôte</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat du serveur n’est pas approuvé</translation>
     </message>
 </context>
 <context>
@@ -1105,15 +1105,15 @@
     <name>tolvaran::GlobalShortcuts</name>
     <message>
         <source>Global shortcuts need an X11 or XWayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>Les raccourcis globaux nécessitent une session X11 ou XWayland</translation>
     </message>
     <message>
         <source>%1 cannot be a global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être un raccourci global</translation>
     </message>
     <message>
         <source>%1 is taken by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà pris par un autre programme</translation>
     </message>
 </context>
 <context>
@@ -1256,19 +1256,19 @@
     </message>
     <message>
         <source>Monitoring for calls...</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance des appels…</translation>
     </message>
     <message>
         <source>Call detected in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel détecté dans %1</translation>
     </message>
     <message>
         <source>Only the call</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement l’appel</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>

@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Call Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉल ऐप्लिकेशन</translation>
     </message>
     <message>
         <source>Other programs you call with</source>
-        <translation type="unfinished"></translation>
+        <translation>अन्य प्रोग्राम जिनसे आप कॉल करते हैं</translation>
     </message>
     <message>
         <source>Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>उनकी एक्ज़ीक्यूटेबल फ़ाइलों के नाम, कॉमा से अलग: उनमें होने वाली कॉल Zoom या Teams की कॉल की तरह पहचानी जाती हैं</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Only the call captures the application that holds the call; for a call in a browser, all the browser plays.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;केवल कॉल&quot; उस ऐप्लिकेशन को कैप्चर करता है जिसमें कॉल चल रही है; ब्राउज़र में कॉल हो तो वह सब जो ब्राउज़र चलाता है।</translation>
     </message>
 </context>
 <context>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Share rooms on this network</source>
-        <translation type="unfinished"></translation>
+        <translation>इस नेटवर्क पर रूम साझा करें</translation>
     </message>
     <message>
         <source>The local server lets others on this network open a room&apos;s link; speakers still connect from this computer only</source>
-        <translation type="unfinished"></translation>
+        <translation>लोकल सर्वर इस नेटवर्क पर दूसरों को रूम का लिंक खोलने देता है; वक्ता अब भी केवल इसी कंप्यूटर से जुड़ते हैं</translation>
     </message>
 </context>
 <context>
@@ -248,43 +248,43 @@
     </message>
     <message>
         <source>Call Detection</source>
-        <translation type="unfinished">कॉल पहचान</translation>
+        <translation>कॉल पहचान</translation>
     </message>
     <message>
         <source>Auto-detect calls</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉल अपने आप पहचानें</translation>
     </message>
     <message>
         <source>Start listening when a call begins and stop when it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉल शुरू होने पर सुनना शुरू करें और खत्म होने पर बंद करें</translation>
     </message>
     <message>
         <source>Calls in</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉल का स्रोत</translation>
     </message>
     <message>
         <source>Teams only</source>
-        <translation type="unfinished"></translation>
+        <translation>केवल Teams</translation>
     </message>
     <message>
         <source>Any call application</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई भी कॉल ऐप्लिकेशन</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>शॉर्टकट</translation>
     </message>
     <message>
         <source>Start/stop listening</source>
-        <translation type="unfinished"></translation>
+        <translation>सुनना शुरू/बंद करें</translation>
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>ओवरले दिखाएँ/छिपाएँ</translation>
     </message>
     <message>
         <source>Start/stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>रिकॉर्डिंग शुरू/बंद करें</translation>
     </message>
 </context>
 <context>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>फिर से कनेक्ट हो रहा है…</translation>
     </message>
 </context>
 <context>
@@ -583,18 +583,18 @@
     </message>
     <message>
         <source>The server opened a new room after reconnecting: share the new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>फिर से कनेक्ट होने के बाद सर्वर ने नया रूम खोला: नया लिंक साझा करें।</translation>
     </message>
 </context>
 <context>
     <name>RoomState</name>
     <message>
         <source>Anyone on this network with the link</source>
-        <translation type="unfinished"></translation>
+        <translation>इस नेटवर्क पर लिंक वाला कोई भी व्यक्ति</translation>
     </message>
     <message>
         <source>Only this computer can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>केवल यह कंप्यूटर लिंक खोल सकता है</translation>
     </message>
 </context>
 <context>
@@ -608,11 +608,11 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंजियाँ दबाएँ…</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई नहीं</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>फिर से कनेक्ट हो रहा है…</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Waiting for a call…</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉल की प्रतीक्षा…</translation>
     </message>
 </context>
 <context>
@@ -1055,19 +1055,19 @@
     </message>
     <message>
         <source>The server stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्वर ने जवाब देना बंद कर दिया।</translation>
     </message>
     <message>
         <source>The server&apos;s certificate has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्वर के प्रमाणपत्र की अवधि समाप्त हो गई है</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is for another host</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्वर का प्रमाणपत्र किसी दूसरे होस्ट के लिए है</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्वर का प्रमाणपत्र विश्वसनीय नहीं है</translation>
     </message>
 </context>
 <context>
@@ -1105,15 +1105,15 @@
     <name>tolvaran::GlobalShortcuts</name>
     <message>
         <source>Global shortcuts need an X11 or XWayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्लोबल शॉर्टकट के लिए X11 या XWayland सत्र चाहिए</translation>
     </message>
     <message>
         <source>%1 cannot be a global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ग्लोबल शॉर्टकट नहीं हो सकता</translation>
     </message>
     <message>
         <source>%1 is taken by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 किसी दूसरे प्रोग्राम के पास है</translation>
     </message>
 </context>
 <context>
@@ -1256,19 +1256,19 @@
     </message>
     <message>
         <source>Monitoring for calls...</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉल की निगरानी हो रही है...</translation>
     </message>
     <message>
         <source>Call detected in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 में कॉल पहचानी गई</translation>
     </message>
     <message>
         <source>Only the call</source>
-        <translation type="unfinished"></translation>
+        <translation>केवल कॉल</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई नहीं</translation>
     </message>
 </context>
 <context>
