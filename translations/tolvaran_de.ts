@@ -608,7 +608,7 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation>Tasten drücken…</translation>
+        <translation>Taste drücken…</translation>
     </message>
     <message>
         <source>None</source>

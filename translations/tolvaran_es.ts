@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation>Ninguno</translation>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>

@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation>Nessuna</translation>
+        <translation>Rimuovi</translation>
     </message>
 </context>
 <context>

@@ -608,7 +608,7 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation>Druk op toetsen…</translation>
+        <translation>Druk op toets…</translation>
     </message>
     <message>
         <source>None</source>

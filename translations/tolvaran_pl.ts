@@ -608,7 +608,7 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation>Naciśnij klawisze…</translation>
+        <translation>Naciśnij…</translation>
     </message>
     <message>
         <source>None</source>

@@ -608,11 +608,11 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation>Pressione teclas…</translation>
+        <translation>Pressione…</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Nenhum</translation>
+        <translation>Limpar</translation>
     </message>
 </context>
 <context>

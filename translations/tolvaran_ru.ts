@@ -608,7 +608,7 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation>Нажмите клавиши…</translation>
+        <translation>Нажмите…</translation>
     </message>
     <message>
         <source>None</source>

@@ -608,7 +608,7 @@
     <name>ShortcutRow</name>
     <message>
         <source>Press keys…</source>
-        <translation>Натисніть клавіші…</translation>
+        <translation>Натисніть…</translation>
     </message>
     <message>
         <source>None</source>
