@@ -31,12 +31,15 @@ set(tolvaran_runtime_packages
   # playback: playbin, scaletempo, the M4A demuxer and the AAC decoder
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
+  # the interface's languages: Qt's own texts (dialog buttons, the colour and
+  # folder dialogs) and the scripts' fonts, Arabic and Devanagari in
+  # fonts-noto-core, Chinese, Japanese and Korean in fonts-noto-cjk
+  qt6-translations-l10n fonts-noto-core fonts-noto-cjk
   # tolvaran-server: the US English speech model and the translation pairs
   pocketsphinx-en-us apertium apertium-eng-spa apertium-es-pt apertium-spa-ita apertium-fr-es
 )
 list(JOIN tolvaran_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
-# Capture needs a sound server; scripts in other languages need their fonts.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "pulseaudio | pipewire-pulse, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji")
+# Capture needs a sound server; the language flags are emoji.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, fonts-noto-color-emoji")
 
 include(CPack)

@@ -19,6 +19,7 @@
 // says that every scripted step has been taken (for stream and floor: the
 // first 40 results), so that a picture can wait for it.
 
+#include "InterfaceTranslator.h"
 #include "OverlayGeometry.h"
 #include "UiEngine.h"
 #include "audio/AudioCapture.h"
@@ -360,6 +361,9 @@ int main(int argc, char* argv[])
     TranslationViewModel viewModel(settings, std::make_unique<SilentCapture>());
     QQmlEngine engine;
     ui::prepareEngine(engine);
+    // In the desktop's language, as the program.
+    InterfaceTranslator translator(&engine);
+    translator.apply(QStringLiteral("system"));
     OverlayWindowManager windows(engine);
 
     const QString scene = parser.value("scene");

@@ -115,11 +115,11 @@ QString GlobalShortcuts::setShortcut(Action action, const QKeySequence& sequence
         return report({});
     const QString text = sequence.toString(QKeySequence::NativeText);
     if (!m_connection)
-        return report(QStringLiteral("Global shortcuts need an X11 or XWayland session"));
+        return report(tr("Global shortcuts need an X11 or XWayland session"));
     const std::optional<XKey> xKey = xKeyOf(sequence[0]);
     const quint8 keycode = xKey ? keycodeOf(xKey->keysym) : 0;
     if (keycode == 0)
-        return report(QStringLiteral("%1 cannot be a global shortcut").arg(text));
+        return report(tr("%1 cannot be a global shortcut").arg(text));
 
     for (size_t i = 0; i < std::size(lockMasks); ++i) {
         const xcb_void_cookie_t cookie = xcb_grab_key_checked(
@@ -132,8 +132,8 @@ QString GlobalShortcuts::setShortcut(Action action, const QKeySequence& sequence
             xcb_ungrab_key(m_connection, keycode, m_root, xKey->modifiers | lockMasks[done]);
         xcb_flush(m_connection);
         qCWarning(lcShortcuts, "Cannot grab %s: X error %d", qUtf8Printable(text), int(error->error_code));
-        return report(error->error_code == badAccess ? QStringLiteral("%1 is taken by another program").arg(text)
-                                                     : QStringLiteral("%1 cannot be a global shortcut").arg(text));
+        return report(error->error_code == badAccess ? tr("%1 is taken by another program").arg(text)
+                                                     : tr("%1 cannot be a global shortcut").arg(text));
     }
     grab.keycode = keycode;
     grab.modifiers = xKey->modifiers;

@@ -63,11 +63,11 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
 
     // Some trays offer only a menu: it opens the panel and does what a call
     // needs most without it.
-    m_menu->addAction(QStringLiteral("Open Tolvaran"), this, &TrayItem::showPanel);
+    m_openAction = m_menu->addAction(QString(), this, &TrayItem::showPanel);
     m_menu->addSeparator();
     m_listeningAction = m_menu->addAction(QString(), m_model.get(), &PanelModel::toggleListening);
-    m_overlayAction = m_menu->addAction(
-        QStringLiteral("Show Overlay"), this, [this](bool checked) { m_viewModel.setIsOverlayVisible(checked); });
+    m_overlayAction
+        = m_menu->addAction(QString(), this, [this](bool checked) { m_viewModel.setIsOverlayVisible(checked); });
     m_overlayAction->setCheckable(true);
     m_recordingAction = m_menu->addAction(QString(), this, [this] {
         if (m_viewModel.isRecording())
@@ -76,13 +76,15 @@ TrayItem::TrayItem(TranslationViewModel& viewModel, AppSettings& settings, Updat
             m_viewModel.startRecording();
     });
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Quit"), this, &TrayItem::quitRequested);
+    m_quitAction = m_menu->addAction(QString(), this, &TrayItem::quitRequested);
     for (auto signal : {&PanelModel::stateChanged, &PanelModel::canRecordChanged})
         connect(m_model.get(), signal, this, &TrayItem::updateMenu);
     connect(&viewModel, &TranslationViewModel::isOverlayVisibleChanged, this, &TrayItem::updateMenu);
     connect(&viewModel, &TranslationViewModel::hasPermissionChanged, this, &TrayItem::updateMenu);
     connect(&settings, &AppSettings::serverURLChanged, this, &TrayItem::updateMenu);
     updateMenu();
+    // PanelModel announces its state anew when the language changes, which
+    // renames these.
     m_tray.setContextMenu(m_menu.get());
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::MiddleClick)
@@ -112,18 +114,20 @@ void TrayItem::updateIcon()
 {
     const QString name = m_model->trayIcon();
     m_tray.setIcon(trayIcon(name));
-    m_tray.setToolTip(QStringLiteral("Tolvaran: ") + m_model->statusText());
+    m_tray.setToolTip(tr("Tolvaran: %1").arg(m_model->statusText()));
 }
 
 void TrayItem::updateMenu()
 {
     const bool isListening = m_viewModel.isListening();
-    m_listeningAction->setText(isListening ? QStringLiteral("Stop Listening") : QStringLiteral("Start Listening"));
+    m_openAction->setText(tr("Open Tolvaran"));
+    m_overlayAction->setText(tr("Show Overlay"));
+    m_quitAction->setText(tr("Quit"));
+    m_listeningAction->setText(isListening ? tr("Stop Listening") : tr("Start Listening"));
     m_listeningAction->setEnabled(
         !m_model->isConnecting() && (isListening || m_settings.isServerURLValid()) && m_viewModel.hasPermission());
     m_overlayAction->setChecked(m_viewModel.isOverlayVisible());
-    m_recordingAction->setText(
-        m_viewModel.isRecording() ? QStringLiteral("Stop Recording") : QStringLiteral("Start Recording"));
+    m_recordingAction->setText(m_viewModel.isRecording() ? tr("Stop Recording") : tr("Start Recording"));
     m_recordingAction->setEnabled(m_model->canRecord());
 }
 

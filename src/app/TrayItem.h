@@ -63,7 +63,9 @@ private:
     QQmlEngine& m_engine;
     std::unique_ptr<PanelModel> m_model;
     std::unique_ptr<QMenu> m_menu;
+    QAction* m_openAction = nullptr;
     QAction* m_listeningAction = nullptr;
+    QAction* m_quitAction = nullptr;
     QAction* m_overlayAction = nullptr;
     QAction* m_recordingAction = nullptr;
     QSystemTrayIcon m_tray;

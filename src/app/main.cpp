@@ -1,6 +1,7 @@
 #include "AppCoordinator.h"
 #include "AppLifecycle.h"
 #include "GlobalShortcuts.h"
+#include "InterfaceTranslator.h"
 #include "LocalServerLauncher.h"
 #include "ShortcutBindings.h"
 #include "SingleInstance.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -76,6 +78,8 @@ int main(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (tolvaran::isExportCommand(arguments)) {
         const QCoreApplication tool(argc, argv);
+        tolvaran::InterfaceTranslator translator;
+        translator.apply(tolvaran::InterfaceTranslator::storedSetting());
         QFile out;
         QFile err;
         if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
@@ -109,29 +113,37 @@ int main(int argc, char* argv[])
     // Offices reach translation servers through their proxy; Qt takes it over.
     QNetworkProxyFactory::setApplicationProxyFactory(new tolvaran::ProxyFromEnvironment);
 
+    // Before anything answers: --help speaks the user's language too.
+    tolvaran::InterfaceTranslator translator;
+    translator.apply(tolvaran::InterfaceTranslator::storedSetting());
+
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Live translation of what the computer plays."));
+    options.setApplicationDescription(
+        QCoreApplication::translate("main", "Live translation of what the computer plays."));
     options.addHelpOption();
     options.addVersionOption();
     const QCommandLineOption noOverlay(QStringLiteral("no-overlay"),
-        QStringLiteral("Show no translation overlay or subtitles: listen and record only."));
+        QCoreApplication::translate("main", "Show no translation overlay or subtitles: listen and record only."));
     options.addOption(noOverlay);
     const QCommandLineOption microphone(
-        QStringLiteral("microphone"), QStringLiteral("Mix the microphone in from the start."));
+        QStringLiteral("microphone"), QCoreApplication::translate("main", "Mix the microphone in from the start."));
     options.addOption(microphone);
     // Handled above, before any window: listed here for --help.
     const QCommandLineOption exportOption(QStringLiteral("export"),
-        QStringLiteral("Print a recording's transcript as subtitles or text, and quit."),
+        QCoreApplication::translate("main", "Print a recording's transcript as subtitles or text, and quit."),
         QStringLiteral("recording.json"));
     const QCommandLineOption formatOption(QStringLiteral("format"),
-        QStringLiteral("With --export: subtitles (SubRip, WebVTT) or plain text."), QStringLiteral("srt|vtt|txt"));
+        QCoreApplication::translate("main", "With --export: subtitles (SubRip, WebVTT) or plain text."),
+        QStringLiteral("srt|vtt|txt"));
     const QCommandLineOption textOption(QStringLiteral("text"),
-        QStringLiteral("With --export: which texts each line shows (default: translation)."),
+        QCoreApplication::translate("main", "With --export: which texts each line shows (default: translation)."),
         QStringLiteral("translation|original|both"));
     options.addOptions({exportOption, formatOption, textOption});
     options.process(app);
     if (options.isSet(formatOption) || options.isSet(textOption)) {
-        std::fprintf(stderr, "tolvaran: --format and --text go with --export <recording.json>\n");
+        std::fprintf(stderr, "tolvaran: %s\n",
+            qUtf8Printable(
+                QCoreApplication::translate("main", "--format and --text go with --export <recording.json>")));
         return 1;
     }
 
@@ -161,6 +173,8 @@ int main(int argc, char* argv[])
     tolvaran::UpdaterService updater;
     QQmlEngine engine;
     tolvaran::ui::prepareEngine(engine);
+    translator.setEngine(&engine);
+    translator.follow(settings);
     tolvaran::AppCoordinator coordinator(services, viewModel, engine);
     coordinator.setShowsLiveWindows(!options.isSet(noOverlay));
     tolvaran::AppLifecycle lifecycle(settings, viewModel);

@@ -1,14 +1,16 @@
 #include "AudioCaptureError.h"
 
+#include <QCoreApplication>
+
 namespace tolvaran {
 
 QString AudioCaptureError::errorDescription() const
 {
     switch (m_kind) {
     case Kind::captureFailure:
-        return QStringLiteral("Audio capture failed: ") + m_message;
+        return QCoreApplication::translate("AudioCaptureError", "Audio capture failed: %1").arg(m_message);
     case Kind::noDefaultOutput:
-        return QStringLiteral("No sound output found for audio capture");
+        return QCoreApplication::translate("AudioCaptureError", "No sound output found for audio capture");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "audio/capture/PcmFramer.h"
 #include "audio/capture/PlayingApplicationList.h"
 
+#include <QCoreApplication>
 #include <QCoroFuture>
 #include <QLoggingCategory>
 
@@ -44,7 +45,8 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::startCapture(
     const quint64 generation = m_generation;
     const std::weak_ptr<int> alive = m_alive;
     const auto overtaken = [&] { return alive.expired() || m_generation != generation; };
-    const auto stopped = AudioCaptureError::captureFailure(QStringLiteral("the capture was stopped while starting"));
+    const auto stopped = AudioCaptureError::captureFailure(
+        QCoreApplication::translate("AudioCaptureService", "the capture was stopped while starting"));
 
     if (auto failure = co_await openSession(std::nullopt))
         co_return failure;
@@ -73,7 +75,8 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(
     const quint64 change = m_scopeChanges;
     const std::weak_ptr<int> alive = m_alive;
     const auto overtaken = [&] { return alive.expired() || m_generation != generation || m_scopeChanges != change; };
-    const auto stopped = AudioCaptureError::captureFailure(QStringLiteral("the capture was stopped while starting"));
+    const auto stopped = AudioCaptureError::captureFailure(
+        QCoreApplication::translate("AudioCaptureService", "the capture was stopped while starting"));
 
     const std::shared_ptr<PulseEngine> pulse = PulseEngine::shared(m_server);
     const auto server = co_await pulse->serverInfo();
@@ -83,8 +86,9 @@ QCoro::Task<std::optional<AudioCaptureError>> AudioCaptureService::openSession(
     // for it (or tells why not).
     if (!server && !continuedFrames) {
         const QString reason = pulse->failureText();
-        co_return AudioCaptureError::captureFailure(
-            reason.isEmpty() ? QStringLiteral("the sound server did not answer") : reason);
+        co_return AudioCaptureError::captureFailure(reason.isEmpty()
+                ? QCoreApplication::translate("AudioCaptureService", "the sound server did not answer")
+                : reason);
     }
     const QString scope = m_captureScope;
     const QSet<QString> applications = applicationsOf(scope);

@@ -217,7 +217,7 @@ bool PulseEngine::connect(const std::optional<QString>& server)
     m_mainloop = pa_threaded_mainloop_new();
     if (!m_mainloop) {
         m_hasFailed = true;
-        m_failureText = QStringLiteral("Cannot create the sound server event loop");
+        m_failureText = QCoreApplication::translate("PulseEngine", "Cannot create the sound server event loop");
         return false;
     }
     if (!startContext()) {
@@ -226,7 +226,7 @@ bool PulseEngine::connect(const std::optional<QString>& server)
     }
     if (pa_threaded_mainloop_start(m_mainloop) < 0) {
         m_hasFailed = true;
-        m_failureText = QStringLiteral("Cannot start the sound server event loop");
+        m_failureText = QCoreApplication::translate("PulseEngine", "Cannot start the sound server event loop");
         return false;
     }
     return true;
@@ -236,21 +236,22 @@ bool PulseEngine::startContext()
 {
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), "Tolvaran");
     if (!m_context) {
-        m_failureText = QStringLiteral("Cannot create a sound server context");
+        m_failureText = QCoreApplication::translate("PulseEngine", "Cannot create a sound server context");
         return false;
     }
     pa_context_set_state_callback(m_context, &PulseEngine::onStateChanged, this);
     const QByteArray address = m_server ? m_server->toUtf8() : QByteArray();
     if (pa_context_connect(m_context, m_server ? address.constData() : nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        m_failureText
-            = QStringLiteral("No sound server: %1").arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context))));
+        m_failureText = QCoreApplication::translate("PulseEngine", "No sound server: %1")
+                            .arg(QString::fromUtf8(pa_strerror(pa_context_errno(m_context))));
         return false;
     }
     // A frozen server accepts the connection and never answers.
     m_connectDeadline = startTimer(connectTimeout, [this] {
         m_connectDeadline = nullptr;
         if (!m_isReady)
-            lose(QStringLiteral("No sound server: the sound server did not answer in time"));
+            lose(
+                QCoreApplication::translate("PulseEngine", "No sound server: the sound server did not answer in time"));
     });
     return true;
 }
@@ -410,7 +411,7 @@ void PulseEngine::onStateChanged(pa_context* context, void* userdata)
         const QString reason = QString::fromUtf8(pa_strerror(pa_context_errno(context)));
         if (engine->m_isReady)
             qCWarning(lcPulse, "Connection to the sound server lost: %s", qUtf8Printable(reason));
-        engine->lose(QStringLiteral("No sound server: %1").arg(reason));
+        engine->lose(QCoreApplication::translate("PulseEngine", "No sound server: %1").arg(reason));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "PulseRecordStream.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 #include <pulse/pulseaudio.h>
 #include <vector>
@@ -58,7 +60,7 @@ bool PulseRecordStream::open(const QString& source, std::optional<quint32> sinkI
     }
     m_deadline = m_engine.startTimer(PulseEngine::connectTimeout, [this] {
         m_deadline = nullptr;
-        fail(QStringLiteral("the sound server did not answer in time"));
+        fail(QCoreApplication::translate("PulseRecordStream", "the sound server did not answer in time"));
     });
     return true;
 }

@@ -56,22 +56,22 @@ QString UpdateCheckResult::title() const
 {
     switch (outcome) {
     case Outcome::upToDate:
-        return QStringLiteral("You're up to date");
+        return QCoreApplication::translate("UpdaterService", "You're up to date");
     case Outcome::updateAvailable:
-        return QStringLiteral("Tolvaran %1 is available").arg(latestVersion);
+        return QCoreApplication::translate("UpdaterService", "Tolvaran %1 is available").arg(latestVersion);
     case Outcome::failed:
         break;
     }
-    return QStringLiteral("Could not check for updates");
+    return QCoreApplication::translate("UpdaterService", "Could not check for updates");
 }
 
 QString UpdateCheckResult::message() const
 {
     switch (outcome) {
     case Outcome::upToDate:
-        return QStringLiteral("Tolvaran %1 is the newest version.").arg(currentVersion);
+        return QCoreApplication::translate("UpdaterService", "Tolvaran %1 is the newest version.").arg(currentVersion);
     case Outcome::updateAvailable:
-        return QStringLiteral("You have version %1.").arg(currentVersion);
+        return QCoreApplication::translate("UpdaterService", "You have version %1.").arg(currentVersion);
     case Outcome::failed:
         break;
     }
@@ -144,11 +144,12 @@ void UpdaterService::finish(QNetworkReply* reply)
     UpdateCheckResult result;
     result.currentVersion = m_currentVersion;
     if (reply->property(tooLargeProperty).toBool()) {
-        result.errorText = QStringLiteral("The release feed is too large.");
+        result.errorText = QCoreApplication::translate("UpdaterService", "The release feed is too large.");
     } else if (reply->error() != QNetworkReply::NoError) {
         result.errorText = reply->error() == QNetworkReply::OperationCanceledError
-            ? QStringLiteral("The release feed did not answer in time.")
-            : QStringLiteral("The release feed could not be reached: %1").arg(reply->errorString());
+            ? QCoreApplication::translate("UpdaterService", "The release feed did not answer in time.")
+            : QCoreApplication::translate("UpdaterService", "The release feed could not be reached: %1")
+                  .arg(reply->errorString());
     } else {
         result = evaluateFeed(reply->read(maxFeedSize + 1), m_currentVersion);
     }
@@ -168,13 +169,13 @@ UpdateCheckResult UpdaterService::evaluateFeed(const QByteArray& document, const
     ReleaseFeed feed;
     rapidjson::Document parsed;
     if (document.size() > maxFeedSize || !json::parse(document, parsed) || !json::decodeRecord(parsed, feed)) {
-        result.errorText = QStringLiteral("The release feed could not be read.");
+        result.errorText = QCoreApplication::translate("UpdaterService", "The release feed could not be read.");
         return result;
     }
     qsizetype suffix = 0;
     const QVersionNumber newest = QVersionNumber::fromString(feed.version, &suffix);
     if (newest.isNull() || suffix != feed.version.size()) {
-        result.errorText = QStringLiteral("The release feed names no valid version.");
+        result.errorText = QCoreApplication::translate("UpdaterService", "The release feed names no valid version.");
         return result;
     }
     result.latestVersion = newest.toString();

@@ -5,6 +5,7 @@
 #include "protocol/StreamHeader.h"
 #include "translation/WebSocketService.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -54,7 +55,7 @@ void ListeningSession::setState(const ConnectionState& state)
 QString ListeningSession::statusText() const
 {
     if (m_isReconnecting && isListening())
-        return QStringLiteral("Reconnecting\u2026");
+        return QCoreApplication::translate("ListeningSession", "Reconnecting…");
     return m_state.statusText();
 }
 
@@ -107,7 +108,8 @@ QCoro::Task<bool> ListeningSession::start(Request request)
 
     if (!m_webSocket.isConnected()) {
         m_capture.stopCapture();
-        const QString message = m_webSocket.lastError().value_or(QStringLiteral("Connection failed"));
+        const QString message
+            = m_webSocket.lastError().value_or(QCoreApplication::translate("ListeningSession", "Connection failed"));
         setState(ConnectionState::error(TolvaranError::connectionFailed(message)));
         co_return false;
     }

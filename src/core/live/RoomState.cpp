@@ -1,5 +1,6 @@
 #include "RoomState.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QUrl>
 
@@ -77,8 +78,8 @@ QString RoomState::audienceText() const
     if (!isOnThisMachine())
         return {};
     if (!m_networkAddress.isEmpty())
-        return QStringLiteral("Anyone on this network with the link");
-    return QStringLiteral("Only this computer can open the link");
+        return QCoreApplication::translate("RoomState", "Anyone on this network with the link");
+    return QCoreApplication::translate("RoomState", "Only this computer can open the link");
 }
 
 std::optional<QString> RoomState::shareURL() const

@@ -6,11 +6,13 @@
 #include "audio/AudioPipeline.h"
 #include "audio/AudioRecordingService.h"
 #include "audio/CallMonitorService.h"
+#include "model/LanguageChange.h"
 #include "model/RandomUuid.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
 #include "translation/WebSocketService.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QLoggingCategory>
 #include <QPointer>
@@ -65,6 +67,7 @@ TranslationViewModel::TranslationViewModel(
         [this] { m_micDevices.setRows(m_audioService.availableMicDevices()); });
     if (m_settings.isAutoDetectEnabled())
         m_callMonitor.startMonitoring();
+    onLanguageChange(this, [this] { emit captureStatusChanged(); });
 }
 
 TranslationViewModel::~TranslationViewModel()
@@ -349,14 +352,15 @@ QString TranslationViewModel::captureStatus() const
     if (m_listeningScope == AppSettings::callAppCaptureScope) {
         application = isTeamsOnly() ? QStringLiteral("Teams") : m_callMonitor.callApplicationName();
         if (application.isEmpty())
-            return QStringLiteral("Waiting for a call…");
+            return QCoreApplication::translate("TranslationViewModel", "Waiting for a call…");
     } else if (m_listeningScope.startsWith(AppSettings::appCaptureScopePrefix))
         application = m_capturedAppName.isEmpty() ? m_listeningScope.mid(AppSettings::appCaptureScopePrefix.size())
                                                   : m_capturedAppName;
     else
-        return QStringLiteral("Capturing: all system audio");
-    return m_isCapturedAppPlaying ? QStringLiteral("Capturing: %1").arg(application)
-                                  : QStringLiteral("Waiting for %1…").arg(application);
+        return QCoreApplication::translate("TranslationViewModel", "Capturing: all system audio");
+    return m_isCapturedAppPlaying
+        ? QCoreApplication::translate("TranslationViewModel", "Capturing: %1").arg(application)
+        : QCoreApplication::translate("TranslationViewModel", "Waiting for %1…").arg(application);
 }
 
 void TranslationViewModel::setIsSoundServerAway(bool isAway)

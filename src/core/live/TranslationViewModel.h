@@ -191,7 +191,7 @@ public:
 
     bool isRecording() const { return m_recording->isRecording(); }
 
-    const QString& recordingNotice() const { return m_recording->notice(); }
+    QString recordingNotice() const { return m_recording->notice(); }
 
     const QList<RecordingEntry>& recordings() const { return m_recording->recordings(); }
 

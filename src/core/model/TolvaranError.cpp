@@ -1,5 +1,7 @@
 #include "TolvaranError.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace tolvaran {
@@ -45,13 +47,29 @@ QString TolvaranError::errorDescription() const
 {
     switch (m_kind) {
     case Kind::connectionFailed:
-        return QStringLiteral("Connection failed: ") + message();
+        return QCoreApplication::translate("TolvaranError", "Connection failed: %1").arg(message());
     case Kind::audioCaptureFailed:
-        return QStringLiteral("Audio capture failed: ") + message();
+        return QCoreApplication::translate("TolvaranError", "Audio capture failed: %1").arg(message());
     case Kind::permissionDenied:
-        return capitalized(rawValue(*permission())) + QStringLiteral(" permission is required");
+        return QCoreApplication::translate("TolvaranError", "Microphone permission is required");
     case Kind::serverError:
-        return QStringLiteral("Server error: ") + message();
+        return QCoreApplication::translate("TolvaranError", "Server error: %1").arg(message());
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+QString TolvaranError::summary() const
+{
+    switch (m_kind) {
+    case Kind::connectionFailed:
+        return QCoreApplication::translate("TolvaranError", "Connection failed");
+    case Kind::audioCaptureFailed:
+        return QCoreApplication::translate("TolvaranError", "Audio capture failed");
+    case Kind::permissionDenied:
+        return QCoreApplication::translate("TolvaranError", "Microphone permission is required");
+    case Kind::serverError:
+        return QCoreApplication::translate("TolvaranError", "Server error");
     }
     Q_UNREACHABLE();
     return {};

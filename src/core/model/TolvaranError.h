@@ -31,6 +31,8 @@ public:
     std::optional<PermissionKind> permission() const;
 
     QString errorDescription() const;
+    // What failed, without the details: "Connection failed".
+    QString summary() const;
 
     bool operator==(const TolvaranError&) const = default;
 

@@ -1,5 +1,7 @@
 #include "TranslationModels.h"
 
+#include <QCoreApplication>
+
 namespace tolvaran {
 
 namespace {
@@ -11,22 +13,22 @@ struct LanguageInfo
 };
 
 constexpr std::array<LanguageInfo, caseCount<TargetLanguage>> languageInfo{{
-    {"English", "US"},
-    {"Spanish", "ES"},
-    {"French", "FR"},
-    {"German", "DE"},
-    {"Italian", "IT"},
-    {"Portuguese", "BR"},
-    {"Russian", "RU"},
-    {"Japanese", "JP"},
-    {"Korean", "KR"},
-    {"Chinese", "CN"},
-    {"Arabic", "SA"},
-    {"Hindi", "IN"},
-    {"Ukrainian", "UA"},
-    {"Polish", "PL"},
-    {"Dutch", "NL"},
-    {"Turkish", "TR"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "English"), "US"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Spanish"), "ES"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "French"), "FR"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "German"), "DE"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Italian"), "IT"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Portuguese"), "BR"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Russian"), "RU"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Japanese"), "JP"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Korean"), "KR"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Chinese"), "CN"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Arabic"), "SA"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Hindi"), "IN"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Ukrainian"), "UA"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Polish"), "PL"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Dutch"), "NL"},
+    {QT_TRANSLATE_NOOP("TargetLanguage", "Turkish"), "TR"},
 }};
 
 const LanguageInfo& info(TargetLanguage language)
@@ -38,7 +40,7 @@ const LanguageInfo& info(TargetLanguage language)
 
 QString displayName(TargetLanguage language)
 {
-    return QString::fromLatin1(info(language).displayName);
+    return QCoreApplication::translate("TargetLanguage", info(language).displayName);
 }
 
 QString flag(TargetLanguage language)
@@ -61,15 +63,15 @@ QString ConnectionState::statusText() const
 {
     switch (m_kind) {
     case Kind::error:
-        return QStringLiteral("Error: ") + m_error->errorDescription();
+        return QCoreApplication::translate("ConnectionState", "Error: %1").arg(m_error->errorDescription());
     case Kind::disconnected:
-        return QStringLiteral("Disconnected");
+        return QCoreApplication::translate("ConnectionState", "Disconnected");
     case Kind::connecting:
-        return QStringLiteral("Connecting...");
+        return QCoreApplication::translate("ConnectionState", "Connecting...");
     case Kind::connected:
-        return QStringLiteral("Ready");
+        return QCoreApplication::translate("ConnectionState", "Ready");
     case Kind::listening:
-        return QStringLiteral("Listening...");
+        return QCoreApplication::translate("ConnectionState", "Listening...");
     }
     Q_UNREACHABLE();
     return {};

@@ -2,6 +2,8 @@
 
 #include "model/JsonFields.h"
 
+#include <QCoreApplication>
+
 namespace tolvaran {
 
 namespace {
@@ -35,7 +37,8 @@ std::optional<IncomingMessage> decodeIncomingMessage(QByteArrayView utf8)
     if (envelope.type == u"room_update")
         return decodeAs<RoomUpdateMessage>(object);
     if (envelope.type == u"error")
-        return ServerErrorNotice{envelope.message.value_or(QStringLiteral("Unknown server error"))};
+        return ServerErrorNotice{
+            envelope.message.value_or(QCoreApplication::translate("ServerMessages", "Unknown server error"))};
     if (envelope.type == u"notice" && envelope.message && !envelope.message->isEmpty())
         return ServerNotice{*envelope.message};
     return std::nullopt;

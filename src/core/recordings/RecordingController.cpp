@@ -1,6 +1,7 @@
 #include "RecordingController.h"
 
 #include "audio/AudioRecordingService.h"
+#include "model/LanguageChange.h"
 #include "model/RandomUuid.h"
 #include "recordings/AudioFileDuration.h"
 #include "recordings/RecordingStore.h"
@@ -24,16 +25,25 @@ namespace tolvaran {
 
 namespace {
 
-const QString readOnlyNotice = QStringLiteral("The recordings folder is read-only");
-const QString diskFullNotice = QStringLiteral("The disk is full");
-const QString cannotStartNotice = QStringLiteral("The recording could not start");
-const QString interruptedNotice = QStringLiteral("The disk is full: the recording stopped, listening goes on");
-const QString writeFailedNotice = QStringLiteral("The recording stopped: its file could not be written");
-const QString savedInPartNotice = QStringLiteral("The disk filled up: the recording was saved only in part");
-const QString savedInPartListeningNotice
-    = QStringLiteral("The disk is full: the recording was saved only in part, listening goes on");
-const QString waitingForSpaceNotice = QStringLiteral("The disk is full: the recording is saved when space is free");
-const QString lowSpaceNotice = QStringLiteral("Little space left: less than ten minutes of recording");
+// Notices are kept in English and translated when shown, so that a change of
+// language reaches one already shown and the comparisons below hold.
+const QString readOnlyNotice
+    = QStringLiteral(QT_TRANSLATE_NOOP("RecordingController", "The recordings folder is read-only"));
+const QString diskFullNotice = QStringLiteral(QT_TRANSLATE_NOOP("RecordingController", "The disk is full"));
+const QString cannotStartNotice
+    = QStringLiteral(QT_TRANSLATE_NOOP("RecordingController", "The recording could not start"));
+const QString interruptedNotice = QStringLiteral(
+    QT_TRANSLATE_NOOP("RecordingController", "The disk is full: the recording stopped, listening goes on"));
+const QString writeFailedNotice
+    = QStringLiteral(QT_TRANSLATE_NOOP("RecordingController", "The recording stopped: its file could not be written"));
+const QString savedInPartNotice = QStringLiteral(
+    QT_TRANSLATE_NOOP("RecordingController", "The disk filled up: the recording was saved only in part"));
+const QString savedInPartListeningNotice = QStringLiteral(QT_TRANSLATE_NOOP(
+    "RecordingController", "The disk is full: the recording was saved only in part, listening goes on"));
+const QString waitingForSpaceNotice = QStringLiteral(
+    QT_TRANSLATE_NOOP("RecordingController", "The disk is full: the recording is saved when space is free"));
+const QString lowSpaceNotice
+    = QStringLiteral(QT_TRANSLATE_NOOP("RecordingController", "Little space left: less than ten minutes of recording"));
 
 // 16 kHz mono 16-bit PCM, behind a 44-byte WAV header.
 constexpr qint64 bytesPerMs = 32;
@@ -66,6 +76,10 @@ RecordingController::RecordingController(RecordingStore& store, QObject* parent)
 {
     connect(&m_store, &RecordingStore::recordingsChanged, this, &RecordingController::refreshList);
     refreshList();
+    onLanguageChange(this, [this] {
+        if (!m_notice.isEmpty())
+            emit recordingNoticeChanged();
+    });
     // Free space is not announced: it is looked at now and then while a
     // recording waits for it.
     m_retryTimer.setInterval(2000);
@@ -155,6 +169,12 @@ QString RecordingController::startFailureNotice() const
     if (storage.isValid() && storage.bytesAvailable() < minFreeBytes)
         return diskFullNotice;
     return cannotStartNotice;
+}
+
+QString RecordingController::notice() const
+{
+    return m_notice.isEmpty() ? QString()
+                              : QCoreApplication::translate("RecordingController", m_notice.toUtf8().constData());
 }
 
 void RecordingController::setNotice(const QString& notice)

@@ -57,7 +57,7 @@ public:
     // What the user should know about recording: why one could not start,
     // that the disk filled while recording, that one was saved only in part,
     // that little space is left. Empty when there is nothing to tell.
-    const QString& notice() const { return m_notice; }
+    QString notice() const;
 
     Q_INVOKABLE void dismissNotice() { setNotice({}); }
 

@@ -1,8 +1,18 @@
 #include "RecordingListModel.h"
 
+#include "model/LanguageChange.h"
 #include "recordings/RecordingTimes.h"
 
 namespace tolvaran {
+
+RecordingListModel::RecordingListModel(QObject* parent)
+    : RecordListModel(parent)
+{
+    onLanguageChange(this, [this] {
+        if (rowCount() > 0)
+            emit dataChanged(index(0), index(rowCount() - 1), {StartTextRole, DurationTextRole});
+    });
+}
 
 QVariant RecordingListModel::data(const QModelIndex& index, int role) const
 {

@@ -22,7 +22,8 @@ public:
         DurationTextRole
     };
 
-    using RecordListModel::RecordListModel;
+    // Dates and lengths are written anew when the interface's language changes.
+    explicit RecordingListModel(QObject* parent = nullptr);
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 

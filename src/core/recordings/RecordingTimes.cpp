@@ -8,11 +8,14 @@
 
 namespace tolvaran::RecordingTimes {
 
-QString formatDuration(double seconds)
+QString formatDuration(double seconds, const QLocale& locale)
 {
     // A duration read from a file may be anything.
     const qint64 whole = std::isfinite(seconds) && seconds > 0 && seconds < 1e12 ? qint64(seconds) : 0;
-    return QString::asprintf("%lld:%02lld", whole / 60, whole % 60);
+    QLocale digits = locale;
+    digits.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString secondsText = digits.toString(whole % 60);
+    return digits.toString(whole / 60) + u':' + (whole % 60 < 10 ? digits.zeroDigit() : QString()) + secondsText;
 }
 
 QString formatDate(const QDateTime& date, const QLocale& locale)

@@ -1,5 +1,6 @@
 #include "TranscriptExport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -191,7 +192,7 @@ int runExportCommand(const QStringList& arguments, QIODevice& out, QIODevice& er
         err.write((QStringLiteral("tolvaran: ") + text + u'\n').toUtf8());
         return status;
     };
-    const QString usage = QStringLiteral(
+    const QString usage = QCoreApplication::translate("TranscriptExport",
         "usage: tolvaran --export <recording.json> --format srt|vtt|txt [--text translation|original|both]");
 
     QString path;
@@ -215,10 +216,12 @@ int runExportCommand(const QStringList& arguments, QIODevice& out, QIODevice& er
         else if (name == QLatin1String("--text"))
             target = &textName;
         else
-            return fail(1, QStringLiteral("unknown argument \"%1\"\n%2").arg(argument, usage));
+            return fail(
+                1, QCoreApplication::translate("TranscriptExport", "unknown argument \"%1\"\n%2").arg(argument, usage));
         if (!hasValue) {
             if (i + 1 >= arguments.size())
-                return fail(1, QStringLiteral("%1 needs a value\n%2").arg(name, usage));
+                return fail(
+                    1, QCoreApplication::translate("TranscriptExport", "%1 needs a value\n%2").arg(name, usage));
             value = arguments[++i];
         }
         *target = value;
@@ -227,30 +230,39 @@ int runExportCommand(const QStringList& arguments, QIODevice& out, QIODevice& er
         return fail(1, usage);
     const std::optional<TranscriptFormat> format = transcriptFormatNamed(formatName);
     if (!format)
-        return fail(1, QStringLiteral("unknown format \"%1\": srt, vtt or txt").arg(formatName));
+        return fail(1,
+            QCoreApplication::translate("TranscriptExport", "unknown format \"%1\": srt, vtt or txt").arg(formatName));
     const std::optional<TranscriptText> text = transcriptTextNamed(textName);
     if (!text)
-        return fail(1, QStringLiteral("unknown text \"%1\": translation, original or both").arg(textName));
+        return fail(1,
+            QCoreApplication::translate("TranscriptExport", "unknown text \"%1\": translation, original or both")
+                .arg(textName));
 
     // The same bound as the recordings folder's reader.
     constexpr qint64 maxBytes = 256 * 1024 * 1024;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(2,
-            QStringLiteral("cannot read %1: %2")
-                .arg(path, QFileInfo::exists(path) ? file.errorString() : QStringLiteral("no such file")));
+            QCoreApplication::translate("TranscriptExport", "cannot read %1: %2")
+                .arg(path,
+                    QFileInfo::exists(path) ? file.errorString()
+                                            : QCoreApplication::translate("TranscriptExport", "no such file")));
     if (file.size() > maxBytes)
-        return fail(
-            2, QStringLiteral("%1 is not a recording's description: larger than %2 bytes").arg(path).arg(maxBytes));
+        return fail(2,
+            QCoreApplication::translate("TranscriptExport", "%1 is not a recording's description: larger than %2 bytes")
+                .arg(path)
+                .arg(maxBytes));
     const std::optional<RecordingEntry> entry = decodeRecordingEntry(file.readAll());
     if (!entry)
         return fail(2,
-            QStringLiteral("%1 is not a recording's description (a Tolvaran recording .json file with id, date, "
-                           "duration, language, audioFileName and transcript)")
+            QCoreApplication::translate("TranscriptExport",
+                "%1 is not a recording's description (a Tolvaran recording .json file with id, date, "
+                "duration, language, audioFileName and transcript)")
                 .arg(path));
     const QByteArray bytes = exportTranscript(*entry, *format, *text);
     if (out.write(bytes) != bytes.size())
-        return fail(1, QStringLiteral("cannot write the export: %1").arg(out.errorString()));
+        return fail(
+            1, QCoreApplication::translate("TranscriptExport", "cannot write the export: %1").arg(out.errorString()));
     return 0;
 }
 

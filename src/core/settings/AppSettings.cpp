@@ -1,9 +1,11 @@
 #include "AppSettings.h"
 
 #include "Defaults.h"
+#include "InterfaceLanguage.h"
 #include "JsonSettingsFormat.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <algorithm>
@@ -128,10 +130,15 @@ AppSettings::AppSettings(const QString& storePath, QObject* parent)
     : QObject(parent)
     , m_store(openSettingsFile(storePath))
 {
+    const bool isFirstStart = !QFileInfo::exists(storePath);
     load();
     m_writeTimer.setSingleShot(true);
     m_writeTimer.setInterval(writeDelay);
     connect(&m_writeTimer, &QTimer::timeout, this, &AppSettings::flush);
+    // A Spanish desktop translates into Spanish from the first call.
+    if (isFirstStart)
+        if (const auto desktop = InterfaceLanguage::fromDesktop())
+            setSelectedLanguage(*desktop);
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &AppSettings::flush);
 }
@@ -216,14 +223,18 @@ double size(AppSettings::FontSizePreset preset)
 
 QString label(AppSettings::FontSizePreset preset)
 {
-    constexpr std::array labels{"Small", "Medium", "Large"};
-    return QString::fromLatin1(labels.at(static_cast<std::size_t>(preset)));
+    constexpr std::array labels{QT_TRANSLATE_NOOP("AppSettings", "Small"), QT_TRANSLATE_NOOP("AppSettings", "Medium"),
+        QT_TRANSLATE_NOOP("AppSettings", "Large")};
+    return QCoreApplication::translate("AppSettings", labels.at(static_cast<std::size_t>(preset)));
 }
 
 QString label(AppSettings::SettingsTab tab)
 {
-    constexpr std::array labels{"General", "Connection", "Translation", "Subtitles", "Audio", "Recording", "Advanced"};
-    return QString::fromLatin1(labels.at(static_cast<std::size_t>(tab)));
+    constexpr std::array labels{QT_TRANSLATE_NOOP("AppSettings", "General"),
+        QT_TRANSLATE_NOOP("AppSettings", "Connection"), QT_TRANSLATE_NOOP("AppSettings", "Translation"),
+        QT_TRANSLATE_NOOP("AppSettings", "Subtitles"), QT_TRANSLATE_NOOP("AppSettings", "Audio"),
+        QT_TRANSLATE_NOOP("AppSettings", "Recording"), QT_TRANSLATE_NOOP("AppSettings", "Advanced")};
+    return QCoreApplication::translate("AppSettings", labels.at(static_cast<std::size_t>(tab)));
 }
 
 QString icon(AppSettings::SettingsTab tab)

@@ -68,7 +68,8 @@ using LanguageSet = QSet<TargetLanguage>;
     X(double, paragraphSilenceGap, ParagraphSilenceGap, "paragraphSilenceGap", 8.0)                                    \
     X(QString, captureScope, CaptureScope, "captureScope", systemCaptureScope)                                         \
     X(bool, shareRoomsOnNetwork, ShareRoomsOnNetwork, "shareRoomsOnNetwork", false)                                    \
-    X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())
+    X(QRect, overlayFrame, OverlayFrame, "overlayFrame", QRect())                                                      \
+    X(QString, interfaceLanguage, InterfaceLanguage, "interfaceLanguage", QStringLiteral("system"))
 
 #define TOLVARAN_SETTING_PROPERTY(Type, name, Name, key, fallback)                                                     \
     Q_PROPERTY(Type name READ name WRITE set##Name NOTIFY name##Changed)
@@ -124,7 +125,8 @@ public:
     static inline const QString anyCallApplications = QStringLiteral("any");
     static inline const QString teamsCallApplications = QStringLiteral("teams");
 
-    // Reads the standard per-user store.
+    // Reads the standard per-user store. Without a store (a first start) the
+    // target language is the desktop's when it is one of them, and is stored.
     explicit AppSettings(QObject* parent = nullptr);
     // Reads the store at storePath (tests, tools).
     explicit AppSettings(const QString& storePath, QObject* parent = nullptr);

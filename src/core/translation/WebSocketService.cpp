@@ -2,6 +2,7 @@
 
 #include "protocol/SessionURL.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QSslError>
 #include <QStringDecoder>
@@ -35,12 +36,12 @@ WebSocketService::WebSocketService(QObject* parent)
     m_handshakeTimer.setSingleShot(true);
     m_handshakeTimer.setInterval(60'000);
     QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
-        [this] { enqueue(Failure{QStringLiteral("The request timed out.")}); });
+        [this] { enqueue(Failure{QCoreApplication::translate("WebSocketService", "The request timed out.")}); });
     m_pingTimer.setInterval(5'000);
     QObject::connect(&m_pingTimer, &QTimer::timeout, this, &WebSocketService::sendPing);
     m_pongTimer.setSingleShot(true);
     QObject::connect(&m_pongTimer, &QTimer::timeout, this,
-        [this] { enqueue(Failure{QStringLiteral("The server stopped answering.")}); });
+        [this] { enqueue(Failure{QCoreApplication::translate("WebSocketService", "The server stopped answering.")}); });
     m_clock.start();
 }
 
@@ -63,7 +64,7 @@ void WebSocketService::connect(
     const QString text = sessionURLText(m_serverURL, language, createRoom, speakerLanguageHints, resumeRoomId);
     const std::optional<QUrl> url = parseSessionURL(text);
     if (!url) {
-        setLastError(QStringLiteral("Invalid server URL"));
+        setLastError(QCoreApplication::translate("WebSocketService", "Invalid server URL"));
         return;
     }
 
@@ -146,7 +147,8 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
     description[0] = description[0].toLower();
     while (description.endsWith(u'.'))
         description.chop(1);
-    return QStringLiteral("Could not reach %1: %2. Check Settings \u2192 Connection.").arg(m_serverURL, description);
+    return QCoreApplication::translate("WebSocketService", "Could not reach %1: %2. Check Settings → Connection.")
+        .arg(m_serverURL, description);
 }
 
 QString WebSocketService::certificateProblem(const QList<QSslError>& errors)
@@ -169,10 +171,10 @@ QString WebSocketService::certificateProblem(const QList<QSslError>& errors)
     if (errors.isEmpty())
         return {};
     if (isExpired)
-        return QStringLiteral("The server's certificate has expired");
+        return QCoreApplication::translate("WebSocketService", "The server's certificate has expired");
     if (isForAnotherHost)
-        return QStringLiteral("The server's certificate is for another host");
-    return QStringLiteral("The server's certificate is not trusted");
+        return QCoreApplication::translate("WebSocketService", "The server's certificate is for another host");
+    return QCoreApplication::translate("WebSocketService", "The server's certificate is not trusted");
 }
 
 QString WebSocketService::closedDescription(const QWebSocket& socket) const
@@ -181,7 +183,8 @@ QString WebSocketService::closedDescription(const QWebSocket& socket) const
         return socket.errorString();
     if (!socket.closeReason().isEmpty())
         return socket.closeReason();
-    return QStringLiteral("The server closed the connection (code %1)").arg(int(socket.closeCode()));
+    return QCoreApplication::translate("WebSocketService", "The server closed the connection (code %1)")
+        .arg(int(socket.closeCode()));
 }
 
 void WebSocketService::sendPing()

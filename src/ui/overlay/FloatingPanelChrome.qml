@@ -78,7 +78,7 @@ Item {
         x: chrome.closeButtonPosition.x
         y: chrome.closeButtonPosition.y
         iconName: "xmark.circle.fill"
-        Accessible.name: "Close"
+        Accessible.name: qsTr("Close")
         opacity: chrome.isHovering ? 1 : 0
         visible: opacity > 0
 

@@ -41,19 +41,6 @@ bool OverlayStyle::showsOriginalAsTranslation(int mode, const QString& language,
     return spoken.compare(rawValue(TargetLanguage(target)), Qt::CaseInsensitive) == 0;
 }
 
-QString OverlayStyle::displayModeLabel(int mode)
-{
-    switch (DisplayMode(mode)) {
-    case DisplayMode::translatedOnly:
-        return QStringLiteral("Translate");
-    case DisplayMode::both:
-        return QStringLiteral("Original & Translate");
-    case DisplayMode::originalOnly:
-        return QStringLiteral("Original");
-    }
-    return {};
-}
-
 int OverlayStyle::nextDisplayMode(int mode)
 {
     switch (DisplayMode(mode)) {
@@ -71,13 +58,6 @@ void OverlayStyle::cycleDisplayMode(AppSettings* settings)
 {
     if (settings)
         settings->setDisplayMode(DisplayMode(nextDisplayMode(int(settings->displayMode()))));
-}
-
-QString OverlayStyle::fontSizeHelp(int preset)
-{
-    if (preset < int(AppSettings::FontSizePreset::small) || preset > int(AppSettings::FontSizePreset::large))
-        return {};
-    return QStringLiteral("Font size: ") + label(AppSettings::FontSizePreset(preset));
 }
 
 } // namespace tolvaran

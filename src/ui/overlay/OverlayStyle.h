@@ -10,8 +10,8 @@ namespace tolvaran {
 class AppSettings;
 
 // The small rules the overlay views follow, kept out of QML so that they are
-// written once: speaker colours, what each display mode shows, the toolbar's
-// labels and its display-mode cycle.
+// written once: speaker colours, what each display mode shows and the
+// display-mode cycle. The toolbar's labels are the views' own (Texts.qml).
 class OverlayStyle : public QObject
 {
     Q_OBJECT
@@ -33,13 +33,9 @@ public:
     // stand in the translation column rather than an empty card.
     Q_INVOKABLE static bool showsOriginalAsTranslation(
         int mode, const QString& language, int target, bool hasTranslation);
-    Q_INVOKABLE static QString displayModeLabel(int mode);
     // both -> translated only -> original only -> both.
     Q_INVOKABLE static int nextDisplayMode(int mode);
     Q_INVOKABLE static void cycleDisplayMode(tolvaran::AppSettings* settings);
-    // preset: an AppSettings::FontSizePreset. Takes the value, not the
-    // settings, so that a binding follows it.
-    Q_INVOKABLE static QString fontSizeHelp(int preset);
 };
 
 } // namespace tolvaran

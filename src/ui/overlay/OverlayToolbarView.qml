@@ -34,10 +34,10 @@ Item {
             ToolbarTextButton {
                 anchors.verticalCenter: parent.verticalCenter
                 iconName: "arrow.triangle.2.circlepath"
-                text: OverlayStyle.displayModeLabel(toolbar.settings.displayMode)
+                text: Texts.displayModeLabel(toolbar.settings.displayMode)
                 ToolTip.visible: hovered
                 ToolTip.delay: AppTheme.toolTipDelay
-                ToolTip.text: "Cycle display mode"
+                ToolTip.text: qsTr("Cycle display mode")
                 onClicked: OverlayStyle.cycleDisplayMode(toolbar.settings)
             }
 
@@ -46,7 +46,7 @@ Item {
                 iconName: toolbar.settings.isPinnedAboveAll ? "pin.fill" : "pin.slash"
                 ToolTip.visible: hovered
                 ToolTip.delay: AppTheme.toolTipDelay
-                ToolTip.text: toolbar.settings.isPinnedAboveAll ? "Unpin from top" : "Pin above all windows"
+                ToolTip.text: toolbar.settings.isPinnedAboveAll ? qsTr("Unpin from top") : qsTr("Pin above all windows")
                 Accessible.name: ToolTip.text
                 onClicked: toolbar.settings.isPinnedAboveAll = !toolbar.settings.isPinnedAboveAll
             }
@@ -56,13 +56,13 @@ Item {
                 iconName: toolbar.settings.isSubtitlesMode ? "captions.bubble.fill" : "captions.bubble"
                 ToolTip.visible: hovered
                 ToolTip.delay: AppTheme.toolTipDelay
-                ToolTip.text: toolbar.settings.isSubtitlesMode ? "Exit subtitles mode" : "Subtitles mode"
+                ToolTip.text: toolbar.settings.isSubtitlesMode ? qsTr("Exit subtitles mode") : qsTr("Subtitles mode")
                 Accessible.name: ToolTip.text
                 onClicked: toolbar.settings.isSubtitlesMode = !toolbar.settings.isSubtitlesMode
             }
 
             ToolbarIconButton {
-                readonly property string help: OverlayStyle.fontSizeHelp(toolbar.settings.fontSizePreset)
+                readonly property string help: Texts.fontSizeHelp(toolbar.settings.fontSizePreset)
 
                 objectName: "fontSizeButton"
                 anchors.verticalCenter: parent.verticalCenter

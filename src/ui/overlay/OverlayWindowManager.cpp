@@ -3,6 +3,7 @@
 #include "OverlayGeometry.h"
 #include "OverlayStyle.h"
 #include "live/TranslationViewModel.h"
+#include "model/LanguageChange.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
@@ -150,11 +151,13 @@ void OverlayWindowManager::showPreview(TranslationViewModel& viewModel, AppSetti
         if (!frame)
             return;
         m_previewPanel = makePanel(OverlayGeometry::previewFrame(*frame), OverlayGeometry::previewMinimumSize,
-            OverlayGeometry::previewMaximumSize, QStringLiteral("Translation Preview"), "TranslationOverlayPreviewView",
-            viewModel, settings);
+            OverlayGeometry::previewMaximumSize, tr("Translation Preview"), "TranslationOverlayPreviewView", viewModel,
+            settings);
         if (!m_previewPanel)
             return;
         m_previewPanel->installEventFilter(this);
+        onLanguageChange(
+            m_previewPanel.get(), [shown = m_previewPanel.get()] { shown->setTitle(tr("Translation Preview")); });
     }
     orderFront(*m_previewPanel);
 }

@@ -85,7 +85,7 @@ FloatingPanelChrome {
             id: badge
 
             anchors.centerIn: parent
-            text: "PREVIEW"
+            text: qsTr("PREVIEW")
             font.pixelSize: AppTheme.caption2Size
             font.weight: Font.Bold
             color: AppTheme.textOn(parent.color)

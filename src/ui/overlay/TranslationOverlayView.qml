@@ -155,7 +155,7 @@ FloatingPanelChrome {
                 objectName: "listeningHint"
                 anchors.centerIn: parent
                 visible: repeater.count === 0 && overlay.viewModel.session.isListening
-                text: "Listening…"
+                text: qsTr("Listening…")
                 textFormat: Text.PlainText
                 font: AppTheme.body
                 color: AppTheme.secondary
@@ -170,7 +170,7 @@ FloatingPanelChrome {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 6
             visible: !overlay.followsLatest
-            text: "Jump to latest"
+            text: qsTr("Jump to latest")
             background: Rectangle {
                 radius: height / 2
                 color: AppTheme.material
@@ -207,7 +207,7 @@ FloatingPanelChrome {
                 anchors.margins: 5
                 anchors.leftMargin: 12
                 anchors.rightMargin: 12
-                text: overlay.viewModel.session.isReconnecting ? "Reconnecting…" : overlay.viewModel.serverNotice
+                text: overlay.viewModel.session.isReconnecting ? qsTr("Reconnecting…") : overlay.viewModel.serverNotice
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter

@@ -252,12 +252,12 @@ Item {
             }
 
             ParagraphMenuEntry {
-                text: contextMenu.text && contextMenu.text.selectedText !== "" ? "Copy" : "Copy Paragraph"
+                text: contextMenu.text && contextMenu.text.selectedText !== "" ? qsTr("Copy") : qsTr("Copy Paragraph")
                 onTriggered: contextMenu.text.copy()
             }
 
             ParagraphMenuEntry {
-                text: "Select All"
+                text: qsTr("Select All")
                 onTriggered: contextMenu.text.selectAll()
             }
         }

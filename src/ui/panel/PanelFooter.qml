@@ -50,7 +50,7 @@ ColumnLayout {
         GlassPlainButton {
             objectName: "settingsButton"
             iconName: "gear"
-            text: "Settings..."
+            text: qsTr("Settings...")
             font: AppTheme.caption
             iconSize: AppTheme.captionSize
             color: AppTheme.secondary
@@ -62,7 +62,7 @@ ColumnLayout {
         GlassPlainButton {
             objectName: "updateButton"
             iconName: "arrow.triangle.2.circlepath"
-            text: "Update"
+            text: qsTr("Update")
             font: AppTheme.caption
             iconSize: AppTheme.captionSize
             color: AppTheme.secondary
@@ -73,7 +73,7 @@ ColumnLayout {
         }
         GlassPlainButton {
             objectName: "quitButton"
-            text: "Quit"
+            text: qsTr("Quit")
             font: AppTheme.caption
             color: AppTheme.secondary
             onClicked: footer.model.requestQuit()

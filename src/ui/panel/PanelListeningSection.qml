@@ -22,14 +22,14 @@ ColumnLayout {
         Layout.bottomMargin: 4
         iconName: "exclamationmark.triangle.fill"
         iconColor: AppTheme.orange
-        text: "System audio capture unavailable"
+        text: qsTr("System audio capture unavailable")
         font: AppTheme.caption
         color: AppTheme.orangeText
     }
     GlassSecondaryButton {
         objectName: "openSoundSettingsButton"
         visible: !section.viewModel.hasPermission
-        text: "Open Sound Settings"
+        text: qsTr("Open Sound Settings")
         iconName: ""
         onClicked: section.model.openSoundSettings()
     }
@@ -61,7 +61,7 @@ ColumnLayout {
         Layout.bottomMargin: 4
         iconName: "exclamationmark.triangle.fill"
         iconColor: AppTheme.orange
-        text: "Sound server unavailable, reconnecting…"
+        text: qsTr("Sound server unavailable, reconnecting…")
         font: AppTheme.caption
         color: AppTheme.orange
     }
@@ -71,7 +71,7 @@ ColumnLayout {
         visible: section.viewModel.hasPermission
         tint: section.model.isListening ? AppTheme.red : AppTheme.blue
         iconName: section.model.isListening ? "stop.circle.fill" : "mic.circle.fill"
-        text: section.model.isListening ? "Stop Listening" : "Start Listening"
+        text: section.model.isListening ? qsTr("Stop Listening") : qsTr("Start Listening")
         enabled: !section.model.isConnecting && (section.model.isListening || section.settings.isServerURLValid)
         onClicked: section.model.toggleListening()
     }
@@ -79,7 +79,7 @@ ColumnLayout {
         objectName: "startRoomButton"
         visible: section.viewModel.hasPermission && !section.model.isListening
         iconName: "person.2.circle.fill"
-        text: "Start Room"
+        text: qsTr("Start Room")
         enabled: !section.model.isConnecting && section.settings.isServerURLValid
         onClicked: section.model.startRoom()
     }
@@ -88,7 +88,7 @@ ColumnLayout {
         Accessible.role: Accessible.StaticText
         Accessible.name: text
         visible: section.viewModel.hasPermission && !section.model.isListening && !section.settings.isServerURLValid
-        text: "Invalid server URL"
+        text: qsTr("Invalid server URL")
         textFormat: Text.PlainText
         font: AppTheme.caption
         color: AppTheme.red

@@ -1,6 +1,7 @@
 #include "PanelModel.h"
 
 #include "live/TranslationViewModel.h"
+#include "model/LanguageChange.h"
 #include "recordings/RecordingStore.h"
 #include "settings/AppSettings.h"
 
@@ -17,7 +18,12 @@ namespace tolvaran {
 
 PanelModel::PanelModel(QObject* parent)
     : QObject(parent)
-{ }
+{
+    onLanguageChange(this, [this] {
+        emit stateChanged();
+        emit roomChanged();
+    });
+}
 
 void PanelModel::setViewModel(TranslationViewModel* viewModel)
 {
@@ -92,7 +98,7 @@ QString PanelModel::statusText() const
         return ConnectionState::disconnected().statusText();
     // The header has room for what failed; the footer shows the whole text.
     if (const auto error = m_viewModel->state().error())
-        return QStringLiteral("Error: ") + error->errorDescription().section(QStringLiteral(": "), 0, 0);
+        return tr("Error: %1").arg(error->summary());
     return m_viewModel->statusText();
 }
 
@@ -150,7 +156,9 @@ bool PanelModel::canRecord() const
 
 QString PanelModel::subscriberText(qint64 count)
 {
-    return QString::number(count) + QStringLiteral(" subscriber") + (count == 1 ? QString() : QStringLiteral("s"));
+    // English reads right without a catalogue; each text carries every
+    // plural form of a language, chosen by the count.
+    return count == 1 ? tr("%Ln subscriber", nullptr, int(count)) : tr("%Ln subscribers", nullptr, int(count));
 }
 
 void PanelModel::setSettings(AppSettings* settings)
@@ -228,8 +236,8 @@ void PanelModel::openRecordingsFolder()
         return;
     }
     qCWarning(lcPanel, "No file browser opened %s", qUtf8Printable(store.activeDirectory()));
-    setFolderMessage(QStringLiteral("No file manager could open the folder. It is at ")
-        + QDir::toNativeSeparators(store.activeDirectory()));
+    setFolderMessage(tr("No file manager could open the folder. It is at %1")
+                         .arg(QDir::toNativeSeparators(store.activeDirectory())));
 }
 
 void PanelModel::setFolderMessage(const QString& message)

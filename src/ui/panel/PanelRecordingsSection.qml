@@ -31,7 +31,7 @@ ColumnLayout {
     RowLayout {
         Layout.fillWidth: true
         Text {
-            text: "Recordings"
+            text: qsTr("Recordings")
             textFormat: Text.PlainText
             font: AppTheme.subheadline
             color: AppTheme.secondary
@@ -46,7 +46,7 @@ ColumnLayout {
             color: AppTheme.secondary
             Controls.ToolTip.visible: hovered
             Controls.ToolTip.delay: AppTheme.toolTipDelay
-            Controls.ToolTip.text: "Open recordings folder"
+            Controls.ToolTip.text: qsTr("Open recordings folder")
             Accessible.name: Controls.ToolTip.text
             onClicked: section.model.openRecordingsFolder()
         }
@@ -70,7 +70,7 @@ ColumnLayout {
     Text {
         objectName: "noRecordings"
         visible: section.model.recordingCount === 0
-        text: "No recordings yet"
+        text: qsTr("No recordings yet")
         textFormat: Text.PlainText
         font: AppTheme.caption
         color: AppTheme.tertiary
@@ -90,7 +90,7 @@ ColumnLayout {
             visible: index < section.model.shownRecordings
             Layout.fillWidth: true
             onClicked: section.model.openRecording(index)
-            Accessible.name: "Recording of %1, %2".arg(startText).arg(durationText)
+            Accessible.name: qsTr("Recording of %1, %2").arg(startText).arg(durationText)
 
             contentItem: RowLayout {
                 spacing: 8
@@ -122,7 +122,7 @@ ColumnLayout {
                 GlassPlainButton {
                     objectName: "deleteRecordingButton"
                     iconName: "trash"
-                    Accessible.name: "Move to Trash"
+                    Accessible.name: qsTr("Move to Trash")
                     iconSize: AppTheme.captionSize
                     color: AppTheme.secondary
                     background: null

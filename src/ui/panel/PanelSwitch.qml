@@ -4,7 +4,7 @@ import QtQuick.Templates as T
 import Tolvaran.Ui
 
 // A labelled switch of the panel: symbol and text on the left, the switch on
-// the right.
+// the right (the other way round in a right-to-left language).
 T.Switch {
     id: control
 
@@ -23,7 +23,7 @@ T.Switch {
     font: AppTheme.body
 
     indicator: Rectangle {
-        x: control.width - width - control.rightPadding
+        x: control.mirrored ? control.leftPadding : control.width - width - control.rightPadding
         y: control.topPadding + (control.availableHeight - height) / 2
         implicitWidth: 30
         implicitHeight: 18
@@ -42,7 +42,9 @@ T.Switch {
             height: width
             radius: width / 2
             y: 2
-            x: control.checked ? parent.width - width - 2 : 2
+            // On is towards the end of the line: the right, or the left
+            // right to left.
+            x: control.checked !== control.mirrored ? parent.width - width - 2 : 2
             color: "white"
             border.width: 0.5
             border.color: AppTheme.alpha("#000000", 0.15)
@@ -57,8 +59,8 @@ T.Switch {
     }
 
     contentItem: SymbolLabel {
-        leftPadding: 0
-        rightPadding: control.indicator.width + control.spacing
+        leftPadding: control.mirrored ? control.indicator.width + control.spacing : 0
+        rightPadding: control.mirrored ? 0 : control.indicator.width + control.spacing
         iconName: control.iconName
         iconSize: AppTheme.bodySize
         iconColor: AppTheme.secondary

@@ -27,14 +27,14 @@ ColumnLayout {
         PanelSwitch {
             objectName: "overlaySwitch"
             iconName: "rectangle.on.rectangle"
-            text: "Show Overlay"
+            text: qsTr("Show Overlay")
             checked: section.viewModel.isOverlayVisible
             onToggled: section.viewModel.isOverlayVisible = checked
         }
         PanelSwitch {
             objectName: "subtitlesSwitch"
             iconName: "captions.bubble"
-            text: "Subtitles"
+            text: qsTr("Subtitles")
             checked: section.settings.isSubtitlesMode
             onToggled: section.settings.isSubtitlesMode = checked
         }
@@ -42,7 +42,7 @@ ColumnLayout {
             objectName: "microphoneSwitch"
             visible: section.viewModel.hasMicPermission
             iconName: "mic.fill"
-            text: "Microphone"
+            text: qsTr("Microphone")
             checked: section.viewModel.isMicEnabled
             onToggled: section.viewModel.isMicEnabled = checked
         }
@@ -62,9 +62,9 @@ ColumnLayout {
                                   && recordButton.contains(recordButton.mapFromItem(controlsHover.parent,
                                                                                     controlsHover.point.position))
         Controls.ToolTip.delay: AppTheme.toolTipDelay
-        Controls.ToolTip.text: "Start listening to record a session"
+        Controls.ToolTip.text: qsTr("Start listening to record a session")
         Layout.fillWidth: true
-        text: section.viewModel.recordings.isRecording ? "Stop Recording" : "Record Session"
+        text: section.viewModel.recordings.isRecording ? qsTr("Stop Recording") : qsTr("Record Session")
         onClicked: section.viewModel.recordings.isRecording ? section.viewModel.stopRecording() : section.viewModel.startRecording()
 
         contentItem: RowLayout {

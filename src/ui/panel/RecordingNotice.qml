@@ -35,7 +35,7 @@ RowLayout {
         objectName: "dismissRecordingNoticeButton"
         Layout.alignment: Qt.AlignTop
         iconName: "xmark.circle.fill"
-        Accessible.name: "Dismiss"
+        Accessible.name: qsTr("Dismiss")
         iconSize: AppTheme.captionSize
         color: AppTheme.secondary
         background: null

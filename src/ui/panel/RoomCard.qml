@@ -45,7 +45,7 @@ Rectangle {
                 // Set for a moment after a copy, as the confirmation.
                 property bool copied: false
                 visible: card.viewModel.room.roomShareURL !== ""
-                text: copied ? "Copied" : "Copy Link"
+                text: copied ? qsTr("Copied") : qsTr("Copy Link")
                 hoverEnabled: true
                 leftPadding: 8
                 rightPadding: 8
@@ -82,7 +82,7 @@ Rectangle {
             objectName: "linkChangedNotice"
             Layout.fillWidth: true
             visible: card.viewModel.room.hasLinkChanged && card.viewModel.room.roomShareURL !== ""
-            text: "The server opened a new room after reconnecting: share the new link."
+            text: qsTr("The server opened a new room after reconnecting: share the new link.")
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font: AppTheme.caption

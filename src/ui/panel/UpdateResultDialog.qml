@@ -12,7 +12,7 @@ Window {
     // The new version's page; empty when there is none to open.
     required property url pageURL
 
-    title: "Tolvaran Software Update"
+    title: qsTr("Tolvaran Software Update")
     flags: Qt.Dialog
     modality: Qt.NonModal
     color: AppTheme.opaqueMaterial
@@ -25,6 +25,9 @@ Window {
 
     ColumnLayout {
         id: content
+
+        LayoutMirroring.enabled: InterfaceDirection.isRightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         anchors.margins: 20
         spacing: 10
@@ -56,7 +59,7 @@ Window {
             }
             GlassSecondaryButton {
                 Layout.fillWidth: false
-                text: "OK"
+                text: qsTr("OK")
                 iconName: ""
                 font: AppTheme.body
                 onClicked: dialog.close()
@@ -65,7 +68,7 @@ Window {
                 objectName: "openPageButton"
                 Layout.fillWidth: false
                 visible: String(dialog.pageURL) !== ""
-                text: "View Release"
+                text: qsTr("View Release")
                 iconName: ""
                 font: AppTheme.body
                 onClicked: {

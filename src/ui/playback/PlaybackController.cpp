@@ -2,6 +2,7 @@
 
 #include "ParagraphGrouper.h"
 #include "audio/AudioPlayer.h"
+#include "model/LanguageChange.h"
 #include "recordings/RecordingTimes.h"
 #include "recordings/TranscriptExport.h"
 
@@ -73,6 +74,12 @@ QVariant TranscriptSegmentModel::data(const QModelIndex& index, int role) const
     }
 }
 
+void TranscriptSegmentModel::refreshTexts()
+{
+    if (!m_segments.isEmpty())
+        emit dataChanged(index(0), index(int(m_segments.size()) - 1), {TimeLabelRole});
+}
+
 QHash<int, QByteArray> TranscriptSegmentModel::roleNames() const
 {
     return {{SegmentIdRole, "segmentId"}, {SpeakerRole, "speaker"}, {OffsetMsRole, "offsetMs"},
@@ -87,6 +94,13 @@ PlaybackController::PlaybackController(RecordingEntry recording, QUrl audioURL, 
 {
     m_timer.setInterval(timerIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &PlaybackController::tick);
+    onLanguageChange(this, [this] {
+        emit exportNameFiltersChanged();
+        emit textsChanged();
+        emit currentTimeChanged();
+        emit durationChanged();
+        m_segments->refreshTexts();
+    });
 }
 
 PlaybackController::~PlaybackController()
@@ -156,8 +170,11 @@ QString PlaybackController::dateText() const
 QString PlaybackController::summaryText() const
 {
     // The count is of transcript lines, not of the cards shown.
-    return QString::asprintf("%lld segments • ", static_cast<long long>(m_recording.transcript.size()))
-        + RecordingTimes::formatDuration(m_recording.duration);
+    const int count = int(m_recording.transcript.size());
+    // English reads right without a catalogue; each text carries every
+    // plural form of a language, chosen by the count.
+    const QString segments = count == 1 ? tr("%Ln segment", nullptr, count) : tr("%Ln segments", nullptr, count);
+    return segments + QStringLiteral(" • ") + RecordingTimes::formatDuration(m_recording.duration);
 }
 
 void PlaybackController::togglePlayback()
@@ -289,8 +306,7 @@ QString& lastExportFolder()
 
 QStringList PlaybackController::exportNameFilters()
 {
-    return {QStringLiteral("SubRip subtitles (*.srt)"), QStringLiteral("WebVTT subtitles (*.vtt)"),
-        QStringLiteral("Plain text (*.txt)")};
+    return {tr("SubRip subtitles (*.srt)"), tr("WebVTT subtitles (*.vtt)"), tr("Plain text (*.txt)")};
 }
 
 QUrl PlaybackController::exportFolder() const
@@ -307,7 +323,7 @@ QUrl PlaybackController::proposedExportFile() const
 {
     const QDateTime started
         = RecordingTimes::recordingStart(toDateTime(m_recording.date), m_recording.duration).toLocalTime();
-    const QString name = QStringLiteral("Recording ") + started.toString(QStringLiteral("yyyy-MM-dd HH-mm")) + u'.'
+    const QString name = tr("Recording %1").arg(started.toString(QStringLiteral("yyyy-MM-dd HH-mm"))) + u'.'
         + fileExtension(exportFormats[0]);
     return QUrl::fromLocalFile(QDir(exportFolder().toLocalFile()).filePath(name));
 }
@@ -323,12 +339,12 @@ bool PlaybackController::exportChosen(const QUrl& file, int nameFilterIndex)
 bool PlaybackController::exportTo(const QUrl& file, const QString& formatName)
 {
     if (file.isEmpty()) {
-        setExportMessage(QStringLiteral("Export failed: no file was chosen"));
+        setExportMessage(tr("Export failed: no file was chosen"));
         return false;
     }
     if (!file.isLocalFile()) {
-        setExportMessage(QStringLiteral("Export failed: %1 is not a file on this computer")
-                             .arg(file.toDisplayString(QUrl::PreferLocalFile)));
+        setExportMessage(
+            tr("Export failed: %1 is not a file on this computer").arg(file.toDisplayString(QUrl::PreferLocalFile)));
         return false;
     }
     QString path = file.toLocalFile();
@@ -345,14 +361,14 @@ bool PlaybackController::exportTo(const QUrl& file, const QString& formatName)
     QString reason;
     if (!writeTranscriptFile(path, m_recording, *format, text, &reason)) {
         qCWarning(lcPlayback, "Export to %s failed: %s", qUtf8Printable(path), qUtf8Printable(reason));
-        setExportMessage(QStringLiteral("Export failed: ") + reason);
+        setExportMessage(tr("Export failed: %1").arg(reason));
         return false;
     }
     qCInfo(lcPlayback, "Exported the transcript to %s", qUtf8Printable(path));
     const QString folder = QFileInfo(path).absolutePath();
     if (std::exchange(lastExportFolder(), folder) != folder)
         emit exportFolderChanged();
-    setExportMessage(QStringLiteral("Exported to ") + QFileInfo(path).fileName());
+    setExportMessage(tr("Exported to %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 

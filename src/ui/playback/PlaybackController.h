@@ -63,6 +63,9 @@ public:
 
     const QList<TranscriptSegment>& segments() const { return m_segments; }
 
+    // The time labels are written anew (the interface's language changed).
+    void refreshTexts();
+
 private:
     QList<TranscriptSegment> m_segments;
 };
@@ -90,14 +93,14 @@ class PlaybackController : public QObject
     // The row of the segment being heard, -1 before the first.
     Q_PROPERTY(int activeSegmentIndex READ activeSegmentIndex NOTIFY activeSegmentChanged)
     Q_PROPERTY(QAbstractListModel* segments READ segmentModel CONSTANT)
-    Q_PROPERTY(QString dateText READ dateText CONSTANT)
-    Q_PROPERTY(QString summaryText READ summaryText CONSTANT)
+    Q_PROPERTY(QString dateText READ dateText NOTIFY textsChanged)
+    Q_PROPERTY(QString summaryText READ summaryText NOTIFY textsChanged)
     Q_PROPERTY(QString exportMessage READ exportMessage NOTIFY exportMessageChanged)
     // The save dialog's start: its folder, the file name it proposes and the
     // formats offered, one name filter each: srt, vtt, txt.
     Q_PROPERTY(QUrl exportFolder READ exportFolder NOTIFY exportFolderChanged)
     Q_PROPERTY(QUrl proposedExportFile READ proposedExportFile NOTIFY exportFolderChanged)
-    Q_PROPERTY(QStringList exportNameFilters READ exportNameFilters CONSTANT)
+    Q_PROPERTY(QStringList exportNameFilters READ exportNameFilters NOTIFY exportNameFiltersChanged)
 
 public:
     static constexpr int timerIntervalMs = 100;
@@ -200,6 +203,9 @@ signals:
     void displayModeChanged();
     void activeSegmentChanged();
     void exportMessageChanged();
+    void exportNameFiltersChanged();
+    // The interface's language changed: dates and lengths read anew.
+    void textsChanged();
     void exportFolderChanged();
     // Asks the window to close.
     void closeRequested();

@@ -11,6 +11,10 @@ import Tolvaran.Ui
 Item {
     id: root
 
+    // Right-to-left interface languages lay the view out from the right.
+    LayoutMirroring.enabled: InterfaceDirection.isRightToLeft
+    LayoutMirroring.childrenInherit: true
+
     required property PlaybackController playback
     required property AppSettings settings
 
@@ -50,19 +54,19 @@ Item {
             }
             PlaybackTabButton {
                 objectName: "originalButton"
-                text: "Original"
+                text: qsTr("Original")
                 isActive: root.playback.showsOriginal
                 onClicked: root.playback.toggleOriginal()
             }
             PlaybackTabButton {
                 objectName: "translateButton"
-                text: "Translate"
+                text: qsTr("Translate")
                 isActive: root.playback.showsTranslation
                 onClicked: root.playback.toggleTranslate()
             }
             ToolbarTextButton {
                 objectName: "exportButton"
-                text: "Export…"
+                text: qsTr("Export…")
                 focusPolicy: Qt.NoFocus
                 onClicked: exportDialog.start()
             }
@@ -74,14 +78,14 @@ Item {
                 focusPolicy: Qt.NoFocus
                 Controls.ToolTip.visible: hovered
                 Controls.ToolTip.delay: AppTheme.toolTipDelay
-                Controls.ToolTip.text: OverlayStyle.fontSizeHelp(root.settings)
+                Controls.ToolTip.text: Texts.fontSizeHelp(root.settings.fontSizePreset)
                 Accessible.name: Controls.ToolTip.text
                 onClicked: root.settings.cycleFontSize()
             }
             GlassPlainButton {
                 objectName: "closeButton"
                 iconName: "xmark.circle.fill"
-                Accessible.name: "Close"
+                Accessible.name: qsTr("Close")
                 iconSize: AppTheme.title3Size
                 color: AppTheme.secondary
                 focusPolicy: Qt.NoFocus
@@ -244,7 +248,7 @@ Item {
                 GlassPlainButton {
                     objectName: "backButton"
                     iconName: "gobackward.10"
-                    Accessible.name: "Back 10 seconds"
+                    Accessible.name: qsTr("Back 10 seconds")
                     iconSize: AppTheme.title3Size
                     focusPolicy: Qt.NoFocus
                     background: null
@@ -253,7 +257,7 @@ Item {
                 GlassPlainButton {
                     objectName: "playButton"
                     iconName: root.playback.isPlaying ? "pause.circle.fill" : "play.circle.fill"
-                    Accessible.name: root.playback.isPlaying ? "Pause" : "Play"
+                    Accessible.name: root.playback.isPlaying ? qsTr("Pause") : qsTr("Play")
                     iconSize: AppTheme.largeTitleSize
                     color: AppTheme.accent
                     focusPolicy: Qt.NoFocus
@@ -263,7 +267,7 @@ Item {
                 GlassPlainButton {
                     objectName: "forwardButton"
                     iconName: "goforward.10"
-                    Accessible.name: "Forward 10 seconds"
+                    Accessible.name: qsTr("Forward 10 seconds")
                     iconSize: AppTheme.title3Size
                     focusPolicy: Qt.NoFocus
                     background: null
@@ -303,9 +307,9 @@ Item {
     Platform.FileDialog {
         id: exportDialog
         objectName: "exportDialog"
-        title: "Export Transcript"
+        title: qsTr("Export Transcript")
         fileMode: Platform.FileDialog.SaveFile
-        acceptLabel: "Save"
+        acceptLabel: qsTr("Save")
         nameFilters: root.playback.exportNameFilters
         onAccepted: root.playback.exportChosen(file, selectedNameFilter.index)
 

@@ -2,6 +2,7 @@
 
 #include "PlaybackController.h"
 #include "live/TranslationViewModel.h"
+#include "model/LanguageChange.h"
 #include "recordings/RecordingTimes.h"
 #include "settings/AppSettings.h"
 
@@ -56,8 +57,7 @@ PlaybackWindowManager::~PlaybackWindowManager()
 
 QString PlaybackWindowManager::windowTitle(const RecordingEntry& recording)
 {
-    return QStringLiteral("Recording — ")
-        + RecordingTimes::formatStartDate(toDateTime(recording.date), recording.duration);
+    return tr("Recording — %1").arg(RecordingTimes::formatStartDate(toDateTime(recording.date), recording.duration));
 }
 
 void PlaybackWindowManager::updateVisibility(TranslationViewModel& viewModel, AppSettings& settings)
@@ -104,6 +104,7 @@ void PlaybackWindowManager::show(
     m_shownRecording = recording;
 
     window->setTitle(windowTitle(recording));
+    onLanguageChange(window, [shown = window, recording] { shown->setTitle(windowTitle(recording)); });
     window->setMinimumSize(minimumSize);
     QRect frame(QPoint(), contentSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

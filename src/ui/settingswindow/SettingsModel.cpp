@@ -2,12 +2,15 @@
 
 #include "audio/CallMonitorService.h"
 #include "desktop/SoundSettings.h"
+#include "model/LanguageChange.h"
 #include "model/ServerIdentity.h"
 #include "recordings/RecordingStore.h"
+#include "settings/InterfaceLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -39,7 +42,16 @@ static_assert(SettingsModel::Advanced + 1 == caseCount<AppSettings::SettingsTab>
 
 SettingsModel::SettingsModel(QObject* parent)
     : QObject(parent)
-{ }
+{
+    onLanguageChange(this, [this] {
+        emit textsChanged();
+        emit autoDetectChanged();
+        emit languagesChanged();
+        emit micDevicesChanged();
+        emit captureChanged();
+        emit folderChanged();
+    });
+}
 
 SettingsModel::~SettingsModel()
 {
@@ -106,7 +118,9 @@ void SettingsModel::rewire()
                       << connect(s, &AppSettings::callApplicationsChanged, this, &SettingsModel::captureChanged)
                       << connect(s, &AppSettings::listeningShortcutChanged, this, &SettingsModel::shortcutsChanged)
                       << connect(s, &AppSettings::overlayShortcutChanged, this, &SettingsModel::shortcutsChanged)
-                      << connect(s, &AppSettings::recordingShortcutChanged, this, &SettingsModel::shortcutsChanged);
+                      << connect(s, &AppSettings::recordingShortcutChanged, this, &SettingsModel::shortcutsChanged)
+                      << connect(
+                             s, &AppSettings::interfaceLanguageChanged, this, &SettingsModel::interfaceLanguageChanged);
     }
     if (m_callMonitor) {
         m_connections << connect(
@@ -124,6 +138,7 @@ void SettingsModel::rewire()
     emit listeningChanged();
     emit autoDetectChanged();
     emit languagesChanged();
+    emit interfaceLanguageChanged();
     emit displayModeChanged();
     emit subtitlesSideChanged();
     emit micDevicesChanged();
@@ -150,9 +165,9 @@ bool SettingsModel::isCallDetected() const
 QString SettingsModel::callStatusText() const
 {
     if (!isCallDetected())
-        return QStringLiteral("Monitoring for calls...");
+        return tr("Monitoring for calls...");
     const QString application = m_callMonitor->callApplicationName();
-    return QStringLiteral("Call detected in %1").arg(application.isEmpty() ? QStringLiteral("Teams") : application);
+    return tr("Call detected in %1").arg(application.isEmpty() ? QStringLiteral("Teams") : application);
 }
 
 QVariantList SettingsModel::tabs()
@@ -176,13 +191,13 @@ QStringList SettingsModel::languageLabels()
 QStringList SettingsModel::displayModeLabels()
 {
     static_assert(caseCount<DisplayMode> == 3);
-    return {QStringLiteral("Translated"), QStringLiteral("Both"), QStringLiteral("Original")};
+    return {tr("Translated"), tr("Both"), tr("Original")};
 }
 
 QStringList SettingsModel::subtitlesSideLabels()
 {
     static_assert(caseCount<AppSettings::SubtitlesSide> == 3);
-    return {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")};
+    return {tr("Left"), tr("Center"), tr("Right")};
 }
 
 QStringList SettingsModel::targetLanguageLabels() const
@@ -193,9 +208,33 @@ QStringList SettingsModel::targetLanguageLabels() const
     const QStringList served = ServerIdentity::bundledTargetLanguages();
     for (std::size_t i = 0; i < caseCount<TargetLanguage>; ++i) {
         if (!served.contains(rawValue(static_cast<TargetLanguage>(i))))
-            labels[qsizetype(i)] += QStringLiteral(" (transcript only)");
+            labels[qsizetype(i)] = tr("%1 (transcript only)").arg(labels.at(qsizetype(i)));
     }
     return labels;
+}
+
+QStringList SettingsModel::interfaceLanguageLabels()
+{
+    QStringList labels{tr("Same as the desktop")};
+    for (const auto language : allCases<TargetLanguage>())
+        labels.append(InterfaceLanguage::nativeName(language));
+    return labels;
+}
+
+int SettingsModel::interfaceLanguageIndex() const
+{
+    if (!settings())
+        return 0;
+    const auto chosen = fromRawValue<TargetLanguage>(settings()->interfaceLanguage());
+    return chosen ? static_cast<int>(*chosen) + 1 : 0;
+}
+
+void SettingsModel::selectInterfaceLanguage(int index)
+{
+    if (!settings() || index < 0 || static_cast<std::size_t>(index) > caseCount<TargetLanguage>)
+        return;
+    settings()->setInterfaceLanguage(
+        index == 0 ? InterfaceLanguage::systemSetting : rawValue(static_cast<TargetLanguage>(index - 1)));
 }
 
 int SettingsModel::selectedLanguageIndex() const
@@ -224,7 +263,7 @@ int SettingsModel::subtitlesSideIndex() const
 
 QStringList SettingsModel::micDeviceLabels() const
 {
-    QStringList labels{QStringLiteral("System Default")};
+    QStringList labels{tr("System Default")};
     if (m_capture)
         for (const MicDevice& device : m_capture->availableMicDevices())
             labels.append(device.name);
@@ -246,9 +285,8 @@ int SettingsModel::selectedMicIndex() const
 QList<SettingsModel::CaptureEntry> SettingsModel::captureEntries() const
 {
     const bool isTeamsOnly = m_settings && m_settings->callApplications() == AppSettings::teamsCallApplications;
-    QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, QStringLiteral("All system audio")},
-        {AppSettings::callAppCaptureScope,
-            isTeamsOnly ? QStringLiteral("Only the call (Teams)") : QStringLiteral("Only the call")}};
+    QList<CaptureEntry> entries{{AppSettings::systemCaptureScope, tr("All system audio")},
+        {AppSettings::callAppCaptureScope, isTeamsOnly ? tr("Only the call (Teams)") : tr("Only the call")}};
     if (!m_settings || !m_capture)
         return entries;
     const QString chosen = AppSettings::knownCaptureScope(m_settings->captureScope());
@@ -316,7 +354,7 @@ QStringList SettingsModel::shortcutTexts() const
     for (const QString& stored :
         {m_settings->listeningShortcut(), m_settings->overlayShortcut(), m_settings->recordingShortcut()}) {
         const QKeySequence sequence(stored, QKeySequence::PortableText);
-        texts.append(sequence.isEmpty() ? QStringLiteral("None") : sequence.toString(QKeySequence::NativeText));
+        texts.append(sequence.isEmpty() ? tr("None") : sequence.toString(QKeySequence::NativeText));
     }
     return texts;
 }
@@ -402,7 +440,7 @@ void SettingsModel::watchApplications(bool watches)
 QString SettingsModel::folderName() const
 {
     if (!hasCustomFolder())
-        return QStringLiteral("Default");
+        return tr("Default");
     return QFileInfo(QDir::cleanPath(settings()->recordingsFolder().toLocalFile())).fileName();
 }
 
@@ -442,7 +480,7 @@ QString SettingsModel::pointText(double value)
 
 QString SettingsModel::secondsText(double value)
 {
-    return QString::asprintf("%.1f", value) + QLatin1Char('s');
+    return QLocale().toString(value, 'f', 1) + QLatin1Char('s');
 }
 
 void SettingsModel::selectLanguage(int index)

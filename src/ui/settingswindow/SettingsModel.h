@@ -35,17 +35,21 @@ class SettingsModel : public QObject
     Q_PROPERTY(bool isCallDetected READ isCallDetected NOTIFY autoDetectChanged)
     Q_PROPERTY(QString callStatusText READ callStatusText NOTIFY autoDetectChanged)
     // The sidebar's rows, in the order of Tab: each a "label" and its "icon".
-    Q_PROPERTY(QVariantList tabs READ tabs CONSTANT)
+    Q_PROPERTY(QVariantList tabs READ tabs NOTIFY textsChanged)
     // The segments of the display mode and subtitle alignment choices, in
     // the order of their indexes.
-    Q_PROPERTY(QStringList displayModeLabels READ displayModeLabels CONSTANT)
-    Q_PROPERTY(QStringList subtitlesSideLabels READ subtitlesSideLabels CONSTANT)
+    Q_PROPERTY(QStringList displayModeLabels READ displayModeLabels NOTIFY textsChanged)
+    Q_PROPERTY(QStringList subtitlesSideLabels READ subtitlesSideLabels NOTIFY textsChanged)
     // Flag and name of each target language, in their order.
-    Q_PROPERTY(QStringList languageLabels READ languageLabels CONSTANT)
+    Q_PROPERTY(QStringList languageLabels READ languageLabels NOTIFY textsChanged)
     // The same, with the languages the local server shows only as the
     // transcript marked, while it is the server in use.
     Q_PROPERTY(QStringList targetLanguageLabels READ targetLanguageLabels NOTIFY languagesChanged)
     Q_PROPERTY(int selectedLanguageIndex READ selectedLanguageIndex NOTIFY languagesChanged)
+    // The interface language's choices: the desktop's, then each target
+    // language by its own name.
+    Q_PROPERTY(QStringList interfaceLanguageLabels READ interfaceLanguageLabels NOTIFY textsChanged)
+    Q_PROPERTY(int interfaceLanguageIndex READ interfaceLanguageIndex NOTIFY interfaceLanguageChanged)
     // One flag per language: in the speaker languages or not.
     Q_PROPERTY(QVariantList speakerLanguageFlags READ speakerLanguageFlags NOTIFY languagesChanged)
     Q_PROPERTY(int displayModeIndex READ displayModeIndex NOTIFY displayModeChanged)
@@ -94,6 +98,8 @@ public:
     static QStringList displayModeLabels();
     static QStringList subtitlesSideLabels();
     QStringList targetLanguageLabels() const;
+    static QStringList interfaceLanguageLabels();
+    int interfaceLanguageIndex() const;
     int selectedLanguageIndex() const;
     QVariantList speakerLanguageFlags() const;
     int displayModeIndex() const;
@@ -136,6 +142,7 @@ public:
     Q_INVOKABLE static QString secondsText(double value);
 
     Q_INVOKABLE void selectLanguage(int index);
+    Q_INVOKABLE void selectInterfaceLanguage(int index);
     Q_INVOKABLE void setSpeakerLanguage(int index, bool isSpoken);
     Q_INVOKABLE void setDisplayMode(int index);
     Q_INVOKABLE void setSubtitlesSide(int index);
@@ -163,6 +170,7 @@ signals:
     void listeningChanged();
     void autoDetectChanged();
     void languagesChanged();
+    void interfaceLanguageChanged();
     void displayModeChanged();
     void subtitlesSideChanged();
     void micDevicesChanged();
@@ -170,6 +178,8 @@ signals:
     void shortcutsChanged();
     void watchesApplicationsChanged();
     void folderChanged();
+    // The interface language changed: every text above is new.
+    void textsChanged();
 
 private:
     struct CaptureEntry

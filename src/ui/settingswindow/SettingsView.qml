@@ -15,6 +15,10 @@ import Tolvaran.Ui
 Control {
     id: view
 
+    // Right-to-left interface languages lay the view out from the right.
+    LayoutMirroring.enabled: InterfaceDirection.isRightToLeft
+    LayoutMirroring.childrenInherit: true
+
     required property TranslationViewModel viewModel
     required property AppSettings settings
     // Null where update checks are not offered.
@@ -101,7 +105,7 @@ Control {
                         ? TextColors.readable(view.pal.highlightedText, view.pal.highlight)
                         : TextColors.readable(view.pal.windowText, view.pal.window)
 
-                    objectName: "tab_" + modelData.label
+                    objectName: "tab_" + index
                     width: ListView.view.width
                     height: 28
                     radius: 6
@@ -109,7 +113,8 @@ Control {
 
                     Row {
                         anchors.verticalCenter: parent.verticalCenter
-                        x: 8
+                        anchors.left: parent.left
+                        anchors.leftMargin: 8
                         spacing: 8
                         SymbolImage {
                             anchors.verticalCenter: parent.verticalCenter

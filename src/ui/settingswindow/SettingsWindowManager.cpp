@@ -4,6 +4,7 @@
 #include "desktop/UpdaterService.h"
 #include "live/LiveServices.h"
 #include "live/TranslationViewModel.h"
+#include "model/LanguageChange.h"
 #include "settings/AppSettings.h"
 
 #include <QGuiApplication>
@@ -60,7 +61,8 @@ std::unique_ptr<QQuickWindow> SettingsWindowManager::create(TranslationViewModel
     auto window = std::make_unique<QQuickWindow>();
     window->setFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
-    window->setTitle(QStringLiteral("Tolvaran Settings"));
+    window->setTitle(tr("Tolvaran Settings"));
+    onLanguageChange(window.get(), [shown = window.get()] { shown->setTitle(tr("Tolvaran Settings")); });
     window->setIcon(QGuiApplication::windowIcon());
     window->setMinimumSize(windowSize);
     window->setMaximumSize(windowSize);

@@ -24,7 +24,9 @@ class SettingsWindowManager : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QSize windowSize{540, 420};
+    // Wide enough for the longest labels beside their choices in every
+    // interface language (Italian "Lingua di destinazione").
+    static constexpr QSize windowSize{580, 420};
 
     explicit SettingsWindowManager(QQmlEngine& engine, QObject* parent = nullptr);
     ~SettingsWindowManager() override;

@@ -9,6 +9,10 @@ import Tolvaran.Ui
 Item {
     id: view
 
+    // Right-to-left interface languages lay the view out from the right.
+    LayoutMirroring.enabled: InterfaceDirection.isRightToLeft
+    LayoutMirroring.childrenInherit: true
+
     required property TranslationViewModel viewModel
     required property AppSettings settings
     property bool isPreview: false

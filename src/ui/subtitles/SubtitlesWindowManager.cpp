@@ -2,6 +2,7 @@
 
 #include "OverlayGeometry.h"
 #include "live/TranslationViewModel.h"
+#include "model/LanguageChange.h"
 #include "settings/AppSettings.h"
 
 #include <QGuiApplication>
@@ -75,7 +76,10 @@ std::unique_ptr<QQuickWindow> SubtitlesWindowManager::createPanel(
     format.setAlphaBufferSize(8);
     panel->setFormat(format);
     panel->setColor(Qt::transparent);
-    panel->setTitle(isPreview ? QStringLiteral("Subtitles Preview") : QStringLiteral("Subtitles"));
+    const auto retitle
+        = [shown = panel.get(), isPreview] { shown->setTitle(isPreview ? tr("Subtitles Preview") : tr("Subtitles")); };
+    retitle();
+    onLanguageChange(panel.get(), retitle);
     panel->create();
     putOnAllWorkspaces(*panel);
 

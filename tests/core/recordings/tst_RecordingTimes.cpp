@@ -13,22 +13,39 @@ private slots:
     void durations_data()
     {
         QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("75.9 s") << 75.9 << "1:15";
-        QTest::newRow("zero") << 0.0 << "0:00";
-        QTest::newRow("just under a minute") << 59.999 << "0:59";
-        QTest::newRow("an hour") << 3600.0 << "60:00";
-        QTest::newRow("an hour and more is not wrapped") << 3725.0 << "62:05";
-        QTest::newRow("negative") << -5.0 << "0:00";
-        QTest::newRow("not a number") << qQNaN() << "0:00";
-        QTest::newRow("infinite") << qInf() << "0:00";
+        QTest::newRow("75.9 s") << 75.9 << "C"
+                                << "1:15";
+        QTest::newRow("zero") << 0.0 << "C"
+                              << "0:00";
+        QTest::newRow("just under a minute") << 59.999 << "C"
+                                             << "0:59";
+        QTest::newRow("an hour") << 3600.0 << "C"
+                                 << "60:00";
+        QTest::newRow("an hour and more is not wrapped") << 3725.0 << "C"
+                                                         << "62:05";
+        QTest::newRow("negative") << -5.0 << "C"
+                                  << "0:00";
+        QTest::newRow("not a number") << qQNaN() << "C"
+                                      << "0:00";
+        QTest::newRow("infinite") << qInf() << "C"
+                                  << "0:00";
+        // The interface language's digits, without a thousands separator.
+        QTest::newRow("Egyptian Arabic digits") << 75.9 << "ar_EG" << QString::fromUtf8("١:١٥");
+        QTest::newRow("Egyptian Arabic zero") << 0.0 << "ar_EG" << QString::fromUtf8("٠:٠٠");
+        QTest::newRow("Hindi keeps Latin digits") << 3725.0 << "hi_IN"
+                                                  << "62:05";
+        QTest::newRow("a thousand minutes, ungrouped") << 60000.0 << "en_US"
+                                                       << "1000:00";
     }
 
     void durations()
     {
         QFETCH(double, seconds);
+        QFETCH(QString, locale);
         QFETCH(QString, text);
-        QCOMPARE(RecordingTimes::formatDuration(seconds), text);
+        QCOMPARE(RecordingTimes::formatDuration(seconds, QLocale(locale)), text);
     }
 
     // A recording is listed by when it started: its stored date less its length.

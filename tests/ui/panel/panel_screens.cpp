@@ -3,6 +3,7 @@
 // without a desktop. Run by scripts/screenshots.
 
 #include "../PanelFixture.h"
+#include "InterfaceTranslator.h"
 #include "ScreenPicture.h"
 #include "UiEngine.h"
 #include "desktop/UpdaterService.h"
@@ -84,6 +85,9 @@ int main(int argc, char* argv[])
 
     QQmlEngine engine;
     tolvaran::ui::prepareEngine(engine);
+    // In the desktop's language, as the program.
+    tolvaran::InterfaceTranslator translator(&engine);
+    translator.apply(QStringLiteral("system"));
     PanelFixture fixture;
     tolvaran::UpdaterService updater(QUrl(QStringLiteral("http://127.0.0.1:9/feed.json")), QStringLiteral("0.1.0"));
 

@@ -5,6 +5,7 @@
 //   settings_screens OUT subtitles PREFIX  the subtitles in each display mode
 
 #include "../../core/live/ViewModelFixture.h"
+#include "InterfaceTranslator.h"
 #include "QuickTestItems.h"
 #include "ScreenPicture.h"
 #include "UiEngine.h"
@@ -50,6 +51,9 @@ int settingsScreens(const QString& out, const QString& prefix)
     fixture.settings->setCaptureScope(QStringLiteral("app:spotify"));
     QQmlEngine engine;
     ui::prepareEngine(engine);
+    // In the desktop's language, as the program.
+    InterfaceTranslator translator(&engine);
+    translator.apply(QStringLiteral("system"));
     UpdaterService updater(QUrl(), QStringLiteral("1.0"));
     SettingsWindowManager windows(engine);
     windows.setUpdater(&updater);
@@ -111,6 +115,9 @@ int subtitlesScreens(const QString& out, const QString& prefix)
     test::ViewModelFixture fixture;
     QQmlEngine engine;
     ui::prepareEngine(engine);
+    // In the desktop's language, as the program.
+    InterfaceTranslator translator(&engine);
+    translator.apply(QStringLiteral("system"));
     SubtitlesWindowManager windows(engine);
     QCoro::waitFor(fixture.viewModel->startListening());
     fixture.server.sendText(finished("1", "Buenos días a todos.", "Good morning, everyone."));

@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(settings.fixture.viewModel->showSettingsRequested(), false);
         QQuickWindow* window = settings.window();
         QCOMPARE(window->title(), "Tolvaran Settings");
-        QCOMPARE(window->size(), QSize(540, 420));
+        QCOMPARE(window->size(), QSize(580, 420));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(settings.control(audio, "audioPage"));
 

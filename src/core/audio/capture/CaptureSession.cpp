@@ -4,6 +4,7 @@
 #include "audio/AudioCapture.h"
 #include "audio/AudioCaptureError.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <pulse/pulseaudio.h>
@@ -61,7 +62,7 @@ void CaptureSession::close()
     m_operations.cancelAll();
     m_monitor.close();
     m_streams.clear();
-    reportReady(QStringLiteral("the capture was stopped"));
+    reportReady(QCoreApplication::translate("CaptureSession", "the capture was stopped"));
 }
 
 QFuture<QString> CaptureSession::open(const std::weak_ptr<CaptureSession>& self)
@@ -307,7 +308,7 @@ void CaptureSession::monitorEnded(const QString& reason, bool wasReady)
     if (!m_hasReportedReady) {
         reportReady(reason);
     } else if (wasReady) {
-        reportLoss(QStringLiteral("the system audio stream ended: %1").arg(reason));
+        reportLoss(QCoreApplication::translate("CaptureSession", "the system audio stream ended: %1").arg(reason));
     } else {
         // Opening again after a restart failed: silence goes on, and the
         // next output that appears is tried.

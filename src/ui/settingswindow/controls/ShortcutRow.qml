@@ -33,7 +33,7 @@ ColumnLayout {
             objectName: "keys"
             Layout.preferredWidth: 108
             font.pixelSize: AppTheme.bodySize
-            text: keyField.isListeningForKeys ? "Press keys…" : shortcutRow.shortcutText
+            text: keyField.isListeningForKeys ? qsTr("Press keys…") : shortcutRow.shortcutText
             onClicked: {
                 keyField.isListeningForKeys = true;
                 keyField.forceActiveFocus();
@@ -55,7 +55,7 @@ ColumnLayout {
         Button {
             objectName: "none"
             Layout.preferredWidth: 52
-            text: "None"
+            text: qsTr("None")
             font.pixelSize: AppTheme.captionSize
             onClicked: shortcutRow.cleared()
         }

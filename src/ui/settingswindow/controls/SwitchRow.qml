@@ -47,7 +47,8 @@ RowLayout {
             opacity: toggle.enabled ? 1 : 0.5
 
             Rectangle {
-                x: toggle.checked ? parent.width - width - 3 : 3
+                // On is towards the end of the line, the left right to left.
+                x: toggle.checked !== toggle.mirrored ? parent.width - width - 3 : 3
                 anchors.verticalCenter: parent.verticalCenter
                 width: parent.height - 6
                 height: width

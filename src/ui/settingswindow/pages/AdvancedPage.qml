@@ -15,11 +15,11 @@ ColumnLayout {
     spacing: AppTheme.sectionSpacing
 
     SettingsSection {
-        title: "Translation History"
+        title: qsTr("Translation History")
         Stepper {
             objectName: "maxLines"
-            text: "Max lines: " + page.settings.maxTranslationLines
-            help: "Number of translation lines kept in the overlay"
+            text: qsTr("Max lines: %1").arg(page.settings.maxTranslationLines)
+            help: qsTr("Number of translation lines kept in the overlay")
             canDecrease: page.settings.maxTranslationLines > 20
             canIncrease: page.settings.maxTranslationLines < 200
             onDecrease: page.settings.maxTranslationLines = Math.max(20, page.settings.maxTranslationLines - 10)
@@ -27,11 +27,11 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Paragraph Grouping"
+        title: qsTr("Paragraph Grouping")
         Stepper {
             objectName: "silenceGap"
-            text: "Silence gap: " + page.form.secondsText(page.settings.paragraphSilenceGap)
-            help: "Seconds of silence before starting a new paragraph for the same speaker"
+            text: qsTr("Silence gap: %1").arg(page.form.secondsText(page.settings.paragraphSilenceGap))
+            help: qsTr("Seconds of silence before starting a new paragraph for the same speaker")
             canDecrease: page.settings.paragraphSilenceGap > 1.0
             canIncrease: page.settings.paragraphSilenceGap < 10.0
             onDecrease: page.settings.paragraphSilenceGap = Math.max(1.0, page.settings.paragraphSilenceGap - 0.5)
@@ -39,9 +39,9 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Call Applications"
+        title: qsTr("Call Applications")
         CardText {
-            text: "Other programs you call with"
+            text: qsTr("Other programs you call with")
         }
         TextField {
             objectName: "extraCallApplications"
@@ -54,7 +54,7 @@ ColumnLayout {
         CardCaption {
             Layout.fillWidth: true
             wrapMode: Text.WordWrap
-            text: "Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams"
+            text: qsTr("Their executable names, separated by commas: calls in them are detected like those in Zoom or Teams")
         }
     }
 }

@@ -30,7 +30,7 @@ ColumnLayout {
             objectName: "capturePicker"
             CardText {
                 Layout.fillWidth: true
-                text: "Capture"
+                text: qsTr("Capture")
             }
             ChoiceBox {
                 objectName: "capture"
@@ -44,17 +44,17 @@ ColumnLayout {
             objectName: "captureHelp"
             Layout.fillWidth: true
             wrapMode: Text.WordWrap
-            text: "Only the call captures the application that holds the call; for a call in a browser, all the browser plays."
+            text: qsTr("Only the call captures the application that holds the call; for a call in a browser, all the browser plays.")
         }
     }
     SettingsSection {
-        title: "Microphone"
+        title: qsTr("Microphone")
         RowLayout {
             objectName: "micPicker"
             visible: page.viewModel.hasMicPermission
             CardText {
                 Layout.fillWidth: true
-                text: "Input Device"
+                text: qsTr("Input Device")
             }
             ChoiceBox {
                 objectName: "inputDevice"
@@ -70,12 +70,12 @@ ColumnLayout {
             SymbolLabel {
                 Layout.fillWidth: true
                 iconName: "mic.slash"
-                text: "Microphone access not granted"
+                text: qsTr("Microphone access not granted")
                 font.pixelSize: AppTheme.calloutSize
                 color: TextColors.label(AppTheme.palette.base, TextColors.Secondary)
             }
             Button {
-                text: "Open System Settings"
+                text: qsTr("Open System Settings")
                 font.pixelSize: AppTheme.captionSize
                 onClicked: page.form.openSoundSettings()
             }

@@ -16,9 +16,9 @@ ColumnLayout {
     spacing: AppTheme.sectionSpacing
 
     SettingsSection {
-        title: "Server"
+        title: qsTr("Server")
         CardText {
-            text: "WebSocket URL"
+            text: qsTr("WebSocket URL")
         }
         TextField {
             objectName: "serverURL"
@@ -33,24 +33,24 @@ ColumnLayout {
         CardText {
             objectName: "invalidServerURL"
             visible: !page.settings.isServerURLValid
-            text: "Invalid server URL"
+            text: qsTr("Invalid server URL")
             font.pixelSize: AppTheme.captionSize
             color: TextColors.readable(AppTheme.red, AppTheme.palette.base)
         }
         SwitchRow {
             objectName: "shareRoomsOnNetwork"
-            label: "Share rooms on this network"
-            help: "The local server lets others on this network open a room's link; speakers still connect from this computer only"
+            label: qsTr("Share rooms on this network")
+            help: qsTr("The local server lets others on this network open a room's link; speakers still connect from this computer only")
             checked: page.settings.shareRoomsOnNetwork
             onToggled: on => page.settings.shareRoomsOnNetwork = on
         }
     }
     SettingsSection {
-        title: "Translation"
+        title: qsTr("Translation")
         RowLayout {
             CardText {
                 Layout.fillWidth: true
-                text: "Target Language"
+                text: qsTr("Target Language")
             }
             ChoiceBox {
                 objectName: "targetLanguage"
@@ -63,8 +63,8 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Speaker Languages"
-        footer: "Hint which languages speakers will use for better recognition. Leave empty for auto-detection."
+        title: qsTr("Speaker Languages")
+        footer: qsTr("Hint which languages speakers will use for better recognition. Leave empty for auto-detection.")
         GridLayout {
             columns: 2
             columnSpacing: 8

@@ -3,8 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tolvaran.Ui
 
-// Settings: starting with the session, call detection, global shortcuts and
-// updates.
+// Settings: the interface's language, starting with the session, call
+// detection, global shortcuts and updates.
 ColumnLayout {
     id: page
 
@@ -21,28 +21,43 @@ ColumnLayout {
     }
 
     SettingsSection {
+        RowLayout {
+            CardText {
+                Layout.fillWidth: true
+                text: qsTr("Language")
+            }
+            ChoiceBox {
+                objectName: "interfaceLanguage"
+                Layout.preferredWidth: 220
+                model: page.form.interfaceLanguageLabels
+                currentIndex: page.form.interfaceLanguageIndex
+                onActivated: index => page.form.selectInterfaceLanguage(index)
+            }
+        }
+    }
+    SettingsSection {
         SwitchRow {
             objectName: "launchAtLogin"
-            label: "Launch at Login"
-            help: "Automatically start Tolvaran when you log in"
+            label: qsTr("Launch at Login")
+            help: qsTr("Automatically start Tolvaran when you log in")
             checked: loginItem.isEnabled
             onToggled: on => loginItem.isEnabled = on
         }
         SwitchRow {
             objectName: "autoStartListening"
-            label: "Auto-start listening on launch"
-            help: "Begin capturing and translating as soon as the app starts"
+            label: qsTr("Auto-start listening on launch")
+            help: qsTr("Begin capturing and translating as soon as the app starts")
             checked: page.settings.autoStartListening
             onToggled: on => page.settings.autoStartListening = on
         }
     }
     SettingsSection {
-        title: "Call Detection"
+        title: qsTr("Call Detection")
         SwitchRow {
             objectName: "autoDetect"
             iconName: "phone.connection.fill"
-            label: "Auto-detect calls"
-            help: "Start listening when a call begins and stop when it ends"
+            label: qsTr("Auto-detect calls")
+            help: qsTr("Start listening when a call begins and stop when it ends")
             checked: page.settings.isAutoDetectEnabled
             enabled: page.form.canToggleAutoDetect
             onToggled: on => page.form.setAutoDetect(on)
@@ -51,12 +66,12 @@ ColumnLayout {
             objectName: "callApplicationsPicker"
             CardText {
                 Layout.fillWidth: true
-                text: "Calls in"
+                text: qsTr("Calls in")
             }
             ChoiceBox {
                 objectName: "callApplications"
                 Layout.preferredWidth: 200
-                model: ["Teams only", "Any call application"]
+                model: [qsTr("Teams only"), qsTr("Any call application")]
                 currentIndex: page.settings.callApplications === "teams" ? 0 : 1
                 onActivated: index => page.settings.callApplications = index === 0 ? "teams" : "any"
             }
@@ -77,10 +92,10 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Shortcuts"
+        title: qsTr("Shortcuts")
         ShortcutRow {
             objectName: "shortcut_0"
-            label: "Start/stop listening"
+            label: qsTr("Start/stop listening")
             shortcutText: page.form.shortcutTexts[0] ?? ""
             problem: page.form.shortcutProblems[0] ?? ""
             onKeysPressed: (key, modifiers) => page.form.setShortcut(0, key, modifiers)
@@ -88,7 +103,7 @@ ColumnLayout {
         }
         ShortcutRow {
             objectName: "shortcut_1"
-            label: "Show/hide overlay"
+            label: qsTr("Show/hide overlay")
             shortcutText: page.form.shortcutTexts[1] ?? ""
             problem: page.form.shortcutProblems[1] ?? ""
             onKeysPressed: (key, modifiers) => page.form.setShortcut(1, key, modifiers)
@@ -96,7 +111,7 @@ ColumnLayout {
         }
         ShortcutRow {
             objectName: "shortcut_2"
-            label: "Start/stop recording"
+            label: qsTr("Start/stop recording")
             shortcutText: page.form.shortcutTexts[2] ?? ""
             problem: page.form.shortcutProblems[2] ?? ""
             onKeysPressed: (key, modifiers) => page.form.setShortcut(2, key, modifiers)
@@ -104,12 +119,12 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Updates"
+        title: qsTr("Updates")
         Text {
             objectName: "updatesFromPackageManager"
             // Without a release feed the package manager brings updates.
             visible: page.updater === null || !page.updater.isFeedConfigured
-            text: "Updates come with your package manager"
+            text: qsTr("Updates come with your package manager")
             textFormat: Text.PlainText
             font: AppTheme.caption
             color: AppTheme.secondary
@@ -118,7 +133,7 @@ ColumnLayout {
             visible: page.updater !== null && page.updater.isFeedConfigured
             Button {
                 objectName: "checkForUpdates"
-                text: "Check for Updates..."
+                text: qsTr("Check for Updates...")
                 enabled: page.updater !== null && page.updater.canCheckForUpdates
                 onClicked: {
                     page.Window.window.requestActivate();

@@ -15,16 +15,16 @@ ColumnLayout {
     spacing: AppTheme.sectionSpacing
 
     SettingsSection {
-        title: "Automatic Recording"
+        title: qsTr("Automatic Recording")
         SwitchRow {
-            label: "Start recording when listening begins"
-            help: "Automatically record audio and transcript whenever you start listening"
+            label: qsTr("Start recording when listening begins")
+            help: qsTr("Automatically record audio and transcript whenever you start listening")
             checked: page.settings.autoRecordOnListen
             onToggled: on => page.settings.autoRecordOnListen = on
         }
     }
     SettingsSection {
-        title: "Save Location"
+        title: qsTr("Save Location")
         RowLayout {
             ColumnLayout {
                 Layout.fillWidth: true
@@ -44,7 +44,7 @@ ColumnLayout {
             }
             Button {
                 objectName: "chooseFolder"
-                text: "Choose..."
+                text: qsTr("Choose...")
                 font.pixelSize: AppTheme.calloutSize
                 onClicked: {
                     folderDialog.open();
@@ -57,15 +57,15 @@ ColumnLayout {
             Button {
                 objectName: "resetFolder"
                 visible: page.form.hasCustomFolder
-                text: "Reset to Default"
+                text: qsTr("Reset to Default")
                 font.pixelSize: AppTheme.captionSize
                 onClicked: page.form.resetFolder()
             }
         }
         Platform.FolderDialog {
             id: folderDialog
-            title: "Choose a folder to save recordings"
-            acceptLabel: "Select"
+            title: qsTr("Choose a folder to save recordings")
+            acceptLabel: qsTr("Select")
             folder: page.form.folderURL
             currentFolder: page.form.folderURL
             onAccepted: page.form.chooseFolder(folder)

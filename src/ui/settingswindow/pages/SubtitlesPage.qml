@@ -14,20 +14,20 @@ ColumnLayout {
     spacing: AppTheme.sectionSpacing
 
     SettingsSection {
-        title: "Preview"
+        title: qsTr("Preview")
         SwitchRow {
             objectName: "subtitlePreview"
-            label: "Show live preview"
-            help: "Show example subtitles on screen to preview your style changes"
+            label: qsTr("Show live preview")
+            help: qsTr("Show example subtitles on screen to preview your style changes")
             checked: page.viewModel.isSubtitlePreviewVisible
             onToggled: on => page.viewModel.isSubtitlePreviewVisible = on
         }
     }
     SettingsSection {
-        title: "Text"
+        title: qsTr("Text")
         SliderRow {
             objectName: "subtitleFontSize"
-            label: "Font Size"
+            label: qsTr("Font Size")
             valueText: page.form.pointText(value)
             from: 14
             to: 60
@@ -36,28 +36,28 @@ ColumnLayout {
             onMoved: v => page.settings.subtitleFontSize = v
         }
         ColorRow {
-            label: "Text Color"
+            label: qsTr("Text Color")
             color: page.settings.subtitleTextColor
             onPicked: c => page.settings.subtitleTextColor = c
         }
         SegmentedRow {
             objectName: "subtitlesSide"
-            label: "Alignment"
+            label: qsTr("Alignment")
             options: page.form.subtitlesSideLabels
             current: page.form.subtitlesSideIndex
             onSelected: index => page.form.setSubtitlesSide(index)
         }
     }
     SettingsSection {
-        title: "Background"
+        title: qsTr("Background")
         ColorRow {
-            label: "Background Color"
+            label: qsTr("Background Color")
             color: page.settings.subtitleBgColor
             onPicked: c => page.settings.subtitleBgColor = c
         }
         SliderRow {
             objectName: "subtitleBgOpacity"
-            label: "Opacity"
+            label: qsTr("Opacity")
             valueText: page.form.percentText(value)
             from: 0
             to: 1
@@ -66,7 +66,7 @@ ColumnLayout {
             onMoved: v => page.settings.subtitleBgOpacity = v
         }
         SliderRow {
-            label: "Corner Radius"
+            label: qsTr("Corner Radius")
             valueText: page.form.lengthText(value)
             from: 0
             to: 20
@@ -76,10 +76,10 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Position"
+        title: qsTr("Position")
         SliderRow {
             objectName: "subtitleBottomOffset"
-            label: "Bottom Offset"
+            label: qsTr("Bottom Offset")
             valueText: page.form.lengthText(value)
             from: 0
             to: 300
@@ -88,7 +88,7 @@ ColumnLayout {
             onMoved: v => page.settings.subtitleBottomOffset = v
         }
         SliderRow {
-            label: "Padding H"
+            label: qsTr("Padding H")
             valueText: page.form.lengthText(value)
             from: 4
             to: 40
@@ -97,7 +97,7 @@ ColumnLayout {
             onMoved: v => page.settings.subtitlePaddingH = v
         }
         SliderRow {
-            label: "Padding V"
+            label: qsTr("Padding V")
             valueText: page.form.lengthText(value)
             from: 2
             to: 20

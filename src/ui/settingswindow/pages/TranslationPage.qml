@@ -15,53 +15,53 @@ ColumnLayout {
     spacing: AppTheme.sectionSpacing
 
     SettingsSection {
-        title: "Preview"
+        title: qsTr("Preview")
         SwitchRow {
             objectName: "translationPreview"
-            label: "Show live preview"
-            help: "Show an example translation overlay to preview your style changes"
+            label: qsTr("Show live preview")
+            help: qsTr("Show an example translation overlay to preview your style changes")
             checked: page.viewModel.isTranslationPreviewVisible
             onToggled: on => page.viewModel.isTranslationPreviewVisible = on
         }
     }
     SettingsSection {
-        title: "Text"
+        title: qsTr("Text")
         SegmentedRow {
             objectName: "displayMode"
-            label: "Display Mode"
+            label: qsTr("Display Mode")
             options: page.form.displayModeLabels
             current: page.form.displayModeIndex
             onSelected: index => page.form.setDisplayMode(index)
         }
         SwitchRow {
-            label: "Show speaker labels"
+            label: qsTr("Show speaker labels")
             checked: page.settings.showSpeakerLabels
             onToggled: on => page.settings.showSpeakerLabels = on
         }
     }
     SettingsSection {
-        title: "Colors"
+        title: qsTr("Colors")
         ColorRow {
-            label: "Translated Text"
+            label: qsTr("Translated Text")
             color: page.settings.overlayTranslatedColor
             onPicked: c => page.settings.overlayTranslatedColor = c
         }
         ColorRow {
-            label: "Original Text"
+            label: qsTr("Original Text")
             color: page.settings.overlayOriginalColor
             onPicked: c => page.settings.overlayOriginalColor = c
         }
     }
     SettingsSection {
-        title: "Paragraphs"
+        title: qsTr("Paragraphs")
         ColorRow {
-            label: "Paragraph Color"
+            label: qsTr("Paragraph Color")
             color: page.settings.overlayParagraphBgColor
             onPicked: c => page.settings.overlayParagraphBgColor = c
         }
         SliderRow {
             objectName: "overlayOpacity"
-            label: "Opacity"
+            label: qsTr("Opacity")
             valueText: page.form.percentText(value)
             from: 0.3
             to: 1.0
@@ -70,7 +70,7 @@ ColumnLayout {
             onMoved: v => page.settings.overlayOpacity = v
         }
         SliderRow {
-            label: "Corner Radius"
+            label: qsTr("Corner Radius")
             valueText: page.form.lengthText(value)
             from: 0
             to: 24
@@ -80,14 +80,14 @@ ColumnLayout {
         }
     }
     SettingsSection {
-        title: "Window"
+        title: qsTr("Window")
         RowLayout {
             Button {
                 objectName: "resetOverlayPosition"
-                text: "Reset Overlay Position"
+                text: qsTr("Reset Overlay Position")
                 onClicked: page.viewModel.resetOverlayPosition()
                 ToolTip.visible: hovered
-                ToolTip.text: "Move the overlay back to its default position (bottom-right corner)"
+                ToolTip.text: qsTr("Move the overlay back to its default position (bottom-right corner)")
                 ToolTip.delay: AppTheme.helpToolTipDelay
             }
         }
