@@ -86,8 +86,12 @@ PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, QObject* parent)
 {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
-    m_bus.connect(portalService, desktopPath, shortcutsInterface, QStringLiteral("Activated"), this,
-        SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap, QDBusMessage)));
+    // QtDBus looks the slot's parameter types up by name, which only finds
+    // types registered by then.
+    qRegisterMetaType<QDBusObjectPath>();
+    if (!m_bus.connect(portalService, desktopPath, shortcutsInterface, QStringLiteral("Activated"), this,
+            SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap, QDBusMessage))))
+        qCWarning(lcShortcuts, "Cannot listen to the desktop portal's shortcuts");
 }
 
 PortalShortcuts::~PortalShortcuts()
