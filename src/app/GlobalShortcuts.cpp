@@ -27,7 +27,7 @@ struct FreeDeleter
 } // namespace
 
 GlobalShortcuts::GlobalShortcuts(QObject* parent)
-    : QObject(parent)
+    : ShortcutService(parent)
 {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection())
@@ -102,24 +102,17 @@ quint8 GlobalShortcuts::keycodeOf(quint32 keysym) const
 QString GlobalShortcuts::setShortcut(Action action, const QKeySequence& sequence)
 {
     Grab& grab = m_grabs.at(size_t(action));
-    const QString before = grab.problem;
-    const auto report = [&](const QString& problem) {
-        grab.problem = problem;
-        if (problem != before)
-            emit problemChanged(action);
-        return problem;
-    };
     if (m_connection)
         ungrab(grab);
     if (sequence.isEmpty())
-        return report({});
+        return report(action, {});
     const QString text = sequence.toString(QKeySequence::NativeText);
     if (!m_connection)
-        return report(tr("Global shortcuts need an X11 or XWayland session"));
+        return report(action, tr("Global shortcuts need an X11 or XWayland session"));
     const std::optional<XKey> xKey = xKeyOf(sequence[0]);
     const quint8 keycode = xKey ? keycodeOf(xKey->keysym) : 0;
     if (keycode == 0)
-        return report(tr("%1 cannot be a global shortcut").arg(text));
+        return report(action, tr("%1 cannot be a global shortcut").arg(text));
 
     for (size_t i = 0; i < std::size(lockMasks); ++i) {
         const xcb_void_cookie_t cookie = xcb_grab_key_checked(
@@ -132,13 +125,14 @@ QString GlobalShortcuts::setShortcut(Action action, const QKeySequence& sequence
             xcb_ungrab_key(m_connection, keycode, m_root, xKey->modifiers | lockMasks[done]);
         xcb_flush(m_connection);
         qCWarning(lcShortcuts, "Cannot grab %s: X error %d", qUtf8Printable(text), int(error->error_code));
-        return report(error->error_code == badAccess ? tr("%1 is taken by another program").arg(text)
-                                                     : tr("%1 cannot be a global shortcut").arg(text));
+        return report(action,
+            error->error_code == badAccess ? tr("%1 is taken by another program").arg(text)
+                                           : tr("%1 cannot be a global shortcut").arg(text));
     }
     grab.keycode = keycode;
     grab.modifiers = xKey->modifiers;
     qCInfo(lcShortcuts, "Global shortcut %s grabbed", qUtf8Printable(text));
-    return report({});
+    return report(action, {});
 }
 
 void GlobalShortcuts::ungrab(Grab& grab)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ShortcutService.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QKeySequence>
-#include <QObject>
 #include <QString>
 
 #include <array>
@@ -12,19 +13,15 @@ struct xcb_connection_t;
 
 namespace tolvaran {
 
-// Key combinations that act while any program has the focus, grabbed on the
-// X root window (the program runs on X11, or XWayland on Wayland sessions).
+// Global shortcuts grabbed on the X root window (the program runs on X11, or XWayland on Wayland sessions).
 // A combination that another program grabbed first is taken: the grab fails
 // and says so, instead of never firing. Main thread; the key presses arrive
 // through the application's native event filter.
-class GlobalShortcuts : public QObject, public QAbstractNativeEventFilter
+class GlobalShortcuts : public ShortcutService, public QAbstractNativeEventFilter
 {
     Q_OBJECT
 
 public:
-    enum class Action { listening, overlay, recording };
-    Q_ENUM(Action)
-
     // An X keysym and modifier mask.
     struct XKey
     {
@@ -44,25 +41,18 @@ public:
     // Grabs the sequence's first combination for the action, in place of
     // the one before; an empty sequence is none. Gives what is wrong
     // (problem), empty when it is grabbed or none is wanted.
-    QString setShortcut(Action action, const QKeySequence& sequence);
-
-    QString problem(Action action) const { return m_grabs.at(size_t(action)).problem; }
+    QString setShortcut(Action action, const QKeySequence& sequence) override;
 
     // Letters, digits, F1 to F12 and Space, with Ctrl, Alt, Shift and Meta.
     static std::optional<XKey> xKeyOf(QKeyCombination combination);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
-signals:
-    void activated(tolvaran::GlobalShortcuts::Action action);
-    void problemChanged(tolvaran::GlobalShortcuts::Action action);
-
 private:
     struct Grab
     {
         quint8 keycode = 0;
         quint16 modifiers = 0;
-        QString problem;
     };
 
     quint8 keycodeOf(quint32 keysym) const;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GlobalShortcuts.h"
+#include "ShortcutService.h"
 
 #include <QObject>
 
@@ -19,14 +19,14 @@ class ShortcutBindings : public QObject
 
 public:
     ShortcutBindings(
-        GlobalShortcuts& shortcuts, AppSettings& settings, TranslationViewModel& viewModel, QObject* parent = nullptr);
+        ShortcutService& shortcuts, AppSettings& settings, TranslationViewModel& viewModel, QObject* parent = nullptr);
 
-    void perform(GlobalShortcuts::Action action);
+    void perform(ShortcutService::Action action);
 
 private:
-    void apply(GlobalShortcuts::Action action);
+    void apply(ShortcutService::Action action);
 
-    GlobalShortcuts& m_shortcuts;
+    ShortcutService& m_shortcuts;
     AppSettings& m_settings;
     TranslationViewModel& m_viewModel;
 };

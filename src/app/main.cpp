@@ -1,9 +1,9 @@
 #include "AppCoordinator.h"
 #include "AppLifecycle.h"
-#include "GlobalShortcuts.h"
 #include "InterfaceTranslator.h"
 #include "LocalServerLauncher.h"
 #include "ShortcutBindings.h"
+#include "ShortcutService.h"
 #include "SingleInstance.h"
 #include "TrayItem.h"
 #include "UiEngine.h"
@@ -29,6 +29,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 Q_IMPORT_QML_PLUGIN(Tolvaran_UiPlugin)
 
@@ -182,16 +183,17 @@ int main(int argc, char* argv[])
         [&lifecycle] { lifecycle.quit(); });
 
     // Start and stop without finding the tray, while the call has the focus.
-    tolvaran::GlobalShortcuts shortcuts;
-    tolvaran::ShortcutBindings shortcutBindings(shortcuts, settings, viewModel);
+    const std::unique_ptr<tolvaran::ShortcutService> shortcuts
+        = tolvaran::chooseShortcutService(QDBusConnection::sessionBus());
+    tolvaran::ShortcutBindings shortcutBindings(*shortcuts, settings, viewModel);
     // A combination another program holds is said in the settings window.
     const auto showShortcutProblems = [&] {
-        using Action = tolvaran::GlobalShortcuts::Action;
-        coordinator.settingsManager().setShortcutProblems({shortcuts.problem(Action::listening),
-            shortcuts.problem(Action::overlay), shortcuts.problem(Action::recording)});
+        using Action = tolvaran::ShortcutService::Action;
+        coordinator.settingsManager().setShortcutProblems({shortcuts->problem(Action::listening),
+            shortcuts->problem(Action::overlay), shortcuts->problem(Action::recording)});
     };
     showShortcutProblems();
-    QObject::connect(&shortcuts, &tolvaran::GlobalShortcuts::problemChanged, &coordinator, showShortcutProblems);
+    QObject::connect(shortcuts.get(), &tolvaran::ShortcutService::problemChanged, &coordinator, showShortcutProblems);
 
     tolvaran::TrayItem tray(viewModel, settings, updater, engine);
     QObject::connect(&tray, &tolvaran::TrayItem::quitRequested, &lifecycle, [&lifecycle] { lifecycle.quit(); });
