@@ -1221,6 +1221,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>بدء/إيقاف الاستماع</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>إظهار/إخفاء النافذة العائمة</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>بدء/إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>لا يمكن أن يكون %1 اختصارًا عامًا</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>تعذّر على سطح المكتب تعيين %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>لم يُؤكَّد %1 في نافذة سطح المكتب</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>لم يعيّن سطح المكتب %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>لم يعد سطح المكتب يمرّر %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

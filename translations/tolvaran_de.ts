@@ -1205,6 +1205,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Zuhören starten/beenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Overlay ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Aufnahme starten/beenden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 kann kein globales Tastenkürzel sein</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Der Desktop konnte %1 nicht festlegen</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 wurde im Dialog des Desktops nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Der Desktop hat %1 nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Der Desktop leitet %1 nicht mehr weiter</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1205,6 +1205,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Empezar/dejar de escuchar</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Mostrar/ocultar ventana flotante</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Iniciar/detener grabación</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 no puede ser un atajo global</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>El escritorio no pudo asignar %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 no se confirmó en el diálogo del escritorio</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>El escritorio no asignó %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>El escritorio ya no transmite %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

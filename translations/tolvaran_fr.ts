@@ -1205,6 +1205,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Démarrer/arrêter l’écoute</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Afficher/masquer la fenêtre flottante</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Démarrer/arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 ne peut pas être un raccourci global</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Le bureau n’a pas pu définir %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 n’a pas été confirmé dans la fenêtre du bureau</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Le bureau n’a pas défini %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Le bureau ne transmet plus %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1205,6 +1205,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>सुनना शुरू/बंद करें</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>ओवरले दिखाएँ/छिपाएँ</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>रिकॉर्डिंग शुरू/बंद करें</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 ग्लोबल शॉर्टकट नहीं हो सकता</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>डेस्कटॉप %1 सेट नहीं कर सका</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>डेस्कटॉप के डायलॉग में %1 की पुष्टि नहीं हुई</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>डेस्कटॉप ने %1 सेट नहीं किया</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>डेस्कटॉप अब %1 आगे नहीं भेजता</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1205,6 +1205,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Avvia/interrompi ascolto</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Mostra/nascondi finestra sovrapposta</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Avvia/interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 non può essere una scorciatoia globale</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Il desktop non ha potuto impostare %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 non è stata confermata nella finestra del desktop</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Il desktop non ha impostato %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Il desktop non inoltra più %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

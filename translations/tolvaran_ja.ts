@@ -1201,6 +1201,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>聞き取りの開始/停止</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>オーバーレイの表示/非表示</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>録音の開始/停止</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 はグローバルショートカットにできません</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>デスクトップは %1 を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 はデスクトップのダイアログで確認されませんでした</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>デスクトップは %1 を設定しませんでした</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>デスクトップは %1 を渡さなくなりました</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1201,6 +1201,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>듣기 시작/중지</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>오버레이 표시/숨기기</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>녹음 시작/중지</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1은(는) 전역 단축키로 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>데스크톱이 %1을(를) 설정할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1이(가) 데스크톱 대화 상자에서 확인되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>데스크톱이 %1을(를) 설정하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>데스크톱이 더 이상 %1을(를) 전달하지 않습니다</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1205,6 +1205,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Luisteren starten/stoppen</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Zwevend venster tonen/verbergen</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Opname starten/stoppen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 kan geen globale sneltoets zijn</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Het bureaublad kon %1 niet instellen</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 is niet bevestigd in het venster van het bureaublad</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Het bureaublad heeft %1 niet ingesteld</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Het bureaublad geeft %1 niet meer door</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1209,6 +1209,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Zacznij/przestań słuchać</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Pokaż/ukryj nakładkę</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Rozpocznij/zatrzymaj nagrywanie</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 nie może być skrótem globalnym</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Pulpit nie mógł ustawić %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 nie zostało potwierdzone w oknie pulpitu</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Pulpit nie ustawił %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Pulpit nie przekazuje już %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

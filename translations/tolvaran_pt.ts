@@ -1205,6 +1205,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Começar/parar de ouvir</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Mostrar/ocultar janela flutuante</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Iniciar/parar gravação</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 não pode ser um atalho global</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>O ambiente de trabalho não pôde definir %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 não foi confirmado na janela do ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>O ambiente de trabalho não definiu %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>O ambiente de trabalho já não repassa %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1209,6 +1209,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Начать/перестать слушать</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Показать/скрыть плавающее окно</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Начать/остановить запись</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 не может быть глобальной комбинацией клавиш</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Рабочий стол не смог назначить %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 не подтверждено в диалоге рабочего стола</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Рабочий стол не назначил %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Рабочий стол больше не передаёт %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1201,6 +1201,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Dinlemeyi başlat/durdur</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Kayan pencereyi göster/gizle</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Kaydı başlat/durdur</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 genel kısayol olamaz</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Masaüstü %1 kısayolunu atayamadı</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 masaüstünün penceresinde onaylanmadı</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Masaüstü %1 kısayolunu atamadı</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Masaüstü artık %1 kısayolunu iletmiyor</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

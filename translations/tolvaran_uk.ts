@@ -1209,6 +1209,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>Почати/зупинити слухання</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>Показати/сховати плаваюче вікно</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>Почати/зупинити запис</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 не може бути глобальною комбінацією клавіш</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>Робочий стіл не зміг призначити %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 не підтверджено в діалозі робочого столу</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>Робочий стіл не призначив %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>Робочий стіл більше не передає %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>

@@ -1201,6 +1201,41 @@
     </message>
 </context>
 <context>
+    <name>tolvaran::PortalShortcuts</name>
+    <message>
+        <source>Start or stop listening</source>
+        <translation>开始/停止收听</translation>
+    </message>
+    <message>
+        <source>Show or hide the overlay</source>
+        <translation>显示/隐藏浮动窗口</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>开始/停止录音</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a global shortcut</source>
+        <translation>%1 不能用作全局快捷键</translation>
+    </message>
+    <message>
+        <source>The desktop could not set %1</source>
+        <translation>桌面无法设置 %1</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed in the desktop&apos;s dialog</source>
+        <translation>%1 未在桌面的对话框中确认</translation>
+    </message>
+    <message>
+        <source>The desktop did not set %1</source>
+        <translation>桌面未设置 %1</translation>
+    </message>
+    <message>
+        <source>The desktop no longer passes on %1</source>
+        <translation>桌面不再传递 %1</translation>
+    </message>
+</context>
+<context>
     <name>tolvaran::SettingsModel</name>
     <message>
         <source>Translated</source>
