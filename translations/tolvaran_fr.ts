@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation>Afficher/masquer la fenêtre flottante</translation>
+        <translation>Basculer la fenêtre flottante</translation>
     </message>
     <message>
         <source>Start/stop recording</source>
-        <translation>Démarrer/arrêter l’enregistrement</translation>
+        <translation>Lancer/arrêter l’enregistrement</translation>
     </message>
 </context>
 <context>

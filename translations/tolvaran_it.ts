@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation>Mostra/nascondi finestra sovrapposta</translation>
+        <translation>Mostra/nascondi overlay</translation>
     </message>
     <message>
         <source>Start/stop recording</source>

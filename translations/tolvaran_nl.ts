@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation>Zwevend venster tonen/verbergen</translation>
+        <translation>Zwevend venster aan/uit</translation>
     </message>
     <message>
         <source>Start/stop recording</source>

@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Start/stop recording</source>
-        <translation>Rozpocznij/zatrzymaj nagrywanie</translation>
+        <translation>Start/stop nagrywania</translation>
     </message>
 </context>
 <context>

@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation>Показать/скрыть плавающее окно</translation>
+        <translation>Плавающее окно вкл./выкл.</translation>
     </message>
     <message>
         <source>Start/stop recording</source>

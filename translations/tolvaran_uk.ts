@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Show/hide overlay</source>
-        <translation>Показати/сховати плаваюче вікно</translation>
+        <translation>Плаваюче вікно увімк./вимк.</translation>
     </message>
     <message>
         <source>Start/stop recording</source>

@@ -130,9 +130,11 @@ private slots:
         const QRegularExpression translated(QStringLiteral(
             "\\b(qsTr|qsTranslate|tr|translate|QT_TRANSLATE_NOOP|QT_TR_NOOP)\\((\\s*\"(?:[^\"\\\\]|\\\\.)*\"\\s*,?)+"));
         const QRegularExpression qmlIgnored(QStringLiteral("^(import |objectName:|font\\.family:|sequence:)"));
-        // Log lines stay English.
+        // Log lines stay English, and so do the D-Bus names of the portal's
+        // interfaces, methods and signals.
         const QRegularExpression cppIgnored(QStringLiteral(
-            "\\bq(C?(Debug|Info|Warning|Critical)|Fatal)\\b|Q_LOGGING_CATEGORY|QML_UNCREATABLE|static_assert"));
+            "\\bq(C?(Debug|Info|Warning|Critical)|Fatal)\\b|Q_LOGGING_CATEGORY|QML_UNCREATABLE|static_assert"
+            "|\"org\\.freedesktop\\.|m_bus\\.(dis)?connect\\(|createMethodCall\\(|\\brequest\\(QStringLiteral"));
         const QStringList cpp{".cpp", ".h"};
         QTest::newRow("views") << "src/ui" << QStringList{".qml"} << translated << qmlIgnored;
         QTest::newRow("views' C++") << "src/ui" << cpp << translated << cppIgnored;

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
 
 #include <sys/stat.h>
 
@@ -796,7 +797,8 @@ private slots:
         int offSwitches = 0;
         for (int tab = general; tab <= advanced; ++tab) {
             settings.view()->setProperty("selectedTab", tab);
-            QTest::qWait(50); // let the page lay out before the grab
+            // The page lays out before the grab.
+            QVERIFY(QQuickTest::qWaitForPolish(settings.window()));
             const QImage image = settings.window()->grabWindow();
             QList<QQuickItem*> texts;
             collectTexts(settings.view(), texts);
