@@ -33,9 +33,11 @@ WebSocketService::WebSocketService(QObject* parent)
     m_drainTimer.setInterval(0);
     QObject::connect(&m_drainTimer, &QTimer::timeout, this, &WebSocketService::drainIncoming);
     m_handshakeTimer.setSingleShot(true);
-    m_handshakeTimer.setInterval(60'000);
+    // A server that takes the connection and never answers the upgrade (or
+    // an address that swallows it) must not hold a reconnect attempt forever.
+    m_handshakeTimer.setInterval(10'000);
     QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
-        [this] { enqueue(Failure{QStringLiteral("The request timed out.")}); });
+        [this] { enqueue(Failure{couldNotReach(QStringLiteral("The request timed out."))}); });
     m_pingTimer.setInterval(5'000);
     QObject::connect(&m_pingTimer, &QTimer::timeout, this, &WebSocketService::sendPing);
     m_pongTimer.setSingleShot(true);
@@ -143,6 +145,11 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
     // where it is set.
     if (!m_handshakeTimer.isActive() || description.isEmpty())
         return description;
+    return couldNotReach(std::move(description));
+}
+
+QString WebSocketService::couldNotReach(QString description) const
+{
     description[0] = description[0].toLower();
     while (description.endsWith(u'.'))
         description.chop(1);
