@@ -39,8 +39,17 @@ QStringView TypewriterSchedule::character(qsizetype index) const
 qsizetype TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segments, double now)
 {
     QString text;
-    QList<qsizetype> starts{0};
+    qsizetype units = 0;
+    for (const TypewriterSegment& segment : segments)
+        units += segment.text.size();
+    text.reserve(units);
+    // Sized once: a text of thousands of characters held with room to grow
+    // would keep up to twice what it needs.
+    QList<qsizetype> starts;
+    starts.reserve(units + 1);
+    starts.append(0);
     QList<QColor> colors;
+    colors.reserve(units);
     for (const TypewriterSegment& segment : segments) {
         const qsizetype base = text.size();
         text += segment.text;
@@ -97,6 +106,7 @@ qsizetype TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segmen
     // The kept characters are the new text's first ones, the tidied ones
     // follow them: the new text and its offsets stand as they are.
     m_chars.resize(common);
+    m_chars.reserve(count);
     for (qsizetype k = 0; k < tidied.size(); ++k)
         m_chars.append({colors[common + k], tidied[k]});
 
