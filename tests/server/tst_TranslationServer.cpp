@@ -1,4 +1,5 @@
 #include "ApertiumTranslator.h"
+#include "MaskedFrames.h"
 #include "PocketsphinxEngine.h"
 #include "ServerTestSupport.h"
 #include "SpeakerSession.h"
@@ -467,6 +468,52 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(raw.state(), QAbstractSocket::UnconnectedState, 10000);
         }
         QVERIFY(!speaker.isClosed);
+    }
+
+    void followsFrameHeaders_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("frames");
+        QTest::addColumn<int>("pieceBytes");
+        QTest::addColumn<int>("refusedAt");
+        const auto masked = [](qsizetype length) {
+            QByteArray header("\x82", 1);
+            if (length < 126) {
+                header.append(char(0x80 | length));
+            } else if (length <= 0xFFFF) {
+                header.append(char(0x80 | 126)).append(char(length >> 8)).append(char(length & 0xFF));
+            } else {
+                header.append(char(0x80 | 127));
+                for (int shift = 56; shift >= 0; shift -= 8)
+                    header.append(char((quint64(length) >> shift) & 0xFF));
+            }
+            return header + QByteArray(4, '\x11') + QByteArray(length, '\x80');
+        };
+        const QByteArray unmasked("\x89\x00", 2);
+        const QList<QByteArray> mixed{masked(5), masked(300), masked(70000), unmasked};
+        const int end = int(masked(5).size() + masked(300).size() + masked(70000).size());
+        QTest::newRow("masked, whole") << QList<QByteArray>{masked(5), masked(300), masked(70000)} << 100000 << -1;
+        QTest::newRow("unmasked after long frames, whole") << mixed << 100000 << end;
+        QTest::newRow("unmasked after long frames, byte by byte") << mixed << 1 << end;
+        QTest::newRow("unmasked after long frames, in threes") << mixed << 3 << end;
+    }
+
+    // Frame lengths of every size are skipped, however the bytes arrive.
+    void followsFrameHeaders()
+    {
+        QFETCH(QList<QByteArray>, frames);
+        QFETCH(int, pieceBytes);
+        QFETCH(int, refusedAt);
+        const QByteArray stream = frames.join();
+        MaskedFrames follower;
+        int refused = -1;
+        for (qsizetype at = 0; at < stream.size() && refused < 0; at += pieceBytes) {
+            if (!follower.follow(
+                    QByteArrayView(stream).sliced(at, std::min<qsizetype>(pieceBytes, stream.size() - at))))
+                refused = int(at);
+        }
+        // Refused with the piece that holds the unmasked frame's second byte.
+        const int expected = refusedAt < 0 ? -1 : (refusedAt + 1) / pieceBytes * pieceBytes;
+        QCOMPARE(refused, expected);
     }
 
     // Listeners coming and going in a loop: the speaker hears a few updates a
