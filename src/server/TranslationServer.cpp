@@ -1,6 +1,7 @@
 #include "TranslationServer.h"
 
 #include "ListenerPage.h"
+#include "MaskedFrames.h"
 #include "OutgoingMessages.h"
 #include "Room.h"
 #include "SpeakerSession.h"
@@ -102,6 +103,8 @@ void TranslationServer::acceptWebSockets()
         std::unique_ptr<QWebSocket> socket = m_http.nextPendingWebSocketConnection();
         if (!socket)
             continue;
+        if (!MaskedFrames::watch(socket.get(), m_http))
+            qCWarning(lcServer, "Cannot check that a client's frames are masked");
         const QUrl url = socket->requestUrl();
         const QString path = url.path();
         const QUrlQuery query(url);

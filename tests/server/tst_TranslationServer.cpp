@@ -1,4 +1,5 @@
 #include "ApertiumTranslator.h"
+#include "MaskedFrames.h"
 #include "PocketsphinxEngine.h"
 #include "ServerTestSupport.h"
 #include "SpeakerSession.h"
@@ -60,6 +61,39 @@ qint64 residentBytes()
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     return statm.readAll().split(' ').value(1).toLongLong() * 4096;
+}
+
+// Upgrades a raw socket to a WebSocket on that path; what came after the
+// handshake stays in received.
+bool upgradeRaw(QTcpSocket& raw, quint16 port, const QByteArray& path, QByteArray& received)
+{
+    QObject::connect(&raw, &QTcpSocket::readyRead, &raw, [&] { received += raw.readAll(); });
+    raw.connectToHost(QHostAddress::LocalHost, port);
+    if (!raw.waitForConnected(10000))
+        return false;
+    raw.write("GET " + path
+        + " HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+          "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+    if (!QTest::qWaitFor([&] { return received.contains("\r\n\r\n"); }, 10000) || !received.startsWith("HTTP/1.1 101"))
+        return false;
+    received = received.mid(received.indexOf("\r\n\r\n") + 4);
+    return true;
+}
+
+// The code of the first close frame in what a raw socket received, 0 when none.
+int closeCodeIn(const QByteArray& received)
+{
+    for (qsizetype at = 0; at + 1 < received.size();) {
+        const int length = quint8(received[at + 1]) & 0x7F;
+        const qsizetype header = length == 126 ? 4 : length == 127 ? 10 : 2;
+        if (at + header > received.size())
+            return 0;
+        const qsizetype payload = length == 126 ? quint8(received[at + 2]) << 8 | quint8(received[at + 3]) : length;
+        if ((quint8(received[at]) & 0x0F) == 0x8)
+            return at + 3 < received.size() ? quint8(received[at + 2]) << 8 | quint8(received[at + 3]) : 0;
+        at += header + payload;
+    }
+    return 0;
 }
 
 // Opens a room and returns its id.
@@ -368,16 +402,8 @@ private slots:
         const QString roomId = openRoom(speaker, url({}));
         QVERIFY(!roomId.isEmpty());
         QTcpSocket raw;
-        raw.connectToHost(QHostAddress::LocalHost, m_server->port());
-        QVERIFY(raw.waitForConnected(10000));
-        raw.write("GET /room/" + roomId.toUtf8()
-            + "/listen?lang=en HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-              "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
         QByteArray received;
-        connect(&raw, &QTcpSocket::readyRead, this, [&] { received += raw.readAll(); });
-        QVERIFY(QTest::qWaitFor([&] { return received.contains("\r\n\r\n"); }, 10000));
-        QVERIFY2(received.startsWith("HTTP/1.1 101"), received.constData());
-        received = received.mid(received.indexOf("\r\n\r\n") + 4);
+        QVERIFY(upgradeRaw(raw, m_server->port(), "/room/" + roomId.toUtf8() + "/listen?lang=en", received));
 
         const qint64 before = residentBytes();
         constexpr qint64 messageBytes = 100 * 1024 * 1024;
@@ -394,13 +420,100 @@ private slots:
                     [&] { return raw.bytesToWrite() == 0 || raw.state() != QAbstractSocket::ConnectedState; }, 10000))
                 break;
         }
-        QVERIFY(QTest::qWaitFor([&] { return received.contains('\x88'); }, 10000));
-        const QByteArray close = received.mid(received.indexOf('\x88'));
-        QVERIFY(close.size() >= 4);
-        QCOMPARE(quint8(close[2]) << 8 | quint8(close[3]), int(QWebSocketProtocol::CloseCodeTooMuchData));
+        QTRY_COMPARE_WITH_TIMEOUT(closeCodeIn(received), int(QWebSocketProtocol::CloseCodeTooMuchData), 10000);
         const qint64 grown = residentBytes() - before;
         QVERIFY2(grown < 20 * 1024 * 1024, qPrintable(QString::number(grown)));
         QVERIFY(!speaker.isClosed);
+    }
+
+    // A client's frames come masked; one that is not ends its connection
+    // with a protocol error, while the same frame masked is answered.
+    void unmaskedFramesAreRefused_data()
+    {
+        QTest::addColumn<bool>("isSpeaker");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<int>("closeCode");
+        const QByteArray ping("\x89\x04ping", 6);
+        const QByteArray maskedPing = QByteArray("\x89\x84\0\0\0\0", 6) + "ping";
+        const int protocolError = QWebSocketProtocol::CloseCodeProtocolError;
+        QTest::newRow("speaker, stream header")
+            << true << QByteArray("\x82\x2C", 2) + test::wavHeader() << protocolError;
+        QTest::newRow("speaker, ping") << true << ping << protocolError;
+        QTest::newRow("speaker, masked ping") << true << maskedPing << 0;
+        QTest::newRow("listener, text") << false << QByteArray("\x81\x02{}", 4) << protocolError;
+        QTest::newRow("listener, masked ping") << false << maskedPing << 0;
+    }
+
+    void unmaskedFramesAreRefused()
+    {
+        QFETCH(bool, isSpeaker);
+        QFETCH(QByteArray, frame);
+        QFETCH(int, closeCode);
+        ApertiumTranslator translator;
+        TranslationServer server(std::make_shared<SilentEngine>(), translator);
+        QVERIFY(!server.listen(QHostAddress::LocalHost, 0));
+        RawClient speaker;
+        const QString roomId = openRoom(speaker, QStringLiteral("ws://127.0.0.1:%1").arg(server.port()));
+        QVERIFY(!roomId.isEmpty());
+        QTcpSocket raw;
+        QByteArray received;
+        const QByteArray path = isSpeaker ? "/translate?lang=en" : "/room/" + roomId.toUtf8() + "/listen?lang=en";
+        QVERIFY(upgradeRaw(raw, server.port(), path, received));
+        raw.write(frame);
+        if (closeCode == 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(received.contains("\x8A\x04ping"), 10000);
+            QCOMPARE(raw.state(), QAbstractSocket::ConnectedState);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(closeCodeIn(received), closeCode, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(raw.state(), QAbstractSocket::UnconnectedState, 10000);
+        }
+        QVERIFY(!speaker.isClosed);
+    }
+
+    void followsFrameHeaders_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("frames");
+        QTest::addColumn<int>("pieceBytes");
+        QTest::addColumn<int>("refusedAt");
+        const auto masked = [](qsizetype length) {
+            QByteArray header("\x82", 1);
+            if (length < 126) {
+                header.append(char(0x80 | length));
+            } else if (length <= 0xFFFF) {
+                header.append(char(0x80 | 126)).append(char(length >> 8)).append(char(length & 0xFF));
+            } else {
+                header.append(char(0x80 | 127));
+                for (int shift = 56; shift >= 0; shift -= 8)
+                    header.append(char((quint64(length) >> shift) & 0xFF));
+            }
+            return header + QByteArray(4, '\x11') + QByteArray(length, '\x80');
+        };
+        const QByteArray unmasked("\x89\x00", 2);
+        const QList<QByteArray> mixed{masked(5), masked(300), masked(70000), unmasked};
+        const int end = int(masked(5).size() + masked(300).size() + masked(70000).size());
+        QTest::newRow("masked, whole") << QList<QByteArray>{masked(5), masked(300), masked(70000)} << 100000 << -1;
+        QTest::newRow("unmasked after long frames, whole") << mixed << 100000 << end;
+        QTest::newRow("unmasked after long frames, byte by byte") << mixed << 1 << end;
+        QTest::newRow("unmasked after long frames, in threes") << mixed << 3 << end;
+    }
+
+    // Frame lengths of every size are skipped, however the bytes arrive.
+    void followsFrameHeaders()
+    {
+        QFETCH(QList<QByteArray>, frames);
+        QFETCH(int, pieceBytes);
+        QFETCH(int, refusedAt);
+        const QByteArray stream = frames.join();
+        MaskedFrames follower;
+        int refused = -1;
+        for (qsizetype at = 0; at < stream.size() && refused < 0; at += pieceBytes) {
+            if (!follower.follow(
+                    QByteArrayView(stream).sliced(at, std::min<qsizetype>(pieceBytes, stream.size() - at))))
+                refused = int(at);
+        }
+        // Refused with the piece that holds the unmasked frame's second byte.
+        const int expected = refusedAt < 0 ? -1 : (refusedAt + 1) / pieceBytes * pieceBytes;
+        QCOMPARE(refused, expected);
     }
 
     // Listeners coming and going in a loop: the speaker hears a few updates a

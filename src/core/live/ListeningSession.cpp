@@ -72,6 +72,7 @@ QCoro::Task<bool> ListeningSession::start(Request request)
     setState(ConnectionState::connecting());
     endReconnecting();
     m_isStopping = false;
+    m_hasOpened = false;
     m_request = request;
     m_roomId.clear();
     m_kept.clear();
@@ -205,6 +206,12 @@ void ListeningSession::connectionLost(const QString& description)
     // the connection anyway.
     if (m_isStopping || !isListening())
         return;
+    // A server never reached is not a connection lost: the start failed.
+    if (!m_hasOpened) {
+        m_capture.stopCapture();
+        setState(ConnectionState::error(TolvaranError::connectionFailed(description)));
+        return;
+    }
     if (!m_isReconnecting) {
         qCWarning(lcViewModel, "Connection lost while listening (%s); reconnecting", qUtf8Printable(description));
         m_droppedBytes = 0;
@@ -240,6 +247,7 @@ void ListeningSession::attemptReconnect()
 
 void ListeningSession::opened()
 {
+    m_hasOpened = true;
     if (!m_isReconnecting)
         return;
     if (m_droppedBytes > 0) {

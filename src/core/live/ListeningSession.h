@@ -126,6 +126,8 @@ private:
     qint64 m_droppedBytes = 0;
     qint64 m_replayedBytes = 0;
     bool m_isReconnecting = false;
+    // Whether this run's connection has ever been opened.
+    bool m_hasOpened = false;
     QTimer m_retryTimer;
     std::chrono::milliseconds m_firstRetryDelay{500};
     std::chrono::milliseconds m_lastRetryDelay{8000};

@@ -113,8 +113,10 @@ void TranslationViewModel::setupCallbacks()
         // as a failed connection rather than as the server's error.
         if (state().kind() == ConnectionState::Kind::connecting && !m_webSocketService->isConnected())
             return;
-        // A connection lost while listening is opened again, not an error.
-        if (m_session->isReconnecting())
+        // A connection lost while listening is opened again, not an error;
+        // a server never reached has ended the session already.
+        if (m_session->isReconnecting()
+            || (state().kind() == ConnectionState::Kind::error && !m_webSocketService->isConnected()))
             return;
         m_session->setState(ConnectionState::error(TolvaranError::serverError(text)));
     });

@@ -34,9 +34,12 @@ WebSocketService::WebSocketService(QObject* parent)
     m_drainTimer.setInterval(0);
     QObject::connect(&m_drainTimer, &QTimer::timeout, this, &WebSocketService::drainIncoming);
     m_handshakeTimer.setSingleShot(true);
-    m_handshakeTimer.setInterval(60'000);
-    QObject::connect(&m_handshakeTimer, &QTimer::timeout, this,
-        [this] { enqueue(Failure{QCoreApplication::translate("WebSocketService", "The request timed out.")}); });
+    // A server that takes the connection and never answers the upgrade (or
+    // an address that swallows it) must not hold a reconnect attempt forever.
+    m_handshakeTimer.setInterval(10'000);
+    QObject::connect(&m_handshakeTimer, &QTimer::timeout, this, [this] {
+        enqueue(Failure{couldNotReach(QCoreApplication::translate("WebSocketService", "The request timed out."))});
+    });
     m_pingTimer.setInterval(5'000);
     QObject::connect(&m_pingTimer, &QTimer::timeout, this, &WebSocketService::sendPing);
     m_pongTimer.setSingleShot(true);
@@ -144,7 +147,13 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
     // where it is set.
     if (!m_handshakeTimer.isActive() || description.isEmpty())
         return description;
-    description[0] = description[0].toLower();
+    return couldNotReach(std::move(description));
+}
+
+QString WebSocketService::couldNotReach(QString description) const
+{
+    if (!description.isEmpty())
+        description[0] = description[0].toLower();
     while (description.endsWith(u'.'))
         description.chop(1);
     return QCoreApplication::translate("WebSocketService", "Could not reach %1: %2. Check Settings → Connection.")

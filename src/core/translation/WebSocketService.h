@@ -80,7 +80,7 @@ public:
     // Memory held by messages that arrived and are not yet handled.
     qint64 incomingBacklogBytes() const { return m_incomingBytes; }
 
-    // A handshake that gets no answer fails after this long.
+    // A handshake that gets no answer fails after this long (10 s).
     void setHandshakeTimeout(int milliseconds) { m_handshakeTimer.setInterval(milliseconds); }
 
     // A ping every intervalMs while open; a connection whose pong is
@@ -143,6 +143,7 @@ private:
     void setIsConnected(bool connected);
     void setLastError(const std::optional<QString>& error);
     QString beforeOpenDescribed(QString description) const;
+    QString couldNotReach(QString description) const;
     // What is wrong with the server's certificate, in the user's words.
     static QString certificateProblem(const QList<QSslError>& errors);
     QString closedDescription(const QWebSocket& socket) const;

@@ -321,7 +321,10 @@ qreal TypewriterText::relayout()
     m_layout.setText(text);
     m_layout.setFont(m_font);
     m_layout.setTextOption(option);
-    m_layout.setCacheEnabled(true);
+    // Only where lines break is kept: the shaped glyphs of every paragraph
+    // would hold several times the text's size, and frames draw from the
+    // glyph runs kept for the lines they show.
+    m_layout.setCacheEnabled(false);
     qreal y = 0;
     qreal naturalWidth = 0;
     m_layout.beginLayout();

@@ -222,6 +222,8 @@ private slots:
                                            << "";
         QTest::newRow("socket fails at once") << "drop"
                                               << "";
+        QTest::newRow("handshake never answered") << "hang"
+                                                  << "";
     }
 
     // Not connected after the half-second check: no capture, the service's text.
@@ -238,15 +240,26 @@ private slots:
             fixture.settings->setServerURL("ws://127.0.0.1:1");
         } else if (how == "refused") {
             fixture.server.setHandshake(test::TestTranslationServer::Handshake::refuse);
+        } else if (how == "hang") {
+            // Given up after the half-second check has passed: listening
+            // had begun, yet the server was never reached.
+            fixture.server.setHandshake(test::TestTranslationServer::Handshake::hang);
+            vm.webSocketService().setHandshakeTimeout(800);
         } else {
             QObject::connect(&fixture.server, &test::TestTranslationServer::clientConnected, &fixture.server,
                 [&] { fixture.server.dropConnection(); });
         }
 
         QCoro::waitFor(vm.startListening());
-        QCOMPARE(vm.state().kind(), Kind::error);
+        QTRY_COMPARE_WITH_TIMEOUT(vm.state().kind(), Kind::error, waitMs);
         QCOMPARE(vm.state().error()->kind(), TolvaranError::Kind::connectionFailed);
         const QString message = vm.state().error()->message();
+        if (how == "hang") {
+            QCOMPARE(message,
+                "Could not reach " + fixture.server.url()
+                    + ": the request timed out. Check Settings \u2192 Connection.");
+            QVERIFY(!vm.session()->isReconnecting());
+        }
         QVERIFY(!message.isEmpty());
         QCOMPARE(message, *fixture.viewModel->webSocketService().lastError());
         if (!status.isEmpty())
@@ -354,15 +367,24 @@ private slots:
         QCoro::waitFor(vm.stopListening());
     }
 
-    // While the server refuses every new connection, attempts go on; a stop
-    // ends them.
+    void stopDuringReconnecting_data()
+    {
+        QTest::addColumn<test::TestTranslationServer::Handshake>("handshake");
+        QTest::newRow("refused") << test::TestTranslationServer::Handshake::refuse;
+        QTest::newRow("never answered") << test::TestTranslationServer::Handshake::hang;
+    }
+
+    // While the server refuses every new connection, or takes it and never
+    // answers, attempts go on; a stop ends them.
     void stopDuringReconnecting()
     {
+        QFETCH(test::TestTranslationServer::Handshake, handshake);
         test::ViewModelFixture fixture;
         TranslationViewModel& vm = *fixture.viewModel;
         vm.session()->setRetryDelays(std::chrono::milliseconds(50), std::chrono::milliseconds(100));
+        vm.webSocketService().setHandshakeTimeout(200);
         QCoro::waitFor(vm.startListening());
-        fixture.server.setHandshake(test::TestTranslationServer::Handshake::refuse);
+        fixture.server.setHandshake(handshake);
         fixture.server.dropConnection();
         QVERIFY(QTest::qWaitFor([&] { return fixture.server.tcpConnectionCount() >= 4; }, waitMs));
         QVERIFY(vm.isListening());

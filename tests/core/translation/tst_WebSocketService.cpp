@@ -276,7 +276,8 @@ private slots:
         QVERIFY(!service.lastError()->isEmpty());
         QCOMPARE(log.events.first(), "error:" + *service.lastError());
         if (how == "hang")
-            QCOMPARE(*service.lastError(), "The request timed out.");
+            QCOMPARE(*service.lastError(),
+                "Could not reach " + server.url() + ": the request timed out. Check Settings \u2192 Connection.");
         if (how == "refuse")
             QCOMPARE(server.connections().size(), 0);
 
@@ -299,7 +300,9 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return log.errorCount() > 0; }, waitMs));
         QVERIFY(QTest::qWaitFor([&] { return server.closedByClient > 0; }, 500));
         QTest::qWait(1000);
-        QCOMPARE(log.events, QStringList{"error:The request timed out."});
+        QCOMPARE(log.events,
+            QStringList{"error:Could not reach " + server.url()
+                + ": the request timed out. Check Settings \u2192 Connection."});
         QCOMPARE(service.isConnected(), false);
     }
 

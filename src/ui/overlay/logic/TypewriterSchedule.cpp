@@ -8,7 +8,7 @@ namespace tolvaran {
 
 namespace {
 
-bool isPunctuation(const QString& character)
+bool isPunctuation(QStringView character)
 {
     return !character.isEmpty()
         && std::all_of(character.cbegin(), character.cend(), [](QChar c) { return c.isPunct(); });
@@ -29,25 +29,48 @@ QStringList TypewriterSchedule::graphemes(const QString& text)
     return result;
 }
 
+QStringView TypewriterSchedule::character(qsizetype index) const
+{
+    return QStringView(m_text).sliced(m_offsets[index], m_offsets[index + 1] - m_offsets[index]);
+}
+
+// A long text changes many times a second while it is spoken: its characters
+// are offsets into one string, never a string each.
 qsizetype TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segments, double now)
 {
-    struct Target
-    {
-        QString character;
-        QColor color;
-    };
-
-    QList<Target> targets;
+    QString text;
+    qsizetype units = 0;
     for (const TypewriterSegment& segment : segments)
-        for (QString& character : graphemes(segment.text))
-            targets.append({std::move(character), segment.color});
+        units += segment.text.size();
+    text.reserve(units);
+    // Sized once: a text of thousands of characters held with room to grow
+    // would keep up to twice what it needs.
+    QList<qsizetype> starts;
+    starts.reserve(units + 1);
+    starts.append(0);
+    QList<QColor> colors;
+    colors.reserve(units);
+    for (const TypewriterSegment& segment : segments) {
+        const qsizetype base = text.size();
+        text += segment.text;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, segment.text);
+        while (finder.toNextBoundary() != -1) {
+            if (finder.position() == 0)
+                continue;
+            starts.append(base + finder.position());
+            colors.append(segment.color);
+        }
+    }
+    const qsizetype count = colors.size();
+    const auto target
+        = [&](qsizetype index) { return QStringView(text).sliced(starts[index], starts[index + 1] - starts[index]); };
 
     qsizetype i = 0;
     qsizetype firstChanged = -1;
-    while (i < m_chars.size() && i < targets.size() && m_chars[i].character == targets[i].character) {
-        if (m_chars[i].color != targets[i].color && firstChanged < 0)
+    while (i < m_chars.size() && i < count && character(i) == target(i)) {
+        if (m_chars[i].color != colors[i] && firstChanged < 0)
             firstChanged = i;
-        m_chars[i].color = targets[i].color;
+        m_chars[i].color = colors[i];
         ++i;
     }
 
@@ -56,22 +79,22 @@ qsizetype TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segmen
     // tidied up when it finished the line: it is swapped where it stands and
     // keeps its time, so the text on screen stays. Anything else ends what
     // is kept.
-    QList<Char> tidied;
+    QList<double> tidied;
     qsizetype old = i;
-    while (old < m_chars.size() && i < targets.size()) {
-        const Char& shown = m_chars[old];
-        Target& target = targets[i];
-        const bool wasPunct = isPunctuation(shown.character);
-        const bool isPunct = isPunctuation(target.character);
-        if ((wasPunct && isPunct) || shown.character.toCaseFolded() == target.character.toCaseFolded()) {
-            tidied.append({std::move(target.character), target.color, shown.revealedAt});
+    while (old < m_chars.size() && i < count) {
+        const QStringView shown = character(old);
+        const QStringView next = target(i);
+        const bool wasPunct = isPunctuation(shown);
+        const bool isPunct = isPunctuation(next);
+        if ((wasPunct && isPunct) || shown.compare(next, Qt::CaseInsensitive) == 0) {
+            tidied.append(m_chars[old].revealedAt);
             ++old;
             ++i;
         } else if (wasPunct) {
             ++old;
         } else if (isPunct) {
             // Shown with its neighbours: start times never decrease.
-            tidied.append({std::move(target.character), target.color, shown.revealedAt});
+            tidied.append(m_chars[old].revealedAt);
             ++i;
         } else {
             break;
@@ -80,22 +103,20 @@ qsizetype TypewriterSchedule::synchronise(const QList<TypewriterSegment>& segmen
     const qsizetype common = i - tidied.size();
     if (firstChanged < 0 || firstChanged > common)
         firstChanged = common;
+    // The kept characters are the new text's first ones, the tidied ones
+    // follow them: the new text and its offsets stand as they are.
     m_chars.resize(common);
-    m_offsets.resize(common + 1);
-    m_text.truncate(m_offsets[common]);
-    for (Char& c : tidied) {
-        m_text += c.character;
-        m_offsets.append(m_text.size());
-        m_chars.append(std::move(c));
-    }
+    m_chars.reserve(count);
+    for (qsizetype k = 0; k < tidied.size(); ++k)
+        m_chars.append({colors[common + k], tidied[k]});
 
     double cursor = m_chars.isEmpty() ? now : std::max(now, m_chars.last().revealedAt);
-    for (; i < targets.size(); ++i) {
+    for (; i < count; ++i) {
         cursor += charInterval;
-        m_text += targets[i].character;
-        m_offsets.append(m_text.size());
-        m_chars.append({std::move(targets[i].character), targets[i].color, cursor});
+        m_chars.append({colors[i], cursor});
     }
+    m_text = std::move(text);
+    m_offsets = std::move(starts);
     return firstChanged;
 }
 

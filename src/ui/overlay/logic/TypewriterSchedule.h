@@ -23,7 +23,6 @@ class TypewriterSchedule
 public:
     struct Char
     {
-        QString character;
         QColor color;
         double revealedAt = 0;
     };
@@ -40,6 +39,9 @@ public:
     qsizetype synchronise(const QList<TypewriterSegment>& segments, double now);
 
     const QList<Char>& chars() const { return m_chars; }
+
+    // The text of character i.
+    QStringView character(qsizetype index) const;
 
     // 0 before the character's start, 1 once it has faded in.
     double opacity(qsizetype index, double t) const;
