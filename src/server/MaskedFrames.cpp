@@ -37,7 +37,7 @@ bool MaskedFrames::watch(QWebSocket* socket, const QObject& server)
     // What came in Qt's buffer after the upgrade request, then the queue.
     if (!frames->follow(tcp->peek(tcp->bytesAvailable())))
         frames->refuse();
-    else if (frames->inspectQueue())
+    else if (frames->inspectQueue() && frames->m_headersChecked == 0)
         reader->installEventFilter(frames);
     return true;
 }
@@ -75,7 +75,7 @@ void MaskedFrames::refuse()
 
 bool MaskedFrames::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::SockAct || m_delivering || !m_socket)
+    if (event->type() != QEvent::SockAct || m_delivering || !m_socket || m_headersChecked > 0)
         return false;
     if (!inspectQueue())
         return true;
@@ -86,6 +86,10 @@ bool MaskedFrames::eventFilter(QObject* watched, QEvent* event)
     if (self) {
         m_delivering = false;
         m_seen = queued();
+        // The notifier may be gone with the connection: a filter that goes
+        // is left out of its filters.
+        if (m_headersChecked > 0)
+            deleteLater();
     }
     return true;
 }
@@ -115,6 +119,7 @@ bool MaskedFrames::follow(QByteArrayView bytes)
             : extended == 8           ? qFromBigEndian<quint64>(length)
                                       : quint64(lengthField);
         m_header.clear();
+        ++m_headersChecked;
     }
     return true;
 }

@@ -13,7 +13,11 @@ namespace tolvaran::server {
 // ones as they come. This follows the frame headers on the TCP connection
 // beneath an accepted QWebSocket, looking at each new byte in the system's
 // receive queue before Qt reads it, and closes the connection with a
-// protocol error at the first unmasked frame, so that frame is never handled.
+// protocol error at an unmasked frame, so that frame is never handled.
+// It stops after the first whole frame header: bytes that arrive while Qt
+// reads would go unseen, and a header followed from the wrong place could
+// refuse a client that masks every frame. A client that does not mask shows
+// it from its first frame.
 class MaskedFrames : public QObject
 {
     Q_OBJECT
@@ -44,6 +48,7 @@ private:
     // The header being read, and the payload bytes still to skip.
     QByteArray m_header;
     quint64 m_payloadLeft = 0;
+    int m_headersChecked = 0;
 };
 
 } // namespace tolvaran::server
