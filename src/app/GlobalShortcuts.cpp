@@ -55,28 +55,19 @@ GlobalShortcuts::~GlobalShortcuts()
 
 std::optional<GlobalShortcuts::XKey> GlobalShortcuts::xKeyOf(QKeyCombination combination)
 {
-    const int key = combination.key();
+    const std::optional<GlobalKey> key = globalKeyOf(combination);
+    if (!key)
+        return std::nullopt;
+    // Letters, digits and space are their own keysyms; XK_F1 is 0xffbe.
     XKey xKey;
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        xKey.keysym = quint32('a' + (key - Qt::Key_A));
-    else if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        xKey.keysym = quint32('0' + (key - Qt::Key_0));
-    else if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
-        xKey.keysym = 0xffbe + quint32(key - Qt::Key_F1);
-    else if (key == Qt::Key_Space)
-        xKey.keysym = 0x20;
-    else
-        return std::nullopt;
-    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
-    if (modifiers & ~(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier))
-        return std::nullopt;
-    if (modifiers & Qt::ControlModifier)
+    xKey.keysym = key->function > 0 ? 0xffbe + quint32(key->function - 1) : quint32(key->character);
+    if (key->modifiers & Qt::ControlModifier)
         xKey.modifiers |= XCB_MOD_MASK_CONTROL;
-    if (modifiers & Qt::AltModifier)
+    if (key->modifiers & Qt::AltModifier)
         xKey.modifiers |= XCB_MOD_MASK_1;
-    if (modifiers & Qt::ShiftModifier)
+    if (key->modifiers & Qt::ShiftModifier)
         xKey.modifiers |= XCB_MOD_MASK_SHIFT;
-    if (modifiers & Qt::MetaModifier)
+    if (key->modifiers & Qt::MetaModifier)
         xKey.modifiers |= XCB_MOD_MASK_4;
     return xKey;
 }

@@ -120,31 +120,24 @@ bool PortalShortcuts::isOffered(const QDBusConnection& bus)
 
 QString PortalShortcuts::triggerOf(QKeyCombination combination)
 {
-    const int key = combination.key();
-    QString name;
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        name = QChar(u'a' + (key - Qt::Key_A));
-    else if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        name = QChar(u'0' + (key - Qt::Key_0));
-    else if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
-        name = QStringLiteral("F%1").arg(key - Qt::Key_F1 + 1);
-    else if (key == Qt::Key_Space)
-        name = QStringLiteral("space");
-    else
-        return {};
-    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
-    if (modifiers & ~(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier))
+    const std::optional<GlobalKey> key = globalKeyOf(combination);
+    if (!key)
         return {};
     QStringList parts;
-    if (modifiers & Qt::ControlModifier)
+    if (key->modifiers & Qt::ControlModifier)
         parts << QStringLiteral("CTRL");
-    if (modifiers & Qt::AltModifier)
+    if (key->modifiers & Qt::AltModifier)
         parts << QStringLiteral("ALT");
-    if (modifiers & Qt::ShiftModifier)
+    if (key->modifiers & Qt::ShiftModifier)
         parts << QStringLiteral("SHIFT");
-    if (modifiers & Qt::MetaModifier)
+    if (key->modifiers & Qt::MetaModifier)
         parts << QStringLiteral("LOGO");
-    parts << name;
+    if (key->function > 0)
+        parts << QStringLiteral("F%1").arg(key->function);
+    else if (key->character == u' ')
+        parts << QStringLiteral("space");
+    else
+        parts << QString(QChar(key->character));
     return parts.join(QLatin1Char('+'));
 }
 

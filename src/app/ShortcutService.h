@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace tolvaran {
 
@@ -32,6 +33,18 @@ public:
     virtual QString setShortcut(Action action, const QKeySequence& sequence) = 0;
 
     QString problem(Action action) const { return m_problems.at(size_t(action)); }
+
+    // A key a global shortcut may use: a letter or digit (its lower-case
+    // character), F1 to F12 (function 1 to 12) or Space (' '), with Ctrl,
+    // Alt, Shift and Meta only. Both ways of taking shortcuts name these.
+    struct GlobalKey
+    {
+        char16_t character = 0;
+        int function = 0;
+        Qt::KeyboardModifiers modifiers;
+    };
+
+    static std::optional<GlobalKey> globalKeyOf(QKeyCombination combination);
 
 signals:
     void activated(tolvaran::ShortcutService::Action action);
