@@ -144,7 +144,6 @@ bool RecordingController::start(const QString& language)
         return false;
     }
     m_journal = std::move(journal);
-    m_transcript.clear();
     m_recordedBytes = 0;
     m_startDate = m_recorder->recordingStartDate().value_or(QDateTime::currentDateTimeUtc());
     emit isRecordingChanged();
@@ -225,18 +224,28 @@ void RecordingController::addLine(const QString& speaker, const QString& origina
     } else {
         offsetMs = m_startDate.msecsTo(QDateTime::currentDateTimeUtc());
     }
-    m_transcript.append({randomUuid(), offsetMs, speaker, originalText, translatedText, language, endMs});
-    if (!m_journal->appendLine(m_transcript.last()))
-        qCWarning(lcViewModel, "Cannot write the transcript journal %s", qUtf8Printable(m_journal->journalPath()));
+    m_lastLine = TimedTranscriptLine{randomUuid(), offsetMs, speaker, originalText, translatedText, language, endMs};
+    ++m_lineCount;
+    journalLine(*m_lastLine);
 }
 
 void RecordingController::updateLastTranslation(const QString& translatedText)
 {
-    if (!m_journal || m_transcript.isEmpty())
+    if (!m_journal || !m_lastLine)
         return;
-    m_transcript.last().translatedText = translatedText;
-    if (!m_journal->appendLine(m_transcript.last()))
-        qCWarning(lcViewModel, "Cannot write the transcript journal %s", qUtf8Printable(m_journal->journalPath()));
+    m_lastLine->translatedText = translatedText;
+    journalLine(*m_lastLine);
+}
+
+void RecordingController::journalLine(const TimedTranscriptLine& line)
+{
+    if (m_journal->appendLine(line) && m_unjournaled.isEmpty())
+        return;
+    if (m_unjournaled.isEmpty()) {
+        qCWarning(lcViewModel, "Cannot write the transcript journal %s; the lines from here on are kept in memory",
+            qUtf8Printable(m_journal->journalPath()));
+    }
+    RecordingJournal::putLine(m_unjournaled, m_unjournaledIndex, line);
 }
 
 void RecordingController::stop(const QString& language)
@@ -248,8 +257,10 @@ void RecordingController::stop(const QString& language)
     const QString journalPath = m_journal->journalPath();
     m_journal.reset();
     emit isRecordingChanged();
-    const QList<TimedTranscriptLine> transcript = std::exchange(m_transcript, {});
-    qCInfo(lcViewModel, "stopRecording: stopping with %lld transcript lines", qint64(transcript.size()));
+    const QList<TimedTranscriptLine> unjournaled = std::exchange(m_unjournaled, {});
+    m_unjournaledIndex.clear();
+    m_lastLine.reset();
+    qCInfo(lcViewModel, "stopRecording: stopping with %lld transcript lines", qint64(std::exchange(m_lineCount, 0)));
     const QString folder = m_store.activeDirectory();
 
     ++m_pendingSaves;
@@ -260,7 +271,7 @@ void RecordingController::stop(const QString& language)
     // finds the recording.
     QPointer<RecordingController> self(this);
     m_recorder->finishRecording(
-        [self, folder, language, transcript, journalPath](const AudioRecordingService::Outcome& outcome) {
+        [self, folder, language, unjournaled, journalPath](const AudioRecordingService::Outcome& outcome) {
             std::optional<Unsaved> unsaved;
             if (!outcome.file) {
                 qCCritical(lcViewModel, "stopRecording: no file URL returned");
@@ -283,7 +294,8 @@ void RecordingController::stop(const QString& language)
                             qUtf8Printable(outcome.failure), duration);
                     }
                     unsaved = Unsaved{journalPath, folder,
-                        RecordingEntry{randomUuid(), recordingDateNow(), duration, language, *name, transcript},
+                        RecordingEntry{randomUuid(), recordingDateNow(), duration, language, *name,
+                            RecordingJournal::readTranscript(journalPath, unjournaled)},
                         !outcome.isComplete};
                 } else {
                     qCCritical(lcViewModel, "stopRecording: failed to move file: %s", qUtf8Printable(error));

@@ -107,6 +107,7 @@ private:
         bool isPartial = false;
     };
 
+    void journalLine(const TimedTranscriptLine& line);
     void finishSave(const std::optional<Unsaved>& unsaved);
     void saveLeftovers(const QList<RecordingJournal::Leftover>& leftovers, const QList<RecordingEntry>& rebuilt);
     // Writes the description and, once it is on disk, drops the journal.
@@ -128,7 +129,14 @@ private:
     // this recording ran: their difference turns stream times into offsets.
     qint64 m_streamBytes = 0;
     qint64 m_recordedBytes = 0;
-    QList<TimedTranscriptLine> m_transcript;
+    // The transcript lives in the journal while the recording runs, so an
+    // hour of words costs no memory; only the last line (a translation may
+    // still rewrite it) is held, and, once the journal failed to take a
+    // line, that line and all after it, so a full disk loses none.
+    std::optional<TimedTranscriptLine> m_lastLine;
+    QList<TimedTranscriptLine> m_unjournaled;
+    QHash<QUuid, qsizetype> m_unjournaledIndex;
+    qsizetype m_lineCount = 0;
     int m_pendingSaves = 0;
     QList<Unsaved> m_unsaved;
     // Free bytes when a retry last failed: the next one waits for a change.

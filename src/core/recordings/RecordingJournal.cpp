@@ -4,11 +4,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
+#include <QSet>
 
 #include <fcntl.h>
+#include <limits>
 #include <unistd.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcRecordingStore)
@@ -53,27 +56,22 @@ struct JournalContents
 
 // A journal is this program's own file, but it lies in a folder the user may
 // share: anything unexpected is skipped line by line, never trusted.
-std::optional<JournalContents> readJournal(const QString& path)
+std::optional<JournalContents> readJournal(const QString& path, qint64 maxBytes = RecordingJournal::maxJournalBytes)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || info.isSymLink() || info.size() > RecordingJournal::maxJournalBytes)
+    if (!info.isFile() || info.isSymLink() || info.size() > maxBytes)
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
 
     std::optional<JournalContents> contents;
+    QHash<QUuid, qsizetype> lineIndex;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine(RecordingJournal::maxJournalBytes);
         if (std::optional<TimedTranscriptLine> transcriptLine = decodeTimedTranscriptLine(line)) {
-            if (contents) {
-                auto same = std::find_if(contents->transcript.begin(), contents->transcript.end(),
-                    [&](const TimedTranscriptLine& existing) { return existing.id == transcriptLine->id; });
-                if (same != contents->transcript.end())
-                    *same = std::move(*transcriptLine);
-                else
-                    contents->transcript.append(std::move(*transcriptLine));
-            }
+            if (contents)
+                RecordingJournal::putLine(contents->transcript, lineIndex, std::move(*transcriptLine));
             continue;
         }
         const QJsonDocument document = QJsonDocument::fromJson(line);
@@ -169,7 +167,47 @@ RecordingJournal::~RecordingJournal() = default;
 
 bool RecordingJournal::appendLine(const TimedTranscriptLine& line)
 {
-    return m_file && appendRecord(*m_file, encodeTimedTranscriptLine(line));
+    if (!m_file)
+        return false;
+    QByteArray record = encodeTimedTranscriptLine(line);
+    // A write that failed part-way left a piece without its line's end: the
+    // next record starts a line of its own rather than join it.
+    if (m_isTorn)
+        record.prepend('\n');
+    m_isTorn = !appendRecord(*m_file, record);
+    return !m_isTorn;
+}
+
+void RecordingJournal::putLine(
+    QList<TimedTranscriptLine>& lines, QHash<QUuid, qsizetype>& index, TimedTranscriptLine line)
+{
+    if (const auto at = index.constFind(line.id); at != index.cend()) {
+        lines[*at] = std::move(line);
+        return;
+    }
+    index.insert(line.id, lines.size());
+    lines.append(std::move(line));
+}
+
+QList<TimedTranscriptLine> RecordingJournal::readTranscript(
+    const QString& journalPath, const QList<TimedTranscriptLine>& unjournaled)
+{
+    // The journal this run wrote: no size is too large to keep.
+    std::optional<JournalContents> contents = readJournal(journalPath, std::numeric_limits<qint64>::max());
+    if (!contents) {
+        qCCritical(lcRecordingStore, "Cannot read the transcript journal %s", qUtf8Printable(journalPath));
+        return unjournaled;
+    }
+    if (unjournaled.isEmpty())
+        return std::move(contents->transcript);
+    // The lines kept in memory are every line from the first the journal
+    // failed to take: they follow the journal's earlier lines, in place of
+    // any the journal also got, so that lines keep the order they came in.
+    QSet<QUuid> kept;
+    for (const TimedTranscriptLine& line : unjournaled)
+        kept.insert(line.id);
+    contents->transcript.removeIf([&](const TimedTranscriptLine& line) { return kept.contains(line.id); });
+    return contents->transcript + unjournaled;
 }
 
 bool RecordingJournal::appendPublishedAudio(const QString& journalPath, const QString& audioFileName)

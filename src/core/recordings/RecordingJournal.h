@@ -3,6 +3,7 @@
 #include "RecordingEntry.h"
 
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -46,6 +47,15 @@ public:
     // Written through at once, so a killed process loses no line it had.
     bool appendLine(const TimedTranscriptLine& line);
 
+    // Any thread: the transcript of a journal this run wrote, its later
+    // objects in place of earlier ones with the same id, followed by the
+    // lines from the first one it could not take on (kept in memory).
+    static QList<TimedTranscriptLine> readTranscript(
+        const QString& journalPath, const QList<TimedTranscriptLine>& unjournaled);
+
+    // Puts line in place of the one with its id, or after the rest.
+    static void putLine(QList<TimedTranscriptLine>& lines, QHash<QUuid, qsizetype>& index, TimedTranscriptLine line);
+
     // Any thread: notes where the audio went after the move, for a start-up
     // that finds the journal but not the recording's description.
     static bool appendPublishedAudio(const QString& journalPath, const QString& audioFileName);
@@ -70,6 +80,7 @@ private:
     QString m_audioPath;
     QString m_journalPath;
     std::unique_ptr<QFile> m_file;
+    bool m_isTorn = false;
 };
 
 } // namespace tolvaran

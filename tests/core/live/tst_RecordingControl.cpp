@@ -368,6 +368,37 @@ private slots:
         QCoro::waitFor(vm.stopListening());
     }
 
+    // The journal cannot take a line longer than its file's buffer (the disk
+    // is full) while the recorder, given no audio meanwhile, still runs: the
+    // line is saved with the rest once there is room again.
+    void lineTheJournalCannotTakeIsKept()
+    {
+        test::ViewModelFixture fixture(true);
+        TranslationViewModel& vm = *fixture.viewModel;
+        test::SmallDisk disk(fixture.recordingsFolder(), "size=1m");
+        TOLVARAN_REQUIRE_MOUNTED(disk);
+        QCoro::waitFor(vm.startListening());
+        fixture.server.sendText(finalResult("Vorher", "Before"));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 1; }, waitMs));
+        QVERIFY(disk.fillLeaving("filler", 0));
+        const QByteArray longLine(20000, 'a');
+        fixture.server.sendText(finalResult(longLine, "Long"));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 2; }, waitMs));
+        fixture.server.sendText(finalResult("Danach", "After"));
+        QVERIFY(QTest::qWaitFor([&] { return vm.translationLines().size() == 3; }, waitMs));
+        QVERIFY(vm.isRecording());
+
+        QVERIFY(QFile::remove(fixture.recordingsFolder() + "/filler"));
+        fixture.capture->deliver(toneChunks(50));
+        QCoro::waitFor(vm.stopListening());
+        QVERIFY(QTest::qWaitFor([&] { return vm.recordings().size() == 1; }, waitMs));
+        QStringList texts;
+        for (const TimedTranscriptLine& line : vm.recordings().first().transcript)
+            texts << line.originalText.left(6);
+        QCOMPARE(texts, QStringList({"Vorher", "aaaaaa", "Danach"}));
+        QCOMPARE(vm.recordings().first().transcript[1].originalText.size(), longLine.size());
+    }
+
     // A read-only recordings folder: listening goes on, the recording does
     // not start, and the panel is told why.
     void readOnlyFolderIsTold()
