@@ -3,6 +3,7 @@
 #include "protocol/SessionURL.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QSslError>
 #include <QStringDecoder>
@@ -152,7 +153,9 @@ QString WebSocketService::beforeOpenDescribed(QString description) const
 
 QString WebSocketService::couldNotReach(QString description) const
 {
-    if (!description.isEmpty())
+    // The reason continues the sentence, so it starts in lower case, except
+    // in German, where a reason's first word is mostly a noun.
+    if (!description.isEmpty() && QLocale().language() != QLocale::German)
         description[0] = description[0].toLower();
     while (description.endsWith(u'.'))
         description.chop(1);

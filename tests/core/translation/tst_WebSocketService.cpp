@@ -286,10 +286,24 @@ private slots:
         service.sendAudio("late");
     }
 
+    void timedOutHandshakeIsAbandoned_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("English") << QLocale(QLocale::English) << "the request timed out";
+        // Nouns keep their capital in German, so the reason is left as it is.
+        QTest::newRow("German") << QLocale(QLocale::German) << "The request timed out";
+    }
+
     // A handshake that timed out is given up: the connection is closed and
     // nothing it might still bring is reported after the error.
     void timedOutHandshakeIsAbandoned()
     {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, reason);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
         LateServer server(800, resultText("late").toUtf8());
         WebSocketService service;
         CallbackLog log;
@@ -301,8 +315,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return server.closedByClient > 0; }, 500));
         QTest::qWait(1000);
         QCOMPARE(log.events,
-            QStringList{"error:Could not reach " + server.url()
-                + ": the request timed out. Check Settings \u2192 Connection."});
+            QStringList{
+                "error:Could not reach " + server.url() + ": " + reason + ". Check Settings \u2192 Connection."});
         QCOMPARE(service.isConnected(), false);
     }
 
