@@ -64,6 +64,20 @@ void TestTranslationServer::acceptTcp()
     }
 }
 
+QByteArray upgradeAnswer(const QByteArray& request)
+{
+    QByteArray key;
+    for (const QByteArray& line : request.split('\n')) {
+        if (line.toLower().startsWith("sec-websocket-key:"))
+            key = line.mid(line.indexOf(':') + 1).trimmed();
+    }
+    const QByteArray accept
+        = QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11", QCryptographicHash::Sha1).toBase64();
+    return "HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+           "Sec-WebSocket-Accept: "
+        + accept + "\r\n\r\n";
+}
+
 // The upgrade answered by hand (RFC 6455, 4.2.2); afterwards the socket is
 // never read again, so pings go unanswered, as behind a dead NAT entry.
 void TestTranslationServer::answerDeafly(QTcpSocket* socket)
@@ -74,17 +88,7 @@ void TestTranslationServer::answerDeafly(QTcpSocket* socket)
         const QByteArray request = socket->peek(8192);
         if (!request.contains("\r\n\r\n"))
             return;
-        QByteArray key;
-        for (const QByteArray& line : request.split('\n')) {
-            if (line.toLower().startsWith("sec-websocket-key:"))
-                key = line.mid(line.indexOf(':') + 1).trimmed();
-        }
-        const QByteArray accept
-            = QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11", QCryptographicHash::Sha1)
-                  .toBase64();
-        socket->write("HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-                      "Sec-WebSocket-Accept: "
-            + accept + "\r\n\r\n");
+        socket->write(upgradeAnswer(request));
         socket->setProperty("answered", true);
         ++m_deafConnectionCount;
     });

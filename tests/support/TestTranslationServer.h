@@ -18,6 +18,9 @@ class QWebSocket;
 
 namespace tolvaran::test {
 
+// The server's answer to a WebSocket upgrade request, written by hand.
+QByteArray upgradeAnswer(const QByteArray& request);
+
 // A scripted WebSocket peer on 127.0.0.1 for tests: it records what clients
 // send and answers as the test tells it to, or misbehaves on purpose.
 class TestTranslationServer : public QObject

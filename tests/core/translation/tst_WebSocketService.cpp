@@ -3,7 +3,6 @@
 #include "translation/ProxyFromEnvironment.h"
 #include "translation/WebSocketService.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QNetworkProxy>
@@ -73,17 +72,7 @@ public:
             QTcpSocket* socket = m_tcp.nextPendingConnection();
             QObject::connect(socket, &QTcpSocket::disconnected, this, [this] { ++closedByClient; });
             QTimer::singleShot(answerAfterMs, socket, [socket, message] {
-                QByteArray key;
-                for (const QByteArray& line : socket->readAll().split('\n')) {
-                    if (line.toLower().startsWith("sec-websocket-key:"))
-                        key = line.mid(18).trimmed();
-                }
-                const QByteArray accept
-                    = QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11", QCryptographicHash::Sha1)
-                          .toBase64();
-                socket->write("HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-                              "Sec-WebSocket-Accept: "
-                    + accept + "\r\n\r\n");
+                socket->write(test::upgradeAnswer(socket->readAll()));
                 socket->write(QByteArray(1, char(0x81)) + char(message.size()) + message); // one short text frame
             });
         });
