@@ -2,9 +2,11 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <vector>
 
 namespace tolvaran::test {
 
@@ -29,6 +31,23 @@ inline double toneLevel(const QByteArray& pcm, double frequency, double sampleRa
     const double power
         = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
     return 2 * std::sqrt(std::max(power, 0.0)) / double(count);
+}
+
+// A tone's level in most of the 100 ms blocks of pcm (the median): a loaded
+// machine may stall a new stream for a moment, which silence stands in for.
+// The test tones fill whole cycles in 100 ms, so none leaks into another's
+// measure.
+inline double typicalLevel(const QByteArray& pcm, int tone)
+{
+    constexpr qsizetype blockBytes = 3200;
+    std::vector<double> blocks;
+    for (qsizetype at = 0; at + blockBytes <= pcm.size(); at += blockBytes)
+        blocks.push_back(toneLevel(pcm.mid(at, blockBytes), tone));
+    if (blocks.empty())
+        return 0;
+    const auto middle = blocks.begin() + qsizetype(blocks.size() / 2);
+    std::nth_element(blocks.begin(), middle, blocks.end());
+    return *middle;
 }
 
 } // namespace tolvaran::test

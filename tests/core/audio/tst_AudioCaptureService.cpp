@@ -173,23 +173,6 @@ qsizetype firstChunkWithTone(Collector& collector, qsizetype first, int tone)
     return -1;
 }
 
-// A tone's level in most of the 100 ms blocks of pcm (the median): a loaded
-// machine may stall a new stream for a moment, which silence stands in for.
-// The test tones fill whole cycles in 100 ms, so none leaks into another's
-// measure.
-double typicalLevel(const QByteArray& pcm, int tone)
-{
-    constexpr qsizetype blockBytes = 3200;
-    std::vector<double> blocks;
-    for (qsizetype at = 0; at + blockBytes <= pcm.size(); at += blockBytes)
-        blocks.push_back(test::toneLevel(pcm.mid(at, blockBytes), tone));
-    if (blocks.empty())
-        return 0;
-    const auto middle = blocks.begin() + qsizetype(blocks.size() / 2);
-    std::nth_element(blocks.begin(), middle, blocks.end());
-    return *middle;
-}
-
 } // namespace
 
 class TestAudioCaptureService : public QObject
@@ -637,9 +620,9 @@ private slots:
         service.stopCapture();
 
         const QByteArray captured = pcmSince(collector, from).left(100 * 640);
-        const double call = hearsCall ? typicalLevel(captured, NamedPlayers::callTone)
+        const double call = hearsCall ? test::typicalLevel(captured, NamedPlayers::callTone)
                                       : test::toneLevel(captured, NamedPlayers::callTone);
-        const double music = hearsMusic ? typicalLevel(captured, NamedPlayers::musicTone)
+        const double music = hearsMusic ? test::typicalLevel(captured, NamedPlayers::musicTone)
                                         : test::toneLevel(captured, NamedPlayers::musicTone);
         const QString levels = QStringLiteral("440 Hz at %1, 1 kHz at %2").arg(call).arg(music);
         const auto atLevel
@@ -713,8 +696,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(collector.chunkCount() >= atMove + 50, 5000);
         QVERIFY2(firstChunkWithTone(collector, atMove, NamedPlayers::callTone) >= 0, "the moved stream is lost");
         const QByteArray afterMove = pcmSince(collector, atMove + 25);
-        QVERIFY2(typicalLevel(afterMove, NamedPlayers::callTone) > NamedPlayers::level / 2,
-            qPrintable(QString::number(typicalLevel(afterMove, NamedPlayers::callTone))));
+        QVERIFY2(test::typicalLevel(afterMove, NamedPlayers::callTone) > NamedPlayers::level / 2,
+            qPrintable(QString::number(test::typicalLevel(afterMove, NamedPlayers::callTone))));
 
         // The call application exits: silence, in real time.
         players.quit("teams");
@@ -771,14 +754,14 @@ private slots:
             const QString levels = QStringLiteral("%1: %2 Hz at %3, %4 Hz at %5")
                                        .arg(scope)
                                        .arg(heard)
-                                       .arg(typicalLevel(after, heard))
+                                       .arg(test::typicalLevel(after, heard))
                                        .arg(leftOut)
                                        .arg(leftOut > 0 ? test::toneLevel(sinceChange, leftOut) : 0);
-            QVERIFY2(typicalLevel(after, heard) > NamedPlayers::level / 2, qPrintable(levels));
+            QVERIFY2(test::typicalLevel(after, heard) > NamedPlayers::level / 2, qPrintable(levels));
             if (leftOut > 0)
                 QVERIFY2(test::toneLevel(sinceChange, leftOut) < NamedPlayers::level / 100, qPrintable(levels));
         }
-        QVERIFY2(typicalLevel(pcmSince(collector, collector.chunkCount() - 50), NamedPlayers::callTone)
+        QVERIFY2(test::typicalLevel(pcmSince(collector, collector.chunkCount() - 50), NamedPlayers::callTone)
                 > NamedPlayers::level / 2,
             "all system audio again");
         service.stopCapture();
@@ -820,10 +803,11 @@ private slots:
             const QString levels = QStringLiteral("%1: %2 Hz at %3, %4 Hz at %5")
                                        .arg(application)
                                        .arg(heard)
-                                       .arg(typicalLevel(pcmSince(collector, from), heard))
+                                       .arg(test::typicalLevel(pcmSince(collector, from), heard))
                                        .arg(leftOut)
                                        .arg(test::toneLevel(pcmSince(collector, atChange), leftOut));
-            QVERIFY2(typicalLevel(pcmSince(collector, from), heard) > NamedPlayers::level / 2, qPrintable(levels));
+            QVERIFY2(
+                test::typicalLevel(pcmSince(collector, from), heard) > NamedPlayers::level / 2, qPrintable(levels));
             QVERIFY2(test::toneLevel(pcmSince(collector, atChange), leftOut) < NamedPlayers::level / 100,
                 qPrintable(levels));
         }
