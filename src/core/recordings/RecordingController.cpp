@@ -245,7 +245,11 @@ void RecordingController::journalLine(const TimedTranscriptLine& line)
         qCWarning(lcViewModel, "Cannot write the transcript journal %s; the lines from here on are kept in memory",
             qUtf8Printable(m_journal->journalPath()));
     }
-    RecordingJournal::putLine(m_unjournaled, m_unjournaledIndex, line);
+    // Only the last line is ever written again (its translation came).
+    if (!m_unjournaled.isEmpty() && m_unjournaled.last().id == line.id)
+        m_unjournaled.last() = line;
+    else
+        m_unjournaled.append(line);
 }
 
 void RecordingController::stop(const QString& language)
@@ -258,7 +262,6 @@ void RecordingController::stop(const QString& language)
     m_journal.reset();
     emit isRecordingChanged();
     const QList<TimedTranscriptLine> unjournaled = std::exchange(m_unjournaled, {});
-    m_unjournaledIndex.clear();
     m_lastLine.reset();
     qCInfo(lcViewModel, "stopRecording: stopping with %lld transcript lines", qint64(std::exchange(m_lineCount, 0)));
     const QString folder = m_store.activeDirectory();

@@ -135,7 +135,6 @@ private:
     // line, that line and all after it, so a full disk loses none.
     std::optional<TimedTranscriptLine> m_lastLine;
     QList<TimedTranscriptLine> m_unjournaled;
-    QHash<QUuid, qsizetype> m_unjournaledIndex;
     qsizetype m_lineCount = 0;
     int m_pendingSaves = 0;
     QList<Unsaved> m_unsaved;

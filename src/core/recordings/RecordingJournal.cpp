@@ -54,6 +54,17 @@ struct JournalContents
     std::optional<QString> publishedAudio;
 };
 
+// Puts line in place of the one with its id, or after the rest.
+void putLine(QList<TimedTranscriptLine>& lines, QHash<QUuid, qsizetype>& index, TimedTranscriptLine line)
+{
+    if (const auto at = index.constFind(line.id); at != index.cend()) {
+        lines[*at] = std::move(line);
+        return;
+    }
+    index.insert(line.id, lines.size());
+    lines.append(std::move(line));
+}
+
 // A journal is this program's own file, but it lies in a folder the user may
 // share: anything unexpected is skipped line by line, never trusted.
 std::optional<JournalContents> readJournal(const QString& path, qint64 maxBytes = RecordingJournal::maxJournalBytes)
@@ -71,7 +82,7 @@ std::optional<JournalContents> readJournal(const QString& path, qint64 maxBytes 
         const QByteArray line = file.readLine(RecordingJournal::maxJournalBytes);
         if (std::optional<TimedTranscriptLine> transcriptLine = decodeTimedTranscriptLine(line)) {
             if (contents)
-                RecordingJournal::putLine(contents->transcript, lineIndex, std::move(*transcriptLine));
+                putLine(contents->transcript, lineIndex, std::move(*transcriptLine));
             continue;
         }
         const QJsonDocument document = QJsonDocument::fromJson(line);
@@ -176,17 +187,6 @@ bool RecordingJournal::appendLine(const TimedTranscriptLine& line)
         record.prepend('\n');
     m_isTorn = !appendRecord(*m_file, record);
     return !m_isTorn;
-}
-
-void RecordingJournal::putLine(
-    QList<TimedTranscriptLine>& lines, QHash<QUuid, qsizetype>& index, TimedTranscriptLine line)
-{
-    if (const auto at = index.constFind(line.id); at != index.cend()) {
-        lines[*at] = std::move(line);
-        return;
-    }
-    index.insert(line.id, lines.size());
-    lines.append(std::move(line));
 }
 
 QList<TimedTranscriptLine> RecordingJournal::readTranscript(

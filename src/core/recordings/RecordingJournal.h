@@ -3,7 +3,6 @@
 #include "RecordingEntry.h"
 
 #include <QFile>
-#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -52,9 +51,6 @@ public:
     // lines from the first one it could not take on (kept in memory).
     static QList<TimedTranscriptLine> readTranscript(
         const QString& journalPath, const QList<TimedTranscriptLine>& unjournaled);
-
-    // Puts line in place of the one with its id, or after the rest.
-    static void putLine(QList<TimedTranscriptLine>& lines, QHash<QUuid, qsizetype>& index, TimedTranscriptLine line);
 
     // Any thread: notes where the audio went after the move, for a start-up
     // that finds the journal but not the recording's description.
